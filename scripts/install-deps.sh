@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what Orvalis needs to build, run and test on Debian 12 (run as root).
+set -euo pipefail
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-translations-l10n
+  libgtest-dev libgmock-dev
+  libsimpleini-dev libicu-dev libchm-dev
+  fonts-comic-neue fonts-leckerli-one fonts-kaushanscript fonts-klaudia-berenika
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

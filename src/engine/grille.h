@@ -1,0 +1,199 @@
+// The Sudoku grid model: givens, digits, candidates, pencil marks, error marks,
+// the reference solution, and every solving operation that works on them.
+//
+// Cells are addressed with rows and columns from 1 to 9. The per-cell arrays are
+// flat (81 entries, row by row); Cell(row, col) gives the index.
+//
+// A placed digit d is stored as the word (d << 9) | (1 << (d - 1)); 0 is an empty
+// cell. A candidate set holds digit d in bit d - 1; 511 is all nine digits.
+//
+// The engine is a plain value type: fixed-size arrays, no exceptions, no
+// allocation on the solving path (strings are built only for hints).
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+using CellWord = std::uint16_t;
+using WordArray = std::array<std::uint16_t, 81>;
+using ByteArray = std::array<std::uint8_t, 81>;
+
+constexpr int Cell(int row, int col) { return (row - 1) * 9 + (col - 1); }
+constexpr CellWord DigitWord(int digit) {
+  return digit == 0 ? CellWord(0) : CellWord((digit << 9) | (1 << (digit - 1)));
+}
+constexpr int WordDigit(CellWord w) { return w >> 9; }
+constexpr int Band(int n) { return (n - 1) / 3 + 1; }         // 1,1,1,2,2,2,3,3,3
+constexpr int BandStart(int n) { return 3 * ((n - 1) / 3) + 1; } // 1,1,1,4,4,4,7,7,7
+constexpr int BlockOf(int row, int col) { return 3 * (Band(row) - 1) + Band(col); }
+
+// Number of set bits of a candidate set.
+int CountBits(std::uint16_t mask);
+
+// Names of thirds and blocks used by the hint sentences.
+std::string PositionName(int third, bool vertical);
+std::string BlockName(int bandRow, int bandCol);
+
+// Rating flags added to a level by RateLevel.
+constexpr std::uint8_t RatingGuess = 16;
+constexpr std::uint8_t RatingMultiple = 32;
+
+// Flags returned by SolveGrid (the count of settled cells is in the low byte).
+constexpr std::uint16_t SolveNoSolution = 256;
+constexpr std::uint16_t SolveMultiple = 512;
+constexpr std::uint16_t SolveGuessed = 1024;
+
+// What Generate may be given: a stop request polled once per removal attempt,
+// a seed (otherwise the clock seeds the random generator) and a millisecond clock
+// for the fallback's time rule (otherwise the steady clock).
+struct GenerateOptions {
+  std::function<bool()> StopRequested;
+  std::optional<std::uint64_t> Seed;
+  std::function<std::int64_t()> NowMs;
+};
+
+// What a generation did, for the benchmark and the tests.
+struct GenerateReport {
+  bool FallbackTaken = false;
+  int RemovalAttempts = 0;
+  int CompleteGridAttempts = 0;
+};
+
+// The pairs and triples that AdvancedLogic used, named by the hint sentences.
+struct MethodRecordT {
+  std::array<bool, 10> PairsByRow{};
+  std::array<bool, 10> PairsByCol{};
+  std::array<bool, 10> PairsByBlock{};
+  std::array<bool, 10> TriplesByRow{};
+  std::array<bool, 10> TriplesByCol{};
+};
+
+class TGrille {
+ public:
+  // --- State (see the header comment for the word layouts) ---
+  std::uint8_t HintRow = 0;
+  std::uint8_t HintCol = 0;
+  std::uint8_t HintDigit = 0;
+  std::string HintText;
+  WordArray Solution{};
+  WordArray FirstSolution{};
+  bool FirstSolutionStored = false;
+  ByteArray Givens{};
+  WordArray Digits{};
+  WordArray Candidates{};
+  WordArray Notes{};
+  WordArray SavedCandidates{};
+  ByteArray Marks{};
+  bool Contradiction = false;
+  bool LogicRan = false;
+  bool NeedsGuess = false;
+  bool MultipleSolutions = false;
+
+  // Candidate-technique bookkeeping of the current AdvancedLogic call.
+  MethodRecordT MethodRecord{};
+  bool EliminationsUsed = false;
+
+  TGrille();
+
+  // --- Reset ---
+  void Clear(bool Empty);
+
+  // --- Reading ---
+  int GetDigit(int Row, int Col) const { return WordDigit(Digits[Cell(Row, Col)]); }
+  std::uint16_t GetCandidates(int Row, int Col) const { return Candidates[Cell(Row, Col)]; }
+  void SetCandidates(int Row, int Col, std::uint16_t Mask) { Candidates[Cell(Row, Col)] = Mask; }
+  std::uint16_t GetNotes(int Row, int Col) const { return Notes[Cell(Row, Col)]; }
+  // The digit of the cell and its kind: 1 given, 2 broke a rule when entered,
+  // 3 differs from the solution, 0 otherwise.
+  int GetCellState(int Row, int Col, int& Kind) const;
+  int CountEmpty() const;
+  std::uint8_t CountErrors() const;
+
+  // --- Line accessors: ByRow reads (Line, Pos) as (row, column), else (column, row) ---
+  int GetDigitInLine(int Line, int Pos, bool ByRow) const;
+  void PlaceDigitInLine(int Line, int Pos, int Digit, bool ByRow);
+  std::uint16_t GetCandidatesInLine(int Line, int Pos, bool ByRow) const;
+  void SetCandidatesInLine(int Line, int Pos, std::uint16_t Mask, bool ByRow);
+  bool LineHasDigit(int Line, int Digit, bool ByRow) const;
+  bool RemoveCandidatesInLine(int Line, int Pos, bool ByRow, std::uint16_t Mask);
+
+  // --- Placing and entering ---
+  void SetDigit(int Row, int Col, int Digit, bool Force);
+  void PlaceDigit(int Row, int Col, int Digit) { SetDigit(Row, Col, Digit, false); }
+  void ComputeCandidates();
+  void EnterDigit(int Row, int Col, int Digit, bool AsGiven, bool NoteMode);
+  bool RecordHintCell(int Line, int Pos, bool HintMode, bool ByRow);
+  void ShowFirstSolution();
+
+  // --- Text form: givens|digits|level|time|hints ---
+  std::string SaveToText(bool IncludeDigits, int Level, long long Time, int Hints) const;
+  void LoadFromText(std::string_view GivensText, std::string_view DigitsText);
+
+  // --- Solve driver, search and rating ---
+  bool Solve(bool ResetErrors, int Level, bool HintMode);
+  bool SolveAtLevel(int Level);
+  std::uint8_t RateLevel();
+  // Solves the grid as the player's "Résoudre" does: the flags above, with the
+  // number of cells settled (modulo 256) in the low byte.
+  std::uint16_t SolveGrid();
+
+  // --- Basic techniques ---
+  bool SinglesPass(int Limit, bool Extended, bool HintMode, bool& Progress);
+  bool BlockSinglesPass(int Limit, bool Extended, bool HintMode, bool& Progress);
+  bool BandPass(bool HintMode, bool& Progress);
+  bool SolveLine(int Line, bool ByRow, bool HintMode, bool Extended);
+  bool SolveBlock(int BandRow, int BandCol, bool HintMode, bool Extended, int Limit);
+  bool CrossHatchBand(int BandNo, bool ByRow, bool HintMode);
+
+  // --- Candidate techniques ---
+  bool AdvancedLogic(bool HintMode);
+  bool NakedSingles(bool HintMode);
+  bool HiddenSingles(bool HintMode);
+  bool HiddenSinglesInLines(bool ByRow, bool HintMode);
+  bool HiddenSinglesInBlock(int BandRow, int BandCol, bool HintMode);
+  bool PointingPass();
+  bool LinePairs(bool ByRow);
+  bool LineTriples(bool ByRow);
+  bool BlockPairs();
+
+  // --- Hint texts ---
+  std::string DescribeEliminations() const;
+
+  // --- Generation ---
+  bool Generate(int Level, const GenerateOptions& Options = {}, GenerateReport* Report = nullptr);
+  bool IsSolvedByLogic(int Level);
+
+ private:
+  // Digits present in each row, column and block, kept with Digits.
+  std::array<std::uint16_t, 9> RowDigits_{};
+  std::array<std::uint16_t, 9> ColDigits_{};
+  std::array<std::uint16_t, 9> BlockDigits_{};
+
+  // What the solvers save and put back around a trial: the digits with their
+  // row, column and block sets, and the candidates.
+  struct Snapshot {
+    WordArray Digits;
+    WordArray Candidates;
+    std::array<std::uint16_t, 9> RowDigits, ColDigits, BlockDigits;
+  };
+  void TakeSnapshot(Snapshot& s) const;
+  void RestoreSnapshot(const Snapshot& s);
+
+  void RebuildDigitSets();
+  void RestoreBeforeHint(int Row, int Col, int Digit, bool HintMode);
+  void PutBackSavedCandidates();
+  bool EliminatePointing(const std::array<std::uint16_t, 3>& Union, int Group, bool ByRow, int Third);
+  bool RemoveFromLine(int Line, bool ByRow, std::uint16_t Mask, int P1, int P2, int P3);
+  bool RemoveFromBlock(int BandRow, int BandCol, int RowA, int ColA, int RowB, int ColB, std::uint16_t Mask);
+  void GuessHint();
+  void RemoveMarkedDigits();
+  void PutBackMarkedDigits();
+  bool SolveSteps(int Level, bool HintMode);
+};
+
+std::string DescribeMethod(const std::string& Name, const std::array<bool, 10>& Rows,
+                           const std::array<bool, 10>& Cols, const std::array<bool, 10>* Blocks);
