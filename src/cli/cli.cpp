@@ -1,0 +1,147 @@
+#include "cli.h"
+
+#include <charconv>
+#include <istream>
+#include <ostream>
+
+#include "grille.h"
+
+namespace cli {
+
+namespace {
+
+const char* const kUsage =
+    "usage: orvalis-cli rate|solution|solve|hint|hints < puzzles\n"
+    "       orvalis-cli generate --level L [--count N] [--seed S]\n"
+    "Each input line is 81 givens (1-9, 0 or . for an empty cell) or the grid text\n"
+    "\"givens|digits|level|time|hints\"; one output line per non-empty input line.\n";
+
+std::string WordsText(const WordArray& words) {
+  std::string text(81, '0');
+  for (int i = 0; i < 81; ++i) text[i] = static_cast<char>('0' + WordDigit(words[i]));
+  return text;
+}
+
+template <class T>
+bool ParseNumber(const std::string& text, T& value) {
+  const char* end = text.data() + text.size();
+  auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  return ec == std::errc() && ptr == end && !text.empty();
+}
+
+int Generate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  int level = 0;
+  long long count = 1;
+  std::uint64_t seed = 0;
+  bool haveLevel = false, haveSeed = false;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& option = args[i];
+    const bool hasValue = i + 1 < args.size();
+    bool ok = hasValue;
+    if (option == "--level" && hasValue)
+      ok = haveLevel = ParseNumber(args[++i], level) && level >= 1 && level <= 4;
+    else if (option == "--count" && hasValue)
+      ok = ParseNumber(args[++i], count) && count >= 0;
+    else if (option == "--seed" && hasValue)
+      ok = haveSeed = ParseNumber(args[++i], seed);
+    else
+      ok = false;
+    if (!ok) {
+      err << "orvalis-cli: bad or incomplete option \"" << option << "\"\n" << kUsage;
+      return 2;
+    }
+  }
+  if (!haveLevel) {
+    err << "orvalis-cli: generate needs --level 1 to 4\n" << kUsage;
+    return 2;
+  }
+  for (long long i = 0; i < count; ++i) {
+    TGrille grid;
+    GenerateOptions options;
+    if (haveSeed) options.Seed = seed + static_cast<std::uint64_t>(i);
+    grid.Generate(level, options);
+    out << grid.SaveToText(false, level, 0, 0) << '\n';
+  }
+  return 0;
+}
+
+}  // namespace
+
+void SplitLine(std::string_view line, std::string_view& givens, std::string_view& digits) {
+  const std::size_t bar = line.find('|');
+  if (bar == std::string_view::npos) {
+    givens = line.substr(0, 81);
+    digits = std::string_view();
+    return;
+  }
+  givens = line.substr(0, std::min<std::size_t>(bar, 81));
+  std::string_view rest = line.substr(bar + 1);
+  const std::size_t bar2 = rest.find('|');
+  if (bar2 != std::string_view::npos) rest = rest.substr(0, bar2);
+  digits = rest.substr(0, 81);
+}
+
+bool RunCommand(const std::string& command, std::string_view line, std::string& output) {
+  std::string_view givens, digits;
+  SplitLine(line, givens, digits);
+  TGrille grid;
+  grid.LoadFromText(givens, digits);
+
+  if (command == "rate") {
+    output = std::to_string(grid.RateLevel());
+  } else if (command == "solution") {
+    output = WordsText(grid.Solution) + " " + WordsText(grid.FirstSolution);
+  } else if (command == "solve") {
+    const std::uint16_t flags = grid.SolveGrid();
+    output = std::to_string(flags) + " " + WordsText(grid.Digits);
+  } else if (command == "hint") {
+    grid.Solve(true, 4, true);
+    if (grid.HintRow == 0)
+      output = "-";
+    else
+      output = std::to_string(grid.HintRow) + " " + std::to_string(grid.HintCol) + " " +
+               std::to_string(grid.GetDigit(grid.HintRow, grid.HintCol)) + " " + std::to_string(grid.HintDigit) +
+               "\t" + grid.HintText;
+  } else if (command == "hints") {
+    std::string steps;
+    for (int n = 0; n < 81; ++n) {
+      grid.Solve(true, 4, true);
+      if (grid.HintRow == 0) break;
+      if (!steps.empty()) steps += ';';
+      steps += std::to_string(grid.HintRow) + " " + std::to_string(grid.HintCol) + " " +
+               std::to_string(grid.GetDigit(grid.HintRow, grid.HintCol));
+    }
+    output = steps + "\t" + WordsText(grid.Digits);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+  if (args.empty()) {
+    err << kUsage;
+    return 2;
+  }
+  const std::string& command = args[0];
+  if (command == "generate") return Generate(args, out, err);
+  if (command != "rate" && command != "solution" && command != "solve" && command != "hint" && command != "hints") {
+    err << "orvalis-cli: unknown command \"" << command << "\"\n" << kUsage;
+    return 2;
+  }
+  if (args.size() > 1) {
+    err << "orvalis-cli: unknown option \"" << args[1] << "\"\n" << kUsage;
+    return 2;
+  }
+  std::string line, output;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty()) continue;
+    RunCommand(command, line, output);
+    out << output << '\n';
+  }
+  out.flush();
+  return 0;
+}
+
+}  // namespace cli

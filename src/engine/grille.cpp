@@ -1,0 +1,288 @@
+// The grid model: placement rules, candidate bookkeeping, error marks, text form.
+#include "grille.h"
+
+#include <bit>
+
+int CountBits(std::uint16_t mask) { return std::popcount(mask); }
+
+TGrille::TGrille() {
+  Clear(false);
+  NeedsGuess = false;
+}
+
+void TGrille::Clear(bool Empty) {
+  Contradiction = false;
+  LogicRan = false;
+  Digits.fill(0);
+  Candidates.fill(511);
+  Notes.fill(0);
+  Marks.fill(0);
+  RowDigits_.fill(0);
+  ColDigits_.fill(0);
+  BlockDigits_.fill(0);
+  if (Empty) return;
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c)
+      if (Givens[Cell(r, c)] != 0) PlaceDigit(r, c, Givens[Cell(r, c)]);
+}
+
+int TGrille::GetCellState(int Row, int Col, int& Kind) const {
+  const int i = Cell(Row, Col);
+  const int digit = WordDigit(Digits[i]);
+  if (Givens[i] != 0)
+    Kind = 1;
+  else if (digit != 0 && Marks[i] != 0)
+    Kind = (Marks[i] & 16) ? 3 : 2;
+  else
+    Kind = 0;
+  return digit;
+}
+
+int TGrille::CountEmpty() const {
+  int n = 0;
+  for (CellWord w : Digits) n += (w == 0);
+  return n;
+}
+
+std::uint8_t TGrille::CountErrors() const {
+  int n = 0;
+  for (int i = 0; i < 81; ++i) {
+    if (Solution[i] != 0) {
+      if (Digits[i] != 0 && Digits[i] != Solution[i]) ++n;
+    } else if (Marks[i] != 0) {
+      ++n;
+    }
+  }
+  return static_cast<std::uint8_t>(n);
+}
+
+// --- Line accessors ---
+
+static inline int LineCell(int Line, int Pos, bool ByRow) {
+  return ByRow ? Cell(Line, Pos) : Cell(Pos, Line);
+}
+
+int TGrille::GetDigitInLine(int Line, int Pos, bool ByRow) const {
+  return WordDigit(Digits[LineCell(Line, Pos, ByRow)]);
+}
+
+void TGrille::PlaceDigitInLine(int Line, int Pos, int Digit, bool ByRow) {
+  if (ByRow)
+    PlaceDigit(Line, Pos, Digit);
+  else
+    PlaceDigit(Pos, Line, Digit);
+}
+
+std::uint16_t TGrille::GetCandidatesInLine(int Line, int Pos, bool ByRow) const {
+  return Candidates[LineCell(Line, Pos, ByRow)];
+}
+
+void TGrille::SetCandidatesInLine(int Line, int Pos, std::uint16_t Mask, bool ByRow) {
+  Candidates[LineCell(Line, Pos, ByRow)] = Mask;
+}
+
+bool TGrille::LineHasDigit(int Line, int Digit, bool ByRow) const {
+  const std::uint16_t bit = static_cast<std::uint16_t>(1u << (Digit - 1));
+  return ((ByRow ? RowDigits_[Line - 1] : ColDigits_[Line - 1]) & bit) != 0;
+}
+
+bool TGrille::RemoveCandidatesInLine(int Line, int Pos, bool ByRow, std::uint16_t Mask) {
+  std::uint16_t& c = Candidates[LineCell(Line, Pos, ByRow)];
+  if ((c & Mask) == 0) return false;
+  c = static_cast<std::uint16_t>(c & ~Mask);
+  return true;
+}
+
+// --- Placement ---
+
+void TGrille::RebuildDigitSets() {
+  RowDigits_.fill(0);
+  ColDigits_.fill(0);
+  BlockDigits_.fill(0);
+  for (int r = 0; r < 9; ++r)
+    for (int c = 0; c < 9; ++c) {
+      const std::uint16_t bit = Digits[r * 9 + c] & 511;
+      RowDigits_[r] |= bit;
+      ColDigits_[c] |= bit;
+      BlockDigits_[(r / 3) * 3 + c / 3] |= bit;
+    }
+}
+
+void TGrille::ComputeCandidates() {
+  RebuildDigitSets();
+  for (int r = 0; r < 9; ++r)
+    for (int c = 0; c < 9; ++c) {
+      const int i = r * 9 + c;
+      Candidates[i] = Digits[i] != 0
+                          ? std::uint16_t(0)
+                          : static_cast<std::uint16_t>(
+                                511 & ~(RowDigits_[r] | ColDigits_[c] | BlockDigits_[(r / 3) * 3 + c / 3]));
+    }
+}
+
+void TGrille::SetDigit(int Row, int Col, int Digit, bool Force) {
+  if (Row < 1 || Row > 9 || Col < 1 || Col > 9 || Digit < 0 || Digit > 9) return;
+  const int i = Cell(Row, Col);
+  const std::uint16_t m = Digit == 0 ? std::uint16_t(0) : static_cast<std::uint16_t>(1u << (Digit - 1));
+  const CellWord w = Digits[i];
+  if ((w & 511) == m) return;
+
+  // Taking a digit out frees the candidates of its peers: rebuild them from the
+  // digits, keeping the old state in case the new digit is refused.
+  const bool held = w != 0;
+  WordArray keptCandidates;
+  std::array<std::uint16_t, 9> keptRows, keptCols, keptBlocks;
+  if (held) {
+    if (Digit != 0) {
+      keptCandidates = Candidates;
+      keptRows = RowDigits_;
+      keptCols = ColDigits_;
+      keptBlocks = BlockDigits_;
+    }
+    Digits[i] = 0;
+    ComputeCandidates();
+  }
+
+  if (Digit != 0 && (Candidates[i] & m) == 0) {
+    if (!Force && held) {
+      Candidates = keptCandidates;
+      RowDigits_ = keptRows;
+      ColDigits_ = keptCols;
+      BlockDigits_ = keptBlocks;
+      Digits[i] = w;
+    }
+    Contradiction = true;
+    if (!Force) return;
+  }
+
+  Digits[i] = DigitWord(Digit);
+  if (Digit == 0) return;
+
+  const int r = Row - 1, c = Col - 1, b = (r / 3) * 3 + c / 3;
+  RowDigits_[r] |= m;
+  ColDigits_[c] |= m;
+  BlockDigits_[b] |= m;
+  const std::uint16_t keep = static_cast<std::uint16_t>(~m);
+  for (int k = 0; k < 9; ++k) {
+    Candidates[r * 9 + k] &= keep;
+    Candidates[k * 9 + c] &= keep;
+  }
+  const int r0 = (r / 3) * 3, c0 = (c / 3) * 3;
+  for (int dr = 0; dr < 3; ++dr)
+    for (int dc = 0; dc < 3; ++dc) Candidates[(r0 + dr) * 9 + c0 + dc] &= keep;
+  Candidates[i] = 0;
+}
+
+void TGrille::EnterDigit(int Row, int Col, int Digit, bool AsGiven, bool NoteMode) {
+  if (Row < 1 || Row > 9 || Col < 1 || Col > 9 || Digit < 0 || Digit > 9) return;
+  const int i = Cell(Row, Col);
+  if (NoteMode) {
+    if (Digit == 0)
+      Notes[i] = 0;
+    else
+      Notes[i] ^= static_cast<std::uint16_t>(1u << (Digit - 1));
+    return;
+  }
+  if (AsGiven) {
+    Contradiction = false;
+    PlaceDigit(Row, Col, Digit);
+    if (!Contradiction) Givens[i] = static_cast<std::uint8_t>(Digit);
+    return;
+  }
+  SetDigit(Row, Col, Digit, true);
+  if (Digit == 0)
+    Marks[i] = 0;
+  else if (Contradiction)
+    Marks[i] = static_cast<std::uint8_t>(Digit);
+  else if (Solution[i] != 0 && WordDigit(Solution[i]) != Digit)
+    Marks[i] = static_cast<std::uint8_t>(Digit | 16);
+  else
+    Marks[i] = 0;
+  Contradiction = false;
+}
+
+bool TGrille::RecordHintCell(int Line, int Pos, bool HintMode, bool ByRow) {
+  if (!HintMode) return false;
+  // A refused placement, or any placement after it in the same search, is not
+  // a step the player can follow: it never becomes the hint.
+  if (Contradiction) return false;
+  const int i = LineCell(Line, Pos, ByRow);
+  const int markDigit = Marks[i] & 15;
+  if (Marks[i] != 0 && markDigit == WordDigit(Digits[i])) {
+    Marks[i] = 0;  // the player's digit was right after all
+    return false;
+  }
+  HintDigit = static_cast<std::uint8_t>(markDigit);
+  Marks[i] = 0;
+  HintRow = static_cast<std::uint8_t>(ByRow ? Line : Pos);
+  HintCol = static_cast<std::uint8_t>(ByRow ? Pos : Line);
+  return true;
+}
+
+void TGrille::ShowFirstSolution() {
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c)
+      if (Digits[Cell(r, c)] == 0 && FirstSolution[Cell(r, c)] != 0)
+        PlaceDigit(r, c, WordDigit(FirstSolution[Cell(r, c)]));
+}
+
+// --- Snapshots ---
+
+void TGrille::TakeSnapshot(Snapshot& s) const {
+  s.Digits = Digits;
+  s.Candidates = Candidates;
+  s.RowDigits = RowDigits_;
+  s.ColDigits = ColDigits_;
+  s.BlockDigits = BlockDigits_;
+}
+
+void TGrille::RestoreSnapshot(const Snapshot& s) {
+  Digits = s.Digits;
+  Candidates = s.Candidates;
+  RowDigits_ = s.RowDigits;
+  ColDigits_ = s.ColDigits;
+  BlockDigits_ = s.BlockDigits;
+}
+
+// --- Text form ---
+
+std::string TGrille::SaveToText(bool IncludeDigits, int Level, long long Time, int Hints) const {
+  std::string text;
+  text.reserve(81 * 2 + 24);
+  for (int i = 0; i < 81; ++i) text += static_cast<char>('0' + Givens[i] % 10);
+  text += '|';
+  if (IncludeDigits)
+    for (int i = 0; i < 81; ++i) text += static_cast<char>('0' + WordDigit(Digits[i]));
+  text += '|';
+  text += std::to_string(Level);
+  text += '|';
+  text += std::to_string(Time);
+  text += '|';
+  text += std::to_string(Hints);
+  return text;
+}
+
+// A cell's character: "1" to "9" a digit; anything else, and a cell past the
+// end of a short text, is empty.
+static int CharDigit(std::string_view text, int index) {
+  if (index >= static_cast<int>(text.size())) return 0;
+  const char ch = text[index];
+  return (ch >= '0' && ch <= '9') ? ch - '0' : 0;
+}
+
+void TGrille::LoadFromText(std::string_view GivensText, std::string_view DigitsText) {
+  Clear(true);
+  if (!GivensText.empty()) {
+    for (int i = 0; i < 81; ++i) {
+      const int d = CharDigit(GivensText, i);
+      Givens[i] = static_cast<std::uint8_t>(d);
+      PlaceDigit(i / 9 + 1, i % 9 + 1, d);
+    }
+  }
+  if (!DigitsText.empty()) {
+    RateLevel();
+    for (int i = 0; i < 81; ++i)
+      EnterDigit(i / 9 + 1, i % 9 + 1, CharDigit(DigitsText, i), Givens[i] != 0, false);
+  }
+  SolveAtLevel(4);
+}

@@ -1,0 +1,269 @@
+// Candidate techniques: naked and hidden singles, block-line elimination,
+// naked pairs and triples. They work on the Candidates array.
+#include "grille.h"
+#include "hinttexts.h"
+
+namespace {
+inline std::uint16_t Bit(int d) { return static_cast<std::uint16_t>(1u << (d - 1)); }
+inline int LowestDigit(std::uint16_t mask) {
+  int d = 1;
+  while (!(mask & 1)) {
+    mask = static_cast<std::uint16_t>(mask >> 1);
+    ++d;
+  }
+  return d;
+}
+}  // namespace
+
+// Puts the candidate sets saved at the start of AdvancedLogic back, cut by what
+// the digits now in the grid allow: digits confirmed since the copy was taken
+// keep their effect, and a filled cell has no candidates.
+void TGrille::PutBackSavedCandidates() {
+  for (int r = 0; r < 9; ++r)
+    for (int c = 0; c < 9; ++c) {
+      const int i = r * 9 + c;
+      Candidates[i] =
+          Digits[i] != 0
+              ? std::uint16_t(0)
+              : static_cast<std::uint16_t>(SavedCandidates[i] &
+                                           ~(RowDigits_[r] | ColDigits_[c] | BlockDigits_[(r / 3) * 3 + c / 3]));
+    }
+}
+
+bool TGrille::AdvancedLogic(bool HintMode) {
+  MethodRecord = MethodRecordT{};
+  EliminationsUsed = false;
+  SavedCandidates = Candidates;
+  LogicRan = true;
+
+  auto placementStep = [&] { return NakedSingles(HintMode) || HiddenSingles(HintMode); };
+
+  bool result = NakedSingles(HintMode);
+  if (!(HintMode && HintRow != 0)) {
+    for (;;) {
+      result = placementStep();
+      if (HintRow != 0) break;
+      const bool e = PointingPass() || LinePairs(true) || LinePairs(false) || LineTriples(true) ||
+                     LineTriples(false) || BlockPairs();
+      EliminationsUsed = EliminationsUsed || e;
+      if (e) continue;
+      if (!HintMode) result = placementStep();
+      break;
+    }
+  }
+
+  if (HintMode && LogicRan) PutBackSavedCandidates();
+  LogicRan = false;
+  return result;
+}
+
+void TGrille::RestoreBeforeHint(int Row, int Col, int Digit, bool HintMode) {
+  if (!HintMode || !LogicRan) return;
+  if ((Marks[Cell(Row, Col)] & 15) == Digit) return;  // a confirmation, not the hint
+  PutBackSavedCandidates();
+  LogicRan = false;
+}
+
+bool TGrille::NakedSingles(bool HintMode) {
+  bool placed = false;
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c) {
+      const std::uint16_t cand = Candidates[Cell(r, c)];
+      if (cand == 0 || (cand & (cand - 1)) != 0) continue;
+      const int d = LowestDigit(cand);
+      RestoreBeforeHint(r, c, d, HintMode);
+      PlaceDigit(r, c, d);
+      placed = true;
+      if (RecordHintCell(r, c, HintMode, true)) {
+        HintText = hinttexts::NakedSingle(DescribeEliminations(), r, c, d);
+        return true;
+      }
+    }
+  return placed;
+}
+
+bool TGrille::HiddenSinglesInLines(bool ByRow, bool HintMode) {
+  bool placed = false;
+  for (int line = 1; line <= 9; ++line)
+    for (int d = 1; d <= 9; ++d) {
+      const std::uint16_t bit = Bit(d);
+      int count = 0, where = 0;
+      for (int p = 1; p <= 9; ++p)
+        if (GetCandidatesInLine(line, p, ByRow) & bit) {
+          ++count;
+          where = p;
+        }
+      if (count != 1) continue;
+      if (ByRow)
+        RestoreBeforeHint(line, where, d, HintMode);
+      else
+        RestoreBeforeHint(where, line, d, HintMode);
+      PlaceDigitInLine(line, where, d, ByRow);
+      placed = true;
+      if (RecordHintCell(line, where, HintMode, ByRow)) {
+        HintText = hinttexts::HiddenSingleInLine(DescribeEliminations(), ByRow, line, d, where);
+        return placed;
+      }
+    }
+  return placed;
+}
+
+bool TGrille::HiddenSinglesInBlock(int BandRow, int BandCol, bool HintMode) {
+  bool placed = false;
+  const int r0 = 3 * (BandRow - 1) + 1, c0 = 3 * (BandCol - 1) + 1;
+  for (int d = 1; d <= 9; ++d) {
+    const std::uint16_t bit = Bit(d);
+    int count = 0, wr = 0, wc = 0;
+    for (int r = r0; r < r0 + 3; ++r)
+      for (int c = c0; c < c0 + 3; ++c)
+        if (Candidates[Cell(r, c)] & bit) {
+          ++count;
+          wr = r;
+          wc = c;
+        }
+    if (count != 1) continue;
+    RestoreBeforeHint(wr, wc, d, HintMode);
+    PlaceDigit(wr, wc, d);
+    placed = true;
+    if (RecordHintCell(wr, wc, HintMode, true)) {
+      HintText = hinttexts::HiddenSingleInBlock(DescribeEliminations(), BandRow, BandCol, d, wr, wc);
+      return placed;
+    }
+  }
+  return placed;
+}
+
+bool TGrille::HiddenSingles(bool HintMode) {
+  auto hinted = [&] { return HintMode && HintRow != 0; };
+  bool placed = HiddenSinglesInLines(false, HintMode);
+  if (hinted()) return placed;
+  placed = HiddenSinglesInLines(true, HintMode) || placed;
+  if (hinted()) return placed;
+  for (int br = 1; br <= 3; ++br)
+    for (int bc = 1; bc <= 3; ++bc) {
+      placed = HiddenSinglesInBlock(br, bc, HintMode) || placed;
+      if (hinted()) return placed;
+    }
+  return placed;
+}
+
+bool TGrille::EliminatePointing(const std::array<std::uint16_t, 3>& Union, int Group, bool ByRow, int Third) {
+  bool changed = false;
+  for (int d = 1; d <= 9; ++d) {
+    const std::uint16_t bit = Bit(d);
+    int count = 0, k = 0;
+    for (int i = 0; i < 3; ++i)
+      if (Union[i] & bit) {
+        ++count;
+        k = i + 1;
+      }
+    if (count != 1) continue;
+    const int line = 3 * (Group - 1) + k;
+    for (int p = 1; p <= 9; ++p)
+      if (Band(p) != Third && RemoveCandidatesInLine(line, p, ByRow, bit)) changed = true;
+  }
+  return changed;
+}
+
+bool TGrille::PointingPass() {
+  bool changed = false;
+  for (int br = 1; br <= 3; ++br)
+    for (int bc = 1; bc <= 3; ++bc) {
+      std::array<std::uint16_t, 3> rowUnion{}, colUnion{};
+      const int r0 = 3 * (br - 1) + 1, c0 = 3 * (bc - 1) + 1;
+      for (int k = 0; k < 3; ++k)
+        for (int j = 0; j < 3; ++j) {
+          rowUnion[k] |= Candidates[Cell(r0 + k, c0 + j)];
+          colUnion[k] |= Candidates[Cell(r0 + j, c0 + k)];
+        }
+      if (EliminatePointing(rowUnion, br, true, bc)) changed = true;
+      if (EliminatePointing(colUnion, bc, false, br)) changed = true;
+    }
+  return changed;
+}
+
+bool TGrille::RemoveFromLine(int Line, bool ByRow, std::uint16_t Mask, int P1, int P2, int P3) {
+  bool removed = false;
+  for (int p = 1; p <= 9; ++p)
+    if (p != P1 && p != P2 && p != P3 && RemoveCandidatesInLine(Line, p, ByRow, Mask)) removed = true;
+  return removed;
+}
+
+bool TGrille::LinePairs(bool ByRow) {
+  bool changed = false;
+  auto& record = ByRow ? MethodRecord.PairsByRow : MethodRecord.PairsByCol;
+  for (int line = 1; line <= 9; ++line)
+    for (int b = 1; b <= 9; ++b) {
+      if (GetDigitInLine(line, b, ByRow) != 0) continue;
+      for (int j = b + 1; j <= 9; ++j) {
+        if (GetDigitInLine(line, j, ByRow) != 0) continue;
+        const std::uint16_t u = GetCandidatesInLine(line, b, ByRow) | GetCandidatesInLine(line, j, ByRow);
+        if (CountBits(u) != 2) continue;
+        changed = RemoveFromLine(line, ByRow, u, b, j, 0) || changed;
+        if (changed) record[line] = true;
+      }
+    }
+  return changed;
+}
+
+bool TGrille::LineTriples(bool ByRow) {
+  bool changed = false;
+  auto& record = ByRow ? MethodRecord.TriplesByRow : MethodRecord.TriplesByCol;
+  for (int line = 1; line <= 9; ++line) {
+    int empty[9], n = 0;
+    for (int p = 1; p <= 9; ++p)
+      if (GetDigitInLine(line, p, ByRow) == 0) empty[n++] = p;
+    for (int a = 0; a < n; ++a)
+      for (int b = a + 1; b < n; ++b) {
+        const std::uint16_t ab =
+            GetCandidatesInLine(line, empty[a], ByRow) | GetCandidatesInLine(line, empty[b], ByRow);
+        if (CountBits(ab) > 3) continue;  // a third cell can only add digits
+        for (int c = b + 1; c < n; ++c) {
+          const std::uint16_t u = ab | GetCandidatesInLine(line, empty[c], ByRow);
+          if (CountBits(u) != 3) continue;
+          changed = RemoveFromLine(line, ByRow, u, empty[a], empty[b], empty[c]) || changed;
+          if (changed) record[line] = true;
+        }
+      }
+  }
+  return changed;
+}
+
+bool TGrille::RemoveFromBlock(int BandRow, int BandCol, int RowA, int ColA, int RowB, int ColB,
+                              std::uint16_t Mask) {
+  bool removed = false;
+  const int r0 = 3 * (BandRow - 1) + 1, c0 = 3 * (BandCol - 1) + 1;
+  for (int r = r0; r < r0 + 3; ++r) {
+    if (r == RowA || r == RowB) continue;
+    for (int c = c0; c < c0 + 3; ++c) {
+      if (c == ColA || c == ColB) continue;
+      std::uint16_t& cand = Candidates[Cell(r, c)];
+      if (cand & Mask) {
+        cand = static_cast<std::uint16_t>(cand & ~Mask);
+        removed = true;
+      }
+    }
+  }
+  return removed;
+}
+
+bool TGrille::BlockPairs() {
+  bool changed = false;
+  for (int br = 1; br <= 3; ++br)
+    for (int bc = 1; bc <= 3; ++bc) {
+      const int r0 = 3 * (br - 1) + 1, c0 = 3 * (bc - 1) + 1;
+      for (int a = 0; a < 9; ++a) {
+        const int ra = r0 + a / 3, ca = c0 + a % 3;
+        if (GetDigit(ra, ca) != 0) continue;
+        for (int b = a + 1; b < 9; ++b) {
+          const int rb = r0 + b / 3, cb = c0 + b % 3;
+          if (GetDigit(rb, cb) != 0) continue;
+          const std::uint16_t u = Candidates[Cell(ra, ca)] | Candidates[Cell(rb, cb)];
+          if (CountBits(u) != 2) continue;
+          changed = RemoveFromBlock(br, bc, ra, ca, rb, cb, u) || changed;
+          if (changed) MethodRecord.PairsByBlock[3 * (br - 1) + bc] = true;
+        }
+      }
+    }
+  return changed;
+}

@@ -1,0 +1,134 @@
+// Puzzle generation: a random complete grid, then point-symmetric givens drawn
+// from it until the level's techniques solve the puzzle and, for the two upper
+// levels, the level below does not.
+#include <chrono>
+#include <random>
+
+#include "grille.h"
+
+namespace {
+
+struct LevelParameters {
+  int Minimum;        // givens before the first test
+  int Extra;          // givens allowed beyond the minimum
+  int TestLevel;      // the solve level that must finish the puzzle
+  int MustFailLevel;  // the solve level that must not finish it (0: none)
+  int FallbackFail;   // the level a fallback must still fail at (0: no fallback)
+};
+
+LevelParameters ParametersFor(int level) {
+  switch (level) {
+    case 1: return {36, 4, 1, 0, 0};
+    case 2: return {30, 6, 2, 0, 0};
+    case 3: return {26, 4, 3, 2, 1};
+    case 4: return {22, 6, 5, 3, 2};
+    default: return {36, 4, level, 0, 0};
+  }
+}
+
+// Uniform draws that give the same numbers on every machine for the same seed
+// (the standard distributions are not specified bit for bit).
+class Random {
+ public:
+  explicit Random(std::uint64_t seed) : engine_(seed) {}
+  int Below(int n) {
+    const std::uint64_t range = static_cast<std::uint64_t>(n);
+    const std::uint64_t limit = UINT64_MAX - UINT64_MAX % range;
+    std::uint64_t x;
+    do x = engine_();
+    while (x >= limit);
+    return static_cast<int>(x % range);
+  }
+
+ private:
+  std::mt19937_64 engine_;
+};
+
+std::int64_t SteadyMs() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+std::uint64_t ClockSeed() {
+  return static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+
+}  // namespace
+
+bool TGrille::Generate(int Level, const GenerateOptions& Options, GenerateReport* Report) {
+  GenerateReport report;
+  Random random(Options.Seed ? *Options.Seed : ClockSeed());
+  auto now = [&] { return Options.NowMs ? Options.NowMs() : SteadyMs(); };
+
+  // A complete grid, row by row, always filling the most constrained cell.
+  for (bool complete = false; !complete;) {
+    ++report.CompleteGridAttempts;
+    Clear(true);
+    complete = true;
+    for (int r = 1; r <= 9 && complete; ++r)
+      for (int step = 0; step < 9; ++step) {
+        int col = 1, fewest = 10;
+        for (int c = 1; c <= 9; ++c) {
+          const std::uint16_t cand = Candidates[Cell(r, c)];
+          if (cand != 0 && CountBits(cand) < fewest) {
+            fewest = CountBits(cand);
+            col = c;
+          }
+        }
+        const std::uint16_t cand = Candidates[Cell(r, col)];
+        if (cand == 0) {
+          complete = false;
+          break;
+        }
+        int choice = random.Below(CountBits(cand));
+        int d = 1;
+        for (;; ++d)
+          if ((cand & (1u << (d - 1))) && choice-- == 0) break;
+        PlaceDigit(r, col, d);
+      }
+  }
+  const WordArray solution = Digits;
+
+  const LevelParameters params = ParametersFor(Level);
+  const std::int64_t t0 = now();
+  bool accepted = false;
+  bool fallbackHeld = false;
+  WordArray fallback{};
+
+  for (;;) {
+    ++report.RemovalAttempts;
+    Clear(true);
+    int placed = 0;
+    do {
+      const int r = random.Below(9) + 1;
+      const int k = random.Below(9) + 1;
+      if (Digits[Cell(r, k)] != 0) continue;
+      PlaceDigit(r, k, WordDigit(solution[Cell(r, k)]));
+      PlaceDigit(10 - r, 10 - k, WordDigit(solution[Cell(10 - r, 10 - k)]));
+      placed += 2;
+      if (placed >= params.Minimum) accepted = IsSolvedByLogic(params.TestLevel);
+    } while (!accepted && placed < params.Minimum + params.Extra);
+
+    const bool solvedAtTest = accepted;
+    if (accepted && params.MustFailLevel != 0) accepted = !IsSolvedByLogic(params.MustFailLevel);
+    if (!accepted && !fallbackHeld && solvedAtTest && params.FallbackFail != 0 &&
+        !IsSolvedByLogic(params.FallbackFail)) {
+      fallback = Digits;
+      fallbackHeld = true;
+    }
+
+    if (accepted) break;
+    if (fallbackHeld && now() - t0 > 10000) break;
+    if (Options.StopRequested && Options.StopRequested()) break;
+  }
+
+  if (accepted || fallbackHeld) {
+    const WordArray& puzzle = accepted ? Digits : fallback;
+    for (int i = 0; i < 81; ++i) Givens[i] = static_cast<std::uint8_t>(WordDigit(puzzle[i]));
+    Clear(false);
+    SolveAtLevel(4);
+  }
+  report.FallbackTaken = !accepted && fallbackHeld;
+  if (Report) *Report = report;
+  return accepted || fallbackHeld;
+}

@@ -1,0 +1,169 @@
+// The solve driver: the logic passes by level, the depth-first search that
+// tells no, one and several solutions apart, the rating, and "Résoudre".
+#include "grille.h"
+#include "hinttexts.h"
+
+void TGrille::RemoveMarkedDigits() {
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c)
+      if ((Marks[Cell(r, c)] & 15) != 0) PlaceDigit(r, c, 0);
+}
+
+void TGrille::PutBackMarkedDigits() {
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c)
+      if (Digits[Cell(r, c)] == 0 && (Marks[Cell(r, c)] & 15) != 0) SetDigit(r, c, Marks[Cell(r, c)] & 15, true);
+}
+
+// The logic passes, the advanced logic and the search; the body of Solve without
+// its entry and exit bookkeeping.
+bool TGrille::SolveSteps(int Level, bool HintMode) {
+  for (;;) {
+    if (Level < 5) {
+      bool progress;
+      do {
+        progress = false;
+        SinglesPass(2, false, HintMode, progress);
+        BandPass(HintMode, progress);
+        if (Level == 2) {
+          SinglesPass(4, true, HintMode, progress);
+          BlockSinglesPass(4, true, HintMode, progress);
+        } else if (Level == 3 || Level == 4) {
+          SinglesPass(9, true, HintMode, progress);
+          BlockSinglesPass(9, true, HintMode, progress);
+        }
+        if (HintMode && HintRow != 0) return false;
+      } while (progress && !Contradiction);
+      if (Contradiction) return false;
+    }
+    if (Level <= 3) break;
+    const bool progress = AdvancedLogic(HintMode);
+    if (HintMode && HintRow != 0) return false;
+    if (!progress || Contradiction) break;
+  }
+
+  if (CountEmpty() == 0) return true;
+
+  if (Level == 4 && !HintMode) {
+    NeedsGuess = true;
+    // Branch on the most constrained cell, the first one met on a tie.
+    int best = -1, bestCount = 10;
+    for (int i = 0; i < 81; ++i) {
+      const std::uint16_t cand = Candidates[i];
+      if (cand == 0) continue;
+      const int count = CountBits(cand);
+      if (count < bestCount) {
+        bestCount = count;
+        best = i;
+      }
+    }
+    if (best < 0) return false;
+    const int row = best / 9 + 1, col = best % 9 + 1;
+    const std::uint16_t cand = Candidates[best];
+    int count = 0;
+    Snapshot saved;
+    for (int d = 1; d <= 9 && !MultipleSolutions; ++d) {
+      if (!(cand & (1u << (d - 1)))) continue;
+      TakeSnapshot(saved);
+      PlaceDigit(row, col, d);
+      if (Solve(false, 4, false)) {
+        ++count;
+        if (!FirstSolutionStored) {
+          FirstSolution = Digits;
+          FirstSolutionStored = true;
+        }
+      }
+      Contradiction = false;
+      RestoreSnapshot(saved);
+    }
+    MultipleSolutions = MultipleSolutions || count > 1;
+    return count > 0;
+  }
+
+  if (HintMode) GuessHint();
+  return false;
+}
+
+bool TGrille::Solve(bool ResetErrors, int Level, bool HintMode) {
+  if (ResetErrors) {
+    Contradiction = false;
+    NeedsGuess = false;
+    MultipleSolutions = false;
+    FirstSolutionStored = false;
+  }
+  // A hint search that finds nothing leaves the grid as it found it.
+  Snapshot entry;
+  const bool keepEntry = HintMode;
+  if (keepEntry) TakeSnapshot(entry);
+  if (ResetErrors) RemoveMarkedDigits();
+  HintRow = 0;
+
+  const bool result = SolveSteps(Level, HintMode);
+
+  if (keepEntry && HintRow == 0) RestoreSnapshot(entry);
+  if (ResetErrors) PutBackMarkedDigits();
+  return result;
+}
+
+void TGrille::GuessHint() {
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c) {
+      const int i = Cell(r, c);
+      if (Digits[i] != 0 || FirstSolution[i] == 0) continue;
+      const int d = WordDigit(FirstSolution[i]);
+      PlaceDigit(r, c, d);
+      if (RecordHintCell(r, c, true, true)) {
+        HintText = hinttexts::Guess(d);
+        return;
+      }
+    }
+}
+
+bool TGrille::SolveAtLevel(int Level) {
+  Snapshot saved;
+  TakeSnapshot(saved);
+  const ByteArray savedGivens = Givens;
+  FirstSolution.fill(0);
+  const bool result = Solve(true, Level, false);
+  Solution = Digits;
+  RestoreSnapshot(saved);
+  Givens = savedGivens;
+  return result;
+}
+
+std::uint8_t TGrille::RateLevel() {
+  for (int level = 1; level <= 4; ++level)
+    if (SolveAtLevel(level)) {
+      int rating = level;
+      if (NeedsGuess) rating += RatingGuess;
+      if (MultipleSolutions) rating += RatingMultiple;
+      return static_cast<std::uint8_t>(rating);
+    }
+  return 0;
+}
+
+std::uint16_t TGrille::SolveGrid() {
+  const int before = CountEmpty() + CountErrors();
+  int flags;
+  if (!Solve(true, 4, false))
+    flags = SolveNoSolution;
+  else if (!NeedsGuess)
+    flags = 0;
+  else if (MultipleSolutions)
+    flags = SolveMultiple;
+  else {
+    ShowFirstSolution();
+    flags = SolveGuessed;
+  }
+  const int after = CountEmpty() + CountErrors();
+  return static_cast<std::uint16_t>(flags | ((before - after) & 0xFF));
+}
+
+bool TGrille::IsSolvedByLogic(int Level) {
+  Snapshot saved;
+  TakeSnapshot(saved);
+  Solve(true, Level, false);
+  const bool solved = CountEmpty() == 0;
+  RestoreSnapshot(saved);
+  return solved;
+}
