@@ -1,0 +1,41 @@
+#include "dessin.h"
+
+#include "fond.h"
+
+Tf_Dessin* f_Dessin = nullptr;
+
+QImage Tf_Dessin::FondJaunePicture() {
+  const QColor olive(140, 140, 0);
+  const QColor light(255, 255, 240);
+  const QColor paleYellow(255, 255, 210);
+  QImage picture(10, 10, QImage::Format_RGB888);
+  picture.fill(paleYellow);
+  // Light right column and bottom row first: the olive row and column then take
+  // the top-right and bottom-left pixels.
+  for (int k = 0; k < 10; ++k) {
+    picture.setPixelColor(9, k, light);
+    picture.setPixelColor(k, 9, light);
+  }
+  for (int k = 0; k < 10; ++k) {
+    picture.setPixelColor(k, 0, olive);
+    picture.setPixelColor(0, k, olive);
+  }
+  return picture;
+}
+
+Tf_Dessin::Tf_Dessin(QWidget* Parent) : QWidget(Parent), fondJaune(new TFond(this)) {
+  setObjectName(QStringLiteral("f_Dessin"));
+  fondJaune->setObjectName(QStringLiteral("fondJaune"));
+  fondJaune->SetBitmap(FondJaunePicture());
+  TMarge* margins = fondJaune->MargeMotif();
+  margins->SetLeft(1);
+  margins->SetTop(1);
+  margins->SetRight(1);
+  margins->SetBottom(1);
+  hide();
+  if (f_Dessin == nullptr) f_Dessin = this;
+}
+
+Tf_Dessin::~Tf_Dessin() {
+  if (f_Dessin == this) f_Dessin = nullptr;
+}

@@ -1,0 +1,3 @@
+#include "fondcopie.h"
+
+TFondCopie::TFondCopie(QWidget* Parent) : TFondModele(Parent) {}
