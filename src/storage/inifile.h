@@ -1,0 +1,52 @@
+// "sudoku.ini" in memory: sections of keys and text values, read from the file
+// and written back whole. Section and key names are compared without regard to
+// case; sections, keys and comments that the program does not know are kept.
+//
+// Reading takes UTF-8 and falls back to single bytes where the file is not
+// UTF-8 (an old hand-edited file keeps its accents); writing is UTF-8. Save
+// replaces the file atomically: either the new content is there entire, or the
+// previous content stays untouched.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include <QString>
+
+class TIniFile {
+ public:
+  explicit TIniFile(QString path);
+  ~TIniFile();
+  TIniFile(const TIniFile&) = delete;
+  TIniFile& operator=(const TIniFile&) = delete;
+
+  const QString& Path() const { return path_; }
+
+  // Reads the file. A missing file reads as an empty one. False when the file
+  // exists but cannot be read (then nothing is held).
+  bool Load();
+
+  // The value under the key, without the spaces around it (and without the
+  // quotes around it, when it is quoted); nothing when the key is absent.
+  std::optional<QString> ReadValue(const QString& section, const QString& key) const;
+  QString ReadString(const QString& section, const QString& key, const QString& fallback) const;
+  // The fallback when the key is absent or its value is not a decimal number.
+  std::int32_t ReadInteger(const QString& section, const QString& key,
+                           std::int32_t fallback) const;
+
+  // Sets a value in memory. A key already present keeps its place; a new key
+  // goes at the end of its section. Line breaks in the value become spaces,
+  // so that a value can never add lines of its own to the file.
+  void WriteString(const QString& section, const QString& key, const QString& value);
+  void WriteInteger(const QString& section, const QString& key, std::int64_t value);
+
+  // Replaces the file with what is held. False when it could not be written;
+  // the file then keeps its previous content.
+  bool Save();
+
+ private:
+  struct Impl;
+  QString path_;
+  std::unique_ptr<Impl> impl_;
+};

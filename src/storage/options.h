@@ -1,0 +1,43 @@
+// The player's settings, kept in the section "general" of "sudoku.ini".
+#pragma once
+
+#include <cstdint>
+
+#include <QString>
+
+class TOptions {
+ public:
+  // Stores the path of the settings file; reads nothing.
+  explicit TOptions(QString fileName);
+
+  // Reads every setting from the file, each with its default when the file,
+  // the section or the key is missing or the value is not a number.
+  void Load();
+
+  // Writes every setting, replacing the file as a whole and keeping what else it
+  // holds. When the file cannot be written, the general error box says
+  // "Impossible d'écrire dans <path>", the file keeps its previous content and
+  // the result is false: the caller stops there.
+  bool Save();
+
+  // The raw "typeecran" key of the file as the first-start question reads it:
+  // 0 when the file, the key or a number is missing (the player was never asked).
+  std::int32_t ReadScreenModeAnswer() const;
+
+  // The player's answer to the first-start question: sets Windowed and writes
+  // the one key "typeecran" (2 for a window, 1 for full screen) into the file as
+  // it stands, like Save (atomically, error box and false on failure).
+  bool SaveScreenMode(bool windowed);
+
+  QString FileName;
+  bool AffichageChrono = true;
+  bool MauvaisEmplacementJeu = true;
+  bool ErreurJeu = false;
+  bool DecaleAuto = true;
+  bool MauvaisEmplacementProbleme = true;
+  std::uint32_t CouleurEmplacement = 8388736;  // 0x800080, purple (0x00BBGGRR)
+  std::uint32_t CouleurErreur = 255;           // red
+  bool UseLetters = false;
+  bool Windowed = true;
+  QString FondEcran = QStringLiteral("fond.jpg");
+};

@@ -1,0 +1,108 @@
+#include "scores.h"
+
+#include <utility>
+
+#include "errorbox.h"
+#include "inifile.h"
+
+namespace {
+
+const QString kSection = QStringLiteral("Scores");
+const QString kDefaultName = QStringLiteral("Orvalis");
+
+QString ScoreKey(int level, int rank) { return QStringLiteral("score%1_%2").arg(level).arg(rank); }
+QString NameKey(int level, int rank) { return QStringLiteral("scorenom%1_%2").arg(level).arg(rank); }
+
+QString TwoDigits(std::uint32_t n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+
+}  // namespace
+
+QString FormatTime(std::uint32_t seconds) {
+  if (seconds == std::uint32_t(EmptyScore)) return QStringLiteral("-");
+  const std::uint32_t h = seconds / 3600;
+  const std::uint32_t m = (seconds % 3600) / 60;
+  const std::uint32_t s = seconds % 60;
+  QString text;
+  if (h != 0) text = QString::number(h) + u':';
+  return text + TwoDigits(m) + u':' + TwoDigits(s);
+}
+
+TScores::TScores(QString fileName) : FileName(std::move(fileName)) { Load(); }
+
+bool TScores::InRange(int level, int rank) {
+  return level >= 1 && level <= Levels && rank >= 1 && rank <= Ranks;
+}
+
+void TScores::Load() {
+  TIniFile ini(FileName);
+  ini.Load();  // a file that cannot be read holds nothing: an empty table
+  for (int rank = 1; rank <= Ranks; ++rank) {
+    for (int level = 1; level <= Levels; ++level) {
+      Entry& entry = At(level, rank);
+      entry.Score = ini.ReadInteger(kSection, ScoreKey(level, rank), EmptyScore);
+      entry.Name = ini.ReadString(kSection, NameKey(level, rank), kDefaultName);
+    }
+  }
+  // A table edited by hand may be out of order.
+  for (int level = 1; level <= Levels; ++level)
+    for (int i = 1; i <= Ranks - 1; ++i)
+      for (int j = i + 1; j <= Ranks; ++j)
+        if (At(level, j).Score < At(level, i).Score) std::swap(At(level, i), At(level, j));
+}
+
+bool TScores::Save() {
+  TIniFile ini(FileName);
+  if (!ini.Load()) {
+    // What the file holds could not be read: writing now would lose it.
+    ShowCannotWrite(FileName);
+    return false;
+  }
+  for (int rank = 1; rank <= Ranks; ++rank) {
+    for (int level = 1; level <= Levels; ++level) {
+      const Entry& entry = At(level, rank);
+      if (entry.Score >= EmptyScore) continue;
+      ini.WriteInteger(kSection, ScoreKey(level, rank), entry.Score);
+      ini.WriteString(kSection, NameKey(level, rank), entry.Name);
+    }
+  }
+  if (!ini.Save()) {
+    ShowCannotWrite(FileName);
+    return false;
+  }
+  return true;
+}
+
+int TScores::RankOf(int level, std::int32_t score) const {
+  if (level < 1 || level > Levels) return 0;
+  int rank = 1;
+  while (rank <= Ranks && score > At(level, rank).Score) ++rank;
+  return rank <= Ranks ? rank : 0;
+}
+
+bool TScores::AddScore(int level, std::int32_t score, const QString& name) {
+  const int rank = RankOf(level, score);
+  if (rank == 0) return true;
+  for (int i = Ranks - 1; i >= rank; --i) At(level, i + 1) = At(level, i);
+  At(level, rank) = Entry{score, name};
+  return Save();
+}
+
+bool TScores::GetEntry(int level, int rank, QString& name, std::int32_t& score) const {
+  if (!InRange(level, rank)) {
+    name = kDefaultName;
+    score = EmptyScore;
+    return false;
+  }
+  const Entry& entry = At(level, rank);
+  name = entry.Name.isEmpty() ? kDefaultName : entry.Name;
+  score = entry.Score;
+  return true;
+}
+
+std::int32_t TScores::StoredScore(int level, int rank) const {
+  return InRange(level, rank) ? At(level, rank).Score : EmptyScore;
+}
+
+QString TScores::StoredName(int level, int rank) const {
+  return InRange(level, rank) ? At(level, rank).Name : kDefaultName;
+}

@@ -1,0 +1,68 @@
+// The ten best scores of each level, with their players' names, kept in the
+// section "Scores" of "sudoku.ini"; and FormatTime, the one way durations are
+// written for the player.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include <QString>
+
+// The score of an empty place; it shows as "-".
+inline constexpr std::int32_t EmptyScore = 999999;
+
+// "mm:ss", or "h:mm:ss" from one hour on; 999999 gives "-".
+QString FormatTime(std::uint32_t seconds);
+
+class TScores {
+ public:
+  static constexpr int Levels = 4;
+  static constexpr int Ranks = 10;
+
+  // Stores the path and reads the table at once.
+  explicit TScores(QString fileName);
+
+  // Reads the whole table: a missing file, key or number gives an empty place
+  // (999999, name "Orvalis"); each level is put back in ascending order.
+  void Load();
+
+  // Writes the places holding less than 999999 (their keys only: the keys of
+  // other places are neither written nor removed), replacing the file as a
+  // whole and keeping what else it holds. On failure the general error box says
+  // "Impossible d'écrire dans <path>", the file keeps its previous content and
+  // the result is false.
+  bool Save();
+
+  // The rank 1 to 10 that the score would take at the level (among equal scores
+  // the newest ranks first), or 0 when it would not enter the table or the level
+  // is not 1 to 4.
+  int RankOf(int level, std::int32_t score) const;
+
+  // Inserts the score at its rank, drops the tenth place and saves. Nothing
+  // happens (and the result is true) when the score does not rank. False only
+  // when the table could not be written: the error box has been shown, the
+  // table in memory holds the new entry, and the caller stops there.
+  bool AddScore(int level, std::int32_t score, const QString& name);
+
+  // The place's score and name, an empty name given as "Orvalis". False (with
+  // an empty place) when level or rank is out of range.
+  bool GetEntry(int level, int rank, QString& name, std::int32_t& score) const;
+
+  // The place as stored (an empty name stays empty); out of range gives an
+  // empty place.
+  std::int32_t StoredScore(int level, int rank) const;
+  QString StoredName(int level, int rank) const;
+
+  QString FileName;
+
+ private:
+  struct Entry {
+    std::int32_t Score = EmptyScore;
+    QString Name;
+  };
+  static bool InRange(int level, int rank);
+  Entry& At(int level, int rank) { return table_[level - 1][rank - 1]; }
+  const Entry& At(int level, int rank) const { return table_[level - 1][rank - 1]; }
+
+  std::array<std::array<Entry, Ranks>, Levels> table_{};
+};

@@ -1,0 +1,145 @@
+#include "inifile.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "textfields.h"
+#include "storagetest.h"
+
+namespace {
+
+class TIniFileTest : public ::testing::Test {
+ protected:
+  QTemporaryDir dir;
+  QString path = dir.filePath(QStringLiteral("sudoku.ini"));
+};
+
+TEST_F(TIniFileTest, AMissingFileReadsAsEmpty) {
+  TIniFile ini(path);
+  ASSERT_TRUE(ini.Load());
+  EXPECT_FALSE(ini.ReadValue(QStringLiteral("general"), QStringLiteral("typeecran")).has_value());
+  EXPECT_EQ(ini.ReadInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 7), 7);
+  EXPECT_EQ(ini.ReadString(QStringLiteral("general"), QStringLiteral("FondEcran"),
+                           QStringLiteral("fond.jpg")),
+            QStringLiteral("fond.jpg"));
+}
+
+TEST_F(TIniFileTest, HandEditedFileWithCrLfLatin1AndOddCase) {
+  QByteArray bytes = "; r\xE9glages\r\n[General]\r\n  AffichageChrono = 0 \r\n"
+                     "FondEcran=  mon fond.jpg\r\n\r\n[SCORES]\r\nscorenom1_1=Zo\xE9\r\n"
+                     "scorenom1_2=";
+  bytes += QStringLiteral("Léa Œ").toUtf8();  // the same file also holds UTF-8
+  bytes += "\r\nscore1_1=abc\r\n";
+  ASSERT_TRUE(WriteBytes(path, bytes));
+  TIniFile ini(path);
+  ASSERT_TRUE(ini.Load());
+  EXPECT_EQ(ini.ReadInteger(QStringLiteral("general"), QStringLiteral("affichagechrono"), 1), 0);
+  EXPECT_EQ(ini.ReadString(QStringLiteral("general"), QStringLiteral("FondEcran"), {}),
+            QStringLiteral("mon fond.jpg"));
+  EXPECT_EQ(ini.ReadString(QStringLiteral("Scores"), QStringLiteral("scorenom1_1"), {}),
+            QStringLiteral("Zoé"));
+  EXPECT_EQ(ini.ReadString(QStringLiteral("Scores"), QStringLiteral("scorenom1_2"), {}),
+            QStringLiteral("Léa Œ"));
+  EXPECT_EQ(ini.ReadInteger(QStringLiteral("Scores"), QStringLiteral("score1_1"), 999999), 999999);
+}
+
+TEST_F(TIniFileTest, SavingKeepsWhatTheProgramDoesNotKnowAndWritesUtf8) {
+  ASSERT_TRUE(WriteBytes(path, "; mes r\xE9glages\r\n[general]\r\nAutre=valeur;avec,virgule\r\n"
+                               "typeecran=1\r\n[Fen\xEAtre]\r\nx=3\r\n"));
+  TIniFile ini(path);
+  ASSERT_TRUE(ini.Load());
+  ini.WriteInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 2);
+  ini.WriteString(QStringLiteral("Scores"), QStringLiteral("scorenom1_1"), QStringLiteral("Zoé"));
+  ASSERT_TRUE(ini.Save());
+  const QString text = QString::fromUtf8(ReadBytes(path));
+  // The comment, the unknown key (with its ";" and ","), the unknown section
+  // and the accents are all there; sections are set apart by blank lines.
+  EXPECT_EQ(text, QStringLiteral("; mes réglages\n\n\n[general]\nAutre=valeur;avec,virgule\n"
+                                 "typeecran=2\n\n\n[Fenêtre]\nx=3\n\n\n[Scores]\n"
+                                 "scorenom1_1=Zoé\n"));
+}
+
+TEST_F(TIniFileTest, ValuesComeBackAsTheyWereWritten) {
+  const QStringList values = {QStringLiteral("  deux espaces  "), QStringLiteral("\"entre guillemets\""),
+                              QStringLiteral("a=b;c,d #e"), QString(), QStringLiteral("<<<FIN"),
+                              QStringLiteral("[general]"), QStringLiteral("\t")};
+  {
+    TIniFile ini(path);
+    for (int i = 0; i < values.size(); ++i)
+      ini.WriteString(QStringLiteral("Scores"), QStringLiteral("k%1").arg(i), values[i]);
+    ASSERT_TRUE(ini.Save());
+  }
+  TIniFile ini(path);
+  ASSERT_TRUE(ini.Load());
+  for (int i = 0; i < values.size(); ++i)
+    EXPECT_EQ(ini.ReadValue(QStringLiteral("Scores"), QStringLiteral("k%1").arg(i)), values[i])
+        << "value " << i;
+}
+
+TEST_F(TIniFileTest, AValueCannotAddLinesOrKeysOfItsOwn) {
+  {
+    TIniFile ini(path);
+    ini.WriteString(QStringLiteral("Scores"), QStringLiteral("scorenom1_1"),
+                    QStringLiteral("Ana\r\n[general]\ntypeecran=1\rfin"));
+    ASSERT_TRUE(ini.Save());
+  }
+  TIniFile ini(path);
+  ASSERT_TRUE(ini.Load());
+  EXPECT_EQ(ini.ReadValue(QStringLiteral("Scores"), QStringLiteral("scorenom1_1")),
+            QStringLiteral("Ana [general] typeecran=1 fin"));
+  EXPECT_FALSE(ini.ReadValue(QStringLiteral("general"), QStringLiteral("typeecran")).has_value());
+}
+
+TEST_F(TIniFileTest, ANulByteDoesNotCutTheFile) {
+  ASSERT_TRUE(WriteBytes(path, QByteArray("[general]\r\nFondEcran=a\0b\r\ntypeecran=1\r\n", 39)));
+  TIniFile ini(path);
+  ASSERT_TRUE(ini.Load());
+  EXPECT_EQ(ini.ReadInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 0), 1);
+  ASSERT_TRUE(ini.Save());
+  EXPECT_TRUE(ReadBytes(path).contains("typeecran=1"));
+}
+
+TEST_F(TIniFileTest, AFolderAtThePathCanBeNeitherReadNorReplaced) {
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sudoku.ini")));
+  TIniFile ini(path);
+  EXPECT_FALSE(ini.Load());
+  ini.WriteInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 1);
+  EXPECT_FALSE(ini.Save());
+  EXPECT_TRUE(QFileInfo(path).isDir());
+}
+
+TEST_F(TIniFileTest, AFailedSaveLeavesThePreviousContentEntire) {
+  const QByteArray before = "[general]\r\ntypeecran=1\r\n";
+  ASSERT_TRUE(WriteBytes(path, before));
+  ImmutableFlag locked(path);
+  if (!locked.Set()) GTEST_SKIP() << "the immutable flag is not available here";
+  TIniFile ini(path);
+  ASSERT_TRUE(ini.Load());
+  ini.WriteInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 2);
+  EXPECT_FALSE(ini.Save());
+  EXPECT_EQ(ReadBytes(path), before);
+  // No temporary file is left beside it.
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList{QStringLiteral("sudoku.ini")});
+}
+
+TEST(ParseInteger, DecimalNumbersOfThirtyTwoBits) {
+  EXPECT_EQ(ParseInteger(u"0"), 0);
+  EXPECT_EQ(ParseInteger(u" 42 "), 42);
+  EXPECT_EQ(ParseInteger(u"+7"), 7);
+  EXPECT_EQ(ParseInteger(u"-15"), -15);
+  EXPECT_EQ(ParseInteger(u"007"), 7);
+  EXPECT_EQ(ParseInteger(u"2147483647"), 2147483647);
+  EXPECT_EQ(ParseInteger(u"-2147483648"), std::numeric_limits<std::int32_t>::min());
+}
+
+TEST(ParseInteger, AnythingElseIsNotANumber) {
+  for (const char16_t* text : {u"", u" ", u"-", u"+", u"abc", u"12a", u"1 2", u"0x10", u"$FF",
+                               u"1.5", u"2147483648", u"-2147483649", u"99999999999999999999",
+                               u"١٢"})
+    EXPECT_FALSE(ParseInteger(text).has_value()) << QString::fromUtf16(text).toStdString();
+}
+
+}  // namespace
