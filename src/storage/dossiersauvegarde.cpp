@@ -1,0 +1,155 @@
+#include "dossiersauvegarde.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "encodings.h"
+#include "errorbox.h"
+#include "fichier.h"
+
+namespace {
+
+const QString kExtension = QStringLiteral(".orv");
+
+bool HasSavedGridExtension(const QString& fileName) {
+  return fileName.size() >= kExtension.size() &&
+         fileName.right(kExtension.size()).compare(kExtension, Qt::CaseInsensitive) == 0;
+}
+
+FileResult Failure(FileStatus status, const QString& message) { return {status, message}; }
+
+FileResult CannotRead(const QString& path) {
+  return Failure(FileStatus::ReadFailed,
+                 QStringLiteral("Impossible de lire %1").arg(QDir::toNativeSeparators(path)));
+}
+
+FileResult CannotWrite(const QString& path) {
+  return Failure(FileStatus::WriteFailed, CannotWriteMessage(path));
+}
+
+// Something other than a plain file stands at the path (a folder, a pipe, a
+// device): never read it nor write into it.
+bool IsOtherThanFile(const QString& path) {
+  const QFileInfo info(path);
+  return info.exists() && !info.isFile();
+}
+
+}  // namespace
+
+TDossierSauvegarde::TDossierSauvegarde(const QString& programFolder) {
+  const QString base =
+      programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder;
+  folder_ = QDir(base).filePath(QStringLiteral("Sauvegarde"));
+}
+
+std::vector<SavedFileEntry> TDossierSauvegarde::ListFiles() const {
+  std::vector<SavedFileEntry> entries;
+  const QFileInfoList infos = QDir(folder_).entryInfoList(
+      QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+  for (const QFileInfo& info : infos) {
+    const QString fileName = info.fileName();
+    if (!HasSavedGridExtension(fileName)) continue;
+    entries.push_back({fileName.chopped(kExtension.size()), info.filePath()});
+  }
+  return entries;
+}
+
+QStringList TDossierSauvegarde::ListFileNames() const {
+  QStringList names;
+  for (const SavedFileEntry& entry : ListFiles()) names.append(entry.Name);
+  return names;
+}
+
+QString TDossierSauvegarde::PathOf(const QString& name) const {
+  if (name.contains(u'/') || name.contains(QChar(u'\0'))) return {};
+  const QDir dir(folder_);
+  const QString exact = dir.filePath(name + kExtension);
+  if (QFileInfo::exists(exact)) return exact;
+  // "Grilles" is also the file "Grilles.ORV".
+  for (const SavedFileEntry& entry : ListFiles())
+    if (entry.Name == name) return entry.Path;
+  return exact;
+}
+
+QString TDossierSauvegarde::CheckFileName(const QString& name) {
+  if (name.trimmed().isEmpty())
+    return QStringLiteral("Indiquez le nom du fichier dans lequel enregistrer la grille.");
+  if (name.toUcs4().size() > MaxFileNameLength)
+    return QStringLiteral("Le nom du fichier ne peut pas dépasser %1 caractères.")
+        .arg(MaxFileNameLength);
+  for (const QChar c : name)
+    if (c.category() == QChar::Other_Control)
+      return QStringLiteral("Le nom du fichier ne peut pas contenir de caractères de contrôle.");
+  if (name.contains(u'/') || name.contains(u'\\'))
+    return QStringLiteral("Le nom du fichier ne peut pas contenir « / » ni « \\ ».");
+  if (name.contains(QStringLiteral("..")))
+    return QStringLiteral("Le nom du fichier ne peut pas contenir « .. ».");
+  if (name.startsWith(u'.'))
+    return QStringLiteral("Le nom du fichier ne peut pas commencer par un point.");
+  return {};
+}
+
+FileResult TDossierSauvegarde::SaveGrid(const QString& fileName, const QString& gridName,
+                                        const QString& description, const QString& gridText,
+                                        const QDate& date) const {
+  const QString refusal = CheckFileName(fileName);
+  if (!refusal.isEmpty()) return Failure(FileStatus::NameRefused, refusal);
+  const QString path = PathOf(fileName);
+  if (!QDir().mkpath(folder_) || IsOtherThanFile(path)) return CannotWrite(path);
+
+  QByteArray bytes = ToWindows1252(MakeRecordLine(gridName, description, date, gridText));
+  bytes.append("\r\n");
+
+  QFile file(path);
+  const qint64 oldSize = file.exists() ? file.size() : 0;
+  if (oldSize > 0) {
+    // A last line without its line end (a file edited by hand) must not take
+    // the new record into it.
+    QFile reader(path);
+    char last = '\n';
+    if (!reader.open(QIODevice::ReadOnly) || !reader.seek(oldSize - 1) || !reader.getChar(&last))
+      return CannotWrite(path);
+    if (last != '\n' && last != '\r') bytes.prepend("\r\n");
+  }
+  // Unbuffered: a failed write is known at once, with nothing left pending.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+    return CannotWrite(path);
+  if (file.write(bytes) != bytes.size()) {
+    // Take the partial line off again: the file is as it was.
+    file.resize(oldSize);
+    return CannotWrite(path);
+  }
+  file.close();
+  if (file.error() != QFileDevice::NoError) return CannotWrite(path);
+  return {};
+}
+
+FileResult TDossierSauvegarde::DeleteRecord(const QString& path, int index) const {
+  if (IsOtherThanFile(path)) return CannotRead(path);
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return CannotRead(path);
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) return CannotRead(path);
+  file.close();
+
+  const QList<QByteArray> lines = SplitRecordLines(bytes);
+  if (index < 0 || index >= lines.size())
+    return Failure(FileStatus::NoSuchRecord,
+                   QStringLiteral("Cette grille n'est plus dans le fichier %1")
+                       .arg(QDir::toNativeSeparators(path)));
+
+  QSaveFile out(path);
+  if (!out.open(QIODevice::WriteOnly)) return CannotWrite(path);
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    if (i == index) continue;
+    if (out.write(lines[i]) != lines[i].size() || out.write("\r\n", 2) != 2) {
+      out.cancelWriting();
+      return CannotWrite(path);
+    }
+  }
+  if (!out.commit()) return CannotWrite(path);
+  return {};
+}

@@ -1,0 +1,74 @@
+// The folder "Sauvegarde" beside the program and what the save and load dialogs
+// do with its files: list them, append a grid, delete a grid. Every operation
+// reports its failure with a French message ready to be shown; nothing here
+// shows a box or throws.
+#pragma once
+
+#include <vector>
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+// A saved-grid file as the dialogs list it: the name shown (the file name
+// without ".orv", whatever the case of the extension) and the file's path.
+struct SavedFileEntry {
+  QString Name;
+  QString Path;
+};
+
+enum class FileStatus {
+  Ok,
+  NameRefused,   // the typed file name is not accepted; nothing was written
+  ReadFailed,    // the file could not be read; nothing was written
+  NoSuchRecord,  // the grid is no longer in the file; nothing was written
+  WriteFailed,   // the file could not be written; it keeps its previous content
+};
+
+struct FileResult {
+  FileStatus Status = FileStatus::Ok;
+  QString Message;  // empty when Ok
+  bool Ok() const { return Status == FileStatus::Ok; }
+};
+
+class TDossierSauvegarde {
+ public:
+  static constexpr int MaxFileNameLength = 100;
+
+  // The folder "Sauvegarde" inside programFolder; an empty programFolder means
+  // the program's own folder.
+  explicit TDossierSauvegarde(const QString& programFolder = QString());
+
+  const QString& Folder() const { return folder_; }
+
+  // The files whose extension is ".orv" in any case, by name without regard to
+  // case. Directories and special files are left out; a folder that cannot be
+  // listed gives an empty list.
+  std::vector<SavedFileEntry> ListFiles() const;
+  QStringList ListFileNames() const;
+
+  // The path of the file the player calls `name`: the existing file of that name
+  // with the extension ".orv" in any case, else folder/name.orv. Empty when the
+  // name cannot stand for a file of the folder (it holds "/" or a NUL).
+  QString PathOf(const QString& name) const;
+
+  // Why a file name typed by the player is refused, in French; empty when it is
+  // accepted. Refused: an empty name, more than 100 characters, control
+  // characters, "/" or "\", "..", a leading dot.
+  static QString CheckFileName(const QString& name);
+
+  // Appends the grid as a record at the end of the file `fileName` (a typed
+  // name), creating the folder and the file when they are missing. The date is
+  // the day of saving. On failure the file keeps its previous content.
+  FileResult SaveGrid(const QString& fileName, const QString& gridName,
+                      const QString& description, const QString& gridText,
+                      const QDate& date = QDate::currentDate()) const;
+
+  // Removes the record at the index (0 = first line) from the file at the path.
+  // The kept lines go to a new file that replaces the old one only once it is
+  // complete; the file stays, empty, when its last grid goes.
+  FileResult DeleteRecord(const QString& path, int index) const;
+
+ private:
+  QString folder_;
+};

@@ -1,0 +1,88 @@
+// A saved-grid file read into memory, and the record line it is made of.
+//
+// A record is one line of eight fields separated by "|":
+//   name | description | date | givens | digits | level | time | hints
+// Name, description and date are escaped (a "|" in them is doubled, an empty
+// text is stored as one space); the last five fields are the grid's own text
+// form, which this file treats as plain text. Lines end in CR LF and hold
+// Windows-1252 characters.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// One record read from a line.
+struct SavedGrid {
+  QString Name;
+  QString Description;
+  QString Date;
+  QString Givens;
+  QString Digits;  // empty when only the starting grid was saved
+  std::int32_t Time = 0;
+  std::uint8_t Level = 1;
+  std::uint8_t Hints = 0;
+};
+
+// Every "|" doubled; an empty result becomes " ", so that an empty field can
+// never be read as an escaped "|".
+QString EscapeText(const QString& text);
+
+// Cuts the next field off the front of the line and returns it. In an escaped
+// field a single "|" ends the field and "||" stands for one "|"; in a plain
+// field the first "|" ends it; the last field ends with the line. Scanning goes
+// from the left, so "|||" after the start of a field reads as one "|" of the
+// field, then the separator.
+QString ReadField(QString& line, bool escaped);
+
+// The record line, without its line end: name, description and date escaped
+// (line breaks as spaces), then the grid text as given.
+QString MakeRecordLine(const QString& name, const QString& description, const QDate& date,
+                       const QString& gridText);
+
+// The lines of a file's bytes. A line ends at CR LF, LF or CR; the end of the
+// file ends the last line, and a file ending in a line end has no empty line
+// after it.
+QList<QByteArray> SplitRecordLines(QByteArrayView bytes);
+
+// What a load hands on: the grid for the grid view, and the level, seconds and
+// helps the game carries on from. Starting again gives the givens alone, with
+// no time and no helps.
+struct GridToLoad {
+  QString Givens;
+  QString Digits;
+  std::uint8_t Level = 1;
+  std::int32_t Time = 0;
+  std::uint8_t Hints = 0;
+};
+GridToLoad PrepareLoad(const SavedGrid& record, bool restart);
+
+class TFichier {
+ public:
+  // The records in the order of the file's lines.
+  std::vector<SavedGrid> Records;
+
+  // Reads one record from the line, appends it to Records and returns its index;
+  // the line becomes the record's list entry, Name + "(" + Date + ")". Missing
+  // fields read as empty texts, a level that is not a number as 1, a time or a
+  // number of helps that is not a number as 0.
+  int ParseLine(QString& line);
+
+  // Reads the file's lines (Windows-1252) and parses each. False when the file
+  // could not be opened or read; the records read before the failure stay.
+  bool LoadFromFile(const QString& path);
+
+  // Adds the list entry of every record, in order.
+  void FillList(QStringList& list) const;
+
+  int Count() const { return static_cast<int>(Records.size()); }
+  // The record at the index (0 = the file's first line), or none.
+  const SavedGrid* Record(int index) const;
+  static QString EntryText(const SavedGrid& record);
+};

@@ -1,0 +1,29 @@
+#include "fichiers.h"
+
+TFichier& TFichiers::AddFile(const QString& path) {
+  auto file = std::make_unique<TFichier>();
+  TFichier& added = *file;
+  for (auto& [registered, owned] : files_) {
+    if (registered == path) {
+      owned = std::move(file);
+      return added;
+    }
+  }
+  files_.emplace_back(path, std::move(file));
+  return added;
+}
+
+TFichier* TFichiers::FindFile(const QString& path) const {
+  for (const auto& [registered, owned] : files_)
+    if (registered == path) return owned.get();
+  return nullptr;
+}
+
+TFichier& TFichiers::GetFile(const QString& path, bool reload) {
+  if (!reload) {
+    if (TFichier* cached = FindFile(path)) return *cached;
+  }
+  TFichier& file = AddFile(path);
+  file.LoadFromFile(path);
+  return file;
+}
