@@ -12,7 +12,9 @@
 #include "textfields.h"
 
 struct TIniFile::Impl {
-  CSimpleIniA ini{/*a_bIsUtf8=*/true, /*a_bMultiKey=*/false, /*a_bMultiLine=*/false};
+  // Keys written twice by hand are all kept; reading takes the first, as the
+  // old profile routines did, and writing replaces them all with one.
+  CSimpleIniA ini{/*a_bIsUtf8=*/true, /*a_bMultiKey=*/true, /*a_bMultiLine=*/false};
   Impl() {
     ini.SetSpaces(false);  // key=value, as the settings file has always been written
     ini.SetQuotes(true);   // "  x  " keeps its spaces, as the old profile routines read it
@@ -73,7 +75,8 @@ std::int32_t TIniFile::ReadInteger(const QString& section, const QString& key,
 }
 
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value) {
-  impl_->ini.SetValue(Utf8(section).c_str(), Utf8(key).c_str(), StoredValue(value).c_str());
+  impl_->ini.SetValue(Utf8(section).c_str(), Utf8(key).c_str(), StoredValue(value).c_str(),
+                      /*a_pComment=*/nullptr, /*a_bForceReplace=*/true);
 }
 
 void TIniFile::WriteInteger(const QString& section, const QString& key, std::int64_t value) {

@@ -92,6 +92,19 @@ TEST_F(TIniFileTest, AValueCannotAddLinesOrKeysOfItsOwn) {
   EXPECT_FALSE(ini.ReadValue(QStringLiteral("general"), QStringLiteral("typeecran")).has_value());
 }
 
+TEST_F(TIniFileTest, AKeyWrittenTwiceReadsTheFirstAndIsWrittenOnce) {
+  ASSERT_TRUE(WriteBytes(path, "[Scores]\r\nscorenom1_1=Premier\r\nscore1_1=10\r\n"
+                               "scorenom1_1=Second\r\n[Autre]\r\nk=1\r\nk=2\r\n"));
+  TIniFile ini(path);
+  ASSERT_TRUE(ini.Load());
+  EXPECT_EQ(ini.ReadValue(QStringLiteral("Scores"), QStringLiteral("scorenom1_1")),
+            QStringLiteral("Premier"));
+  ini.WriteString(QStringLiteral("Scores"), QStringLiteral("scorenom1_1"), QStringLiteral("Nouveau"));
+  ASSERT_TRUE(ini.Save());
+  // The unknown section keeps both of its lines.
+  EXPECT_EQ(ReadBytes(path), "[Scores]\nscorenom1_1=Nouveau\nscore1_1=10\n\n\n[Autre]\nk=1\nk=2\n");
+}
+
 TEST_F(TIniFileTest, ANulByteDoesNotCutTheFile) {
   ASSERT_TRUE(WriteBytes(path, QByteArray("[general]\r\nFondEcran=a\0b\r\ntypeecran=1\r\n", 39)));
   TIniFile ini(path);
