@@ -1,10 +1,6 @@
 // The grid model: placement rules, candidate bookkeeping, error marks, text form.
 #include "grille.h"
 
-#include <bit>
-
-int CountBits(std::uint16_t mask) { return std::popcount(mask); }
-
 TGrille::TGrille() {
   Clear(false);
   NeedsGuess = false;
@@ -17,9 +13,7 @@ void TGrille::Clear(bool Empty) {
   Candidates.fill(511);
   Notes.fill(0);
   Marks.fill(0);
-  RowDigits_.fill(0);
-  ColDigits_.fill(0);
-  BlockDigits_.fill(0);
+  U_ = UnitSets{};
   if (Empty) return;
   for (int r = 1; r <= 9; ++r)
     for (int c = 1; c <= 9; ++c)
@@ -56,55 +50,23 @@ std::uint8_t TGrille::CountErrors() const {
   return static_cast<std::uint8_t>(n);
 }
 
-// --- Line accessors ---
-
-static inline int LineCell(int Line, int Pos, bool ByRow) {
-  return ByRow ? Cell(Line, Pos) : Cell(Pos, Line);
-}
-
-int TGrille::GetDigitInLine(int Line, int Pos, bool ByRow) const {
-  return WordDigit(Digits[LineCell(Line, Pos, ByRow)]);
-}
-
-void TGrille::PlaceDigitInLine(int Line, int Pos, int Digit, bool ByRow) {
-  if (ByRow)
-    PlaceDigit(Line, Pos, Digit);
-  else
-    PlaceDigit(Pos, Line, Digit);
-}
-
-std::uint16_t TGrille::GetCandidatesInLine(int Line, int Pos, bool ByRow) const {
-  return Candidates[LineCell(Line, Pos, ByRow)];
-}
-
-void TGrille::SetCandidatesInLine(int Line, int Pos, std::uint16_t Mask, bool ByRow) {
-  Candidates[LineCell(Line, Pos, ByRow)] = Mask;
-}
-
-bool TGrille::LineHasDigit(int Line, int Digit, bool ByRow) const {
-  const std::uint16_t bit = static_cast<std::uint16_t>(1u << (Digit - 1));
-  return ((ByRow ? RowDigits_[Line - 1] : ColDigits_[Line - 1]) & bit) != 0;
-}
-
-bool TGrille::RemoveCandidatesInLine(int Line, int Pos, bool ByRow, std::uint16_t Mask) {
-  std::uint16_t& c = Candidates[LineCell(Line, Pos, ByRow)];
-  if ((c & Mask) == 0) return false;
-  c = static_cast<std::uint16_t>(c & ~Mask);
-  return true;
-}
-
 // --- Placement ---
 
 void TGrille::RebuildDigitSets() {
-  RowDigits_.fill(0);
-  ColDigits_.fill(0);
-  BlockDigits_.fill(0);
+  U_ = UnitSets{};
   for (int r = 0; r < 9; ++r)
     for (int c = 0; c < 9; ++c) {
       const std::uint16_t bit = Digits[r * 9 + c] & 511;
-      RowDigits_[r] |= bit;
-      ColDigits_[c] |= bit;
-      BlockDigits_[(r / 3) * 3 + c / 3] |= bit;
+      if (bit == 0) continue;
+      const int b = (r / 3) * 3 + c / 3;
+      U_.RowDigits[r] |= bit;
+      U_.ColDigits[c] |= bit;
+      U_.BlockDigits[b] |= bit;
+      U_.RowFilled[r] = static_cast<std::uint16_t>(U_.RowFilled[r] | (1u << c));
+      U_.ColFilled[c] = static_cast<std::uint16_t>(U_.ColFilled[c] | (1u << r));
+      U_.BlockFilled[b] = static_cast<std::uint16_t>(U_.BlockFilled[b] | (1u << ((r % 3) * 3 + c % 3)));
+      U_.RowThirds[r][c / 3] |= bit;
+      U_.ColThirds[c][r / 3] |= bit;
     }
 }
 
@@ -116,7 +78,7 @@ void TGrille::ComputeCandidates() {
       Candidates[i] = Digits[i] != 0
                           ? std::uint16_t(0)
                           : static_cast<std::uint16_t>(
-                                511 & ~(RowDigits_[r] | ColDigits_[c] | BlockDigits_[(r / 3) * 3 + c / 3]));
+                                511 & ~(U_.RowDigits[r] | U_.ColDigits[c] | U_.BlockDigits[(r / 3) * 3 + c / 3]));
     }
 }
 
@@ -131,13 +93,11 @@ void TGrille::SetDigit(int Row, int Col, int Digit, bool Force) {
   // digits, keeping the old state in case the new digit is refused.
   const bool held = w != 0;
   WordArray keptCandidates;
-  std::array<std::uint16_t, 9> keptRows, keptCols, keptBlocks;
+  UnitSets keptUnits;
   if (held) {
     if (Digit != 0) {
       keptCandidates = Candidates;
-      keptRows = RowDigits_;
-      keptCols = ColDigits_;
-      keptBlocks = BlockDigits_;
+      keptUnits = U_;
     }
     Digits[i] = 0;
     ComputeCandidates();
@@ -146,9 +106,7 @@ void TGrille::SetDigit(int Row, int Col, int Digit, bool Force) {
   if (Digit != 0 && (Candidates[i] & m) == 0) {
     if (!Force && held) {
       Candidates = keptCandidates;
-      RowDigits_ = keptRows;
-      ColDigits_ = keptCols;
-      BlockDigits_ = keptBlocks;
+      U_ = keptUnits;
       Digits[i] = w;
     }
     Contradiction = true;
@@ -159,9 +117,14 @@ void TGrille::SetDigit(int Row, int Col, int Digit, bool Force) {
   if (Digit == 0) return;
 
   const int r = Row - 1, c = Col - 1, b = (r / 3) * 3 + c / 3;
-  RowDigits_[r] |= m;
-  ColDigits_[c] |= m;
-  BlockDigits_[b] |= m;
+  U_.RowDigits[r] |= m;
+  U_.ColDigits[c] |= m;
+  U_.BlockDigits[b] |= m;
+  U_.RowFilled[r] = static_cast<std::uint16_t>(U_.RowFilled[r] | (1u << c));
+  U_.ColFilled[c] = static_cast<std::uint16_t>(U_.ColFilled[c] | (1u << r));
+  U_.BlockFilled[b] = static_cast<std::uint16_t>(U_.BlockFilled[b] | (1u << ((r % 3) * 3 + c % 3)));
+  U_.RowThirds[r][c / 3] |= m;
+  U_.ColThirds[c][r / 3] |= m;
   const std::uint16_t keep = static_cast<std::uint16_t>(~m);
   for (int k = 0; k < 9; ++k) {
     Candidates[r * 9 + k] &= keep;
@@ -231,17 +194,13 @@ void TGrille::ShowFirstSolution() {
 void TGrille::TakeSnapshot(Snapshot& s) const {
   s.Digits = Digits;
   s.Candidates = Candidates;
-  s.RowDigits = RowDigits_;
-  s.ColDigits = ColDigits_;
-  s.BlockDigits = BlockDigits_;
+  s.Units = U_;
 }
 
 void TGrille::RestoreSnapshot(const Snapshot& s) {
   Digits = s.Digits;
   Candidates = s.Candidates;
-  RowDigits_ = s.RowDigits;
-  ColDigits_ = s.ColDigits;
-  BlockDigits_ = s.BlockDigits;
+  U_ = s.Units;
 }
 
 // --- Text form ---

@@ -32,7 +32,11 @@ constexpr int BandStart(int n) { return 3 * ((n - 1) / 3) + 1; } // 1,1,1,4,4,4,
 constexpr int BlockOf(int row, int col) { return 3 * (Band(row) - 1) + Band(col); }
 
 // Number of set bits of a candidate set.
-int CountBits(std::uint16_t mask);
+inline int CountBits(std::uint16_t mask) {
+  // A nibble table keeps this fast on processors without a population count.
+  constexpr std::uint8_t nibble[16] = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4};
+  return nibble[mask & 15] + nibble[(mask >> 4) & 15] + nibble[(mask >> 8) & 15] + nibble[mask >> 12];
+}
 
 // Names of thirds and blocks used by the hint sentences.
 std::string PositionName(int third, bool vertical);
@@ -114,12 +118,29 @@ class TGrille {
   std::uint8_t CountErrors() const;
 
   // --- Line accessors: ByRow reads (Line, Pos) as (row, column), else (column, row) ---
-  int GetDigitInLine(int Line, int Pos, bool ByRow) const;
-  void PlaceDigitInLine(int Line, int Pos, int Digit, bool ByRow);
-  std::uint16_t GetCandidatesInLine(int Line, int Pos, bool ByRow) const;
-  void SetCandidatesInLine(int Line, int Pos, std::uint16_t Mask, bool ByRow);
-  bool LineHasDigit(int Line, int Digit, bool ByRow) const;
-  bool RemoveCandidatesInLine(int Line, int Pos, bool ByRow, std::uint16_t Mask);
+  static int LineCell(int Line, int Pos, bool ByRow) { return ByRow ? Cell(Line, Pos) : Cell(Pos, Line); }
+  int GetDigitInLine(int Line, int Pos, bool ByRow) const { return WordDigit(Digits[LineCell(Line, Pos, ByRow)]); }
+  void PlaceDigitInLine(int Line, int Pos, int Digit, bool ByRow) {
+    if (ByRow)
+      SetDigit(Line, Pos, Digit, false);
+    else
+      SetDigit(Pos, Line, Digit, false);
+  }
+  std::uint16_t GetCandidatesInLine(int Line, int Pos, bool ByRow) const {
+    return Candidates[LineCell(Line, Pos, ByRow)];
+  }
+  void SetCandidatesInLine(int Line, int Pos, std::uint16_t Mask, bool ByRow) {
+    Candidates[LineCell(Line, Pos, ByRow)] = Mask;
+  }
+  bool LineHasDigit(int Line, int Digit, bool ByRow) const {
+    return (((ByRow ? U_.RowDigits[Line - 1] : U_.ColDigits[Line - 1]) >> (Digit - 1)) & 1u) != 0;
+  }
+  bool RemoveCandidatesInLine(int Line, int Pos, bool ByRow, std::uint16_t Mask) {
+    std::uint16_t& c = Candidates[LineCell(Line, Pos, ByRow)];
+    if ((c & Mask) == 0) return false;
+    c = static_cast<std::uint16_t>(c & ~Mask);
+    return true;
+  }
 
   // --- Placing and entering ---
   void SetDigit(int Row, int Col, int Digit, bool Force);
@@ -168,17 +189,23 @@ class TGrille {
   bool IsSolvedByLogic(int Level);
 
  private:
-  // Digits present in each row, column and block, kept with Digits.
-  std::array<std::uint16_t, 9> RowDigits_{};
-  std::array<std::uint16_t, 9> ColDigits_{};
-  std::array<std::uint16_t, 9> BlockDigits_{};
+  // Sets kept with Digits so that the techniques test a whole unit at once.
+  // Digit sets hold digit d in bit d - 1; position sets hold position p of a
+  // line in bit p - 1 and cell k of a block (reading order) in bit k.
+  struct UnitSets {
+    std::array<std::uint16_t, 9> RowDigits, ColDigits, BlockDigits;  // digits present
+    std::array<std::uint16_t, 9> RowFilled, ColFilled, BlockFilled;  // positions filled
+    std::array<std::array<std::uint16_t, 3>, 9> RowThirds;  // digits of a row in each block column
+    std::array<std::array<std::uint16_t, 3>, 9> ColThirds;  // digits of a column in each block row
+  };
+  UnitSets U_{};
 
   // What the solvers save and put back around a trial: the digits with their
-  // row, column and block sets, and the candidates.
+  // unit sets, and the candidates.
   struct Snapshot {
     WordArray Digits;
     WordArray Candidates;
-    std::array<std::uint16_t, 9> RowDigits, ColDigits, BlockDigits;
+    UnitSets Units;
   };
   void TakeSnapshot(Snapshot& s) const;
   void RestoreSnapshot(const Snapshot& s);

@@ -26,7 +26,7 @@ void TGrille::PutBackSavedCandidates() {
           Digits[i] != 0
               ? std::uint16_t(0)
               : static_cast<std::uint16_t>(SavedCandidates[i] &
-                                           ~(RowDigits_[r] | ColDigits_[c] | BlockDigits_[(r / 3) * 3 + c / 3]));
+                                           ~(U_.RowDigits[r] | U_.ColDigits[c] | U_.BlockDigits[(r / 3) * 3 + c / 3]));
     }
 }
 
@@ -82,18 +82,32 @@ bool TGrille::NakedSingles(bool HintMode) {
   return placed;
 }
 
+namespace {
+// The digits that appear in exactly one of the given candidate sets.
+template <class Get>
+inline std::uint16_t OnlyOnce(Get get) {
+  std::uint16_t once = 0, more = 0;
+  for (int k = 0; k < 9; ++k) {
+    const std::uint16_t c = get(k);
+    more |= once & c;
+    once |= c;
+  }
+  return static_cast<std::uint16_t>(once & ~more);
+}
+}  // namespace
+
+// Digits are examined in increasing order and counted afresh after every
+// placement, since a placement changes the counts of the digits after it.
 bool TGrille::HiddenSinglesInLines(bool ByRow, bool HintMode) {
   bool placed = false;
-  for (int line = 1; line <= 9; ++line)
+  for (int line = 1; line <= 9; ++line) {
+    auto get = [&](int k) { return GetCandidatesInLine(line, k + 1, ByRow); };
+    std::uint16_t single = OnlyOnce(get);
     for (int d = 1; d <= 9; ++d) {
       const std::uint16_t bit = Bit(d);
-      int count = 0, where = 0;
-      for (int p = 1; p <= 9; ++p)
-        if (GetCandidatesInLine(line, p, ByRow) & bit) {
-          ++count;
-          where = p;
-        }
-      if (count != 1) continue;
+      if (!(single & bit)) continue;
+      int where = 1;
+      while (!(GetCandidatesInLine(line, where, ByRow) & bit)) ++where;
       if (ByRow)
         RestoreBeforeHint(line, where, d, HintMode);
       else
@@ -104,24 +118,23 @@ bool TGrille::HiddenSinglesInLines(bool ByRow, bool HintMode) {
         HintText = hinttexts::HiddenSingleInLine(DescribeEliminations(), ByRow, line, d, where);
         return placed;
       }
+      single = OnlyOnce(get);
     }
+  }
   return placed;
 }
 
 bool TGrille::HiddenSinglesInBlock(int BandRow, int BandCol, bool HintMode) {
   bool placed = false;
   const int r0 = 3 * (BandRow - 1) + 1, c0 = 3 * (BandCol - 1) + 1;
+  auto get = [&](int k) { return Candidates[Cell(r0 + k / 3, c0 + k % 3)]; };
+  std::uint16_t single = OnlyOnce(get);
   for (int d = 1; d <= 9; ++d) {
     const std::uint16_t bit = Bit(d);
-    int count = 0, wr = 0, wc = 0;
-    for (int r = r0; r < r0 + 3; ++r)
-      for (int c = c0; c < c0 + 3; ++c)
-        if (Candidates[Cell(r, c)] & bit) {
-          ++count;
-          wr = r;
-          wc = c;
-        }
-    if (count != 1) continue;
+    if (!(single & bit)) continue;
+    int k = 0;
+    while (!(get(k) & bit)) ++k;
+    const int wr = r0 + k / 3, wc = c0 + k % 3;
     RestoreBeforeHint(wr, wc, d, HintMode);
     PlaceDigit(wr, wc, d);
     placed = true;
@@ -129,6 +142,7 @@ bool TGrille::HiddenSinglesInBlock(int BandRow, int BandCol, bool HintMode) {
       HintText = hinttexts::HiddenSingleInBlock(DescribeEliminations(), BandRow, BandCol, d, wr, wc);
       return placed;
     }
+    single = OnlyOnce(get);
   }
   return placed;
 }

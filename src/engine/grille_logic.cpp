@@ -41,191 +41,210 @@ bool TGrille::BandPass(bool HintMode, bool& Progress) {
   return Progress;
 }
 
-bool TGrille::SolveLine(int Line, bool ByRow, bool HintMode, bool Extended) {
-  // Gap lists: empty positions in order, then missing digits in order; both
-  // used with the count of empty positions. A used entry becomes 0.
-  std::array<int, 9> pos{}, dig{};
-  int n = 0;
-  std::uint16_t present = ByRow ? RowDigits_[Line - 1] : ColDigits_[Line - 1];
-  for (int p = 1; p <= 9; ++p)
-    if (GetDigitInLine(Line, p, ByRow) == 0) pos[n++] = p;
-  {
-    int k = 0;
-    for (int d = 1; d <= 9 && k < 9; ++d)
-      if (!(present & (1u << (d - 1)))) dig[k++] = d;
+namespace {
+
+inline int LowestDigit(std::uint16_t mask) {
+  int d = 1;
+  while (!(mask & 1)) {
+    mask = static_cast<std::uint16_t>(mask >> 1);
+    ++d;
   }
+  return d;
+}
+
+// The first n digits absent from a set of present digits, in increasing order,
+// as a set: the digit list of a line or block used with the count of its gaps.
+inline std::uint16_t FirstMissing(std::uint16_t present, int n) {
+  std::uint16_t list = 0;
+  for (int d = 1; d <= 9 && n > 0; ++d)
+    if (!(present & (1u << (d - 1)))) {
+      list = static_cast<std::uint16_t>(list | (1u << (d - 1)));
+      --n;
+    }
+  return list;
+}
+
+}  // namespace
+
+bool TGrille::SolveLine(int Line, bool ByRow, bool HintMode, bool Extended) {
+  // Gap lists: the empty positions in order, and the missing digits in
+  // increasing order (kept as a set), both used with the count n of empty
+  // positions. A used position becomes 0; a used digit leaves the set.
+  const std::uint16_t empty = static_cast<std::uint16_t>(~(ByRow ? U_.RowFilled : U_.ColFilled)[Line - 1] & 511);
+  const int n = CountBits(empty);
+  if (n == 0 || (n > 1 && (!Extended || n > 5))) return false;
+  std::array<int, 9> pos{};
+  for (int p = 1, k = 0; p <= 9; ++p)
+    if (empty & (1u << (p - 1))) pos[k++] = p;
+  const std::uint16_t present = ByRow ? U_.RowDigits[Line - 1] : U_.ColDigits[Line - 1];
+  std::uint16_t digits = FirstMissing(present, n);
   bool placed = false;
 
   if (n == 1) {
-    PlaceDigitInLine(Line, pos[0], dig[0], ByRow);
+    const int d = LowestDigit(digits);
+    PlaceDigitInLine(Line, pos[0], d, ByRow);
     placed = true;
     if (RecordHintCell(Line, pos[0], HintMode, ByRow))
-      HintText = hinttexts::LineCompletion(ByRow, Line, dig[0], pos[0]);
+      HintText = hinttexts::LineCompletion(ByRow, Line, d, pos[0]);
     return placed;
   }
-  if (!Extended || n > 5) return placed;
 
-  bool restart;
-  do {
-    restart = false;
-    // Cell search: a position whose cross line rules out all digits but one.
-    for (int i = 0; i < n && !restart; ++i) {
-      const int p = pos[i];
-      if (p == 0) continue;
-      int count = 0, found = -1;
-      for (int j = 0; j < n; ++j)
-        if (dig[j] != 0 && !LineHasDigit(p, dig[j], !ByRow)) {
-          ++count;
-          found = j;
-        }
-      if (count != 1) continue;
-      const int d = dig[found];
-      PlaceDigitInLine(Line, p, d, ByRow);
-      placed = true;
-      if (RecordHintCell(Line, p, HintMode, ByRow)) {
-        HintText = hinttexts::LineCellSearch(ByRow, Line, n, p, d);
-        return placed;
+  // The digits that the cross line through a position already holds.
+  const auto& cross = ByRow ? U_.ColDigits : U_.RowDigits;
+  for (;;) {
+    // Cell search: the first position whose cross line rules out all listed
+    // digits but one.
+    int at = -1;
+    std::uint16_t bit = 0;
+    for (int i = 0; i < n && at < 0; ++i) {
+      if (pos[i] == 0) continue;
+      const std::uint16_t possible = static_cast<std::uint16_t>(digits & ~cross[pos[i] - 1]);
+      if (possible != 0 && (possible & (possible - 1)) == 0) {
+        at = i;
+        bit = possible;
       }
-      pos[i] = 0;
-      dig[found] = 0;
-      restart = true;
     }
-    if (restart) continue;
-    // Digit search: a digit that only one position can take.
-    for (int j = 0; j < n && !restart; ++j) {
-      const int d = dig[j];
-      if (d == 0) continue;
-      int count = 0, found = -1;
-      for (int i = 0; i < n; ++i)
-        if (pos[i] != 0 && !LineHasDigit(pos[i], d, !ByRow)) {
-          ++count;
-          found = i;
-        }
-      if (count != 1) continue;
-      const int p = pos[found];
-      PlaceDigitInLine(Line, p, d, ByRow);
-      placed = true;
-      if (RecordHintCell(Line, p, HintMode, ByRow)) {
-        HintText = hinttexts::LineDigitSearch(ByRow, Line, n, p, d);
-        return placed;
+    bool digitSearch = false;
+    if (at < 0) {
+      // Digit search: the smallest listed digit that only one position can take.
+      std::uint16_t once = 0, more = 0;
+      for (int i = 0; i < n; ++i) {
+        if (pos[i] == 0) continue;
+        const std::uint16_t possible = static_cast<std::uint16_t>(digits & ~cross[pos[i] - 1]);
+        more |= once & possible;
+        once |= possible;
       }
-      pos[found] = 0;
-      dig[j] = 0;
-      restart = true;
+      const std::uint16_t single = static_cast<std::uint16_t>(once & ~more);
+      if (single == 0) break;
+      bit = static_cast<std::uint16_t>(single & -single);
+      for (int i = 0; i < n && at < 0; ++i)
+        if (pos[i] != 0 && !(cross[pos[i] - 1] & bit)) at = i;
+      digitSearch = true;
     }
-  } while (restart);
+    const int p = pos[at], d = LowestDigit(bit);
+    PlaceDigitInLine(Line, p, d, ByRow);
+    placed = true;
+    if (RecordHintCell(Line, p, HintMode, ByRow)) {
+      HintText = digitSearch ? hinttexts::LineDigitSearch(ByRow, Line, n, p, d)
+                             : hinttexts::LineCellSearch(ByRow, Line, n, p, d);
+      return placed;
+    }
+    pos[at] = 0;
+    digits = static_cast<std::uint16_t>(digits & ~bit);
+  }
   return placed;
 }
 
 bool TGrille::SolveBlock(int BandRow, int BandCol, bool HintMode, bool Extended, int Limit) {
-  std::array<int, 9> rows{}, cols{}, dig{};
-  int n = 0;
+  const int b = 3 * (BandRow - 1) + BandCol - 1;
+  const std::uint16_t empty = static_cast<std::uint16_t>(~U_.BlockFilled[b] & 511);
+  const int n = CountBits(empty);
+  if (n == 0 || (n > 1 && (!Extended || n > Limit))) return false;
+  std::array<int, 9> rows{}, cols{};
   const int r0 = 3 * (BandRow - 1) + 1, c0 = 3 * (BandCol - 1) + 1;
-  for (int r = r0; r < r0 + 3; ++r)
-    for (int c = c0; c < c0 + 3; ++c)
-      if (GetDigit(r, c) == 0) {
-        rows[n] = r;
-        cols[n] = c;
-        ++n;
-      }
-  {
-    const std::uint16_t present = BlockDigits_[3 * (BandRow - 1) + BandCol - 1];
-    int k = 0;
-    for (int d = 1; d <= 9 && k < 9; ++d)
-      if (!(present & (1u << (d - 1)))) dig[k++] = d;
-  }
+  for (int k = 0, i = 0; k < 9; ++k)
+    if (empty & (1u << k)) {
+      rows[i] = r0 + k / 3;
+      cols[i] = c0 + k % 3;
+      ++i;
+    }
+  std::uint16_t digits = FirstMissing(U_.BlockDigits[b], n);
   bool placed = false;
 
   if (n == 1) {
-    PlaceDigit(rows[0], cols[0], dig[0]);
+    const int d = LowestDigit(digits);
+    PlaceDigit(rows[0], cols[0], d);
     placed = true;
     if (RecordHintCell(rows[0], cols[0], HintMode, true))
-      HintText = hinttexts::BlockCompletion(BandRow, BandCol, dig[0], rows[0], cols[0]);
+      HintText = hinttexts::BlockCompletion(BandRow, BandCol, d, rows[0], cols[0]);
     return placed;
   }
-  if (!Extended || n > Limit) return placed;
 
-  auto possible = [&](int i, int d) {
-    return !LineHasDigit(rows[i], d, true) && !LineHasDigit(cols[i], d, false);
+  // The listed digits that neither the row nor the column of a listed cell holds.
+  auto possibleAt = [&](int i) {
+    return static_cast<std::uint16_t>(digits & ~(U_.RowDigits[rows[i] - 1] | U_.ColDigits[cols[i] - 1]));
   };
-  bool restart;
-  do {
-    restart = false;
-    for (int i = 0; i < n && !restart; ++i) {
+  for (;;) {
+    int at = -1;
+    std::uint16_t bit = 0;
+    for (int i = 0; i < n && at < 0; ++i) {
       if (rows[i] == 0) continue;
-      int count = 0, found = -1;
-      for (int j = 0; j < n; ++j)
-        if (dig[j] != 0 && possible(i, dig[j])) {
-          ++count;
-          found = j;
-        }
-      if (count != 1) continue;
-      const int d = dig[found], r = rows[i], c = cols[i];
-      PlaceDigit(r, c, d);
-      placed = true;
-      if (RecordHintCell(r, c, HintMode, true)) {
-        HintText = hinttexts::BlockCellSearch(BandRow, BandCol, r, c, d);
-        return placed;
+      const std::uint16_t possible = possibleAt(i);
+      if (possible != 0 && (possible & (possible - 1)) == 0) {
+        at = i;
+        bit = possible;
       }
-      rows[i] = cols[i] = 0;
-      dig[found] = 0;
-      restart = true;
     }
-    if (restart) continue;
-    for (int j = 0; j < n && !restart; ++j) {
-      const int d = dig[j];
-      if (d == 0) continue;
-      int count = 0, found = -1;
-      for (int i = 0; i < n; ++i)
-        if (rows[i] != 0 && possible(i, d)) {
-          ++count;
-          found = i;
-        }
-      if (count != 1) continue;
-      const int r = rows[found], c = cols[found];
-      PlaceDigit(r, c, d);
-      placed = true;
-      if (RecordHintCell(r, c, HintMode, true)) {
-        HintText = hinttexts::BlockDigitSearch(BandRow, BandCol, r, c, d);
-        return placed;
+    bool digitSearch = false;
+    if (at < 0) {
+      std::uint16_t once = 0, more = 0;
+      for (int i = 0; i < n; ++i) {
+        if (rows[i] == 0) continue;
+        const std::uint16_t possible = possibleAt(i);
+        more |= once & possible;
+        once |= possible;
       }
-      rows[found] = cols[found] = 0;
-      dig[j] = 0;
-      restart = true;
+      const std::uint16_t single = static_cast<std::uint16_t>(once & ~more);
+      if (single == 0) break;
+      bit = static_cast<std::uint16_t>(single & -single);
+      for (int i = 0; i < n && at < 0; ++i)
+        if (rows[i] != 0 && (possibleAt(i) & bit)) at = i;
+      digitSearch = true;
     }
-  } while (restart);
+    const int r = rows[at], c = cols[at], d = LowestDigit(bit);
+    PlaceDigit(r, c, d);
+    placed = true;
+    if (RecordHintCell(r, c, HintMode, true)) {
+      HintText = digitSearch ? hinttexts::BlockDigitSearch(BandRow, BandCol, r, c, d)
+                             : hinttexts::BlockCellSearch(BandRow, BandCol, r, c, d);
+      return placed;
+    }
+    rows[at] = cols[at] = 0;
+    digits = static_cast<std::uint16_t>(digits & ~bit);
+  }
   return placed;
 }
 
 bool TGrille::CrossHatchBand(int BandNo, bool ByRow, bool HintMode) {
   const int first = 3 * (BandNo - 1) + 1;
+  const auto& thirds = ByRow ? U_.RowThirds : U_.ColThirds;
+  const auto& filled = ByRow ? U_.RowFilled : U_.ColFilled;
+  const auto& cross = ByRow ? U_.ColDigits : U_.RowDigits;
+  // The digits that stand in exactly two of the band's three blocks; a
+  // placement only adds its own digit, so the set holds for the whole call.
+  std::uint16_t inBlock[3];
+  for (int k = 0; k < 3; ++k)
+    inBlock[k] = static_cast<std::uint16_t>(thirds[first - 1][k] | thirds[first][k] | thirds[first + 1][k]);
+  const std::uint16_t two = static_cast<std::uint16_t>((inBlock[0] & inBlock[1] & ~inBlock[2]) |
+                                                       (inBlock[0] & ~inBlock[1] & inBlock[2]) |
+                                                       (~inBlock[0] & inBlock[1] & inBlock[2]));
   bool placed = false;
   for (int d = 1; d <= 9; ++d) {
-    // Which blocks of the band hold d, and on which of the band's lines.
-    bool thirdHas[4] = {false, false, false, false};
+    const std::uint16_t bit = static_cast<std::uint16_t>(1u << (d - 1));
+    if (!(two & bit)) continue;
+    // The block without d, and the line of each other block where d stands
+    // (the first line met in that block).
+    int g = 0;
     bool lineHas[3] = {false, false, false};
-    int held = 0;
-    for (int k = 1; k <= 3; ++k) {
-      for (int li = 0; li < 3 && !thirdHas[k]; ++li)
-        for (int p = 3 * (k - 1) + 1; p <= 3 * k; ++p)
-          if (GetDigitInLine(first + li, p, ByRow) == d) {
-            thirdHas[k] = true;
-            lineHas[li] = true;
-            ++held;
-            break;
-          }
+    for (int k = 0; k < 3; ++k) {
+      if (!(inBlock[k] & bit)) {
+        g = k + 1;
+        continue;
+      }
+      for (int li = 0; li < 3; ++li)
+        if (thirds[first - 1 + li][k] & bit) {
+          lineHas[li] = true;
+          break;
+        }
     }
-    if (held != 2) continue;
-
-    const int g = !thirdHas[1] ? 1 : (!thirdHas[2] ? 2 : 3);
     int L = 0;
     for (int li = 0; li < 3; ++li)
       if (!lineHas[li]) L = first + li;
     bool excluded = false;
     int count = 0, where = 0;
     for (int p = 3 * (g - 1) + 1; p <= 3 * g; ++p) {
-      if (GetDigitInLine(L, p, ByRow) != 0) continue;
-      if (LineHasDigit(p, d, !ByRow)) {
+      if (filled[L - 1] & (1u << (p - 1))) continue;
+      if (cross[p - 1] & bit) {
         excluded = true;
         continue;
       }
