@@ -163,18 +163,14 @@ bool TGrille::HiddenSingles(bool HintMode) {
 
 bool TGrille::EliminatePointing(const std::array<std::uint16_t, 3>& Union, int Group, bool ByRow, int Third) {
   bool changed = false;
-  for (int d = 1; d <= 9; ++d) {
-    const std::uint16_t bit = Bit(d);
-    int count = 0, k = 0;
-    for (int i = 0; i < 3; ++i)
-      if (Union[i] & bit) {
-        ++count;
-        k = i + 1;
-      }
-    if (count != 1) continue;
+  for (int k = 1; k <= 3; ++k) {
+    // The digits of line k that no other line of the block can take.
+    const std::uint16_t only =
+        static_cast<std::uint16_t>(Union[k - 1] & ~(Union[k % 3] | Union[(k + 1) % 3]));
+    if (only == 0) continue;
     const int line = 3 * (Group - 1) + k;
     for (int p = 1; p <= 9; ++p)
-      if (Band(p) != Third && RemoveCandidatesInLine(line, p, ByRow, bit)) changed = true;
+      if (Band(p) != Third && RemoveCandidatesInLine(line, p, ByRow, only)) changed = true;
   }
   return changed;
 }
@@ -203,42 +199,54 @@ bool TGrille::RemoveFromLine(int Line, bool ByRow, std::uint16_t Mask, int P1, i
   return removed;
 }
 
+// Candidates are read afresh for every pair or triple: a removal made for one
+// may complete another later in the same line.
 bool TGrille::LinePairs(bool ByRow) {
   bool changed = false;
   auto& record = ByRow ? MethodRecord.PairsByRow : MethodRecord.PairsByCol;
-  for (int line = 1; line <= 9; ++line)
-    for (int b = 1; b <= 9; ++b) {
-      if (GetDigitInLine(line, b, ByRow) != 0) continue;
-      for (int j = b + 1; j <= 9; ++j) {
-        if (GetDigitInLine(line, j, ByRow) != 0) continue;
-        const std::uint16_t u = GetCandidatesInLine(line, b, ByRow) | GetCandidatesInLine(line, j, ByRow);
+  const auto& filled = ByRow ? U_.RowFilled : U_.ColFilled;
+  for (int line = 1; line <= 9; ++line) {
+    int empty[9], n = 0;
+    for (int p = 1; p <= 9; ++p)
+      if (!(filled[line - 1] & (1u << (p - 1)))) empty[n++] = p;
+    for (int a = 0; a < n; ++a) {
+      if (CountBits(GetCandidatesInLine(line, empty[a], ByRow)) > 2) continue;  // cannot be in a pair
+      for (int b = a + 1; b < n; ++b) {
+        const std::uint16_t u =
+            GetCandidatesInLine(line, empty[a], ByRow) | GetCandidatesInLine(line, empty[b], ByRow);
         if (CountBits(u) != 2) continue;
-        changed = RemoveFromLine(line, ByRow, u, b, j, 0) || changed;
+        changed = RemoveFromLine(line, ByRow, u, empty[a], empty[b], 0) || changed;
         if (changed) record[line] = true;
       }
     }
+  }
   return changed;
 }
 
 bool TGrille::LineTriples(bool ByRow) {
   bool changed = false;
   auto& record = ByRow ? MethodRecord.TriplesByRow : MethodRecord.TriplesByCol;
+  const auto& filled = ByRow ? U_.RowFilled : U_.ColFilled;
   for (int line = 1; line <= 9; ++line) {
     int empty[9], n = 0;
     for (int p = 1; p <= 9; ++p)
-      if (GetDigitInLine(line, p, ByRow) == 0) empty[n++] = p;
-    for (int a = 0; a < n; ++a)
+      if (!(filled[line - 1] & (1u << (p - 1)))) empty[n++] = p;
+    for (int a = 0; a < n; ++a) {
+      if (CountBits(GetCandidatesInLine(line, empty[a], ByRow)) > 3) continue;
       for (int b = a + 1; b < n; ++b) {
         const std::uint16_t ab =
             GetCandidatesInLine(line, empty[a], ByRow) | GetCandidatesInLine(line, empty[b], ByRow);
         if (CountBits(ab) > 3) continue;  // a third cell can only add digits
         for (int c = b + 1; c < n; ++c) {
-          const std::uint16_t u = ab | GetCandidatesInLine(line, empty[c], ByRow);
+          const std::uint16_t u = static_cast<std::uint16_t>(
+              GetCandidatesInLine(line, empty[a], ByRow) | GetCandidatesInLine(line, empty[b], ByRow) |
+              GetCandidatesInLine(line, empty[c], ByRow));
           if (CountBits(u) != 3) continue;
           changed = RemoveFromLine(line, ByRow, u, empty[a], empty[b], empty[c]) || changed;
           if (changed) record[line] = true;
         }
       }
+    }
   }
   return changed;
 }
@@ -265,17 +273,20 @@ bool TGrille::BlockPairs() {
   bool changed = false;
   for (int br = 1; br <= 3; ++br)
     for (int bc = 1; bc <= 3; ++bc) {
+      const int block = 3 * (br - 1) + bc;
       const int r0 = 3 * (br - 1) + 1, c0 = 3 * (bc - 1) + 1;
+      const std::uint16_t filled = U_.BlockFilled[block - 1];
       for (int a = 0; a < 9; ++a) {
+        if (filled & (1u << a)) continue;
         const int ra = r0 + a / 3, ca = c0 + a % 3;
-        if (GetDigit(ra, ca) != 0) continue;
+        if (CountBits(Candidates[Cell(ra, ca)]) > 2) continue;  // cannot be in a pair
         for (int b = a + 1; b < 9; ++b) {
+          if (filled & (1u << b)) continue;
           const int rb = r0 + b / 3, cb = c0 + b % 3;
-          if (GetDigit(rb, cb) != 0) continue;
           const std::uint16_t u = Candidates[Cell(ra, ca)] | Candidates[Cell(rb, cb)];
           if (CountBits(u) != 2) continue;
           changed = RemoveFromBlock(br, bc, ra, ca, rb, cb, u) || changed;
-          if (changed) MethodRecord.PairsByBlock[3 * (br - 1) + bc] = true;
+          if (changed) MethodRecord.PairsByBlock[block] = true;
         }
       }
     }
