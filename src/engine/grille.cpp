@@ -2,6 +2,8 @@
 #include "grille.h"
 
 TGrille::TGrille() {
+  for (auto& limit : EmptyBlockSearch_)
+    for (auto& key : limit) key.fill(0xFFFF);
   Clear(false);
   NeedsGuess = false;
 }

@@ -200,6 +200,13 @@ class TGrille {
   };
   UnitSets U_{};
 
+  // A block search that placed nothing places nothing again while its block,
+  // its rows and its columns keep their digits: the inputs of its last empty
+  // search, per block and per limit (4 or 9). Valid whenever they match.
+  using BlockSearchKey = std::array<std::uint16_t, 8>;
+  std::array<std::array<BlockSearchKey, 9>, 2> EmptyBlockSearch_{};
+  BlockSearchKey BlockSearchInputs(int BandRow, int BandCol) const;
+
   // What the solvers save and put back around a trial: the digits with their
   // unit sets, and the candidates.
   struct Snapshot {

@@ -1,5 +1,7 @@
 // Basic techniques: they read the digits only, never the candidates.
 // Line and block completion, the missing-digit searches, cross-hatching.
+#include <bit>
+
 #include "grille.h"
 #include "hinttexts.h"
 
@@ -43,18 +45,14 @@ bool TGrille::BandPass(bool HintMode, bool& Progress) {
 
 namespace {
 
-inline int LowestDigit(std::uint16_t mask) {
-  int d = 1;
-  while (!(mask & 1)) {
-    mask = static_cast<std::uint16_t>(mask >> 1);
-    ++d;
-  }
-  return d;
-}
+// The smallest digit of a non-empty set.
+inline int LowestDigit(std::uint16_t mask) { return std::countr_zero(mask) + 1; }
 
 // The first n digits absent from a set of present digits, in increasing order,
 // as a set: the digit list of a line or block used with the count of its gaps.
 inline std::uint16_t FirstMissing(std::uint16_t present, int n) {
+  const std::uint16_t missing = static_cast<std::uint16_t>(~present & 511);
+  if (CountBits(missing) == n) return missing;  // no digit stands twice
   std::uint16_t list = 0;
   for (int d = 1; d <= 9 && n > 0; ++d)
     if (!(present & (1u << (d - 1)))) {
@@ -67,25 +65,21 @@ inline std::uint16_t FirstMissing(std::uint16_t present, int n) {
 }  // namespace
 
 bool TGrille::SolveLine(int Line, bool ByRow, bool HintMode, bool Extended) {
-  // Gap lists: the empty positions in order, and the missing digits in
-  // increasing order (kept as a set), both used with the count n of empty
-  // positions. A used position becomes 0; a used digit leaves the set.
-  const std::uint16_t empty = static_cast<std::uint16_t>(~(ByRow ? U_.RowFilled : U_.ColFilled)[Line - 1] & 511);
-  const int n = CountBits(empty);
+  // Gap lists: the empty positions in order and the missing digits in
+  // increasing order, both kept as sets and used with the count n of empty
+  // positions. A used position or digit leaves its set.
+  std::uint16_t left = static_cast<std::uint16_t>(~(ByRow ? U_.RowFilled : U_.ColFilled)[Line - 1] & 511);
+  const int n = CountBits(left);
   if (n == 0 || (n > 1 && (!Extended || n > 5))) return false;
-  std::array<int, 9> pos{};
-  for (int p = 1, k = 0; p <= 9; ++p)
-    if (empty & (1u << (p - 1))) pos[k++] = p;
   const std::uint16_t present = ByRow ? U_.RowDigits[Line - 1] : U_.ColDigits[Line - 1];
   std::uint16_t digits = FirstMissing(present, n);
   bool placed = false;
 
   if (n == 1) {
-    const int d = LowestDigit(digits);
-    PlaceDigitInLine(Line, pos[0], d, ByRow);
+    const int p = LowestDigit(left), d = LowestDigit(digits);
+    PlaceDigitInLine(Line, p, d, ByRow);
     placed = true;
-    if (RecordHintCell(Line, pos[0], HintMode, ByRow))
-      HintText = hinttexts::LineCompletion(ByRow, Line, d, pos[0]);
+    if (RecordHintCell(Line, p, HintMode, ByRow)) HintText = hinttexts::LineCompletion(ByRow, Line, d, p);
     return placed;
   }
 
@@ -94,34 +88,33 @@ bool TGrille::SolveLine(int Line, bool ByRow, bool HintMode, bool Extended) {
   for (;;) {
     // Cell search: the first position whose cross line rules out all listed
     // digits but one.
-    int at = -1;
+    int p = 0;
     std::uint16_t bit = 0;
-    for (int i = 0; i < n && at < 0; ++i) {
-      if (pos[i] == 0) continue;
-      const std::uint16_t possible = static_cast<std::uint16_t>(digits & ~cross[pos[i] - 1]);
+    for (std::uint16_t rest = left; rest != 0; rest = static_cast<std::uint16_t>(rest & (rest - 1))) {
+      const int q = LowestDigit(rest);
+      const std::uint16_t possible = static_cast<std::uint16_t>(digits & ~cross[q - 1]);
       if (possible != 0 && (possible & (possible - 1)) == 0) {
-        at = i;
+        p = q;
         bit = possible;
+        break;
       }
     }
-    bool digitSearch = false;
-    if (at < 0) {
+    const bool digitSearch = p == 0;
+    if (digitSearch) {
       // Digit search: the smallest listed digit that only one position can take.
       std::uint16_t once = 0, more = 0;
-      for (int i = 0; i < n; ++i) {
-        if (pos[i] == 0) continue;
-        const std::uint16_t possible = static_cast<std::uint16_t>(digits & ~cross[pos[i] - 1]);
+      for (std::uint16_t rest = left; rest != 0; rest = static_cast<std::uint16_t>(rest & (rest - 1))) {
+        const std::uint16_t possible = static_cast<std::uint16_t>(digits & ~cross[LowestDigit(rest) - 1]);
         more |= once & possible;
         once |= possible;
       }
       const std::uint16_t single = static_cast<std::uint16_t>(once & ~more);
       if (single == 0) break;
       bit = static_cast<std::uint16_t>(single & -single);
-      for (int i = 0; i < n && at < 0; ++i)
-        if (pos[i] != 0 && !(cross[pos[i] - 1] & bit)) at = i;
-      digitSearch = true;
+      for (std::uint16_t rest = left; p == 0; rest = static_cast<std::uint16_t>(rest & (rest - 1)))
+        if (!(cross[LowestDigit(rest) - 1] & bit)) p = LowestDigit(rest);
     }
-    const int p = pos[at], d = LowestDigit(bit);
+    const int d = LowestDigit(bit);
     PlaceDigitInLine(Line, p, d, ByRow);
     placed = true;
     if (RecordHintCell(Line, p, HintMode, ByRow)) {
@@ -129,69 +122,76 @@ bool TGrille::SolveLine(int Line, bool ByRow, bool HintMode, bool Extended) {
                              : hinttexts::LineCellSearch(ByRow, Line, n, p, d);
       return placed;
     }
-    pos[at] = 0;
+    left = static_cast<std::uint16_t>(left & ~(1u << (p - 1)));
     digits = static_cast<std::uint16_t>(digits & ~bit);
   }
   return placed;
 }
 
+TGrille::BlockSearchKey TGrille::BlockSearchInputs(int BandRow, int BandCol) const {
+  const int b = 3 * (BandRow - 1) + BandCol - 1, r = 3 * (BandRow - 1), c = 3 * (BandCol - 1);
+  // The filled set is never all ones (the search needs an empty cell), so an
+  // all-ones key never matches.
+  return {U_.BlockFilled[b], U_.BlockDigits[b], U_.RowDigits[r],     U_.RowDigits[r + 1],
+          U_.RowDigits[r + 2], U_.ColDigits[c], U_.ColDigits[c + 1], U_.ColDigits[c + 2]};
+}
+
 bool TGrille::SolveBlock(int BandRow, int BandCol, bool HintMode, bool Extended, int Limit) {
+  // The same lists as for a line: the empty cells in reading order (bit k for
+  // cell k of the block) and the missing digits.
   const int b = 3 * (BandRow - 1) + BandCol - 1;
-  const std::uint16_t empty = static_cast<std::uint16_t>(~U_.BlockFilled[b] & 511);
-  const int n = CountBits(empty);
+  std::uint16_t left = static_cast<std::uint16_t>(~U_.BlockFilled[b] & 511);
+  const int n = CountBits(left);
   if (n == 0 || (n > 1 && (!Extended || n > Limit))) return false;
-  std::array<int, 9> rows{}, cols{};
+  BlockSearchKey* memo = nullptr;
+  if (n > 1 && (Limit == 4 || Limit == 9)) {
+    memo = &EmptyBlockSearch_[Limit == 9][b];
+    if (BlockSearchInputs(BandRow, BandCol) == *memo) return false;
+  }
   const int r0 = 3 * (BandRow - 1) + 1, c0 = 3 * (BandCol - 1) + 1;
-  for (int k = 0, i = 0; k < 9; ++k)
-    if (empty & (1u << k)) {
-      rows[i] = r0 + k / 3;
-      cols[i] = c0 + k % 3;
-      ++i;
-    }
   std::uint16_t digits = FirstMissing(U_.BlockDigits[b], n);
   bool placed = false;
 
   if (n == 1) {
-    const int d = LowestDigit(digits);
-    PlaceDigit(rows[0], cols[0], d);
+    const int k = LowestDigit(left) - 1, d = LowestDigit(digits);
+    const int r = r0 + k / 3, c = c0 + k % 3;
+    PlaceDigit(r, c, d);
     placed = true;
-    if (RecordHintCell(rows[0], cols[0], HintMode, true))
-      HintText = hinttexts::BlockCompletion(BandRow, BandCol, d, rows[0], cols[0]);
+    if (RecordHintCell(r, c, HintMode, true)) HintText = hinttexts::BlockCompletion(BandRow, BandCol, d, r, c);
     return placed;
   }
 
-  // The listed digits that neither the row nor the column of a listed cell holds.
-  auto possibleAt = [&](int i) {
-    return static_cast<std::uint16_t>(digits & ~(U_.RowDigits[rows[i] - 1] | U_.ColDigits[cols[i] - 1]));
+  // The listed digits that neither the row nor the column of cell k holds.
+  auto possibleAt = [&](int k) {
+    return static_cast<std::uint16_t>(digits & ~(U_.RowDigits[r0 + k / 3 - 1] | U_.ColDigits[c0 + k % 3 - 1]));
   };
   for (;;) {
-    int at = -1;
+    int k = -1;
     std::uint16_t bit = 0;
-    for (int i = 0; i < n && at < 0; ++i) {
-      if (rows[i] == 0) continue;
-      const std::uint16_t possible = possibleAt(i);
+    for (std::uint16_t rest = left; rest != 0; rest = static_cast<std::uint16_t>(rest & (rest - 1))) {
+      const int q = LowestDigit(rest) - 1;
+      const std::uint16_t possible = possibleAt(q);
       if (possible != 0 && (possible & (possible - 1)) == 0) {
-        at = i;
+        k = q;
         bit = possible;
+        break;
       }
     }
-    bool digitSearch = false;
-    if (at < 0) {
+    const bool digitSearch = k < 0;
+    if (digitSearch) {
       std::uint16_t once = 0, more = 0;
-      for (int i = 0; i < n; ++i) {
-        if (rows[i] == 0) continue;
-        const std::uint16_t possible = possibleAt(i);
+      for (std::uint16_t rest = left; rest != 0; rest = static_cast<std::uint16_t>(rest & (rest - 1))) {
+        const std::uint16_t possible = possibleAt(LowestDigit(rest) - 1);
         more |= once & possible;
         once |= possible;
       }
       const std::uint16_t single = static_cast<std::uint16_t>(once & ~more);
       if (single == 0) break;
       bit = static_cast<std::uint16_t>(single & -single);
-      for (int i = 0; i < n && at < 0; ++i)
-        if (rows[i] != 0 && (possibleAt(i) & bit)) at = i;
-      digitSearch = true;
+      for (std::uint16_t rest = left; k < 0; rest = static_cast<std::uint16_t>(rest & (rest - 1)))
+        if (possibleAt(LowestDigit(rest) - 1) & bit) k = LowestDigit(rest) - 1;
     }
-    const int r = rows[at], c = cols[at], d = LowestDigit(bit);
+    const int r = r0 + k / 3, c = c0 + k % 3, d = LowestDigit(bit);
     PlaceDigit(r, c, d);
     placed = true;
     if (RecordHintCell(r, c, HintMode, true)) {
@@ -199,9 +199,10 @@ bool TGrille::SolveBlock(int BandRow, int BandCol, bool HintMode, bool Extended,
                              : hinttexts::BlockCellSearch(BandRow, BandCol, r, c, d);
       return placed;
     }
-    rows[at] = cols[at] = 0;
+    left = static_cast<std::uint16_t>(left & ~(1u << k));
     digits = static_cast<std::uint16_t>(digits & ~bit);
   }
+  if (!placed && memo) *memo = BlockSearchInputs(BandRow, BandCol);
   return placed;
 }
 
