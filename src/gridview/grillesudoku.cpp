@@ -1,0 +1,125 @@
+// Construction, properties and the commands the game screen and its dialogs
+// pass to the model.
+#include <QPrinter>
+#include <algorithm>
+
+#include "grillesudoku.h"
+
+TGrilleSudoku::TGrilleSudoku(QWidget* Parent) : QWidget(Parent), Grille_(std::make_unique<TGrille>()) {
+  setFocusPolicy(Qt::StrongFocus);
+  resize(9 * LargeurCase_ + 1, 9 * HauteurCase_ + 1);
+}
+
+TGrilleSudoku::~TGrilleSudoku() = default;
+
+QSize TGrilleSudoku::sizeHint() const { return {9 * LargeurCase_ + 1, 9 * HauteurCase_ + 1}; }
+
+void TGrilleSudoku::SetCouleurFond(const QColor& Value) {
+  CouleurFond_ = Value;
+  update();
+}
+
+void TGrilleSudoku::SetCouleurTrait(const QColor& Value) {
+  CouleurTrait_ = Value;
+  update();
+}
+
+void TGrilleSudoku::SetHauteurCase(int Value) {
+  HauteurCase_ = std::max(1, Value);
+  resize(width(), 9 * HauteurCase_ + 1);
+  update();
+}
+
+void TGrilleSudoku::SetLargeurCase(int Value) {
+  LargeurCase_ = std::max(1, Value);
+  resize(9 * LargeurCase_ + 1, height());
+  update();
+}
+
+void TGrilleSudoku::SetShowAllCandidates(bool Value) {
+  ShowAllCandidates_ = Value;
+  update();
+}
+
+int TGrilleSudoku::CountEmpty() const { return Grille_->CountEmpty(); }
+
+int TGrilleSudoku::CountErrors() const { return Grille_->CountErrors(); }
+
+void TGrilleSudoku::SetOnComplete(std::function<void()> Handler) {
+  OnComplete_ = std::move(Handler);
+  ResetView();
+}
+
+namespace {
+
+// One character per cell: a digit stays, anything else is an empty cell, so a
+// stray multi-byte character cannot shift the cells after it.
+std::string CellText(const QString& Text) {
+  std::string cells;
+  cells.reserve(std::size_t(std::min<qsizetype>(Text.size(), 81)));
+  for (qsizetype k = 0; k < Text.size() && k < 81; ++k) {
+    const QChar c = Text.at(k);
+    cells += (c >= u'0' && c <= u'9') ? char(c.unicode()) : '0';
+  }
+  return cells;
+}
+
+}  // namespace
+
+void TGrilleSudoku::LoadGrid(const QString& GivensText, const QString& DigitsText, std::uint8_t GridLevel) {
+  ShowAllCandidates_ = false;
+  Level = GridLevel;
+  // The givens are always written in full, so that an empty or short text
+  // cannot leave the previous puzzle's givens behind.
+  std::string givens = CellText(GivensText);
+  givens.resize(81, '0');
+  Grille_->LoadFromText(givens, CellText(DigitsText));
+  ResetView();
+  update();
+}
+
+void TGrilleSudoku::AssignGrid(std::unique_ptr<TGrille> Grid) {
+  // Without a grid there is nothing to show: the current one stays.
+  if (!Grid) return;
+  Grille_ = std::move(Grid);
+  ResetView();
+  update();
+}
+
+void TGrilleSudoku::ClearGrid(bool KeepGivensOut) {
+  Grille_->Clear(KeepGivensOut);
+  ResetView();
+  update();
+}
+
+bool TGrilleSudoku::GiveHint(QString& Text) {
+  Grille_->Solve(true, 4, true);
+  const int row = Grille_->HintRow;
+  const int col = Grille_->HintCol;
+  if (row < 1 || row > 9 || col < 1 || col > 9) return false;
+  // The entry lets Undo take the hint back, or put back the wrong digit it replaced.
+  PushUndo(row, col, Grille_->GetDigit(row, col), Grille_->HintDigit);
+  Text = QString::fromStdString(Grille_->HintText);
+  update();
+  return true;
+}
+
+std::uint16_t TGrilleSudoku::SolveGrid() {
+  const std::uint16_t flags = Grille_->SolveGrid();
+  update();
+  return flags;
+}
+
+void TGrilleSudoku::ShowSolution() {
+  Grille_->ShowFirstSolution();
+  update();
+}
+
+std::uint8_t TGrilleSudoku::RateGrid() {
+  Level = Grille_->RateLevel();
+  return Level;
+}
+
+QString TGrilleSudoku::GetSaveText(bool IncludeDigits, long long Time, int Hints) const {
+  return QString::fromStdString(Grille_->SaveToText(IncludeDigits, Level, Time, Hints));
+}

@@ -1,0 +1,187 @@
+// TGrilleSudoku: the grid control of the game screen. It owns the TGrille on
+// screen and draws everything from it (lines, givens, the player's digits, the
+// hinted digit, pencil marks or computed candidates, the selection and the
+// backgrounds of wrong digits), turns keys and clicks into moves with an undo
+// stack, passes the game screen's commands to the model, and prints the grid.
+//
+// Geometry: with cells W wide and H high, column j (1 to 9) spans x from
+// (j - 1) * W to j * W and row i spans y from (i - 1) * H to i * H; the control
+// is 9 * W + 1 by 9 * H + 1. A 1-pixel line at coordinate c covers pixel c; a
+// 2-pixel line (the border and the block lines) covers c - 1 and c.
+#pragma once
+
+#include <QColor>
+#include <QMetaType>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "grille.h"
+
+class QPainter;
+class QPrinter;
+
+// What the cells and the digit buttons show: digits 1 to 9 or letters A to I.
+enum TTypeBrique : std::uint8_t { tb_Chiffre = 0, tb_Lettre = 1 };
+Q_DECLARE_METATYPE(TTypeBrique)
+
+class TGrilleSudoku : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(bool TabAuto MEMBER TabAuto)
+  Q_PROPERTY(QColor CouleurFond READ CouleurFond WRITE SetCouleurFond)
+  Q_PROPERTY(QColor CouleurTrait READ CouleurTrait WRITE SetCouleurTrait)
+  Q_PROPERTY(QColor CouleurSelection MEMBER CouleurSelection)
+  Q_PROPERTY(QColor CouleurChiffre MEMBER CouleurChiffre)
+  Q_PROPERTY(QColor CouleurChiffreFixe MEMBER CouleurChiffreFixe)
+  Q_PROPERTY(QColor CouleurChiffreHint MEMBER CouleurChiffreHint)
+  Q_PROPERTY(QColor CouleurPossibilite MEMBER CouleurPossibilite)
+  Q_PROPERTY(QColor CouleurErreur MEMBER CouleurErreur)
+  Q_PROPERTY(QColor CouleurImpossible MEMBER CouleurImpossible)
+  Q_PROPERTY(TTypeBrique TypeBrique MEMBER TypeBrique)
+  Q_PROPERTY(bool ShowErreur MEMBER ShowErreur)
+  Q_PROPERTY(bool ShowImpossible MEMBER ShowImpossible)
+  Q_PROPERTY(int HauteurCase READ HauteurCase WRITE SetHauteurCase)
+  Q_PROPERTY(int LargeurCase READ LargeurCase WRITE SetLargeurCase)
+  Q_PROPERTY(quint8 TailleEcriture MEMBER TailleEcriture)
+  Q_PROPERTY(quint8 TaillePossibilite MEMBER TaillePossibilite)
+
+ public:
+  // One entry of the undo stack. Previous is the digit the cell held before (0
+  // for an empty cell), or NoteToggle when the entry toggled a pencil mark.
+  struct UndoEntry {
+    std::uint8_t Row;
+    std::uint8_t Col;
+    std::uint8_t Digit;
+    std::uint8_t Previous;
+  };
+  static constexpr std::uint8_t NoteToggle = 255;
+
+  // The size of the grid drawn for paper: 40-pixel cells, 20 and 8 point text.
+  static constexpr int PaperSize = 361;
+
+  explicit TGrilleSudoku(QWidget* Parent = nullptr);
+  ~TGrilleSudoku() override;
+
+  // --- Plain fields: the owner writes them and repaints (or runs an operation
+  // that repaints) ---
+  int SelCol = 1;  // selected cell, 1 to 9 each way
+  int SelRow = 1;
+  bool GameMode = true;  // playing; false while typing in the givens of a puzzle
+  bool NoteMode = false;  // entries toggle pencil marks
+  bool TabAuto = false;  // move on after each entry
+  QColor CouleurSelection{166, 202, 240};
+  QColor CouleurChiffre{0, 0, 128};
+  QColor CouleurChiffreFixe{0, 0, 0};
+  QColor CouleurChiffreHint{255, 0, 255};
+  QColor CouleurPossibilite{0, 0, 0};  // kept for the forms; candidates use the cell's text colour
+  QColor CouleurErreur{0, 0, 0};
+  QColor CouleurImpossible{0, 0, 0};
+  TTypeBrique TypeBrique = tb_Chiffre;
+  bool ShowErreur = false;
+  bool ShowImpossible = false;
+  quint8 TailleEcriture = 20;  // points
+  quint8 TaillePossibilite = 8;  // points
+  // Level of the grid on screen, with the rating flags 16 and 32 when it came
+  // from a rating.
+  std::uint8_t Level = 0;
+
+  // --- Properties that repaint ---
+  QColor CouleurFond() const { return CouleurFond_; }
+  void SetCouleurFond(const QColor& Value);
+  QColor CouleurTrait() const { return CouleurTrait_; }
+  void SetCouleurTrait(const QColor& Value);
+  // Cell sizes in pixels (at least 1); the control takes 9 cells plus 1 pixel.
+  int HauteurCase() const { return HauteurCase_; }
+  void SetHauteurCase(int Value);
+  int LargeurCase() const { return LargeurCase_; }
+  void SetLargeurCase(int Value);
+  bool ShowAllCandidates() const { return ShowAllCandidates_; }
+  void SetShowAllCandidates(bool Value);
+
+  // The model on screen, owned by the control.
+  TGrille& Grille() { return *Grille_; }
+  const TGrille& Grille() const { return *Grille_; }
+  const std::vector<UndoEntry>& UndoStack() const { return UndoStack_; }
+
+  // --- Painting and printing ---
+  // Draws the whole grid on any painter, cells W by H, text sizes in points.
+  // ForPrint gives the paper look: white board, black text, no selection, no
+  // hint colour, no error backgrounds.
+  void DrawGrid(QPainter& Canvas, int CellWidth, int CellHeight, int DigitSize, int NoteSize,
+                bool ForPrint) const;
+  // Prints the grid Copies times, each copy its own job titled "Orvalis", on the
+  // control's printer or on the one given. Returns the number of jobs that went
+  // through; a failed job is dropped silently.
+  int PrintGrid(int Copies);
+  int PrintGrid(int Copies, QPrinter& Printer);
+  // The printer the print dialog sets up and PrintGrid(Copies) prints on.
+  QPrinter& Printer();
+  // The square the grid takes on a page of Wp by Hp printer pixels: 80 % of the
+  // shorter side of the left half (landscape) or top half (portrait), centred
+  // in that half.
+  static QRect PrintSquare(int PageWidth, int PageHeight, bool Landscape);
+
+  // --- Input and commands ---
+  void EnterAtSelection(int Digit, bool NoteKey);
+  void Undo();
+  void ResetView();
+  // The cell under a point, clamped to the grid.
+  void CellAtPoint(int X, int Y, int& Col, int& Row) const;
+  void LoadGrid(const QString& GivensText, const QString& DigitsText, std::uint8_t GridLevel);
+  void AssignGrid(std::unique_ptr<TGrille> Grid);
+  void ClearGrid(bool KeepGivensOut);
+  // One hint step; false (Text untouched) when no step was found.
+  bool GiveHint(QString& Text);
+  // Solves the grid: the flags 256 (no solution), 512 (several solutions, not
+  // shown), 1024 (guessed, solution shown), with the number of cells settled in
+  // the low byte.
+  std::uint16_t SolveGrid();
+  void ShowSolution();
+  std::uint8_t RateGrid();
+  QString GetSaveText(bool IncludeDigits, long long Time, int Hints) const;
+  int CountEmpty() const;
+  int CountErrors() const;
+  // Called when a digit entered leaves no empty cell; setting it resets the view.
+  void SetOnComplete(std::function<void()> Handler);
+
+  // --- Texts ---
+  // "1" to "9", or "A" to "I" in letters.
+  static QString DigitText(int Digit, TTypeBrique Type);
+  // The up to three lines of a candidate set: four digits joined by "-" on each
+  // of the first two lines, the ninth alone on the third.
+  static std::array<QString, 3> CandidateLines(std::uint16_t Set, TTypeBrique Type);
+  // Point sizes are those of a 96 dpi screen on every device, so that screen,
+  // pictures and paper have the same proportions.
+  static int PointsToPixels(int Points);
+
+  QSize sizeHint() const override;
+
+ protected:
+  bool event(QEvent* Event) override;
+  void paintEvent(QPaintEvent* Event) override;
+  void keyPressEvent(QKeyEvent* Event) override;
+  void mousePressEvent(QMouseEvent* Event) override;
+
+ private:
+  void KeepSelectionInGrid();
+  int CellKind(int Row, int Col) const;
+  // One arrow step, then further steps over givens while playing.
+  void MoveSelection(int Key);
+  void StepSelection(int Key);
+  void PushUndo(int Row, int Col, int Digit, int Previous);
+
+  std::unique_ptr<TGrille> Grille_;
+  std::vector<UndoEntry> UndoStack_;
+  std::function<void()> OnComplete_;
+  std::unique_ptr<QPrinter> Printer_;
+  QColor CouleurFond_{255, 255, 255};
+  QColor CouleurTrait_{0, 0, 0};
+  int HauteurCase_ = 40;
+  int LargeurCase_ = 40;
+  bool ShowAllCandidates_ = false;
+};

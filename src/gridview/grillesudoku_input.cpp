@@ -1,0 +1,182 @@
+// Selection, keyboard and mouse input, entries and the undo stack.
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <algorithm>
+
+#include "grillesudoku.h"
+
+namespace {
+
+bool IsArrow(int Key) {
+  return Key == Qt::Key_Left || Key == Qt::Key_Right || Key == Qt::Key_Up || Key == Qt::Key_Down;
+}
+
+// The digit a key enters, or -1. Digits on the main row or the numeric pad,
+// letters A to I whatever the grid shows, Backspace, Delete and 0 to erase. The
+// main row is read by position as well: on a French keyboard it gives
+// "&", "é", "\"" ... without Shift, and those keys still name 1 to 9 and 0.
+int KeyDigit(const QKeyEvent& Event) {
+  const int key = Event.key();
+  if (key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_0) return 0;
+  if (key >= Qt::Key_1 && key <= Qt::Key_9) return key - Qt::Key_0;
+  if (key >= Qt::Key_A && key <= Qt::Key_I) return key - Qt::Key_A + 1;
+  // Keycodes 10 to 19 are the digit row "1" to "0" of every layout (X and Wayland).
+  const quint32 code = Event.nativeScanCode();
+  if (code >= 10 && code <= 19 && (Event.modifiers() & Qt::KeypadModifier) == 0)
+    return code == 19 ? 0 : int(code) - 9;
+  return -1;
+}
+
+}  // namespace
+
+void TGrilleSudoku::KeepSelectionInGrid() {
+  SelRow = std::clamp(SelRow, 1, 9);
+  SelCol = std::clamp(SelCol, 1, 9);
+}
+
+int TGrilleSudoku::CellKind(int Row, int Col) const {
+  int kind = 0;
+  Grille_->GetCellState(Row, Col, kind);
+  return kind;
+}
+
+void TGrilleSudoku::StepSelection(int Key) {
+  switch (Key) {
+    case Qt::Key_Left:
+      if (SelCol == 1) {
+        SelCol = 9;
+        SelRow = SelRow == 1 ? 9 : SelRow - 1;
+      } else {
+        --SelCol;
+      }
+      break;
+    case Qt::Key_Right:
+      if (SelCol == 9) {
+        SelCol = 1;
+        SelRow = SelRow == 9 ? 1 : SelRow + 1;
+      } else {
+        ++SelCol;
+      }
+      break;
+    case Qt::Key_Up:
+      SelRow = SelRow == 1 ? 9 : SelRow - 1;
+      break;
+    case Qt::Key_Down:
+      SelRow = SelRow == 9 ? 1 : SelRow + 1;
+      break;
+    default:
+      break;
+  }
+}
+
+void TGrilleSudoku::MoveSelection(int Key) {
+  KeepSelectionInGrid();
+  const int startRow = SelRow;
+  const int startCol = SelCol;
+  // While playing, walk on over givens; stop on a free cell or back at the start.
+  do {
+    StepSelection(Key);
+  } while (GameMode && CellKind(SelRow, SelCol) == 1 && (SelRow != startRow || SelCol != startCol));
+}
+
+bool TGrilleSudoku::event(QEvent* Event) {
+  // The arrow keys belong to the grid, before any shortcut; Tab and Enter keep
+  // their usual meaning.
+  if (Event->type() == QEvent::ShortcutOverride) {
+    auto* key = static_cast<QKeyEvent*>(Event);
+    if (IsArrow(key->key())) {
+      Event->accept();
+      return true;
+    }
+  }
+  return QWidget::event(Event);
+}
+
+void TGrilleSudoku::keyPressEvent(QKeyEvent* Event) {
+  const int key = Event->key();
+  const int digit = KeyDigit(*Event);
+  if (digit < 0 && !IsArrow(key)) {
+    QWidget::keyPressEvent(Event);  // not ours: the parent may use it
+    return;
+  }
+  Event->accept();
+  if (digit >= 0) {
+    EnterAtSelection(digit, (Event->modifiers() & Qt::ControlModifier) != 0);
+    return;
+  }
+  MoveSelection(key);
+  update();
+}
+
+void TGrilleSudoku::CellAtPoint(int X, int Y, int& Col, int& Row) const {
+  // The outermost pixel column and row (X = 9 * W, Y = 9 * H) belong to the last
+  // cells, not to a tenth one.
+  Col = std::clamp(X / LargeurCase_ + 1, 1, 9);
+  Row = std::clamp(Y / HauteurCase_ + 1, 1, 9);
+}
+
+void TGrilleSudoku::mousePressEvent(QMouseEvent* Event) {
+  Event->accept();
+  const QPoint at = Event->position().toPoint();
+  int col = 0;
+  int row = 0;
+  CellAtPoint(std::max(0, at.x()), std::max(0, at.y()), col, row);
+  if (!GameMode || CellKind(row, col) != 1) {
+    SelRow = row;
+    SelCol = col;
+    update();
+  }
+  setFocus(Qt::MouseFocusReason);
+}
+
+void TGrilleSudoku::PushUndo(int Row, int Col, int Digit, int Previous) {
+  UndoStack_.push_back({std::uint8_t(Row), std::uint8_t(Col), std::uint8_t(Digit), std::uint8_t(Previous)});
+}
+
+void TGrilleSudoku::EnterAtSelection(int Digit, bool NoteKey) {
+  if (Digit < 0 || Digit > 9) return;
+  KeepSelectionInGrid();
+  TGrille& grid = *Grille_;
+  int kind = 0;
+  const int current = grid.GetCellState(SelRow, SelCol, kind);
+  // While playing, a given never changes, even if the selection stands on one
+  // (it can after a typed-in puzzle becomes the game).
+  const bool given = GameMode && kind == 1;
+  if (current != Digit && !given) {
+    const bool note = NoteKey || NoteMode;
+    PushUndo(SelRow, SelCol, Digit, note ? NoteToggle : current);
+    if (grid.HintRow == SelRow && grid.HintCol == SelCol) grid.HintRow = 0;
+    grid.EnterDigit(SelRow, SelCol, Digit, !GameMode, note);
+    // A pencil mark on a full grid does not complete it again.
+    if (!note && grid.CountEmpty() == 0 && OnComplete_) OnComplete_();
+  }
+  if (TabAuto) MoveSelection(Qt::Key_Right);
+  update();
+}
+
+void TGrilleSudoku::Undo() {
+  TGrille& grid = *Grille_;
+  while (!UndoStack_.empty()) {
+    const UndoEntry entry = UndoStack_.back();
+    UndoStack_.pop_back();
+    // While playing, entries made on cells that are now givens (recorded while
+    // the puzzle was typed in) are dropped: the givens stay.
+    if (GameMode && entry.Previous != NoteToggle && CellKind(entry.Row, entry.Col) == 1) continue;
+    if (grid.HintRow == entry.Row && grid.HintCol == entry.Col) grid.HintRow = 0;
+    if (entry.Previous == NoteToggle)
+      grid.EnterDigit(entry.Row, entry.Col, entry.Digit, !GameMode, true);
+    else
+      grid.EnterDigit(entry.Row, entry.Col, entry.Previous, !GameMode, false);
+    SelRow = entry.Row;
+    SelCol = entry.Col;
+    update();
+    return;
+  }
+}
+
+void TGrilleSudoku::ResetView() {
+  UndoStack_.clear();
+  SelRow = 1;
+  SelCol = 1;
+  if (CellKind(1, 1) != 0) MoveSelection(Qt::Key_Right);
+}

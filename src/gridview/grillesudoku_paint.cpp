@@ -1,0 +1,133 @@
+// Drawing the grid, on screen and for paper.
+#include <QFont>
+#include <QFontMetrics>
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "grillesudoku.h"
+
+int TGrilleSudoku::PointsToPixels(int Points) { return std::max(1, (Points * 96 + 36) / 72); }
+
+QString TGrilleSudoku::DigitText(int Digit, TTypeBrique Type) {
+  if (Digit < 1 || Digit > 9) return {};
+  return Type == tb_Lettre ? QString(QChar(u'A' + (Digit - 1))) : QString::number(Digit);
+}
+
+std::array<QString, 3> TGrilleSudoku::CandidateLines(std::uint16_t Set, TTypeBrique Type) {
+  std::array<QString, 3> lines;
+  int count = 0;
+  for (int d = 1; d <= 9; ++d) {
+    if ((Set & (1u << (d - 1))) == 0) continue;
+    ++count;
+    QString& line = lines[count <= 4 ? 0 : count <= 8 ? 1 : 2];
+    if (!line.isEmpty()) line += u'-';
+    line += DigitText(d, Type);
+  }
+  return lines;
+}
+
+void TGrilleSudoku::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  DrawGrid(painter, LargeurCase_, HauteurCase_, TailleEcriture, TaillePossibilite, false);
+}
+
+void TGrilleSudoku::DrawGrid(QPainter& Canvas, int CellWidth, int CellHeight, int DigitSize, int NoteSize,
+                             bool ForPrint) const {
+  const int W = CellWidth;
+  const int H = CellHeight;
+  const int right = 9 * W;  // last pixel column of the grid
+  const int bottom = 9 * H;
+  Canvas.save();
+  Canvas.setRenderHint(QPainter::Antialiasing, false);
+
+  // Board and 2-pixel outer border.
+  Canvas.fillRect(0, 0, right + 1, bottom + 1, ForPrint ? QColor(Qt::white) : CouleurFond_);
+  Canvas.fillRect(0, 0, right + 1, 2, CouleurTrait_);
+  Canvas.fillRect(0, bottom - 1, right + 1, 2, CouleurTrait_);
+  Canvas.fillRect(0, 0, 2, bottom + 1, CouleurTrait_);
+  Canvas.fillRect(right - 1, 0, 2, bottom + 1, CouleurTrait_);
+  // Cell lines, 2 pixels between blocks.
+  for (int k = 1; k <= 8; ++k) {
+    const int thickness = (k == 3 || k == 6) ? 2 : 1;
+    Canvas.fillRect(0, k * H - (thickness - 1), right + 1, thickness, CouleurTrait_);
+    Canvas.fillRect(k * W - (thickness - 1), 0, thickness, bottom + 1, CouleurTrait_);
+  }
+
+  QFont digitFont(QStringLiteral("Comic Sans MS"));
+  digitFont.setPixelSize(PointsToPixels(DigitSize));
+  QFont noteFont(QStringLiteral("Comic Sans MS"));
+  noteFont.setPixelSize(PointsToPixels(NoteSize));
+
+  const TGrille& grid = *Grille_;
+  const int selRow = std::clamp(SelRow, 1, 9);
+  const int selCol = std::clamp(SelCol, 1, 9);
+  for (int i = 1; i <= 9; ++i) {
+    for (int j = 1; j <= 9; ++j) {
+      int kind = 0;
+      const int d = grid.GetCellState(i, j, kind);
+      const bool selected = i == selRow && j == selCol;
+      QColor background = CouleurFond_;
+      QColor text(Qt::black);
+      if (!ForPrint) {
+        if (kind == 3 && ShowErreur)
+          background = CouleurErreur;
+        else if (kind == 2 && ShowImpossible)
+          background = CouleurImpossible;
+        else if (selected)
+          background = CouleurSelection;
+        if (i == grid.HintRow && j == grid.HintCol)
+          text = CouleurChiffreHint;
+        else if (d > 0)
+          text = kind == 1 ? CouleurChiffreFixe : CouleurChiffre;
+      }
+
+      const int left = (j - 1) * W;
+      const int top = (i - 1) * H;
+      if (background != CouleurFond_) {
+        // The fill stops short of the lines so that they stay whole.
+        const int x1 = left + 1 + (j == 1 ? 1 : 0);
+        const int y1 = top + 1 + (i == 1 ? 1 : 0);
+        const int x2 = j * W - (j % 3 == 0 ? 1 : 0);
+        const int y2 = i * H - (i % 3 == 0 ? 1 : 0);
+        Canvas.fillRect(x1, y1, x2 - x1, y2 - y1, background);
+        if (!ForPrint && selected) {
+          // Red 2-pixel frame over the cell's own lines and its first pixel inside.
+          const QColor red(255, 0, 0);
+          Canvas.fillRect(left, top, W + 1, 2, red);
+          Canvas.fillRect(left, i * H - 1, W + 1, 2, red);
+          Canvas.fillRect(left, top, 2, H + 1, red);
+          Canvas.fillRect(j * W - 1, top, 2, H + 1, red);
+        }
+      }
+
+      Canvas.setPen(text);
+      if (d > 0) {
+        Canvas.setFont(digitFont);
+        const QFontMetrics metrics = Canvas.fontMetrics();
+        const QString label = DigitText(d, TypeBrique);
+        const int w = metrics.horizontalAdvance(label);
+        const int h = metrics.height();
+        const int x = left + 1 + (W - w) / 2;
+        const int y = top + 1 + (H - h) / 2;
+        Canvas.drawText(QPoint(x, y + metrics.ascent()), label);
+      } else {
+        const std::uint16_t computed = grid.GetCandidates(i, j);
+        const std::uint16_t set = ShowAllCandidates_ && computed != 0 ? computed : grid.GetNotes(i, j);
+        if (set == 0) continue;
+        const std::array<QString, 3> lines = CandidateLines(set, TypeBrique);
+        Canvas.setFont(noteFont);
+        const QFontMetrics metrics = Canvas.fontMetrics();
+        const int x = left + 2;
+        const int y = top + 2;
+        const int t = metrics.height();
+        Canvas.drawText(QPoint(x, y + metrics.ascent()), lines[0]);
+        if (!lines[1].isEmpty()) {
+          Canvas.drawText(QPoint(x, y + t + metrics.ascent()), lines[1]);
+          if (!lines[2].isEmpty()) Canvas.drawText(QPoint(x, y + 2 * t + metrics.ascent()), lines[2]);
+        }
+      }
+    }
+  }
+  Canvas.restore();
+}

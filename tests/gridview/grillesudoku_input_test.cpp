@@ -1,0 +1,602 @@
+// Playing the grid view with real key and mouse events: selection moves and the
+// jump over givens, digits, letters, the numeric pad, pencil marks, undo,
+// hints, completion, and the commands of the game screen.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "gridview_test_util.h"
+
+using namespace gridtest;
+
+namespace {
+
+// A puzzle with givens only at row 1 columns 2 and 3, and all of column 5 but
+// row 5.
+std::string GivensForJumps() {
+  std::string text(81, '0');
+  text[Cell(1, 2)] = '1';
+  text[Cell(1, 3)] = '2';
+  const char column[] = "345607891";
+  for (int r = 1; r <= 9; ++r) text[Cell(r, 5)] = column[r - 1];
+  return text;
+}
+
+struct InputTest : ::testing::Test {
+  TGrilleSudoku View;
+  void SetUp() override { Dress(View); }
+  void Select(int Row, int Col) {
+    View.SelRow = Row;
+    View.SelCol = Col;
+  }
+  void Key(Qt::Key K, Qt::KeyboardModifiers M = Qt::NoModifier) { QTest::keyClick(&View, K, M); }
+  int Digit(int Row, int Col) const { return View.Grille().GetDigit(Row, Col); }
+  int Kind(int Row, int Col) const {
+    int kind = 0;
+    View.Grille().GetCellState(Row, Col, kind);
+    return kind;
+  }
+  void LoadPuzzle() { View.LoadGrid(QString::fromLatin1(Puzzle), QString(), 1); }
+  // Fills every empty cell but the given one with its solution digit.
+  void FillAllBut(int Row, int Col) {
+    for (int r = 1; r <= 9; ++r)
+      for (int c = 1; c <= 9; ++c)
+        if ((r != Row || c != Col) && Digit(r, c) == 0) View.Grille().EnterDigit(r, c, SolutionDigit(r, c), false, false);
+  }
+};
+
+}  // namespace
+
+TEST_F(InputTest, ArrowsWrapAroundTheGrid) {
+  Select(9, 9);
+  Key(Qt::Key_Right);
+  EXPECT_EQ(View.SelRow, 1);
+  EXPECT_EQ(View.SelCol, 1);
+  Key(Qt::Key_Left);
+  EXPECT_EQ(View.SelRow, 9);
+  EXPECT_EQ(View.SelCol, 9);
+  Select(1, 4);
+  Key(Qt::Key_Up);
+  EXPECT_EQ(View.SelRow, 9);
+  EXPECT_EQ(View.SelCol, 4);
+  Key(Qt::Key_Down);
+  EXPECT_EQ(View.SelRow, 1);
+  Select(3, 9);
+  Key(Qt::Key_Right);
+  EXPECT_EQ(View.SelRow, 4);
+  EXPECT_EQ(View.SelCol, 1);
+  Key(Qt::Key_Left);
+  EXPECT_EQ(View.SelRow, 3);
+  EXPECT_EQ(View.SelCol, 9);
+}
+
+TEST_F(InputTest, ArrowsJumpOverGivensWhilePlaying) {
+  View.LoadGrid(QString::fromStdString(GivensForJumps()), QString(), 1);
+  Select(1, 1);
+  Key(Qt::Key_Right);
+  EXPECT_EQ(View.SelCol, 4);
+  Key(Qt::Key_Left);
+  EXPECT_EQ(View.SelCol, 1);
+  // Column 5: only row 5 is free, so Up and Down come back to it.
+  Select(5, 5);
+  Key(Qt::Key_Up);
+  EXPECT_EQ(View.SelRow, 5);
+  Key(Qt::Key_Down);
+  EXPECT_EQ(View.SelRow, 5);
+  EXPECT_EQ(View.SelCol, 5);
+}
+
+TEST_F(InputTest, ArrowsStopOnGivensWhileTypingAPuzzleIn) {
+  View.LoadGrid(QString::fromStdString(GivensForJumps()), QString(), 1);
+  View.GameMode = false;
+  Select(1, 1);
+  Key(Qt::Key_Right);
+  EXPECT_EQ(View.SelCol, 2);
+  Select(5, 5);
+  Key(Qt::Key_Up);
+  EXPECT_EQ(View.SelRow, 4);
+}
+
+TEST_F(InputTest, MouseSelectsFreeCellsAndTakesTheFocus) {
+  LoadPuzzle();
+  View.show();
+  QApplication::setActiveWindow(&View);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&View));
+  View.clearFocus();
+  QTest::mouseClick(&View, Qt::LeftButton, Qt::NoModifier, QPoint(1 * 40 + 5, 4 * 40 + 39));
+  EXPECT_EQ(View.SelRow, 5);
+  EXPECT_EQ(View.SelCol, 2);
+  EXPECT_TRUE(View.hasFocus());
+  // Any button selects.
+  QTest::mouseClick(&View, Qt::RightButton, Qt::NoModifier, QPoint(2 * 40 + 1, 0));
+  EXPECT_EQ(View.SelRow, 1);
+  EXPECT_EQ(View.SelCol, 3);
+  // A given is not selected while playing; the focus is taken all the same.
+  View.clearFocus();
+  QTest::mouseClick(&View, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+  EXPECT_EQ(View.SelRow, 1);
+  EXPECT_EQ(View.SelCol, 3);
+  EXPECT_TRUE(View.hasFocus());
+  // While typing a puzzle in, givens are selected like any cell.
+  View.GameMode = false;
+  QTest::mouseClick(&View, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+  EXPECT_EQ(View.SelRow, 1);
+  EXPECT_EQ(View.SelCol, 1);
+}
+
+TEST_F(InputTest, PressOnTheOutermostPixelSelectsTheLastCell) {
+  QTest::mouseClick(&View, Qt::LeftButton, Qt::NoModifier, QPoint(360, 360));
+  EXPECT_EQ(View.SelRow, 9);
+  EXPECT_EQ(View.SelCol, 9);
+  QTest::mouseClick(&View, Qt::LeftButton, Qt::NoModifier, QPoint(0, 360));
+  EXPECT_EQ(View.SelRow, 9);
+  EXPECT_EQ(View.SelCol, 1);
+  int col = 0, row = 0;
+  View.CellAtPoint(359, 40, col, row);
+  EXPECT_EQ(col, 9);
+  EXPECT_EQ(row, 2);
+  View.CellAtPoint(5000, 5000, col, row);
+  EXPECT_EQ(col, 9);
+  EXPECT_EQ(row, 9);
+}
+
+TEST_F(InputTest, DigitKeysNumericPadAndLetters) {
+  LoadPuzzle();
+  Select(1, 3);
+  Key(Qt::Key_4);
+  EXPECT_EQ(Digit(1, 3), 4);
+  Select(1, 4);
+  Key(Qt::Key_6, Qt::KeypadModifier);
+  EXPECT_EQ(Digit(1, 4), 6);
+  // Letter C enters 3 while the grid shows digits.
+  Select(1, 6);
+  Key(Qt::Key_C);
+  EXPECT_EQ(Digit(1, 6), 3);
+  Key(Qt::Key_I);
+  EXPECT_EQ(Digit(1, 6), 9);
+  Key(Qt::Key_A);
+  EXPECT_EQ(Digit(1, 6), 1);
+  for (const auto& [key, modifiers] : std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>>{
+           {Qt::Key_Backspace, Qt::NoModifier},
+           {Qt::Key_Delete, Qt::NoModifier},
+           {Qt::Key_0, Qt::NoModifier},
+           {Qt::Key_0, Qt::KeypadModifier}}) {
+    View.Grille().EnterDigit(1, 6, 8, false, false);
+    Key(key, modifiers);
+    EXPECT_EQ(Digit(1, 6), 0) << key;
+  }
+  // Keys the grid does not use change nothing and go on to the parent.
+  const std::size_t entries = View.UndoStack().size();
+  Key(Qt::Key_J);
+  Key(Qt::Key_Space);
+  EXPECT_EQ(View.UndoStack().size(), entries);
+}
+
+TEST_F(InputTest, FrenchDigitRowWithoutShift) {
+  LoadPuzzle();
+  Select(1, 3);
+  // The "é" key of a French keyboard is the "2" key of the digit row (keycode 11).
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_Eacute, Qt::NoModifier, 11, 0xe9, 0, QStringLiteral("é"));
+  QApplication::sendEvent(&View, &press);
+  EXPECT_EQ(Digit(1, 3), 2);
+  // "à" is the "0" key: it erases.
+  QKeyEvent zero(QEvent::KeyPress, Qt::Key_Agrave, Qt::NoModifier, 19, 0xe0, 0, QStringLiteral("à"));
+  QApplication::sendEvent(&View, &zero);
+  EXPECT_EQ(Digit(1, 3), 0);
+}
+
+TEST_F(InputTest, CtrlDigitTogglesAPencilMarkAndUndoTogglesItBack) {
+  LoadPuzzle();
+  Select(1, 3);
+  Key(Qt::Key_5, Qt::ControlModifier);
+  EXPECT_EQ(View.Grille().GetNotes(1, 3), 1 << 4);
+  EXPECT_EQ(Digit(1, 3), 0);
+  ASSERT_EQ(View.UndoStack().size(), 1u);
+  EXPECT_EQ(View.UndoStack().back().Previous, TGrilleSudoku::NoteToggle);
+  EXPECT_EQ(View.UndoStack().back().Digit, 5);
+  Key(Qt::Key_2, Qt::ControlModifier);
+  Select(7, 7);
+  View.Undo();
+  EXPECT_EQ(View.Grille().GetNotes(1, 3), 1 << 4);
+  EXPECT_EQ(View.SelRow, 1);
+  EXPECT_EQ(View.SelCol, 3);
+  View.Undo();
+  EXPECT_EQ(View.Grille().GetNotes(1, 3), 0);
+  EXPECT_TRUE(View.UndoStack().empty());
+}
+
+TEST_F(InputTest, NoteModeAndRightButtonDigitsArePencilMarks) {
+  LoadPuzzle();
+  Select(1, 3);
+  View.NoteMode = true;
+  Key(Qt::Key_7);
+  EXPECT_EQ(View.Grille().GetNotes(1, 3), 1 << 6);
+  View.NoteMode = false;
+  // The game screen's digit buttons pass the right button as NoteKey.
+  View.EnterAtSelection(1, true);
+  EXPECT_EQ(View.Grille().GetNotes(1, 3), (1 << 6) | 1);
+  EXPECT_EQ(Digit(1, 3), 0);
+  // Erasing on an empty cell does nothing, so the marks stay.
+  Key(Qt::Key_0, Qt::ControlModifier);
+  EXPECT_EQ(View.Grille().GetNotes(1, 3), (1 << 6) | 1);
+}
+
+TEST_F(InputTest, SameDigitAgainPushesNothingButTabAutoStillMoves) {
+  LoadPuzzle();
+  Select(1, 3);
+  Key(Qt::Key_4);
+  ASSERT_EQ(View.UndoStack().size(), 1u);
+  View.TabAuto = true;
+  Select(1, 3);
+  Key(Qt::Key_4);
+  EXPECT_EQ(View.UndoStack().size(), 1u);
+  // Moved right, over the given at (1, 5).
+  EXPECT_EQ(View.SelRow, 1);
+  EXPECT_EQ(View.SelCol, 4);
+  Key(Qt::Key_6);
+  EXPECT_EQ(View.SelCol, 6);
+  EXPECT_EQ(Digit(1, 4), 6);
+}
+
+TEST_F(InputTest, TabAutoWrapsToTheNextRowOverGivens) {
+  LoadPuzzle();
+  View.TabAuto = true;
+  Select(1, 9);
+  Key(Qt::Key_2);
+  // Row 2 starts with the given 6: the next free cell is (2, 2).
+  EXPECT_EQ(View.SelRow, 2);
+  EXPECT_EQ(View.SelCol, 2);
+}
+
+TEST_F(InputTest, UndoPutsBackAWrongDigitWithItsMark) {
+  LoadPuzzle();
+  Select(3, 1);  // solution 1; 2 is allowed there but wrong
+  Key(Qt::Key_2);
+  EXPECT_EQ(Kind(3, 1), 3);
+  Key(Qt::Key_1);
+  EXPECT_EQ(Kind(3, 1), 0);
+  Select(9, 9);
+  View.Undo();
+  EXPECT_EQ(Digit(3, 1), 2);
+  EXPECT_EQ(Kind(3, 1), 3);
+  EXPECT_EQ(View.SelRow, 3);
+  EXPECT_EQ(View.SelCol, 1);
+  View.Undo();
+  EXPECT_EQ(Digit(3, 1), 0);
+  View.Undo();  // empty stack: nothing
+  EXPECT_EQ(Digit(3, 4), 0);
+}
+
+TEST_F(InputTest, RuleBreakingDigitIsKeptAndMarked) {
+  LoadPuzzle();
+  Select(3, 4);
+  Key(Qt::Key_9);  // row 3 already has a 9
+  EXPECT_EQ(Digit(3, 4), 9);
+  EXPECT_EQ(Kind(3, 4), 2);
+  EXPECT_EQ(View.CountErrors(), 1);
+}
+
+TEST_F(InputTest, HintPlacesADigitAndUndoTakesItBack) {
+  LoadPuzzle();
+  const int emptyBefore = View.CountEmpty();
+  QString text = QStringLiteral("avant");
+  ASSERT_TRUE(View.GiveHint(text));
+  const int row = View.Grille().HintRow, col = View.Grille().HintCol;
+  ASSERT_GE(row, 1);
+  EXPECT_EQ(Digit(row, col), SolutionDigit(row, col));
+  EXPECT_EQ(View.CountEmpty(), emptyBefore - 1);
+  EXPECT_FALSE(text.isEmpty());
+  EXPECT_NE(text, QStringLiteral("avant"));
+  ASSERT_EQ(View.UndoStack().size(), 1u);
+  EXPECT_EQ(View.UndoStack().back().Previous, 0);
+  View.Undo();
+  EXPECT_EQ(Digit(row, col), 0);
+  EXPECT_EQ(View.Grille().HintRow, 0);
+}
+
+TEST_F(InputTest, HintOverAWrongDigitIsUndoneToTheWrongDigit) {
+  LoadPuzzle();
+  // Find the first hint's cell, undo it, put a wrong digit there and ask again.
+  QString text;
+  ASSERT_TRUE(View.GiveHint(text));
+  const int row = View.Grille().HintRow, col = View.Grille().HintCol;
+  View.Undo();
+  int wrong = 0;
+  for (int d = 1; d <= 9 && wrong == 0; ++d)
+    if (d != SolutionDigit(row, col) && (View.Grille().GetCandidates(row, col) & (1 << (d - 1)))) wrong = d;
+  Select(row, col);
+  View.EnterAtSelection(wrong != 0 ? wrong : (SolutionDigit(row, col) % 9) + 1, false);
+  const int placed = Digit(row, col);
+  ASSERT_NE(placed, SolutionDigit(row, col));
+  ASSERT_TRUE(View.GiveHint(text));
+  if (View.Grille().HintRow == row && View.Grille().HintCol == col) {
+    EXPECT_EQ(Digit(row, col), SolutionDigit(row, col));
+    EXPECT_EQ(View.UndoStack().back().Previous, placed);
+    View.Undo();
+    EXPECT_EQ(Digit(row, col), placed);
+    EXPECT_NE(Kind(row, col), 0);
+  } else {
+    // The search found another step first: undoing it leaves the wrong digit.
+    View.Undo();
+    EXPECT_EQ(Digit(row, col), placed);
+  }
+}
+
+TEST_F(InputTest, ChangingTheHintedCellRemovesTheHintColour) {
+  LoadPuzzle();
+  QString text;
+  ASSERT_TRUE(View.GiveHint(text));
+  const int row = View.Grille().HintRow, col = View.Grille().HintCol;
+  Select(row, col);
+  Key(Qt::Key_0);
+  EXPECT_EQ(View.Grille().HintRow, 0);
+}
+
+TEST_F(InputTest, CompletionIsReportedOncePerCompletion) {
+  LoadPuzzle();
+  int completions = 0;
+  View.SetOnComplete([&] { ++completions; });
+  FillAllBut(9, 7);
+  Select(9, 7);
+  Key(Qt::Key_1, Qt::ControlModifier);  // a pencil mark does not complete
+  EXPECT_EQ(completions, 0);
+  Key(static_cast<Qt::Key>(Qt::Key_0 + SolutionDigit(9, 7)));
+  EXPECT_EQ(completions, 1);
+  EXPECT_EQ(View.CountEmpty(), 0);
+  // A pencil mark on the full grid is not a second completion.
+  Key(Qt::Key_3, Qt::ControlModifier);
+  EXPECT_EQ(completions, 1);
+  View.Undo();  // the mark
+  View.Undo();  // the last digit
+  EXPECT_EQ(View.CountEmpty(), 1);
+  EXPECT_EQ(completions, 1);
+  Key(static_cast<Qt::Key>(Qt::Key_0 + SolutionDigit(9, 7)));
+  EXPECT_EQ(completions, 2);
+}
+
+TEST_F(InputTest, CompletionHandlerRunsBeforeTheSelectionMovesOn) {
+  LoadPuzzle();
+  View.TabAuto = true;
+  int rowSeen = 0, colSeen = 0;
+  View.SetOnComplete([&] {
+    rowSeen = View.SelRow;
+    colSeen = View.SelCol;
+  });
+  FillAllBut(9, 7);
+  Select(9, 7);
+  Key(static_cast<Qt::Key>(Qt::Key_0 + SolutionDigit(9, 7)));
+  EXPECT_EQ(rowSeen, 9);
+  EXPECT_EQ(colSeen, 7);
+}
+
+TEST_F(InputTest, SettingTheCompletionHandlerResetsTheView) {
+  LoadPuzzle();
+  Select(1, 3);
+  Key(Qt::Key_4);
+  Select(5, 5);
+  View.SetOnComplete([] {});
+  EXPECT_TRUE(View.UndoStack().empty());
+  // (1, 1) holds a given: the selection moves on over the givens to (1, 3),
+  // where the player's 4 does not stop it.
+  EXPECT_EQ(View.SelRow, 1);
+  EXPECT_EQ(View.SelCol, 3);
+}
+
+TEST_F(InputTest, LoadingEmptiesTheUndoStack) {
+  LoadPuzzle();
+  Select(1, 3);
+  Key(Qt::Key_4);
+  LoadPuzzle();
+  EXPECT_TRUE(View.UndoStack().empty());
+  View.Undo();
+  EXPECT_EQ(Digit(1, 3), 0);
+}
+
+TEST_F(InputTest, GivensStayGivensWhilePlaying) {
+  LoadPuzzle();
+  // The selection can stand on a given when a typed-in puzzle becomes the game.
+  Select(1, 1);
+  Key(Qt::Key_9);
+  Key(Qt::Key_Delete);
+  Key(Qt::Key_3, Qt::ControlModifier);
+  EXPECT_EQ(Digit(1, 1), 5);
+  EXPECT_EQ(Kind(1, 1), 1);
+  EXPECT_TRUE(View.UndoStack().empty());
+}
+
+TEST_F(InputTest, TypedInGivensSurviveUndoOnceTheGameStarts) {
+  View.GameMode = false;
+  Select(1, 1);
+  Key(Qt::Key_5);
+  Key(Qt::Key_Right);
+  Key(Qt::Key_3);
+  EXPECT_EQ(Kind(1, 1), 1);
+  EXPECT_EQ(Kind(1, 2), 1);
+  View.GameMode = true;
+  Select(1, 3);
+  Key(Qt::Key_4);
+  View.Undo();  // the player's 4
+  EXPECT_EQ(Digit(1, 3), 0);
+  View.Undo();  // entries of the typed givens: dropped, the givens stay
+  EXPECT_EQ(Digit(1, 1), 5);
+  EXPECT_EQ(Digit(1, 2), 3);
+  EXPECT_TRUE(View.UndoStack().empty());
+}
+
+TEST_F(InputTest, TypingAPuzzleInMakesGivensAndUndoRemovesThem) {
+  View.GameMode = false;
+  View.TabAuto = true;
+  Select(1, 1);
+  Key(Qt::Key_5);
+  Key(Qt::Key_3);
+  EXPECT_EQ(Kind(1, 1), 1);
+  EXPECT_EQ(Kind(1, 2), 1);
+  EXPECT_EQ(View.SelCol, 3);
+  Key(Qt::Key_5);  // a second 5 in the row is refused, its entry kept
+  EXPECT_EQ(Digit(1, 3), 0);
+  View.Undo();
+  View.Undo();
+  EXPECT_EQ(Digit(1, 2), 0);
+  EXPECT_EQ(View.Grille().Givens[Cell(1, 2)], 0);
+}
+
+TEST_F(InputTest, BadArgumentsChangeNothing) {
+  LoadPuzzle();
+  Select(1, 3);
+  View.EnterAtSelection(12, false);
+  View.EnterAtSelection(-1, false);
+  EXPECT_TRUE(View.UndoStack().empty());
+  // A selection written outside the grid is brought back into it.
+  View.SelRow = 0;
+  View.SelCol = 14;
+  Key(Qt::Key_Right);
+  EXPECT_EQ(View.SelRow, 2);
+  EXPECT_EQ(View.SelCol, 2);
+  View.SelRow = 42;
+  View.EnterAtSelection(2, false);
+  EXPECT_EQ(View.SelRow, 9);
+  EXPECT_EQ(Digit(9, View.SelCol), 2);
+}
+
+TEST_F(InputTest, ResetViewStartsAtTheFirstCellOrTheFirstFreeOne) {
+  View.ResetView();
+  EXPECT_EQ(View.SelRow, 1);
+  EXPECT_EQ(View.SelCol, 1);
+  View.LoadGrid(QString::fromStdString(GivensForJumps()), QString(), 1);
+  EXPECT_EQ(View.SelCol, 1);
+  LoadPuzzle();
+  EXPECT_EQ(View.SelCol, 3);
+  // Loading without givens leaves none of the previous puzzle's behind.
+  View.LoadGrid(QString(), QStringLiteral("7"), 0);
+  EXPECT_EQ(Kind(1, 1), 0);
+  EXPECT_EQ(View.SelCol, 1);
+  // A rule-breaking player's digit at (1, 1) moves it on.
+  View.LoadGrid(QStringLiteral("0000000007"), QStringLiteral("7"), 0);
+  EXPECT_EQ(Kind(1, 1), 2);
+  EXPECT_EQ(View.SelCol, 2);
+}
+
+TEST_F(InputTest, LoadGridKeepsOneCharacterPerCell) {
+  // Non-digit characters, even outside ASCII, are empty cells; a short text
+  // leaves the rest empty.
+  View.LoadGrid(QStringLiteral("5é3"), QString(), 3);
+  EXPECT_EQ(Digit(1, 1), 5);
+  EXPECT_EQ(Digit(1, 2), 0);
+  EXPECT_EQ(Digit(1, 3), 3);
+  EXPECT_EQ(View.CountEmpty(), 79);
+  EXPECT_EQ(View.Level, 3);
+  View.SetShowAllCandidates(true);
+  View.LoadGrid(QString::fromLatin1(Puzzle), QString::fromLatin1(Solution).left(20), 2);
+  EXPECT_FALSE(View.ShowAllCandidates());
+  EXPECT_EQ(Digit(1, 3), 4);
+  EXPECT_EQ(Kind(1, 3), 0);
+  EXPECT_EQ(Digit(3, 4), 0);
+}
+
+TEST_F(InputTest, ClearGridBackToTheGivensOrEmpty) {
+  LoadPuzzle();
+  Select(1, 3);
+  Key(Qt::Key_4);
+  View.ClearGrid(false);
+  EXPECT_EQ(Digit(1, 3), 0);
+  EXPECT_EQ(Digit(1, 1), 5);
+  EXPECT_TRUE(View.UndoStack().empty());
+  View.ClearGrid(true);
+  EXPECT_EQ(View.CountEmpty(), 81);
+}
+
+TEST_F(InputTest, AssignGridTakesTheNewModel) {
+  LoadPuzzle();
+  Select(1, 3);
+  Key(Qt::Key_4);
+  View.Level = 2;
+  auto grid = std::make_unique<TGrille>();
+  grid->LoadFromText(GivensForJumps(), "");
+  const TGrille* raw = grid.get();
+  View.AssignGrid(std::move(grid));
+  EXPECT_EQ(&View.Grille(), raw);
+  EXPECT_TRUE(View.UndoStack().empty());
+  EXPECT_EQ(View.Level, 2);
+  View.AssignGrid(nullptr);
+  EXPECT_EQ(&View.Grille(), raw);
+}
+
+TEST_F(InputTest, SolveByLogicFillsAndCorrects) {
+  LoadPuzzle();
+  Select(3, 1);
+  Key(Qt::Key_2);  // wrong
+  const int empty = View.CountEmpty();
+  const std::uint16_t flags = View.SolveGrid();
+  EXPECT_EQ(flags & 0xFF00, 0);
+  EXPECT_EQ(flags & 0xFF, empty + 1);
+  EXPECT_EQ(View.CountEmpty(), 0);
+  EXPECT_EQ(View.CountErrors(), 0);
+  EXPECT_EQ(Digit(3, 1), 1);
+}
+
+TEST_F(InputTest, SolveThatNeedsGuessingShowsTheSolution) {
+  View.LoadGrid(QString::fromLatin1(GuessPuzzle), QString(), 4);
+  const std::uint16_t flags = View.SolveGrid();
+  EXPECT_EQ(flags & 0xFF00, SolveGuessed);
+  EXPECT_EQ(View.CountEmpty(), 0);
+  EXPECT_EQ(View.CountErrors(), 0);
+}
+
+TEST_F(InputTest, SolveOfAnEmptyGridFindsSeveralThenShowsOne) {
+  const std::uint16_t flags = View.SolveGrid();
+  EXPECT_EQ(flags & 0xFF00, SolveMultiple);
+  EXPECT_EQ(View.CountEmpty(), 81 - (flags & 0xFF));
+  View.ShowSolution();
+  EXPECT_EQ(View.CountEmpty(), 0);
+}
+
+TEST_F(InputTest, SolveOfAnImpossibleGrid) {
+  std::string text(81, '0');
+  text[Cell(1, 1)] = '1';
+  text[Cell(1, 2)] = '1';
+  View.GameMode = false;
+  View.LoadGrid(QString(), QString(), 0);
+  // Typed as player digits so that both stay.
+  View.Grille().EnterDigit(1, 1, 1, false, false);
+  View.Grille().EnterDigit(1, 2, 2, false, false);
+  for (int c = 3; c <= 8; ++c) View.Grille().EnterDigit(1, c, c, false, false);
+  View.Grille().EnterDigit(2, 9, 9, false, false);
+  // Cell (1, 9) has no candidate left: nothing solves this.
+  EXPECT_EQ(View.SolveGrid() & SolveNoSolution, SolveNoSolution);
+}
+
+TEST_F(InputTest, RateGridSetsTheLevelThatTheSaveTextCarries) {
+  LoadPuzzle();
+  View.Level = 0;
+  const std::uint8_t level = View.RateGrid();
+  EXPECT_GE(level, 1);
+  EXPECT_LE(level, 4);
+  EXPECT_EQ(View.Level, level);
+  Select(1, 3);
+  Key(Qt::Key_4);
+  const QString text = View.GetSaveText(true, 75, 1);
+  const QStringList parts = text.split(u'|');
+  ASSERT_EQ(parts.size(), 5);
+  EXPECT_EQ(parts[0], QString::fromLatin1(Puzzle));
+  EXPECT_EQ(parts[1].at(2), u'4');
+  EXPECT_EQ(parts[2], QString::number(level));
+  EXPECT_EQ(parts[3], QStringLiteral("75"));
+  EXPECT_EQ(parts[4], QStringLiteral("1"));
+  EXPECT_EQ(View.GetSaveText(false, 0, 0), QString::fromLatin1(Puzzle) + QStringLiteral("||") +
+                                                QString::number(level) + QStringLiteral("|0|0"));
+}
+
+TEST_F(InputTest, RateOfAnEmptyGridCarriesBothFlags) {
+  EXPECT_EQ(View.RateGrid(), 4 + 16 + 32);
+}
+
+TEST_F(InputTest, ArrowKeysAreKeptFromShortcuts) {
+  QKeyEvent overrideLeft(QEvent::ShortcutOverride, Qt::Key_Left, Qt::NoModifier);
+  QApplication::sendEvent(&View, &overrideLeft);
+  EXPECT_TRUE(overrideLeft.isAccepted());
+  QKeyEvent overrideTab(QEvent::ShortcutOverride, Qt::Key_Tab, Qt::NoModifier);
+  overrideTab.ignore();
+  QApplication::sendEvent(&View, &overrideTab);
+  EXPECT_FALSE(overrideTab.isAccepted());
+}
