@@ -154,6 +154,9 @@ void TGrille::EnterDigit(int Row, int Col, int Digit, bool AsGiven, bool NoteMod
     if (!Contradiction) Givens[i] = static_cast<std::uint8_t>(Digit);
     return;
   }
+  // A flag left over from an earlier solve must not mark a legal digit as a
+  // broken rule.
+  Contradiction = false;
   SetDigit(Row, Col, Digit, true);
   if (Digit == 0)
     Marks[i] = 0;
@@ -232,13 +235,13 @@ static int CharDigit(std::string_view text, int index) {
 }
 
 void TGrille::LoadFromText(std::string_view GivensText, std::string_view DigitsText) {
+  // An empty givens text is a puzzle without givens: the previous puzzle's
+  // givens must not come back with the next reset.
   Clear(true);
-  if (!GivensText.empty()) {
-    for (int i = 0; i < 81; ++i) {
-      const int d = CharDigit(GivensText, i);
-      Givens[i] = static_cast<std::uint8_t>(d);
-      PlaceDigit(i / 9 + 1, i % 9 + 1, d);
-    }
+  for (int i = 0; i < 81; ++i) {
+    const int d = CharDigit(GivensText, i);
+    Givens[i] = static_cast<std::uint8_t>(d);
+    PlaceDigit(i / 9 + 1, i % 9 + 1, d);
   }
   if (!DigitsText.empty()) {
     RateLevel();

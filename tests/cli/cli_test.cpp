@@ -1,0 +1,124 @@
+// orvalis-cli: commands, line handling, odd input and usage errors.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli.h"
+#include "engine_test_util.h"
+
+using namespace testutil;
+
+namespace {
+
+struct Result {
+  int status;
+  std::string out, err;
+};
+
+Result Cli(std::vector<std::string> args, const std::string& input = "") {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  const int status = cli::Run(args, in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+TEST(Cli, RateWritesOneLinePerNonEmptyInputLine) {
+  const std::string input = kSolved + "\n\n" + std::string(81, '.') + "\r\n" + "   \n" + SolvedWithout({{5, 5}});
+  const Result r = Cli({"rate"}, input);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "1\n52\n52\n1\n");  // a line of spaces is an empty grid
+  EXPECT_TRUE(r.err.empty());
+}
+
+TEST(Cli, EveryOddLineGetsItsOutputLine) {
+  std::string input;
+  input += std::string(10000, '7') + "\n";           // a very long line of clashing givens
+  input += "\xc3\xa9\xff\xfe\x01 abc|||\n";           // bytes that are not digits, bars in odd places
+  input += "12\n";                                    // short
+  input += "|" + kSolved + "\n";                      // no givens, digits only
+  input += kSolved + "|" + std::string(81, '9') + "|4|0|0\n";  // digits that contradict the givens
+  input += std::string(81, '0') + "|\n";
+  for (const char* command : {"rate", "solution", "solve", "hint", "hints"}) {
+    const Result r = Cli({command}, input);
+    EXPECT_EQ(r.status, 0) << command;
+    EXPECT_EQ(Lines(r.out).size(), 6u) << command;
+  }
+}
+
+TEST(Cli, SolutionPrintsTheSettledAndTheFirstSolution) {
+  const Result r = Cli({"solution"}, SolvedWithout({{1, 1}, {9, 9}}) + "\n");
+  EXPECT_EQ(r.out, kSolved + " " + std::string(81, '0') + "\n");
+  const std::string guessing = GuessingPuzzle();
+  const auto parts = Lines(Cli({"solution"}, guessing + "\n").out).at(0);
+  ASSERT_EQ(parts.size(), 163u);
+  const std::string settled = parts.substr(0, 81);
+  const std::string first = parts.substr(82);
+  EXPECT_NE(settled.find('0'), std::string::npos);
+  EXPECT_EQ(first.find('0'), std::string::npos);
+  EXPECT_TRUE(KeepsRules(first));
+}
+
+TEST(Cli, SolveAndHints) {
+  const std::string twoHoles = SolvedWithout({{4, 2}, {9, 9}});
+  EXPECT_EQ(Cli({"solve"}, twoHoles + "\n").out, "2 " + kSolved + "\n");
+  EXPECT_EQ(Cli({"solve"}, std::string(81, '.') + "\n").out, "512 " + std::string(81, '0') + "\n");
+  EXPECT_EQ(Cli({"hints"}, twoHoles + "\n").out, "4 2 5;9 9 9\t" + kSolved + "\n");
+  EXPECT_EQ(Cli({"hints"}, kSolved + "\n").out, "\t" + kSolved + "\n");
+  EXPECT_EQ(Cli({"hint"}, kSolved + "\n").out, "-\n");
+  EXPECT_EQ(Cli({"hint"}, twoHoles + "\n").out,
+            "4 2 5 0\tEn regardant la ligne 4, on remarque qu'il ne manque qu'un chiffre. En comptant de 1 à 9, on "
+            "voit qu'il s'agit du chiffre 5, que l'on place donc sur la colonne 2\n");
+}
+
+TEST(Cli, TheTextFormCarriesPlayerDigits) {
+  // The player put a wrong 9 where 5 belongs: the hint replaces it.
+  std::string digits = SolvedWithout({{4, 2}});
+  digits[Cell(4, 2)] = '9';
+  const Result r = Cli({"hint"}, SolvedWithout({{4, 2}}) + "|" + digits + "|4|120|2\n");
+  EXPECT_EQ(r.out.substr(0, 8), "4 2 5 9\t");
+}
+
+TEST(Cli, GenerateIsRepeatableWithASeed) {
+  const Result a = Cli({"generate", "--level", "3", "--count", "3", "--seed", "7"});
+  const Result b = Cli({"generate", "--seed", "7", "--count", "3", "--level", "3"});
+  EXPECT_EQ(a.status, 0);
+  EXPECT_EQ(a.out, b.out);
+  const auto lines = Lines(a.out);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_NE(lines[0], lines[1]);
+  for (const std::string& line : lines) {
+    ASSERT_EQ(line.size(), 81u + 7u) << line;
+    EXPECT_EQ(line.substr(81), "||3|0|0");
+    EXPECT_EQ(Cli({"rate"}, line + "\n").out, "3\n");
+  }
+  EXPECT_EQ(Lines(Cli({"generate", "--level", "1"}).out).size(), 1u);
+}
+
+TEST(Cli, UsageErrors) {
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {},
+           {"solver"},
+           {"rate", "--fast"},
+           {"generate"},
+           {"generate", "--level", "5"},
+           {"generate", "--level", "0"},
+           {"generate", "--level", "x"},
+           {"generate", "--level"},
+           {"generate", "--level", "2", "--count", "-1"},
+           {"generate", "--level", "2", "--seed", "1e3"},
+           {"generate", "--level", "2", "--colour", "red"}}) {
+    const Result r = Cli(args, kSolved + "\n");
+    EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args[0]);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_NE(r.err.find("usage"), std::string::npos);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,323 @@
+// Hints: which step becomes the hint, what it leaves in the grid, and the exact
+// French sentence of every kind of step.
+#include <gtest/gtest.h>
+
+#include "engine_test_util.h"
+
+using namespace testutil;
+
+namespace {
+
+constexpr std::uint16_t B(int d) { return static_cast<std::uint16_t>(1u << (d - 1)); }
+
+struct HintCase {
+  const char* name;
+  std::string givens;
+  int row, col, digit;
+  std::string text;
+};
+
+// Positions built so that one technique, and only it, finds the first step.
+std::vector<HintCase> SentenceCases() {
+  return {
+      {"line completion in a row", SolvedWithout({{4, 2}}), 4, 2, 5,
+       "En regardant la ligne 4, on remarque qu'il ne manque qu'un chiffre. En comptant de 1 à 9, on voit qu'il "
+       "s'agit du chiffre 5, que l'on place donc sur la colonne 2"},
+      {"line completion in a column", SolvedWithout({{4, 2}, {4, 5}}), 4, 2, 5,
+       "En regardant la colonne 2, on remarque qu'il ne manque qu'un chiffre. En comptant de 1 à 9, on voit qu'il "
+       "s'agit du chiffre 5, que l'on place donc sur la ligne 4"},
+      {"block completion", SolvedWithout({{4, 2}, {4, 4}, {7, 2}, {7, 4}}), 4, 2, 5,
+       "En regardant le bloc au milieu à gauche, on remarque qu'il ne manque qu'un chiffre. En comptant de 1 à 9, "
+       "on voit qu'il s'agit du chiffre 5, que l'on place donc sur la ligne 4 et la colonne 2."},
+      {"block completion in the middle block", SolvedWithout({{5, 5}, {5, 8}, {8, 5}, {8, 8}}), 5, 5, 5,
+       "En regardant le bloc central, on remarque qu'il ne manque qu'un chiffre. En comptant de 1 à 9, on voit "
+       "qu'il s'agit du chiffre 5, que l'on place donc sur la ligne 5 et la colonne 5."},
+      {"cross-hatching without exclusion", Givens({{1, 1, 5}, {2, 4, 5}, {3, 7, 1}, {3, 8, 2}}), 3, 9, 5,
+       "En regardant les 3 lignes en haut, on voit qu'il doit y avoir un 5 sur la ligne 3 dans le bloc à droite. "
+       "La seule position possible est celle sur la colonne 9."},
+      {"cross-hatching with exclusions", Givens({{1, 1, 5}, {2, 4, 5}, {5, 7, 5}, {7, 8, 5}}), 3, 9, 5,
+       "En regardant les 3 lignes en haut, on voit qu'il doit y avoir un 5 sur la ligne 3 dans le bloc à droite. "
+       "Après avoir examiné les différentes positions possibles et éliminé celles qui se trouvent dans une "
+       "colonne qui possède déjà un 5, on trouve que la seule position possible est celle sur la colonne 9."},
+      {"cross-hatching in a band of columns", Givens({{1, 1, 5}, {4, 2, 5}, {7, 3, 1}, {8, 3, 2}}), 9, 3, 5,
+       "En regardant les 3 colonnes à gauche, on voit qu'il doit y avoir un 5 sur la colonne 3 dans le bloc en "
+       "bas. La seule position possible est celle sur la ligne 9."},
+      {"cell search in a line with two gaps",
+       Givens({{1, 3, 1}, {1, 4, 2}, {1, 5, 4}, {1, 6, 5}, {1, 7, 6}, {1, 8, 8}, {1, 9, 9}, {5, 1, 3}}), 1, 1, 7,
+       "En regardant la ligne 1, on remarque qu'il ne manque que 2 chiffres. Il est donc interessant de regarder "
+       "pour chaque case le(s) chiffre(s) possible(s). On se rend alors compte que dans la case sur la colonne 1, "
+       "on ne peut placer que le chiffre 7"},
+      {"cell search in a line with four gaps",
+       Givens({{1, 5, 5}, {1, 6, 6}, {1, 7, 7}, {1, 8, 8}, {1, 9, 9}, {4, 1, 2}, {5, 1, 3}, {7, 1, 4}}), 1, 1, 1,
+       "Sur la ligne 1, on cherche pour chaque position vide quel(s) chiffre(s) peuve(nt) être placé(s). On se "
+       "rend alors compte que dans la case sur la colonne 1, on ne peut placer que le chiffre 1"},
+      {"digit search in a line with three gaps",
+       Givens({{1, 4, 4}, {1, 5, 5}, {1, 6, 6}, {1, 7, 7}, {1, 8, 8}, {1, 9, 9}, {5, 1, 1}, {8, 2, 1}}), 1, 3, 1,
+       "En regardant la ligne 1, on remarque qu'il ne manque que 3 chiffres. Il est donc interessant de regarder "
+       "pour chaque chiffre la ou les cases ou l'on peut le placer. On se rend alors compte que le 1 ne peut se "
+       "trouver que dans la case sur la colonne 3"},
+      {"digit search in a line with four gaps",
+       Givens({{1, 5, 5}, {1, 6, 6}, {1, 7, 7}, {1, 8, 8}, {1, 9, 9}, {4, 1, 1}, {7, 2, 1}, {2, 3, 1}}), 1, 4, 1,
+       "Sur la ligne 1, on regarde pour chaque chiffre la ou les cases ou l'on peut le placer. On se rend alors "
+       "compte que le 1 ne peut se trouver que dans la case sur la colonne 4"},
+      {"cell search in a block",
+       Givens({{2, 2, 8}, {3, 3, 9}, {1, 4, 2}, {1, 5, 3}, {1, 6, 4}, {4, 1, 5}, {5, 1, 6}, {7, 1, 7}}), 1, 1, 1,
+       "Dans le bloc en haut à gauche, on cherche pour chaque position vide quel(s) chiffre(s) peuve(nt) être "
+       "placé(s). On se rend alors compte que dans la case sur la ligne 1 et sur la colonne 1, on ne peut placer "
+       "que le chiffre 1"},
+      {"digit search in a block", Givens({{1, 3, 2}, {3, 1, 3}, {3, 3, 4}, {2, 5, 1}, {5, 2, 1}}), 1, 1, 1,
+       "Dans le bloc en haut à gauche, on regarde pour chaque chiffre la ou les cases ou l'on peut placer ce "
+       "chiffre. On se rend alors compte que le 1 ne peut se trouver que dans la case sur la ligne 1 et sur la "
+       "colonne 1"},
+  };
+}
+
+TEST(HintSentences, EachBasicTechniqueExplainsItsStep) {
+  for (const HintCase& hc : SentenceCases()) {
+    SCOPED_TRACE(hc.name);
+    TGrille g;
+    g.LoadFromText(hc.givens, "");
+    const int emptyBefore = g.CountEmpty();
+    g.Solve(true, 4, true);
+    ASSERT_EQ(g.HintRow, hc.row);
+    EXPECT_EQ(g.HintCol, hc.col);
+    EXPECT_EQ(g.GetDigit(hc.row, hc.col), hc.digit);
+    EXPECT_EQ(g.HintDigit, 0);
+    EXPECT_EQ(g.HintText, hc.text);
+    EXPECT_EQ(g.CountEmpty(), emptyBefore - 1);  // one digit, no more
+    EXPECT_TRUE(CandidatesAgreeWithDigits(g));
+  }
+}
+
+TEST(HintSentences, NakedSingle) {
+  TGrille g;
+  g.SetCandidates(3, 4, B(7));
+  EXPECT_TRUE(g.NakedSingles(true));
+  EXPECT_EQ(g.HintRow, 3);
+  EXPECT_EQ(g.HintCol, 4);
+  EXPECT_EQ(g.HintText,
+            "Après avoir repéré les chiffres possibles pour chaque case, on s'aperçoit que pour la case de la "
+            "ligne 3 et de la colonne 4, le seul chiffre possible est le 7");
+}
+
+TEST(HintSentences, HiddenSingleInAColumnNamesThePairsAndTriplesUsed) {
+  TGrille g;
+  for (int r = 1; r <= 9; ++r)
+    if (r != 6) g.SetCandidates(r, 3, 511 & ~B(1));
+  g.EliminationsUsed = true;
+  g.MethodRecord.PairsByRow[2] = g.MethodRecord.PairsByRow[7] = true;
+  g.MethodRecord.PairsByBlock[4] = true;
+  g.MethodRecord.TriplesByCol[5] = true;
+  EXPECT_TRUE(g.HiddenSinglesInLines(false, true));
+  EXPECT_EQ(g.HintRow, 6);
+  EXPECT_EQ(g.HintCol, 3);
+  EXPECT_EQ(g.HintText,
+            "Après avoir placé les chiffres possibles pour chaque case et avoir éliminé des possibilités en "
+            "utilisant la méthode des doublons (lignes 2, 7, bloc 4, au milieu à gauche) et celle des triplets "
+            "(colonne 5), on s'aperçoit que sur la colonne 3 la seule place possible pour le chiffre 1 se trouve "
+            "sur la ligne 6");
+}
+
+TEST(HintSentences, HiddenSingleInARow) {
+  TGrille g;
+  for (int c = 1; c <= 9; ++c)
+    if (c != 8) g.SetCandidates(2, c, 511 & ~B(9));
+  EXPECT_FALSE(g.HiddenSinglesInLines(false, true));
+  EXPECT_TRUE(g.HiddenSinglesInLines(true, true));
+  EXPECT_EQ(g.HintText,
+            "Après avoir placé les chiffres possibles pour chaque case, on s'aperçoit que sur la ligne 2 la seule "
+            "place possible pour le chiffre 9 se trouve sur la colonne 8");
+}
+
+TEST(HintSentences, HiddenSingleInTheMiddleBlockAfterBlockLineEliminationsOnly) {
+  TGrille g;
+  for (int r = 4; r <= 6; ++r)
+    for (int c = 4; c <= 6; ++c)
+      if (r != 5 || c != 6) g.SetCandidates(r, c, 511 & ~B(4));
+  g.EliminationsUsed = true;  // set by the block-line elimination, which names nothing
+  EXPECT_TRUE(g.HiddenSinglesInBlock(2, 2, true));
+  EXPECT_EQ(g.HintText,
+            "Après avoir placé les chiffres possibles pour chaque case et avoir éliminé des possibilités en "
+            "utilisant la méthode des alignements dans les blocs, on s'aperçoit que dans le bloc central, la seule "
+            "place possible pour le chiffre 4 se trouve sur la ligne 5 et sur la colonne 6");
+}
+
+TEST(HintNames, ThirdsAndBlocks) {
+  EXPECT_EQ(PositionName(1, true), "en haut");
+  EXPECT_EQ(PositionName(2, true), "au milieu");
+  EXPECT_EQ(PositionName(3, true), "en bas");
+  EXPECT_EQ(PositionName(1, false), "à gauche");
+  EXPECT_EQ(PositionName(2, false), "au centre");
+  EXPECT_EQ(PositionName(3, false), "à droite");
+  EXPECT_EQ(BlockName(1, 1), "en haut à gauche");
+  EXPECT_EQ(BlockName(2, 3), "au milieu à droite");
+  EXPECT_EQ(BlockName(3, 2), "en bas au centre");
+  EXPECT_EQ(BlockName(2, 2), "central");
+}
+
+TEST(HintNames, MethodClauses) {
+  std::array<bool, 10> none{}, rows{}, cols{}, blocks{};
+  EXPECT_EQ(DescribeMethod("doublons", none, none, &none), "");
+  rows[4] = true;
+  EXPECT_EQ(DescribeMethod("doublons", rows, none, nullptr), "doublons (ligne 4)");
+  rows[9] = true;
+  cols[1] = cols[3] = true;
+  blocks[5] = true;
+  EXPECT_EQ(DescribeMethod("triplets", rows, cols, nullptr), "triplets (lignes 4, 9, colonnes 1, 3)");
+  EXPECT_EQ(DescribeMethod("doublons", none, none, &blocks), "doublons (bloc 5, central)");
+  blocks[9] = true;
+  EXPECT_EQ(DescribeMethod("doublons", none, cols, &blocks),
+            "doublons (colonnes 1, 3, blocs 5, central, 9, en bas à droite)");
+
+  TGrille g;
+  EXPECT_EQ(g.DescribeEliminations(), "");
+  g.MethodRecord.TriplesByRow[8] = true;
+  EXPECT_EQ(g.DescribeEliminations(), "");  // nothing counts until eliminations were used
+  g.EliminationsUsed = true;
+  EXPECT_EQ(g.DescribeEliminations(), " et avoir éliminé des possibilités en utilisant la méthode des triplets (ligne 8)");
+}
+
+TEST(HintSearch, AWrongMarkedDigitIsReplacedAndReported) {
+  const std::string givens = SolvedWithout({{4, 2}});
+  std::string digits = givens;
+  digits[Cell(4, 2)] = '9';  // 9 already stands in row 4
+  TGrille g;
+  g.LoadFromText(givens, digits);
+  g.Solve(true, 4, true);
+  EXPECT_EQ(g.HintRow, 4);
+  EXPECT_EQ(g.HintCol, 2);
+  EXPECT_EQ(g.HintDigit, 9);
+  EXPECT_EQ(g.GetDigit(4, 2), 5);
+  EXPECT_EQ(g.Marks[Cell(4, 2)], 0);
+}
+
+TEST(HintSearch, ARightMarkedDigitIsConfirmedAndTheSearchGoesOn) {
+  TGrille g;
+  g.LoadFromText(SolvedWithout({{4, 2}, {4, 3}}), "");
+  g.EnterDigit(4, 3, 5, false, false);  // wrong, and 5 stands in column 3
+  g.EnterDigit(4, 2, 5, false, false);  // right, but breaks the row because of the wrong 5
+  ASSERT_EQ(g.Marks[Cell(4, 2)], 5);
+  g.Solve(true, 4, true);
+  EXPECT_EQ(g.HintRow, 4);
+  EXPECT_EQ(g.HintCol, 3);
+  EXPECT_EQ(g.HintDigit, 5);
+  EXPECT_EQ(g.HintText,
+            "En regardant la colonne 3, on remarque qu'il ne manque qu'un chiffre. En comptant de 1 à 9, on voit "
+            "qu'il s'agit du chiffre 9, que l'on place donc sur la ligne 4");
+  EXPECT_EQ(g.GetDigit(4, 2), 5);
+  EXPECT_EQ(g.Marks[Cell(4, 2)], 0);  // confirmed
+  EXPECT_EQ(g.GetDigit(4, 3), 9);
+}
+
+TEST(HintSearch, NothingToFindLeavesTheTextAndTheGrid) {
+  TGrille g;
+  g.LoadFromText(kSolved, "");
+  g.HintText = "texte précédent";
+  g.Solve(true, 4, true);
+  EXPECT_EQ(g.HintRow, 0);
+  EXPECT_EQ(g.HintText, "texte précédent");
+}
+
+TEST(HintSearch, AStepFromARefusedPlacementIsNeverOffered) {
+  // A wrong player digit without a mark (its cell's solution was unknown) puts
+  // a 5 in column 2: completing row 4 with 5 is refused. Completing row 9 is
+  // legal but comes after the refusal: no hint, and the grid stays as it was.
+  TGrille g;
+  g.LoadFromText(SolvedWithout({{4, 2}, {7, 2}, {9, 9}}), "");
+  g.SetDigit(7, 2, 5, true);
+  g.Contradiction = false;
+  g.HintText = "texte précédent";
+  const std::string before = DigitsOf(g);
+  g.Solve(true, 4, true);
+  EXPECT_EQ(g.HintRow, 0);
+  EXPECT_EQ(g.HintText, "texte précédent");
+  EXPECT_EQ(DigitsOf(g), before);
+  EXPECT_EQ(g.GetDigit(9, 9), 0);
+}
+
+TEST(HintSearch, GuessHintWhenLogicIsStuck) {
+  const std::string p = GuessingPuzzle();
+  TGrille g;
+  g.LoadFromText(p, "");
+  ASSERT_TRUE(g.FirstSolutionStored || WordsOf(g.FirstSolution).find('0') == std::string::npos);
+  const std::string first = WordsOf(g.FirstSolution);
+  bool guessed = false;
+  for (int step = 0; step < 81 && !guessed; ++step) {
+    const std::string before = DigitsOf(g);
+    g.Solve(true, 4, true);
+    ASSERT_NE(g.HintRow, 0) << "a puzzle with a known solution always has a hint";
+    const int cell = Cell(g.HintRow, g.HintCol);
+    EXPECT_EQ(WordDigit(g.Digits[cell]), first[cell] - '0');
+    if (g.HintText.rfind("La grille", 0) == 0) {
+      guessed = true;
+      EXPECT_EQ(cell, static_cast<int>(before.find('0')));  // the first empty cell
+      EXPECT_EQ(g.HintText,
+                "La grille ne peut pas être résolue en effectuant un raisonnement logique. Il faut donc faire des "
+                "essais pour se rendre compte que le chiffre " +
+                    std::string(1, first[cell]) + " peut être placé dans cette case");
+    }
+  }
+  EXPECT_TRUE(guessed);
+}
+
+TEST(HintSearch, NoGuessHintWithoutAStoredSolution) {
+  TGrille g;  // an empty grid: its last rating never ran
+  g.Solve(true, 4, true);
+  EXPECT_EQ(g.HintRow, 0);
+  EXPECT_EQ(g.CountEmpty(), 81);
+}
+
+// A player who accepts every hint: correct digits never change, every hint
+// places the solution's digit into an empty or wrong cell, and the candidate
+// sets always agree with the digits.
+TEST(HintSearch, HintsNeverChangeACorrectPlayerDigit) {
+  const auto puzzles = ReadLines("puzzles/top95.txt");
+  std::uint32_t seed = 12345;
+  auto next = [&] { return seed = seed * 1103515245u + 12345u, (seed >> 16) % 1000; };
+  int hints = 0, replacedWrong = 0;
+  for (std::size_t n = 0; n < puzzles.size(); n += 3) {
+    const std::string& p = puzzles[n];
+    TGrille ref;
+    ref.LoadFromText(p, "");
+    ref.RateLevel();
+    const std::string solution = ref.NeedsGuess ? WordsOf(ref.FirstSolution) : WordsOf(ref.Solution);
+    const std::string settled = WordsOf(ref.Solution);
+    std::string givens(81, '0'), digits(81, '0');
+    for (int i = 0; i < 81; ++i) {
+      if (p[i] != '.') {
+        givens[i] = digits[i] = p[i];
+        continue;
+      }
+      const unsigned x = next();
+      if (x < 300) digits[i] = solution[i];
+      // Wrong digits only where the reference solution is known, so that they carry a mark.
+      else if (x < 380 && settled[i] != '0') digits[i] = static_cast<char>('1' + (solution[i] - '0') % 9);
+    }
+    TGrille g;
+    g.LoadFromText(givens, digits);
+    for (int step = 0; step < 81; ++step) {
+      const std::string before = DigitsOf(g);
+      g.Solve(true, 4, true);
+      if (g.HintRow == 0) break;
+      ++hints;
+      const int cell = Cell(g.HintRow, g.HintCol);
+      EXPECT_NE(before[cell], solution[cell]) << p;
+      if (before[cell] != '0') {
+        ++replacedWrong;
+        EXPECT_EQ(g.HintDigit, before[cell] - '0') << p;
+      }
+      const std::string after = DigitsOf(g);
+      EXPECT_EQ(after[cell], solution[cell]) << p;
+      for (int i = 0; i < 81; ++i)
+        if (i != cell) {
+          EXPECT_EQ(after[i], before[i]) << p << " cell " << i;
+        }
+      EXPECT_TRUE(CandidatesAgreeWithDigits(g)) << p;
+    }
+    EXPECT_EQ(DigitsOf(g), solution) << p;
+  }
+  EXPECT_GT(hints, 500);
+  EXPECT_GT(replacedWrong, 10);
+}
+
+}  // namespace
