@@ -27,11 +27,6 @@ int KeyDigit(const QKeyEvent& Event) {
   return -1;
 }
 
-// A hint search or a solve that puts a rule-breaking digit back leaves the
-// model's contradiction flag set; an entry that followed would then be marked
-// as breaking a rule too. Each entry is judged on its own.
-void JudgeAlone(TGrille& Grid) { Grid.Contradiction = false; }
-
 }  // namespace
 
 void TGrilleSudoku::KeepSelectionInGrid() {
@@ -151,7 +146,6 @@ void TGrilleSudoku::EnterAtSelection(int Digit, bool NoteKey) {
     const bool note = NoteKey || NoteMode;
     PushUndo(SelRow, SelCol, Digit, note ? NoteToggle : current);
     if (grid.HintRow == SelRow && grid.HintCol == SelCol) grid.HintRow = 0;
-    JudgeAlone(grid);
     grid.EnterDigit(SelRow, SelCol, Digit, !GameMode, note);
     // A pencil mark on a full grid does not complete it again.
     if (!note && grid.CountEmpty() == 0 && OnComplete_) OnComplete_();
@@ -169,7 +163,6 @@ void TGrilleSudoku::Undo() {
     // the puzzle was typed in) are dropped: the givens stay.
     if (GameMode && entry.Previous != NoteToggle && CellKind(entry.Row, entry.Col) == 1) continue;
     if (grid.HintRow == entry.Row && grid.HintCol == entry.Col) grid.HintRow = 0;
-    JudgeAlone(grid);
     if (entry.Previous == NoteToggle)
       grid.EnterDigit(entry.Row, entry.Col, entry.Digit, !GameMode, true);
     else
