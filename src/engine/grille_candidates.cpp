@@ -199,16 +199,22 @@ bool TGrille::RemoveFromLine(int Line, bool ByRow, std::uint16_t Mask, int P1, i
   return removed;
 }
 
+int TGrille::EmptyPositions(int Line, bool ByRow, int (&Positions)[9]) const {
+  const std::uint16_t filled = (ByRow ? U_.RowFilled : U_.ColFilled)[Line - 1];
+  int n = 0;
+  for (int p = 1; p <= 9; ++p)
+    if (!(filled & (1u << (p - 1)))) Positions[n++] = p;
+  return n;
+}
+
 // Candidates are read afresh for every pair or triple: a removal made for one
 // may complete another later in the same line.
 bool TGrille::LinePairs(bool ByRow) {
   bool changed = false;
   auto& record = ByRow ? MethodRecord.PairsByRow : MethodRecord.PairsByCol;
-  const auto& filled = ByRow ? U_.RowFilled : U_.ColFilled;
   for (int line = 1; line <= 9; ++line) {
-    int empty[9], n = 0;
-    for (int p = 1; p <= 9; ++p)
-      if (!(filled[line - 1] & (1u << (p - 1)))) empty[n++] = p;
+    int empty[9];
+    const int n = EmptyPositions(line, ByRow, empty);
     for (int a = 0; a < n; ++a) {
       if (CountBits(GetCandidatesInLine(line, empty[a], ByRow)) > 2) continue;  // cannot be in a pair
       for (int b = a + 1; b < n; ++b) {
@@ -226,11 +232,9 @@ bool TGrille::LinePairs(bool ByRow) {
 bool TGrille::LineTriples(bool ByRow) {
   bool changed = false;
   auto& record = ByRow ? MethodRecord.TriplesByRow : MethodRecord.TriplesByCol;
-  const auto& filled = ByRow ? U_.RowFilled : U_.ColFilled;
   for (int line = 1; line <= 9; ++line) {
-    int empty[9], n = 0;
-    for (int p = 1; p <= 9; ++p)
-      if (!(filled[line - 1] & (1u << (p - 1)))) empty[n++] = p;
+    int empty[9];
+    const int n = EmptyPositions(line, ByRow, empty);
     for (int a = 0; a < n; ++a) {
       if (CountBits(GetCandidatesInLine(line, empty[a], ByRow)) > 3) continue;
       for (int b = a + 1; b < n; ++b) {
