@@ -42,15 +42,7 @@ QColor ColorOf(char Code, const QColor& Tick) {
 // Compares the box drawn at (X0, Y0) with a 13 by 13 map; returns the first
 // difference, or an empty text.
 std::string CompareBox(const QImage& Image, int X0, int Y0, const char* const Map[13], const QColor& Tick) {
-  for (int y = 0; y < 13; ++y)
-    for (int x = 0; x < 13; ++x) {
-      const QColor want = ColorOf(Map[y][x], Tick);
-      const QColor got = Image.pixelColor(X0 + x, Y0 + y);
-      if (got != want)
-        return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") is " +
-               got.name().toStdString() + ", expected " + want.name().toStdString();
-    }
-  return {};
+  return CompareSquare(Image, X0, Y0, 13, [&](int x, int y) { return ColorOf(Map[y][x], Tick); });
 }
 
 }  // namespace

@@ -35,15 +35,9 @@ bool InDot(int X, int Y) {
 }
 
 std::string CompareRing(const QImage& Image, int X0, int Y0, bool Enabled, const QColor* Dot) {
-  for (int y = 0; y < 12; ++y)
-    for (int x = 0; x < 12; ++x) {
-      const QColor want = Dot != nullptr && InDot(x, y) ? *Dot : ColorOf(Ring[y][x], Enabled);
-      const QColor got = Image.pixelColor(X0 + x, Y0 + y);
-      if (got != want)
-        return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") is " +
-               got.name().toStdString() + ", expected " + want.name().toStdString();
-    }
-  return {};
+  return CompareSquare(Image, X0, Y0, 12, [&](int x, int y) {
+    return Dot != nullptr && InDot(x, y) ? *Dot : ColorOf(Ring[y][x], Enabled);
+  });
 }
 
 }  // namespace
