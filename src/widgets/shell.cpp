@@ -1,0 +1,13 @@
+#include "shell.h"
+
+namespace {
+TShell* CurrentShell = nullptr;
+}
+
+TShell* Shell() { return CurrentShell; }
+
+void SetShell(TShell* Value) { CurrentShell = Value; }
+
+void LoadBackground(TImage& Image) {
+  if (CurrentShell != nullptr) CurrentShell->LoadBackground(Image);
+}
