@@ -1,0 +1,37 @@
+// The look every screen shares: the fonts by their historical names (mapped to
+// installed fonts by InstallFontSubstitutions), the colours of the commands,
+// the panels' pale yellow, and the way a command label is dressed.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class THotLabel;
+
+namespace Look {
+
+// Playful titles and the commands of the screens.
+inline const QString TitleFamily = QStringLiteral("Chow Fun");
+// Inscription-like texts.
+inline const QString TextFamily = QStringLiteral("Papyrus");
+// The grid.
+inline const QString GridFamily = QStringLiteral("Comic Sans MS");
+
+// A command's resting and hover colours.
+inline const QColor CommandColor{0, 0, 0};
+inline const QColor HoverColor{128, 0, 0};
+// The middle of the panels drawn with the shared model.
+inline const QColor PanelColor{255, 255, 210};
+
+// The menu labels' size.
+constexpr int MenuPixelSize = 24;
+
+// A font of the family at a size in pixels.
+QFont PixelFont(const QString& Family, int PixelSize, bool Bold = false);
+
+// A clickable command: black, maroon under the pointer, bold or underlined
+// there (Bold chooses), in the title face at the size given.
+void DressCommand(THotLabel& Label, int PixelSize, bool Bold = true);
+
+}  // namespace Look
