@@ -1,0 +1,278 @@
+#include "main.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <array>
+
+#include "appfolders.h"
+#include "generateur.h"
+#include "hotlabel.h"
+#include "image.h"
+#include "jeux.h"
+#include "look.h"
+#include "messages.h"
+#include "options.h"
+#include "scores.h"
+
+namespace {
+
+// Where the titles and the menu lines stand on the board (from its top-left
+// corner), the lines in the order of the menu.
+constexpr QPoint TitlePlace{80, 13};
+constexpr QPoint MotifPlace{216, 49};
+constexpr std::array<int, 7> MenuLineTops{108, 152, 197, 241, 286, 330, 375};
+// A menu line is as wide as the board's inside, its text centred, so that the
+// text stays in place when it turns bold under the pointer.
+constexpr int MenuLineWidth = 340;
+
+constexpr int FreeDelayMs = 1000;
+constexpr int FullScreenDelayMs = 50;
+
+// The background files the settings name, and the plain colour that stands
+// in when the picture cannot be read.
+const QString CloudsPicture = QStringLiteral("LightClouds.jpeg");
+const QColor ClassicColor{233, 219, 187};
+const QColor CloudsColor{205, 226, 244};
+
+const QString ScreenModeTitle = QStringLiteral("Mode de jeu");
+const QString ScreenModeQuestion =
+    QStringLiteral("Souhaitez vous lancer le logiciel en mode plein écran");
+
+}  // namespace
+
+Tf_Main::Tf_Main(QWidget* Parent) : QWidget(Parent) {
+  setObjectName(QStringLiteral("f_Main"));
+  setWindowTitle(QStringLiteral("Orvalis"));
+  setMinimumSize(WindowedWidth, WindowedHeight);
+
+  Image1 = new TImage(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->SetStretch(true);
+  Image2 = new TImage(QStringLiteral(":/pictures/menu_board.svg"), this);
+  Image2->setObjectName(QStringLiteral("Image2"));
+  Image2->SetStretch(true);
+  Image2->resize(BoardWidth, BoardHeight);
+  Image3 = new TImage(QStringLiteral(":/pictures/title_orvalis.svg"), this);
+  Image3->setObjectName(QStringLiteral("Image3"));
+  Image4 = new TImage(QStringLiteral(":/pictures/title_motif.svg"), this);
+  Image4->setObjectName(QStringLiteral("Image4"));
+
+  hl_nouveau = MakeMenuLabel(QStringLiteral("Nouvelle partie"), &Tf_Main::hl_nouveauClick);
+  hl_nouveau->setObjectName(QStringLiteral("hl_nouveau"));
+  hl_Charger = MakeMenuLabel(QStringLiteral("Charger un puzzle"), &Tf_Main::hl_ChargerClick);
+  hl_Charger->setObjectName(QStringLiteral("hl_Charger"));
+  hl_puzzle = MakeMenuLabel(QStringLiteral("Proposer un puzzle"), &Tf_Main::hl_puzzleClick);
+  hl_puzzle->setObjectName(QStringLiteral("hl_puzzle"));
+  hl_regle = MakeMenuLabel(QStringLiteral("Règles du jeu"), &Tf_Main::hl_regleClick);
+  hl_regle->setObjectName(QStringLiteral("hl_regle"));
+  hl_Astuces = MakeMenuLabel(QStringLiteral("Astuces"), &Tf_Main::hl_AstucesClick);
+  hl_Astuces->setObjectName(QStringLiteral("hl_Astuces"));
+  hl_Option = MakeMenuLabel(QStringLiteral("Options"), &Tf_Main::hl_OptionClick);
+  hl_Option->setObjectName(QStringLiteral("hl_Option"));
+  hl_Quitter = MakeMenuLabel(QStringLiteral("Quitter"), &Tf_Main::hl_QuitterClick);
+  hl_Quitter->setObjectName(QStringLiteral("hl_Quitter"));
+
+  // The host of the screens covers the whole window, menu included, when shown.
+  p_Form = new QWidget(this);
+  p_Form->setObjectName(QStringLiteral("p_Form"));
+  auto* host = new QVBoxLayout(p_Form);
+  host->setContentsMargins(0, 0, 0, 0);
+  host->setSpacing(0);
+  p_Form->hide();
+
+  TimerEfface = new QTimer(this);
+  TimerEfface->setInterval(FreeDelayMs);
+  connect(TimerEfface, &QTimer::timeout, this, &Tf_Main::TimerEffaceTimer);
+  t_Mode = new QTimer(this);
+  t_Mode->setInterval(FullScreenDelayMs);
+  connect(t_Mode, &QTimer::timeout, this, [this] {
+    t_Mode->stop();
+    ApplyScreenMode(!Options->Windowed);
+  });
+
+  // F1 opens the help while the menu is shown; the screens have their own.
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(help, &QShortcut::activated, this, [this] {
+    if (!p_Form->isVisible()) OpenHelp();
+  });
+
+  Options = std::make_unique<TOptions>(TAppFolders::SettingsFile());
+  Scores = std::make_unique<TScores>(TAppFolders::SettingsFile());
+  Options->Load();
+  SetShell(this);
+  LoadBackground(*Image1);
+
+  Generateur = std::make_unique<TGenerateur>();
+  Generateur->StartGeneration(1);
+
+  ApplyScreenMode(!Options->Windowed);
+}
+
+Tf_Main::~Tf_Main() {
+  // The worker thread may still be filling a grid: it is asked to stop, and
+  // its end is awaited with the events running, so that its end handler runs.
+  Generateur->Shutdown();
+  Generateur.reset();
+  Scores.reset();
+  Options.reset();
+  if (Shell() == this) SetShell(nullptr);
+}
+
+THotLabel* Tf_Main::MakeMenuLabel(const QString& Caption, void (Tf_Main::*Handler)()) {
+  auto* label = new THotLabel(Caption, this);
+  Look::DressCommand(*label, Look::MenuPixelSize);
+  label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  label->resize(MenuLineWidth, label->fontMetrics().height());
+  connect(label, &THotLabel::clicked, this, Handler);
+  return label;
+}
+
+void Tf_Main::LoadBackground(TImage& Image) {
+  const bool clouds = Options && Options->FondEcran == CloudsPicture;
+  Image.SetCouleur(clouds ? CloudsColor : ClassicColor);
+  // A missing or unreadable picture leaves the plain colour.
+  const QString name = Options ? Options->FondEcran : QString();
+  if (name.isEmpty() || !Image.SetPicture(TAppFolders::ImagesFolder() + QLatin1Char('/') + name))
+    Image.ClearPicture();
+}
+
+void Tf_Main::Embed(QWidget* Screen, bool ShowPanel) {
+  ReplaceCurrentScreen();
+  CurrentScreen = Screen;
+  p_Form->setVisible(ShowPanel);
+  p_Form->layout()->addWidget(Screen);
+  Screen->show();
+}
+
+void Tf_Main::ReplaceCurrentScreen() {
+  if (!CurrentScreen) return;
+  // The replaced screen may be running the handler that brought us here: it
+  // is hidden now and freed by the timer, never inside its own handler.
+  CurrentScreen->hide();
+  ScreensToFree.push_back(CurrentScreen);
+  CurrentScreen = nullptr;
+  TimerEfface->start();
+}
+
+void Tf_Main::ShowNoScreen() {
+  ReplaceCurrentScreen();
+  p_Form->hide();
+}
+
+void Tf_Main::ShowMenu() { ShowNoScreen(); }
+
+void Tf_Main::ShowScores(int) {}
+
+void Tf_Main::OpenHelp() {}
+
+void Tf_Main::TimerEffaceTimer() {
+  TimerEfface->stop();
+  for (const QPointer<QWidget>& screen : ScreensToFree) delete screen.data();
+  ScreensToFree.clear();
+}
+
+void Tf_Main::ApplyScreenMode(bool FullScreen) {
+  // Before the window is first shown only its state is set; showing it then
+  // takes that state.
+  if (FullScreen) {
+    if (isVisible())
+      showFullScreen();
+    else
+      setWindowState(Qt::WindowFullScreen);
+    return;
+  }
+  if (isVisible())
+    showNormal();
+  else
+    setWindowState(Qt::WindowNoState);
+  resize(WindowedWidth, WindowedHeight);
+  if (const QScreen* desktop = screen()) {
+    const QRect area = desktop->availableGeometry();
+    move(area.center() - QPoint(WindowedWidth / 2, WindowedHeight / 2));
+  }
+}
+
+bool Tf_Main::AskScreenMode() {
+  if (Options->ReadScreenModeAnswer() != 0) return false;
+  const bool fullScreen = AskYesNo(ScreenModeTitle, ScreenModeQuestion);
+  // The answer is written at once, so that the question comes only once; if
+  // it cannot be written, the error is shown and it comes again next time.
+  Options->SaveScreenMode(!fullScreen);
+  return fullScreen;
+}
+
+void Tf_Main::showEvent(QShowEvent* Event) {
+  QWidget::showEvent(Event);
+  if (!FirstShow) return;
+  FirstShow = false;
+  // The question waits until the window is on screen.
+  QTimer::singleShot(0, this, &Tf_Main::FormShow);
+}
+
+void Tf_Main::FormShow() {
+  if (AskScreenMode()) t_Mode->start();
+}
+
+void Tf_Main::resizeEvent(QResizeEvent* Event) {
+  QWidget::resizeEvent(Event);
+  Image1->setGeometry(rect());
+  p_Form->setGeometry(rect());
+  PlaceMenu();
+}
+
+void Tf_Main::PlaceMenu() {
+  const QPoint board((width() - BoardWidth) / 2, (height() - BoardHeight) / 2);
+  Image2->move(board);
+  Image3->move(board + TitlePlace);
+  Image4->move(board + MotifPlace);
+  const std::array<THotLabel*, 7> lines{hl_nouveau, hl_Charger, hl_puzzle, hl_regle,
+                                        hl_Astuces, hl_Option,  hl_Quitter};
+  for (std::size_t k = 0; k < lines.size(); ++k)
+    lines[k]->move((width() - MenuLineWidth) / 2, board.y() + MenuLineTops[k]);
+}
+
+void Tf_Main::hl_nouveauClick() {
+  // The game screen waits behind the menu while the level is chosen and the
+  // grid is generated.
+  auto* game = ShowScreen<Tf_Jeux>(false);
+  game->Generateur = Generateur.get();
+  if (!game->StartNewGame()) {
+    ShowNoScreen();
+    return;
+  }
+  game->SetPlayMode(true);
+  game->SetupScreen(*Options, *Scores);
+  p_Form->show();
+}
+
+void Tf_Main::hl_ChargerClick() {
+  auto* game = ShowScreen<Tf_Jeux>(false);
+  if (!game->LoadGame()) {
+    ShowNoScreen();
+    return;
+  }
+  game->Generateur = Generateur.get();
+  game->SetPlayMode(true);
+  game->SetupScreen(*Options, *Scores);
+  p_Form->show();
+}
+
+void Tf_Main::hl_puzzleClick() {
+  auto* game = ShowScreen<Tf_Jeux>(false);
+  game->Generateur = Generateur.get();
+  game->SetPlayMode(false);
+  game->SetupScreen(*Options, *Scores);
+  p_Form->show();
+}
+
+void Tf_Main::hl_regleClick() {}
+
+void Tf_Main::hl_AstucesClick() {}
+
+void Tf_Main::hl_OptionClick() {}
+
+void Tf_Main::hl_QuitterClick() { close(); }

@@ -1,0 +1,113 @@
+// Tf_Main: the program's only window. It draws the main menu itself and shows
+// every other screen (game, options, high scores, rules, tips) inside its own
+// client area, one at a time, in place of the menu. It owns what lives as long
+// as the program: the settings, the high score table and the puzzle generator.
+// It is the shell the screens and dialogs ask for their background, the way
+// back to the menu, the high scores, the help and the screen mode.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "shell.h"
+
+class QTimer;
+class TGenerateur;
+class THotLabel;
+class TImage;
+class TOptions;
+class TScores;
+
+class Tf_Main : public QWidget, public TShell {
+  Q_OBJECT
+
+ public:
+  // The window's smallest size, and its size when it is not full screen.
+  static constexpr int WindowedWidth = 697;
+  static constexpr int WindowedHeight = 570;
+  // The menu board, and where the titles and the menu lines stand on it.
+  static constexpr int BoardWidth = 433;
+  static constexpr int BoardHeight = 517;
+
+  // Creation (FormCreate): the settings and the high scores are read, the
+  // background is loaded, the generator starts preparing a "Facile" grid, and
+  // the screen mode of the settings is applied.
+  explicit Tf_Main(QWidget* Parent = nullptr);
+  // Destruction (FormDestroy): waits for the generator's thread, then frees
+  // the generator, the scores and the settings. Nothing is written.
+  ~Tf_Main() override;
+
+  // --- What the screens ask (TShell) ---
+  void LoadBackground(TImage& Image) override;
+  void ShowMenu() override;
+  void ShowScores(int Level) override;
+  void OpenHelp() override;
+  // Full screen, or a sizeable window of 697 by 570 centred on the desktop.
+  void ApplyScreenMode(bool FullScreen) override;
+  QWidget* Window() override { return this; }
+
+  // Replaces the screen on show by a new screen of the class, embedded in
+  // p_Form; p_Form is shown when ShowPanel is true, else the new screen waits
+  // behind the menu. The replaced screen is freed about a second later.
+  template <class Screen>
+  Screen* ShowScreen(bool ShowPanel) {
+    auto* screen = new Screen(p_Form);
+    Embed(screen, ShowPanel);
+    return screen;
+  }
+  // Back to the menu: the screen on show is replaced by nothing.
+  void ShowNoScreen();
+
+  // The first-start question: asked once, when "typeecran" is still 0 in the
+  // settings file. True when the player wants full screen.
+  bool AskScreenMode();
+
+  // --- Menu commands ---
+  void hl_nouveauClick();
+  void hl_ChargerClick();
+  void hl_puzzleClick();
+  void hl_regleClick();
+  void hl_AstucesClick();
+  void hl_OptionClick();
+  void hl_QuitterClick();
+
+  // --- Fields ---
+  QPointer<QWidget> CurrentScreen;
+  // Screens replaced and waiting for TimerEfface (several when the player
+  // goes from screen to screen quickly).
+  std::vector<QPointer<QWidget>> ScreensToFree;
+  std::unique_ptr<TOptions> Options;
+  std::unique_ptr<TScores> Scores;
+  bool FirstShow = true;
+  std::unique_ptr<TGenerateur> Generateur;
+
+  // --- Controls ---
+  TImage* Image1;  // the background, over the whole client area
+  TImage* Image2;  // the menu board, centred
+  TImage* Image3;  // the title
+  TImage* Image4;  // the motif beside the title
+  THotLabel* hl_nouveau;
+  THotLabel* hl_Charger;
+  THotLabel* hl_puzzle;
+  THotLabel* hl_regle;
+  THotLabel* hl_Astuces;
+  THotLabel* hl_Option;
+  THotLabel* hl_Quitter;
+  QWidget* p_Form;
+  QTimer* TimerEfface;
+  QTimer* t_Mode;
+
+ protected:
+  void showEvent(QShowEvent* Event) override;
+  void resizeEvent(QResizeEvent* Event) override;
+
+ private:
+  void Embed(QWidget* Screen, bool ShowPanel);
+  void ReplaceCurrentScreen();
+  void TimerEffaceTimer();
+  void FormShow();
+  void PlaceMenu();
+  THotLabel* MakeMenuLabel(const QString& Caption, void (Tf_Main::*Handler)());
+};
