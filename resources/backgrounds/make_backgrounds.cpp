@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -108,39 +109,77 @@ inline QRgb ToPixel(const Rgb& C, int X, int Y, std::uint32_t Seed) {
   return qRgb(Dithered(C.R, X, Y, Seed), Dithered(C.G, X, Y, Seed + 1u), Dithered(C.B, X, Y, Seed + 2u));
 }
 
+// A smooth quantity sampled every Step pixels and read back anywhere with
+// bilinear interpolation: the broad features cost a fraction of the pixels.
+class Field {
+ public:
+  template <class Function>
+  Field(int Step, Function F) : Step_(Step), Columns_(Width / Step + 2), Rows_(Height / Step + 2) {
+    Values_.resize(static_cast<std::size_t>(Columns_) * static_cast<std::size_t>(Rows_));
+    for (int R = 0; R < Rows_; ++R)
+      for (int C = 0; C < Columns_; ++C)
+        Values_[Index(C, R)] = F(static_cast<float>(C * Step_), static_cast<float>(R * Step_));
+  }
+
+  // The value at pixel (X, Y); points outside the picture take the edge's value.
+  float At(float X, float Y) const {
+    const float FX = std::clamp(X / static_cast<float>(Step_), 0.0f, static_cast<float>(Columns_ - 1) - 0.001f);
+    const float FY = std::clamp(Y / static_cast<float>(Step_), 0.0f, static_cast<float>(Rows_ - 1) - 0.001f);
+    const int C = static_cast<int>(FX);
+    const int R = static_cast<int>(FY);
+    const float TX = FX - static_cast<float>(C);
+    const float TY = FY - static_cast<float>(R);
+    return Mix(Mix(Values_[Index(C, R)], Values_[Index(C + 1, R)], TX),
+               Mix(Values_[Index(C, R + 1)], Values_[Index(C + 1, R + 1)], TX), TY);
+  }
+
+ private:
+  std::size_t Index(int C, int R) const {
+    return static_cast<std::size_t>(R) * static_cast<std::size_t>(Columns_) + static_cast<std::size_t>(C);
+  }
+
+  int Step_;
+  int Columns_;
+  int Rows_;
+  std::vector<float> Values_;
+};
+
 // ---- "Classique": parchment ---------------------------------------------------
 
 QImage PaintParchment() {
+  const Rgb Light{238.0f, 222.0f, 186.0f};   // the paper where it is clean
+  const Rgb Warm{220.0f, 193.0f, 147.0f};    // its mottled, older parts
+  const Rgb Edge{158.0f, 114.0f, 70.0f};     // the browned border
+  const float Unit = static_cast<float>(Height);  // noise scales follow the height
+
+  // Broad clouds of age on the paper, smaller stains within them, and the
+  // uneven edge of the browning.
+  const Field Age(4, [&](float X, float Y) {
+    const float U = X / Unit, V = Y / Unit;
+    const float Broad = Fbm(U * 2.0f, V * 2.0f, 6, 11u);
+    const float Stain = Fbm(U * 6.5f + 3.1f, V * 6.5f, 4, 23u);
+    return SmoothStep(0.32f, 0.70f, Broad) * 0.72f + SmoothStep(0.50f, 0.82f, Stain) * 0.28f;
+  });
+  const Field Blotch(8, [&](float X, float Y) { return Fbm(X / Unit * 3.5f, Y / Unit * 3.5f, 4, 53u) - 0.5f; });
+  const Field Tooth(2, [&](float X, float Y) { return Fbm(X / Unit * 90.0f, Y / Unit * 90.0f, 2, 67u) - 0.5f; });
+
   QImage Image(Width, Height, QImage::Format_RGB32);
-  const Rgb Light{236.0f, 219.0f, 182.0f};   // the paper where it is clean
-  const Rgb Warm{219.0f, 192.0f, 146.0f};    // its mottled, older parts
-  const Rgb Edge{160.0f, 118.0f, 74.0f};     // the browned border
   const float CX = Width * 0.5f;
   const float CY = Height * 0.47f;
-  const float Unit = static_cast<float>(Height);  // noise scales follow the height
   for (int Y = 0; Y < Height; ++Y) {
     auto* Line = reinterpret_cast<QRgb*>(Image.scanLine(Y));
-    const float V = static_cast<float>(Y) / Unit;
+    const float FY = static_cast<float>(Y);
     for (int X = 0; X < Width; ++X) {
-      const float U = static_cast<float>(X) / Unit;
-      // Broad clouds of age on the paper, and within them smaller stains.
-      const float Broad = Fbm(U * 2.2f, V * 2.2f, 5, 11u);
-      const float Stain = Fbm(U * 7.0f + 3.1f, V * 7.0f, 3, 23u);
-      float Age = SmoothStep(0.30f, 0.72f, Broad) * 0.75f + SmoothStep(0.45f, 0.80f, Stain) * 0.25f;
-      // Long faint fibres running across the sheet.
-      const float Fibre = Fbm(U * 3.0f, V * 95.0f, 3, 37u) - 0.5f;
-      // Fine grain.
-      const float Grain = ValueNoise(static_cast<float>(X) * 0.55f, static_cast<float>(Y) * 0.55f, 41u) - 0.5f;
-
-      Rgb C = Lerp(Light, Warm, Age);
-      // Vignette: an ellipse that browns gently towards the edges.
-      const float DX = (static_cast<float>(X) - CX) / (Width * 0.62f);
-      const float DY = (static_cast<float>(Y) - CY) / (Height * 0.66f);
-      const float R = std::sqrt(DX * DX + DY * DY);
-      const float Vignette = SmoothStep(0.42f, 1.22f, R);
-      const float Blotch = (Fbm(U * 4.0f, V * 4.0f, 3, 53u) - 0.5f) * 0.25f;
-      C = Lerp(C, Edge, Clamp01(Vignette * (0.62f + Blotch)));
-      const float Shade = 1.0f + Fibre * 0.045f + Grain * 0.025f;
+      const float FX = static_cast<float>(X);
+      Rgb C = Lerp(Light, Warm, Age.At(FX, FY));
+      // Vignette: an ellipse that browns gently, and a little unevenly, towards the edges.
+      const float DX = (FX - CX) / (Width * 0.60f);
+      const float DY = (FY - CY) / (Height * 0.64f);
+      const float Vignette = SmoothStep(0.40f, 1.25f, std::sqrt(DX * DX + DY * DY));
+      C = Lerp(C, Edge, Clamp01(Vignette * (0.66f + Blotch.At(FX, FY) * 0.5f)));
+      // The tooth of the paper: fine grain at two sizes.
+      const float Grain = ValueNoise(FX * 0.7f, FY * 0.7f, 41u) - 0.5f;
+      const float Shade = 1.0f + Tooth.At(FX, FY) * 0.035f + Grain * 0.022f;
       C = {C.R * Shade, C.G * Shade, C.B * Shade};
       Line[X] = ToPixel(C, X, Y, 1000u);
     }
@@ -151,42 +190,52 @@ QImage PaintParchment() {
 // ---- "Nuage": sky and clouds --------------------------------------------------
 
 QImage PaintClouds() {
-  QImage Image(Width, Height, QImage::Format_RGB32);
-  const Rgb Zenith{128.0f, 176.0f, 226.0f};
-  const Rgb Horizon{208.0f, 229.0f, 246.0f};
+  const Rgb Zenith{120.0f, 170.0f, 224.0f};
+  const Rgb Horizon{206.0f, 228.0f, 247.0f};
   const Rgb CloudLit{255.0f, 255.0f, 255.0f};
-  const Rgb CloudShade{200.0f, 213.0f, 232.0f};
+  const Rgb CloudShade{196.0f, 211.0f, 232.0f};
   const float Unit = static_cast<float>(Height);
-  // Density of cloud at a point: warped noise, stretched sideways, with more
-  // cloud towards the lower part of the sky.
-  auto Density = [&](float U, float V) {
-    const float WX = Fbm(U * 1.6f + 5.2f, V * 1.6f, 3, 71u) - 0.5f;
-    const float WY = Fbm(U * 1.6f, V * 1.6f + 1.3f, 3, 73u) - 0.5f;
-    const float N = Fbm((U + WX * 0.35f) * 1.5f, (V + WY * 0.35f) * 2.8f, 6, 79u, 0.52f);
-    const float Bias = 0.10f * V - 0.06f;
-    return SmoothStep(0.47f, 0.75f, N + Bias);
+
+  // Raw cloud noise: a large, slightly warped shape, flattened like
+  // fair-weather cumulus, with finer detail that rounds the edges.
+  const Field Raw(3, [&](float X, float Y) {
+    const float U = X / Unit, V = Y / Unit;
+    const float WX = Fbm(U * 1.1f + 5.2f, V * 1.1f, 3, 71u) - 0.5f;
+    const float WY = Fbm(U * 1.1f, V * 1.1f + 1.3f, 3, 73u) - 0.5f;
+    const float PU = (U + WX * 0.18f) * 1.5f;
+    const float PV = (V + WY * 0.18f) * 2.6f;
+    return Fbm(PU, PV, 7, 79u, 0.5f);
+  });
+  // More cloud towards the lower part of the sky, none right at the top.
+  auto Density = [&](float X, float Y) {
+    const float V = Y / Unit;
+    const float Bias = 0.09f * V - 0.05f;
+    return SmoothStep(0.50f, 0.66f, Raw.At(X, Y) + Bias);
   };
-  const float Lift = 0.018f;  // how far above a point the light is tested
+
+  QImage Image(Width, Height, QImage::Format_RGB32);
+  const float Lift = Unit * 0.02f;  // how far above a point the light is tested
   for (int Y = 0; Y < Height; ++Y) {
     auto* Line = reinterpret_cast<QRgb*>(Image.scanLine(Y));
-    const float V = static_cast<float>(Y) / Unit;
-    const float SkyT = SmoothStep(0.0f, 1.0f, V);
-    const Rgb Sky = Lerp(Zenith, Horizon, std::pow(SkyT, 0.85f));
+    const float FY = static_cast<float>(Y);
+    const float V = FY / Unit;
+    const Rgb Sky = Lerp(Zenith, Horizon, std::pow(SmoothStep(-0.1f, 1.05f, V), 0.9f));
     for (int X = 0; X < Width; ++X) {
-      const float U = static_cast<float>(X) / Unit;
-      const float D = Density(U, V);
+      const float FX = static_cast<float>(X);
+      const float D = Density(FX, FY);
       Rgb C = Sky;
       if (D > 0.0f) {
-        // Where there is more cloud above a point than at it, the point is in
-        // the cloud's own shade; the tops catch the light.
-        const float Above = Density(U + Lift * 0.4f, V - Lift);
-        const float Shade = Clamp01(0.35f + (Above - D) * 1.6f + (1.0f - D) * 0.25f);
+        // Light comes from above: a point with little cloud above it is a lit
+        // top; a point with cloud above and clear sky below is a shaded base.
+        const float Above = Density(FX + Lift * 0.3f, FY - Lift);
+        const float Below = Density(FX - Lift * 0.3f, FY + Lift);
+        const float Shade = Clamp01(0.12f + 0.55f * Above * (1.0f - Below) + 0.2f * Above * Below -
+                                    0.25f * (D - Above));
         const Rgb Cloud = Lerp(CloudLit, CloudShade, Shade);
-        C = Lerp(Sky, Cloud, D * 0.92f);
+        C = Lerp(Sky, Cloud, D * 0.95f);
       }
       // A faint haze of light near the horizon.
-      const float Haze = SmoothStep(0.55f, 1.0f, V) * 0.18f;
-      C = Lerp(C, CloudLit, Haze);
+      C = Lerp(C, CloudLit, SmoothStep(0.6f, 1.0f, V) * 0.16f);
       Line[X] = ToPixel(C, X, Y, 2000u);
     }
   }

@@ -36,7 +36,7 @@ const QPointF MotifOrigin(216, 49);
 const QString TitleFamily = QStringLiteral("Leckerli One");
 constexpr qreal TitleSize = 60;           // pixel size of the font
 constexpr qreal TitleLeft = 86;           // board x of the word's leftmost ink
-constexpr qreal TitleBaseline = 74.5;      // board y of the baseline
+constexpr qreal TitleBaseline = 76;        // board y of the baseline
 constexpr qreal OutlineWidth = 2.6;       // light band around the letters
 constexpr qreal TitleSlant = -3.0;        // degrees; a slight rise to the right
 
