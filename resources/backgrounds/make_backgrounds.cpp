@@ -236,6 +236,10 @@ QImage PaintClouds() {
       }
       // A faint haze of light near the horizon.
       C = Lerp(C, CloudLit, SmoothStep(0.6f, 1.0f, V) * 0.16f);
+      // A grain of a few pixels, too fine to see but coarse enough to survive
+      // the JPEG compression, breaks the long gradient into no visible steps.
+      const float Grain = (ValueNoise(FX * 0.35f, FY * 0.35f, 89u) - 0.5f) * 2.4f;
+      C = {C.R + Grain, C.G + Grain, C.B + Grain};
       Line[X] = ToPixel(C, X, Y, 2000u);
     }
   }
@@ -244,7 +248,7 @@ QImage PaintClouds() {
 
 bool Write(const QImage& Image, const QString& FileName) {
   QImageWriter Writer(FileName, "jpeg");
-  Writer.setQuality(93);
+  Writer.setQuality(94);
   Writer.setOptimizedWrite(true);
   if (!Writer.write(Image)) {
     std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(FileName), qPrintable(Writer.errorString()));
