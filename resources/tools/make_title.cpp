@@ -36,16 +36,16 @@ const QPointF MotifOrigin(216, 49);
 const QString TitleFamily = QStringLiteral("Leckerli One");
 constexpr qreal TitleSize = 60;           // pixel size of the font
 constexpr qreal TitleLeft = 86;           // board x of the word's leftmost ink
-constexpr qreal TitleBaseline = 76;        // board y of the baseline
+constexpr qreal TitleBaseline = 76;       // board y of the baseline
 constexpr qreal OutlineWidth = 2.6;       // light band around the letters
 constexpr qreal TitleSlant = -3.0;        // degrees; a slight rise to the right
 
 // The tile.
 const QString DigitFamily = QStringLiteral("Comic Neue");
 constexpr qreal TileSide = 44;
-constexpr qreal TileAngle = -8;           // degrees, clockwise
+constexpr qreal TileAngle = -8;           // degrees; negative leans it to the left
 constexpr qreal TileGap = 14;             // space between the word and the tile
-constexpr qreal TileCentreY = 75.5;        // board y of the tile's centre
+constexpr qreal TileCentreY = 75.5;       // board y of the tile's centre
 
 const char* const Ink = "#3A2A1C";
 const char* const Maroon = "#800000";
