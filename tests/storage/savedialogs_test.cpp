@@ -170,6 +170,21 @@ TEST_F(SaveDialogsTest, AFailedSaveKeepsTheDialogOpenWithWhatWasTyped) {
             QStringList{"Impossible d'écrire dans " + QDir::toNativeSeparators(FilePath("defaut"))});
   ExpectStillOpen(QStringLiteral("defaut"));
 
+  // A full disk: the file cannot grow, and keeps what it held.
+  const QByteArray held = "x| |01/02/2026|" + Givens.toLatin1() + "||1|0|0\r\n";
+  ASSERT_TRUE(WriteBytes(FilePath("plein"), held));
+  Errors.Messages.clear();
+  ClearAndType(save.cb_FichierGrille, QStringLiteral("plein"));
+  {
+    FileSizeLimit full(rlim_t(held.size()));
+    ASSERT_TRUE(full.Active());
+    Click(save.b_Enregistrer);
+  }
+  EXPECT_EQ(Errors.Messages,
+            QStringList{"Impossible d'écrire dans " + QDir::toNativeSeparators(FilePath("plein"))});
+  ExpectStillOpen(QStringLiteral("plein"));
+  EXPECT_EQ(ReadBytes(FilePath("plein")), held);
+
   for (const QString& name : refused) {
     Errors.Messages.clear();
     ClearAndType(save.cb_FichierGrille, name);
@@ -180,7 +195,8 @@ TEST_F(SaveDialogsTest, AFailedSaveKeepsTheDialogOpenWithWhatWasTyped) {
     EXPECT_EQ(save.cb_FichierGrille->currentText(), name);
   }
   EXPECT_FALSE(QFileInfo::exists(Program.filePath("dehors.orv")));
-  EXPECT_EQ(QDir(SaveFolder()).entryList(QDir::Files | QDir::Hidden), QStringList());
+  EXPECT_EQ(QDir(SaveFolder()).entryList(QDir::Files | QDir::Hidden),
+            QStringList{QStringLiteral("plein.orv")});
 }
 
 TEST_F(SaveDialogsTest, ManagementDeletesTheChosenGrid) {
@@ -190,6 +206,7 @@ TEST_F(SaveDialogsTest, ManagementDeletesTheChosenGrid) {
                                               "trois| |01/02/2026|" + Givens.toLatin1() + "||1|0|0\r\n"));
   TOptions options(TAppFolders::SettingsFile());
   Tf_Options screen(&Main.MainWindow);
+  screen.setGeometry(Main.MainWindow.rect());
   screen.Setup(&options);
   Main.MainWindow.show();
 
