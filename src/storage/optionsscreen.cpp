@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -43,7 +44,9 @@ constexpr int CaptionSize = 15;  // check and radio captions, labels
 constexpr int NoteSize = 13;     // the explanations under a check box
 constexpr int Indent = 25;       // explanations and colours stand under a caption
 
-QFont CaptionFont(bool Bold = false) { return Look::PixelFont(Look::GridFamily, CaptionSize, Bold); }
+QFont CaptionFont(bool Bold = false) {
+  return Look::PixelFont(Look::GridFamily, CaptionSize, Bold);
+}
 
 template <class Check>
 Check* MakeCheck(QWidget* Page, const char* Name, const QString& Caption) {
@@ -169,7 +172,8 @@ Tf_Options::Tf_Options(QWidget* Parent) : QWidget(Parent) {
   hl_Retour = MakeCommand(this, "hl_Retour", QStringLiteral("Valider les options"), 22);
 
   connect(Toggles_, &QButtonGroup::idClicked, this, &Tf_Options::ShowPage);
-  connect(b_CoulEmplacement, &QPushButton::clicked, this, [this] { ChooseColor(*e_CoulEmplacement); });
+  connect(b_CoulEmplacement, &QPushButton::clicked, this,
+          [this] { ChooseColor(*e_CoulEmplacement); });
   connect(b_CoulErreur, &QPushButton::clicked, this, [this] { ChooseColor(*e_CoulErreur); });
   connect(cb_FondEcran, &QComboBox::currentIndexChanged, this, &Tf_Options::cb_FondEcranChange);
   connect(hl_Retour, &THotLabel::clicked, this, &Tf_Options::hl_RetourClick);
