@@ -13,6 +13,9 @@ class TShell {
   virtual ~TShell() = default;
   // Loads the background picture chosen in the settings into Image.
   virtual void LoadBackground(TImage& Image) = 0;
+  // The background chosen in the settings has changed (in memory): the main
+  // window loads its own picture again.
+  virtual void BackgroundChanged() = 0;
   virtual void ShowMenu() = 0;
   // The high scores screen at the level 1 to 4.
   virtual void ShowScores(int Level) = 0;

@@ -1,0 +1,186 @@
+#include "charge.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "appfolders.h"
+#include "carrecoche.h"
+#include "dessin.h"
+#include "dossiersauvegarde.h"
+#include "errorbox.h"
+#include "fond.h"
+#include "fondcopie.h"
+#include "grillesudoku.h"
+#include "image.h"
+#include "look.h"
+#include "shell.h"
+
+namespace {
+
+// Under the background picture, and all there is when it cannot be loaded.
+const QColor FallbackColor(226, 206, 170);
+
+QWidget* DialogParent(QWidget* Parent) {
+  if (Parent != nullptr) return Parent;
+  return Shell() != nullptr ? Shell()->Window() : nullptr;
+}
+
+QPushButton* MakeButton(const QString& Name, const QString& Caption) {
+  auto* button = new QPushButton(Caption);
+  button->setObjectName(Name);
+  return button;
+}
+
+}  // namespace
+
+Tf_Charge::Tf_Charge(QWidget* Parent)
+    : QDialog(DialogParent(Parent), Qt::Tool | Qt::MSWindowsFixedSizeDialogHint) {
+  setObjectName(QStringLiteral("f_Charge"));
+  setWindowTitle(QStringLiteral("Chargement d'une grille"));
+  setFixedSize(FormWidth, FormHeight);
+
+  Image1 = new TImage(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->SetCouleur(FallbackColor);
+  Image1->setGeometry(rect());
+  LoadBackground(*Image1);
+
+  FondCopie1 = new TFondCopie(this);
+  FondCopie1->setObjectName(QStringLiteral("FondCopie1"));
+  FondCopie1->SetModele(f_Dessin != nullptr ? f_Dessin->fondJaune : nullptr);
+  FondCopie1->setGeometry(rect().adjusted(12, 12, -12, -12));
+
+  const QFont textFont = Look::PixelFont(Look::GridFamily, 15);
+  const QFont labelFont = Look::PixelFont(Look::GridFamily, 15, true);
+
+  Label1 = new QLabel(QStringLiteral(
+      "Pour recharger une grille, vous devez d'abord selectionner le nom du fichier "
+      "contenant votre grille, puis choisir dans la liste ci-dessous la grille sur laquelle "
+      "vous souhaitez jouer."));
+  Label1->setWordWrap(true);
+  Label1->setFont(textFont);
+  Label2 = new QLabel(QStringLiteral("Nom du fichier:"));
+  Label3 = new QLabel(QStringLiteral("Nom de la grille:"));
+  for (QLabel* label : {Label2, Label3}) label->setFont(labelFont);
+
+  cb_FichierGrille = new QComboBox;
+  cb_FichierGrille->setObjectName(QStringLiteral("cb_FichierGrille"));
+  for (const SavedFileEntry& entry : TDossierSauvegarde(TAppFolders::PlayerFolder()).ListFiles())
+    cb_FichierGrille->addItem(entry.Name, entry.Path);
+  cb_FichierGrille->setCurrentIndex(-1);
+
+  cb_Grilles = new QComboBox;
+  cb_Grilles->setObjectName(QStringLiteral("cb_Grilles"));
+
+  m_Description = new QPlainTextEdit;
+  m_Description->setObjectName(QStringLiteral("m_Description"));
+  m_Description->setReadOnly(true);
+  m_Description->setTabChangesFocus(true);
+
+  cc_grilledepart = new TCarreCoche;
+  cc_grilledepart->setObjectName(QStringLiteral("cc_grilledepart"));
+  cc_grilledepart->setFont(textFont);
+  cc_grilledepart->SetCaption(QStringLiteral("Recommencer la grille"));
+  cc_grilledepart->Setautosize(true);
+  cc_grilledepart->setFixedSize(cc_grilledepart->size());
+
+  b_Charger = MakeButton(QStringLiteral("b_Charger"), QStringLiteral("Charger"));
+  b_Charger->setDefault(true);
+  b_Annuler = MakeButton(QStringLiteral("b_Annuler"), QStringLiteral("Annuler"));
+  b_Effacer = MakeButton(QStringLiteral("b_Effacer"), QStringLiteral("Effacer la grille"));
+  b_Effacer->hide();
+  b_Fermer = MakeButton(QStringLiteral("b_Fermer"), QStringLiteral("Fermer"));
+  b_Fermer->hide();
+
+  auto* grid = new QGridLayout(FondCopie1);
+  grid->setContentsMargins(16, 14, 16, 14);
+  grid->setHorizontalSpacing(10);
+  grid->setVerticalSpacing(8);
+  grid->addWidget(Label1, 0, 0, 1, 2);
+  grid->addWidget(Label2, 1, 0);
+  grid->addWidget(cb_FichierGrille, 1, 1);
+  grid->addWidget(Label3, 2, 0);
+  grid->addWidget(cb_Grilles, 2, 1);
+  grid->addWidget(m_Description, 3, 0, 1, 2);
+  grid->addWidget(cc_grilledepart, 4, 0, 1, 2);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(b_Effacer);
+  buttons->addStretch();
+  buttons->addWidget(b_Charger);
+  buttons->addWidget(b_Annuler);
+  buttons->addWidget(b_Fermer);
+  grid->addLayout(buttons, 5, 0, 1, 2);
+  grid->setRowStretch(3, 1);
+  grid->setColumnStretch(1, 1);
+  cb_FichierGrille->setFocus();
+
+  connect(cb_FichierGrille, &QComboBox::currentIndexChanged, this,
+          [this] { ShowFileGrids(false); });
+  connect(cb_Grilles, &QComboBox::currentIndexChanged, this, &Tf_Charge::ShowDescription);
+  connect(b_Charger, &QPushButton::clicked, this, &Tf_Charge::b_ChargerClick);
+  connect(b_Annuler, &QPushButton::clicked, this, &QDialog::reject);
+  connect(b_Fermer, &QPushButton::clicked, this, &QDialog::accept);
+  connect(b_Effacer, &QPushButton::clicked, this, &Tf_Charge::b_EffacerClick);
+}
+
+void Tf_Charge::SetManageMode() {
+  b_Charger->hide();
+  b_Annuler->hide();
+  cc_grilledepart->hide();
+  b_Effacer->show();
+  b_Fermer->show();
+  // Enter closes; deleting, which asks nothing, takes a click of its own.
+  b_Fermer->setDefault(true);
+}
+
+QString Tf_Charge::ChosenPath() const { return cb_FichierGrille->currentData().toString(); }
+
+const SavedGrid* Tf_Charge::ChosenGrid() const {
+  const TFichier* file = Fichiers_.FindFile(ChosenPath());
+  return file != nullptr ? file->Record(cb_Grilles->currentIndex()) : nullptr;
+}
+
+void Tf_Charge::ShowFileGrids(bool Reload) {
+  if (cb_FichierGrille->currentIndex() < 0) return;
+  const TFichier& file = Fichiers_.GetFile(ChosenPath(), Reload);
+  QStringList entries;
+  file.FillList(entries);
+  {
+    const QSignalBlocker blocker(cb_Grilles);
+    cb_Grilles->clear();
+    cb_Grilles->addItems(entries);
+    cb_Grilles->setCurrentIndex(entries.isEmpty() ? -1 : 0);
+  }
+  ShowDescription();
+}
+
+void Tf_Charge::ShowDescription() {
+  m_Description->clear();
+  if (const SavedGrid* record = ChosenGrid()) m_Description->setPlainText(record->Description);
+}
+
+void Tf_Charge::b_ChargerClick() {
+  const SavedGrid* record = ChosenGrid();
+  // Without a grid chosen the dialog stays open.
+  if (record == nullptr || Grid == nullptr) return;
+  const GridToLoad load = PrepareLoad(*record, cc_grilledepart->Checked());
+  Grid->LoadGrid(load.Givens, load.Digits, load.Level);
+  Time_ = load.Time;
+  Hints_ = load.Hints;
+  Level_ = load.Level;
+  accept();
+}
+
+void Tf_Charge::b_EffacerClick() {
+  const int index = cb_Grilles->currentIndex();
+  if (index < 0 || cb_FichierGrille->currentIndex() < 0) return;
+  const FileResult result =
+      TDossierSauvegarde(TAppFolders::PlayerFolder()).DeleteRecord(ChosenPath(), index);
+  if (!result.Ok()) ShowErrorBox(result.Message);
+  // Whatever happened, the list shows what the file now holds.
+  ShowFileGrids(true);
+}

@@ -1,0 +1,387 @@
+#include "optionsscreen.h"
+
+#include <algorithm>
+
+#include <QButtonGroup>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedLayout>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "carrecoche.h"
+#include "charge.h"
+#include "color.h"
+#include "dessin.h"
+#include "fond.h"
+#include "fondcopie.h"
+#include "hotlabel.h"
+#include "image.h"
+#include "look.h"
+#include "options.h"
+#include "rondcoche.h"
+#include "shell.h"
+
+const QString Tf_Options::ClassicBackground = QStringLiteral("fond.jpg");
+const QString Tf_Options::CloudsBackground = QStringLiteral("LightClouds.jpeg");
+
+namespace {
+
+// Under the background picture, and all there is when it cannot be loaded.
+const QColor FallbackColor(226, 206, 170);
+
+// The items of cb_FondEcran.
+enum { ClassicItem = 0, CloudsItem = 1 };
+
+constexpr int CaptionSize = 15;  // check and radio captions, labels
+constexpr int NoteSize = 13;     // the explanations under a check box
+constexpr int Indent = 25;       // explanations and colours stand under a caption
+
+QFont CaptionFont(bool Bold = false) {
+  return Look::PixelFont(Look::GridFamily, CaptionSize, Bold);
+}
+
+template <class Check>
+Check* MakeCheck(QWidget* Page, const char* Name, const QString& Caption) {
+  auto* check = new Check(Page);
+  check->setObjectName(QString::fromLatin1(Name));
+  check->setFont(CaptionFont());
+  check->SetCaption(Caption);
+  check->Setautosize(true);
+  check->setFixedSize(check->width(), 22);
+  return check;
+}
+
+QLabel* MakeLabel(const char* Name, const QString& Text, int PixelSize = CaptionSize,
+                  bool Bold = false) {
+  auto* label = new QLabel(Text);
+  label->setObjectName(QString::fromLatin1(Name));
+  label->setFont(Look::PixelFont(Look::GridFamily, PixelSize, Bold));
+  return label;
+}
+
+THotLabel* MakeCommand(QWidget* Parent, const char* Name, const QString& Caption, int PixelSize) {
+  auto* label = new THotLabel(Caption, Parent);
+  label->setObjectName(QString::fromLatin1(Name));
+  Look::DressCommand(*label, PixelSize);
+  // Room for the bold face the label takes under the pointer.
+  QFont bold = label->font();
+  bold.setBold(true);
+  label->resize(QFontMetrics(bold).horizontalAdvance(Caption) + 4, QFontMetrics(bold).height() + 2);
+  label->setMinimumSize(label->size());
+  return label;
+}
+
+// A colour swatch with its caption and its "..." button, on one line.
+QHBoxLayout* ColorLine(QLabel* Caption, QLineEdit*& Swatch, const char* SwatchName,
+                       QPushButton*& Button, const char* ButtonName) {
+  Swatch = new QLineEdit;
+  Swatch->setObjectName(QString::fromLatin1(SwatchName));
+  Swatch->setReadOnly(true);
+  Swatch->setMaxLength(1);
+  Swatch->setFocusPolicy(Qt::NoFocus);
+  Swatch->setFixedSize(24, 22);
+  Button = new QPushButton(QStringLiteral("..."));
+  Button->setObjectName(QString::fromLatin1(ButtonName));
+  Button->setFixedSize(30, 22);
+  auto* line = new QHBoxLayout;
+  line->setContentsMargins(Indent, 0, 0, 0);
+  line->addWidget(Caption);
+  line->addSpacing(8);
+  line->addWidget(Swatch);
+  line->addWidget(Button);
+  line->addStretch();
+  return line;
+}
+
+}  // namespace
+
+Tf_Options::Tf_Options(QWidget* Parent) : QWidget(Parent) {
+  setObjectName(QStringLiteral("f_Options"));
+
+  Image1 = new TImage(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->SetStretch(true);
+  Image1->SetCouleur(FallbackColor);
+  LoadBackground(*Image1);
+
+  FondCopie1 = new TFondCopie(this);
+  FondCopie1->setObjectName(QStringLiteral("FondCopie1"));
+  FondCopie1->SetModele(f_Dessin != nullptr ? f_Dessin->fondJaune : nullptr);
+  FondCopie1->resize(PanelWidth, PanelHeight);
+
+  // The three toggle buttons.
+  Toggles_ = new QButtonGroup(this);
+  Toggles_->setExclusive(true);
+  auto* toggles = new QHBoxLayout;
+  toggles->setSpacing(6);
+  const QString captions[] = {QStringLiteral("Options de jeux"),
+                              QStringLiteral("Options du mode problème"),
+                              QStringLiteral("Option Logiciel")};
+  const char* names[] = {"sb_Facile", "sb_Moyen", "SpeedButton1"};
+  QToolButton* buttons[3];
+  for (int k = 0; k < 3; ++k) {
+    buttons[k] = new QToolButton;
+    buttons[k]->setObjectName(QString::fromLatin1(names[k]));
+    buttons[k]->setText(captions[k]);
+    buttons[k]->setCheckable(true);
+    buttons[k]->setFont(CaptionFont());
+    // The page shown is told by the pressed look and by a bold caption.
+    connect(buttons[k], &QToolButton::toggled, buttons[k], [button = buttons[k]](bool On) {
+      button->setFont(CaptionFont(On));
+    });
+    buttons[k]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    buttons[k]->setMinimumHeight(30);
+    Toggles_->addButton(buttons[k], k);
+    toggles->addWidget(buttons[k]);
+  }
+  sb_Facile = buttons[0];
+  sb_Moyen = buttons[1];
+  SpeedButton1 = buttons[2];
+  sb_Facile->setChecked(true);
+
+  p_OptionJeu = MakeGamePage();
+  p_OptionProbleme = MakeProblemPage();
+  p_OptionsLogiciel = MakeProgramPage();
+  Pages_ = new QStackedLayout;
+  Pages_->addWidget(p_OptionJeu);
+  Pages_->addWidget(p_OptionProbleme);
+  Pages_->addWidget(p_OptionsLogiciel);
+
+  hl_MeilleursScores = MakeCommand(nullptr, "hl_MeilleursScores",
+                                   QStringLiteral("Voir les meilleurs scores"), 18);
+  hl_Sauvegarde = MakeCommand(nullptr, "hl_Sauvegarde",
+                              QStringLiteral("Gestion des fichiers de sauvegarde"), 18);
+
+  auto* panel = new QVBoxLayout(FondCopie1);
+  panel->setContentsMargins(14, 14, 14, 10);
+  panel->setSpacing(0);
+  panel->addLayout(toggles);
+  panel->addSpacing(14);
+  panel->addLayout(Pages_, 1);
+  panel->addWidget(hl_MeilleursScores, 0, Qt::AlignLeft);
+  panel->addWidget(hl_Sauvegarde, 0, Qt::AlignLeft);
+
+  hl_Retour = MakeCommand(this, "hl_Retour", QStringLiteral("Valider les options"), 22);
+
+  connect(Toggles_, &QButtonGroup::idClicked, this, &Tf_Options::ShowPage);
+  connect(b_CoulEmplacement, &QPushButton::clicked, this,
+          [this] { ChooseColor(*e_CoulEmplacement); });
+  connect(b_CoulErreur, &QPushButton::clicked, this, [this] { ChooseColor(*e_CoulErreur); });
+  connect(cb_FondEcran, &QComboBox::currentIndexChanged, this, &Tf_Options::cb_FondEcranChange);
+  connect(hl_Retour, &THotLabel::clicked, this, &Tf_Options::hl_RetourClick);
+  connect(hl_MeilleursScores, &THotLabel::clicked, this, &Tf_Options::hl_MeilleursScoresClick);
+  connect(hl_Sauvegarde, &THotLabel::clicked, this, &Tf_Options::hl_SauvegardeClick);
+
+  ShowPage(0);
+}
+
+QWidget* Tf_Options::MakeGamePage() {
+  auto* page = new QWidget;
+  page->setObjectName(QStringLiteral("p_OptionJeu"));
+  cc_chronometre = MakeCheck<TCarreCoche>(page, "cc_chronometre",
+                                          QStringLiteral("Afficher le chronomètre"));
+  cc_mauvaisemplacement = MakeCheck<TCarreCoche>(
+      page, "cc_mauvaisemplacement", QStringLiteral("Signaler un mauvais emplacement"));
+  Label4 = MakeLabel("Label4",
+                     QStringLiteral("Signale en changeant la couleur de la case que vous avez "
+                                    "placé un chiffre à un endroit qui n'est pas autorisé par "
+                                    "les règles du Sudoku"),
+                     NoteSize);
+  Label6 = MakeLabel("Label6", QStringLiteral("Couleur mauvais emplacement"));
+  cc_erreur = MakeCheck<TCarreCoche>(page, "cc_erreur",
+                                     QStringLiteral("Signaler une erreur de raisonnement"));
+  Label5 = MakeLabel("Label5",
+                     QStringLiteral("Signale en changeant la couleur de la case que le chiffre "
+                                    "n'est pas celui que l'on trouve dans la solution de ce "
+                                    "puzzle"),
+                     NoteSize);
+  Label7 = MakeLabel("Label7", QStringLiteral("Couleur erreur de raisonnement"));
+  Label2 = MakeLabel("Label2", QStringLiteral("Type des briques:"), CaptionSize, true);
+  rc_Chiffre = MakeCheck<TRondCoche>(page, "rc_Chiffre", QStringLiteral("Chiffres"));
+  rc_Lettre = MakeCheck<TRondCoche>(page, "rc_Lettre", QStringLiteral("Lettres"));
+  for (QLabel* note : {Label4, Label5}) {
+    note->setWordWrap(true);
+    note->setContentsMargins(Indent, 0, 0, 0);
+  }
+
+  auto* column = new QVBoxLayout(page);
+  column->setContentsMargins(6, 0, 6, 0);
+  column->setSpacing(4);
+  column->addWidget(cc_chronometre);
+  column->addSpacing(10);
+  column->addWidget(cc_mauvaisemplacement);
+  column->addWidget(Label4);
+  column->addLayout(ColorLine(Label6, e_CoulEmplacement, "e_CoulEmplacement", b_CoulEmplacement,
+                              "b_CoulEmplacement"));
+  column->addSpacing(10);
+  column->addWidget(cc_erreur);
+  column->addWidget(Label5);
+  column->addLayout(
+      ColorLine(Label7, e_CoulErreur, "e_CoulErreur", b_CoulErreur, "b_CoulErreur"));
+  column->addSpacing(14);
+  auto* bricks = new QHBoxLayout;
+  bricks->addWidget(Label2);
+  bricks->addSpacing(16);
+  bricks->addWidget(rc_Chiffre);
+  bricks->addSpacing(16);
+  bricks->addWidget(rc_Lettre);
+  bricks->addStretch();
+  column->addLayout(bricks);
+  column->addStretch();
+  return page;
+}
+
+QWidget* Tf_Options::MakeProblemPage() {
+  auto* page = new QWidget;
+  page->setObjectName(QStringLiteral("p_OptionProbleme"));
+  cc_decalage = MakeCheck<TCarreCoche>(
+      page, "cc_decalage",
+      QStringLiteral("Passer à la case suivante après la saisie d'un chiffre"));
+  cc_erreurprobleme = MakeCheck<TCarreCoche>(page, "cc_erreurprobleme",
+                                             QStringLiteral("Signaler un mauvais emplacement"));
+  auto* column = new QVBoxLayout(page);
+  column->setContentsMargins(6, 0, 6, 0);
+  column->setSpacing(10);
+  column->addWidget(cc_decalage);
+  column->addWidget(cc_erreurprobleme);
+  column->addStretch();
+  return page;
+}
+
+QWidget* Tf_Options::MakeProgramPage() {
+  auto* page = new QWidget;
+  page->setObjectName(QStringLiteral("p_OptionsLogiciel"));
+  Label8 = MakeLabel("Label8", QStringLiteral("Taille de l'ecran de jeu:"), CaptionSize, true);
+  rc_PleinEcran = MakeCheck<TRondCoche>(page, "rc_PleinEcran", QStringLiteral("Plein écran"));
+  rc_Fenetre = MakeCheck<TRondCoche>(page, "rc_Fenetre", QStringLiteral("Fenêtre windows"));
+  Label1 = MakeLabel("Label1", QStringLiteral("Fond d'écran:"), CaptionSize, true);
+  cb_FondEcran = new QComboBox;
+  cb_FondEcran->setObjectName(QStringLiteral("cb_FondEcran"));
+  cb_FondEcran->addItems({QStringLiteral("Classique"), QStringLiteral("Nuage")});
+  cb_FondEcran->setMinimumWidth(160);
+
+  auto* column = new QVBoxLayout(page);
+  column->setContentsMargins(6, 0, 6, 0);
+  column->setSpacing(4);
+  column->addWidget(Label8);
+  auto* modes = new QHBoxLayout;
+  modes->setContentsMargins(Indent, 0, 0, 0);
+  modes->addWidget(rc_PleinEcran);
+  modes->addSpacing(24);
+  modes->addWidget(rc_Fenetre);
+  modes->addStretch();
+  column->addLayout(modes);
+  column->addSpacing(24);
+  auto* background = new QHBoxLayout;
+  background->addWidget(Label1);
+  background->addSpacing(12);
+  background->addWidget(cb_FondEcran);
+  background->addStretch();
+  column->addLayout(background);
+  column->addStretch();
+  return page;
+}
+
+void Tf_Options::ShowPage(int Page) {
+  Page = std::clamp(Page, 0, 2);
+  Toggles_->button(Page)->setChecked(true);
+  // The stack shows its current page and hides the two others.
+  Pages_->setCurrentIndex(Page);
+}
+
+QColor Tf_Options::SwatchColor(const QLineEdit& Swatch) {
+  return Swatch.palette().color(QPalette::Active, QPalette::Base);
+}
+
+void Tf_Options::SetSwatchColor(QLineEdit& Swatch, const QColor& Color) {
+  QPalette palette = Swatch.palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    palette.setColor(group, QPalette::Base, Color);
+  Swatch.setPalette(palette);
+}
+
+void Tf_Options::Setup(TOptions* Options) {
+  Options_ = Options;
+  if (Options_ == nullptr) return;
+  cc_chronometre->SetChecked(Options_->AffichageChrono);
+  cc_mauvaisemplacement->SetChecked(Options_->MauvaisEmplacementJeu);
+  cc_erreur->SetChecked(Options_->ErreurJeu);
+  cc_decalage->SetChecked(Options_->DecaleAuto);
+  cc_erreurprobleme->SetChecked(Options_->MauvaisEmplacementProbleme);
+  SetSwatchColor(*e_CoulEmplacement, ColorFromBgr(Options_->CouleurEmplacement));
+  SetSwatchColor(*e_CoulErreur, ColorFromBgr(Options_->CouleurErreur));
+  (Options_->UseLetters ? rc_Lettre : rc_Chiffre)->SetChecked(true);
+  (Options_->Windowed ? rc_Fenetre : rc_PleinEcran)->SetChecked(true);
+  // Showing the setting is no choice of the player's: a picture named by hand
+  // shows as "Classique" and stays the setting.
+  const QSignalBlocker blocker(cb_FondEcran);
+  cb_FondEcran->setCurrentIndex(Options_->FondEcran == CloudsBackground ? CloudsItem : ClassicItem);
+}
+
+void Tf_Options::ChooseColor(QLineEdit& Swatch) {
+  QColorDialog cd_Couleur(SwatchColor(Swatch), this);
+  cd_Couleur.setOption(QColorDialog::DontUseNativeDialog);
+  if (cd_Couleur.exec() == QDialog::Accepted) SetSwatchColor(Swatch, cd_Couleur.selectedColor());
+}
+
+void Tf_Options::cb_FondEcranChange() {
+  if (Options_ == nullptr) return;
+  const QString name =
+      cb_FondEcran->currentIndex() == CloudsItem ? CloudsBackground : ClassicBackground;
+  if (name == Options_->FondEcran) return;
+  Options_->FondEcran = name;
+  LoadBackground(*Image1);
+  if (Shell() != nullptr) Shell()->BackgroundChanged();
+}
+
+void Tf_Options::hl_RetourClick() {
+  if (Options_ == nullptr) return;
+  Options_->AffichageChrono = cc_chronometre->Checked();
+  Options_->MauvaisEmplacementJeu = cc_mauvaisemplacement->Checked();
+  Options_->ErreurJeu = cc_erreur->Checked();
+  Options_->DecaleAuto = cc_decalage->Checked();
+  Options_->MauvaisEmplacementProbleme = cc_erreurprobleme->Checked();
+  Options_->CouleurEmplacement = BgrFromColor(SwatchColor(*e_CoulEmplacement));
+  Options_->CouleurErreur = BgrFromColor(SwatchColor(*e_CoulErreur));
+  Options_->UseLetters = !rc_Chiffre->Checked();
+  const bool windowed = !rc_PleinEcran->Checked();
+  if (windowed != Options_->Windowed) {
+    Options_->Windowed = windowed;
+    if (Shell() != nullptr) Shell()->ApplyScreenMode(!windowed);
+    QCoreApplication::processEvents();
+  }
+  // On failure the player has been told; the screen stays as it is.
+  if (!Options_->Save()) return;
+  if (Shell() != nullptr) Shell()->ShowMenu();
+  close();
+}
+
+void Tf_Options::hl_MeilleursScoresClick() {
+  // Nothing is validated; only a background chosen here stays, in memory.
+  if (Shell() != nullptr) Shell()->ShowMenu();
+  close();
+  if (Shell() != nullptr) Shell()->ShowScores(1);
+}
+
+void Tf_Options::hl_SauvegardeClick() {
+  Tf_Charge manager;
+  manager.SetManageMode();
+  manager.exec();
+}
+
+void Tf_Options::resizeEvent(QResizeEvent* Event) {
+  QWidget::resizeEvent(Event);
+  Image1->setGeometry(rect());
+  const QPoint corner(std::max(0, (width() - PanelWidth) / 2),
+                      std::max(0, (height() - PanelHeight) / 2));
+  FondCopie1->move(corner);
+  hl_Retour->move(corner + QPoint(RetourLeft, RetourTop));
+}

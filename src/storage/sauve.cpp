@@ -1,0 +1,140 @@
+#include "sauve.h"
+
+#include <algorithm>
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "appfolders.h"
+#include "carrecoche.h"
+#include "dessin.h"
+#include "dossiersauvegarde.h"
+#include "errorbox.h"
+#include "fond.h"
+#include "fondcopie.h"
+#include "grillesudoku.h"
+#include "image.h"
+#include "look.h"
+#include "shell.h"
+
+namespace {
+
+// Under the background picture, and all there is when it cannot be loaded.
+const QColor FallbackColor(226, 206, 170);
+
+QWidget* DialogParent(QWidget* Parent) {
+  if (Parent != nullptr) return Parent;
+  return Shell() != nullptr ? Shell()->Window() : nullptr;
+}
+
+}  // namespace
+
+Tf_Sauve::Tf_Sauve(QWidget* Parent)
+    : QDialog(DialogParent(Parent), Qt::Tool | Qt::MSWindowsFixedSizeDialogHint) {
+  setObjectName(QStringLiteral("f_Sauve"));
+  setWindowTitle(QStringLiteral("Enregistrement d'une grille"));
+  setFixedSize(FormWidth, FormHeight);
+
+  Image1 = new TImage(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->SetCouleur(FallbackColor);
+  Image1->setGeometry(rect());
+  LoadBackground(*Image1);
+
+  FondCopie1 = new TFondCopie(this);
+  FondCopie1->setObjectName(QStringLiteral("FondCopie1"));
+  FondCopie1->SetModele(f_Dessin != nullptr ? f_Dessin->fondJaune : nullptr);
+  FondCopie1->setGeometry(rect().adjusted(12, 12, -12, -12));
+
+  const QFont textFont = Look::PixelFont(Look::GridFamily, 15);
+  const QFont labelFont = Look::PixelFont(Look::GridFamily, 15, true);
+
+  Label1 = new QLabel(QStringLiteral(
+      "Pour enregistrer votre grille, vous devez spécifier le nom du fichier dans lequel "
+      "vous souhaitez conserver la grille, et donner un nom à cette grille pour pouvoir "
+      "ensuite la retrouver facilement."));
+  Label1->setWordWrap(true);
+  Label1->setFont(textFont);
+  Label2 = new QLabel(QStringLiteral("Nom du fichier:"));
+  Label3 = new QLabel(QStringLiteral("Nom de la grille:"));
+  Label4 = new QLabel(QStringLiteral("Description (optionnel)"));
+  for (QLabel* label : {Label2, Label3, Label4}) label->setFont(labelFont);
+
+  cb_FichierGrille = new QComboBox;
+  cb_FichierGrille->setObjectName(QStringLiteral("cb_FichierGrille"));
+  cb_FichierGrille->setEditable(true);
+  cb_FichierGrille->setInsertPolicy(QComboBox::NoInsert);
+  cb_FichierGrille->addItems(TDossierSauvegarde(TAppFolders::PlayerFolder()).ListFileNames());
+  cb_FichierGrille->setCurrentText(QStringLiteral("defaut"));
+
+  e_NomGrille = new QLineEdit;
+  e_NomGrille->setObjectName(QStringLiteral("e_NomGrille"));
+
+  m_Description = new QPlainTextEdit;
+  m_Description->setObjectName(QStringLiteral("m_Description"));
+  m_Description->setTabChangesFocus(true);
+
+  cc_grilledepart = new TCarreCoche;
+  cc_grilledepart->setObjectName(QStringLiteral("cc_grilledepart"));
+  cc_grilledepart->setFont(textFont);
+  cc_grilledepart->SetCaption(QStringLiteral("Enregistrer uniquement la grille de départ"));
+  cc_grilledepart->Setautosize(true);
+  cc_grilledepart->setFixedSize(cc_grilledepart->size());
+
+  b_Enregistrer = new QPushButton(QStringLiteral("Enregistrer"));
+  b_Enregistrer->setObjectName(QStringLiteral("b_Enregistrer"));
+  b_Enregistrer->setDefault(true);
+  b_Annuler = new QPushButton(QStringLiteral("Annuler"));
+  b_Annuler->setObjectName(QStringLiteral("b_Annuler"));
+
+  auto* grid = new QGridLayout(FondCopie1);
+  grid->setContentsMargins(16, 14, 16, 14);
+  grid->setHorizontalSpacing(10);
+  grid->setVerticalSpacing(8);
+  grid->addWidget(Label1, 0, 0, 1, 2);
+  grid->addWidget(Label2, 1, 0);
+  grid->addWidget(cb_FichierGrille, 1, 1);
+  grid->addWidget(Label3, 2, 0);
+  grid->addWidget(e_NomGrille, 2, 1);
+  grid->addWidget(Label4, 3, 0, 1, 2);
+  grid->addWidget(m_Description, 4, 0, 1, 2);
+  grid->addWidget(cc_grilledepart, 5, 0, 1, 2);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(b_Enregistrer);
+  buttons->addWidget(b_Annuler);
+  grid->addLayout(buttons, 6, 0, 1, 2);
+  grid->setRowStretch(4, 1);
+  grid->setColumnStretch(1, 1);
+
+  setTabOrder(cb_FichierGrille, e_NomGrille);
+  setTabOrder(e_NomGrille, m_Description);
+  setTabOrder(m_Description, b_Enregistrer);
+  setTabOrder(b_Enregistrer, b_Annuler);
+  e_NomGrille->setFocus();
+
+  connect(b_Enregistrer, &QPushButton::clicked, this, &Tf_Sauve::b_EnregistrerClick);
+  connect(b_Annuler, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void Tf_Sauve::b_EnregistrerClick() {
+  if (Grid == nullptr) return;
+  // Helps are kept in one byte: a larger count is saved as the most it holds.
+  const int hints = std::clamp(Hints, 0, 255);
+  const QString gridText = Grid->GetSaveText(!cc_grilledepart->Checked(), Time, hints);
+  // The description's line breaks become spaces: a record is one line.
+  const FileResult result = TDossierSauvegarde(TAppFolders::PlayerFolder())
+                                .SaveGrid(cb_FichierGrille->currentText(), e_NomGrille->text(),
+                                          m_Description->toPlainText(), gridText);
+  if (!result.Ok()) {
+    // The dialog stays open with what the player typed.
+    ShowErrorBox(result.Message);
+    return;
+  }
+  accept();
+}

@@ -1,0 +1,57 @@
+// Tf_Sauve: the dialog that saves the grid on screen into a file of the folder
+// "Sauvegarde". The player picks or types the file name ("defaut" at first),
+// names the grid and may describe it; the grid goes at the end of the file.
+//
+// The caller sets Grid, Time and Hints, then runs exec(). A failure (a refused
+// file name, a folder or file that cannot be written) is told to the player and
+// the dialog stays open with everything typed, so that nothing is lost; the
+// dialog closes with "OK" only once the grid is in the file.
+#pragma once
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class TCarreCoche;
+class TFondCopie;
+class TGrilleSudoku;
+class TImage;
+
+class Tf_Sauve : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int FormWidth = 460;
+  static constexpr int FormHeight = 404;
+
+  // Without a parent the dialog stands over the main window, when there is one.
+  explicit Tf_Sauve(QWidget* Parent = nullptr);
+
+  // --- Set by the caller before exec() ---
+  // The grid view whose grid is saved.
+  TGrilleSudoku* Grid = nullptr;
+  // Seconds of play so far (0 while a puzzle is being typed in).
+  long long Time = 0;
+  // Helps used so far; stored as 0 to 255, a larger count as 255.
+  int Hints = 0;
+
+  // --- Controls ---
+  TImage* Image1;
+  TFondCopie* FondCopie1;
+  QLabel* Label1;  // the explanation at the top
+  QLabel* Label2;  // "Nom du fichier:"
+  QLabel* Label3;  // "Nom de la grille:"
+  QLabel* Label4;  // "Description (optionnel)"
+  QComboBox* cb_FichierGrille;
+  QLineEdit* e_NomGrille;
+  QPlainTextEdit* m_Description;
+  TCarreCoche* cc_grilledepart;
+  QPushButton* b_Enregistrer;
+  QPushButton* b_Annuler;
+
+ private:
+  void b_EnregistrerClick();
+};
