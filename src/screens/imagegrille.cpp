@@ -198,7 +198,7 @@ QImage TImageGrille::Render(TDessin Dessin, qreal Ratio) {
       painter.fillRect(CellRect(mark.Row, mark.Col, w), mark.Genre == mg_Cible ? Couleur(mark.Teinte) : Light(mark.Teinte));
   if (model.Letters) {
     painter.setFont(Look::PixelFont(Look::TitleFamily, empty ? 2 * w : int(1.7 * w)));
-    painter.setPen(empty ? QColor(128, 0, 0, 150) : QColor(0, 0, 0, 34));
+    painter.setPen(empty ? QColor(128, 0, 0, 150) : QColor(0, 0, 0, 44));
     for (int block = 0; block < 9; ++block) {
       const QRect region((block % 3) * 3 * w, (block / 3) * 3 * w, 3 * w, 3 * w);
       painter.drawText(region, Qt::AlignCenter, QString(QChar(u'A' + block)));
