@@ -1,0 +1,65 @@
+#include "regles.h"
+
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+#include "fondcopie.h"
+#include "imagegrille.h"
+#include "screens_test_util.h"
+
+namespace {
+
+struct ReglesTest : ::testing::Test, ScreenTestBase {
+  Tf_Regles Screen;
+  ReglesTest() {
+    Screen.resize(697, 570);
+    Screen.show();
+  }
+};
+
+}  // namespace
+
+TEST_F(ReglesTest, ShowsBothTextsAndBothPictures) {
+  EXPECT_EQ(Shell_.BackgroundsLoaded, 1);
+  EXPECT_TRUE(Screen.RichEdit1->toPlainText().startsWith(QStringLiteral("La grille")));
+  EXPECT_TRUE(Screen.RichEdit1->toPlainText().contains(QStringLiteral("de A à I")));
+  EXPECT_TRUE(Screen.RichEdit2->toPlainText().startsWith(QStringLiteral("Les règles du jeu")));
+  for (QTextBrowser* box : {Screen.RichEdit1, Screen.RichEdit2}) {
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_TRUE(box->isReadOnly());
+    EXPECT_EQ(box->frameShape(), QFrame::NoFrame);
+    EXPECT_LE(TextHeight(*box), box->height()) << box->objectName().toStdString();
+    EXPECT_EQ(box->verticalScrollBar()->maximum(), 0) << box->objectName().toStdString();
+  }
+  EXPECT_EQ(Screen.Image3->Dessin(), TImageGrille::dg_Regions);
+  EXPECT_EQ(Screen.Image4->Dessin(), TImageGrille::dg_Remplie);
+  for (TImageGrille* picture : {Screen.Image3, Screen.Image4}) {
+    EXPECT_TRUE(picture->isVisible());
+    EXPECT_TRUE(picture->HasPicture());
+    EXPECT_EQ(picture->size(), TImageGrille::Taille(picture->Dessin()));
+  }
+  // The presentation top left, its picture top right; the filled grid bottom
+  // left, the rules bottom right; nothing overlaps.
+  const QRect boxes[] = {Screen.RichEdit1->geometry(), Screen.Image3->geometry(), Screen.Image4->geometry(),
+                         Screen.RichEdit2->geometry()};
+  EXPECT_LT(boxes[0].right(), boxes[1].left());
+  EXPECT_LT(boxes[1].bottom(), boxes[3].top());
+  EXPECT_LT(boxes[2].right(), boxes[3].left());
+  EXPECT_LT(boxes[0].bottom(), boxes[2].top());
+  for (const QRect& box : boxes) EXPECT_TRUE(Screen.FondCopie1->rect().contains(box));
+}
+
+TEST_F(ReglesTest, ReturnToTheMenuBelowTheCentredPanel) {
+  for (const QSize size : {QSize(697, 570), QSize(1920, 1080)}) {
+    Screen.resize(size);
+    const QRect panel = Screen.FondCopie1->geometry();
+    EXPECT_LE((panel.center() - Screen.rect().center()).manhattanLength(), 2);
+    EXPECT_EQ(Screen.hl_Retour->pos(), panel.topLeft() + QPoint(392, 486));
+    EXPECT_GT(Screen.hl_Retour->y(), panel.bottom());
+    EXPECT_TRUE(Screen.rect().contains(Screen.hl_Retour->geometry()));
+  }
+  EXPECT_EQ(Screen.hl_Retour->text(), QStringLiteral("Retour au menu"));
+  ASSERT_TRUE(Click(*Screen.hl_Retour));
+  EXPECT_EQ(Shell_.MenuShown, 1);
+}

@@ -1,0 +1,53 @@
+// What the rules and tips tests share: a shell that records the way back to
+// the menu, the hidden holder of the panels' model, and a real click.
+#pragma once
+
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QWidget>
+
+#include "dessin.h"
+#include "fonts.h"
+#include "hotlabel.h"
+#include "image.h"
+#include "shell.h"
+
+class TFakeShell : public TShell {
+ public:
+  int MenuShown = 0;
+  int BackgroundsLoaded = 0;
+  void LoadBackground(TImage& Image) override {
+    ++BackgroundsLoaded;
+    Image.SetCouleur(QColor(200, 180, 140));
+  }
+  void ShowMenu() override { ++MenuShown; }
+  void ShowScores(int) override {}
+  void OpenHelp() override {}
+  void ApplyScreenMode(bool) override {}
+  QWidget* Window() override { return nullptr; }
+};
+
+// The shell and the panels' model, in place for one test.
+struct ScreenTestBase {
+  TFakeShell Shell_;
+  Tf_Dessin Dessin;
+  ScreenTestBase() {
+    InstallFontSubstitutions();
+    SetShell(&Shell_);
+  }
+  ~ScreenTestBase() { SetShell(nullptr); }
+};
+
+// A left click in the middle of a label that the player can see.
+inline bool Click(THotLabel& Label) {
+  if (!Label.isVisible()) return false;
+  QTest::mouseClick(&Label, Qt::LeftButton, {}, Label.rect().center());
+  return true;
+}
+
+// The height a text box's text takes once laid out at the box's width.
+inline int TextHeight(QTextBrowser& Box) {
+  Box.document()->setTextWidth(Box.viewport()->width());
+  return int(Box.document()->size().height() + 0.5);
+}
