@@ -19,6 +19,7 @@
 #include <QTreeWidget>
 
 #include "chmfile.h"
+#include "grille.h"
 
 void PrintTo(const QString& Text, std::ostream* Out) { *Out << '"' << Text.toStdString() << '"'; }
 
@@ -191,6 +192,51 @@ TEST(HelpFile, EveryPageAndLinkLeadsIntoTheFile) {
     EXPECT_TRUE(html.contains(QLatin1String("href=\"orvalis.css\""))) << page.toStdString();
   }
   EXPECT_TRUE(file.Read(QStringLiteral("orvalis.css")));
+}
+
+// The hint sentences the help pages quote are the game's own: each of these
+// positions, given to the hint search, gives a sentence the page holds word
+// for word. The first six are the positions of the pages' pictures.
+TEST(HelpFile, TheQuotedHintsAreTheSentencesTheGameWrites) {
+  struct Example {
+    const char* Page;
+    const char* Grid;
+  };
+  const Example examples[] = {
+      {"tech-bande.html", "050000000000000001000050000000000000000000000000000050000000000000000000000000000"},
+      {"aides.html", "050000000000000001000050000000000000000000000000000050000000000000000000000000000"},
+      {"tech-bande.html", "000000000600000000000000000000000000060000000000000000001000000000000000002000000"},
+      {"tech-recherche.html", "040000000000000000000000000000000000203506790000000000000000000000040000000000000"},
+      {"tech-recherche.html", "000000000300000000000000000000000000000000000000000000000030000010000000047000000"},
+      {"tech-completer.html", "000000000000000000000000000301592648000000000000000000000000000000000000000000000"},
+      {"tech-completer.html", "000000000000000000000000000000134000000056000000789000000000000000000000000000000"},
+      {"techniques.html", "000000000000000000000000000000134000000056000000789000000000000000000000000000000"},
+      {"tech-completer.html", "417369825030150000050720010025437160091580400040010000000643571503201000104805000"},
+      {"tech-recherche.html", "410309805030100000000700000020030060000080400040010000000603070503201000104000000"},
+      {"tech-recherche.html", "410009805030100000000700000020000060000080400040010000000603070503201000104000000"},
+      {"tech-recherche.html", "410309825030100000000700000020030060000080400040010000000603070503201000104000000"},
+      {"tech-recherche.html", "417369825030150000050720010025430160001080400040010000000643571503201000104805000"},
+      {"tech-possibilites.html", "006080021014230000902600004690072040007906200250840000129768453060025197705090862"},
+      {"tech-possibilites.html", "417369825030100000000700000020430060000080400040010000000603070503201000104000000"},
+      {"tech-possibilites.html", "030846205208703640640102830300060450004000306061034900493675128000409763706320594"},
+      {"tech-eliminations.html", "400000805030000000000700000020000060000080400040010000000603070503201000104000000"},
+      {"tech-essais.html", "800000000003600000070090200050007000000045700000100030001000068008500010090000400"},
+  };
+  TChmFile file;
+  ASSERT_TRUE(file.Open(kHelpFile));
+  for (const Example& example : examples) {
+    TGrille grid;
+    grid.LoadFromText(example.Grid, "");
+    grid.Solve(true, 4, true);
+    ASSERT_NE(grid.HintRow, 0) << example.Grid;
+    const std::optional<QByteArray> page = file.Read(QString::fromLatin1(example.Page));
+    ASSERT_TRUE(page) << example.Page;
+    QTextDocument document;
+    document.setHtml(DecodeHelpText(*page));
+    const QString text = document.toPlainText().simplified();
+    const QString sentence = QString::fromStdString(grid.HintText);
+    EXPECT_TRUE(text.contains(sentence)) << example.Page << " lacks: " << grid.HintText;
+  }
 }
 
 TEST(HelpFile, ASitemapGivesItsEntriesWithTheirDepth) {
