@@ -5,7 +5,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-translations-l10n qt6-svg-dev
   libgtest-dev libgmock-dev poppler-utils
-  libsimpleini-dev libicu-dev libchm-dev
+  libsimpleini-dev libicu-dev libchm-dev fp-utils
   fonts-comic-neue fonts-leckerli-one fonts-kaushanscript fonts-klaudia-berenika
 )
 missing=()
