@@ -9,14 +9,19 @@
 #include <array>
 
 #include "appfolders.h"
+#include "astuces.h"
 #include "generateur.h"
+#include "helpviewer.h"
 #include "hotlabel.h"
 #include "image.h"
 #include "jeux.h"
 #include "look.h"
 #include "messages.h"
 #include "options.h"
+#include "optionsscreen.h"
+#include "regles.h"
 #include "scores.h"
+#include "scoresscreen.h"
 
 namespace {
 
@@ -165,9 +170,14 @@ void Tf_Main::ShowNoScreen() {
 
 void Tf_Main::ShowMenu() { ShowNoScreen(); }
 
-void Tf_Main::ShowScores(int) {}
+void Tf_Main::ShowScores(int Level) {
+  auto* scores = ShowScreen<Tf_Scores>(true);
+  scores->Setup(Scores.get(), Level);
+}
 
-void Tf_Main::OpenHelp() {}
+void Tf_Main::OpenHelp() { ::OpenHelp(TAppFolders::HelpFile()); }
+
+void Tf_Main::BackgroundChanged() { LoadBackground(*Image1); }
 
 void Tf_Main::TimerEffaceTimer() {
   TimerEfface->stop();
@@ -269,10 +279,13 @@ void Tf_Main::hl_puzzleClick() {
   p_Form->show();
 }
 
-void Tf_Main::hl_regleClick() {}
+void Tf_Main::hl_regleClick() { ShowScreen<Tf_Regles>(true); }
 
-void Tf_Main::hl_AstucesClick() {}
+void Tf_Main::hl_AstucesClick() { ShowScreen<Tf_Astuces>(true); }
 
-void Tf_Main::hl_OptionClick() {}
+void Tf_Main::hl_OptionClick() {
+  auto* options = ShowScreen<Tf_Options>(true);
+  options->Setup(Options.get());
+}
 
 void Tf_Main::hl_QuitterClick() { close(); }

@@ -44,6 +44,8 @@ class Tf_Main : public QWidget, public TShell {
   void ShowMenu() override;
   void ShowScores(int Level) override;
   void OpenHelp() override;
+  // The options screen changed the background: the menu's picture follows.
+  void BackgroundChanged() override;
   // Full screen, or a sizeable window of 697 by 570 centred on the desktop.
   void ApplyScreenMode(bool FullScreen) override;
   QWidget* Window() override { return this; }
