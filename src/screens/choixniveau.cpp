@@ -1,0 +1,140 @@
+#include "choixniveau.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFontMetrics>
+#include <QLabel>
+
+#include "dessin.h"
+#include "fond.h"
+#include "fondcopie.h"
+#include "hotlabel.h"
+#include "image.h"
+#include "look.h"
+#include "shell.h"
+
+namespace {
+
+// What shows where the background picture is missing: a warm parchment.
+const QColor BackgroundColor(222, 199, 154);
+
+constexpr int ClientWidth = 321;
+constexpr int ClientHeight = 252;
+constexpr int PanelMargin = 10;
+constexpr int CommandPixelSize = 22;
+constexpr int IconHeight = 20;
+// The levels' rows, in the panel: the first row's middle and the step.
+constexpr int FirstRowMiddle = 82;
+constexpr int RowStep = 38;
+// The left pictures end this far left of the panel's middle, the right ones
+// start this far right of it, so that the longest caption fits between them.
+constexpr int IconGap = 58;
+
+// A small picture drawn at IconHeight with its own proportions (FallbackWidth
+// wide when it has none, so that it stays a target for the mouse).
+TImage* MakeIcon(const QString& Path, int FallbackWidth, QWidget* Parent) {
+  auto* icon = new TImage(Parent);
+  // Not there yet is not an error: the control stays a transparent target.
+  if (QFile::exists(Path)) icon->SetPicture(Path);
+  icon->SetStretch(true);
+  icon->setCursor(Qt::PointingHandCursor);
+  const QSize own = icon->PictureSize();
+  const int width = own.height() > 0 ? (own.width() * IconHeight + own.height() / 2) / own.height()
+                                     : FallbackWidth;
+  icon->resize(width, IconHeight);
+  return icon;
+}
+
+// Room for the caption in bold, so that the hover style does not cut it.
+void FitCommand(THotLabel& Label) {
+  QFont bold = Label.font();
+  bold.setBold(true);
+  const QFontMetrics metrics(bold);
+  Label.resize(metrics.horizontalAdvance(Label.text()) + 6, metrics.height() + 2);
+}
+
+}  // namespace
+
+Tf_ChoixNiveau::Tf_ChoixNiveau(QWidget* Parent)
+    : QDialog(Parent != nullptr ? Parent : (Shell() != nullptr ? Shell()->Window() : nullptr),
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+  setObjectName(QStringLiteral("f_ChoixNiveau"));
+  setWindowTitle(QStringLiteral("Choix du niveau"));
+  setFixedSize(ClientWidth, ClientHeight);
+
+  Image1 = new TImage(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->SetCouleur(BackgroundColor);
+  Image1->setGeometry(rect());
+  LoadBackground(*Image1);
+
+  FondCopie1 = new TFondCopie(this);
+  FondCopie1->setObjectName(QStringLiteral("FondCopie1"));
+  if (f_Dessin != nullptr) FondCopie1->SetModele(f_Dessin->fondJaune);
+  FondCopie1->setGeometry(rect().adjusted(PanelMargin, PanelMargin, -PanelMargin, -PanelMargin));
+  const int panelWidth = FondCopie1->width();
+  const int middle = panelWidth / 2;
+
+  Label1 = new QLabel(QStringLiteral("Veuillez choisir le niveau de difficulté de la grille à générer"),
+                      FondCopie1);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setFont(Look::PixelFont(Look::TextFamily, 14, true));
+  Label1->setWordWrap(true);
+  Label1->setAlignment(Qt::AlignCenter);
+  Label1->setGeometry(8, 8, panelWidth - 16, 44);
+
+  struct Row {
+    THotLabel*& Label;
+    const char* LabelName;
+    const char* Caption;
+    TImage*& Left;
+    const char* LeftName;
+    TImage*& Right;
+    const char* RightName;
+  };
+  const Row rows[] = {
+      {hl_facile, "hl_facile", "Facile", Image5, "Image5", Image2, "Image2"},
+      {hl_Moyen, "hl_Moyen", "Moyen", Image4, "Image4", Image3, "Image3"},
+      {hl_Difficile, "hl_Difficile", "Difficile", Image7, "Image7", Image6, "Image6"},
+      {hl_Expert, "hl_Expert", "Expert", Image8, "Image8", Image9, "Image9"},
+  };
+  for (int level = 1; level <= 4; ++level) {
+    const Row& row = rows[level - 1];
+    const int rowMiddle = FirstRowMiddle + (level - 1) * RowStep;
+
+    row.Label = new THotLabel(QString::fromUtf8(row.Caption), FondCopie1);
+    row.Label->setObjectName(QString::fromLatin1(row.LabelName));
+    Look::DressCommand(*row.Label, CommandPixelSize);
+    row.Label->setAlignment(Qt::AlignCenter);
+    FitCommand(*row.Label);
+    row.Label->move(middle - row.Label->width() / 2, rowMiddle - row.Label->height() / 2);
+
+    row.Left = MakeIcon(QStringLiteral(":/pictures/level_stars_%1.svg").arg(level), 4 * IconHeight, FondCopie1);
+    row.Left->setObjectName(QString::fromLatin1(row.LeftName));
+    row.Left->move(middle - IconGap - row.Left->width(), rowMiddle - IconHeight / 2);
+
+    row.Right = MakeIcon(QStringLiteral(":/pictures/level_blocks_%1.svg").arg(level), 4 * IconHeight, FondCopie1);
+    row.Right->setObjectName(QString::fromLatin1(row.RightName));
+    row.Right->move(middle + IconGap, rowMiddle - IconHeight / 2);
+
+    connect(row.Label, &THotLabel::clicked, this, [this, level] { Choice(level); });
+    connect(row.Left, &TImage::clicked, this, [this, level] { Choice(level); });
+    connect(row.Right, &TImage::clicked, this, [this, level] { Choice(level); });
+  }
+}
+
+void Tf_ChoixNiveau::Choice(int Level) {
+  ChosenLevel = Level;
+  accept();
+}
+
+int Tf_ChoixNiveau::Choose(QWidget* Parent) {
+  int level = 0;
+  {
+    Tf_ChoixNiveau dialog(Parent);
+    if (dialog.exec() == QDialog::Accepted) level = dialog.ChosenLevel;
+  }
+  // Let the windows under the dialog repaint before the caller goes on.
+  QCoreApplication::processEvents();
+  return level;
+}

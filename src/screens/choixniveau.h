@@ -1,0 +1,48 @@
+// Tf_ChoixNiveau: the level choice shown before a new grid is generated. Each
+// of the four levels is a clickable label between two small pictures; any of
+// the twelve controls picks its level and closes the dialog.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class TFondCopie;
+class THotLabel;
+class TImage;
+
+class Tf_ChoixNiveau : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Parent none: centred on the main window when there is one.
+  explicit Tf_ChoixNiveau(QWidget* Parent = nullptr);
+
+  // Shows the dialog modally: the level 1 to 4 picked, or 0 when the player
+  // closed it. The dialog is gone from the screen when this returns, so that a
+  // long generation does not start under it.
+  static int Choose(QWidget* Parent = nullptr);
+
+  // The level picked: 1 "Facile", 2 "Moyen", 3 "Difficile", 4 "Expert"; 0 until
+  // a choice is clicked.
+  int ChosenLevel = 0;
+
+  TImage* Image1;
+  TFondCopie* FondCopie1;
+  QLabel* Label1;
+  THotLabel* hl_facile;
+  THotLabel* hl_Moyen;
+  THotLabel* hl_Difficile;
+  THotLabel* hl_Expert;
+  // The pictures left and right of each level, in the order of the levels.
+  TImage* Image5;
+  TImage* Image2;
+  TImage* Image4;
+  TImage* Image3;
+  TImage* Image7;
+  TImage* Image6;
+  TImage* Image8;
+  TImage* Image9;
+
+ private:
+  void Choice(int Level);
+};

@@ -1,0 +1,232 @@
+#include "finjeu.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QInputDialog>
+#include <QLabel>
+#include <utility>
+
+#include "dessin.h"
+#include "fond.h"
+#include "fondcopie.h"
+#include "hotlabel.h"
+#include "image.h"
+#include "look.h"
+#include "scores.h"
+#include "shell.h"
+
+namespace {
+
+// What shows where the background picture is missing: a warm parchment.
+const QColor BackgroundColor(222, 199, 154);
+
+constexpr int ClientWidth = 321;
+constexpr int ClientHeight = 359;
+// An untimed game shows no score block and no way to the high scores.
+constexpr int UntimedHeight = 225;
+constexpr int PanelMargin = 10;
+constexpr int TextPixelSize = 17;
+constexpr int ScorePixelSize = 15;
+constexpr int CommandPixelSize = 19;
+constexpr int IconSize = 20;
+// The choices, in the panel: the left of their pictures and captions, the
+// middle of the lowest one above the panel's bottom, and the step between them.
+constexpr int IconLeft = 22;
+constexpr int CommandLeft = IconLeft + IconSize + 8;
+constexpr int LastRowFromBottom = 24;
+constexpr int RowStep = 31;
+// The score block: captions on the left, values on the right. A caption
+// leaves room for a value under an hour; the rare longer value overlaps
+// only the empty end of a short caption.
+constexpr int ScoreTop = 64;
+constexpr int ScoreRowHeight = 25;
+constexpr int ScoreSide = 12;
+constexpr int ShortValueWidth = 52;
+constexpr int ValueWidth = 84;
+
+const QString DefaultName = QStringLiteral("Orvalis");
+
+// A small picture IconSize high with its own proportions (square when it has
+// none, so that it stays a target for the mouse).
+TImage* MakeIcon(const QString& Path, QWidget* Parent) {
+  auto* icon = new TImage(Parent);
+  // Not there yet is not an error: the control stays a transparent target.
+  if (QFile::exists(Path)) icon->SetPicture(Path);
+  icon->SetStretch(true);
+  icon->setCursor(Qt::PointingHandCursor);
+  const QSize own = icon->PictureSize();
+  const int width =
+      own.height() > 0 ? (own.width() * IconSize + own.height() / 2) / own.height() : IconSize;
+  icon->resize(width, IconSize);
+  return icon;
+}
+
+// Room for the caption in bold, so that the hover style does not cut it.
+void FitCommand(THotLabel& Label) {
+  QFont bold = Label.font();
+  bold.setBold(true);
+  const QFontMetrics metrics(bold);
+  Label.resize(metrics.horizontalAdvance(Label.text()) + 6, metrics.height() + 2);
+}
+
+QLabel* MakeScoreLabel(const char* Name, const QString& Text, Qt::Alignment Alignment, QWidget* Parent) {
+  auto* label = new QLabel(Text, Parent);
+  label->setObjectName(QString::fromLatin1(Name));
+  label->setFont(Look::PixelFont(Look::TextFamily, ScorePixelSize, true));
+  label->setAlignment(Alignment | Qt::AlignVCenter);
+  return label;
+}
+
+}  // namespace
+
+Tf_FinJeu::Tf_FinJeu(QWidget* Parent)
+    : QDialog(Parent != nullptr ? Parent : (Shell() != nullptr ? Shell()->Window() : nullptr),
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+  setObjectName(QStringLiteral("f_FinJeu"));
+  setWindowTitle(QStringLiteral("Fin de la partie"));
+
+  Image1 = new TImage(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->SetCouleur(BackgroundColor);
+  LoadBackground(*Image1);
+
+  FondCopie1 = new TFondCopie(this);
+  FondCopie1->setObjectName(QStringLiteral("FondCopie1"));
+  if (f_Dessin != nullptr) FondCopie1->SetModele(f_Dessin->fondJaune);
+  const int panelWidth = ClientWidth - 2 * PanelMargin;
+
+  Label1 = new QLabel(QStringLiteral("Félicitations, vous avez complété cette grille."), FondCopie1);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setFont(Look::PixelFont(Look::TextFamily, TextPixelSize, true));
+  Label1->setWordWrap(true);
+  Label1->setAlignment(Qt::AlignCenter);
+  Label1->setGeometry(12, 8, panelWidth - 24, 48);
+
+  Panel1 = new QWidget(FondCopie1);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->setGeometry(ScoreSide, ScoreTop, panelWidth - 2 * ScoreSide, 4 * ScoreRowHeight);
+  const int blockWidth = Panel1->width();
+  struct ScoreRow {
+    QLabel*& Caption;
+    const char* CaptionName;
+    const char* CaptionText;
+    QLabel*& Value;
+    const char* ValueName;
+  };
+  const ScoreRow scoreRows[] = {
+      {Label2, "Label2", "Votre score:", l_Score, "l_Score"},
+      {Label3, "Label3", "Temps", l_temps, "l_temps"},
+      {Label4, "Label4", "Pénalité aide", l_aide, "l_aide"},
+      {Label5, "Label5", "Pénalité possibilités", l_possibilite, "l_possibilite"},
+  };
+  int top = 0;
+  for (const ScoreRow& row : scoreRows) {
+    row.Caption = MakeScoreLabel(row.CaptionName, QString::fromUtf8(row.CaptionText), Qt::AlignLeft, Panel1);
+    row.Caption->setGeometry(0, top, blockWidth - ShortValueWidth, ScoreRowHeight);
+    row.Value = MakeScoreLabel(row.ValueName, QString(), Qt::AlignRight, Panel1);
+    row.Value->setGeometry(blockWidth - ValueWidth, top, ValueWidth, ScoreRowHeight);
+    top += ScoreRowHeight;
+  }
+  QFont underlined = Label2->font();
+  underlined.setUnderline(true);
+  Label2->setFont(underlined);
+
+  struct ChoiceRow {
+    THotLabel*& Label;
+    const char* LabelName;
+    const char* Caption;
+    TImage*& Icon;
+    const char* IconName;
+    const char* Picture;
+    int Tag;
+  };
+  const ChoiceRow choices[] = {
+      {hl_HighScore, "hl_HighScore", "Voir les meilleurs scores", Image5, "Image5", "icon_scores", ChoiceHighScores},
+      {hl_Sauver, "hl_Sauver", "Enregistrer cette grille", Image4, "Image4", "icon_save", ChoiceSave},
+      {hl_Nouveau, "hl_Nouveau", "Jouer sur une autre grille", Image7, "Image7", "icon_newgrid", ChoiceNewGrid},
+      {hl_Retour, "hl_Retour", "Retour au menu", Image8, "Image8", "icon_menu", ChoiceMenu},
+  };
+  for (const ChoiceRow& row : choices) {
+    row.Label = new THotLabel(QString::fromUtf8(row.Caption), FondCopie1);
+    row.Label->setObjectName(QString::fromLatin1(row.LabelName));
+    Look::DressCommand(*row.Label, CommandPixelSize);
+    row.Label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    FitCommand(*row.Label);
+    row.Icon = MakeIcon(QStringLiteral(":/pictures/%1.svg").arg(QString::fromLatin1(row.Picture)), FondCopie1);
+    row.Icon->setObjectName(QString::fromLatin1(row.IconName));
+    const int tag = row.Tag;
+    connect(row.Label, &THotLabel::clicked, this, [this, tag] { Choice(tag); });
+    connect(row.Icon, &TImage::clicked, this, [this, tag] { Choice(tag); });
+  }
+
+  setFixedSize(ClientWidth, ClientHeight);
+  PlaceControls();
+}
+
+void Tf_FinJeu::resizeEvent(QResizeEvent* Event) {
+  QDialog::resizeEvent(Event);
+  PlaceControls();
+}
+
+// The panel fills the dialog inside its margin; the choices keep their
+// distance from its bottom edge.
+void Tf_FinJeu::PlaceControls() {
+  Image1->setGeometry(rect());
+  FondCopie1->setGeometry(rect().adjusted(PanelMargin, PanelMargin, -PanelMargin, -PanelMargin));
+  const std::pair<THotLabel*, TImage*> rows[] = {
+      {hl_HighScore, Image5}, {hl_Sauver, Image4}, {hl_Nouveau, Image7}, {hl_Retour, Image8}};
+  int middle = FondCopie1->height() - LastRowFromBottom - 3 * RowStep;
+  for (const auto& [label, icon] : rows) {
+    icon->move(IconLeft, middle - icon->height() / 2);
+    label->move(CommandLeft, middle - label->height() / 2);
+    middle += RowStep;
+  }
+}
+
+bool Tf_FinJeu::ShowScore(std::uint32_t Time, int Hints, int Level, bool PossibilitiesShown, TScores& Scores) {
+  if (Time == 0) {
+    setFixedSize(ClientWidth, UntimedHeight);
+    PlaceControls();
+    Panel1->hide();
+    hl_HighScore->hide();
+    Image5->hide();
+    return true;
+  }
+  const int penaltyPerHelp = 15 * Level;
+  Label4->setText(QStringLiteral("Pénalité aide (%1s/aide)").arg(penaltyPerHelp));
+  l_temps->setText(FormatTime(Time));
+  const std::uint32_t helpPenalty = std::uint32_t(Hints * penaltyPerHelp);
+  l_aide->setText(FormatTime(helpPenalty));
+  std::uint32_t score = Time + helpPenalty;
+  if (PossibilitiesShown) {
+    l_possibilite->setText(QStringLiteral("1:00"));
+    score += 60;
+  } else {
+    l_possibilite->setText(QStringLiteral("0"));
+  }
+  l_Score->setText(FormatTime(score));
+
+  const int rank = Scores.RankOf(Level, std::int32_t(score));
+  if (rank == 0) return true;
+  const QString rankText = rank == 1 ? QStringLiteral("1er") : QStringLiteral("%1ème").arg(rank);
+  const QString name = AskName(rankText);
+  return Scores.AddScore(Level, std::int32_t(score), name);
+}
+
+QString Tf_FinJeu::AskName(const QString& RankText) {
+  // The dialog itself is not on screen yet: the box stands over its owner.
+  QInputDialog box(parentWidget());
+  box.setWindowTitle(QStringLiteral("High-Score"));
+  box.setLabelText(QStringLiteral("Vous avez réalisé le %1 score pour ce niveau de difficulté. "
+                                  "Veuillez saisir votre nom")
+                       .arg(RankText));
+  box.setTextValue(DefaultName);
+  box.setOkButtonText(QStringLiteral("OK"));
+  box.setCancelButtonText(QStringLiteral("Annuler"));
+  return box.exec() == QDialog::Accepted ? box.textValue() : DefaultName;
+}
+
+void Tf_FinJeu::Choice(int Value) {
+  Tag = Value;
+  accept();
+}

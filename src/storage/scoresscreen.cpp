@@ -1,0 +1,167 @@
+#include "scoresscreen.h"
+
+#include <QButtonGroup>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QToolButton>
+
+#include "dessin.h"
+#include "fond.h"
+#include "fondcopie.h"
+#include "hotlabel.h"
+#include "image.h"
+#include "look.h"
+#include "scores.h"
+#include "shell.h"
+
+namespace {
+
+// What shows where the background picture is missing: a warm parchment.
+const QColor BackgroundColor(222, 199, 154);
+
+// The panel keeps its size and stays centred; "Retour au menu" stands below it
+// at a fixed place from its top-left corner.
+constexpr int PanelWidth = 560;
+constexpr int PanelHeight = 476;
+constexpr QPoint ReturnOffset(392, 486);
+constexpr int ReturnPixelSize = 22;
+
+// The level buttons along the panel's top.
+constexpr int ButtonTop = 16;
+constexpr int ButtonWidth = 128;
+constexpr int ButtonHeight = 32;
+constexpr int ButtonGap = 6;
+constexpr int ButtonPixelSize = 16;
+
+// The ten rows: rank, name, and the score ending at the right.
+constexpr int FirstRowTop = 66;
+constexpr int RowStep = 39;
+constexpr int RowHeight = 32;
+constexpr int RankLeft = 36;
+constexpr int RankWidth = 44;
+constexpr int NameLeft = 96;
+constexpr int NameWidth = 300;
+constexpr int TimeRight = PanelWidth - 40;
+constexpr int TimeWidth = 120;
+constexpr int RowPixelSize = 21;
+
+// Toggle buttons in the panel's colours: pale with an olive edge, the level
+// shown deeper and in the commands' maroon.
+const QString ButtonStyle = QStringLiteral(
+    "QToolButton { color: black; background: rgb(250, 246, 200); border: 1px solid rgb(140, 140, 0);"
+    " border-radius: 5px; }"
+    "QToolButton:hover { color: rgb(128, 0, 0); }"
+    "QToolButton:checked { color: rgb(128, 0, 0); background: rgb(232, 222, 150);"
+    " border: 2px solid rgb(128, 0, 0); }");
+
+}  // namespace
+
+Tf_Scores::Tf_Scores(QWidget* Parent) : QWidget(Parent) {
+  setObjectName(QStringLiteral("f_Scores"));
+
+  Image1 = new TImage(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->SetCouleur(BackgroundColor);
+  Image1->SetStretch(true);
+  LoadBackground(*Image1);
+
+  FondCopie1 = new TFondCopie(this);
+  FondCopie1->setObjectName(QStringLiteral("FondCopie1"));
+  if (f_Dessin != nullptr) FondCopie1->SetModele(f_Dessin->fondJaune);
+  FondCopie1->resize(PanelWidth, PanelHeight);
+
+  Niveaux = new QButtonGroup(this);
+  Niveaux->setExclusive(true);
+  struct LevelButton {
+    QToolButton*& Button;
+    const char* Name;
+    const char* Caption;
+  };
+  const LevelButton buttons[] = {
+      {sb_Facile, "sb_Facile", "Niveau facile"},
+      {sb_Moyen, "sb_Moyen", "Niveau moyen"},
+      {sb_Difficile, "sb_Difficile", "Niveau difficile"},
+      {sb_Expert, "sb_Expert", "Niveau expert"},
+  };
+  const int buttonsLeft = (PanelWidth - 4 * ButtonWidth - 3 * ButtonGap) / 2;
+  for (int level = 1; level <= 4; ++level) {
+    const LevelButton& b = buttons[level - 1];
+    b.Button = new QToolButton(FondCopie1);
+    b.Button->setObjectName(QString::fromLatin1(b.Name));
+    b.Button->setText(QString::fromLatin1(b.Caption));
+    b.Button->setCheckable(true);
+    b.Button->setAutoRaise(false);
+    b.Button->setCursor(Qt::PointingHandCursor);
+    b.Button->setFocusPolicy(Qt::NoFocus);
+    b.Button->setFont(Look::PixelFont(Look::TitleFamily, ButtonPixelSize));
+    b.Button->setStyleSheet(ButtonStyle);
+    b.Button->setGeometry(buttonsLeft + (level - 1) * (ButtonWidth + ButtonGap), ButtonTop, ButtonWidth,
+                          ButtonHeight);
+    Niveaux->addButton(b.Button, level);
+  }
+  sb_Facile->setChecked(true);
+  connect(Niveaux, &QButtonGroup::idClicked, this, &Tf_Scores::ShowLevel);
+
+  const QFont rowFont = Look::PixelFont(Look::TextFamily, RowPixelSize, true);
+  for (int rank = 1; rank <= 10; ++rank) {
+    const int top = FirstRowTop + (rank - 1) * RowStep;
+    auto* rankLabel = new QLabel(QStringLiteral("%1.").arg(rank), FondCopie1);
+    rankLabel->setFont(rowFont);
+    rankLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    rankLabel->setGeometry(RankLeft, top, RankWidth, RowHeight);
+
+    QLabel*& name = l_Nom[rank - 1];
+    name = new QLabel(FondCopie1);
+    name->setObjectName(QStringLiteral("l_Nom%1").arg(rank));
+    name->setFont(rowFont);
+    name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    name->setGeometry(NameLeft, top, NameWidth, RowHeight);
+
+    QLabel*& time = l_Temps[rank - 1];
+    time = new QLabel(FondCopie1);
+    time->setObjectName(QStringLiteral("l_Temps%1").arg(rank));
+    time->setFont(rowFont);
+    time->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    time->setGeometry(TimeRight - TimeWidth, top, TimeWidth, RowHeight);
+  }
+
+  hl_RetourMenu = new THotLabel(QStringLiteral("Retour au menu"), this);
+  hl_RetourMenu->setObjectName(QStringLiteral("hl_RetourMenu"));
+  Look::DressCommand(*hl_RetourMenu, ReturnPixelSize);
+  // Room for the bold of the hover.
+  QFont bold = hl_RetourMenu->font();
+  bold.setBold(true);
+  const QFontMetrics metrics(bold);
+  hl_RetourMenu->resize(metrics.horizontalAdvance(hl_RetourMenu->text()) + 6, metrics.height() + 2);
+  connect(hl_RetourMenu, &THotLabel::clicked, this, &Tf_Scores::hl_RetourMenuClick);
+}
+
+void Tf_Scores::resizeEvent(QResizeEvent* Event) {
+  QWidget::resizeEvent(Event);
+  Image1->setGeometry(rect());
+  FondCopie1->move((width() - PanelWidth) / 2, (height() - PanelHeight) / 2);
+  hl_RetourMenu->move(FondCopie1->pos() + ReturnOffset);
+}
+
+void Tf_Scores::Setup(TScores* Scores, int Level) {
+  Scores_ = Scores;
+  if (QAbstractButton* button = Niveaux->button(Level)) button->setChecked(true);
+  ShowLevel(Level);
+}
+
+void Tf_Scores::ShowLevel(int Level) {
+  if (Scores_ == nullptr) return;
+  for (int rank = 1; rank <= 10; ++rank) {
+    QString name;
+    std::int32_t score = EmptyScore;
+    Scores_->GetEntry(Level, rank, name, score);
+    l_Nom[rank - 1]->setText(name);
+    l_Temps[rank - 1]->setText(FormatTime(std::uint32_t(score)));
+  }
+}
+
+// The main window frees the screen once it has been replaced.
+void Tf_Scores::hl_RetourMenuClick() {
+  if (Shell() != nullptr) Shell()->ShowMenu();
+  close();
+}

@@ -1,0 +1,223 @@
+#include "finjeu.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "hotlabel.h"
+#include "image.h"
+#include "scores.h"
+#include "storagetest.h"
+
+namespace {
+
+// Answers the name box, when one comes up, the way a player does, and keeps
+// what it showed. A box that never comes up leaves Shown false.
+class NameBox {
+ public:
+  enum Answer { TypeThenOk, Cancel, CloseBox };
+
+  explicit NameBox(Answer How, QString Typed = {}) : how_(How), typed_(std::move(Typed)) {
+    timer_.setSingleShot(true);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Act(); });
+    timer_.start(0);
+  }
+
+  bool Shown = false;
+  QString Title;
+  QString Prompt;
+  QString Prefilled;
+  QStringList Buttons;
+
+ private:
+  void Act() {
+    QWidget* modal = QApplication::activeModalWidget();
+    auto* box = qobject_cast<QInputDialog*>(modal);
+    if (box == nullptr) {
+      if (modal != nullptr) modal->close();
+      return;
+    }
+    Shown = true;
+    Title = box->windowTitle();
+    Prompt = box->labelText();
+    Prefilled = box->findChild<QLineEdit*>()->text();
+    QPushButton* ok = nullptr;
+    QPushButton* cancel = nullptr;
+    for (QPushButton* button : box->findChildren<QPushButton*>()) {
+      Buttons.append(button->text());
+      if (button->text() == QLatin1String("OK")) ok = button;
+      if (button->text() == QLatin1String("Annuler")) cancel = button;
+    }
+    Buttons.sort();
+    switch (how_) {
+      case TypeThenOk: {
+        QLineEdit* edit = box->findChild<QLineEdit*>();
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, typed_);
+        if (ok != nullptr) QTest::mouseClick(ok, Qt::LeftButton);
+        break;
+      }
+      case Cancel:
+        if (cancel != nullptr) QTest::mouseClick(cancel, Qt::LeftButton);
+        break;
+      case CloseBox:
+        break;
+    }
+    // Whatever the buttons did, the box goes away now.
+    if (box->isVisible()) box->close();
+  }
+
+  Answer how_;
+  QString typed_;
+  QTimer timer_;
+};
+
+class FinJeuTest : public ::testing::Test {
+ protected:
+  QTemporaryDir dir;
+  QString path = dir.filePath(QStringLiteral("sudoku.ini"));
+  ErrorBoxRecorder errors;
+  TScores scores{path};
+
+  static QString Prompt(const char* RankText) {
+    return QStringLiteral("Vous avez réalisé le %1 score pour ce niveau de difficulté. Veuillez saisir votre nom")
+        .arg(QString::fromUtf8(RankText));
+  }
+  // How far the lowest choice stands from the dialog's bottom edge.
+  static int ReturnFromBottom(Tf_FinJeu& Dialog) {
+    return Dialog.height() - Dialog.hl_Retour->mapTo(&Dialog, QPoint(0, 0)).y();
+  }
+};
+
+}  // namespace
+
+TEST_F(FinJeuTest, LevelTwoWithThreeHelpsAndCandidatesScoresTwelveThirtyAndStoresTheName) {
+  Tf_FinJeu dialog;
+  NameBox box(NameBox::TypeThenOk, QStringLiteral("Ana"));
+  EXPECT_TRUE(dialog.ShowScore(600, 3, 2, true, scores));
+
+  EXPECT_EQ(dialog.Label4->text(), QStringLiteral("Pénalité aide (30s/aide)"));
+  EXPECT_EQ(dialog.l_temps->text(), QStringLiteral("10:00"));
+  EXPECT_EQ(dialog.l_aide->text(), QStringLiteral("01:30"));
+  EXPECT_EQ(dialog.l_possibilite->text(), QStringLiteral("1:00"));
+  EXPECT_EQ(dialog.l_Score->text(), QStringLiteral("12:30"));
+  EXPECT_EQ(dialog.size(), QSize(321, 359));
+  EXPECT_FALSE(dialog.Panel1->isHidden());
+
+  ASSERT_TRUE(box.Shown);
+  EXPECT_EQ(box.Title, QStringLiteral("High-Score"));
+  EXPECT_EQ(box.Prompt, Prompt("1er"));
+  EXPECT_EQ(box.Prefilled, QStringLiteral("Orvalis"));
+  EXPECT_EQ(box.Buttons, QStringList({QStringLiteral("Annuler"), QStringLiteral("OK")}));
+
+  const TScores stored(path);
+  EXPECT_EQ(stored.StoredScore(2, 1), 750);
+  EXPECT_EQ(stored.StoredName(2, 1), QStringLiteral("Ana"));
+  EXPECT_TRUE(errors.Messages.isEmpty());
+}
+
+TEST_F(FinJeuTest, UntimedGameIsShorterShowsNoScoreAndAsksNothing) {
+  Tf_FinJeu timed;
+  Tf_FinJeu dialog;
+  NameBox box(NameBox::TypeThenOk, QStringLiteral("Ana"));
+  EXPECT_TRUE(dialog.ShowScore(0, 3, 2, true, scores));
+  EXPECT_EQ(dialog.height(), 225);
+  EXPECT_TRUE(dialog.Panel1->isHidden());
+  EXPECT_TRUE(dialog.hl_HighScore->isHidden());
+  EXPECT_TRUE(dialog.Image5->isHidden());
+  EXPECT_FALSE(dialog.hl_Retour->isHidden());
+  // The choices keep their distance from the bottom edge.
+  EXPECT_EQ(ReturnFromBottom(dialog), ReturnFromBottom(timed));
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(box.Shown);
+  EXPECT_EQ(scores.StoredScore(2, 1), EmptyScore);
+  EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(FinJeuTest, ScoreEqualToTheFirstRanksFirstAndCancelStoresOrvalis) {
+  ASSERT_TRUE(scores.AddScore(2, 750, QStringLiteral("Ancien")));
+  Tf_FinJeu dialog;
+  NameBox box(NameBox::Cancel);
+  EXPECT_TRUE(dialog.ShowScore(600, 3, 2, true, scores));
+  EXPECT_EQ(box.Prompt, Prompt("1er"));
+  const TScores stored(path);
+  EXPECT_EQ(stored.StoredName(2, 1), QStringLiteral("Orvalis"));
+  EXPECT_EQ(stored.StoredScore(2, 2), 750);
+  EXPECT_EQ(stored.StoredName(2, 2), QStringLiteral("Ancien"));
+}
+
+TEST_F(FinJeuTest, SecondPlaceWithoutPenaltiesAndAnEmptyNameStoredEmpty) {
+  ASSERT_TRUE(scores.AddScore(1, 100, QStringLiteral("Ana")));
+  Tf_FinJeu dialog;
+  NameBox box(NameBox::TypeThenOk, QString());
+  EXPECT_TRUE(dialog.ShowScore(200, 0, 1, false, scores));
+  EXPECT_EQ(dialog.l_aide->text(), QStringLiteral("00:00"));
+  EXPECT_EQ(dialog.l_possibilite->text(), QStringLiteral("0"));
+  EXPECT_EQ(dialog.l_Score->text(), QStringLiteral("03:20"));
+  EXPECT_EQ(box.Prompt, Prompt("2ème"));
+  const TScores stored(path);
+  EXPECT_EQ(stored.StoredScore(1, 2), 200);
+  EXPECT_EQ(stored.StoredName(1, 2), QString());
+}
+
+TEST_F(FinJeuTest, ExpertPenaltyAndClosingTheNameBoxStoresOrvalis) {
+  Tf_FinJeu dialog;
+  NameBox box(NameBox::CloseBox);
+  EXPECT_TRUE(dialog.ShowScore(3599, 2, 4, false, scores));
+  EXPECT_EQ(dialog.Label4->text(), QStringLiteral("Pénalité aide (60s/aide)"));
+  EXPECT_EQ(dialog.l_aide->text(), QStringLiteral("02:00"));
+  EXPECT_EQ(dialog.l_Score->text(), QStringLiteral("1:01:59"));
+  EXPECT_TRUE(box.Shown);
+  const TScores stored(path);
+  EXPECT_EQ(stored.StoredScore(4, 1), 3719);
+  EXPECT_EQ(stored.StoredName(4, 1), QStringLiteral("Orvalis"));
+}
+
+TEST_F(FinJeuTest, AScoreBehindTheTenthAsksNothingAndStoresNothing) {
+  for (int rank = 1; rank <= 10; ++rank) ASSERT_TRUE(scores.AddScore(3, 100, QStringLiteral("Ana")));
+  const QByteArray before = ReadBytes(path);
+  Tf_FinJeu dialog;
+  NameBox box(NameBox::TypeThenOk, QStringLiteral("Bea"));
+  EXPECT_TRUE(dialog.ShowScore(101, 0, 3, false, scores));
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(box.Shown);
+  EXPECT_EQ(ReadBytes(path), before);
+}
+
+TEST_F(FinJeuTest, AnUnwritableFileIsReportedAndTheDialogIsNotToBeShown) {
+  ASSERT_TRUE(QDir().mkpath(path));  // a folder where the file should be
+  TScores blocked(path);
+  Tf_FinJeu dialog;
+  NameBox box(NameBox::TypeThenOk, QStringLiteral("Ana"));
+  EXPECT_FALSE(dialog.ShowScore(600, 3, 2, true, blocked));
+  EXPECT_TRUE(box.Shown);
+  EXPECT_EQ(errors.Messages, QStringList({CannotWriteMessage(path)}));
+}
+
+TEST_F(FinJeuTest, EachChoiceAndItsPictureCloseWithTheirTagAndTheCloseBoxWithZero) {
+  const std::pair<const char*, int> controls[] = {
+      {"hl_HighScore", 1}, {"Image5", 1}, {"hl_Sauver", 2}, {"Image4", 2},
+      {"hl_Nouveau", 3},   {"Image7", 3}, {"hl_Retour", 4}, {"Image8", 4}, {nullptr, 0}};
+  for (const auto& [name, tag] : controls) {
+    Tf_FinJeu dialog;
+    QTimer::singleShot(0, [&dialog, name = name] {
+      if (name == nullptr) {
+        dialog.close();
+        return;
+      }
+      QWidget* control = dialog.findChild<QWidget*>(QString::fromLatin1(name));
+      if (control != nullptr) QTest::mouseClick(control, Qt::LeftButton);
+      if (dialog.isVisible()) dialog.close();
+    });
+    EXPECT_EQ(dialog.exec(), tag == 0 ? QDialog::Rejected : QDialog::Accepted) << (name ? name : "close box");
+    EXPECT_EQ(dialog.Tag, tag) << (name ? name : "close box");
+  }
+}

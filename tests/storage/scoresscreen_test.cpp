@@ -1,0 +1,91 @@
+#include "scoresscreen.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "fondcopie.h"
+#include "hotlabel.h"
+#include "scores.h"
+#include "shell.h"
+#include "storagetest.h"
+
+namespace {
+
+// The main window as far as the screen sees it: it counts the returns to the menu.
+struct MenuShell : TShell {
+  int MenuShown = 0;
+  MenuShell() { SetShell(this); }
+  ~MenuShell() override { SetShell(nullptr); }
+  void LoadBackground(TImage&) override {}
+  void ShowMenu() override { ++MenuShown; }
+  void ShowScores(int) override {}
+  void OpenHelp() override {}
+  void ApplyScreenMode(bool) override {}
+  QWidget* Window() override { return nullptr; }
+};
+
+class ScoresScreenTest : public ::testing::Test {
+ protected:
+  QTemporaryDir dir;
+  ErrorBoxRecorder errors;
+  TScores scores{dir.filePath(QStringLiteral("sudoku.ini"))};
+  MenuShell shell;
+  Tf_Scores screen;
+
+  void SetUp() override {
+    screen.resize(697, 570);
+    screen.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+  }
+  // Name and time of a row as shown.
+  std::pair<QString, QString> Row(int Rank) {
+    return {screen.l_Nom[Rank - 1]->text(), screen.l_Temps[Rank - 1]->text()};
+  }
+  using Shown = std::pair<QString, QString>;
+};
+
+}  // namespace
+
+TEST_F(ScoresScreenTest, OpensAtItsLevelAndTheLevelButtonsSwitchTheRows) {
+  ASSERT_TRUE(scores.AddScore(3, 95, QStringLiteral("Bea")));
+  ASSERT_TRUE(scores.AddScore(3, 130, QString()));
+  ASSERT_TRUE(scores.AddScore(1, 61, QStringLiteral("Ana")));
+  screen.Setup(&scores, 3);
+
+  EXPECT_TRUE(screen.sb_Difficile->isChecked());
+  EXPECT_FALSE(screen.sb_Facile->isChecked());
+  EXPECT_EQ(Row(1), Shown(QStringLiteral("Bea"), QStringLiteral("01:35")));
+  EXPECT_EQ(Row(2), Shown(QStringLiteral("Orvalis"), QStringLiteral("02:10")));
+  EXPECT_EQ(Row(3), Shown(QStringLiteral("Orvalis"), QStringLiteral("-")));
+  EXPECT_EQ(Row(10), Shown(QStringLiteral("Orvalis"), QStringLiteral("-")));
+
+  QTest::mouseClick(screen.sb_Facile, Qt::LeftButton);
+  EXPECT_TRUE(screen.sb_Facile->isChecked());
+  EXPECT_FALSE(screen.sb_Difficile->isChecked());
+  EXPECT_EQ(Row(1), Shown(QStringLiteral("Ana"), QStringLiteral("01:01")));
+  EXPECT_EQ(Row(2), Shown(QStringLiteral("Orvalis"), QStringLiteral("-")));
+  EXPECT_EQ(screen.sb_Facile->text(), QStringLiteral("Niveau facile"));
+}
+
+TEST_F(ScoresScreenTest, ReturnStandsBelowTheCentredPanelAndGoesBackToTheMenu) {
+  for (const QSize size : {QSize(1920, 1080), QSize(697, 570)}) {
+    screen.resize(size);
+    const QRect panel = screen.FondCopie1->geometry();
+    EXPECT_LE((panel.center() - screen.rect().center()).manhattanLength(), 1) << size.width();
+    EXPECT_EQ(screen.hl_RetourMenu->pos(), panel.topLeft() + QPoint(392, 486)) << size.width();
+    EXPECT_GT(screen.hl_RetourMenu->y(), panel.bottom()) << size.width();
+  }
+  // All of it on the smallest window.
+  EXPECT_TRUE(screen.rect().contains(screen.hl_RetourMenu->geometry()));
+  QPointer<Tf_Scores> alive(&screen);
+  QTest::mouseClick(screen.hl_RetourMenu, Qt::LeftButton);
+  EXPECT_EQ(shell.MenuShown, 1);
+  // The main window frees the screen, not the screen itself.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(alive.isNull());
+}
