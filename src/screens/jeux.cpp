@@ -330,12 +330,12 @@ bool Tf_Jeux::StartNewGame() {
 
 bool Tf_Jeux::LoadGame() {
   Tf_Charge dialog(window());
-  dialog.Grille = GrilleSudoku;
+  dialog.Grid = GrilleSudoku;
   if (dialog.exec() != QDialog::Accepted) return false;
-  StartSeconds = dialog.Time;
-  StartHelps = dialog.Hints;
+  StartSeconds = dialog.Time();
+  StartHelps = dialog.Hints();
   RestartCounters();
-  const int stored = dialog.Level;
+  const int stored = dialog.Level();
   const int rating = GrilleSudoku->RateGrid();
   Level = stored >= 1 && stored <= 4 ? stored : rating & LevelMask;
   return true;
@@ -357,14 +357,14 @@ void Tf_Jeux::FinishGame() {
   dialog.exec();
   TShell* shell = Shell();
   switch (dialog.Tag) {
-    case Tf_FinJeu::TagNewGrid:
+    case Tf_FinJeu::ChoiceNewGrid:
       hl_newgrilleClick();
       break;
-    case Tf_FinJeu::TagSave:
+    case Tf_FinJeu::ChoiceSave:
       hl_sauverClick();
       if (shell != nullptr) shell->ShowMenu();
       break;
-    case Tf_FinJeu::TagHighScores:
+    case Tf_FinJeu::ChoiceHighScores:
       if (shell != nullptr) {
         shell->ShowMenu();
         shell->ShowScores(Level);
@@ -417,7 +417,7 @@ void Tf_Jeux::hl_chargerClick() {
 
 void Tf_Jeux::hl_sauverClick() {
   Tf_Sauve dialog(window());
-  dialog.Grille = GrilleSudoku;
+  dialog.Grid = GrilleSudoku;
   dialog.Time = GrilleSudoku->GameMode ? ElapsedSeconds() : 0;
   dialog.Hints = std::min(Helps, MaxStoredHelps);
   dialog.exec();

@@ -2,7 +2,8 @@
 // picture, the way back to the menu, the high scores, the help, the screen
 // mode and the window to centre on. The main window is the shell while it
 // lives; without one (a screen tested alone) the calls do nothing and a
-// background stays its plain colour.
+// background stays its plain colour. Each call does nothing by default, so a
+// stand-in shell (in a test) provides only what it watches.
 #pragma once
 
 class QWidget;
@@ -12,18 +13,18 @@ class TShell {
  public:
   virtual ~TShell() = default;
   // Loads the background picture chosen in the settings into Image.
-  virtual void LoadBackground(TImage& Image) = 0;
+  virtual void LoadBackground(TImage& Image) { (void)Image; }
   // The background chosen in the settings has changed (in memory): the main
   // window loads its own picture again.
-  virtual void BackgroundChanged() = 0;
-  virtual void ShowMenu() = 0;
+  virtual void BackgroundChanged() {}
+  virtual void ShowMenu() {}
   // The high scores screen at the level 1 to 4.
-  virtual void ShowScores(int Level) = 0;
+  virtual void ShowScores(int Level) { (void)Level; }
   // The help file at its default topic.
-  virtual void OpenHelp() = 0;
-  virtual void ApplyScreenMode(bool FullScreen) = 0;
+  virtual void OpenHelp() {}
+  virtual void ApplyScreenMode(bool FullScreen) { (void)FullScreen; }
   // The window that dialogs are centred on.
-  virtual QWidget* Window() = 0;
+  virtual QWidget* Window() { return nullptr; }
 };
 
 // The shell now in place, or none.

@@ -19,11 +19,6 @@ struct WindowShell : TShell {
     SetShell(this);
   }
   ~WindowShell() override { SetShell(nullptr); }
-  void LoadBackground(TImage&) override {}
-  void ShowMenu() override {}
-  void ShowScores(int) override {}
-  void OpenHelp() override {}
-  void ApplyScreenMode(bool) override {}
   QWidget* Window() override { return &Main; }
 };
 

@@ -27,11 +27,6 @@ class TSnapshotShell : public TShell {
     if (!Background_.isEmpty()) Image.SetPicture(Background_);
     if (!Image.HasPicture()) Image.SetCouleur(QColor(214, 190, 150));
   }
-  void ShowMenu() override {}
-  void ShowScores(int) override {}
-  void OpenHelp() override {}
-  void ApplyScreenMode(bool) override {}
-  QWidget* Window() override { return nullptr; }
 
  private:
   QString Background_;

@@ -22,10 +22,6 @@ class TFakeShell : public TShell {
     Image.SetCouleur(QColor(200, 180, 140));
   }
   void ShowMenu() override { ++MenuShown; }
-  void ShowScores(int) override {}
-  void OpenHelp() override {}
-  void ApplyScreenMode(bool) override {}
-  QWidget* Window() override { return nullptr; }
 };
 
 // The shell and the panels' model, in place for one test.

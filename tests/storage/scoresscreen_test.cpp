@@ -21,12 +21,7 @@ struct MenuShell : TShell {
   int MenuShown = 0;
   MenuShell() { SetShell(this); }
   ~MenuShell() override { SetShell(nullptr); }
-  void LoadBackground(TImage&) override {}
   void ShowMenu() override { ++MenuShown; }
-  void ShowScores(int) override {}
-  void OpenHelp() override {}
-  void ApplyScreenMode(bool) override {}
-  QWidget* Window() override { return nullptr; }
 };
 
 class ScoresScreenTest : public ::testing::Test {
