@@ -72,22 +72,21 @@ void TGenerateur::ThreadDone(TThreadGeneration* Ended) {
   // into its grid is visible from here on.
   const bool produced = Ended->Result.load(std::memory_order_acquire);
   --RunningThreads_;
-  const bool current = Ended == Thread;
-  if (current && (Destroying || !produced)) Thread = nullptr;
-
-  // A thread asked to stop: its slot already holds a fresh grid, and a newer
-  // thread, if any, is the current one.
-  if (Destroying || !current || !produced) {
-    if (RunningThreads_ == 0 && ShutdownLoop_ != nullptr) ShutdownLoop_->quit();
-    return;
-  }
-
+  if (Destroying && RunningThreads_ == 0 && ShutdownLoop_ != nullptr) ShutdownLoop_->quit();
+  // The end of a thread asked to stop changes nothing: its slot already holds
+  // a fresh grid, and a newer thread, if any, is the current one.
+  if (Ended != Thread) return;
   Thread = nullptr;
+  // Nothing is handed on during shutdown, nor from a generation that produced
+  // nothing (which only a stop request causes).
+  if (Destroying || !produced) return;
+
   if (OnReady) {
     // The waiting caller keeps the finished grid.
     Delivered_ = TakeSlotGrid(Current);
     Ready[Current] = false;
-    OnReady();
+    const std::function<void()> callback = OnReady;  // the call may reset OnReady
+    callback();
   } else {
     Ready[Current] = true;
     Current = 1;
