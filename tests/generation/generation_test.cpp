@@ -1,0 +1,69 @@
+// The wait dialog and the way a game asks for its grid.
+#include <QFontMetrics>
+#include <QLabel>
+#include <QStyle>
+#include <cstdlib>
+
+#include "dessin.h"
+#include "fond.h"
+#include "fondcopie.h"
+#include "fonts.h"
+#include "generation.h"
+#include "generation_test_util.h"
+
+namespace {
+
+TEST_F(GenerationTest, WaitDialogEndsAcceptedWithTheGridWhenItArrives) {
+  Held = {0};
+  Generateur.StartGeneration(1);
+  QString shown;
+  OnModalDialog([&](QWidget* dialog) {
+    if (qobject_cast<Tf_generation*>(dialog) != nullptr) shown = dialog->windowTitle();
+    Release(0);
+  });
+  const std::unique_ptr<TGrille> grid = RequestGrid(Generateur, 1, nullptr);
+  EXPECT_EQ(shown, QStringLiteral("Génération de la grille"));
+  ASSERT_NE(grid, nullptr);
+  EXPECT_TRUE(IsPuzzleOfLevel(*grid, 1));
+  EXPECT_FALSE(Generateur.OnReady);
+  EXPECT_FALSE(Generateur.Ready[1]);
+}
+
+TEST_F(GenerationTest, ClosedWaitDialogGivesNothingThenTheSameLevelComesAtOnce) {
+  Held = {0};
+  Generateur.StartGeneration(1);
+  OnModalDialog([](QWidget* dialog) { dialog->close(); });
+  EXPECT_EQ(RequestGrid(Generateur, 1, nullptr), nullptr);
+  EXPECT_FALSE(Generateur.OnReady);
+
+  // The generation went on and its grid is ready for that level.
+  Release(0);
+  ASSERT_TRUE(WaitUntil([this] { return Generateur.Ready[1]; }));
+  const std::unique_ptr<TGrille> grid = RequestGrid(Generateur, 1, nullptr);
+  ASSERT_NE(grid, nullptr);
+  EXPECT_TRUE(IsPuzzleOfLevel(*grid, 1));
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(WaitDialog, BothLinesFitCentredOnTheYellowPanel) {
+  InstallFontSubstitutions();
+  Tf_Dessin dessin;
+  Tf_generation dialog;
+  EXPECT_EQ(dialog.FondCopie1->Modele(), static_cast<TFondModele*>(dessin.fondJaune));
+  EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::Tool));
+  EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+  const QRect panel = dialog.FondCopie1->rect();
+  for (QLabel* line : {dialog.Label1, dialog.Label2}) {
+    SCOPED_TRACE(line->text().toStdString());
+    const QFontMetrics metrics(line->font());
+    const QRect text = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                           metrics.boundingRect(line->text()).size(), line->geometry());
+    EXPECT_TRUE(panel.adjusted(4, 2, -4, -2).contains(text)) << "text at " << text.x() << "," << text.y() << " "
+                                                            << text.width() << "x" << text.height();
+    EXPECT_TRUE(line->geometry().contains(text));
+    EXPECT_LE(std::abs(text.center().x() - panel.center().x()), 1);
+  }
+  EXPECT_LT(dialog.Label1->geometry().bottom(), dialog.Label2->geometry().top());
+}
+
+}  // namespace
