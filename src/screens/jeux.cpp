@@ -16,6 +16,7 @@
 #include "choixniveau.h"
 #include "color.h"
 #include "dessin.h"
+#include "fond.h"
 #include "finjeu.h"
 #include "fondcopie.h"
 #include "generation.h"
