@@ -1,10 +1,19 @@
-// Test entry point for the tests that need a QApplication (widgets, painting, files).
+// Test entry point for the tests that need a QApplication (widgets, painting,
+// files). Qt's own buttons and dialogs speak French, as in the game.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+  QTranslator translator;
+  if (translator.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&translator);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
