@@ -1,0 +1,315 @@
+// Screenshots of the running game, taken from the display it runs on (run it
+// under xvfb-run: scripts/screenshots.sh does), for looking at what a player
+// sees. Each scenario starts the real program in a fresh folder, plays it with
+// the player's gestures and writes PNG files into the output folder.
+//
+//   orvalis-screenshots <windowed|fullscreen|letters|untimed|noimages> <folder>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolButton>
+#include <cstdio>
+
+#include "astuces.h"
+#include "generation.h"
+#include "grillesudoku.h"
+#include "helpviewer.h"
+#include "hotlabel.h"
+#include "jeux.h"
+#include "main.h"
+#include "modal_util.h"
+#include "optionsscreen.h"
+#include "startup.h"
+
+namespace {
+
+QString Out;
+QString Scenario;
+Tf_Main* Window = nullptr;
+
+// What the display shows of the window (of the whole screen when it is full
+// screen), dialogs included.
+void Shot(const QString& Name, QWidget* Area = nullptr) {
+  QTest::qWait(250);
+  QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect rect = Area != nullptr ? Area->frameGeometry() : Window->frameGeometry();
+  const QPixmap picture = screen->grabWindow(0, rect.x(), rect.y(), rect.width(), rect.height());
+  const QString path = QDir(Out).filePath(Scenario + QLatin1Char('-') + Name + QStringLiteral(".png"));
+  std::printf("%s %s\n", picture.save(path) ? "wrote" : "FAILED", qPrintable(path));
+}
+
+void Click(QWidget* Widget, Qt::MouseButton Button = Qt::LeftButton) {
+  if (Widget == nullptr || !Widget->isVisible()) {
+    std::fprintf(stderr, "cannot click %s\n", Widget ? qPrintable(Widget->objectName()) : "nothing");
+    return;
+  }
+  QTest::mouseClick(Widget, Button, {}, Widget->rect().center());
+}
+
+template <class T = THotLabel>
+T* Child(QWidget* Parent, const char* Name) {
+  return Parent->findChild<T*>(QLatin1String(Name));
+}
+
+void ClickCell(TGrilleSudoku* Grid, int Row, int Col) {
+  QTest::mouseClick(Grid, Qt::LeftButton, {},
+                    QPoint((Col - 1) * Grid->LargeurCase() + Grid->LargeurCase() / 2,
+                           (Row - 1) * Grid->HauteurCase() + Grid->HauteurCase() / 2));
+}
+
+void Type(TGrilleSudoku* Grid, int Digit, Qt::KeyboardModifiers Modifiers = {}) {
+  QTest::keyClick(Grid, Qt::Key(Qt::Key_0 + Digit), Modifiers);
+}
+
+int Solution(const TGrille& Grid, int Row, int Col) { return WordDigit(Grid.Solution[Cell(Row, Col)]); }
+
+// The first empty cells of the grid, row by row.
+std::vector<std::pair<int, int>> Empty(const TGrille& Grid) {
+  std::vector<std::pair<int, int>> cells;
+  for (int row = 1; row <= 9; ++row)
+    for (int col = 1; col <= 9; ++col)
+      if (Grid.GetDigit(row, col) == 0) cells.emplace_back(row, col);
+  return cells;
+}
+
+Tf_Jeux* NewGame(const char* LevelLabel, const QString& LevelShot = {}) {
+  WhenModal([LevelLabel, LevelShot](QWidget* Levels) {
+    if (!LevelShot.isEmpty()) Shot(LevelShot);
+    Click(Child(Levels, LevelLabel));
+  });
+  Click(Window->hl_nouveau);
+  QTest::qWait(100);
+  return qobject_cast<Tf_Jeux*>(Window->CurrentScreen.data());
+}
+
+// A game in progress: digits, pencil marks, a wrong digit and one against
+// the rules, a hint and its sentence.
+void PlaySome(Tf_Jeux* Game) {
+  TGrilleSudoku* grid = Game->GrilleSudoku;
+  const TGrille& model = grid->Grille();
+  const auto cells = Empty(model);
+  for (std::size_t k = 0; k < 6 && k < cells.size(); ++k) {
+    ClickCell(grid, cells[k].first, cells[k].second);
+    Type(grid, Solution(model, cells[k].first, cells[k].second));
+  }
+  // Pencil marks: the right button on the digit buttons, and Ctrl.
+  for (std::size_t k = 6; k < 9; ++k) {
+    ClickCell(grid, cells[k].first, cells[k].second);
+    const int right = Solution(model, cells[k].first, cells[k].second);
+    Click(Game->Buttons[std::size_t(right - 1)], Qt::RightButton);
+    Type(grid, right % 9 + 1, Qt::ControlModifier);
+  }
+  // A digit that differs from the solution, and one that breaks a rule.
+  auto [row, col] = cells[9];
+  const int right = Solution(model, row, col);
+  int wrong = right % 9 + 1;
+  for (int d = 1; d <= 9; ++d) {
+    bool clash = false;
+    for (int k = 1; k <= 9; ++k) clash = clash || model.GetDigit(row, k) == d || model.GetDigit(k, col) == d;
+    if (d != right && !clash) {
+      wrong = d;
+      break;
+    }
+  }
+  ClickCell(grid, row, col);
+  Type(grid, wrong);
+  std::tie(row, col) = cells[10];
+  ClickCell(grid, row, col);
+  for (int k = 1; k <= 9; ++k)
+    if (model.GetDigit(row, k) != 0) {
+      Type(grid, model.GetDigit(row, k));
+      break;
+    }
+  Click(Game->hl_Indice);
+  ClickCell(grid, cells[11].first, cells[11].second);
+}
+
+void Windowed() {
+  Shot(QStringLiteral("menu"));
+  QTest::mouseMove(Window->hl_Charger);
+  Shot(QStringLiteral("menu-hover"));
+
+  // The wait dialog, as it stands over the window while a grid is generated.
+  {
+    Tf_generation wait(Window);
+    wait.show();
+    Shot(QStringLiteral("wait-dialog"));
+  }
+
+  Tf_Jeux* game = NewGame("hl_facile", QStringLiteral("level-choice"));
+  PlaySome(game);
+  Shot(QStringLiteral("game"));
+  Click(game->hl_Possibilite);
+  Shot(QStringLiteral("game-candidates"));
+  Click(game->hl_Possibilite);
+
+  // The printed page, as a PDF beside the pictures.
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QDir(Out).filePath(Scenario + QStringLiteral("-print.pdf")));
+  game->GrilleSudoku->PrintGrid(1, printer);
+
+  WhenModal([](QWidget* Save) {
+    Child<QLineEdit>(Save, "e_NomGrille")->setText(QStringLiteral("Grille du dimanche"));
+    Shot(QStringLiteral("save-dialog"));
+    Click(Child<QPushButton>(Save, "b_Enregistrer"));
+  });
+  Click(game->hl_sauver);
+  WhenModal([](QWidget* Load) {
+    Shot(QStringLiteral("load-dialog-empty"));
+    auto* files = Child<QComboBox>(Load, "cb_FichierGrille");
+    files->setCurrentIndex(files->findText(QStringLiteral("defaut")));
+    Shot(QStringLiteral("load-dialog"));
+    Click(Child<QPushButton>(Load, "b_Annuler"));
+  });
+  Click(game->hl_charger);
+
+  // The end of the game: the name box, the score, the high scores.
+  WhenModal([](QWidget* NameBox) {
+    Shot(QStringLiteral("name-box"));
+    if (auto* box = qobject_cast<QInputDialog*>(NameBox)) box->findChild<QLineEdit*>()->setText(QStringLiteral("Camille"));
+    WhenModal([](QWidget* End) {
+      Shot(QStringLiteral("end-of-game"));
+      Click(Child(End, "hl_HighScore"));
+    });
+    ClickButton(NameBox, QStringLiteral("OK"));
+  });
+  Click(game->hl_Resoudre);
+  QTest::qWait(100);
+  Shot(QStringLiteral("high-scores"));
+  Click(Child(Window->CurrentScreen, "hl_RetourMenu"));
+
+  // A puzzle typed in.
+  Click(Window->hl_puzzle);
+  game = qobject_cast<Tf_Jeux*>(Window->CurrentScreen.data());
+  ClickCell(game->GrilleSudoku, 1, 1);
+  for (const char c : std::string("530070000600195000098000060800060003400803001700020006060000280000419005000080"))
+    Type(game->GrilleSudoku, c - '0');
+  Shot(QStringLiteral("typing-in"));
+  Click(game->hl_Menu);
+
+  // Options, management of the saved grids, rules, tips, help.
+  Click(Window->hl_Option);
+  auto* options = qobject_cast<Tf_Options*>(Window->CurrentScreen.data());
+  Shot(QStringLiteral("options-1"));
+  Click(options->sb_Moyen);
+  Shot(QStringLiteral("options-2"));
+  Click(options->SpeedButton1);
+  Shot(QStringLiteral("options-3"));
+  Click(options->sb_Facile);
+  WhenModal([](QWidget* Manage) {
+    auto* files = Child<QComboBox>(Manage, "cb_FichierGrille");
+    files->setCurrentIndex(files->findText(QStringLiteral("defaut")));
+    Shot(QStringLiteral("manage-saved-grids"));
+    Click(Child<QPushButton>(Manage, "b_Fermer"));
+  });
+  Click(Child(options, "hl_Sauvegarde"));
+  Click(Child(options, "hl_Retour"));
+
+  Click(Window->hl_regle);
+  Shot(QStringLiteral("rules"));
+  Click(Child(Window->CurrentScreen, "hl_Retour"));
+  Click(Window->hl_Astuces);
+  auto* tips = qobject_cast<Tf_Astuces*>(Window->CurrentScreen.data());
+  Shot(QStringLiteral("tips-menu"));
+  Click(tips->hl_Methode1);
+  for (int page = 1; page <= 8; ++page) {
+    Shot(QStringLiteral("tips-page-%1").arg(page));
+    if (page < 8) Click(tips->hl_Suite);
+  }
+  Click(tips->hl_retour);
+  Click(tips->hl_retour);
+
+  QTest::keyClick(Window, Qt::Key_F1);
+  QTest::qWait(300);
+  if (THelpViewer* help = CurrentHelpViewer()) {
+    help->resize(900, 640);
+    help->move(Window->frameGeometry().topLeft() + QPoint(20, 20));
+    Shot(QStringLiteral("help-home"), help);
+    help->ShowTopic(QStringLiteral("score.html"));
+    Shot(QStringLiteral("help-score"), help);
+    help->close();
+  }
+}
+
+void FullScreen() {
+  QTest::qWait(500);
+  Shot(QStringLiteral("menu"));
+  Tf_Jeux* game = NewGame("hl_Moyen");
+  PlaySome(game);
+  Shot(QStringLiteral("game"));
+  Click(Window->hl_Option);
+}
+
+void Letters() {
+  Tf_Jeux* game = NewGame("hl_facile");
+  PlaySome(game);
+  Shot(QStringLiteral("game"));
+  Click(game->hl_Possibilite);
+  Shot(QStringLiteral("game-candidates"));
+}
+
+void Untimed() {
+  Tf_Jeux* game = NewGame("hl_facile");
+  WhenModal([](QWidget* End) {
+    Shot(QStringLiteral("end-of-game"));
+    Click(Child(End, "hl_Retour"));
+  });
+  Click(game->hl_Resoudre);
+}
+
+void NoImages() { Shot(QStringLiteral("menu")); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: orvalis-screenshots <windowed|fullscreen|letters|untimed|noimages> <folder>\n");
+    return 2;
+  }
+  QApplication app(argc, argv);
+  PrepareApplication(app);
+  Scenario = QString::fromLocal8Bit(argv[1]);
+  Out = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
+  QDir().mkpath(Out);
+
+  // A fresh program folder: the settings of the scenario, the pictures and
+  // the help of the build folder beside the program.
+  QTemporaryDir folder;
+  const QString build = QCoreApplication::applicationDirPath() + QStringLiteral("/../..");
+  QByteArray settings = "[general]\nErreurJeu=1\n";
+  settings += Scenario == QLatin1String("fullscreen") ? "typeecran=1\n" : "typeecran=2\n";
+  if (Scenario == QLatin1String("letters")) settings += "typebrique=2\n";
+  if (Scenario == QLatin1String("untimed")) settings += "AffichageChrono=0\n";
+  QFile ini(folder.filePath(QStringLiteral("sudoku.ini")));
+  if (!ini.open(QIODevice::WriteOnly) || ini.write(settings) < 0) return 1;
+  ini.close();
+  if (Scenario != QLatin1String("noimages"))
+    QFile::link(QDir(build + QStringLiteral("/images")).absolutePath(), folder.filePath(QStringLiteral("images")));
+  QFile::link(QDir(build).absoluteFilePath(QStringLiteral("orvalis.chm")), folder.filePath(QStringLiteral("orvalis.chm")));
+
+  StartOptions options;
+  options.ProgramFolder = folder.path();
+  options.Started = [](Tf_Main& Main) {
+    Window = &Main;
+    QTimer::singleShot(800, [] {
+      if (Scenario == QLatin1String("windowed")) Windowed();
+      else if (Scenario == QLatin1String("fullscreen")) FullScreen();
+      else if (Scenario == QLatin1String("letters")) Letters();
+      else if (Scenario == QLatin1String("untimed")) Untimed();
+      else NoImages();
+      Window->close();
+    });
+  };
+  return RunGame(app, options);
+}
