@@ -13,6 +13,10 @@
 
 void PrepareApplication(QApplication& App) {
   QApplication::setApplicationName(QStringLiteral("Orvalis"));
+  QApplication::setApplicationVersion(QStringLiteral(ORVALIS_VERSION));
+  // The desktop entry's name: the desktop finds the menu entry, and so the
+  // installed icon, of the window through it.
+  QGuiApplication::setDesktopFileName(QStringLiteral(ORVALIS_APP_ID));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/orvalis.svg")));
   QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
   // Qt's own buttons and dialogs (Oui, Non, Annuler, the colour chooser, the

@@ -1,6 +1,7 @@
 // Program start and end: the application as the player meets it (its name,
-// its icon, French in Qt's own buttons and dialogs, the fonts the screens ask
-// for), then the main window and the hidden holder of the shared panel model.
+// version and desktop entry, its icon, French in Qt's own buttons and dialogs,
+// the fonts the screens ask for), then the main window and the hidden holder
+// of the shared panel model.
 #pragma once
 
 #include <functional>
@@ -19,7 +20,8 @@ struct StartOptions {
   std::function<void(Tf_Main&)> Started;
 };
 
-// The name, the icon, the translations of Qt's own texts and the fonts.
+// The name, the version, the desktop entry, the icon, the translations of Qt's
+// own texts and the fonts.
 void PrepareApplication(QApplication& App);
 
 // Creates the main window and the holder of the shared models, shows the

@@ -13,6 +13,7 @@ namespace {
 const char* const kUsage =
     "usage: orvalis-cli rate|solution|solve|hint|hints < puzzles\n"
     "       orvalis-cli generate --level L [--count N] [--seed S]\n"
+    "       orvalis-cli --version\n"
     "Each input line is 81 givens (1-9, 0 or . for an empty cell) or the grid text\n"
     "\"givens|digits|level|time|hints\"; one output line per non-empty input line.\n";
 
@@ -124,6 +125,10 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     return 2;
   }
   const std::string& command = args[0];
+  if (command == "--version" && args.size() == 1) {
+    out << "orvalis-cli " << ORVALIS_VERSION << '\n';
+    return 0;
+  }
   if (command == "generate") return Generate(args, out, err);
   if (command != "rate" && command != "solution" && command != "solve" && command != "hint" && command != "hints") {
     err << "orvalis-cli: unknown command \"" << command << "\"\n" << kUsage;

@@ -2,6 +2,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+// The installed data folder as seen from the installed program's folder; the
+// build gives it from the install layout.
+#ifndef ORVALIS_DATA_FROM_BIN
+#define ORVALIS_DATA_FROM_BIN "../share/orvalis"
+#endif
 
 namespace {
 
@@ -15,18 +24,49 @@ Folders& Current() {
   return folders;
 }
 
-// Until Init runs, the folders are the running program's own.
+// Until Init runs, the folders are decided for the running program.
 const Folders& Decided() {
   if (Current().Data.isEmpty()) TAppFolders::Init();
   return Current();
 }
 
+bool HoldsData(const QString& folder) { return QFileInfo(folder + QStringLiteral("/images")).isDir(); }
+
+// Whether a new file can be made in the folder, found by making one (and
+// removing it at once): the modes do not tell, root ignores them.
+bool TakesNewFiles(const QString& folder) {
+  QTemporaryFile probe(folder + QStringLiteral("/.orvalis-XXXXXX"));
+  return probe.open();
+}
+
+QString UserFolder() {
+  const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  return base.isEmpty() ? QString() : QDir::cleanPath(base + QStringLiteral("/orvalis"));
+}
+
 }  // namespace
 
 void TAppFolders::Init(const QString& ProgramFolder) {
-  const QString folder = QDir::cleanPath(
+  const QString program = QDir::cleanPath(
       ProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath() : ProgramFolder);
-  Current() = {folder, folder};
+
+  QString data = program;
+  if (!HoldsData(program)) {
+    const QString installed =
+        QDir::cleanPath(program + QLatin1Char('/') + QStringLiteral(ORVALIS_DATA_FROM_BIN));
+    if (HoldsData(installed)) data = installed;
+  }
+
+  QString player = program;
+  if (data != program || !TakesNewFiles(program)) {
+    const QString user = UserFolder();
+    if (!user.isEmpty()) {
+      player = user;
+      // A folder that cannot be made is told about at the first write.
+      QDir().mkpath(player + QStringLiteral("/Sauvegarde"));
+    }
+  }
+  Current() = {data, player};
 }
 
 QString TAppFolders::DataFolder() { return Decided().Data; }

@@ -1,8 +1,22 @@
 // Where the program's files live, decided once at start and asked by every
 // part of the program: the read-only data (the background pictures of
 // "images/", the help file "orvalis.chm") and the player's files (the settings
-// file "sudoku.ini", the saved grids of "Sauvegarde/"). Both are the program's
-// own folder.
+// file "sudoku.ini", the saved grids of "Sauvegarde/").
+//
+// The rule:
+// - The data are beside the program when its folder holds "images/" (the
+//   build folder, a copy on a USB stick); else in the installed data folder,
+//   "share/orvalis" found from the program's folder (<prefix>/bin/../share/
+//   orvalis), so that an installed tree can be moved as a whole; when neither
+//   holds them, the program's folder is named all the same (what is missing
+//   is then told where it is needed).
+// - The player's files stay beside the program when the data are there too
+//   and a file can really be created in that folder (the file system is asked,
+//   not the modes: root may write anywhere, and a folder may be read-only for
+//   everyone). Otherwise - an installed program, or a program whose folder
+//   takes no file - they live in the user's data folder,
+//   $XDG_DATA_HOME/orvalis (by default ~/.local/share/orvalis), created with
+//   its "Sauvegarde" when missing.
 #pragma once
 
 #include <QString>

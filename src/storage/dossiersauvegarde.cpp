@@ -1,11 +1,11 @@
 #include "dossiersauvegarde.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "appfolders.h"
 #include "encodings.h"
 #include "errorbox.h"
 #include "fichier.h"
@@ -40,8 +40,7 @@ bool IsOtherThanFile(const QString& path) {
 }  // namespace
 
 TDossierSauvegarde::TDossierSauvegarde(const QString& programFolder) {
-  const QString base =
-      programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder;
+  const QString base = programFolder.isEmpty() ? TAppFolders::PlayerFolder() : programFolder;
   folder_ = QDir(base).filePath(QStringLiteral("Sauvegarde"));
 }
 

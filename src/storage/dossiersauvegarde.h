@@ -1,4 +1,4 @@
-// The folder "Sauvegarde" beside the program and what the save and load dialogs
+// The folder "Sauvegarde" of the player's files and what the save and load dialogs
 // do with its files: list them, append a grid, delete a grid. Every operation
 // reports its failure with a French message ready to be shown; nothing here
 // shows a box or throws.
@@ -36,7 +36,7 @@ class TDossierSauvegarde {
   static constexpr int MaxFileNameLength = 100;
 
   // The folder "Sauvegarde" inside programFolder; an empty programFolder means
-  // the program's own folder.
+  // the folder of the player's files (TAppFolders::PlayerFolder()).
   explicit TDossierSauvegarde(const QString& programFolder = QString());
 
   const QString& Folder() const { return folder_; }

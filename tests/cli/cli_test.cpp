@@ -106,6 +106,7 @@ TEST(Cli, UsageErrors) {
            {},
            {"solver"},
            {"rate", "--fast"},
+           {"--version", "rate"},
            {"generate"},
            {"generate", "--level", "5"},
            {"generate", "--level", "0"},
