@@ -2,16 +2,20 @@
 # Screenshots of the running game under a virtual display, into a folder
 # (build/screenshots by default): the menu windowed and full screen, every
 # dialog, the game screen in digits and letters, the options, rules, tips and
-# help, and the printed page. Needs the packages xvfb, xauth and poppler-utils.
+# help, and the printed page. Needs the packages xvfb, xauth and poppler-utils;
+# with openbox installed the windows get a frame and full screen works as on a
+# desktop.
 #
 #   bash scripts/screenshots.sh [build folder] [output folder]
 set -euo pipefail
 build=${1:-build}
 out=${2:-$build/screenshots}
 mkdir -p "$out"
-program=$build/tests/app/orvalis-screenshots
+program=$build/orvalis-screenshots
 for scenario in windowed fullscreen letters untimed noimages; do
-  xvfb-run -a -s "-screen 0 1920x1080x24" "$program" "$scenario" "$out"
+  xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
+    if command -v openbox >/dev/null; then openbox & sleep 1; fi
+    "$0" "$1" "$2"' "$program" "$scenario" "$out"
 done
 if [ -f "$out/windowed-print.pdf" ]; then
   pdftoppm -r 100 -png -singlefile "$out/windowed-print.pdf" "$out/windowed-print"

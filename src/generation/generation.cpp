@@ -14,7 +14,6 @@
 namespace {
 
 // What shows where the background picture is missing: a warm parchment.
-const QColor BackgroundColor(232, 214, 178);
 
 constexpr int ClientWidth = 320;
 constexpr int ClientHeight = 124;
@@ -36,7 +35,7 @@ Tf_generation::Tf_generation(QWidget* Parent)
 
   Image1 = new TImage(this);
   Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->SetCouleur(BackgroundColor);
+  Image1->SetCouleur(Look::BackgroundColor);
   Image1->setGeometry(rect());
   LoadBackground(*Image1);
 

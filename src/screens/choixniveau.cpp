@@ -16,7 +16,6 @@
 namespace {
 
 // What shows where the background picture is missing: a warm parchment.
-const QColor BackgroundColor(222, 199, 154);
 
 constexpr int ClientWidth = 321;
 constexpr int ClientHeight = 252;
@@ -64,7 +63,7 @@ Tf_ChoixNiveau::Tf_ChoixNiveau(QWidget* Parent)
 
   Image1 = new TImage(this);
   Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->SetCouleur(BackgroundColor);
+  Image1->SetCouleur(Look::BackgroundColor);
   Image1->setGeometry(rect());
   LoadBackground(*Image1);
 

@@ -18,7 +18,6 @@
 namespace {
 
 // What shows where the background picture is missing: a warm parchment.
-const QColor BackgroundColor(222, 199, 154);
 
 constexpr int ClientWidth = 321;
 constexpr int ClientHeight = 359;
@@ -87,7 +86,7 @@ Tf_FinJeu::Tf_FinJeu(QWidget* Parent)
 
   Image1 = new TImage(this);
   Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->SetCouleur(BackgroundColor);
+  Image1->SetCouleur(Look::BackgroundColor);
   LoadBackground(*Image1);
 
   FondCopie1 = new TFondCopie(this);

@@ -40,7 +40,6 @@ constexpr int FullScreenDelayMs = 50;
 // The background files the settings name, and the plain colour that stands
 // in when the picture cannot be read.
 const QString CloudsPicture = QStringLiteral("LightClouds.jpeg");
-const QColor ClassicColor{233, 219, 187};
 const QColor CloudsColor{205, 226, 244};
 
 const QString ScreenModeTitle = QStringLiteral("Mode de jeu");
@@ -138,7 +137,7 @@ THotLabel* Tf_Main::MakeMenuLabel(const QString& Caption, void (Tf_Main::*Handle
 
 void Tf_Main::LoadBackground(TImage& Image) {
   const bool clouds = Options && Options->FondEcran == CloudsPicture;
-  Image.SetCouleur(clouds ? CloudsColor : ClassicColor);
+  Image.SetCouleur(clouds ? CloudsColor : Look::BackgroundColor);
   // A missing or unreadable picture leaves the plain colour.
   const QString name = Options ? Options->FondEcran : QString();
   if (name.isEmpty() || !Image.SetPicture(TAppFolders::ImagesFolder() + QLatin1Char('/') + name))

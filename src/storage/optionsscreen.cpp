@@ -34,18 +34,16 @@ const QString Tf_Options::CloudsBackground = QStringLiteral("LightClouds.jpeg");
 
 namespace {
 
-// Under the background picture, and all there is when it cannot be loaded.
-const QColor FallbackColor(226, 206, 170);
-
 // The items of cb_FondEcran.
 enum { ClassicItem = 0, CloudsItem = 1 };
 
 constexpr int CaptionSize = 15;  // check and radio captions, labels
+constexpr int ToggleCaptionSize = 16;  // the three page buttons
 constexpr int NoteSize = 13;     // the explanations under a check box
 constexpr int Indent = 25;       // explanations and colours stand under a caption
 
-QFont CaptionFont(bool Bold = false) {
-  return Look::PixelFont(Look::GridFamily, CaptionSize, Bold);
+QFont CaptionFont() {
+  return Look::PixelFont(Look::GridFamily, CaptionSize);
 }
 
 template <class Check>
@@ -109,7 +107,7 @@ Tf_Options::Tf_Options(QWidget* Parent) : QWidget(Parent) {
   Image1 = new TImage(this);
   Image1->setObjectName(QStringLiteral("Image1"));
   Image1->SetStretch(true);
-  Image1->SetCouleur(FallbackColor);
+  Image1->SetCouleur(Look::BackgroundColor);
   LoadBackground(*Image1);
 
   FondCopie1 = new TFondCopie(this);
@@ -131,12 +129,7 @@ Tf_Options::Tf_Options(QWidget* Parent) : QWidget(Parent) {
     buttons[k] = new QToolButton;
     buttons[k]->setObjectName(QString::fromLatin1(names[k]));
     buttons[k]->setText(captions[k]);
-    buttons[k]->setCheckable(true);
-    buttons[k]->setFont(CaptionFont());
-    // The page shown is told by the pressed look and by a bold caption.
-    connect(buttons[k], &QToolButton::toggled, buttons[k], [button = buttons[k]](bool On) {
-      button->setFont(CaptionFont(On));
-    });
+    Look::DressToggle(*buttons[k], ToggleCaptionSize);
     buttons[k]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     buttons[k]->setMinimumHeight(30);
     Toggles_->addButton(buttons[k], k);

@@ -24,9 +24,6 @@
 
 namespace {
 
-// Under the background picture, and all there is when it cannot be loaded.
-const QColor FallbackColor(226, 206, 170);
-
 QWidget* DialogParent(QWidget* Parent) {
   if (Parent != nullptr) return Parent;
   return Shell() != nullptr ? Shell()->Window() : nullptr;
@@ -42,7 +39,7 @@ Tf_Sauve::Tf_Sauve(QWidget* Parent)
 
   Image1 = new TImage(this);
   Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->SetCouleur(FallbackColor);
+  Image1->SetCouleur(Look::BackgroundColor);
   Image1->setGeometry(rect());
   LoadBackground(*Image1);
 

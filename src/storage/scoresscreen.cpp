@@ -17,7 +17,6 @@
 namespace {
 
 // What shows where the background picture is missing: a warm parchment.
-const QColor BackgroundColor(222, 199, 154);
 
 // The panel keeps its size and stays centred; "Retour au menu" stands below it
 // at a fixed place from its top-left corner.
@@ -45,14 +44,6 @@ constexpr int TimeRight = PanelWidth - 40;
 constexpr int TimeWidth = 120;
 constexpr int RowPixelSize = 21;
 
-// Toggle buttons in the panel's colours: pale with an olive edge, the level
-// shown deeper and in the commands' maroon.
-const QString ButtonStyle = QStringLiteral(
-    "QToolButton { color: black; background: rgb(250, 246, 200); border: 1px solid rgb(140, 140, 0);"
-    " border-radius: 5px; }"
-    "QToolButton:hover { color: rgb(128, 0, 0); }"
-    "QToolButton:checked { color: rgb(128, 0, 0); background: rgb(232, 222, 150);"
-    " border: 2px solid rgb(128, 0, 0); }");
 
 }  // namespace
 
@@ -61,7 +52,7 @@ Tf_Scores::Tf_Scores(QWidget* Parent) : QWidget(Parent) {
 
   Image1 = new TImage(this);
   Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->SetCouleur(BackgroundColor);
+  Image1->SetCouleur(Look::BackgroundColor);
   Image1->SetStretch(true);
   LoadBackground(*Image1);
 
@@ -89,12 +80,9 @@ Tf_Scores::Tf_Scores(QWidget* Parent) : QWidget(Parent) {
     b.Button = new QToolButton(FondCopie1);
     b.Button->setObjectName(QString::fromLatin1(b.Name));
     b.Button->setText(QString::fromLatin1(b.Caption));
-    b.Button->setCheckable(true);
     b.Button->setAutoRaise(false);
-    b.Button->setCursor(Qt::PointingHandCursor);
     b.Button->setFocusPolicy(Qt::NoFocus);
-    b.Button->setFont(Look::PixelFont(Look::TitleFamily, ButtonPixelSize));
-    b.Button->setStyleSheet(ButtonStyle);
+    Look::DressToggle(*b.Button, ButtonPixelSize);
     b.Button->setGeometry(buttonsLeft + (level - 1) * (ButtonWidth + ButtonGap), ButtonTop, ButtonWidth,
                           ButtonHeight);
     Niveaux->addButton(b.Button, level);

@@ -1,5 +1,7 @@
 #include "look.h"
 
+#include <QAbstractButton>
+
 #include "hotlabel.h"
 
 namespace Look {
@@ -16,6 +18,18 @@ void DressCommand(THotLabel& Label, int PixelSize, bool Bold) {
   Label.SetTypeHot(Bold ? THotLabel::th_Gras : THotLabel::th_Souligne);
   Label.SetCouleur(CommandColor);
   Label.SetCouleurOver(HoverColor);
+}
+
+void DressToggle(QAbstractButton& Button, int PixelSize) {
+  Button.setCheckable(true);
+  Button.setCursor(Qt::PointingHandCursor);
+  Button.setFont(PixelFont(TitleFamily, PixelSize));
+  Button.setStyleSheet(QStringLiteral(
+      "QAbstractButton { color: black; background: rgb(250, 246, 200);"
+      " border: 1px solid rgb(140, 140, 0); border-radius: 5px; padding: 2px 8px; }"
+      "QAbstractButton:hover { color: rgb(128, 0, 0); }"
+      "QAbstractButton:checked { color: rgb(128, 0, 0); background: rgb(232, 222, 150);"
+      " border: 2px solid rgb(128, 0, 0); }"));
 }
 
 }  // namespace Look

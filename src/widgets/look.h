@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QString>
 
+class QAbstractButton;
 class THotLabel;
 
 namespace Look {
@@ -23,6 +24,8 @@ inline const QColor CommandColor{0, 0, 0};
 inline const QColor HoverColor{128, 0, 0};
 // The middle of the panels drawn with the shared model.
 inline const QColor PanelColor{255, 255, 210};
+// A screen's plain background where its picture is missing.
+inline const QColor BackgroundColor{233, 219, 187};
 
 // The menu labels' size.
 constexpr int MenuPixelSize = 24;
@@ -33,5 +36,9 @@ QFont PixelFont(const QString& Family, int PixelSize, bool Bold = false);
 // A clickable command: black, maroon under the pointer, bold or underlined
 // there (Bold chooses), in the title face at the size given.
 void DressCommand(THotLabel& Label, int PixelSize, bool Bold = true);
+
+// A toggle button of a group on a panel (a level, a page): pale with an olive
+// edge, the one pressed deeper and in maroon, its caption in the title face.
+void DressToggle(QAbstractButton& Button, int PixelSize);
 
 }  // namespace Look

@@ -109,29 +109,37 @@ void PlaySome(Tf_Jeux* Game) {
     Click(Game->Buttons[std::size_t(right - 1)], Qt::RightButton);
     Type(grid, right % 9 + 1, Qt::ControlModifier);
   }
-  // A digit that differs from the solution, and one that breaks a rule.
-  auto [row, col] = cells[9];
-  const int right = Solution(model, row, col);
-  int wrong = right % 9 + 1;
-  for (int d = 1; d <= 9; ++d) {
-    bool clash = false;
-    for (int k = 1; k <= 9; ++k) clash = clash || model.GetDigit(row, k) == d || model.GetDigit(k, col) == d;
-    if (d != right && !clash) {
-      wrong = d;
+  // A digit that differs from the solution without breaking a rule, and one
+  // that repeats a given of its row.
+  const auto clashes = [&model](int Row, int Col, int Digit) {
+    for (int k = 1; k <= 9; ++k)
+      if (model.GetDigit(Row, k) == Digit || model.GetDigit(k, Col) == Digit ||
+          model.GetDigit(BandStart(Row) + (k - 1) / 3, BandStart(Col) + (k - 1) % 3) == Digit)
+        return true;
+    return false;
+  };
+  bool wrongPlaced = false;
+  for (std::size_t k = 9; k < cells.size() && !wrongPlaced; ++k) {
+    const auto [row, col] = cells[k];
+    for (int d = 1; d <= 9 && !wrongPlaced; ++d)
+      if (d != Solution(model, row, col) && !clashes(row, col, d)) {
+        ClickCell(grid, row, col);
+        Type(grid, d);
+        wrongPlaced = true;
+      }
+  }
+  for (const auto& [row, col] : Empty(model)) {
+    int given = 0;
+    for (int k = 1; k <= 9 && given == 0; ++k)
+      if (model.Givens[std::size_t(Cell(row, k))] != 0) given = model.GetDigit(row, k);
+    if (given != 0) {
+      ClickCell(grid, row, col);
+      Type(grid, given);
       break;
     }
   }
-  ClickCell(grid, row, col);
-  Type(grid, wrong);
-  std::tie(row, col) = cells[10];
-  ClickCell(grid, row, col);
-  for (int k = 1; k <= 9; ++k)
-    if (model.GetDigit(row, k) != 0) {
-      Type(grid, model.GetDigit(row, k));
-      break;
-    }
   Click(Game->hl_Indice);
-  ClickCell(grid, cells[11].first, cells[11].second);
+  ClickCell(grid, Empty(model).front().first, Empty(model).front().second);
 }
 
 void Windowed() {
@@ -232,6 +240,7 @@ void Windowed() {
 
   QTest::keyClick(Window, Qt::Key_F1);
   QTest::qWait(300);
+  if (CurrentHelpViewer() == nullptr) Window->OpenHelp();
   if (THelpViewer* help = CurrentHelpViewer()) {
     help->resize(900, 640);
     help->move(Window->frameGeometry().topLeft() + QPoint(20, 20));
@@ -286,7 +295,7 @@ int main(int argc, char** argv) {
   // A fresh program folder: the settings of the scenario, the pictures and
   // the help of the build folder beside the program.
   QTemporaryDir folder;
-  const QString build = QCoreApplication::applicationDirPath() + QStringLiteral("/../..");
+  const QString build = QCoreApplication::applicationDirPath();
   QByteArray settings = "[general]\nErreurJeu=1\n";
   settings += Scenario == QLatin1String("fullscreen") ? "typeecran=1\n" : "typeecran=2\n";
   if (Scenario == QLatin1String("letters")) settings += "typebrique=2\n";
