@@ -26,8 +26,7 @@ constexpr int LineGap = 8;
 }  // namespace
 
 Tf_generation::Tf_generation(QWidget* Parent)
-    : QDialog(Parent != nullptr ? Parent : (Shell() != nullptr ? Shell()->Window() : nullptr),
-              Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    : QDialog(DialogOwner(Parent), Look::DialogFlags) {
   setObjectName(QStringLiteral("f_generation"));
   setWindowTitle(QStringLiteral("Génération de la grille"));
   setModal(true);

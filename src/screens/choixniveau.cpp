@@ -55,8 +55,7 @@ void FitCommand(THotLabel& Label) {
 }  // namespace
 
 Tf_ChoixNiveau::Tf_ChoixNiveau(QWidget* Parent)
-    : QDialog(Parent != nullptr ? Parent : (Shell() != nullptr ? Shell()->Window() : nullptr),
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    : QDialog(DialogOwner(Parent), Look::DialogFlags) {
   setObjectName(QStringLiteral("f_ChoixNiveau"));
   setWindowTitle(QStringLiteral("Choix du niveau"));
   setFixedSize(ClientWidth, ClientHeight);

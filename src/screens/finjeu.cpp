@@ -79,8 +79,7 @@ QLabel* MakeScoreLabel(const char* Name, const QString& Text, Qt::Alignment Alig
 }  // namespace
 
 Tf_FinJeu::Tf_FinJeu(QWidget* Parent)
-    : QDialog(Parent != nullptr ? Parent : (Shell() != nullptr ? Shell()->Window() : nullptr),
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    : QDialog(DialogOwner(Parent), Look::DialogFlags) {
   setObjectName(QStringLiteral("f_FinJeu"));
   setWindowTitle(QStringLiteral("Fin de la partie"));
 

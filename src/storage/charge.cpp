@@ -21,11 +21,6 @@
 
 namespace {
 
-QWidget* DialogParent(QWidget* Parent) {
-  if (Parent != nullptr) return Parent;
-  return Shell() != nullptr ? Shell()->Window() : nullptr;
-}
-
 QPushButton* MakeButton(const QString& Name, const QString& Caption) {
   auto* button = new QPushButton(Caption);
   button->setObjectName(Name);
@@ -35,7 +30,7 @@ QPushButton* MakeButton(const QString& Name, const QString& Caption) {
 }  // namespace
 
 Tf_Charge::Tf_Charge(QWidget* Parent)
-    : QDialog(DialogParent(Parent), Qt::Tool | Qt::MSWindowsFixedSizeDialogHint) {
+    : QDialog(DialogOwner(Parent), Look::DialogFlags) {
   setObjectName(QStringLiteral("f_Charge"));
   setWindowTitle(QStringLiteral("Chargement d'une grille"));
   setFixedSize(FormWidth, FormHeight);

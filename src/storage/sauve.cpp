@@ -24,15 +24,10 @@
 
 namespace {
 
-QWidget* DialogParent(QWidget* Parent) {
-  if (Parent != nullptr) return Parent;
-  return Shell() != nullptr ? Shell()->Window() : nullptr;
-}
-
 }  // namespace
 
 Tf_Sauve::Tf_Sauve(QWidget* Parent)
-    : QDialog(DialogParent(Parent), Qt::Tool | Qt::MSWindowsFixedSizeDialogHint) {
+    : QDialog(DialogOwner(Parent), Look::DialogFlags) {
   setObjectName(QStringLiteral("f_Sauve"));
   setWindowTitle(QStringLiteral("Enregistrement d'une grille"));
   setFixedSize(FormWidth, FormHeight);

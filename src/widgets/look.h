@@ -27,6 +27,11 @@ inline const QColor PanelColor{255, 255, 210};
 // A screen's plain background where its picture is missing.
 inline const QColor BackgroundColor{233, 219, 187};
 
+// The frame of our fixed-size dialogs: a title and a close box, nothing to
+// maximise or minimise.
+inline constexpr Qt::WindowFlags DialogFlags =
+    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
 // The menu labels' size.
 constexpr int MenuPixelSize = 24;
 

@@ -11,3 +11,8 @@ void SetShell(TShell* Value) { CurrentShell = Value; }
 void LoadBackground(TImage& Image) {
   if (CurrentShell != nullptr) CurrentShell->LoadBackground(Image);
 }
+
+QWidget* DialogOwner(QWidget* Parent) {
+  if (Parent != nullptr) return Parent;
+  return CurrentShell != nullptr ? CurrentShell->Window() : nullptr;
+}

@@ -33,3 +33,6 @@ void SetShell(TShell* Value);
 
 // Shell()->LoadBackground(Image) when there is a shell.
 void LoadBackground(TImage& Image);
+
+// The window a dialog stands over: Parent when given, else the shell's.
+QWidget* DialogOwner(QWidget* Parent);
