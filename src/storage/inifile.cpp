@@ -3,12 +3,11 @@
 #include <string>
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <SimpleIni.h>
 
 #include "encodings.h"
+#include "filewrite.h"
 #include "textfields.h"
 
 struct TIniFile::Impl {
@@ -83,15 +82,8 @@ void TIniFile::WriteInteger(const QString& section, const QString& key, std::int
   WriteString(section, key, QString::number(value));
 }
 
-bool TIniFile::Save() {
+FileResult TIniFile::Save() {
   std::string text;
-  if (impl_->ini.Save(text, /*a_bAddSignature=*/false) < 0) return false;
-  QSaveFile file(path_);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const auto size = static_cast<qint64>(text.size());
-  if (file.write(text.data(), size) != size) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  if (impl_->ini.Save(text, /*a_bAddSignature=*/false) < 0) return WriteFailure(path_);
+  return ReplaceFile(path_, QByteArray::fromStdString(text));
 }

@@ -14,6 +14,8 @@
 
 #include <QString>
 
+#include "fileresult.h"
+
 class TIniFile {
  public:
   explicit TIniFile(QString path);
@@ -41,9 +43,9 @@ class TIniFile {
   void WriteString(const QString& section, const QString& key, const QString& value);
   void WriteInteger(const QString& section, const QString& key, std::int64_t value);
 
-  // Replaces the file with what is held. False when it could not be written;
-  // the file then keeps its previous content.
-  bool Save();
+  // Replaces the file with what is held. On failure (WriteFailed, "Impossible
+  // d'écrire dans <path>") the file keeps its previous content byte for byte.
+  FileResult Save();
 
  private:
   struct Impl;

@@ -52,7 +52,7 @@ TEST_F(TIniFileTest, SavingKeepsWhatTheProgramDoesNotKnowAndWritesUtf8) {
   ASSERT_TRUE(ini.Load());
   ini.WriteInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 2);
   ini.WriteString(QStringLiteral("Scores"), QStringLiteral("scorenom1_1"), QStringLiteral("Zoé"));
-  ASSERT_TRUE(ini.Save());
+  ASSERT_TRUE(ini.Save().Ok());
   const QString text = QString::fromUtf8(ReadBytes(path));
   // The comment, the unknown key (with its ";" and ","), the unknown section
   // and the accents are all there; sections are set apart by blank lines.
@@ -69,7 +69,7 @@ TEST_F(TIniFileTest, ValuesComeBackAsTheyWereWritten) {
     TIniFile ini(path);
     for (int i = 0; i < values.size(); ++i)
       ini.WriteString(QStringLiteral("Scores"), QStringLiteral("k%1").arg(i), values[i]);
-    ASSERT_TRUE(ini.Save());
+    ASSERT_TRUE(ini.Save().Ok());
   }
   TIniFile ini(path);
   ASSERT_TRUE(ini.Load());
@@ -83,7 +83,7 @@ TEST_F(TIniFileTest, AValueCannotAddLinesOrKeysOfItsOwn) {
     TIniFile ini(path);
     ini.WriteString(QStringLiteral("Scores"), QStringLiteral("scorenom1_1"),
                     QStringLiteral("Ana\r\n[general]\ntypeecran=1\rfin"));
-    ASSERT_TRUE(ini.Save());
+    ASSERT_TRUE(ini.Save().Ok());
   }
   TIniFile ini(path);
   ASSERT_TRUE(ini.Load());
@@ -100,7 +100,7 @@ TEST_F(TIniFileTest, AKeyWrittenTwiceReadsTheFirstAndIsWrittenOnce) {
   EXPECT_EQ(ini.ReadValue(QStringLiteral("Scores"), QStringLiteral("scorenom1_1")),
             QStringLiteral("Premier"));
   ini.WriteString(QStringLiteral("Scores"), QStringLiteral("scorenom1_1"), QStringLiteral("Nouveau"));
-  ASSERT_TRUE(ini.Save());
+  ASSERT_TRUE(ini.Save().Ok());
   // The unknown section keeps both of its lines.
   EXPECT_EQ(ReadBytes(path), "[Scores]\nscorenom1_1=Nouveau\nscore1_1=10\n\n\n[Autre]\nk=1\nk=2\n");
 }
@@ -110,7 +110,7 @@ TEST_F(TIniFileTest, ANulByteDoesNotCutTheFile) {
   TIniFile ini(path);
   ASSERT_TRUE(ini.Load());
   EXPECT_EQ(ini.ReadInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 0), 1);
-  ASSERT_TRUE(ini.Save());
+  ASSERT_TRUE(ini.Save().Ok());
   EXPECT_TRUE(ReadBytes(path).contains("typeecran=1"));
 }
 
@@ -119,7 +119,7 @@ TEST_F(TIniFileTest, AFolderAtThePathCanBeNeitherReadNorReplaced) {
   TIniFile ini(path);
   EXPECT_FALSE(ini.Load());
   ini.WriteInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 1);
-  EXPECT_FALSE(ini.Save());
+  EXPECT_FALSE(ini.Save().Ok());
   EXPECT_TRUE(QFileInfo(path).isDir());
 }
 
@@ -131,7 +131,7 @@ TEST_F(TIniFileTest, AFailedSaveLeavesThePreviousContentEntire) {
   TIniFile ini(path);
   ASSERT_TRUE(ini.Load());
   ini.WriteInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 2);
-  EXPECT_FALSE(ini.Save());
+  EXPECT_FALSE(ini.Save().Ok());
   EXPECT_EQ(ReadBytes(path), before);
   // No temporary file is left beside it.
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
