@@ -82,6 +82,10 @@ void TIniFile::WriteInteger(const QString& section, const QString& key, std::int
   WriteString(section, key, QString::number(value));
 }
 
+void TIniFile::DeleteKey(const QString& section, const QString& key) {
+  impl_->ini.Delete(Utf8(section).c_str(), Utf8(key).c_str(), /*a_bRemoveEmpty=*/false);
+}
+
 FileResult TIniFile::Save() {
   std::string text;
   if (impl_->ini.Save(text, /*a_bAddSignature=*/false) < 0) return WriteFailure(path_);

@@ -42,6 +42,8 @@ class TIniFile {
   // so that a value can never add lines of its own to the file.
   void WriteString(const QString& section, const QString& key, const QString& value);
   void WriteInteger(const QString& section, const QString& key, std::int64_t value);
+  // Removes the key (every copy of it) from the section; nothing when absent.
+  void DeleteKey(const QString& section, const QString& key);
 
   // Replaces the file with what is held. On failure (WriteFailed, "Impossible
   // d'écrire dans <path>") the file keeps its previous content byte for byte.

@@ -56,7 +56,13 @@ FileResult TScores::Save() {
   for (int rank = 1; rank <= Ranks; ++rank) {
     for (int level = 1; level <= Levels; ++level) {
       const Entry& entry = At(level, rank);
-      if (entry.Score >= EmptyScore) continue;
+      if (entry.Score >= EmptyScore) {
+        // A key left here would come back at the next start as a second copy
+        // of a score that has moved up.
+        ini.DeleteKey(kSection, ScoreKey(level, rank));
+        ini.DeleteKey(kSection, NameKey(level, rank));
+        continue;
+      }
       ini.WriteInteger(kSection, ScoreKey(level, rank), entry.Score);
       ini.WriteString(kSection, NameKey(level, rank), entry.Name);
     }

@@ -28,11 +28,12 @@ class TScores {
   // (999999, name "Orvalis"); each level is put back in ascending order.
   void Load();
 
-  // Writes the places holding less than 999999 (their keys only: the keys of
-  // other places are neither written nor removed), replacing the file as a
-  // whole and keeping what else it holds. When it cannot be read or written the
-  // result is WriteFailed with "Impossible d'écrire dans <path>" and the file
-  // keeps its previous content.
+  // Writes the whole table: the places holding less than 999999 with their two
+  // keys, and the keys of the empty places removed, so that the file holds
+  // exactly what the screen shows. The file is replaced as a whole and keeps
+  // what else it holds. When it cannot be read or written the result is
+  // WriteFailed with "Impossible d'écrire dans <path>" and the file keeps its
+  // previous content.
   FileResult Save();
 
   // The rank 1 to 10 that the score would take at the level (among equal scores

@@ -145,16 +145,22 @@ TEST_F(TScoresTest, AScoreOf999999EntersButIsNotWritten) {
   EXPECT_EQ(LevelKeys(1), QStringList({QStringLiteral("score1_1=500"), QStringLiteral("scorenom1_1=Ana")}));
 }
 
-TEST_F(TScoresTest, PlacesHolding999999AreNeitherWrittenNorRemoved) {
-  // Rank 3 holds a key the table reads as empty; saving leaves it as it is.
-  ASSERT_TRUE(WriteBytes(path, "[Scores]\r\nscore1_1=100\r\nscorenom1_1=A\r\n"
-                               "score1_3=999999\r\nscorenom1_3=Garde\r\n"));
+TEST_F(TScoresTest, TheFileHoldsWhatTheScreenShowsOnceATableIsWritten) {
+  // A hand-edited table: one score in a lower place, the places above empty.
+  ASSERT_TRUE(WriteBytes(path, "[Scores]\r\nscore3_10=77\r\nscorenom3_10=Fran\xE7ois\r\n"
+                               "score1_3=999999\r\nscorenom1_3=Vide\r\nscore1_1=100\r\nscorenom1_1=A\r\n"));
   TScores scores(path);
-  ASSERT_TRUE(scores.AddScore(1, 50, QStringLiteral("B")).Ok());
-  EXPECT_EQ(LevelKeys(1), QStringList({QStringLiteral("score1_1=50"), QStringLiteral("scorenom1_1=B"),
-                                       QStringLiteral("score1_3=999999"),
-                                       QStringLiteral("scorenom1_3=Garde"),
-                                       QStringLiteral("score1_2=100"), QStringLiteral("scorenom1_2=A")}));
+  ASSERT_TRUE(scores.AddScore(3, 200, QStringLiteral("Ana")).Ok());
+  // The places now empty have no key left: the 77 that moved up is in the file
+  // once, and level 1's empty third place is gone too.
+  EXPECT_EQ(LevelKeys(3), QStringList({QStringLiteral("score3_1=77"), QStringLiteral("scorenom3_1=François"),
+                                       QStringLiteral("score3_2=200"), QStringLiteral("scorenom3_2=Ana")}));
+  EXPECT_EQ(LevelKeys(1), QStringList({QStringLiteral("score1_1=100"), QStringLiteral("scorenom1_1=A")}));
+  TScores reread(path);
+  EXPECT_EQ(Column(reread, 3), QList<std::int32_t>({77, 200, 999999, 999999, 999999, 999999, 999999, 999999,
+                                                    999999, 999999}));
+  EXPECT_EQ(reread.StoredName(3, 1), QStringLiteral("François"));
+  EXPECT_EQ(reread.StoredName(3, 2), QStringLiteral("Ana"));
 }
 
 TEST_F(TScoresTest, AHandEditedTableIsReadInOrder) {
