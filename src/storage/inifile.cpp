@@ -46,11 +46,12 @@ bool TIniFile::Load() {
   QFile file(path_);
   if (!file.exists()) return true;
   if (!file.open(QIODevice::ReadOnly)) return false;
-  QByteArray bytes = file.readAll();
+  const QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) return false;
-  // A NUL byte would end the text for the parser and drop the rest of the file.
-  bytes.replace('\0', ' ');
-  const std::string text = Utf8(DecodeUtf8WithFallback(bytes));
+  QString decoded = DecodeTextFile(bytes);
+  // A NUL would end the text for the parser and drop the rest of the file.
+  decoded.replace(QChar(u'\0'), QChar(u' '));
+  const std::string text = Utf8(decoded);
   return impl_->ini.LoadData(text) >= 0;
 }
 

@@ -2,8 +2,9 @@
 // and written back whole. Section and key names are compared without regard to
 // case; sections, keys and comments that the program does not know are kept.
 //
-// Reading takes UTF-8 and falls back to single bytes where the file is not
-// UTF-8 (an old hand-edited file keeps its accents); writing is UTF-8. Save
+// Reading decides the file's encoding once for the whole file (UTF-16 with its
+// byte-order mark, UTF-8, or else Windows-1252: see DecodeTextFile), so that a
+// file edited by hand in any editor keeps its accents; writing is UTF-8. Save
 // replaces the file atomically: either the new content is there entire, or the
 // previous content stays untouched.
 #pragma once
