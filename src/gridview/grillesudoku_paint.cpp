@@ -70,16 +70,16 @@ void TGrilleSudoku::DrawGrid(QPainter& Canvas, int CellWidth, int CellHeight, in
       QColor background = CouleurFond_;
       QColor text(Qt::black);
       if (!ForPrint) {
-        if (kind == 3 && ShowErreur)
+        if (kind == KindWrong && ShowErreur)
           background = CouleurErreur;
-        else if (kind == 2 && ShowImpossible)
+        else if (kind == KindBrokeRule && ShowImpossible)
           background = CouleurImpossible;
         else if (selected)
           background = CouleurSelection;
         if (i == grid.HintRow && j == grid.HintCol)
           text = CouleurChiffreHint;
         else if (d > 0)
-          text = kind == 1 ? CouleurChiffreFixe : CouleurChiffre;
+          text = kind == KindGiven ? CouleurChiffreFixe : CouleurChiffre;
       }
 
       const int left = (j - 1) * W;
