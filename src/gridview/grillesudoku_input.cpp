@@ -160,8 +160,9 @@ void TGrilleSudoku::Undo() {
     const UndoEntry entry = UndoStack_.back();
     UndoStack_.pop_back();
     // While playing, entries made on cells that are now givens (recorded while
-    // the puzzle was typed in) are dropped: the givens stay.
-    if (GameMode && entry.Previous != NoteToggle && CellKind(entry.Row, entry.Col) == KindGiven) continue;
+    // the puzzle was typed in, pencil marks included) are dropped: the givens
+    // stay, and the selection never lands on one.
+    if (GameMode && CellKind(entry.Row, entry.Col) == KindGiven) continue;
     grid.ForgetHintAt(entry.Row, entry.Col);
     if (entry.Previous == NoteToggle)
       grid.EnterDigit(entry.Row, entry.Col, entry.Digit, !GameMode, true);
