@@ -2,6 +2,7 @@
 // system that is really full, and a limit on the size of files. Each write
 // must say so, and leave the file exactly as it was.
 #include <functional>
+#include <vector>
 
 #include <gtest/gtest.h>
 
