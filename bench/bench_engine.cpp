@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
       grid.RateLevel();
       rateTimes.push_back((bench::NowSeconds() - t) * 1000.0);
       t = bench::NowSeconds();
-      grid.Solve(true, 4, true);
+      grid.FindHint();
       hintTimes.push_back((bench::NowSeconds() - t) * 1000.0);
     }
     std::printf("%-36s %8zu %12.4f %12.4f %12.4f %12.4f\n", fs::path(file).filename().c_str(), lines.size(),

@@ -17,12 +17,6 @@ const char* const kUsage =
     "Each input line is 81 givens (1-9, 0 or . for an empty cell) or the grid text\n"
     "\"givens|digits|level|time|hints\"; one output line per non-empty input line.\n";
 
-std::string WordsText(const WordArray& words) {
-  std::string text(81, '0');
-  for (int i = 0; i < 81; ++i) text[i] = static_cast<char>('0' + WordDigit(words[i]));
-  return text;
-}
-
 template <class T>
 bool ParseNumber(const std::string& text, T& value) {
   const char* end = text.data() + text.size();
@@ -40,7 +34,7 @@ int Generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const bool hasValue = i + 1 < args.size();
     bool ok = hasValue;
     if (option == "--level" && hasValue)
-      ok = haveLevel = ParseNumber(args[++i], level) && level >= 1 && level <= 4;
+      ok = haveLevel = ParseNumber(args[++i], level) && level >= LevelFacile && level <= LevelExpert;
     else if (option == "--count" && hasValue)
       ok = ParseNumber(args[++i], count) && count >= 0;
     else if (option == "--seed" && hasValue)
@@ -91,28 +85,27 @@ bool RunCommand(const std::string& command, std::string_view line, std::string& 
   if (command == "rate") {
     output = std::to_string(grid.RateLevel());
   } else if (command == "solution") {
-    output = WordsText(grid.Solution) + " " + WordsText(grid.FirstSolution);
+    output = DigitsText(grid.Solution) + " " + DigitsText(grid.FirstSolution);
   } else if (command == "solve") {
     const std::uint16_t flags = grid.SolveGrid();
-    output = std::to_string(flags) + " " + WordsText(grid.Digits);
+    output = std::to_string(flags) + " " + DigitsText(grid.Digits);
   } else if (command == "hint") {
-    grid.Solve(true, 4, true);
-    if (grid.HintRow == 0)
+    const std::optional<HintStep> hint = grid.FindHint();
+    if (!hint)
       output = "-";
     else
-      output = std::to_string(grid.HintRow) + " " + std::to_string(grid.HintCol) + " " +
-               std::to_string(grid.GetDigit(grid.HintRow, grid.HintCol)) + " " + std::to_string(grid.HintDigit) +
-               "\t" + grid.HintText;
+      output = std::to_string(hint->Row) + " " + std::to_string(hint->Col) + " " + std::to_string(hint->Digit) +
+               " " + std::to_string(hint->Replaced) + "\t" + hint->Text;
   } else if (command == "hints") {
+    // A player who accepts every hint: at most one per cell.
     std::string steps;
     for (int n = 0; n < 81; ++n) {
-      grid.Solve(true, 4, true);
-      if (grid.HintRow == 0) break;
+      const std::optional<HintStep> hint = grid.FindHint();
+      if (!hint) break;
       if (!steps.empty()) steps += ';';
-      steps += std::to_string(grid.HintRow) + " " + std::to_string(grid.HintCol) + " " +
-               std::to_string(grid.GetDigit(grid.HintRow, grid.HintCol));
+      steps += std::to_string(hint->Row) + " " + std::to_string(hint->Col) + " " + std::to_string(hint->Digit);
     }
-    output = steps + "\t" + WordsText(grid.Digits);
+    output = steps + "\t" + DigitsText(grid.Digits);
   } else {
     return false;
   }

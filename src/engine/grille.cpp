@@ -12,7 +12,7 @@ void TGrille::Clear(bool Empty) {
   Contradiction = false;
   LogicRan = false;
   Digits.fill(0);
-  Candidates.fill(511);
+  Candidates.fill(AllDigits);
   Notes.fill(0);
   Marks.fill(0);
   U_ = UnitSets{};
@@ -26,11 +26,11 @@ int TGrille::GetCellState(int Row, int Col, int& Kind) const {
   const int i = Cell(Row, Col);
   const int digit = WordDigit(Digits[i]);
   if (Givens[i] != 0)
-    Kind = 1;
+    Kind = KindGiven;
   else if (digit != 0 && Marks[i] != 0)
-    Kind = (Marks[i] & 16) ? 3 : 2;
+    Kind = (Marks[i] & MarkDiffersFromSolution) ? KindWrong : KindBrokeRule;
   else
-    Kind = 0;
+    Kind = KindPlain;
   return digit;
 }
 
@@ -58,7 +58,7 @@ void TGrille::RebuildDigitSets() {
   U_ = UnitSets{};
   for (int r = 0; r < 9; ++r)
     for (int c = 0; c < 9; ++c) {
-      const std::uint16_t bit = Digits[r * 9 + c] & 511;
+      const std::uint16_t bit = Digits[r * 9 + c] & AllDigits;
       if (bit == 0) continue;
       const int b = (r / 3) * 3 + c / 3;
       U_.RowDigits[r] |= bit;
@@ -80,7 +80,7 @@ void TGrille::ComputeCandidates() {
       Candidates[i] = Digits[i] != 0
                           ? std::uint16_t(0)
                           : static_cast<std::uint16_t>(
-                                511 & ~(U_.RowDigits[r] | U_.ColDigits[c] | U_.BlockDigits[(r / 3) * 3 + c / 3]));
+                                AllDigits & ~(U_.RowDigits[r] | U_.ColDigits[c] | U_.BlockDigits[(r / 3) * 3 + c / 3]));
     }
 }
 
@@ -89,7 +89,7 @@ void TGrille::SetDigit(int Row, int Col, int Digit, bool Force) {
   const int i = Cell(Row, Col);
   const std::uint16_t m = Digit == 0 ? std::uint16_t(0) : static_cast<std::uint16_t>(1u << (Digit - 1));
   const CellWord w = Digits[i];
-  if ((w & 511) == m) return;
+  if ((w & AllDigits) == m) return;
 
   // Taking a digit out frees the candidates of its peers: rebuild them from the
   // digits, keeping the old state in case the new digit is refused.
@@ -163,7 +163,7 @@ void TGrille::EnterDigit(int Row, int Col, int Digit, bool AsGiven, bool NoteMod
   else if (Contradiction)
     Marks[i] = static_cast<std::uint8_t>(Digit);
   else if (Solution[i] != 0 && WordDigit(Solution[i]) != Digit)
-    Marks[i] = static_cast<std::uint8_t>(Digit | 16);
+    Marks[i] = static_cast<std::uint8_t>(Digit | MarkDiffersFromSolution);
   else
     Marks[i] = 0;
   Contradiction = false;
@@ -175,7 +175,7 @@ bool TGrille::RecordHintCell(int Line, int Pos, bool HintMode, bool ByRow) {
   // a step the player can follow: it never becomes the hint.
   if (Contradiction) return false;
   const int i = LineCell(Line, Pos, ByRow);
-  const int markDigit = Marks[i] & 15;
+  const int markDigit = Marks[i] & MarkDigitBits;
   if (Marks[i] != 0 && markDigit == WordDigit(Digits[i])) {
     Marks[i] = 0;  // the player's digit was right after all
     return false;
@@ -210,13 +210,18 @@ void TGrille::RestoreSnapshot(const Snapshot& s) {
 
 // --- Text form ---
 
+std::string DigitsText(const WordArray& words) {
+  std::string text(81, '0');
+  for (int i = 0; i < 81; ++i) text[i] = static_cast<char>('0' + WordDigit(words[i]));
+  return text;
+}
+
 std::string TGrille::SaveToText(bool IncludeDigits, int Level, long long Time, int Hints) const {
   std::string text;
   text.reserve(81 * 2 + 24);
   for (int i = 0; i < 81; ++i) text += static_cast<char>('0' + Givens[i] % 10);
   text += '|';
-  if (IncludeDigits)
-    for (int i = 0; i < 81; ++i) text += static_cast<char>('0' + WordDigit(Digits[i]));
+  if (IncludeDigits) text += DigitsText(Digits);
   text += '|';
   text += std::to_string(Level);
   text += '|';
@@ -248,5 +253,5 @@ void TGrille::LoadFromText(std::string_view GivensText, std::string_view DigitsT
     for (int i = 0; i < 81; ++i)
       EnterDigit(i / 9 + 1, i % 9 + 1, CharDigit(DigitsText, i), Givens[i] != 0, false);
   }
-  SolveAtLevel(4);
+  SolveAtLevel(LevelExpert);
 }

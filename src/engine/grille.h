@@ -4,15 +4,33 @@
 // Cells are addressed with rows and columns from 1 to 9. The per-cell arrays are
 // flat (81 entries, row by row); Cell(row, col) gives the index.
 //
-// A placed digit d is stored as the word (d << 9) | (1 << (d - 1)); 0 is an empty
-// cell. A candidate set holds digit d in bit d - 1; 511 is all nine digits.
+// Words and bytes:
+// - Cell word (Digits, Solution, FirstSolution): a placed digit d is
+//   (d << 9) | (1 << (d - 1)), so bits 9 to 12 hold the digit and bits 0 to 8
+//   the same digit as a one-bit set; 0 is an empty cell.
+// - Candidate set (Candidates, Notes, SavedCandidates): digit d in bit d - 1;
+//   AllDigits (511) is all nine.
+// - Error mark (Marks) of a player's digit: 0 for none; otherwise the digit
+//   itself in the bits MarkDigitBits, plus MarkDiffersFromSolution when it is
+//   not the reference solution's digit. A mark without that bit means the digit
+//   broke a rule when it was entered.
+// - Cell kind (GetCellState): KindPlain, KindGiven, KindBrokeRule, KindWrong.
+// - Rating byte (RateLevel): the level 1 to 4 in RatingLevelBits, 0 when the
+//   puzzle cannot be solved, plus RatingGuess when solving needed guessing and
+//   RatingMultiple when there are several solutions.
+//
+// Solve(ResetErrors, Level, HintMode): ResetErrors takes the player's marked
+// digits out first (and puts back those the solve did not reach) and starts the
+// flags afresh; Level chooses the techniques (LevelFacile to LevelExpert, or
+// LevelCandidatesOnly); HintMode stops at the first step that places a digit the
+// player does not already have right and records it as the hint (FindHint).
 //
 // The engine is a plain value type: fixed-size arrays, no exceptions, no
 // allocation on the solving path (strings are built only for hints).
 #pragma once
 
 #include <array>
-#include <atomic>
+#include <bit>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -31,6 +49,11 @@ constexpr int Band(int n) { return (n - 1) / 3 + 1; }         // 1,1,1,2,2,2,3,3
 constexpr int BandStart(int n) { return 3 * ((n - 1) / 3) + 1; } // 1,1,1,4,4,4,7,7,7
 constexpr int BlockOf(int row, int col) { return 3 * (Band(row) - 1) + Band(col); }
 
+constexpr std::uint16_t AllDigits = 511;
+
+// The smallest digit of a non-empty candidate set.
+inline int LowestDigit(std::uint16_t mask) { return std::countr_zero(mask) + 1; }
+
 // Number of set bits of a candidate set.
 inline int CountBits(std::uint16_t mask) {
   // A nibble table keeps this fast on processors without a population count.
@@ -42,9 +65,33 @@ inline int CountBits(std::uint16_t mask) {
 std::string PositionName(int third, bool vertical);
 std::string BlockName(int bandRow, int bandCol);
 
-// Rating flags added to a level by RateLevel.
+// The 81 digits of a word array, row by row, "0" for an empty cell.
+std::string DigitsText(const WordArray& words);
+
+// Solve levels. 1 to 4 are the player's levels, each allowing the techniques of
+// the one before and more:
+constexpr int LevelFacile = 1;      // line and block completion, cross-hatching
+constexpr int LevelMoyen = 2;       // + missing-digit searches in lines (at most 5 empty
+                                    //   cells) and in blocks (at most 4)
+constexpr int LevelDifficile = 3;   // + missing-digit searches in blocks of any filling
+constexpr int LevelExpert = 4;      // + the candidate techniques, then guessing
+constexpr int LevelCandidatesOnly = 5;  // the candidate techniques alone, no guessing
+                                        // (the generator's test of an expert puzzle)
+
+// Rating byte: the level in its low bits, plus these flags.
+constexpr std::uint8_t RatingLevelBits = 7;
 constexpr std::uint8_t RatingGuess = 16;
 constexpr std::uint8_t RatingMultiple = 32;
+
+// Error mark of a player's digit (Marks).
+constexpr std::uint8_t MarkDigitBits = 15;
+constexpr std::uint8_t MarkDiffersFromSolution = 16;
+
+// What GetCellState tells the grid view about a cell.
+constexpr int KindPlain = 0;      // empty, or a player's digit without a mark
+constexpr int KindGiven = 1;
+constexpr int KindBrokeRule = 2;  // a player's digit that broke a rule when entered
+constexpr int KindWrong = 3;      // a player's digit that differs from the solution
 
 // Flags returned by SolveGrid (the count of settled cells is in the low byte).
 constexpr std::uint16_t SolveNoSolution = 256;
@@ -65,6 +112,16 @@ struct GenerateReport {
   bool FallbackTaken = false;
   int RemovalAttempts = 0;
   int CompleteGridAttempts = 0;
+};
+
+// One hint: the cell, the digit now placed there, the player's wrong digit it
+// replaced (0 when the cell was empty) and the French explanation.
+struct HintStep {
+  int Row = 0;
+  int Col = 0;
+  int Digit = 0;
+  int Replaced = 0;
+  std::string Text;
 };
 
 // The pairs and triples that AdvancedLogic used, named by the hint sentences.
@@ -111,8 +168,8 @@ class TGrille {
   std::uint16_t GetCandidates(int Row, int Col) const { return Candidates[Cell(Row, Col)]; }
   void SetCandidates(int Row, int Col, std::uint16_t Mask) { Candidates[Cell(Row, Col)] = Mask; }
   std::uint16_t GetNotes(int Row, int Col) const { return Notes[Cell(Row, Col)]; }
-  // The digit of the cell and its kind: 1 given, 2 broke a rule when entered,
-  // 3 differs from the solution, 0 otherwise.
+  // The digit of the cell and its kind (KindPlain, KindGiven, KindBrokeRule,
+  // KindWrong).
   int GetCellState(int Row, int Col, int& Kind) const;
   int CountEmpty() const;
   std::uint8_t CountErrors() const;
@@ -162,6 +219,17 @@ class TGrille {
   // number of cells settled (modulo 256) in the low byte.
   std::uint16_t SolveGrid();
 
+  // --- Hints ---
+  // The hint search, Solve(true, LevelExpert, true): the first step of the
+  // techniques, in their order, that places a digit the player does not
+  // already have right. The digit stays in the grid (in place of the player's
+  // wrong one, if any) and HintRow, HintCol, HintDigit and HintText describe it.
+  // Nothing when no step is found: the grid is then as it was, apart from the
+  // marks of digits confirmed on the way, and HintText keeps its old text.
+  std::optional<HintStep> FindHint();
+  // The player changed the cell: when it is the hint's cell it no longer is.
+  void ForgetHintAt(int Row, int Col);
+
   // --- Basic techniques ---
   bool SinglesPass(int Limit, bool Extended, bool HintMode, bool& Progress);
   bool BlockSinglesPass(int Limit, bool Extended, bool HintMode, bool& Progress);
@@ -189,6 +257,16 @@ class TGrille {
   bool IsSolvedByLogic(int Level);
 
  private:
+  // How many empty cells the basic techniques take on: a line search at most
+  // LineSearchMost; a block search at most the limit its pass is given,
+  // BlockSearchMoyen at level 2 and BlockSearchAny from level 3 on. The first
+  // pass of every cycle, limit CompletionOnly and not extended, only completes
+  // units that lack one digit.
+  static constexpr int LineSearchMost = 5;
+  static constexpr int CompletionOnly = 2;
+  static constexpr int BlockSearchMoyen = 4;
+  static constexpr int BlockSearchAny = 9;
+
   // Sets kept with Digits so that the techniques test a whole unit at once.
   // Digit sets hold digit d in bit d - 1; position sets hold position p of a
   // line in bit p - 1 and cell k of a block (reading order) in bit k.

@@ -5,14 +5,6 @@
 
 namespace {
 inline std::uint16_t Bit(int d) { return static_cast<std::uint16_t>(1u << (d - 1)); }
-inline int LowestDigit(std::uint16_t mask) {
-  int d = 1;
-  while (!(mask & 1)) {
-    mask = static_cast<std::uint16_t>(mask >> 1);
-    ++d;
-  }
-  return d;
-}
 }  // namespace
 
 // Puts the candidate sets saved at the start of AdvancedLogic back, cut by what
@@ -59,7 +51,7 @@ bool TGrille::AdvancedLogic(bool HintMode) {
 
 void TGrille::RestoreBeforeHint(int Row, int Col, int Digit, bool HintMode) {
   if (!HintMode || !LogicRan) return;
-  if ((Marks[Cell(Row, Col)] & 15) == Digit) return;  // a confirmation, not the hint
+  if ((Marks[Cell(Row, Col)] & MarkDigitBits) == Digit) return;  // a confirmation, not the hint
   PutBackSavedCandidates();
   LogicRan = false;
 }

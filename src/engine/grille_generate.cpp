@@ -8,6 +8,10 @@
 
 namespace {
 
+// How long a held fallback puzzle waits for a puzzle that meets the level
+// exactly before it is taken.
+constexpr std::int64_t FallbackWaitMs = 10000;
+
 struct LevelParameters {
   int Minimum;        // givens before the first test
   int Extra;          // givens allowed beyond the minimum
@@ -18,10 +22,10 @@ struct LevelParameters {
 
 LevelParameters ParametersFor(int level) {
   switch (level) {
-    case 1: return {36, 4, 1, 0, 0};
-    case 2: return {30, 6, 2, 0, 0};
-    case 3: return {26, 4, 3, 2, 1};
-    case 4: return {22, 6, 5, 3, 2};
+    case LevelFacile: return {36, 4, LevelFacile, 0, 0};
+    case LevelMoyen: return {30, 6, LevelMoyen, 0, 0};
+    case LevelDifficile: return {26, 4, LevelDifficile, LevelMoyen, LevelFacile};
+    case LevelExpert: return {22, 6, LevelCandidatesOnly, LevelDifficile, LevelMoyen};
     default: return {36, 4, level, 0, 0};
   }
 }
@@ -118,7 +122,7 @@ bool TGrille::Generate(int Level, const GenerateOptions& Options, GenerateReport
     }
 
     if (accepted) break;
-    if (fallbackHeld && now() - t0 > 10000) break;
+    if (fallbackHeld && now() - t0 > FallbackWaitMs) break;
     if (Options.StopRequested && Options.StopRequested()) break;
   }
 
@@ -126,7 +130,7 @@ bool TGrille::Generate(int Level, const GenerateOptions& Options, GenerateReport
     const WordArray& puzzle = accepted ? Digits : fallback;
     for (int i = 0; i < 81; ++i) Givens[i] = static_cast<std::uint8_t>(WordDigit(puzzle[i]));
     Clear(false);
-    SolveAtLevel(4);
+    SolveAtLevel(LevelExpert);
   }
   report.FallbackTaken = !accepted && fallbackHeld;
   if (Report) *Report = report;

@@ -1,7 +1,5 @@
 // Basic techniques: they read the digits only, never the candidates.
 // Line and block completion, the missing-digit searches, cross-hatching.
-#include <bit>
-
 #include "grille.h"
 #include "hinttexts.h"
 
@@ -45,13 +43,10 @@ bool TGrille::BandPass(bool HintMode, bool& Progress) {
 
 namespace {
 
-// The smallest digit of a non-empty set.
-inline int LowestDigit(std::uint16_t mask) { return std::countr_zero(mask) + 1; }
-
 // The first n digits absent from a set of present digits, in increasing order,
 // as a set: the digit list of a line or block used with the count of its gaps.
 inline std::uint16_t FirstMissing(std::uint16_t present, int n) {
-  const std::uint16_t missing = static_cast<std::uint16_t>(~present & 511);
+  const std::uint16_t missing = static_cast<std::uint16_t>(~present & AllDigits);
   if (CountBits(missing) == n) return missing;  // no digit stands twice
   std::uint16_t list = 0;
   for (int d = 1; d <= 9 && n > 0; ++d)
@@ -68,9 +63,9 @@ bool TGrille::SolveLine(int Line, bool ByRow, bool HintMode, bool Extended) {
   // Gap lists: the empty positions in order and the missing digits in
   // increasing order, both kept as sets and used with the count n of empty
   // positions. A used position or digit leaves its set.
-  std::uint16_t left = static_cast<std::uint16_t>(~(ByRow ? U_.RowFilled : U_.ColFilled)[Line - 1] & 511);
+  std::uint16_t left = static_cast<std::uint16_t>(~(ByRow ? U_.RowFilled : U_.ColFilled)[Line - 1] & AllDigits);
   const int n = CountBits(left);
-  if (n == 0 || (n > 1 && (!Extended || n > 5))) return false;
+  if (n == 0 || (n > 1 && (!Extended || n > LineSearchMost))) return false;
   const std::uint16_t present = ByRow ? U_.RowDigits[Line - 1] : U_.ColDigits[Line - 1];
   std::uint16_t digits = FirstMissing(present, n);
   bool placed = false;
@@ -140,12 +135,12 @@ bool TGrille::SolveBlock(int BandRow, int BandCol, bool HintMode, bool Extended,
   // The same lists as for a line: the empty cells in reading order (bit k for
   // cell k of the block) and the missing digits.
   const int b = 3 * (BandRow - 1) + BandCol - 1;
-  std::uint16_t left = static_cast<std::uint16_t>(~U_.BlockFilled[b] & 511);
+  std::uint16_t left = static_cast<std::uint16_t>(~U_.BlockFilled[b] & AllDigits);
   const int n = CountBits(left);
   if (n == 0 || (n > 1 && (!Extended || n > Limit))) return false;
   BlockSearchKey* memo = nullptr;
-  if (n > 1 && (Limit == 4 || Limit == 9)) {
-    memo = &EmptyBlockSearch_[Limit == 9][b];
+  if (n > 1 && (Limit == BlockSearchMoyen || Limit == BlockSearchAny)) {
+    memo = &EmptyBlockSearch_[Limit == BlockSearchAny][b];
     if (BlockSearchInputs(BandRow, BandCol) == *memo) return false;
   }
   const int r0 = 3 * (BandRow - 1) + 1, c0 = 3 * (BandCol - 1) + 1;

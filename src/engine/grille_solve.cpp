@@ -6,37 +6,38 @@
 void TGrille::RemoveMarkedDigits() {
   for (int r = 1; r <= 9; ++r)
     for (int c = 1; c <= 9; ++c)
-      if ((Marks[Cell(r, c)] & 15) != 0) PlaceDigit(r, c, 0);
+      if ((Marks[Cell(r, c)] & MarkDigitBits) != 0) PlaceDigit(r, c, 0);
 }
 
 void TGrille::PutBackMarkedDigits() {
   for (int r = 1; r <= 9; ++r)
     for (int c = 1; c <= 9; ++c)
-      if (Digits[Cell(r, c)] == 0 && (Marks[Cell(r, c)] & 15) != 0) SetDigit(r, c, Marks[Cell(r, c)] & 15, true);
+      if (Digits[Cell(r, c)] == 0 && (Marks[Cell(r, c)] & MarkDigitBits) != 0)
+        SetDigit(r, c, Marks[Cell(r, c)] & MarkDigitBits, true);
 }
 
 // The logic passes, the advanced logic and the search; the body of Solve without
 // its entry and exit bookkeeping.
 bool TGrille::SolveSteps(int Level, bool HintMode) {
   for (;;) {
-    if (Level < 5) {
+    if (Level < LevelCandidatesOnly) {
       bool progress;
       do {
         progress = false;
-        SinglesPass(2, false, HintMode, progress);
+        SinglesPass(CompletionOnly, false, HintMode, progress);
         BandPass(HintMode, progress);
-        if (Level == 2) {
-          SinglesPass(4, true, HintMode, progress);
-          BlockSinglesPass(4, true, HintMode, progress);
-        } else if (Level == 3 || Level == 4) {
-          SinglesPass(9, true, HintMode, progress);
-          BlockSinglesPass(9, true, HintMode, progress);
+        if (Level == LevelMoyen) {
+          SinglesPass(BlockSearchMoyen, true, HintMode, progress);
+          BlockSinglesPass(BlockSearchMoyen, true, HintMode, progress);
+        } else if (Level == LevelDifficile || Level == LevelExpert) {
+          SinglesPass(BlockSearchAny, true, HintMode, progress);
+          BlockSinglesPass(BlockSearchAny, true, HintMode, progress);
         }
         if (HintMode && HintRow != 0) return false;
       } while (progress && !Contradiction);
       if (Contradiction) return false;
     }
-    if (Level <= 3) break;
+    if (Level < LevelExpert) break;
     const bool progress = AdvancedLogic(HintMode);
     if (HintMode && HintRow != 0) return false;
     if (!progress || Contradiction) break;
@@ -44,7 +45,7 @@ bool TGrille::SolveSteps(int Level, bool HintMode) {
 
   if (CountEmpty() == 0) return true;
 
-  if (Level == 4 && !HintMode) {
+  if (Level == LevelExpert && !HintMode) {
     NeedsGuess = true;
     // Branch on the most constrained cell, the first one met on a tie.
     int best = -1, bestCount = 10;
@@ -66,7 +67,7 @@ bool TGrille::SolveSteps(int Level, bool HintMode) {
       if (!(cand & (1u << (d - 1)))) continue;
       TakeSnapshot(saved);
       PlaceDigit(row, col, d);
-      if (Solve(false, 4, false)) {
+      if (Solve(false, LevelExpert, false)) {
         ++count;
         if (!FirstSolutionStored) {
           FirstSolution = Digits;
@@ -132,7 +133,7 @@ bool TGrille::SolveAtLevel(int Level) {
 }
 
 std::uint8_t TGrille::RateLevel() {
-  for (int level = 1; level <= 4; ++level)
+  for (int level = LevelFacile; level <= LevelExpert; ++level)
     if (SolveAtLevel(level)) {
       int rating = level;
       if (NeedsGuess) rating += RatingGuess;
@@ -145,7 +146,7 @@ std::uint8_t TGrille::RateLevel() {
 std::uint16_t TGrille::SolveGrid() {
   const int before = CountEmpty() + CountErrors();
   int flags;
-  if (!Solve(true, 4, false))
+  if (!Solve(true, LevelExpert, false))
     flags = SolveNoSolution;
   else if (!NeedsGuess)
     flags = 0;
@@ -166,4 +167,14 @@ bool TGrille::IsSolvedByLogic(int Level) {
   const bool solved = CountEmpty() == 0;
   RestoreSnapshot(saved);
   return solved;
+}
+
+std::optional<HintStep> TGrille::FindHint() {
+  Solve(true, LevelExpert, true);
+  if (HintRow == 0) return std::nullopt;
+  return HintStep{HintRow, HintCol, GetDigit(HintRow, HintCol), HintDigit, HintText};
+}
+
+void TGrille::ForgetHintAt(int Row, int Col) {
+  if (HintRow == Row && HintCol == Col) HintRow = 0;
 }

@@ -93,13 +93,11 @@ void TGrilleSudoku::ClearGrid(bool KeepGivensOut) {
 }
 
 bool TGrilleSudoku::GiveHint(QString& Text) {
-  Grille_->Solve(true, 4, true);
-  const int row = Grille_->HintRow;
-  const int col = Grille_->HintCol;
-  if (row < 1 || row > 9 || col < 1 || col > 9) return false;
+  const std::optional<HintStep> hint = Grille_->FindHint();
+  if (!hint) return false;
   // The entry lets Undo take the hint back, or put back the wrong digit it replaced.
-  PushUndo(row, col, Grille_->GetDigit(row, col), Grille_->HintDigit);
-  Text = QString::fromStdString(Grille_->HintText);
+  PushUndo(hint->Row, hint->Col, hint->Digit, hint->Replaced);
+  Text = QString::fromStdString(hint->Text);
   update();
   return true;
 }

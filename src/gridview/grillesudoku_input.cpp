@@ -76,7 +76,7 @@ void TGrilleSudoku::MoveSelection(int Key) {
   // While playing, walk on over givens; stop on a free cell or back at the start.
   do {
     StepSelection(Key);
-  } while (GameMode && CellKind(SelRow, SelCol) == 1 && (SelRow != startRow || SelCol != startCol));
+  } while (GameMode && CellKind(SelRow, SelCol) == KindGiven && (SelRow != startRow || SelCol != startCol));
 }
 
 bool TGrilleSudoku::event(QEvent* Event) {
@@ -121,7 +121,7 @@ void TGrilleSudoku::mousePressEvent(QMouseEvent* Event) {
   int col = 0;
   int row = 0;
   CellAtPoint(std::max(0, at.x()), std::max(0, at.y()), col, row);
-  if (!GameMode || CellKind(row, col) != 1) {
+  if (!GameMode || CellKind(row, col) != KindGiven) {
     SelRow = row;
     SelCol = col;
     update();
@@ -141,11 +141,11 @@ void TGrilleSudoku::EnterAtSelection(int Digit, bool NoteKey) {
   const int current = grid.GetCellState(SelRow, SelCol, kind);
   // While playing, a given never changes, even if the selection stands on one
   // (it can after a typed-in puzzle becomes the game).
-  const bool given = GameMode && kind == 1;
+  const bool given = GameMode && kind == KindGiven;
   if (current != Digit && !given) {
     const bool note = NoteKey || NoteMode;
     PushUndo(SelRow, SelCol, Digit, note ? NoteToggle : current);
-    if (grid.HintRow == SelRow && grid.HintCol == SelCol) grid.HintRow = 0;
+    grid.ForgetHintAt(SelRow, SelCol);  // the hint colour leaves a cell the player changes
     grid.EnterDigit(SelRow, SelCol, Digit, !GameMode, note);
     // A pencil mark on a full grid does not complete it again.
     if (!note && grid.CountEmpty() == 0 && OnComplete_) OnComplete_();
@@ -160,9 +160,10 @@ void TGrilleSudoku::Undo() {
     const UndoEntry entry = UndoStack_.back();
     UndoStack_.pop_back();
     // While playing, entries made on cells that are now givens (recorded while
-    // the puzzle was typed in) are dropped: the givens stay.
-    if (GameMode && entry.Previous != NoteToggle && CellKind(entry.Row, entry.Col) == 1) continue;
-    if (grid.HintRow == entry.Row && grid.HintCol == entry.Col) grid.HintRow = 0;
+    // the puzzle was typed in, pencil marks included) are dropped: the givens
+    // stay, and the selection never lands on one.
+    if (GameMode && CellKind(entry.Row, entry.Col) == KindGiven) continue;
+    grid.ForgetHintAt(entry.Row, entry.Col);
     if (entry.Previous == NoteToggle)
       grid.EnterDigit(entry.Row, entry.Col, entry.Digit, !GameMode, true);
     else
@@ -178,5 +179,5 @@ void TGrilleSudoku::ResetView() {
   UndoStack_.clear();
   SelRow = 1;
   SelCol = 1;
-  if (CellKind(1, 1) != 0) MoveSelection(Qt::Key_Right);
+  if (CellKind(1, 1) != KindPlain) MoveSelection(Qt::Key_Right);
 }

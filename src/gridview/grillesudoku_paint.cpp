@@ -4,8 +4,48 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "grillesudoku.h"
+
+namespace {
+
+// Candidates start this far inside their cell's lines, and keep as far from
+// the right one (a block line is 2 pixels wide).
+constexpr int NoteInset = 2;
+
+// The width a text takes once drawn, in the painter's units. Glyph advances
+// change with size, so the font is measured at the size its glyphs really get
+// on the device: a painter scaled onto paper draws them many times larger than
+// the 361-unit picture does.
+qreal DrawnWidth(const QPainter& Canvas, const QFont& Font, const QString& Text) {
+  const QTransform& t = Canvas.worldTransform();
+  const qreal scale = std::hypot(t.m11(), t.m12()) * Canvas.device()->devicePixelRatioF();
+  const int size = Font.pixelSize();
+  if (size <= 0 || scale <= 0) return QFontMetricsF(Font, Canvas.device()).horizontalAdvance(Text);
+  const int drawnSize = std::max(1, qRound(size * scale));
+  QFont drawn(Font);
+  drawn.setPixelSize(drawnSize);
+  return QFontMetricsF(drawn, Canvas.device()).horizontalAdvance(Text) * size / drawnSize;
+}
+
+// One line of candidates with its baseline at (X, Y), narrowed when it is
+// wider than Room, so that the marks never run into the cell's lines (four
+// letters and their dashes are wider than a 40-pixel cell in some fonts).
+void DrawNoteLine(QPainter& Canvas, int X, int Y, int Room, const QString& Text) {
+  const qreal width = DrawnWidth(Canvas, Canvas.font(), Text);
+  if (width <= Room) {
+    Canvas.drawText(QPoint(X, Y), Text);
+    return;
+  }
+  Canvas.save();
+  Canvas.translate(X, Y);
+  Canvas.scale(Room / width, 1.0);
+  Canvas.drawText(QPoint(0, 0), Text);
+  Canvas.restore();
+}
+
+}  // namespace
 
 int TGrilleSudoku::PointsToPixels(int Points) { return std::max(1, (Points * 96 + 36) / 72); }
 
@@ -70,16 +110,16 @@ void TGrilleSudoku::DrawGrid(QPainter& Canvas, int CellWidth, int CellHeight, in
       QColor background = CouleurFond_;
       QColor text(Qt::black);
       if (!ForPrint) {
-        if (kind == 3 && ShowErreur)
+        if (kind == KindWrong && ShowErreur)
           background = CouleurErreur;
-        else if (kind == 2 && ShowImpossible)
+        else if (kind == KindBrokeRule && ShowImpossible)
           background = CouleurImpossible;
         else if (selected)
           background = CouleurSelection;
         if (i == grid.HintRow && j == grid.HintCol)
           text = CouleurChiffreHint;
         else if (d > 0)
-          text = kind == 1 ? CouleurChiffreFixe : CouleurChiffre;
+          text = kind == KindGiven ? CouleurChiffreFixe : CouleurChiffre;
       }
 
       const int left = (j - 1) * W;
@@ -118,13 +158,14 @@ void TGrilleSudoku::DrawGrid(QPainter& Canvas, int CellWidth, int CellHeight, in
         const std::array<QString, 3> lines = CandidateLines(set, TypeBrique);
         Canvas.setFont(noteFont);
         const QFontMetrics metrics = Canvas.fontMetrics();
-        const int x = left + 2;
-        const int y = top + 2;
+        const int x = left + NoteInset;
+        const int y = top + NoteInset + metrics.ascent();
+        const int room = W - 2 * NoteInset;
         const int t = metrics.height();
-        Canvas.drawText(QPoint(x, y + metrics.ascent()), lines[0]);
+        DrawNoteLine(Canvas, x, y, room, lines[0]);
         if (!lines[1].isEmpty()) {
-          Canvas.drawText(QPoint(x, y + t + metrics.ascent()), lines[1]);
-          if (!lines[2].isEmpty()) Canvas.drawText(QPoint(x, y + 2 * t + metrics.ascent()), lines[2]);
+          DrawNoteLine(Canvas, x, y + t, room, lines[1]);
+          if (!lines[2].isEmpty()) DrawNoteLine(Canvas, x, y + 2 * t, room, lines[2]);
         }
       }
     }

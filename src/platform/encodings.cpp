@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include <QStringDecoder>
+
 namespace {
 
 // Windows-1252 bytes 0x80 to 0x9F. The undefined bytes keep their Latin-1
@@ -85,32 +87,18 @@ QString FromWindows1252(QByteArrayView bytes) {
   return text;
 }
 
-QString DecodeUtf8WithFallback(QByteArrayView bytes) {
+QString DecodeTextFile(QByteArrayView bytes) {
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
   const qsizetype size = bytes.size();
-  QString text;
-  text.reserve(size);
-  qsizetype i = 0;
-  while (i < size) {
-    const int length = Utf8SequenceLength(data, size, i);
-    if (length == 0) {
-      text.append(QChar(CharOfByte(data[i])));
-      ++i;
-    } else if (length == 1) {
-      text.append(QChar(char16_t(data[i])));
-      ++i;
-    } else {
-      // Well-formed: the lead byte's payload bits, then six bits per continuation byte.
-      char32_t code = data[i] & (0x7Fu >> length);
-      for (int k = 1; k < length; ++k) code = (code << 6) | (data[i + k] & 0x3Fu);
-      if (code >= 0x10000) {
-        text.append(QChar(QChar::highSurrogate(code)));
-        text.append(QChar(QChar::lowSurrogate(code)));
-      } else {
-        text.append(QChar(char16_t(code)));
-      }
-      i += length;
-    }
+  if (size >= 2 && ((data[0] == 0xFF && data[1] == 0xFE) || (data[0] == 0xFE && data[1] == 0xFF))) {
+    QStringDecoder decoder(data[0] == 0xFF ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+    return decoder(bytes.sliced(2));
   }
-  return text;
+  for (qsizetype i = 0; i < size;) {
+    const int length = Utf8SequenceLength(data, size, i);
+    if (length == 0) return FromWindows1252(bytes);
+    i += length;
+  }
+  if (size >= 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF) bytes = bytes.sliced(3);
+  return QString::fromUtf8(bytes);
 }

@@ -1,7 +1,6 @@
 // Text encodings of the files the player keeps: the single-byte Windows-1252 code
-// page of the saved-grid files, and the UTF-8 of "sudoku.ini" read with a
-// single-byte fallback so that a file edited by hand in an old editor keeps its
-// accents.
+// page of the saved-grid files, and "sudoku.ini", written as UTF-8 but read in
+// whatever encoding a hand-edited file was saved in.
 #pragma once
 
 #include <QByteArray>
@@ -18,7 +17,12 @@ QByteArray ToWindows1252(QStringView text);
 // U+008F, U+0090 and U+009D), every other byte is its Latin-1 character.
 QString FromWindows1252(QByteArrayView bytes);
 
-// Well-formed UTF-8 sequences are decoded as such; every byte that does not
-// belong to one (a lone Latin-1 "é", a truncated sequence, an overlong form)
-// is read as one Windows-1252 character instead.
-QString DecodeUtf8WithFallback(QByteArrayView bytes);
+// A whole text file whose encoding is not known, decided once for the whole
+// file, never sequence by sequence (Windows-1252 bytes such as "É’" or "é…"
+// happen to form UTF-8 sequences too):
+// - a UTF-16 byte-order mark (FF FE or FE FF) means UTF-16, little- or
+//   big-endian;
+// - a file that is well-formed UTF-8 from end to end is UTF-8 (a UTF-8
+//   byte-order mark is dropped);
+// - anything else is Windows-1252 throughout.
+QString DecodeTextFile(QByteArrayView bytes);

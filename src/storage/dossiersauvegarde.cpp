@@ -3,12 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "appfolders.h"
 #include "encodings.h"
-#include "errorbox.h"
 #include "fichier.h"
+#include "filewrite.h"
 
 namespace {
 
@@ -24,10 +23,6 @@ FileResult Failure(FileStatus status, const QString& message) { return {status, 
 FileResult CannotRead(const QString& path) {
   return Failure(FileStatus::ReadFailed,
                  QStringLiteral("Impossible de lire %1").arg(QDir::toNativeSeparators(path)));
-}
-
-FileResult CannotWrite(const QString& path) {
-  return Failure(FileStatus::WriteFailed, CannotWriteMessage(path));
 }
 
 // Something other than a plain file stands at the path (a folder, a pipe, a
@@ -97,33 +92,22 @@ FileResult TDossierSauvegarde::SaveGrid(const QString& fileName, const QString& 
   const QString refusal = CheckFileName(fileName);
   if (!refusal.isEmpty()) return Failure(FileStatus::NameRefused, refusal);
   const QString path = PathOf(fileName);
-  if (!QDir().mkpath(folder_) || IsOtherThanFile(path)) return CannotWrite(path);
+  if (!QDir().mkpath(folder_) || IsOtherThanFile(path)) return WriteFailure(path);
 
   QByteArray bytes = ToWindows1252(MakeRecordLine(gridName, description, date, gridText));
   bytes.append("\r\n");
 
-  QFile file(path);
-  const qint64 oldSize = file.exists() ? file.size() : 0;
+  const qint64 oldSize = QFileInfo(path).size();
   if (oldSize > 0) {
     // A last line without its line end (a file edited by hand) must not take
     // the new record into it.
     QFile reader(path);
     char last = '\n';
     if (!reader.open(QIODevice::ReadOnly) || !reader.seek(oldSize - 1) || !reader.getChar(&last))
-      return CannotWrite(path);
+      return WriteFailure(path);
     if (last != '\n' && last != '\r') bytes.prepend("\r\n");
   }
-  // Unbuffered: a failed write is known at once, with nothing left pending.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-    return CannotWrite(path);
-  if (file.write(bytes) != bytes.size()) {
-    // Take the partial line off again: the file is as it was.
-    file.resize(oldSize);
-    return CannotWrite(path);
-  }
-  file.close();
-  if (file.error() != QFileDevice::NoError) return CannotWrite(path);
-  return {};
+  return AppendToFile(path, bytes);
 }
 
 FileResult TDossierSauvegarde::DeleteRecord(const QString& path, int index) const {
@@ -140,15 +124,12 @@ FileResult TDossierSauvegarde::DeleteRecord(const QString& path, int index) cons
                    QStringLiteral("Cette grille n'est plus dans le fichier %1")
                        .arg(QDir::toNativeSeparators(path)));
 
-  QSaveFile out(path);
-  if (!out.open(QIODevice::WriteOnly)) return CannotWrite(path);
+  QByteArray kept;
+  kept.reserve(bytes.size());
   for (qsizetype i = 0; i < lines.size(); ++i) {
     if (i == index) continue;
-    if (out.write(lines[i]) != lines[i].size() || out.write("\r\n", 2) != 2) {
-      out.cancelWriting();
-      return CannotWrite(path);
-    }
+    kept += lines[i];
+    kept += "\r\n";
   }
-  if (!out.commit()) return CannotWrite(path);
-  return {};
+  return ReplaceFile(path, kept);
 }

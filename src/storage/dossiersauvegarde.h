@@ -1,7 +1,6 @@
 // The folder "Sauvegarde" of the player's files and what the save and load dialogs
 // do with its files: list them, append a grid, delete a grid. Every operation
-// reports its failure with a French message ready to be shown; nothing here
-// shows a box or throws.
+// returns a FileResult; nothing here shows a box or throws.
 #pragma once
 
 #include <vector>
@@ -10,25 +9,13 @@
 #include <QString>
 #include <QStringList>
 
+#include "fileresult.h"
+
 // A saved-grid file as the dialogs list it: the name shown (the file name
 // without ".orv", whatever the case of the extension) and the file's path.
 struct SavedFileEntry {
   QString Name;
   QString Path;
-};
-
-enum class FileStatus {
-  Ok,
-  NameRefused,   // the typed file name is not accepted; nothing was written
-  ReadFailed,    // the file could not be read; nothing was written
-  NoSuchRecord,  // the grid is no longer in the file; nothing was written
-  WriteFailed,   // the file could not be written; it keeps its previous content
-};
-
-struct FileResult {
-  FileStatus Status = FileStatus::Ok;
-  QString Message;  // empty when Ok
-  bool Ok() const { return Status == FileStatus::Ok; }
 };
 
 class TDossierSauvegarde {

@@ -1,5 +1,7 @@
 #include "fichier.h"
 
+#include <algorithm>
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -75,7 +77,9 @@ int TFichier::ParseLine(QString& line) {
   record.Digits = ReadField(line, false);
   // Level and helps are kept in one byte, as the grid view holds them.
   record.Level = static_cast<std::uint8_t>(ParseInteger(ReadField(line, false)).value_or(1));
-  record.Time = ParseInteger(ReadField(line, false)).value_or(0);
+  // A time below 0 (a damaged or hand-edited file) reads as 0: it would rank
+  // first with a negative score and show as a huge duration.
+  record.Time = std::max(0, ParseInteger(ReadField(line, false)).value_or(0));
   record.Hints = static_cast<std::uint8_t>(ParseInteger(ReadField(line, false)).value_or(0));
   line = EntryText(record);
   Records.push_back(std::move(record));

@@ -71,7 +71,7 @@ class TFichier {
   // Reads one record from the line, appends it to Records and returns its index;
   // the line becomes the record's list entry, Name + "(" + Date + ")". Missing
   // fields read as empty texts, a level that is not a number as 1, a time or a
-  // number of helps that is not a number as 0.
+  // number of helps that is not a number as 0, a time below 0 as 0.
   int ParseLine(QString& line);
 
   // Reads the file's lines (Windows-1252) and parses each. False when the file

@@ -3,12 +3,11 @@
 #include <string>
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <SimpleIni.h>
 
 #include "encodings.h"
+#include "filewrite.h"
 #include "textfields.h"
 
 struct TIniFile::Impl {
@@ -47,11 +46,12 @@ bool TIniFile::Load() {
   QFile file(path_);
   if (!file.exists()) return true;
   if (!file.open(QIODevice::ReadOnly)) return false;
-  QByteArray bytes = file.readAll();
+  const QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) return false;
-  // A NUL byte would end the text for the parser and drop the rest of the file.
-  bytes.replace('\0', ' ');
-  const std::string text = Utf8(DecodeUtf8WithFallback(bytes));
+  QString decoded = DecodeTextFile(bytes);
+  // A NUL would end the text for the parser and drop the rest of the file.
+  decoded.replace(QChar(u'\0'), QChar(u' '));
+  const std::string text = Utf8(decoded);
   return impl_->ini.LoadData(text) >= 0;
 }
 
@@ -83,15 +83,12 @@ void TIniFile::WriteInteger(const QString& section, const QString& key, std::int
   WriteString(section, key, QString::number(value));
 }
 
-bool TIniFile::Save() {
+void TIniFile::DeleteKey(const QString& section, const QString& key) {
+  impl_->ini.Delete(Utf8(section).c_str(), Utf8(key).c_str(), /*a_bRemoveEmpty=*/false);
+}
+
+FileResult TIniFile::Save() {
   std::string text;
-  if (impl_->ini.Save(text, /*a_bAddSignature=*/false) < 0) return false;
-  QSaveFile file(path_);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const auto size = static_cast<qint64>(text.size());
-  if (file.write(text.data(), size) != size) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  if (impl_->ini.Save(text, /*a_bAddSignature=*/false) < 0) return WriteFailure(path_);
+  return ReplaceFile(path_, QByteArray::fromStdString(text));
 }

@@ -2,8 +2,9 @@
 // and written back whole. Section and key names are compared without regard to
 // case; sections, keys and comments that the program does not know are kept.
 //
-// Reading takes UTF-8 and falls back to single bytes where the file is not
-// UTF-8 (an old hand-edited file keeps its accents); writing is UTF-8. Save
+// Reading decides the file's encoding once for the whole file (UTF-16 with its
+// byte-order mark, UTF-8, or else Windows-1252: see DecodeTextFile), so that a
+// file edited by hand in any editor keeps its accents; writing is UTF-8. Save
 // replaces the file atomically: either the new content is there entire, or the
 // previous content stays untouched.
 #pragma once
@@ -13,6 +14,8 @@
 #include <optional>
 
 #include <QString>
+
+#include "fileresult.h"
 
 class TIniFile {
  public:
@@ -40,10 +43,12 @@ class TIniFile {
   // so that a value can never add lines of its own to the file.
   void WriteString(const QString& section, const QString& key, const QString& value);
   void WriteInteger(const QString& section, const QString& key, std::int64_t value);
+  // Removes the key (every copy of it) from the section; nothing when absent.
+  void DeleteKey(const QString& section, const QString& key);
 
-  // Replaces the file with what is held. False when it could not be written;
-  // the file then keeps its previous content.
-  bool Save();
+  // Replaces the file with what is held. On failure (WriteFailed, "Impossible
+  // d'écrire dans <path>") the file keeps its previous content byte for byte.
+  FileResult Save();
 
  private:
   struct Impl;

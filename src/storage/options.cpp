@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "errorbox.h"
 #include "inifile.h"
 
 namespace {
@@ -51,13 +50,10 @@ void TOptions::Load() {
   FondEcran = ini.ReadString(kSection, QStringLiteral("FondEcran"), QStringLiteral("fond.jpg"));
 }
 
-bool TOptions::Save() {
+FileResult TOptions::Save() {
   TIniFile ini(FileName);
-  if (!ini.Load()) {
-    // What the file holds could not be read: writing now would lose it.
-    ShowCannotWrite(FileName);
-    return false;
-  }
+  // What the file holds could not be read: writing now would lose it.
+  if (!ini.Load()) return WriteFailure(FileName);
   WriteBoolean(ini, QStringLiteral("AffichageChrono"), AffichageChrono);
   WriteBoolean(ini, QStringLiteral("MauvaisEmplacementJeu"), MauvaisEmplacementJeu);
   WriteBoolean(ini, QStringLiteral("ErreurJeu"), ErreurJeu);
@@ -70,11 +66,7 @@ bool TOptions::Save() {
   ini.WriteInteger(kSection, QStringLiteral("typebrique"), UseLetters ? 2 : 1);
   ini.WriteInteger(kSection, kScreenKey, Windowed ? 2 : 1);
   ini.WriteString(kSection, QStringLiteral("FondEcran"), FondEcran);
-  if (!ini.Save()) {
-    ShowCannotWrite(FileName);
-    return false;
-  }
-  return true;
+  return ini.Save();
 }
 
 std::int32_t TOptions::ReadScreenModeAnswer() const {
@@ -83,17 +75,10 @@ std::int32_t TOptions::ReadScreenModeAnswer() const {
   return ini.ReadInteger(kSection, kScreenKey, 0);
 }
 
-bool TOptions::SaveScreenMode(bool windowed) {
+FileResult TOptions::SaveScreenMode(bool windowed) {
   Windowed = windowed;
   TIniFile ini(FileName);
-  if (!ini.Load()) {
-    ShowCannotWrite(FileName);
-    return false;
-  }
+  if (!ini.Load()) return WriteFailure(FileName);
   ini.WriteInteger(kSection, kScreenKey, windowed ? 2 : 1);
-  if (!ini.Save()) {
-    ShowCannotWrite(FileName);
-    return false;
-  }
-  return true;
+  return ini.Save();
 }

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "fileresult.h"
+
 class TOptions {
  public:
   // Stores the path of the settings file; reads nothing.
@@ -15,10 +17,10 @@ class TOptions {
   void Load();
 
   // Writes every setting, replacing the file as a whole and keeping what else it
-  // holds. When the file cannot be written, the general error box says
-  // "Impossible d'écrire dans <path>", the file keeps its previous content and
-  // the result is false: the caller stops there.
-  bool Save();
+  // holds. When the file cannot be read or written the result is WriteFailed
+  // with "Impossible d'écrire dans <path>", the file keeps its previous content
+  // and the caller stops there (ReportFileResult shows the message).
+  FileResult Save();
 
   // The raw "typeecran" key of the file as the first-start question reads it:
   // 0 when the file, the key or a number is missing (the player was never asked).
@@ -26,8 +28,8 @@ class TOptions {
 
   // The player's answer to the first-start question: sets Windowed and writes
   // the one key "typeecran" (2 for a window, 1 for full screen) into the file as
-  // it stands, like Save (atomically, error box and false on failure).
-  bool SaveScreenMode(bool windowed);
+  // it stands, atomically, with the same result as Save.
+  FileResult SaveScreenMode(bool windowed);
 
   QString FileName;
   bool AffichageChrono = true;

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "errorbox.h"
 #include "inifile.h"
 
 namespace {
@@ -50,26 +49,25 @@ void TScores::Load() {
         if (At(level, j).Score < At(level, i).Score) std::swap(At(level, i), At(level, j));
 }
 
-bool TScores::Save() {
+FileResult TScores::Save() {
   TIniFile ini(FileName);
-  if (!ini.Load()) {
-    // What the file holds could not be read: writing now would lose it.
-    ShowCannotWrite(FileName);
-    return false;
-  }
+  // What the file holds could not be read: writing now would lose it.
+  if (!ini.Load()) return WriteFailure(FileName);
   for (int rank = 1; rank <= Ranks; ++rank) {
     for (int level = 1; level <= Levels; ++level) {
       const Entry& entry = At(level, rank);
-      if (entry.Score >= EmptyScore) continue;
+      if (entry.Score >= EmptyScore) {
+        // A key left here would come back at the next start as a second copy
+        // of a score that has moved up.
+        ini.DeleteKey(kSection, ScoreKey(level, rank));
+        ini.DeleteKey(kSection, NameKey(level, rank));
+        continue;
+      }
       ini.WriteInteger(kSection, ScoreKey(level, rank), entry.Score);
       ini.WriteString(kSection, NameKey(level, rank), entry.Name);
     }
   }
-  if (!ini.Save()) {
-    ShowCannotWrite(FileName);
-    return false;
-  }
-  return true;
+  return ini.Save();
 }
 
 int TScores::RankOf(int level, std::int32_t score) const {
@@ -79,9 +77,9 @@ int TScores::RankOf(int level, std::int32_t score) const {
   return rank <= Ranks ? rank : 0;
 }
 
-bool TScores::AddScore(int level, std::int32_t score, const QString& name) {
+FileResult TScores::AddScore(int level, std::int32_t score, const QString& name) {
   const int rank = RankOf(level, score);
-  if (rank == 0) return true;
+  if (rank == 0) return {};
   for (int i = Ranks - 1; i >= rank; --i) At(level, i + 1) = At(level, i);
   At(level, rank) = Entry{score, name};
   return Save();

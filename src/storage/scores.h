@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include "fileresult.h"
+
 // The score of an empty place; it shows as "-".
 inline constexpr std::int32_t EmptyScore = 999999;
 
@@ -26,12 +28,13 @@ class TScores {
   // (999999, name "Orvalis"); each level is put back in ascending order.
   void Load();
 
-  // Writes the places holding less than 999999 (their keys only: the keys of
-  // other places are neither written nor removed), replacing the file as a
-  // whole and keeping what else it holds. On failure the general error box says
-  // "Impossible d'écrire dans <path>", the file keeps its previous content and
-  // the result is false.
-  bool Save();
+  // Writes the whole table: the places holding less than 999999 with their two
+  // keys, and the keys of the empty places removed, so that the file holds
+  // exactly what the screen shows. The file is replaced as a whole and keeps
+  // what else it holds. When it cannot be read or written the result is
+  // WriteFailed with "Impossible d'écrire dans <path>" and the file keeps its
+  // previous content.
+  FileResult Save();
 
   // The rank 1 to 10 that the score would take at the level (among equal scores
   // the newest ranks first), or 0 when it would not enter the table or the level
@@ -39,10 +42,10 @@ class TScores {
   int RankOf(int level, std::int32_t score) const;
 
   // Inserts the score at its rank, drops the tenth place and saves. Nothing
-  // happens (and the result is true) when the score does not rank. False only
-  // when the table could not be written: the error box has been shown, the
-  // table in memory holds the new entry, and the caller stops there.
-  bool AddScore(int level, std::int32_t score, const QString& name);
+  // happens (and the result is Ok) when the score does not rank. A failure is
+  // that of Save: the table in memory holds the new entry, and the caller
+  // stops there (ReportFileResult shows the message).
+  FileResult AddScore(int level, std::int32_t score, const QString& name);
 
   // The place's score and name, an empty name given as "Orvalis". False (with
   // an empty place) when level or rank is out of range.

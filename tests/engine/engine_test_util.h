@@ -38,18 +38,6 @@ inline std::string Givens(std::initializer_list<std::tuple<int, int, int>> cells
   return text;
 }
 
-inline std::string DigitsOf(const TGrille& g) {
-  std::string text(81, '0');
-  for (int i = 0; i < 81; ++i) text[i] = static_cast<char>('0' + WordDigit(g.Digits[i]));
-  return text;
-}
-
-inline std::string WordsOf(const WordArray& words) {
-  std::string text(81, '0');
-  for (int i = 0; i < 81; ++i) text[i] = static_cast<char>('0' + WordDigit(words[i]));
-  return text;
-}
-
 inline std::vector<std::string> ReadLines(const std::string& name) {
   std::ifstream in(std::string(ORVALIS_TEST_DATA) + "/" + name);
   std::vector<std::string> lines;

@@ -41,8 +41,8 @@ TEST_P(GenerateLevel, SymmetricUniqueAndRatedAtItsLevel) {
 
     // The grid shows the starting position, and the reference solution is full
     // and keeps the givens.
-    EXPECT_EQ(DigitsOf(g), givens);
-    const std::string solution = WordsOf(g.Solution);
+    EXPECT_EQ(DigitsText(g.Digits), givens);
+    const std::string solution = DigitsText(g.Solution);
     EXPECT_EQ(solution.find('0'), std::string::npos);
     EXPECT_TRUE(KeepsRules(solution));
     for (int k = 0; k < 81; ++k)

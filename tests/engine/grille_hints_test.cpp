@@ -227,11 +227,11 @@ TEST(HintSearch, AStepFromARefusedPlacementIsNeverOffered) {
   g.SetDigit(7, 2, 5, true);
   g.Contradiction = false;
   g.HintText = "texte précédent";
-  const std::string before = DigitsOf(g);
+  const std::string before = DigitsText(g.Digits);
   g.Solve(true, 4, true);
   EXPECT_EQ(g.HintRow, 0);
   EXPECT_EQ(g.HintText, "texte précédent");
-  EXPECT_EQ(DigitsOf(g), before);
+  EXPECT_EQ(DigitsText(g.Digits), before);
   EXPECT_EQ(g.GetDigit(9, 9), 0);
 }
 
@@ -239,11 +239,11 @@ TEST(HintSearch, GuessHintWhenLogicIsStuck) {
   const std::string p = GuessingPuzzle();
   TGrille g;
   g.LoadFromText(p, "");
-  ASSERT_TRUE(g.FirstSolutionStored || WordsOf(g.FirstSolution).find('0') == std::string::npos);
-  const std::string first = WordsOf(g.FirstSolution);
+  ASSERT_TRUE(g.FirstSolutionStored || DigitsText(g.FirstSolution).find('0') == std::string::npos);
+  const std::string first = DigitsText(g.FirstSolution);
   bool guessed = false;
   for (int step = 0; step < 81 && !guessed; ++step) {
-    const std::string before = DigitsOf(g);
+    const std::string before = DigitsText(g.Digits);
     g.Solve(true, 4, true);
     ASSERT_NE(g.HintRow, 0) << "a puzzle with a known solution always has a hint";
     const int cell = Cell(g.HintRow, g.HintCol);
@@ -280,8 +280,8 @@ TEST(HintSearch, HintsNeverChangeACorrectPlayerDigit) {
     TGrille ref;
     ref.LoadFromText(p, "");
     ref.RateLevel();
-    const std::string solution = ref.NeedsGuess ? WordsOf(ref.FirstSolution) : WordsOf(ref.Solution);
-    const std::string settled = WordsOf(ref.Solution);
+    const std::string solution = ref.NeedsGuess ? DigitsText(ref.FirstSolution) : DigitsText(ref.Solution);
+    const std::string settled = DigitsText(ref.Solution);
     std::string givens(81, '0'), digits(81, '0');
     for (int i = 0; i < 81; ++i) {
       if (p[i] != '.') {
@@ -296,7 +296,7 @@ TEST(HintSearch, HintsNeverChangeACorrectPlayerDigit) {
     TGrille g;
     g.LoadFromText(givens, digits);
     for (int step = 0; step < 81; ++step) {
-      const std::string before = DigitsOf(g);
+      const std::string before = DigitsText(g.Digits);
       g.Solve(true, 4, true);
       if (g.HintRow == 0) break;
       ++hints;
@@ -306,7 +306,7 @@ TEST(HintSearch, HintsNeverChangeACorrectPlayerDigit) {
         ++replacedWrong;
         EXPECT_EQ(g.HintDigit, before[cell] - '0') << p;
       }
-      const std::string after = DigitsOf(g);
+      const std::string after = DigitsText(g.Digits);
       EXPECT_EQ(after[cell], solution[cell]) << p;
       for (int i = 0; i < 81; ++i)
         if (i != cell) {
@@ -314,7 +314,7 @@ TEST(HintSearch, HintsNeverChangeACorrectPlayerDigit) {
         }
       EXPECT_TRUE(CandidatesAgreeWithDigits(g)) << p;
     }
-    EXPECT_EQ(DigitsOf(g), solution) << p;
+    EXPECT_EQ(DigitsText(g.Digits), solution) << p;
   }
   EXPECT_GT(hints, 500);
   EXPECT_GT(replacedWrong, 10);

@@ -284,7 +284,7 @@ TEST(TextForm, LoadWithDigitsRestoresGivensPlayerDigitsAndMarks) {
   EXPECT_EQ(kind, 0);
   g.GetCellState(3, 3, kind);
   EXPECT_EQ(kind, 1);
-  EXPECT_EQ(WordsOf(g.Solution), kSolved);
+  EXPECT_EQ(DigitsText(g.Solution), kSolved);
   EXPECT_EQ(g.SaveToText(true, 1, 0, 0), givens + "|" + digits + "|1|0|0");
 }
 
@@ -292,7 +292,7 @@ TEST(TextForm, LoadWithoutDigitsGivesTheStartingPositionAndTheSolution) {
   TGrille g;
   g.LoadFromText(SolvedWithout({{5, 5}, {1, 1}}), "");
   EXPECT_EQ(g.CountEmpty(), 2);
-  EXPECT_EQ(WordsOf(g.Solution), kSolved);
+  EXPECT_EQ(DigitsText(g.Solution), kSolved);
   g.EnterDigit(5, 5, 1, false, false);
   g.Clear(false);  // back to the givens
   EXPECT_EQ(g.CountEmpty(), 2);

@@ -58,11 +58,11 @@ TEST(Rating, OnePuzzleThatNeedsGuessing) {
   TGrille g;
   g.LoadFromText(p, "");
   EXPECT_EQ(g.RateLevel(), 4 + 16);
-  const std::string first = WordsOf(g.FirstSolution);
+  const std::string first = DigitsText(g.FirstSolution);
   EXPECT_EQ(first.find('0'), std::string::npos);
   EXPECT_TRUE(KeepsRules(first));
   // The reference solution holds only what logic settled, and agrees with it.
-  const std::string settled = WordsOf(g.Solution);
+  const std::string settled = DigitsText(g.Solution);
   EXPECT_NE(settled.find('0'), std::string::npos);
   for (int i = 0; i < 81; ++i)
     if (settled[i] != '0') {
@@ -87,8 +87,8 @@ TEST(Solve, WrongDigitsAreTakenOutAndPutBackWhereTheSolveLeavesTheCellEmpty) {
   const std::string p = GuessingPuzzle();
   TGrille g;
   g.LoadFromText(p, "");
-  const std::string settled = WordsOf(g.Solution);
-  const std::string first = WordsOf(g.FirstSolution);
+  const std::string settled = DigitsText(g.Solution);
+  const std::string first = DigitsText(g.FirstSolution);
   // One wrong digit where logic settles the cell, one where it does not.
   int logicCell = -1, openCell = -1;
   for (int i = 0; i < 81; ++i) {
@@ -112,7 +112,7 @@ TEST(SolveGrid, FlagsAndTheCountOfSettledCells) {
     TGrille g;
     g.LoadFromText(SolvedWithout({{1, 1}, {5, 5}, {9, 9}}), "");
     EXPECT_EQ(g.SolveGrid(), 3);
-    EXPECT_EQ(DigitsOf(g), kSolved);
+    EXPECT_EQ(DigitsText(g.Digits), kSolved);
   }
   {  // guessing with one solution: the first solution is shown
     const std::string p = GuessingPuzzle();
@@ -123,7 +123,7 @@ TEST(SolveGrid, FlagsAndTheCountOfSettledCells) {
     EXPECT_EQ(flags & 0xFF00, SolveGuessed);
     EXPECT_EQ(flags & 0xFF, empty & 0xFF);
     EXPECT_EQ(g.CountEmpty(), 0);
-    EXPECT_EQ(DigitsOf(g), WordsOf(g.FirstSolution));
+    EXPECT_EQ(DigitsText(g.Digits), DigitsText(g.FirstSolution));
   }
   {  // several solutions: nothing beyond logic is filled
     TGrille g;
@@ -142,7 +142,7 @@ TEST(SolveGrid, FlagsAndTheCountOfSettledCells) {
     g.LoadFromText(SolvedWithout({{1, 1}, {1, 2}}), "");
     g.EnterDigit(1, 1, 3, false, false);  // breaks a rule
     EXPECT_EQ(g.SolveGrid(), 2);
-    EXPECT_EQ(DigitsOf(g), kSolved);
+    EXPECT_EQ(DigitsText(g.Digits), kSolved);
     EXPECT_EQ(g.CountErrors(), 0);
   }
 }
@@ -157,8 +157,8 @@ TEST(Collections, Top95HasOneSolutionEachAndASettledSolutionThatKeepsTheRules) {
     EXPECT_TRUE(rating == 4 || rating == 4 + 16) << p << " rated " << rating;
     // What the `solution` command prints: the settled cells and the first
     // complete solution of the search (empty when none was needed).
-    const std::string settled = WordsOf(g.Solution);
-    const std::string first = WordsOf(g.FirstSolution);
+    const std::string settled = DigitsText(g.Solution);
+    const std::string first = DigitsText(g.FirstSolution);
     const std::string full = rating == 4 ? settled : first;
     EXPECT_EQ(full.find('0'), std::string::npos) << p;
     EXPECT_TRUE(KeepsRules(full)) << p;
@@ -192,7 +192,7 @@ TEST(Collections, RatingsTellNoneOneAndSeveralSolutionsApart) {
     } else if (count == 1) {
       EXPECT_GE(rating & 7, 1) << puzzles[i];
       EXPECT_FALSE(rating & 32) << puzzles[i];
-      const std::string full = (rating & 16) ? WordsOf(g.FirstSolution) : WordsOf(g.Solution);
+      const std::string full = (rating & 16) ? DigitsText(g.FirstSolution) : DigitsText(g.Solution);
       EXPECT_EQ(full, solutions[i]) << puzzles[i];
       ++seen[1];
     } else {
@@ -210,7 +210,7 @@ TEST(Collections, HardPuzzlesAreSolvedByTheSearch) {
     TGrille g;
     g.LoadFromText(p, "");
     EXPECT_EQ(g.RateLevel(), 4 + 16) << p;
-    const std::string first = WordsOf(g.FirstSolution);
+    const std::string first = DigitsText(g.FirstSolution);
     EXPECT_TRUE(KeepsRules(first)) << p;
     EXPECT_EQ(first.find('0'), std::string::npos) << p;
   }

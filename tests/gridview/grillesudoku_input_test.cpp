@@ -445,6 +445,25 @@ TEST_F(InputTest, TypedInGivensSurviveUndoOnceTheGameStarts) {
   EXPECT_TRUE(View.UndoStack().empty());
 }
 
+TEST_F(InputTest, UndoWhilePlayingNeverSelectsAGiven) {
+  // A puzzle typed in with a pencil mark on a cell that then took a given.
+  View.GameMode = false;
+  Select(1, 1);
+  Key(Qt::Key_5, Qt::ControlModifier);
+  Key(Qt::Key_5);
+  ASSERT_EQ(Kind(1, 1), KindGiven);
+  View.GameMode = true;
+  Select(1, 3);
+  Key(Qt::Key_4);
+  View.Undo();  // the player's 4
+  ASSERT_EQ(Digit(1, 3), 0);
+  View.Undo();  // the given and the mark under it: both dropped
+  EXPECT_EQ(View.SelRow, 1);
+  EXPECT_EQ(View.SelCol, 3);
+  EXPECT_EQ(Digit(1, 1), 5);
+  EXPECT_TRUE(View.UndoStack().empty());
+}
+
 TEST_F(InputTest, TypingAPuzzleInMakesGivensAndUndoRemovesThem) {
   View.GameMode = false;
   View.TabAuto = true;

@@ -303,7 +303,8 @@ namespace {
 
 // The cell (Row, Col) as it should look: the board colour, then the given lines
 // of text at the cell's top-left corner plus 2, one text height apart, in the
-// candidates' font.
+// candidates' font; a line wider than the 36 pixels that leave 2 free before
+// the cell's right line is narrowed to them.
 QImage ExpectedCell(const TGrilleSudoku& View, const QColor& Board, int Row, int Col, const QStringList& Lines) {
   QImage image(361, 361, QImage::Format_RGB32);
   image.fill(Board);
@@ -313,8 +314,15 @@ QImage ExpectedCell(const TGrilleSudoku& View, const QColor& Board, int Row, int
   painter.setFont(font);
   painter.setPen(Qt::black);
   const QFontMetrics metrics = painter.fontMetrics();
-  for (int k = 0; k < Lines.size(); ++k)
-    painter.drawText(QPoint((Col - 1) * 40 + 2, (Row - 1) * 40 + 2 + k * metrics.height() + metrics.ascent()), Lines[k]);
+  const int room = 36;
+  for (int k = 0; k < Lines.size(); ++k) {
+    painter.save();
+    painter.translate((Col - 1) * 40 + 2, (Row - 1) * 40 + 2 + k * metrics.height() + metrics.ascent());
+    const qreal width = QFontMetricsF(font, &image).horizontalAdvance(Lines[k]);
+    if (width > room) painter.scale(room / width, 1.0);
+    painter.drawText(QPoint(0, 0), Lines[k]);
+    painter.restore();
+  }
   painter.end();
   return image.copy(CellInside(Row, Col));
 }

@@ -92,6 +92,19 @@ QRect InkBox(const QImage& Page) {
   return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
+// How far right the ink of the first two candidate lines of cell (1, Col)
+// reaches, in grid units from the cell's left line, on a picture of the grid
+// whose top-left corner is at Origin, Unit pixels to a grid unit. Only the
+// columns short of Limit units (where the cell's right line begins) are read.
+double NotesRightEdge(const QImage& Picture, QPointF Origin, double Unit, int Col, double Limit) {
+  const double left = (Col - 1) * 40;
+  double right = 0;
+  for (int y = int(Origin.y() + 3 * Unit); y <= int(Origin.y() + 30 * Unit); ++y)
+    for (int x = int(Origin.x() + (left + 2) * Unit); x < int(Origin.x() + (left + Limit) * Unit); ++x)
+      if (qGray(Picture.pixel(x, y)) < 128) right = std::max(right, (x + 1 - Origin.x()) / Unit - left);
+  return right;
+}
+
 }  // namespace
 
 TEST(PrintSquare, PortraitPageUsesItsTopHalf) {
@@ -229,4 +242,34 @@ TEST_F(PrintTest, ControlPrinterIsHighResolutionAndReused) {
   printer.setOutputFileName(Path("own.pdf"));
   EXPECT_EQ(View.PrintGrid(1), 1);
   EXPECT_TRUE(QFile::exists(Path("own.pdf")));
+}
+
+TEST_F(PrintTest, LetterMarksStayInsideTheirCellsOnPaperAsOnThePicture) {
+  // All nine marks in letters: "A-B-C-D" and "E-F-G-H" are the widest lines.
+  // Cell (1, 3) ends at a block line, cell (1, 4) at a thin one.
+  View.TypeBrique = tb_Lettre;
+  for (int d = 1; d <= 9; ++d) {
+    View.Grille().EnterDigit(1, 3, d, false, true);
+    View.Grille().EnterDigit(1, 4, d, false, true);
+  }
+  QPrinter printer(QPrinter::HighResolution);
+  const QString file = Path("lettres.pdf");
+  SetUpPrinter(printer, file, QPageLayout::Portrait);
+  ASSERT_EQ(View.PrintGrid(1, printer), 1);
+  const QImage page = RenderPage(file, Path("lettres"), 300);
+  if (page.isNull()) GTEST_SKIP() << "pdftoppm is not installed: the page picture is not checked";
+  const QRect ink = InkBox(page);
+  const double unit = ink.width() / 361.0;
+  // The same grid on the 361-unit picture.
+  QImage picture(TGrilleSudoku::PaperSize, TGrilleSudoku::PaperSize, QImage::Format_RGB32);
+  QPainter painter(&picture);
+  View.DrawGrid(painter, 40, 40, 20, 8, true);
+  painter.end();
+  for (int col : {3, 4}) {
+    const double line = col % 3 == 0 ? 39 : 40;  // where the cell's right line begins
+    const double onPaper = NotesRightEdge(page, ink.topLeft(), unit, col, line - 0.25);
+    const double onPicture = NotesRightEdge(picture, QPointF(0, 0), 1.0, col, line);
+    EXPECT_LT(onPaper, line - 0.5) << "column " << col << ": the marks run into the line on paper";
+    EXPECT_NEAR(onPaper, onPicture, 1.0) << "column " << col;
+  }
 }

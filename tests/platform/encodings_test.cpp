@@ -46,34 +46,30 @@ TEST(Windows1252, EveryByteReadsBackToItself) {
   EXPECT_EQ(ToWindows1252(text), all);
 }
 
-TEST(Utf8WithFallback, WellFormedUtf8IsDecoded) {
+TEST(DecodeTextFile, WellFormedUtf8IsUtf8) {
   const QString text = QStringLiteral("Zoé, Œdipe, € et \U0001F600");
-  EXPECT_EQ(DecodeUtf8WithFallback(text.toUtf8()), text);
+  EXPECT_EQ(DecodeTextFile(text.toUtf8()), text);
+  EXPECT_EQ(DecodeTextFile("\xEF\xBB\xBF" + text.toUtf8()), text);  // the UTF-8 mark is dropped
+  EXPECT_EQ(DecodeTextFile(QByteArray("a\0b", 3)), QString::fromUtf16(u"a\0b", 3));
+  EXPECT_TRUE(DecodeTextFile(QByteArray()).isEmpty());
 }
 
-TEST(Utf8WithFallback, SingleBytesThatAreNotUtf8ReadAsWindows1252) {
-  // "Zoé" and "cœur" typed in an old single-byte editor.
-  EXPECT_EQ(DecodeUtf8WithFallback(Bytes({'Z', 'o', 0xE9})), QStringLiteral("Zoé"));
-  EXPECT_EQ(DecodeUtf8WithFallback(Bytes({'c', 0x9C, 'u', 'r'})), QStringLiteral("cœur"));
-  // Both in one file: each byte is judged on its own.
-  QByteArray mixed = QStringLiteral("Zoé=").toUtf8() + Bytes({0xC9, 'l', 0xE9, 'a'});
-  EXPECT_EQ(DecodeUtf8WithFallback(mixed), QStringLiteral("Zoé=Éléa"));
-}
-
-TEST(Utf8WithFallback, MalformedSequencesFallBackByteByByte) {
+TEST(DecodeTextFile, OneByteThatIsNotUtf8MakesTheWholeFileWindows1252) {
+  EXPECT_EQ(DecodeTextFile(Bytes({'c', 0x9C, 'u', 'r'})), QStringLiteral("cœur"));
+  // C9 92 and E9 85 85 are UTF-8 sequences too; the lone E9 of "Zoé" is not.
+  EXPECT_EQ(DecodeTextFile(Bytes({'A', 0xC9, 0x92, 'S', ' ', 'N', 'o', 0xE9, 0x85, 0x85, ' ', 'Z', 'o', 0xE9})),
+            QStringLiteral("AÉ’S Noé…… Zoé"));
   // Truncated sequence at the end, overlong "/", encoded surrogate, beyond U+10FFFF.
-  EXPECT_EQ(DecodeUtf8WithFallback(Bytes({'a', 0xE2, 0x82})),
-            QStringLiteral("a\u00E2\u201A"));
-  EXPECT_EQ(DecodeUtf8WithFallback(Bytes({0xC0, 0xAF})), QStringLiteral("À¯"));
-  EXPECT_EQ(DecodeUtf8WithFallback(Bytes({0xED, 0xA0, 0x80})).size(), 3);
-  EXPECT_EQ(DecodeUtf8WithFallback(Bytes({0xF4, 0x90, 0x80, 0x80})).size(), 4);
-  EXPECT_EQ(DecodeUtf8WithFallback(Bytes({0xF4, 0x8F, 0xBF, 0xBF})),
-            QString::fromUcs4(U"\U0010FFFF", 1));
+  EXPECT_EQ(DecodeTextFile(Bytes({'a', 0xE2, 0x82})), QStringLiteral("a\u00E2\u201A"));
+  EXPECT_EQ(DecodeTextFile(Bytes({0xC0, 0xAF})), QStringLiteral("À¯"));
+  EXPECT_EQ(DecodeTextFile(Bytes({0xED, 0xA0, 0x80})).size(), 3);
+  EXPECT_EQ(DecodeTextFile(Bytes({0xF4, 0x90, 0x80, 0x80})).size(), 4);
+  EXPECT_EQ(DecodeTextFile(Bytes({0xF4, 0x8F, 0xBF, 0xBF})), QString::fromUcs4(U"\U0010FFFF", 1));
 }
 
-TEST(Utf8WithFallback, EmptyAndNulBytes) {
-  EXPECT_TRUE(DecodeUtf8WithFallback(QByteArray()).isEmpty());
-  EXPECT_EQ(DecodeUtf8WithFallback(QByteArray("a\0b", 3)), QString::fromUtf16(u"a\0b", 3));
+TEST(DecodeTextFile, AUtf16ByteOrderMarkMeansUtf16) {
+  EXPECT_EQ(DecodeTextFile(Bytes({0xFF, 0xFE, 'Z', 0, 'o', 0, 0xE9, 0, 0x53, 0x01})), QStringLiteral("Zoéœ"));
+  EXPECT_EQ(DecodeTextFile(Bytes({0xFE, 0xFF, 0, 'Z', 0, 'o', 0, 0xE9, 0x01, 0x53})), QStringLiteral("Zoéœ"));
 }
 
 }  // namespace

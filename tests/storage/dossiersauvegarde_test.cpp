@@ -193,23 +193,6 @@ TEST_F(TDossierSauvegardeTest, AnAppendToAFileThatMayNotChangeIsReported) {
   EXPECT_EQ(ReadBytes(path), before);
 }
 
-TEST_F(TDossierSauvegardeTest, ADiskFullDuringTheAppendLeavesTheFileAsItWas) {
-  MakeFolder();
-  const QString path = FilePath(QStringLiteral("plein.orv"));
-  const QByteArray before = "a|d|01/01/2026|g|h|1|0|0\r\n";
-  ASSERT_TRUE(WriteBytes(path, before));
-  FileResult result;
-  {
-    // Room for a few bytes of the new line only.
-    FileSizeLimit limit(static_cast<rlim_t>(before.size() + 20));
-    if (!limit.Active()) GTEST_SKIP() << "cannot limit the size of files here";
-    result = saves.SaveGrid(QStringLiteral("plein"), QStringLiteral("g"), QString(), GridText(1, 0, 0), kDay);
-  }
-  EXPECT_EQ(result.Status, FileStatus::WriteFailed);
-  EXPECT_EQ(result.Message, QStringLiteral("Impossible d'écrire dans ") + path);
-  EXPECT_EQ(ReadBytes(path), before);
-}
-
 TEST_F(TDossierSauvegardeTest, DeletingTheMiddleGridKeepsTheOthersInOrder) {
   for (const char* name : {"un", "deux", "trois"})
     ASSERT_TRUE(saves.SaveGrid(QStringLiteral("defaut"), QString::fromLatin1(name), QString(),

@@ -155,14 +155,23 @@ TEST(SavedGridRecord, MissingAndNonNumericFieldsTakeTheirDefaults) {
   EXPECT_EQ(r.Hints, 0);
 
   // Level and helps are one byte; the time is signed 32 bits.
-  r = Parsed(QStringLiteral("n|d|01/01/2026|g|h|258|-12|300"));
+  r = Parsed(QStringLiteral("n|d|01/01/2026|g|h|258|2147483647|300"));
   EXPECT_EQ(r.Level, 2);
-  EXPECT_EQ(r.Time, -12);
+  EXPECT_EQ(r.Time, 2147483647);
   EXPECT_EQ(r.Hints, 44);
   r = Parsed(QStringLiteral("n|d|01/01/2026|g|h|20|9999999999|1|extra|fields"));
   EXPECT_EQ(r.Level, 20);
   EXPECT_EQ(r.Time, 0);
   EXPECT_EQ(r.Hints, 1);
+}
+
+TEST(SavedGridRecord, ATimeBelowZeroReadsAsZero) {
+  // A damaged or hand-edited file: the game must not go on from -5 seconds.
+  for (const char* time : {"-5", "-2147483648", "-0"}) {
+    const SavedGrid r = Parsed(QStringLiteral("n|d|01/01/2026|") + kGivens + QStringLiteral("||2|%1|1").arg(time));
+    EXPECT_EQ(r.Time, 0) << time;
+    EXPECT_EQ(PrepareLoad(r, false).Time, 0) << time;
+  }
 }
 
 TEST(SavedGridRecord, LoadingGivesTheRecordOrItsStartingPosition) {

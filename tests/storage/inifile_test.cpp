@@ -26,12 +26,10 @@ TEST_F(TIniFileTest, AMissingFileReadsAsEmpty) {
             QStringLiteral("fond.jpg"));
 }
 
-TEST_F(TIniFileTest, HandEditedFileWithCrLfLatin1AndOddCase) {
-  QByteArray bytes = "; r\xE9glages\r\n[General]\r\n  AffichageChrono = 0 \r\n"
-                     "FondEcran=  mon fond.jpg\r\n\r\n[SCORES]\r\nscorenom1_1=Zo\xE9\r\n"
-                     "scorenom1_2=";
-  bytes += QStringLiteral("Léa Œ").toUtf8();  // the same file also holds UTF-8
-  bytes += "\r\nscore1_1=abc\r\n";
+TEST_F(TIniFileTest, HandEditedFileWithCrLfWindows1252AndOddCase) {
+  const QByteArray bytes = "; r\xE9glages\r\n[General]\r\n  AffichageChrono = 0 \r\n"
+                           "FondEcran=  mon fond.jpg\r\n\r\n[SCORES]\r\nscorenom1_1=Zo\xE9\r\n"
+                           "scorenom1_2=L\xE9" "a \x8C\r\nscore1_1=abc\r\n";
   ASSERT_TRUE(WriteBytes(path, bytes));
   TIniFile ini(path);
   ASSERT_TRUE(ini.Load());
@@ -45,6 +43,48 @@ TEST_F(TIniFileTest, HandEditedFileWithCrLfLatin1AndOddCase) {
   EXPECT_EQ(ini.ReadInteger(QStringLiteral("Scores"), QStringLiteral("score1_1"), 999999), 999999);
 }
 
+// The encoding is decided once for the whole file: bytes that happen to form
+// UTF-8 inside a Windows-1252 file stay Windows-1252, and come back right
+// after a save (which writes UTF-8).
+TEST_F(TIniFileTest, AWindows1252FileIsWindows1252Throughout) {
+  // "ANDRÉ’S" and "Noé……" are also well-formed UTF-8 ("ANDRɒS", "No酅");
+  // "Zoé" is not, and decides for the whole file.
+  ASSERT_TRUE(WriteBytes(path, "[Scores]\r\nscorenom1_1=ANDR\xC9\x92S\r\nscorenom1_2=No\xE9\x85\x85\r\n"
+                               "scorenom1_3=Zo\xE9\r\n"));
+  const QStringList names = {QStringLiteral("ANDRÉ’S"), QStringLiteral("Noé……"), QStringLiteral("Zoé")};
+  for (int round = 0; round < 2; ++round) {
+    TIniFile ini(path);
+    ASSERT_TRUE(ini.Load());
+    for (int rank = 1; rank <= 3; ++rank)
+      EXPECT_EQ(ini.ReadValue(QStringLiteral("Scores"), QStringLiteral("scorenom1_%1").arg(rank)), names[rank - 1])
+          << (round == 0 ? "as edited" : "after a save");
+    ASSERT_TRUE(ini.Save().Ok());
+  }
+  EXPECT_TRUE(ReadBytes(path).contains(QStringLiteral("scorenom1_1=ANDRÉ’S\n").toUtf8()));
+}
+
+TEST_F(TIniFileTest, AUtf16FileWithItsByteOrderMarkIsReadAndSavedAsUtf8) {
+  const QString text = QStringLiteral("[general]\r\nErreurJeu=1\r\n[Scores]\r\nscorenom1_1=Éloïse Œ\r\n");
+  QByteArray littleEndian("\xFF\xFE"), bigEndian("\xFE\xFF");
+  for (const QChar c : text) {
+    littleEndian += char(c.unicode() & 0xFF);
+    littleEndian += char(c.unicode() >> 8);
+    bigEndian += char(c.unicode() >> 8);
+    bigEndian += char(c.unicode() & 0xFF);
+  }
+  for (const QByteArray& bytes : {littleEndian, bigEndian}) {
+    ASSERT_TRUE(WriteBytes(path, bytes));
+    TIniFile ini(path);
+    ASSERT_TRUE(ini.Load());
+    EXPECT_EQ(ini.ReadInteger(QStringLiteral("general"), QStringLiteral("ErreurJeu"), 0), 1);
+    EXPECT_EQ(ini.ReadValue(QStringLiteral("Scores"), QStringLiteral("scorenom1_1")), QStringLiteral("Éloïse Œ"));
+    ini.WriteInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 1);
+    ASSERT_TRUE(ini.Save().Ok());
+    EXPECT_EQ(QString::fromUtf8(ReadBytes(path)),
+              QStringLiteral("[general]\nErreurJeu=1\ntypeecran=1\n\n\n[Scores]\nscorenom1_1=Éloïse Œ\n"));
+  }
+}
+
 TEST_F(TIniFileTest, SavingKeepsWhatTheProgramDoesNotKnowAndWritesUtf8) {
   ASSERT_TRUE(WriteBytes(path, "; mes r\xE9glages\r\n[general]\r\nAutre=valeur;avec,virgule\r\n"
                                "typeecran=1\r\n[Fen\xEAtre]\r\nx=3\r\n"));
@@ -52,7 +92,7 @@ TEST_F(TIniFileTest, SavingKeepsWhatTheProgramDoesNotKnowAndWritesUtf8) {
   ASSERT_TRUE(ini.Load());
   ini.WriteInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 2);
   ini.WriteString(QStringLiteral("Scores"), QStringLiteral("scorenom1_1"), QStringLiteral("Zoé"));
-  ASSERT_TRUE(ini.Save());
+  ASSERT_TRUE(ini.Save().Ok());
   const QString text = QString::fromUtf8(ReadBytes(path));
   // The comment, the unknown key (with its ";" and ","), the unknown section
   // and the accents are all there; sections are set apart by blank lines.
@@ -69,7 +109,7 @@ TEST_F(TIniFileTest, ValuesComeBackAsTheyWereWritten) {
     TIniFile ini(path);
     for (int i = 0; i < values.size(); ++i)
       ini.WriteString(QStringLiteral("Scores"), QStringLiteral("k%1").arg(i), values[i]);
-    ASSERT_TRUE(ini.Save());
+    ASSERT_TRUE(ini.Save().Ok());
   }
   TIniFile ini(path);
   ASSERT_TRUE(ini.Load());
@@ -83,7 +123,7 @@ TEST_F(TIniFileTest, AValueCannotAddLinesOrKeysOfItsOwn) {
     TIniFile ini(path);
     ini.WriteString(QStringLiteral("Scores"), QStringLiteral("scorenom1_1"),
                     QStringLiteral("Ana\r\n[general]\ntypeecran=1\rfin"));
-    ASSERT_TRUE(ini.Save());
+    ASSERT_TRUE(ini.Save().Ok());
   }
   TIniFile ini(path);
   ASSERT_TRUE(ini.Load());
@@ -100,7 +140,7 @@ TEST_F(TIniFileTest, AKeyWrittenTwiceReadsTheFirstAndIsWrittenOnce) {
   EXPECT_EQ(ini.ReadValue(QStringLiteral("Scores"), QStringLiteral("scorenom1_1")),
             QStringLiteral("Premier"));
   ini.WriteString(QStringLiteral("Scores"), QStringLiteral("scorenom1_1"), QStringLiteral("Nouveau"));
-  ASSERT_TRUE(ini.Save());
+  ASSERT_TRUE(ini.Save().Ok());
   // The unknown section keeps both of its lines.
   EXPECT_EQ(ReadBytes(path), "[Scores]\nscorenom1_1=Nouveau\nscore1_1=10\n\n\n[Autre]\nk=1\nk=2\n");
 }
@@ -110,7 +150,7 @@ TEST_F(TIniFileTest, ANulByteDoesNotCutTheFile) {
   TIniFile ini(path);
   ASSERT_TRUE(ini.Load());
   EXPECT_EQ(ini.ReadInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 0), 1);
-  ASSERT_TRUE(ini.Save());
+  ASSERT_TRUE(ini.Save().Ok());
   EXPECT_TRUE(ReadBytes(path).contains("typeecran=1"));
 }
 
@@ -119,7 +159,7 @@ TEST_F(TIniFileTest, AFolderAtThePathCanBeNeitherReadNorReplaced) {
   TIniFile ini(path);
   EXPECT_FALSE(ini.Load());
   ini.WriteInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 1);
-  EXPECT_FALSE(ini.Save());
+  EXPECT_FALSE(ini.Save().Ok());
   EXPECT_TRUE(QFileInfo(path).isDir());
 }
 
@@ -131,7 +171,7 @@ TEST_F(TIniFileTest, AFailedSaveLeavesThePreviousContentEntire) {
   TIniFile ini(path);
   ASSERT_TRUE(ini.Load());
   ini.WriteInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 2);
-  EXPECT_FALSE(ini.Save());
+  EXPECT_FALSE(ini.Save().Ok());
   EXPECT_EQ(ReadBytes(path), before);
   // No temporary file is left beside it.
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),

@@ -118,9 +118,7 @@ TEST_F(TOptionsTest, SaveThenLoadGivesBackEveryField) {
   saved.UseLetters = true;
   saved.Windowed = false;
   saved.FondEcran = QStringLiteral("Mon fond d'écran.jpg");
-  ErrorBoxRecorder box;
-  ASSERT_TRUE(saved.Save());
-  EXPECT_TRUE(box.Messages.isEmpty());
+  ASSERT_TRUE(saved.Save().Ok());
 
   TOptions loaded(path);
   loaded.Load();
@@ -138,15 +136,14 @@ TEST_F(TOptionsTest, SaveThenLoadGivesBackEveryField) {
 
 TEST_F(TOptionsTest, SaveWritesTheKeysInOrderWithTheirStoredForms) {
   TOptions options(path);
-  ErrorBoxRecorder box;
-  ASSERT_TRUE(options.Save());
+  ASSERT_TRUE(options.Save().Ok());
   EXPECT_EQ(ReadBytes(path),
             "[general]\nAffichageChrono=1\nMauvaisEmplacementJeu=1\nErreurJeu=0\nDecaleAuto=1\n"
             "MauvaisEmplacementProbleme=1\nCouleurEmplacement=8388736\nCouleurErreur=255\n"
             "typebrique=1\ntypeecran=2\nFondEcran=fond.jpg\n");
   options.UseLetters = true;
   options.Windowed = false;
-  ASSERT_TRUE(options.Save());
+  ASSERT_TRUE(options.Save().Ok());
   const QByteArray bytes = ReadBytes(path);
   EXPECT_TRUE(bytes.contains("\ntypebrique=2\ntypeecran=1\n"));
 }
@@ -158,8 +155,7 @@ TEST_F(TOptionsTest, SaveKeepsTheScoresAndTheUnknownKeysOfAHandEditedFile) {
   options.Load();
   EXPECT_FALSE(options.Windowed);
   options.ErreurJeu = true;
-  ErrorBoxRecorder box;
-  ASSERT_TRUE(options.Save());
+  ASSERT_TRUE(options.Save().Ok());
   TIniFile ini(path);
   ASSERT_TRUE(ini.Load());
   EXPECT_EQ(ini.ReadString(QStringLiteral("Scores"), QStringLiteral("scorenom1_1"), {}),
@@ -173,16 +169,16 @@ TEST_F(TOptionsTest, SaveKeepsTheScoresAndTheUnknownKeysOfAHandEditedFile) {
   EXPECT_EQ(ReadBytes(path).toLower().count("[general]"), 1);
 }
 
-TEST_F(TOptionsTest, AFailedSaveShowsTheErrorAndKeepsTheFileEntire) {
+TEST_F(TOptionsTest, AFailedSaveIsReportedAndKeepsTheFileEntire) {
   const QByteArray before = "[general]\r\nErreurJeu=0\r\n[Scores]\r\nscore1_1=500\r\n";
   ASSERT_TRUE(WriteBytes(path, before));
   ImmutableFlag locked(path);
   if (!locked.Set()) GTEST_SKIP() << "the immutable flag is not available here";
   TOptions options(path);
   options.ErreurJeu = true;
-  ErrorBoxRecorder box;
-  EXPECT_FALSE(options.Save());
-  EXPECT_EQ(box.Messages, QStringList{QStringLiteral("Impossible d'écrire dans ") + path});
+  const FileResult result = options.Save();
+  EXPECT_EQ(result.Status, FileStatus::WriteFailed);
+  EXPECT_EQ(result.Message, QStringLiteral("Impossible d'écrire dans ") + path);
   EXPECT_EQ(ReadBytes(path), before);
   EXPECT_TRUE(options.ErreurJeu);  // memory keeps the new value
 }
@@ -192,11 +188,8 @@ TEST_F(TOptionsTest, AFolderInPlaceOfTheFileIsReportedOnSaveAndReadsAsDefaults) 
   TOptions options(path);
   options.Load();
   ExpectDefaults(options);
-  ErrorBoxRecorder box;
-  EXPECT_FALSE(options.Save());
-  EXPECT_EQ(box.Messages, QStringList{QStringLiteral("Impossible d'écrire dans ") + path});
-  EXPECT_FALSE(options.SaveScreenMode(false));
-  EXPECT_EQ(box.Messages.size(), 2);
+  EXPECT_EQ(options.Save().Message, QStringLiteral("Impossible d'écrire dans ") + path);
+  EXPECT_EQ(options.SaveScreenMode(false).Message, QStringLiteral("Impossible d'écrire dans ") + path);
 }
 
 TEST_F(TOptionsTest, TheFirstStartQuestionReadsAndWritesTheScreenKeyAlone) {
@@ -205,16 +198,14 @@ TEST_F(TOptionsTest, TheFirstStartQuestionReadsAndWritesTheScreenKeyAlone) {
   ASSERT_TRUE(WriteBytes(path, "[general]\r\nErreurJeu=1\r\ntypeecran=abc\r\n[Scores]\r\nscore2_1=90\r\n"));
   EXPECT_EQ(options.ReadScreenModeAnswer(), 0);  // not a number: asked again
 
-  ErrorBoxRecorder box;
-  ASSERT_TRUE(options.SaveScreenMode(false));
+  ASSERT_TRUE(options.SaveScreenMode(false).Ok());
   EXPECT_FALSE(options.Windowed);
   EXPECT_EQ(options.ReadScreenModeAnswer(), 1);
-  ASSERT_TRUE(options.SaveScreenMode(true));
+  ASSERT_TRUE(options.SaveScreenMode(true).Ok());
   EXPECT_TRUE(options.Windowed);
   EXPECT_EQ(options.ReadScreenModeAnswer(), 2);
   // Nothing but the one key was written: the other settings are those of the file.
   EXPECT_EQ(ReadBytes(path), "[general]\nErreurJeu=1\ntypeecran=2\n\n\n[Scores]\nscore2_1=90\n");
-  EXPECT_TRUE(box.Messages.isEmpty());
 }
 
 TEST_F(TOptionsTest, AFailedScreenAnswerIsReportedAndAskedAgain) {
@@ -222,9 +213,7 @@ TEST_F(TOptionsTest, AFailedScreenAnswerIsReportedAndAskedAgain) {
   ImmutableFlag locked(path);
   if (!locked.Set()) GTEST_SKIP() << "the immutable flag is not available here";
   TOptions options(path);
-  ErrorBoxRecorder box;
-  EXPECT_FALSE(options.SaveScreenMode(false));
-  EXPECT_EQ(box.Messages, QStringList{QStringLiteral("Impossible d'écrire dans ") + path});
+  EXPECT_EQ(options.SaveScreenMode(false).Status, FileStatus::WriteFailed);
   EXPECT_EQ(options.ReadScreenModeAnswer(), 0);
 }
 

@@ -14,7 +14,6 @@ class TScoresTest : public ::testing::Test {
  protected:
   QTemporaryDir dir;
   QString path = dir.filePath(QStringLiteral("sudoku.ini"));
-  ErrorBoxRecorder box;
 
   // The keys of one level in the file, as "key=value" in file order.
   QStringList LevelKeys(int level) {
@@ -63,17 +62,16 @@ TEST_F(TScoresTest, WithoutAFileEveryPlaceIsEmpty) {
 TEST_F(TScoresTest, AFirstScoreWritesItsTwoKeysOnly) {
   TScores scores(path);
   EXPECT_EQ(scores.RankOf(1, 500), 1);
-  ASSERT_TRUE(scores.AddScore(1, 500, QStringLiteral("Ana")));
+  ASSERT_TRUE(scores.AddScore(1, 500, QStringLiteral("Ana")).Ok());
   EXPECT_EQ(LevelKeys(1), QStringList({QStringLiteral("score1_1=500"), QStringLiteral("scorenom1_1=Ana")}));
   EXPECT_EQ(ReadBytes(path), "[Scores]\nscore1_1=500\nscorenom1_1=Ana\n");
-  EXPECT_TRUE(box.Messages.isEmpty());
 }
 
 TEST_F(TScoresTest, AnEqualScoreRanksBeforeTheStoredOne) {
   TScores scores(path);
-  for (std::int32_t s : {300, 100, 200}) ASSERT_TRUE(scores.AddScore(2, s, QString::number(s)));
+  for (std::int32_t s : {300, 100, 200}) ASSERT_TRUE(scores.AddScore(2, s, QString::number(s)).Ok());
   EXPECT_EQ(scores.RankOf(2, 200), 2);
-  ASSERT_TRUE(scores.AddScore(2, 200, QStringLiteral("Nouveau")));
+  ASSERT_TRUE(scores.AddScore(2, 200, QStringLiteral("Nouveau")).Ok());
   EXPECT_EQ(scores.StoredName(2, 2), QStringLiteral("Nouveau"));
   EXPECT_EQ(scores.StoredName(2, 3), QStringLiteral("200"));
   EXPECT_EQ(Column(scores, 2), QList<std::int32_t>({100, 200, 200, 300, 999999, 999999, 999999,
@@ -82,20 +80,20 @@ TEST_F(TScoresTest, AnEqualScoreRanksBeforeTheStoredOne) {
 
 TEST_F(TScoresTest, AFullTableTakesAScoreEqualToItsTenthOnly) {
   TScores scores(path);
-  for (int i = 1; i <= 10; ++i) ASSERT_TRUE(scores.AddScore(3, 90 * i, QStringLiteral("J%1").arg(i)));
+  for (int i = 1; i <= 10; ++i) ASSERT_TRUE(scores.AddScore(3, 90 * i, QStringLiteral("J%1").arg(i)).Ok());
   EXPECT_EQ(scores.StoredScore(3, 10), 900);
   EXPECT_EQ(scores.RankOf(3, 901), 0);
   const QByteArray before = ReadBytes(path);
-  ASSERT_TRUE(scores.AddScore(3, 901, QStringLiteral("Trop lent")));
+  ASSERT_TRUE(scores.AddScore(3, 901, QStringLiteral("Trop lent")).Ok());
   EXPECT_EQ(ReadBytes(path), before);
   EXPECT_EQ(scores.StoredName(3, 10), QStringLiteral("J10"));
 
   EXPECT_EQ(scores.RankOf(3, 900), 10);
-  ASSERT_TRUE(scores.AddScore(3, 900, QStringLiteral("Juste")));
+  ASSERT_TRUE(scores.AddScore(3, 900, QStringLiteral("Juste")).Ok());
   EXPECT_EQ(scores.StoredName(3, 10), QStringLiteral("Juste"));
   EXPECT_EQ(scores.StoredName(3, 9), QStringLiteral("J9"));
   // The first place of a full table: everything moves down, the tenth goes.
-  ASSERT_TRUE(scores.AddScore(3, 1, QStringLiteral("Premier")));
+  ASSERT_TRUE(scores.AddScore(3, 1, QStringLiteral("Premier")).Ok());
   EXPECT_EQ(Column(scores, 3), QList<std::int32_t>({1, 90, 180, 270, 360, 450, 540, 630, 720, 810}));
   TScores reread(path);
   EXPECT_EQ(Column(reread, 3), Column(scores, 3));
@@ -108,7 +106,7 @@ TEST_F(TScoresTest, LevelsOutsideOneToFourRankNowhere) {
   EXPECT_EQ(scores.RankOf(0, 10), 0);
   EXPECT_EQ(scores.RankOf(5, 10), 0);
   EXPECT_EQ(scores.RankOf(-1, 10), 0);
-  EXPECT_TRUE(scores.AddScore(5, 10, QStringLiteral("x")));
+  EXPECT_TRUE(scores.AddScore(5, 10, QStringLiteral("x")).Ok());
   EXPECT_FALSE(QFile::exists(path));
   QString name;
   std::int32_t score = 0;
@@ -122,7 +120,7 @@ TEST_F(TScoresTest, LevelsOutsideOneToFourRankNowhere) {
 TEST_F(TScoresTest, AnEmptyNameShowsAsOrvalisButStaysEmptyInTheFile) {
   {
     TScores scores(path);
-    ASSERT_TRUE(scores.AddScore(4, 1234, QString()));
+    ASSERT_TRUE(scores.AddScore(4, 1234, QString()).Ok());
   }
   EXPECT_EQ(LevelKeys(4), QStringList({QStringLiteral("score4_1=1234"), QStringLiteral("scorenom4_1=")}));
   TScores scores(path);
@@ -136,9 +134,9 @@ TEST_F(TScoresTest, AnEmptyNameShowsAsOrvalisButStaysEmptyInTheFile) {
 
 TEST_F(TScoresTest, AScoreOf999999EntersButIsNotWritten) {
   TScores scores(path);
-  ASSERT_TRUE(scores.AddScore(1, 500, QStringLiteral("Ana")));
+  ASSERT_TRUE(scores.AddScore(1, 500, QStringLiteral("Ana")).Ok());
   EXPECT_EQ(scores.RankOf(1, 999999), 2);
-  ASSERT_TRUE(scores.AddScore(1, 999999, QStringLiteral("Lent")));
+  ASSERT_TRUE(scores.AddScore(1, 999999, QStringLiteral("Lent")).Ok());
   QString name;
   std::int32_t score = 0;
   scores.GetEntry(1, 2, name, score);
@@ -147,26 +145,31 @@ TEST_F(TScoresTest, AScoreOf999999EntersButIsNotWritten) {
   EXPECT_EQ(LevelKeys(1), QStringList({QStringLiteral("score1_1=500"), QStringLiteral("scorenom1_1=Ana")}));
 }
 
-TEST_F(TScoresTest, PlacesHolding999999AreNeitherWrittenNorRemoved) {
-  // Rank 3 holds a key the table reads as empty; saving leaves it as it is.
-  ASSERT_TRUE(WriteBytes(path, "[Scores]\r\nscore1_1=100\r\nscorenom1_1=A\r\n"
-                               "score1_3=999999\r\nscorenom1_3=Garde\r\n"));
+TEST_F(TScoresTest, TheFileHoldsWhatTheScreenShowsOnceATableIsWritten) {
+  // A hand-edited table: one score in a lower place, the places above empty.
+  ASSERT_TRUE(WriteBytes(path, "[Scores]\r\nscore3_10=77\r\nscorenom3_10=Fran\xE7ois\r\n"
+                               "score1_3=999999\r\nscorenom1_3=Vide\r\nscore1_1=100\r\nscorenom1_1=A\r\n"));
   TScores scores(path);
-  ASSERT_TRUE(scores.AddScore(1, 50, QStringLiteral("B")));
-  EXPECT_EQ(LevelKeys(1), QStringList({QStringLiteral("score1_1=50"), QStringLiteral("scorenom1_1=B"),
-                                       QStringLiteral("score1_3=999999"),
-                                       QStringLiteral("scorenom1_3=Garde"),
-                                       QStringLiteral("score1_2=100"), QStringLiteral("scorenom1_2=A")}));
+  ASSERT_TRUE(scores.AddScore(3, 200, QStringLiteral("Ana")).Ok());
+  // The places now empty have no key left: the 77 that moved up is in the file
+  // once, and level 1's empty third place is gone too.
+  EXPECT_EQ(LevelKeys(3), QStringList({QStringLiteral("score3_1=77"), QStringLiteral("scorenom3_1=François"),
+                                       QStringLiteral("score3_2=200"), QStringLiteral("scorenom3_2=Ana")}));
+  EXPECT_EQ(LevelKeys(1), QStringList({QStringLiteral("score1_1=100"), QStringLiteral("scorenom1_1=A")}));
+  TScores reread(path);
+  EXPECT_EQ(Column(reread, 3), QList<std::int32_t>({77, 200, 999999, 999999, 999999, 999999, 999999, 999999,
+                                                    999999, 999999}));
+  EXPECT_EQ(reread.StoredName(3, 1), QStringLiteral("François"));
+  EXPECT_EQ(reread.StoredName(3, 2), QStringLiteral("Ana"));
 }
 
 TEST_F(TScoresTest, AHandEditedTableIsReadInOrder) {
-  // Out of order, CRLF, a non-number, a Latin-1 name, a UTF-8 name, a missing
-  // name, keys in any case, and the section written in another case.
+  // Out of order, CRLF, a non-number, names in Windows-1252, a missing name,
+  // keys in any case, and the section written in another case.
   QByteArray bytes = "[general]\r\ntypeecran=1\r\n[scores]\r\n"
                      "score2_1=700\r\nscorenom2_1=Zo\xE9\r\n"
                      "SCORE2_2=abc\r\nscorenom2_2=PasUnNombre\r\n"
-                     "score2_3=  90 \r\n";
-  bytes += QStringLiteral("scorenom2_3=Élodie Œ\r\n").toUtf8();
+                     "score2_3=  90 \r\nscorenom2_3=\xC9lodie \x8C\r\n";
   bytes += "score2_4=-5\r\nscorenom2_4=Moins\r\n"
            "score2_7=300\r\n"
            "score2_10=300\r\nscorenom2_10=Dixieme\r\n";
@@ -191,7 +194,7 @@ TEST_F(TScoresTest, AHandEditedTableIsReadInOrder) {
 TEST_F(TScoresTest, SavingKeepsTheSettingsAndWritesAccentsAsUtf8) {
   ASSERT_TRUE(WriteBytes(path, "[general]\r\nErreurJeu=1\r\nFondEcran=LightClouds.jpeg\r\n"));
   TScores scores(path);
-  ASSERT_TRUE(scores.AddScore(1, 42, QStringLiteral("Zoé; l'été, à 2")));
+  ASSERT_TRUE(scores.AddScore(1, 42, QStringLiteral("Zoé; l'été, à 2")).Ok());
   const QByteArray bytes = ReadBytes(path);
   EXPECT_TRUE(bytes.contains("ErreurJeu=1\n"));
   EXPECT_TRUE(bytes.contains("FondEcran=LightClouds.jpeg\n"));
@@ -200,14 +203,20 @@ TEST_F(TScoresTest, SavingKeepsTheSettingsAndWritesAccentsAsUtf8) {
   EXPECT_EQ(reread.StoredName(1, 1), QStringLiteral("Zoé; l'été, à 2"));
 }
 
-TEST_F(TScoresTest, AFailedSaveShowsTheErrorKeepsTheFileAndStopsTheCaller) {
+TEST_F(TScoresTest, AFailedSaveReachesThePlayerKeepsTheFileAndStopsTheCaller) {
   const QByteArray before = "[Scores]\r\nscore1_1=100\r\nscorenom1_1=A\r\n";
   ASSERT_TRUE(WriteBytes(path, before));
   TScores scores(path);
   ImmutableFlag locked(path);
   if (!locked.Set()) GTEST_SKIP() << "the immutable flag is not available here";
-  EXPECT_FALSE(scores.AddScore(1, 50, QStringLiteral("B")));
+  ErrorBoxRecorder box;
+  const FileResult result = scores.AddScore(1, 50, QStringLiteral("B"));
+  EXPECT_TRUE(box.Messages.isEmpty()) << "storage shows nothing itself";
+  // What the end-of-game dialog does with the result.
+  EXPECT_FALSE(ReportFileResult(result));
   EXPECT_EQ(box.Messages, QStringList{QStringLiteral("Impossible d'écrire dans ") + path});
+  EXPECT_TRUE(ReportFileResult(scores.AddScore(1, 999999 + 1, QStringLiteral("Trop lent"))));
+  EXPECT_EQ(box.Messages.size(), 1);
   // Nothing half-written: the old first place did not move down in the file.
   EXPECT_EQ(ReadBytes(path), before);
   // The table in memory holds the new entry.
@@ -219,8 +228,8 @@ TEST_F(TScoresTest, AFolderInPlaceOfTheFileReadsAsEmptyAndCannotBeWritten) {
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sudoku.ini")));
   TScores scores(path);
   EXPECT_EQ(scores.StoredScore(1, 1), 999999);
-  EXPECT_FALSE(scores.AddScore(1, 50, QStringLiteral("B")));
-  EXPECT_EQ(box.Messages, QStringList{QStringLiteral("Impossible d'écrire dans ") + path});
+  EXPECT_EQ(scores.AddScore(1, 50, QStringLiteral("B")).Message,
+            QStringLiteral("Impossible d'écrire dans ") + path);
 }
 
 }  // namespace

@@ -3,10 +3,12 @@
 // ignores file modes).
 #pragma once
 
+#include <errno.h>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <signal.h>
 #include <sys/ioctl.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -17,6 +19,7 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include "errorbox.h"
 
@@ -114,4 +117,45 @@ class FileSizeLimit {
   rlimit saved_{};
   sighandler_t previousHandler_ = SIG_DFL;
   bool active_ = false;
+};
+
+// A file system of its own, a tmpfs of `bytes`, mounted in a temporary folder
+// while it lives; Fill() then takes every free byte, so that a file system
+// that is really full can be tried. Mounted() is false where mounting is not
+// permitted.
+class SmallFileSystem {
+ public:
+  explicit SmallFileSystem(std::size_t bytes) {
+    if (!where_.isValid()) return;
+    const QByteArray options = "size=" + QByteArray::number(qulonglong(bytes));
+    mounted_ = ::mount("tmpfs", QFile::encodeName(where_.path()).constData(), "tmpfs", 0,
+                       options.constData()) == 0;
+  }
+  ~SmallFileSystem() {
+    if (mounted_) ::umount2(QFile::encodeName(where_.path()).constData(), MNT_DETACH);
+  }
+  SmallFileSystem(const SmallFileSystem&) = delete;
+  SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+  bool Mounted() const { return mounted_; }
+  QString Path() const { return where_.path(); }
+  QString FilePath(const QString& name) const { return where_.filePath(name); }
+
+  // Writes a filler file until the file system refuses more; true when it
+  // ends full.
+  bool Fill() const {
+    const int fd = ::open(QFile::encodeName(where_.filePath(QStringLiteral("remplissage"))).constData(),
+                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) return false;
+    const QByteArray block(512, 'x');
+    ssize_t written = 0;
+    do written = ::write(fd, block.constData(), std::size_t(block.size()));
+    while (written > 0);
+    const bool full = errno == ENOSPC;
+    ::close(fd);
+    return full;
+  }
+
+ private:
+  QTemporaryDir where_;
+  bool mounted_ = false;
 };

@@ -1,0 +1,45 @@
+#include "filewrite.h"
+
+#include <unistd.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+FileResult ReplaceFile(const QString& Path, const QByteArray& Bytes) {
+  QSaveFile file(Path);
+  if (!file.open(QIODevice::WriteOnly)) return WriteFailure(Path);
+  // QSaveFile::commit() flushes the last buffered bytes while it closes and
+  // does not look at the outcome: a write refused there (a full disk, a size
+  // limit) would still replace the old file with a truncated one. So every
+  // byte is flushed and synced here, and commit() only renames.
+  const bool written = file.write(Bytes) == Bytes.size() && file.flush() &&
+                       file.error() == QFileDevice::NoError && ::fsync(file.handle()) == 0;
+  if (!written) {
+    file.cancelWriting();  // the new file is removed, the old one untouched
+    return WriteFailure(Path);
+  }
+  if (!file.commit()) return WriteFailure(Path);
+  return {};
+}
+
+FileResult AppendToFile(const QString& Path, const QByteArray& Bytes) {
+  const bool existed = QFileInfo::exists(Path);
+  QFile file(Path);
+  // Unbuffered: each write reaches the file system at once, so its failure is
+  // known here and nothing is left pending for close().
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+    return WriteFailure(Path);
+  const qint64 oldSize = file.size();
+  const bool written = file.write(Bytes) == Bytes.size() && ::fsync(file.handle()) == 0;
+  if (!written) {
+    if (existed)
+      file.resize(oldSize);  // take the partial bytes off again
+    file.close();
+    if (!existed) QFile::remove(Path);
+    return WriteFailure(Path);
+  }
+  file.close();
+  if (file.error() != QFileDevice::NoError) return WriteFailure(Path);
+  return {};
+}
