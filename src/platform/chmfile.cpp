@@ -26,7 +26,7 @@ quint16 ReadWord(const QByteArray& Bytes, qsizetype At) {
 // A zero-terminated string of the system record.
 QString RecordString(const QByteArray& Data) {
   const qsizetype end = Data.indexOf('\0');
-  return DecodeUtf8WithFallback(end < 0 ? Data : Data.left(end)).trimmed();
+  return DecodeTextFile(end < 0 ? Data : Data.left(end)).trimmed();
 }
 
 QString DecodeEntities(QString Text) {
@@ -89,9 +89,7 @@ QString DecodeHelpText(const QByteArray& Bytes) {
     return decoder.decode(Bytes);
   }
   if (named && *named == QStringConverter::Latin1) return FromWindows1252(Bytes);
-  QByteArrayView view(Bytes);
-  if (view.startsWith("\xEF\xBB\xBF")) view = view.sliced(3);
-  return DecodeUtf8WithFallback(view);
+  return DecodeTextFile(Bytes);
 }
 
 QList<TChmTopic> ParseSitemap(const QString& Html) {

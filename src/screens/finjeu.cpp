@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "dessin.h"
+#include "fileresult.h"
 #include "fond.h"
 #include "fondcopie.h"
 #include "hotlabel.h"
@@ -208,7 +209,7 @@ bool Tf_FinJeu::ShowScore(std::uint32_t Time, int Hints, int Level, bool Possibi
   if (rank == 0) return true;
   const QString rankText = rank == 1 ? QStringLiteral("1er") : QStringLiteral("%1ème").arg(rank);
   const QString name = AskName(rankText);
-  return Scores.AddScore(Level, std::int32_t(score), name);
+  return ReportFileResult(Scores.AddScore(Level, std::int32_t(score), name));
 }
 
 QString Tf_FinJeu::AskName(const QString& RankText) {

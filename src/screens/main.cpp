@@ -9,6 +9,7 @@
 #include <array>
 
 #include "appfolders.h"
+#include "fileresult.h"
 #include "astuces.h"
 #include "generateur.h"
 #include "helpviewer.h"
@@ -210,7 +211,7 @@ bool Tf_Main::AskScreenMode() {
   const bool fullScreen = AskYesNo(ScreenModeTitle, ScreenModeQuestion);
   // The answer is written at once, so that the question comes only once; if
   // it cannot be written, the error is shown and it comes again next time.
-  Options->SaveScreenMode(!fullScreen);
+  ReportFileResult(Options->SaveScreenMode(!fullScreen));
   return fullScreen;
 }
 

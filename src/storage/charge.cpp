@@ -10,8 +10,8 @@
 #include "appfolders.h"
 #include "carrecoche.h"
 #include "dessin.h"
+#include "fileresult.h"
 #include "dossiersauvegarde.h"
-#include "errorbox.h"
 #include "fond.h"
 #include "fondcopie.h"
 #include "grillesudoku.h"
@@ -172,7 +172,7 @@ void Tf_Charge::b_EffacerClick() {
   if (index < 0 || cb_FichierGrille->currentIndex() < 0) return;
   const FileResult result =
       TDossierSauvegarde(TAppFolders::PlayerFolder()).DeleteRecord(ChosenPath(), index);
-  if (!result.Ok()) ShowErrorBox(result.Message);
+  ReportFileResult(result);
   // Whatever happened, the list shows what the file now holds.
   ShowFileGrids(true);
 }

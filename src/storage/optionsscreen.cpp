@@ -20,6 +20,7 @@
 #include "charge.h"
 #include "color.h"
 #include "dessin.h"
+#include "fileresult.h"
 #include "fond.h"
 #include "fondcopie.h"
 #include "hotlabel.h"
@@ -352,7 +353,7 @@ void Tf_Options::hl_RetourClick() {
     QCoreApplication::processEvents();
   }
   // On failure the player has been told; the screen stays as it is.
-  if (!Options_->Save()) return;
+  if (!ReportFileResult(Options_->Save())) return;
   if (Shell() != nullptr) Shell()->ShowMenu();
   close();
 }

@@ -14,7 +14,7 @@
 #include "carrecoche.h"
 #include "dessin.h"
 #include "dossiersauvegarde.h"
-#include "errorbox.h"
+#include "fileresult.h"
 #include "fond.h"
 #include "fondcopie.h"
 #include "grillesudoku.h"
@@ -123,10 +123,6 @@ void Tf_Sauve::b_EnregistrerClick() {
   const FileResult result = TDossierSauvegarde(TAppFolders::PlayerFolder())
                                 .SaveGrid(cb_FichierGrille->currentText(), e_NomGrille->text(),
                                           m_Description->toPlainText(), gridText);
-  if (!result.Ok()) {
-    // The dialog stays open with what the player typed.
-    ShowErrorBox(result.Message);
-    return;
-  }
-  accept();
+  // On failure the dialog stays open with what the player typed.
+  if (ReportFileResult(result)) accept();
 }

@@ -143,7 +143,7 @@ TEST_F(FinJeuTest, UntimedGameIsShorterShowsNoScoreAndAsksNothing) {
 }
 
 TEST_F(FinJeuTest, ScoreEqualToTheFirstRanksFirstAndCancelStoresOrvalis) {
-  ASSERT_TRUE(scores.AddScore(2, 750, QStringLiteral("Ancien")));
+  ASSERT_TRUE(scores.AddScore(2, 750, QStringLiteral("Ancien")).Ok());
   Tf_FinJeu dialog;
   NameBox box(NameBox::Cancel);
   EXPECT_TRUE(dialog.ShowScore(600, 3, 2, true, scores));
@@ -155,7 +155,7 @@ TEST_F(FinJeuTest, ScoreEqualToTheFirstRanksFirstAndCancelStoresOrvalis) {
 }
 
 TEST_F(FinJeuTest, SecondPlaceWithoutPenaltiesAndAnEmptyNameStoredEmpty) {
-  ASSERT_TRUE(scores.AddScore(1, 100, QStringLiteral("Ana")));
+  ASSERT_TRUE(scores.AddScore(1, 100, QStringLiteral("Ana")).Ok());
   Tf_FinJeu dialog;
   NameBox box(NameBox::TypeThenOk, QString());
   EXPECT_TRUE(dialog.ShowScore(200, 0, 1, false, scores));
@@ -182,7 +182,7 @@ TEST_F(FinJeuTest, ExpertPenaltyAndClosingTheNameBoxStoresOrvalis) {
 }
 
 TEST_F(FinJeuTest, AScoreBehindTheTenthAsksNothingAndStoresNothing) {
-  for (int rank = 1; rank <= 10; ++rank) ASSERT_TRUE(scores.AddScore(3, 100, QStringLiteral("Ana")));
+  for (int rank = 1; rank <= 10; ++rank) ASSERT_TRUE(scores.AddScore(3, 100, QStringLiteral("Ana")).Ok());
   const QByteArray before = ReadBytes(path);
   Tf_FinJeu dialog;
   NameBox box(NameBox::TypeThenOk, QStringLiteral("Bea"));

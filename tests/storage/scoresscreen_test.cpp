@@ -47,9 +47,9 @@ class ScoresScreenTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(ScoresScreenTest, OpensAtItsLevelAndTheLevelButtonsSwitchTheRows) {
-  ASSERT_TRUE(scores.AddScore(3, 95, QStringLiteral("Bea")));
-  ASSERT_TRUE(scores.AddScore(3, 130, QString()));
-  ASSERT_TRUE(scores.AddScore(1, 61, QStringLiteral("Ana")));
+  ASSERT_TRUE(scores.AddScore(3, 95, QStringLiteral("Bea")).Ok());
+  ASSERT_TRUE(scores.AddScore(3, 130, QString()).Ok());
+  ASSERT_TRUE(scores.AddScore(1, 61, QStringLiteral("Ana")).Ok());
   screen.Setup(&scores, 3);
 
   EXPECT_TRUE(screen.sb_Difficile->isChecked());
