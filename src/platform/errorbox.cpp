@@ -43,4 +43,3 @@ QString CannotWriteMessage(const QString& path) {
   return QStringLiteral("Impossible d'écrire dans %1").arg(QDir::toNativeSeparators(path));
 }
 
-void ShowCannotWrite(const QString& path) { ShowErrorBox(CannotWriteMessage(path)); }

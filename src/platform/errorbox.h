@@ -22,5 +22,3 @@ ErrorBoxHandler SetErrorBoxHandler(ErrorBoxHandler handler);
 // "Impossible d'écrire dans <path>".
 QString CannotWriteMessage(const QString& path);
 
-// ShowErrorBox(CannotWriteMessage(path)).
-void ShowCannotWrite(const QString& path);

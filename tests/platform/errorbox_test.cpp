@@ -19,7 +19,7 @@ TEST(ErrorBox, AHandlerTakesThePlaceOfTheBoxUntilItIsRemoved) {
   const ErrorBoxHandler before =
       SetErrorBoxHandler([&seen](const QString& message) { seen.append(message); });
   ShowErrorBox(QStringLiteral("un"));
-  ShowCannotWrite(QStringLiteral("/x/y.orv"));
+  ShowErrorBox(CannotWriteMessage(QStringLiteral("/x/y.orv")));
   const ErrorBoxHandler mine = SetErrorBoxHandler(before);
   EXPECT_TRUE(static_cast<bool>(mine));
   EXPECT_EQ(seen, QStringList({QStringLiteral("un"), QStringLiteral("Impossible d'écrire dans /x/y.orv")}));
@@ -42,7 +42,7 @@ TEST(ErrorBox, TheBoxIsTitledOrvalisAndShowsTheMessage) {
     buttons = static_cast<int>(box->buttons().size());
     box->buttons().front()->click();
   });
-  ShowCannotWrite(QStringLiteral("/jeu/sudoku.ini"));
+  ShowErrorBox(CannotWriteMessage(QStringLiteral("/jeu/sudoku.ini")));
   ASSERT_TRUE(seen);
   EXPECT_EQ(title, QStringLiteral("Orvalis"));
   EXPECT_EQ(text, QStringLiteral("Impossible d'écrire dans /jeu/sudoku.ini"));
