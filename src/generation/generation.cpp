@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 
+#include "decor.h"
 #include "dessin.h"
 #include "fond.h"
 #include "fondcopie.h"
@@ -32,15 +33,10 @@ Tf_generation::Tf_generation(QWidget* Parent)
   setModal(true);
   setFixedSize(ClientWidth, ClientHeight);
 
-  Image1 = new TImage(this);
-  Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->SetCouleur(Look::BackgroundColor);
+  Image1 = AddBackground(*this, false);
   Image1->setGeometry(rect());
-  LoadBackground(*Image1);
 
-  FondCopie1 = new TFondCopie(this);
-  FondCopie1->setObjectName(QStringLiteral("FondCopie1"));
-  if (f_Dessin != nullptr) FondCopie1->SetModele(f_Dessin->fondJaune);
+  FondCopie1 = AddPanel(*this);
   FondCopie1->setGeometry(rect().adjusted(PanelMargin, PanelMargin, -PanelMargin, -PanelMargin));
   const int panelWidth = FondCopie1->width();
   const int panelHeight = FondCopie1->height();

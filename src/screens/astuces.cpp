@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 
+#include "decor.h"
 #include "dessin.h"
 #include "fond.h"
 #include "fondcopie.h"
@@ -60,14 +61,9 @@ const Tf_Astuces::TPage& Tf_Astuces::PageInfo(int Page) { return Pages[std::size
 Tf_Astuces::Tf_Astuces(QWidget* Parent) : QWidget(Parent) {
   setObjectName(QStringLiteral("f_Astuces"));
 
-  Image1 = new TImage(this);
-  Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->SetStretch(true);
-  LoadBackground(*Image1);
+  Image1 = AddBackground(*this, true);
 
-  FondCopie1 = new TFondCopie(this);
-  FondCopie1->setObjectName(QStringLiteral("FondCopie1"));
-  if (f_Dessin != nullptr) FondCopie1->SetModele(f_Dessin->fondJaune);
+  FondCopie1 = AddPanel(*this);
   FondCopie1->resize(PanelWidth, PanelHeight);
 
   // The tips menu: the introduction, then the four methods.

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <utility>
 
+#include "decor.h"
 #include "dessin.h"
 #include "fileresult.h"
 #include "fond.h"
@@ -84,14 +85,9 @@ Tf_FinJeu::Tf_FinJeu(QWidget* Parent)
   setObjectName(QStringLiteral("f_FinJeu"));
   setWindowTitle(QStringLiteral("Fin de la partie"));
 
-  Image1 = new TImage(this);
-  Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->SetCouleur(Look::BackgroundColor);
-  LoadBackground(*Image1);
+  Image1 = AddBackground(*this, false);
 
-  FondCopie1 = new TFondCopie(this);
-  FondCopie1->setObjectName(QStringLiteral("FondCopie1"));
-  if (f_Dessin != nullptr) FondCopie1->SetModele(f_Dessin->fondJaune);
+  FondCopie1 = AddPanel(*this);
   const int panelWidth = ClientWidth - 2 * PanelMargin;
 
   Label1 = new QLabel(QStringLiteral("Félicitations, vous avez complété cette grille."), FondCopie1);

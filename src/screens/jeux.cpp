@@ -15,8 +15,7 @@
 #include "charge.h"
 #include "choixniveau.h"
 #include "color.h"
-#include "dessin.h"
-#include "fond.h"
+#include "decor.h"
 #include "finjeu.h"
 #include "fondcopie.h"
 #include "generation.h"
@@ -103,17 +102,8 @@ QString LevelName(int Rating) {
 
 Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   setObjectName(QStringLiteral("f_Jeux"));
-  Image1 = new TImage(this);
-  Image1->SetStretch(true);
-  LoadBackground(*Image1);
-
-  const auto panel = [this](const QString& Name) {
-    auto* p = new TFondCopie(this);
-    p->setObjectName(Name);
-    if (f_Dessin != nullptr) p->SetModele(f_Dessin->fondJaune);
-    return p;
-  };
-  FondCopie1 = panel(QStringLiteral("FondCopie1"));
+  Image1 = AddBackground(*this, true);
+  FondCopie1 = AddPanel(*this);
   Commands1_ = {AddCommand(FondCopie1, QStringLiteral("hl_reinit"), QStringLiteral("Réinitialiser"),
                            &Tf_Jeux::hl_reinitClick),
                 AddCommand(FondCopie1, QStringLiteral("hl_newgrille"), NewGridCaption,
@@ -130,7 +120,7 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   hl_sauver = Commands1_[3].Label;
   hl_imprimer = Commands1_[4].Label;
 
-  FondCopie3 = panel(QStringLiteral("FondCopie3"));
+  FondCopie3 = AddPanel(*this, QStringLiteral("FondCopie3"));
   const auto counter = [this](const QString& Text) {
     auto* label = new QLabel(Text, FondCopie3);
     label->setFont(Look::PixelFont(Look::TitleFamily, 18));
@@ -143,7 +133,7 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   l_Indice = counter(QStringLiteral("0"));
   l_Indice->setObjectName(QStringLiteral("l_Indice"));
 
-  FondCopie4 = panel(QStringLiteral("FondCopie4"));
+  FondCopie4 = AddPanel(*this, QStringLiteral("FondCopie4"));
   Commands4_ = {AddCommand(FondCopie4, QStringLiteral("hl_VerifierGrille"),
                            QStringLiteral("Vérifier la grille"), &Tf_Jeux::hl_VerifierGrilleClick),
                 AddCommand(FondCopie4, QStringLiteral("hl_JouerGrille"),
@@ -152,7 +142,7 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   hl_JouerGrille = Commands4_[1].Label;
   FondCopie4->hide();
 
-  FondCopie2 = panel(QStringLiteral("FondCopie2"));
+  FondCopie2 = AddPanel(*this, QStringLiteral("FondCopie2"));
   Commands2_ = {
       AddCommand(FondCopie2, QStringLiteral("hl_Annuler"), QStringLiteral("Annuler la saisie"),
                  &Tf_Jeux::hl_AnnulerClick),

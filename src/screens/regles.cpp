@@ -7,6 +7,7 @@
 #include <QTextDocument>
 #include <algorithm>
 
+#include "decor.h"
 #include "dessin.h"
 #include "fond.h"
 #include "fondcopie.h"
@@ -69,14 +70,9 @@ void Tf_Regles::SetText(QTextBrowser& Box, const QString& Name) {
 Tf_Regles::Tf_Regles(QWidget* Parent) : QWidget(Parent) {
   setObjectName(QStringLiteral("f_Regles"));
 
-  Image1 = new TImage(this);
-  Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->SetStretch(true);
-  LoadBackground(*Image1);
+  Image1 = AddBackground(*this, true);
 
-  FondCopie1 = new TFondCopie(this);
-  FondCopie1->setObjectName(QStringLiteral("FondCopie1"));
-  if (f_Dessin != nullptr) FondCopie1->SetModele(f_Dessin->fondJaune);
+  FondCopie1 = AddPanel(*this);
   FondCopie1->resize(PanelWidth, PanelHeight);
 
   // Top: the presentation and the grid with its regions; bottom: the filled

@@ -9,6 +9,7 @@
 
 #include "appfolders.h"
 #include "carrecoche.h"
+#include "decor.h"
 #include "dessin.h"
 #include "fileresult.h"
 #include "dossiersauvegarde.h"
@@ -35,15 +36,10 @@ Tf_Charge::Tf_Charge(QWidget* Parent)
   setWindowTitle(QStringLiteral("Chargement d'une grille"));
   setFixedSize(FormWidth, FormHeight);
 
-  Image1 = new TImage(this);
-  Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->SetCouleur(Look::BackgroundColor);
+  Image1 = AddBackground(*this, false);
   Image1->setGeometry(rect());
-  LoadBackground(*Image1);
 
-  FondCopie1 = new TFondCopie(this);
-  FondCopie1->setObjectName(QStringLiteral("FondCopie1"));
-  FondCopie1->SetModele(f_Dessin != nullptr ? f_Dessin->fondJaune : nullptr);
+  FondCopie1 = AddPanel(*this);
   FondCopie1->setGeometry(rect().adjusted(12, 12, -12, -12));
 
   const QFont textFont = Look::PixelFont(Look::GridFamily, 15);

@@ -19,6 +19,7 @@
 #include "carrecoche.h"
 #include "charge.h"
 #include "color.h"
+#include "decor.h"
 #include "dessin.h"
 #include "fileresult.h"
 #include "fond.h"
@@ -105,15 +106,9 @@ QHBoxLayout* ColorLine(QLabel* Caption, QLineEdit*& Swatch, const char* SwatchNa
 Tf_Options::Tf_Options(QWidget* Parent) : QWidget(Parent) {
   setObjectName(QStringLiteral("f_Options"));
 
-  Image1 = new TImage(this);
-  Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->SetStretch(true);
-  Image1->SetCouleur(Look::BackgroundColor);
-  LoadBackground(*Image1);
+  Image1 = AddBackground(*this, true);
 
-  FondCopie1 = new TFondCopie(this);
-  FondCopie1->setObjectName(QStringLiteral("FondCopie1"));
-  FondCopie1->SetModele(f_Dessin != nullptr ? f_Dessin->fondJaune : nullptr);
+  FondCopie1 = AddPanel(*this);
   FondCopie1->resize(PanelWidth, PanelHeight);
 
   // The three toggle buttons.

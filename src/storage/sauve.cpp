@@ -12,6 +12,7 @@
 
 #include "appfolders.h"
 #include "carrecoche.h"
+#include "decor.h"
 #include "dessin.h"
 #include "dossiersauvegarde.h"
 #include "fileresult.h"
@@ -32,15 +33,10 @@ Tf_Sauve::Tf_Sauve(QWidget* Parent)
   setWindowTitle(QStringLiteral("Enregistrement d'une grille"));
   setFixedSize(FormWidth, FormHeight);
 
-  Image1 = new TImage(this);
-  Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->SetCouleur(Look::BackgroundColor);
+  Image1 = AddBackground(*this, false);
   Image1->setGeometry(rect());
-  LoadBackground(*Image1);
 
-  FondCopie1 = new TFondCopie(this);
-  FondCopie1->setObjectName(QStringLiteral("FondCopie1"));
-  FondCopie1->SetModele(f_Dessin != nullptr ? f_Dessin->fondJaune : nullptr);
+  FondCopie1 = AddPanel(*this);
   FondCopie1->setGeometry(rect().adjusted(12, 12, -12, -12));
 
   const QFont textFont = Look::PixelFont(Look::GridFamily, 15);

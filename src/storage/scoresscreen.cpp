@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include "decor.h"
 #include "dessin.h"
 #include "fond.h"
 #include "fondcopie.h"
@@ -50,15 +51,9 @@ constexpr int RowPixelSize = 21;
 Tf_Scores::Tf_Scores(QWidget* Parent) : QWidget(Parent) {
   setObjectName(QStringLiteral("f_Scores"));
 
-  Image1 = new TImage(this);
-  Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->SetCouleur(Look::BackgroundColor);
-  Image1->SetStretch(true);
-  LoadBackground(*Image1);
+  Image1 = AddBackground(*this, true);
 
-  FondCopie1 = new TFondCopie(this);
-  FondCopie1->setObjectName(QStringLiteral("FondCopie1"));
-  if (f_Dessin != nullptr) FondCopie1->SetModele(f_Dessin->fondJaune);
+  FondCopie1 = AddPanel(*this);
   FondCopie1->resize(PanelWidth, PanelHeight);
 
   Niveaux = new QButtonGroup(this);

@@ -1,0 +1,18 @@
+// What dresses every screen and dialog: its background picture and its framed
+// pale yellow panels.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+class TFondCopie;
+class TImage;
+
+// The form's background picture "Image1", loaded through the shell, with the
+// plain background colour where there is no picture: stretched over a screen,
+// unscaled from the top-left corner of a dialog. The form places it.
+TImage* AddBackground(QWidget& Form, bool Stretch);
+
+// A framed panel drawn with the shared pale yellow model (none when the holder
+// of the models does not exist).
+TFondCopie* AddPanel(QWidget& Parent, const QString& Name = QStringLiteral("FondCopie1"));
