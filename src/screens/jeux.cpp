@@ -276,10 +276,12 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   rc_ModeNormal->resize(16, 20);
   rc_ModeNormal->SetChecked(true);
   rc_ModeNormal->setAccessibleName(QStringLiteral("Mode normal"));
+  rc_ModeNormal->setToolTip(QStringLiteral("Mode normal (F4)"));
   rc_ModePossibilite = new TRondCoche(this);
   rc_ModePossibilite->setObjectName(QStringLiteral("rc_ModePossibilite"));
   rc_ModePossibilite->resize(16, 20);
   rc_ModePossibilite->setAccessibleName(QStringLiteral("Mode possibilité"));
+  rc_ModePossibilite->setToolTip(QStringLiteral("Mode possibilité (F4)"));
   connect(rc_ModeNormal, &TBoutonCoche::clicked, this, [this] { GrilleSudoku->NoteMode = false; FocusGrid(); });
   connect(rc_ModePossibilite, &TBoutonCoche::clicked, this, [this] { GrilleSudoku->NoteMode = true; FocusGrid(); });
   Image15 = new TImage(QStringLiteral(":/pictures/mode_normal.svg"), this);
