@@ -162,8 +162,9 @@ void Tf_Main::ShowMenuCommands(bool Shown) {
 }
 
 bool Tf_Main::eventFilter(QObject* Watched, QEvent* Event) {
+  // Only p_Form's own state counts, not the window's being minimised.
   if (Watched == p_Form && (Event->type() == QEvent::Show || Event->type() == QEvent::Hide))
-    ShowMenuCommands(Event->type() == QEvent::Hide);
+    ShowMenuCommands(p_Form->isHidden());
   return QWidget::eventFilter(Watched, Event);
 }
 
