@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Screenshots of the running game under a virtual display, into a folder
 # (build/screenshots by default): the menu windowed and full screen, every
-# dialog, the game screen in digits and letters, the options, rules, tips and
-# help, and the printed page. Needs the packages xvfb, xauth and poppler-utils;
+# dialog, the game screen in digits and letters, the same digit highlighted on
+# both backgrounds, the pause, the keyboard on the menu, the options, rules,
+# tips and help, and the printed page. Needs the packages xvfb, xauth and poppler-utils;
 # with openbox installed the windows get a frame and full screen works as on a
 # desktop.
 #
@@ -12,7 +13,7 @@ build=${1:-build}
 out=${2:-$build/screenshots}
 mkdir -p "$out"
 program=$build/orvalis-screenshots
-for scenario in windowed fullscreen letters untimed noimages; do
+for scenario in windowed fullscreen letters untimed noimages highlight clouds; do
   xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
     if command -v openbox >/dev/null; then openbox & sleep 1; fi
     "$0" "$1" "$2"' "$program" "$scenario" "$out"

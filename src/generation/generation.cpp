@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 
+#include "busybar.h"
 #include "decor.h"
 #include "dessin.h"
 #include "fond.h"
@@ -14,15 +15,17 @@
 
 namespace {
 
-// What shows where the background picture is missing: a warm parchment.
 
 constexpr int ClientWidth = 320;
-constexpr int ClientHeight = 124;
+constexpr int ClientHeight = 148;
 constexpr int PanelMargin = 10;
 constexpr int TitlePixelSize = 24;
 constexpr int TextPixelSize = 20;
-// Between the two lines.
+// Between the two lines, and between them and the busy bar.
 constexpr int LineGap = 8;
+constexpr int BarGap = 10;
+constexpr int BarWidth = 180;
+constexpr int BarHeight = 12;
 
 }  // namespace
 
@@ -51,13 +54,18 @@ Tf_generation::Tf_generation(QWidget* Parent)
   Label2->setFont(Look::PixelFont(Look::TextFamily, TextPixelSize, true));
   Label2->setAlignment(Qt::AlignCenter);
 
-  // Both lines across the whole panel, each as high as its font, the pair
-  // centred vertically.
+  Attente = new TBusyBar(FondCopie1);
+  Attente->setObjectName(QStringLiteral("Attente"));
+
+  // Both lines across the whole panel, each as high as its font, the bar
+  // centred under them, the three centred vertically.
   const int height1 = QFontMetrics(Label1->font()).height();
   const int height2 = QFontMetrics(Label2->font()).height();
-  const int top = (panelHeight - height1 - LineGap - height2) / 2;
+  const int top = (panelHeight - height1 - LineGap - height2 - BarGap - BarHeight) / 2;
   Label1->setGeometry(0, top, panelWidth, height1);
   Label2->setGeometry(0, top + height1 + LineGap, panelWidth, height2);
+  Attente->setGeometry((panelWidth - BarWidth) / 2, Label2->geometry().bottom() + 1 + BarGap, BarWidth,
+                       BarHeight);
 }
 
 void Tf_generation::GridReady() { done(QDialog::Accepted); }

@@ -6,6 +6,7 @@
 #include <memory>
 
 class QLabel;
+class TBusyBar;
 class TFondCopie;
 class TGenerateur;
 class TGrille;
@@ -26,6 +27,8 @@ class Tf_generation : public QDialog {
   TFondCopie* FondCopie1;
   QLabel* Label1;
   QLabel* Label2;
+  // Under "Veuillez patienter": the work goes on.
+  TBusyBar* Attente;
 };
 
 // The grid of Level for a new game: at once when it is ready; otherwise the

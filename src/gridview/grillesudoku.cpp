@@ -1,6 +1,7 @@
 // Construction, properties and the commands the game screen and its dialogs
 // pass to the model.
 #include <QPrinter>
+#include <QStringList>
 #include <algorithm>
 
 #include "grillesudoku.h"
@@ -75,6 +76,7 @@ void TGrilleSudoku::LoadGrid(const QString& GivensText, const QString& DigitsTex
   givens.resize(81, '0');
   Grille_->LoadFromText(givens, CellText(DigitsText));
   ResetView();
+  emit GridChanged();
   update();
 }
 
@@ -83,12 +85,14 @@ void TGrilleSudoku::AssignGrid(std::unique_ptr<TGrille> Grid) {
   if (!Grid) return;
   Grille_ = std::move(Grid);
   ResetView();
+  emit GridChanged();
   update();
 }
 
 void TGrilleSudoku::ClearGrid(bool KeepGivensOut) {
   Grille_->Clear(KeepGivensOut);
   ResetView();
+  emit GridChanged();
   update();
 }
 
@@ -97,20 +101,75 @@ bool TGrilleSudoku::GiveHint(QString& Text) {
   if (!hint) return false;
   // The entry lets Undo take the hint back, or put back the wrong digit it replaced.
   PushUndo(hint->Row, hint->Col, hint->Digit, hint->Replaced);
+  TidyNotes(hint->Row, hint->Col, hint->Digit);
   Text = QString::fromStdString(hint->Text);
+  emit GridChanged();
   update();
   return true;
 }
 
 std::uint16_t TGrilleSudoku::SolveGrid() {
   const std::uint16_t flags = Grille_->SolveGrid();
+  // The entries undone stand on a grid that is no longer there.
+  RedoStack_.clear();
+  emit GridChanged();
   update();
   return flags;
 }
 
 void TGrilleSudoku::ShowSolution() {
   Grille_->ShowFirstSolution();
+  RedoStack_.clear();
+  emit GridChanged();
   update();
+}
+
+QString TGrilleSudoku::PuzzleText() const {
+  QString text(81, QLatin1Char('.'));
+  for (int i = 0; i < 81; ++i) {
+    const int digit = GameMode ? Grille_->Givens[std::size_t(i)] : WordDigit(Grille_->Digits[std::size_t(i)]);
+    if (digit >= 1 && digit <= 9) text[i] = QChar(u'0' + digit);
+  }
+  return text;
+}
+
+namespace {
+
+// The cells of one written row: "1" to "9", "0" or "." for an empty cell,
+// spaces and tabs left out. Empty when another character stands there.
+QString ReadCells(QStringView Line) {
+  QString cells;
+  for (const QChar c : Line) {
+    if (c == u' ' || c == u'\t') continue;
+    if (c == u'.') cells += u'0';
+    else if (c >= u'0' && c <= u'9') cells += c;
+    else return {};
+  }
+  return cells;
+}
+
+}  // namespace
+
+QString TGrilleSudoku::ReadPuzzle(const QString& Text) {
+  const QString text = Text.trimmed();
+  // The grid text form, on one line: the givens stand before the first "|".
+  if (text.contains(u'|')) {
+    if (text.contains(u'\n')) return {};
+    const QString cells = ReadCells(QStringView(text).left(text.indexOf(u'|')));
+    return cells.size() == 81 ? cells : QString();
+  }
+  // One line of 81, or nine lines of nine (empty lines between them left out).
+  QStringList rows;
+  for (const QStringView line : QStringView(text).split(u'\n')) {
+    if (line.trimmed().isEmpty()) continue;
+    rows << ReadCells(line.trimmed());
+    if (rows.back().isEmpty()) return {};
+  }
+  if (rows.size() == 1 && rows.front().size() == 81) return rows.front();
+  if (rows.size() != 9) return {};
+  for (const QString& row : rows)
+    if (row.size() != 9) return {};
+  return rows.join(QString());
 }
 
 std::uint8_t TGrilleSudoku::RateGrid() {

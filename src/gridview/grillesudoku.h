@@ -1,8 +1,8 @@
 // TGrilleSudoku: the grid control of the game screen. It owns the TGrille on
 // screen and draws everything from it (lines, givens, the player's digits, the
 // hinted digit, pencil marks or computed candidates, the selection and the
-// backgrounds of wrong digits), turns keys and clicks into moves with an undo
-// stack, passes the game screen's commands to the model, and prints the grid.
+// backgrounds of wrong digits), turns keys and clicks into moves with undo and
+// redo stacks, passes the game screen's commands to the model, and prints the grid.
 //
 // Geometry: with cells W wide and H high, column j (1 to 9) spans x from
 // (j - 1) * W to j * W and row i spans y from (i - 1) * H to i * H; the control
@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "grille.h"
@@ -49,15 +50,23 @@ class TGrilleSudoku : public QWidget {
   Q_PROPERTY(int LargeurCase READ LargeurCase WRITE SetLargeurCase)
   Q_PROPERTY(quint8 TailleEcriture MEMBER TailleEcriture)
   Q_PROPERTY(quint8 TaillePossibilite MEMBER TaillePossibilite)
+  Q_PROPERTY(bool SurligneChiffres MEMBER SurligneChiffres)
+  Q_PROPERTY(QColor CouleurSurlignage MEMBER CouleurSurlignage)
+  Q_PROPERTY(QColor CouleurZone MEMBER CouleurZone)
+  Q_PROPERTY(bool EffaceNotes MEMBER EffaceNotes)
 
  public:
-  // One entry of the undo stack. Previous is the digit the cell held before (0
-  // for an empty cell), or NoteToggle when the entry toggled a pencil mark.
+  // One entry of the undo and redo stacks. Previous is the digit the cell
+  // held before (0 for an empty cell), or NoteToggle when the entry toggled a
+  // pencil mark. ClearedMarks: the cells of Peers(Row, Col) whose pencil mark
+  // of Digit the entry took away (bit k for the k-th peer), so that undo puts
+  // them back; 0 when it took none.
   struct UndoEntry {
     std::uint8_t Row;
     std::uint8_t Col;
     std::uint8_t Digit;
     std::uint8_t Previous;
+    std::uint32_t ClearedMarks = 0;
   };
   static constexpr std::uint8_t NoteToggle = 255;
 
@@ -86,6 +95,16 @@ class TGrilleSudoku : public QWidget {
   bool ShowImpossible = false;
   quint8 TailleEcriture = 20;  // points
   quint8 TaillePossibilite = 8;  // points
+  // When the selected cell holds a digit, the cells and the pencil marks (or
+  // candidates) of that digit take CouleurSurlignage; the selected cell's
+  // row, column and block take CouleurZone. Off: the grid looks as it always
+  // has. The error backgrounds and the selection stay on top.
+  bool SurligneChiffres = false;
+  QColor CouleurSurlignage{180, 212, 242};
+  QColor CouleurZone{232, 240, 238};
+  // A digit placed while playing takes the pencil marks of that digit out of
+  // its row, column and block; undo puts them back.
+  bool EffaceNotes = false;
   // Level of the grid on screen, with the rating flags 16 and 32 when it came
   // from a rating.
   std::uint8_t Level = 0;
@@ -107,6 +126,8 @@ class TGrilleSudoku : public QWidget {
   TGrille& Grille() { return *Grille_; }
   const TGrille& Grille() const { return *Grille_; }
   const std::vector<UndoEntry>& UndoStack() const { return UndoStack_; }
+  // The entries undone and not yet redone, newest on top; a new move empties it.
+  const std::vector<UndoEntry>& RedoStack() const { return RedoStack_; }
 
   // --- Painting and printing ---
   // Draws the whole grid on any painter, cells W by H, text sizes in points.
@@ -129,6 +150,8 @@ class TGrilleSudoku : public QWidget {
   // --- Input and commands ---
   void EnterAtSelection(int Digit, bool NoteKey);
   void Undo();
+  // Enters again the newest entry that Undo took back ("Rétablir").
+  void Redo();
   void ResetView();
   // The cell under a point, clamped to the grid.
   void CellAtPoint(int X, int Y, int& Col, int& Row) const;
@@ -149,6 +172,22 @@ class TGrilleSudoku : public QWidget {
   // Called when a digit entered leaves no empty cell; setting it resets the view.
   void SetOnComplete(std::function<void()> Handler);
 
+  // --- The puzzle as text ---
+  // The puzzle on screen as one line of 81 characters, row by row: the givens
+  // while playing, every digit while typing a puzzle in; "." for an empty cell.
+  QString PuzzleText() const;
+  // Reads a puzzle written as one line of 81 characters, as the grid text
+  // form (givens|digits|level|time|hints, of which the givens count), or as
+  // nine lines of nine; "1" to "9" for a digit, "0" or "." for an empty cell,
+  // spaces and tabs ignored. The 81 cells with "0" for an empty one, or an
+  // empty text when it is none of these.
+  static QString ReadPuzzle(const QString& Text);
+
+  // The 20 cells that share a row, a column or a block with (Row, Col): the
+  // row's eight others left to right, the column's top to bottom, then the
+  // block's four left, row by row.
+  static std::array<std::pair<int, int>, 20> Peers(int Row, int Col);
+
   // --- Texts ---
   // "1" to "9", or "A" to "I" in letters.
   static QString DigitText(int Digit, TTypeBrique Type);
@@ -160,6 +199,11 @@ class TGrilleSudoku : public QWidget {
   static int PointsToPixels(int Points);
 
   QSize sizeHint() const override;
+
+ signals:
+  // The model changed: an entry, an undo or a redo, a hint, a solve, a grid
+  // loaded, assigned or cleared.
+  void GridChanged();
 
  protected:
   bool event(QEvent* Event) override;
@@ -173,10 +217,18 @@ class TGrilleSudoku : public QWidget {
   // One arrow step, then further steps over givens while playing.
   void MoveSelection(int Key);
   void StepSelection(int Key);
+  // A new move: its entry goes on the undo stack, and what was undone can no
+  // longer be redone.
   void PushUndo(int Row, int Col, int Digit, int Previous);
+  // With EffaceNotes while playing: takes the pencil mark of the digit just
+  // placed at (Row, Col) out of its peers and records them in the newest entry.
+  void TidyNotes(int Row, int Col, int Digit);
+  // The marks of an entry's ClearedMarks: put back (Restore) or taken out.
+  void ApplyClearedMarks(const UndoEntry& Entry, bool Restore);
 
   std::unique_ptr<TGrille> Grille_;
   std::vector<UndoEntry> UndoStack_;
+  std::vector<UndoEntry> RedoStack_;
   std::function<void()> OnComplete_;
   std::unique_ptr<QPrinter> Printer_;
   QColor CouleurFond_{255, 255, 255};

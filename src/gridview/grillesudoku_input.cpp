@@ -1,4 +1,5 @@
-// Selection, keyboard and mouse input, entries and the undo stack.
+// Selection, keyboard and mouse input, entries, the undo and redo stacks, and
+// the tidying of pencil marks.
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
@@ -131,6 +132,45 @@ void TGrilleSudoku::mousePressEvent(QMouseEvent* Event) {
 
 void TGrilleSudoku::PushUndo(int Row, int Col, int Digit, int Previous) {
   UndoStack_.push_back({std::uint8_t(Row), std::uint8_t(Col), std::uint8_t(Digit), std::uint8_t(Previous)});
+  RedoStack_.clear();
+}
+
+std::array<std::pair<int, int>, 20> TGrilleSudoku::Peers(int Row, int Col) {
+  std::array<std::pair<int, int>, 20> peers{};
+  std::size_t n = 0;
+  for (int col = 1; col <= 9; ++col)
+    if (col != Col) peers[n++] = {Row, col};
+  for (int row = 1; row <= 9; ++row)
+    if (row != Row) peers[n++] = {row, Col};
+  for (int row = BandStart(Row); row < BandStart(Row) + 3; ++row)
+    for (int col = BandStart(Col); col < BandStart(Col) + 3; ++col)
+      if (row != Row && col != Col) peers[n++] = {row, col};
+  return peers;
+}
+
+void TGrilleSudoku::TidyNotes(int Row, int Col, int Digit) {
+  if (!EffaceNotes || !GameMode || Digit < 1 || Digit > 9 || UndoStack_.empty()) return;
+  const auto bit = std::uint16_t(1u << (Digit - 1));
+  std::uint32_t cleared = 0;
+  const auto peers = Peers(Row, Col);
+  for (std::size_t k = 0; k < peers.size(); ++k) {
+    std::uint16_t& notes = Grille_->Notes[std::size_t(Cell(peers[k].first, peers[k].second))];
+    if ((notes & bit) == 0) continue;
+    notes = std::uint16_t(notes & ~bit);
+    cleared |= 1u << k;
+  }
+  UndoStack_.back().ClearedMarks = cleared;
+}
+
+void TGrilleSudoku::ApplyClearedMarks(const UndoEntry& Entry, bool Restore) {
+  if (Entry.ClearedMarks == 0 || Entry.Digit < 1 || Entry.Digit > 9) return;
+  const auto bit = std::uint16_t(1u << (Entry.Digit - 1));
+  const auto peers = Peers(Entry.Row, Entry.Col);
+  for (std::size_t k = 0; k < peers.size(); ++k) {
+    if ((Entry.ClearedMarks & (1u << k)) == 0) continue;
+    std::uint16_t& notes = Grille_->Notes[std::size_t(Cell(peers[k].first, peers[k].second))];
+    notes = Restore ? std::uint16_t(notes | bit) : std::uint16_t(notes & ~bit);
+  }
 }
 
 void TGrilleSudoku::EnterAtSelection(int Digit, bool NoteKey) {
@@ -147,6 +187,8 @@ void TGrilleSudoku::EnterAtSelection(int Digit, bool NoteKey) {
     PushUndo(SelRow, SelCol, Digit, note ? NoteToggle : current);
     grid.ForgetHintAt(SelRow, SelCol);  // the hint colour leaves a cell the player changes
     grid.EnterDigit(SelRow, SelCol, Digit, !GameMode, note);
+    if (!note) TidyNotes(SelRow, SelCol, Digit);
+    emit GridChanged();
     // A pencil mark on a full grid does not complete it again.
     if (!note && grid.CountEmpty() == 0 && OnComplete_) OnComplete_();
   }
@@ -164,12 +206,38 @@ void TGrilleSudoku::Undo() {
     // stay, and the selection never lands on one.
     if (GameMode && CellKind(entry.Row, entry.Col) == KindGiven) continue;
     grid.ForgetHintAt(entry.Row, entry.Col);
-    if (entry.Previous == NoteToggle)
+    if (entry.Previous == NoteToggle) {
       grid.EnterDigit(entry.Row, entry.Col, entry.Digit, !GameMode, true);
-    else
+    } else {
       grid.EnterDigit(entry.Row, entry.Col, entry.Previous, !GameMode, false);
+      ApplyClearedMarks(entry, true);
+    }
+    RedoStack_.push_back(entry);
     SelRow = entry.Row;
     SelCol = entry.Col;
+    emit GridChanged();
+    update();
+    return;
+  }
+}
+
+void TGrilleSudoku::Redo() {
+  TGrille& grid = *Grille_;
+  while (!RedoStack_.empty()) {
+    const UndoEntry entry = RedoStack_.back();
+    RedoStack_.pop_back();
+    // As for Undo: a cell that became a given is never changed while playing.
+    if (GameMode && CellKind(entry.Row, entry.Col) == KindGiven) continue;
+    grid.ForgetHintAt(entry.Row, entry.Col);
+    const bool note = entry.Previous == NoteToggle;
+    grid.EnterDigit(entry.Row, entry.Col, entry.Digit, !GameMode, note);
+    if (!note) ApplyClearedMarks(entry, false);
+    UndoStack_.push_back(entry);
+    SelRow = entry.Row;
+    SelCol = entry.Col;
+    emit GridChanged();
+    // The digit that fills the last cell ends the game, as when it was typed.
+    if (!note && grid.CountEmpty() == 0 && OnComplete_) OnComplete_();
     update();
     return;
   }
@@ -177,6 +245,7 @@ void TGrilleSudoku::Undo() {
 
 void TGrilleSudoku::ResetView() {
   UndoStack_.clear();
+  RedoStack_.clear();
   SelRow = 1;
   SelCol = 1;
   if (CellKind(1, 1) != KindPlain) MoveSelection(Qt::Key_Right);

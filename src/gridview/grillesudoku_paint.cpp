@@ -31,16 +31,19 @@ qreal DrawnWidth(const QPainter& Canvas, const QFont& Font, const QString& Text)
 
 // One line of candidates with its baseline at (X, Y), narrowed when it is
 // wider than Room, so that the marks never run into the cell's lines (four
-// letters and their dashes are wider than a 40-pixel cell in some fonts).
-void DrawNoteLine(QPainter& Canvas, int X, int Y, int Room, const QString& Text) {
+// letters and their dashes are wider than a 40-pixel cell in some fonts). The
+// mark Highlight (when it is in the line) gets a Mark background behind it.
+void DrawNoteLine(QPainter& Canvas, int X, int Y, int Room, const QString& Text, const QString& Highlight,
+                  const QColor& Mark) {
   const qreal width = DrawnWidth(Canvas, Canvas.font(), Text);
-  if (width <= Room) {
-    Canvas.drawText(QPoint(X, Y), Text);
-    return;
-  }
+  const qsizetype at = Highlight.isEmpty() ? -1 : Text.indexOf(Highlight);
+  const qreal left = at > 0 ? DrawnWidth(Canvas, Canvas.font(), Text.left(at)) : 0;
+  const qreal wide = at >= 0 ? DrawnWidth(Canvas, Canvas.font(), Highlight) : 0;
+  const QFontMetrics metrics = Canvas.fontMetrics();
   Canvas.save();
   Canvas.translate(X, Y);
-  Canvas.scale(Room / width, 1.0);
+  if (width > Room) Canvas.scale(Room / width, 1.0);
+  if (at >= 0) Canvas.fillRect(QRectF(left - 1, -metrics.ascent(), wide + 2, metrics.height()), Mark);
   Canvas.drawText(QPoint(0, 0), Text);
   Canvas.restore();
 }
@@ -102,6 +105,11 @@ void TGrilleSudoku::DrawGrid(QPainter& Canvas, int CellWidth, int CellHeight, in
   const TGrille& grid = *Grille_;
   const int selRow = std::clamp(SelRow, 1, 9);
   const int selCol = std::clamp(SelCol, 1, 9);
+  // The same-digit highlighting: the digit of the selected cell (0 for none)
+  // and whether the selected cell's row, column and block are tinted.
+  const bool highlight = SurligneChiffres && !ForPrint;
+  const int selectedDigit = highlight ? grid.GetDigit(selRow, selCol) : 0;
+  const QString markedText = DigitText(selectedDigit, TypeBrique);
   for (int i = 1; i <= 9; ++i) {
     for (int j = 1; j <= 9; ++j) {
       int kind = 0;
@@ -116,6 +124,10 @@ void TGrilleSudoku::DrawGrid(QPainter& Canvas, int CellWidth, int CellHeight, in
           background = CouleurImpossible;
         else if (selected)
           background = CouleurSelection;
+        else if (selectedDigit > 0 && d == selectedDigit)
+          background = CouleurSurlignage;
+        else if (highlight && (i == selRow || j == selCol || BlockOf(i, j) == BlockOf(selRow, selCol)))
+          background = CouleurZone;
         if (i == grid.HintRow && j == grid.HintCol)
           text = CouleurChiffreHint;
         else if (d > 0)
@@ -162,10 +174,13 @@ void TGrilleSudoku::DrawGrid(QPainter& Canvas, int CellWidth, int CellHeight, in
         const int y = top + NoteInset + metrics.ascent();
         const int room = W - 2 * NoteInset;
         const int t = metrics.height();
-        DrawNoteLine(Canvas, x, y, room, lines[0]);
+        // Only the digit of the selected cell is highlighted among the marks.
+        const QString marked =
+            selectedDigit > 0 && (set & (1u << (selectedDigit - 1))) != 0 ? markedText : QString();
+        DrawNoteLine(Canvas, x, y, room, lines[0], marked, CouleurSurlignage);
         if (!lines[1].isEmpty()) {
-          DrawNoteLine(Canvas, x, y + t, room, lines[1]);
-          if (!lines[2].isEmpty()) DrawNoteLine(Canvas, x, y + 2 * t, room, lines[2]);
+          DrawNoteLine(Canvas, x, y + t, room, lines[1], marked, CouleurSurlignage);
+          if (!lines[2].isEmpty()) DrawNoteLine(Canvas, x, y + 2 * t, room, lines[2], marked, CouleurSurlignage);
         }
       }
     }

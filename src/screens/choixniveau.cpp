@@ -111,6 +111,9 @@ Tf_ChoixNiveau::Tf_ChoixNiveau(QWidget* Parent)
     row.Right->setObjectName(QString::fromLatin1(row.RightName));
     row.Right->move(middle + IconGap, rowMiddle - IconHeight / 2);
 
+    // The pictures choose the level too: a screen reader names them by it.
+    row.Left->setAccessibleName(row.Label->text());
+    row.Right->setAccessibleName(row.Label->text());
     connect(row.Label, &THotLabel::clicked, this, [this, level] { Choice(level); });
     connect(row.Left, &TImage::clicked, this, [this, level] { Choice(level); });
     connect(row.Right, &TImage::clicked, this, [this, level] { Choice(level); });

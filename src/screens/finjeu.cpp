@@ -149,6 +149,7 @@ Tf_FinJeu::Tf_FinJeu(QWidget* Parent)
     FitCommand(*row.Label);
     row.Icon = MakeIcon(QStringLiteral(":/pictures/%1.svg").arg(QString::fromLatin1(row.Picture)), FondCopie1);
     row.Icon->setObjectName(QString::fromLatin1(row.IconName));
+    row.Icon->setAccessibleName(row.Label->text());
     const int tag = row.Tag;
     connect(row.Label, &THotLabel::clicked, this, [this, tag] { Choice(tag); });
     connect(row.Icon, &TImage::clicked, this, [this, tag] { Choice(tag); });

@@ -1,11 +1,16 @@
 #include "jeux.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QTimer>
 #include <algorithm>
@@ -68,6 +73,15 @@ const QString VerifySeveral = QStringLiteral(
 const QString VerifyGuessing = QStringLiteral(
     "La grille peut être résolue mais cela demande d'émettre des suppositions lors de la "
     "résolution, ce qui n'est pas conforme aux règles du Sudoku.");
+const QString QuitTitle = QStringLiteral("Partie en cours");
+const QString QuitQuestion = QStringLiteral("Voulez-vous enregistrer la partie en cours ?");
+const QString PasteRefused = QStringLiteral(
+    "Le texte collé n'est pas une grille : il faut 81 chiffres, 0 ou un point pour une case vide, "
+    "sur une ligne ou sur neuf lignes de neuf.");
+const QString PasteOnlyTypingIn = QStringLiteral(
+    "Pour coller une grille, choisissez d'abord « Proposer un puzzle » dans le menu.");
+const QString PauseTitle = QStringLiteral("Pause");
+const QString PauseResume = QStringLiteral("Appuyez sur une touche ou cliquez pour reprendre la partie.");
 const QString LevelNames[] = {QStringLiteral("Facile"), QStringLiteral("Moyen"),
                               QStringLiteral("Difficile"), QStringLiteral("Expert")};
 
@@ -92,6 +106,52 @@ const QColor GridBackground{255, 255, 236};
 const QColor GridSelection{255, 222, 140};
 
 int Rounded(double Value) { return int(std::nearbyint(Value)); }  // halves to even
+
+// The clock stands still while it lives (a dialog of ours is open).
+class ClockHold {
+ public:
+  explicit ClockHold(Tf_Jeux& Game) : Game_(Game) { Game_.HoldClock(); }
+  ~ClockHold() { Game_.ReleaseClock(); }
+  ClockHold(const ClockHold&) = delete;
+  ClockHold& operator=(const ClockHold&) = delete;
+
+ private:
+  Tf_Jeux& Game_;
+};
+
+// What covers the grid while the game is paused: a pale panel saying "Pause"
+// and how to go on. It shows nothing of the grid.
+class PausePanel : public QWidget {
+ public:
+  explicit PausePanel(QWidget* Parent) : QWidget(Parent) {
+    setObjectName(QStringLiteral("p_Pause"));
+    setAccessibleName(PauseTitle);
+    setAccessibleDescription(PauseResume);
+    hide();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    // Square, so that no corner of the grid shows.
+    painter.fillRect(rect(), QColor(140, 140, 0));
+    painter.fillRect(rect().adjusted(2, 2, -2, -2), Look::PanelColor);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const int h = height();
+    painter.setFont(Look::PixelFont(Look::TitleFamily, std::max(28, h / 6)));
+    painter.setPen(Look::HoverColor);
+    painter.drawText(QRect(0, h / 4, width(), h / 4), Qt::AlignHCenter | Qt::AlignBottom, PauseTitle);
+    painter.setFont(Look::PixelFont(Look::TextFamily, std::clamp(h / 22, 14, 22), true));
+    painter.setPen(QColor(96, 64, 32));
+    painter.drawText(QRect(h / 10, h / 2 + h / 20, width() - h / 5, h / 3),
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, PauseResume);
+  }
+};
+
+bool IsModifierKey(int Key) {
+  return Key == Qt::Key_Shift || Key == Qt::Key_Control || Key == Qt::Key_Alt || Key == Qt::Key_Meta ||
+         Key == Qt::Key_AltGr || Key == Qt::Key_CapsLock || Key == Qt::Key_NumLock;
+}
 
 QString LevelName(int Rating) {
   const int level = Rating & LevelMask;
@@ -163,10 +223,26 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   hl_documentation = Commands2_[4].Label;
   hl_Menu = Commands2_[5].Label;
 
+  // "Rétablir" at the end of the line of "Annuler la saisie", the pause at
+  // the end of the clock's line.
+  im_Retablir = new TImage(QStringLiteral(":/pictures/icon_redo.svg"), FondCopie2);
+  im_Retablir->setObjectName(QStringLiteral("im_Retablir"));
+  im_Retablir->setAccessibleName(QStringLiteral("Rétablir"));
+  im_Retablir->setCursor(Qt::PointingHandCursor);
+  connect(im_Retablir, &TImage::clicked, this, &Tf_Jeux::hl_RetablirClick);
+  im_Pause = new TImage(QStringLiteral(":/pictures/icon_pause.svg"), FondCopie3);
+  im_Pause->setObjectName(QStringLiteral("im_Pause"));
+  im_Pause->setAccessibleName(QStringLiteral("Pause"));
+  im_Pause->setCursor(Qt::PointingHandCursor);
+  connect(im_Pause, &TImage::clicked, this, &Tf_Jeux::hl_PauseClick);
+
   GrilleSudoku = new TGrilleSudoku(this);
   GrilleSudoku->setObjectName(QStringLiteral("GrilleSudoku"));
   GrilleSudoku->SetCouleurFond(GridBackground);
   GrilleSudoku->CouleurSelection = GridSelection;
+  GrilleSudoku->setAccessibleName(QStringLiteral("Grille"));
+  connect(GrilleSudoku, &TGrilleSudoku::GridChanged, this, [this] { Unsaved_ = true; });
+  p_Pause = new PausePanel(this);
 
   for (int k = 0; k < 10; ++k) {
     auto* button = new QPushButton(this);
@@ -175,7 +251,10 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
     button->setProperty("Tag", digit);
     button->setFocusPolicy(Qt::NoFocus);
     button->setFont(Look::PixelFont(Look::GridFamily, 16, true));
-    if (digit == 0) button->setToolTip(QStringLiteral("Effacer la case"));
+    if (digit == 0) {
+      button->setToolTip(QStringLiteral("Effacer la case"));
+      button->setAccessibleName(QStringLiteral("Effacer la case"));
+    }
     button->installEventFilter(this);
     Buttons[std::size_t(k)] = button;
   }
@@ -186,15 +265,21 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   rc_ModeNormal->setObjectName(QStringLiteral("rc_ModeNormal"));
   rc_ModeNormal->resize(16, 20);
   rc_ModeNormal->SetChecked(true);
+  rc_ModeNormal->setAccessibleName(QStringLiteral("Mode normal"));
+  rc_ModeNormal->setToolTip(QStringLiteral("Mode normal (F4)"));
   rc_ModePossibilite = new TRondCoche(this);
   rc_ModePossibilite->setObjectName(QStringLiteral("rc_ModePossibilite"));
   rc_ModePossibilite->resize(16, 20);
+  rc_ModePossibilite->setAccessibleName(QStringLiteral("Mode possibilité"));
+  rc_ModePossibilite->setToolTip(QStringLiteral("Mode possibilité (F4)"));
   connect(rc_ModeNormal, &TBoutonCoche::clicked, this, [this] { GrilleSudoku->NoteMode = false; FocusGrid(); });
   connect(rc_ModePossibilite, &TBoutonCoche::clicked, this, [this] { GrilleSudoku->NoteMode = true; FocusGrid(); });
   Image15 = new TImage(QStringLiteral(":/pictures/mode_normal.svg"), this);
-  Image15->setToolTip(QStringLiteral("Mode normal : les chiffres vont dans la grille"));
+  Image15->setToolTip(QStringLiteral("Mode normal : les chiffres vont dans la grille (F4)"));
+  Image15->setAccessibleName(QStringLiteral("Mode normal"));
   Image16 = new TImage(QStringLiteral(":/pictures/mode_notes.svg"), this);
-  Image16->setToolTip(QStringLiteral("Mode possibilité : les chiffres sont notés dans la case"));
+  Image16->setToolTip(QStringLiteral("Mode possibilité : les chiffres sont notés dans la case (F4)"));
+  Image16->setAccessibleName(QStringLiteral("Mode possibilité"));
   connect(Image15, &TImage::clicked, this, [this] { rc_ModeNormal->SetChecked(true); GrilleSudoku->NoteMode = false; FocusGrid(); });
   connect(Image16, &TImage::clicked, this, [this] { rc_ModePossibilite->SetChecked(true); GrilleSudoku->NoteMode = true; FocusGrid(); });
 
@@ -206,16 +291,89 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   MemoAstuce->setStyleSheet(QStringLiteral(
       "QTextBrowser { background: rgb(255, 255, 210); border: 1px solid rgb(140, 140, 0); }"));
   MemoAstuce->viewport()->installEventFilter(this);
+  MemoAstuce->setAccessibleName(QStringLiteral("Astuces et indices"));
 
   t_Chronometre = new QTimer(this);
   t_Chronometre->setInterval(ClockIntervalMs);
   connect(t_Chronometre, &QTimer::timeout, this, &Tf_Jeux::t_ChronometreTimer);
+
+  AddShortcuts();
 
   StartHelps = 0;
   FirstShow = true;
 }
 
 Tf_Jeux::~Tf_Jeux() = default;
+
+// The keys of the commands. None takes a key the grid uses: the digits of the
+// main row (and on a French keyboard the characters they give without Shift)
+// or of the numeric pad, the letters A to I (which enter 1 to 9, and with Ctrl
+// a pencil mark), the arrows, Backspace and Delete; nor Tab, Enter or Space,
+// which move between the commands and run them.
+void Tf_Jeux::AddShortcuts() {
+  const auto key = [](QKeyCombination Combination) { return QKeySequence(Combination); };
+  struct Command {
+    THotLabel* Label;  // none for the commands without a label
+    QWidget* Owner;    // the key works while this is on screen
+    QList<QKeySequence> Keys;
+    const char* Tip;   // the tooltip, naming the key
+    void (Tf_Jeux::*Handler)();
+  };
+  const Command commands[] = {
+      {hl_reinit, hl_reinit, {key(Qt::CTRL | Qt::Key_R)}, "Réinitialiser (Ctrl+R)", &Tf_Jeux::hl_reinitClick},
+      {hl_newgrille, hl_newgrille, {key(Qt::CTRL | Qt::Key_N)}, nullptr, &Tf_Jeux::hl_newgrilleClick},
+      {hl_charger, hl_charger, {key(Qt::CTRL | Qt::Key_O)}, "Charger (Ctrl+O)", &Tf_Jeux::hl_chargerClick},
+      {hl_sauver, hl_sauver, {key(Qt::CTRL | Qt::Key_S)}, "Sauver (Ctrl+S)", &Tf_Jeux::hl_sauverClick},
+      {hl_imprimer, hl_imprimer, {key(Qt::CTRL | Qt::Key_P)}, "Imprimer (Ctrl+P)", &Tf_Jeux::hl_imprimerClick},
+      {hl_Annuler, hl_Annuler, {key(Qt::CTRL | Qt::Key_Z)}, "Annuler la saisie (Ctrl+Z)",
+       &Tf_Jeux::hl_AnnulerClick},
+      {nullptr, hl_Annuler, {key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), key(Qt::CTRL | Qt::Key_Y)}, nullptr,
+       &Tf_Jeux::hl_RetablirClick},
+      {hl_Indice, hl_Indice, {key(Qt::Key_F2)}, "Indice (F2)", &Tf_Jeux::hl_IndiceClick},
+      {hl_Possibilite, hl_Possibilite, {key(Qt::Key_F3)}, "Voir ou cacher les possibilités (F3)",
+       &Tf_Jeux::hl_PossibiliteClick},
+      {hl_Resoudre, hl_Resoudre, {key(Qt::Key_F9)}, "Résoudre (F9)", &Tf_Jeux::hl_ResoudreClick},
+      // F1 belongs to the main window, which opens the help on every screen.
+      {hl_documentation, nullptr, {}, "Documentation (F1)", nullptr},
+      {hl_Menu, hl_Menu, {key(Qt::Key_Escape)}, "Retour au menu (Échap)", &Tf_Jeux::hl_MenuClick},
+      {hl_VerifierGrille, hl_VerifierGrille, {key(Qt::Key_F6)}, "Vérifier la grille (F6)",
+       &Tf_Jeux::hl_VerifierGrilleClick},
+      {hl_JouerGrille, hl_JouerGrille, {key(Qt::Key_F7)}, "Jouer sur la grille (F7)", &Tf_Jeux::hl_JouerGrilleClick},
+      {nullptr, l_Temps, {key(Qt::Key_F5), key(Qt::Key_Pause)}, nullptr, &Tf_Jeux::hl_PauseClick},
+      {nullptr, rc_ModePossibilite, {key(Qt::Key_F4)}, nullptr, &Tf_Jeux::ToggleNoteMode},
+      {nullptr, this, {key(Qt::CTRL | Qt::Key_Insert)}, nullptr, &Tf_Jeux::CopyPuzzle},
+      {nullptr, this, {key(Qt::CTRL | Qt::Key_V), key(Qt::SHIFT | Qt::Key_Insert)}, nullptr, &Tf_Jeux::PastePuzzle},
+  };
+  for (const Command& command : commands) {
+    if (command.Owner != nullptr) AddShortcut(command.Owner, command.Keys, command.Handler);
+    if (command.Label != nullptr && command.Tip != nullptr)
+      SetCommandTip(command.Label, QString::fromUtf8(command.Tip));
+  }
+  im_Retablir->setToolTip(QStringLiteral("Rétablir (Ctrl+Maj+Z ou Ctrl+Y)"));
+  im_Pause->setToolTip(QStringLiteral("Pause (F5 ou Pause)"));
+  // "Nouvelle grille" changes with the mode (SetPlayMode).
+  SetCommandTip(hl_newgrille, NewGridCaption + QStringLiteral(" (Ctrl+N)"));
+}
+
+QShortcut* Tf_Jeux::AddShortcut(QWidget* Owner, const QList<QKeySequence>& Keys, void (Tf_Jeux::*Handler)()) {
+  auto* shortcut = new QShortcut(Owner);
+  shortcut->setKeys(Keys);
+  shortcut->setContext(Qt::WindowShortcut);
+  // Held down, only undo and redo repeat.
+  shortcut->setAutoRepeat(Handler == &Tf_Jeux::hl_AnnulerClick || Handler == &Tf_Jeux::hl_RetablirClick);
+  connect(shortcut, &QShortcut::activated, this, Handler);
+  return shortcut;
+}
+
+void Tf_Jeux::SetCommandTip(THotLabel* Label, const QString& Tip) {
+  Label->setToolTip(Tip);
+  for (auto* lines : {&Commands1_, &Commands2_, &Commands4_})
+    for (const CommandLine& line : *lines)
+      if (line.Label == Label) {
+        line.Bullet->setToolTip(Tip);
+        line.Bullet->setAccessibleName(Label->text());
+      }
+}
 
 Tf_Jeux::CommandLine Tf_Jeux::AddCommand(TFondCopie* Panel, const QString& Name,
                                          const QString& Caption, void (Tf_Jeux::*Handler)()) {
@@ -237,7 +395,63 @@ std::uint64_t Tf_Jeux::Now() const {
 
 int Tf_Jeux::ElapsedSeconds() const {
   if (StartTick == 0) return StartSeconds;
-  return int((Now() - StartTick) / 1000) + StartSeconds;
+  const std::uint64_t now = Now();
+  std::uint64_t still = StoodStillMs_;
+  if (Holds_ > 0 && now > HeldSince_) still += now - HeldSince_;
+  const std::uint64_t run = now > StartTick ? now - StartTick : 0;
+  return int((run > still ? run - still : 0) / 1000) + StartSeconds;
+}
+
+void Tf_Jeux::HoldClock() {
+  if (Holds_++ == 0) HeldSince_ = Now();
+}
+
+void Tf_Jeux::ReleaseClock() {
+  if (Holds_ == 0) return;
+  if (--Holds_ > 0) return;
+  const std::uint64_t now = Now();
+  if (now > HeldSince_) StoodStillMs_ += now - HeldSince_;
+}
+
+void Tf_Jeux::SetPaused(bool Paused) {
+  if (Paused == Paused_ || (Paused && !GrilleSudoku->GameMode)) return;
+  Paused_ = Paused;
+  if (Paused) {
+    HoldClock();
+    p_Pause->setGeometry(GrilleSudoku->geometry());
+    p_Pause->raise();
+    p_Pause->show();
+    qApp->installEventFilter(this);
+    return;
+  }
+  qApp->removeEventFilter(this);
+  p_Pause->hide();
+  ReleaseClock();
+  t_ChronometreTimer();
+  FocusGrid();
+}
+
+bool Tf_Jeux::ResumeOnInput(QObject* Watched, QEvent* Event) {
+  const QEvent::Type type = Event->type();
+  const bool key = type == QEvent::KeyPress || type == QEvent::ShortcutOverride;
+  if (!key && type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick) return false;
+  auto* widget = qobject_cast<QWidget*>(Watched);
+  if (widget == nullptr || widget->window() != window() || QApplication::activeModalWidget() != nullptr)
+    return false;
+  if (key && IsModifierKey(static_cast<QKeyEvent*>(Event)->key())) return false;
+  Event->accept();
+  // The key is kept from the shortcuts, then resumes when it arrives.
+  if (type != QEvent::ShortcutOverride) SetPaused(false);
+  return true;
+}
+
+void Tf_Jeux::WindowStateChanged(QWidget* Window) {
+  if (Window->isMinimized() && GrilleSudoku->GameMode && FondCopie3->isVisible()) SetPaused(true);
+}
+
+void Tf_Jeux::changeEvent(QEvent* Event) {
+  QWidget::changeEvent(Event);
+  if (Event->type() == QEvent::WindowStateChange && isWindow()) WindowStateChanged(this);
 }
 
 void Tf_Jeux::FocusGrid() { GrilleSudoku->setFocus(Qt::OtherFocusReason); }
@@ -245,9 +459,11 @@ void Tf_Jeux::FocusGrid() { GrilleSudoku->setFocus(Qt::OtherFocusReason); }
 // --- Entry points ---
 
 void Tf_Jeux::SetPlayMode(bool Playing) {
+  SetPaused(false);
   GrilleSudoku->GameMode = Playing;
   hl_newgrille->setText(Playing ? NewGridCaption : ClearGridCaption);
   hl_newgrille->adjustSize();
+  SetCommandTip(hl_newgrille, hl_newgrille->text() + QStringLiteral(" (Ctrl+N)"));
   GrilleSudoku->NoteMode = false;
   // The mode widgets say what the grid does.
   rc_ModeNormal->SetChecked(true);
@@ -259,9 +475,16 @@ void Tf_Jeux::SetupScreen(TOptions& GameOptions, TScores& GameScores) {
   GrilleSudoku->CouleurErreur = ColorFromBgr(Options->CouleurErreur);
   GrilleSudoku->CouleurImpossible = ColorFromBgr(Options->CouleurEmplacement);
   GrilleSudoku->TypeBrique = Options->UseLetters ? tb_Lettre : tb_Chiffre;
-  for (int digit = 1; digit <= 9; ++digit)
-    Buttons[std::size_t(digit - 1)]->setText(TGrilleSudoku::DigitText(digit, GrilleSudoku->TypeBrique));
+  for (int digit = 1; digit <= 9; ++digit) {
+    QPushButton* button = Buttons[std::size_t(digit - 1)];
+    button->setText(TGrilleSudoku::DigitText(digit, GrilleSudoku->TypeBrique));
+    button->setAccessibleName((Options->UseLetters ? QStringLiteral("Lettre ") : QStringLiteral("Chiffre ")) +
+                              button->text());
+  }
   MemoAstuce->clear();
+  // The comforts of the page "Options de jeux" apply while playing.
+  GrilleSudoku->SurligneChiffres = GrilleSudoku->GameMode && Options->SurligneChiffres;
+  GrilleSudoku->EffaceNotes = GrilleSudoku->GameMode && Options->EffaceNotes;
   if (GrilleSudoku->GameMode) {
     GrilleSudoku->ShowErreur = Options->ErreurJeu;
     GrilleSudoku->ShowImpossible = Options->MauvaisEmplacementJeu;
@@ -278,6 +501,7 @@ void Tf_Jeux::SetupScreen(TOptions& GameOptions, TScores& GameScores) {
 }
 
 void Tf_Jeux::RestartCounters() {
+  SetPaused(false);
   Helps = StartHelps;
   PossibilitiesUsed = false;
   // Candidates shown from before would be free for the new count.
@@ -299,6 +523,9 @@ void Tf_Jeux::RestartCounters() {
     FondCopie3->hide();
     FondCopie4->show();
   }
+  // The clock starts afresh: a dialog open now holds it from now on.
+  StoodStillMs_ = 0;
+  if (Holds_ > 0) HeldSince_ = Now();
 }
 
 bool Tf_Jeux::StartNewGame() {
@@ -313,6 +540,7 @@ bool Tf_Jeux::StartNewGame() {
       GrilleSudoku->AssignGrid(std::move(grid));
       // A game saved from this grid stores its real level.
       GrilleSudoku->Level = std::uint8_t(Level);
+      Unsaved_ = false;
     }
   }
   RestartCounters();
@@ -320,9 +548,11 @@ bool Tf_Jeux::StartNewGame() {
 }
 
 bool Tf_Jeux::LoadGame() {
+  const ClockHold hold(*this);
   Tf_Charge dialog(window());
   dialog.Grid = GrilleSudoku;
   if (dialog.exec() != QDialog::Accepted) return false;
+  Unsaved_ = false;
   StartSeconds = dialog.Time();
   StartHelps = dialog.Hints();
   RestartCounters();
@@ -407,15 +637,75 @@ void Tf_Jeux::hl_chargerClick() {
 }
 
 void Tf_Jeux::hl_sauverClick() {
+  SaveGame();
+  FocusGrid();
+}
+
+bool Tf_Jeux::SaveGame() {
+  const ClockHold hold(*this);
   Tf_Sauve dialog(window());
   dialog.Grid = GrilleSudoku;
   dialog.Time = GrilleSudoku->GameMode ? ElapsedSeconds() : 0;
   dialog.Hints = std::min(Helps, MaxStoredHelps);
-  dialog.exec();
+  if (dialog.exec() != QDialog::Accepted) return false;
+  Unsaved_ = false;
+  return true;
+}
+
+bool Tf_Jeux::HasUnsavedGame() const {
+  if (Options == nullptr || !Options->ProposerSauvegarde || !Unsaved_) return false;
+  const TGrilleSudoku& view = *GrilleSudoku;
+  if (view.CountEmpty() == 0 && view.CountErrors() == 0) return false;  // finished
+  const TGrille& grid = view.Grille();
+  for (std::size_t i = 0; i < 81; ++i)
+    if (grid.Digits[i] != 0 && (!view.GameMode || grid.Givens[i] == 0)) return true;
+  return false;
+}
+
+bool Tf_Jeux::MayLeave() {
+  if (!HasUnsavedGame()) return true;
+  TAnswer answer = TAnswer::Cancel;
+  {
+    const ClockHold hold(*this);
+    answer = AskYesNoCancel(QuitTitle, QuitQuestion);
+  }
+  switch (answer) {
+    case TAnswer::Yes:
+      if (SaveGame()) return true;
+      break;
+    case TAnswer::No:
+      return true;
+    case TAnswer::Cancel:
+      break;
+  }
+  FocusGrid();
+  return false;
+}
+
+void Tf_Jeux::CopyPuzzle() { QGuiApplication::clipboard()->setText(GrilleSudoku->PuzzleText()); }
+
+void Tf_Jeux::PastePuzzle() {
+  if (GrilleSudoku->GameMode) {
+    ShowMessage(PasteOnlyTypingIn);
+  } else {
+    const QString cells = TGrilleSudoku::ReadPuzzle(QGuiApplication::clipboard()->text());
+    if (cells.isEmpty())
+      ShowMessage(PasteRefused);
+    else
+      GrilleSudoku->LoadGrid(cells, QString(), 0);
+  }
+  FocusGrid();
+}
+
+void Tf_Jeux::ToggleNoteMode() {
+  const bool notes = !GrilleSudoku->NoteMode;
+  (notes ? rc_ModePossibilite : rc_ModeNormal)->SetChecked(true);
+  GrilleSudoku->NoteMode = notes;
   FocusGrid();
 }
 
 void Tf_Jeux::hl_imprimerClick() {
+  const ClockHold hold(*this);
   QPrinter& printer = GrilleSudoku->Printer();
   QPrintDialog dialog(&printer, window());
   if (dialog.exec() == QDialog::Accepted) GrilleSudoku->PrintGrid(printer.copyCount());
@@ -426,6 +716,13 @@ void Tf_Jeux::hl_AnnulerClick() {
   GrilleSudoku->Undo();
   FocusGrid();
 }
+
+void Tf_Jeux::hl_RetablirClick() {
+  GrilleSudoku->Redo();
+  FocusGrid();
+}
+
+void Tf_Jeux::hl_PauseClick() { SetPaused(!Paused_); }
 
 void Tf_Jeux::hl_IndiceClick() {
   QString text;
@@ -468,6 +765,7 @@ void Tf_Jeux::hl_documentationClick() {
 }
 
 void Tf_Jeux::hl_MenuClick() {
+  if (!MayLeave()) return;
   if (TShell* shell = Shell()) shell->ShowMenu();
 }
 
@@ -494,6 +792,8 @@ void Tf_Jeux::t_ChronometreTimer() { l_Temps->setText(FormatTime(std::uint32_t(E
 // --- Events ---
 
 bool Tf_Jeux::eventFilter(QObject* Watched, QEvent* Event) {
+  if (Paused_ && ResumeOnInput(Watched, Event)) return true;
+  if (Watched == WatchedWindow_ && Event->type() == QEvent::WindowStateChange) WindowStateChanged(WatchedWindow_);
   if (Event->type() == QEvent::MouseButtonPress) {
     auto* mouse = static_cast<QMouseEvent*>(Event);
     if (Watched == MemoAstuce->viewport()) {
@@ -520,6 +820,11 @@ void Tf_Jeux::showEvent(QShowEvent* Event) {
 
 void Tf_Jeux::FormShow() {
   FirstShow = false;
+  // The window the screen stands in tells when it is minimised.
+  if (window() != this) {
+    WatchedWindow_ = window();
+    WatchedWindow_->installEventFilter(this);
+  }
   SetPossibilitiesShown(false);
   GrilleSudoku->SetOnComplete([this] { FinishGame(); });
   FocusGrid();
@@ -576,6 +881,7 @@ void Tf_Jeux::FormResize() {
   GrilleSudoku->SetLargeurCase(size);
   GrilleSudoku->move(gridLeft, gridTop);
   const int gridWidth = GrilleSudoku->width();
+  p_Pause->setGeometry(GrilleSudoku->geometry());
 
   // The command panels stand in a column left of the grid, their lines in the
   // title face at a size that follows the window's height.
@@ -604,6 +910,11 @@ void Tf_Jeux::FormResize() {
   SpreadLines(Commands1_, h1, lineHeight);
   SpreadLines(Commands2_, h2, lineHeight);
   SpreadLines(Commands4_, h3, lineHeight);
+  // "Rétablir" at the end of the line of "Annuler la saisie".
+  const int iconSize = std::clamp(lineHeight - 4, 16, 24);
+  im_Retablir->SetStretch(true);
+  im_Retablir->resize(iconSize, iconSize);
+  im_Retablir->move(panelWidth - LineInset - iconSize, hl_Annuler->y() + (lineHeight - iconSize) / 2);
 
   // The clock and the help counter: captions at the left, values after them.
   for (QLabel* label : {l_TempsCaption, l_Temps, l_IndiceCaption, l_Indice}) {
@@ -616,8 +927,12 @@ void Tf_Jeux::FormResize() {
   l_Temps->move(valueLeft, LineInset);
   l_IndiceCaption->move(LabelLeft, LineInset + rowStep);
   l_Indice->move(valueLeft, LineInset + rowStep);
-  l_Temps->resize(panelWidth - valueLeft - LineInset, l_Temps->height());
+  l_Temps->resize(panelWidth - valueLeft - LineInset - iconSize - 4, l_Temps->height());
   l_Indice->resize(panelWidth - valueLeft - LineInset, l_Indice->height());
+  // The pause at the end of the clock's line.
+  im_Pause->SetStretch(true);
+  im_Pause->resize(iconSize, iconSize);
+  im_Pause->move(panelWidth - LineInset - iconSize, LineInset + (l_Temps->height() - iconSize) / 2);
 
   // The digit buttons, 4 pixels under the grid.
   const int buttonsTop = gridTop + GrilleSudoku->height() + 4;

@@ -2,6 +2,13 @@
 // a puzzle (generated, loaded or typed in) with a clock and a help counter,
 // or typing in a puzzle before playing it. The main window creates it, gives
 // it the generator, the settings and the high scores, and chooses the mode.
+//
+// Every command has its key, named in its tooltip (the table Keys in
+// jeux.cpp); none takes a key that the grid uses (digits, letters A to I,
+// with or without Ctrl, arrows, Backspace, Delete). Besides the commands of
+// its panels the screen has "Rétablir" (beside "Annuler la saisie"), the
+// pause (beside the clock), the switch of the pencil-mark mode, and copying
+// and pasting a puzzle as text.
 #pragma once
 
 #include <QWidget>
@@ -12,6 +19,7 @@
 
 class QLabel;
 class QPushButton;
+class QShortcut;
 class QTextBrowser;
 class QTimer;
 class TCarreCoche;
@@ -52,8 +60,45 @@ class Tf_Jeux : public QWidget {
   bool VerifyGrid();
 
   // Seconds of play now: the seconds carried over from a loaded game, plus
-  // the time since the clock started when it runs.
+  // the time since the clock started when it runs, less the time it stood
+  // still (paused, or held by a dialog).
   int ElapsedSeconds() const;
+
+  // --- Pause ---
+  // Pausing stops the clock and covers the grid with the panel p_Pause until
+  // the player presses any key or clicks anywhere in the window, which only
+  // resumes. Only while playing. The game pauses by itself when the window is
+  // minimised.
+  void SetPaused(bool Paused);
+  bool Paused() const { return Paused_; }
+  // The clock stands still between the two calls (a dialog of ours that is
+  // not part of the game is open: save, load, print). Calls may nest.
+  void HoldClock();
+  void ReleaseClock();
+
+  // --- Leaving ---
+  // Whether leaving now would lose a game: the setting "ProposerSauvegarde"
+  // is on, the grid is not finished, holds a digit the player placed (a
+  // typed given while typing a puzzle in), and changed since it was dealt,
+  // loaded or saved.
+  bool HasUnsavedGame() const;
+  // Asked before the program ends or the menu comes back: true when the
+  // screen may go. With an unsaved game the player is asked "Voulez-vous
+  // enregistrer la partie en cours ?": "Oui" opens the save dialog (true
+  // once it saved), "Non" goes without saving, "Annuler" stays.
+  bool MayLeave();
+  // The save dialog; true when it saved the grid.
+  bool SaveGame();
+
+  // --- Copy and paste ---
+  // The puzzle on screen to the clipboard as one line of 81 characters.
+  void CopyPuzzle();
+  // While typing a puzzle in: the puzzle on the clipboard fills the grid; a
+  // text that is no puzzle is refused with a message, the grid unchanged.
+  void PastePuzzle();
+
+  // Normal mode to pencil-mark mode and back, as the MODE widgets do.
+  void ToggleNoteMode();
 
   // --- Command handlers ---
   void hl_reinitClick();
@@ -62,6 +107,8 @@ class Tf_Jeux : public QWidget {
   void hl_sauverClick();
   void hl_imprimerClick();
   void hl_AnnulerClick();
+  void hl_RetablirClick();
+  void hl_PauseClick();
   void hl_IndiceClick();
   void hl_PossibiliteClick();
   void hl_ResoudreClick();
@@ -116,11 +163,15 @@ class Tf_Jeux : public QWidget {
   THotLabel* hl_Resoudre;
   THotLabel* hl_documentation;
   THotLabel* hl_Menu;
+  TImage* im_Retablir;  // at the right end of the "Annuler la saisie" line
+  TImage* im_Pause;     // at the right end of the clock's line
+  QWidget* p_Pause;     // covers the grid while the game is paused
   QTimer* t_Chronometre;
 
  protected:
   void showEvent(QShowEvent* Event) override;
   void resizeEvent(QResizeEvent* Event) override;
+  void changeEvent(QEvent* Event) override;
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
  private:
@@ -132,6 +183,15 @@ class Tf_Jeux : public QWidget {
   };
   CommandLine AddCommand(TFondCopie* Panel, const QString& Name, const QString& Caption,
                          void (Tf_Jeux::*Handler)());
+  // The keys of the commands, active while their control is on screen, and
+  // the tooltips that name them.
+  void AddShortcuts();
+  QShortcut* AddShortcut(QWidget* Owner, const QList<QKeySequence>& Keys, void (Tf_Jeux::*Handler)());
+  void SetCommandTip(THotLabel* Label, const QString& Tip);
+  // The window was minimised while playing.
+  void WindowStateChanged(QWidget* Window);
+  // While paused: any key or click in the window resumes, and does nothing else.
+  bool ResumeOnInput(QObject* Watched, QEvent* Event);
   void FormShow();
   void FormResize();
   // Spreads the lines of a panel evenly from its first line to its last one,
@@ -146,4 +206,12 @@ class Tf_Jeux : public QWidget {
   std::vector<CommandLine> Commands1_;
   std::vector<CommandLine> Commands2_;
   std::vector<CommandLine> Commands4_;
+
+  bool Paused_ = false;
+  int Holds_ = 0;                  // HoldClock calls not yet released, the pause included
+  std::uint64_t HeldSince_ = 0;    // when the clock last stopped
+  std::uint64_t StoodStillMs_ = 0; // time the clock stood still since it started
+  QWidget* WatchedWindow_ = nullptr;
+  // The grid changed since it was dealt, loaded or saved.
+  bool Unsaved_ = false;
 };

@@ -1,6 +1,7 @@
 #include "main.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
@@ -66,19 +67,29 @@ Tf_Main::Tf_Main(QWidget* Parent) : QWidget(Parent) {
   Image4 = new TImage(QStringLiteral(":/pictures/title_motif.svg"), this);
   Image4->setObjectName(QStringLiteral("Image4"));
 
-  hl_nouveau = MakeMenuLabel(QStringLiteral("Nouvelle partie"), &Tf_Main::hl_nouveauClick);
+  // The menu's keys: none is a digit or a letter A to I, which enter digits
+  // in a grid.
+  hl_nouveau = MakeMenuLabel(QStringLiteral("Nouvelle partie"), &Tf_Main::hl_nouveauClick,
+                             Qt::CTRL | Qt::Key_N, QStringLiteral("Ctrl+N"));
   hl_nouveau->setObjectName(QStringLiteral("hl_nouveau"));
-  hl_Charger = MakeMenuLabel(QStringLiteral("Charger un puzzle"), &Tf_Main::hl_ChargerClick);
+  hl_Charger = MakeMenuLabel(QStringLiteral("Charger un puzzle"), &Tf_Main::hl_ChargerClick,
+                             Qt::CTRL | Qt::Key_O, QStringLiteral("Ctrl+O"));
   hl_Charger->setObjectName(QStringLiteral("hl_Charger"));
-  hl_puzzle = MakeMenuLabel(QStringLiteral("Proposer un puzzle"), &Tf_Main::hl_puzzleClick);
+  hl_puzzle = MakeMenuLabel(QStringLiteral("Proposer un puzzle"), &Tf_Main::hl_puzzleClick,
+                            Qt::CTRL | Qt::Key_T, QStringLiteral("Ctrl+T"));
   hl_puzzle->setObjectName(QStringLiteral("hl_puzzle"));
-  hl_regle = MakeMenuLabel(QStringLiteral("Règles du jeu"), &Tf_Main::hl_regleClick);
+  hl_regle = MakeMenuLabel(QStringLiteral("Règles du jeu"), &Tf_Main::hl_regleClick, Qt::CTRL | Qt::Key_L,
+                           QStringLiteral("Ctrl+L"));
   hl_regle->setObjectName(QStringLiteral("hl_regle"));
-  hl_Astuces = MakeMenuLabel(QStringLiteral("Astuces"), &Tf_Main::hl_AstucesClick);
+  hl_Astuces = MakeMenuLabel(QStringLiteral("Astuces"), &Tf_Main::hl_AstucesClick, Qt::CTRL | Qt::Key_U,
+                             QStringLiteral("Ctrl+U"));
   hl_Astuces->setObjectName(QStringLiteral("hl_Astuces"));
-  hl_Option = MakeMenuLabel(QStringLiteral("Options"), &Tf_Main::hl_OptionClick);
+  hl_Option = MakeMenuLabel(QStringLiteral("Options"), &Tf_Main::hl_OptionClick, Qt::CTRL | Qt::Key_Comma,
+                            QStringLiteral("Ctrl+,"));
   hl_Option->setObjectName(QStringLiteral("hl_Option"));
-  hl_Quitter = MakeMenuLabel(QStringLiteral("Quitter"), &Tf_Main::hl_QuitterClick);
+  // Ctrl+Q quits from every screen: its key belongs to the window.
+  hl_Quitter = MakeMenuLabel(QStringLiteral("Quitter"), &Tf_Main::hl_QuitterClick, QKeySequence(),
+                             QStringLiteral("Ctrl+Q"));
   hl_Quitter->setObjectName(QStringLiteral("hl_Quitter"));
 
   // The host of the screens covers the whole window, menu included, when shown.
@@ -88,6 +99,7 @@ Tf_Main::Tf_Main(QWidget* Parent) : QWidget(Parent) {
   host->setContentsMargins(0, 0, 0, 0);
   host->setSpacing(0);
   p_Form->hide();
+  p_Form->installEventFilter(this);
 
   TimerEfface = new QTimer(this);
   TimerEfface->setInterval(FreeDelayMs);
@@ -99,11 +111,11 @@ Tf_Main::Tf_Main(QWidget* Parent) : QWidget(Parent) {
     ApplyScreenMode(!Options->Windowed);
   });
 
-  // F1 opens the help while the menu is shown; the screens have their own.
+  // F1 opens the help and Ctrl+Q quits, on every screen.
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(help, &QShortcut::activated, this, [this] {
-    if (!p_Form->isVisible()) OpenHelp();
-  });
+  connect(help, &QShortcut::activated, this, &Tf_Main::OpenHelp);
+  auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+  connect(quit, &QShortcut::activated, this, &Tf_Main::hl_QuitterClick);
 
   Options = std::make_unique<TOptions>(TAppFolders::SettingsFile());
   Scores = std::make_unique<TScores>(TAppFolders::SettingsFile());
@@ -127,13 +139,42 @@ Tf_Main::~Tf_Main() {
   if (Shell() == this) SetShell(nullptr);
 }
 
-THotLabel* Tf_Main::MakeMenuLabel(const QString& Caption, void (Tf_Main::*Handler)()) {
+THotLabel* Tf_Main::MakeMenuLabel(const QString& Caption, void (Tf_Main::*Handler)(), const QKeySequence& Key,
+                                   const QString& KeyName) {
   auto* label = new THotLabel(Caption, this);
   Look::DressCommand(*label, Look::MenuPixelSize);
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   label->resize(MenuLineWidth, label->fontMetrics().height());
+  label->setToolTip(QStringLiteral("%1 (%2)").arg(Caption, KeyName));
   connect(label, &THotLabel::clicked, this, Handler);
+  // The key works while the label is on screen: while the menu is shown.
+  if (!Key.isEmpty()) {
+    auto* shortcut = new QShortcut(Key, label);
+    shortcut->setAutoRepeat(false);
+    connect(shortcut, &QShortcut::activated, this, Handler);
+  }
   return label;
+}
+
+void Tf_Main::ShowMenuCommands(bool Shown) {
+  for (THotLabel* label : {hl_nouveau, hl_Charger, hl_puzzle, hl_regle, hl_Astuces, hl_Option, hl_Quitter})
+    label->setVisible(Shown);
+}
+
+bool Tf_Main::eventFilter(QObject* Watched, QEvent* Event) {
+  // Only p_Form's own state counts, not the window's being minimised.
+  if (Watched == p_Form && (Event->type() == QEvent::Show || Event->type() == QEvent::Hide))
+    ShowMenuCommands(p_Form->isHidden());
+  return QWidget::eventFilter(Watched, Event);
+}
+
+void Tf_Main::closeEvent(QCloseEvent* Event) {
+  auto* game = qobject_cast<Tf_Jeux*>(CurrentScreen.data());
+  if (game != nullptr && p_Form->isVisible() && !game->MayLeave()) {
+    Event->ignore();
+    return;
+  }
+  QWidget::closeEvent(Event);
 }
 
 void Tf_Main::LoadBackground(TImage& Image) {

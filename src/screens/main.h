@@ -4,8 +4,13 @@
 // as the program: the settings, the high score table and the puzzle generator.
 // It is the shell the screens and dialogs ask for their background, the way
 // back to the menu, the high scores, the help and the screen mode.
+//
+// Keys: each menu command has its own while the menu is shown (named in its
+// tooltip); F1 opens the help and Ctrl+Q quits on every screen. Quitting
+// during a game that would be lost asks first whether to save it.
 #pragma once
 
+#include <QKeySequence>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
@@ -104,6 +109,10 @@ class Tf_Main : public QWidget, public TShell {
  protected:
   void showEvent(QShowEvent* Event) override;
   void resizeEvent(QResizeEvent* Event) override;
+  // The window closes (its close box, "Quitter", Ctrl+Q): a game on screen
+  // may keep it open (Tf_Jeux::MayLeave).
+  void closeEvent(QCloseEvent* Event) override;
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
 
  private:
   void Embed(QWidget* Screen, bool ShowPanel);
@@ -111,5 +120,9 @@ class Tf_Main : public QWidget, public TShell {
   void TimerEffaceTimer();
   void FormShow();
   void PlaceMenu();
-  THotLabel* MakeMenuLabel(const QString& Caption, void (Tf_Main::*Handler)());
+  THotLabel* MakeMenuLabel(const QString& Caption, void (Tf_Main::*Handler)(), const QKeySequence& Key,
+                           const QString& KeyName);
+  // The menu's commands are hidden while a screen covers them, so that
+  // neither Tab nor their keys reach them.
+  void ShowMenuCommands(bool Shown);
 };

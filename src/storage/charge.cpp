@@ -68,6 +68,10 @@ Tf_Charge::Tf_Charge(QWidget* Parent)
   m_Description->setObjectName(QStringLiteral("m_Description"));
   m_Description->setReadOnly(true);
   m_Description->setTabChangesFocus(true);
+  // What a screen reader says of each field: the label beside it.
+  cb_FichierGrille->setAccessibleName(QStringLiteral("Nom du fichier"));
+  cb_Grilles->setAccessibleName(QStringLiteral("Nom de la grille"));
+  m_Description->setAccessibleName(QStringLiteral("Description"));
 
   cc_grilledepart = new TCarreCoche;
   cc_grilledepart->setObjectName(QStringLiteral("cc_grilledepart"));

@@ -48,6 +48,9 @@ void TOptions::Load() {
   UseLetters = ReadSecondChoice(ini, QStringLiteral("typebrique"), 1);
   Windowed = ReadSecondChoice(ini, kScreenKey, 2);
   FondEcran = ini.ReadString(kSection, QStringLiteral("FondEcran"), QStringLiteral("fond.jpg"));
+  SurligneChiffres = ReadBoolean(ini, QStringLiteral("SurligneChiffres"), false);
+  EffaceNotes = ReadBoolean(ini, QStringLiteral("EffaceNotes"), false);
+  ProposerSauvegarde = ReadBoolean(ini, QStringLiteral("ProposerSauvegarde"), true);
 }
 
 FileResult TOptions::Save() {
@@ -66,6 +69,9 @@ FileResult TOptions::Save() {
   ini.WriteInteger(kSection, QStringLiteral("typebrique"), UseLetters ? 2 : 1);
   ini.WriteInteger(kSection, kScreenKey, Windowed ? 2 : 1);
   ini.WriteString(kSection, QStringLiteral("FondEcran"), FondEcran);
+  WriteBoolean(ini, QStringLiteral("SurligneChiffres"), SurligneChiffres);
+  WriteBoolean(ini, QStringLiteral("EffaceNotes"), EffaceNotes);
+  WriteBoolean(ini, QStringLiteral("ProposerSauvegarde"), ProposerSauvegarde);
   return ini.Save();
 }
 

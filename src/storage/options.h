@@ -42,4 +42,11 @@ class TOptions {
   bool UseLetters = false;
   bool Windowed = true;
   QString FondEcran = QStringLiteral("fond.jpg");
+  // Comforts the player turns on: the digit of the selected cell stands out
+  // everywhere ("SurligneChiffres"), a placed digit leaves the pencil marks
+  // of its row, column and block ("EffaceNotes"), and leaving an unsaved game
+  // offers to save it ("ProposerSauvegarde", the only one on at first).
+  bool SurligneChiffres = false;
+  bool EffaceNotes = false;
+  bool ProposerSauvegarde = true;
 };

@@ -90,6 +90,9 @@ QHBoxLayout* ColorLine(QLabel* Caption, QLineEdit*& Swatch, const char* SwatchNa
   Swatch->setFixedSize(24, 22);
   Button = new QPushButton(QStringLiteral("..."));
   Button->setObjectName(QString::fromLatin1(ButtonName));
+  // "..." says nothing to a screen reader: the button is named by its line.
+  Button->setAccessibleName(Caption->text());
+  Swatch->setAccessibleName(Caption->text());
   Button->setFixedSize(30, 22);
   auto* line = new QHBoxLayout;
   line->setContentsMargins(Indent, 0, 0, 0);
@@ -196,6 +199,15 @@ QWidget* Tf_Options::MakeGamePage() {
   Label2 = MakeLabel("Label2", QStringLiteral("Type des briques:"), CaptionSize, true);
   rc_Chiffre = MakeCheck<TRondCoche>(page, "rc_Chiffre", QStringLiteral("Chiffres"));
   rc_Lettre = MakeCheck<TRondCoche>(page, "rc_Lettre", QStringLiteral("Lettres"));
+  cc_surligne = MakeCheck<TCarreCoche>(page, "cc_surligne", QStringLiteral("Surligner les chiffres identiques"));
+  cc_surligne->setToolTip(QStringLiteral(
+      "Met en valeur les cases et les notes du chiffre de la case choisie, et teinte sa ligne, sa "
+      "colonne et son bloc"));
+  cc_effacenotes = MakeCheck<TCarreCoche>(page, "cc_effacenotes",
+                                          QStringLiteral("Effacer les notes devenues impossibles"));
+  cc_effacenotes->setToolTip(QStringLiteral(
+      "Un chiffre placé efface ce chiffre des notes de sa ligne, de sa colonne et de son bloc ; "
+      "« Annuler la saisie » les remet"));
   for (QLabel* note : {Label4, Label5}) {
     note->setWordWrap(true);
     note->setContentsMargins(Indent, 0, 0, 0);
@@ -224,6 +236,9 @@ QWidget* Tf_Options::MakeGamePage() {
   bricks->addWidget(rc_Lettre);
   bricks->addStretch();
   column->addLayout(bricks);
+  column->addSpacing(14);
+  column->addWidget(cc_surligne);
+  column->addWidget(cc_effacenotes);
   column->addStretch();
   return page;
 }
@@ -256,6 +271,12 @@ QWidget* Tf_Options::MakeProgramPage() {
   cb_FondEcran->setObjectName(QStringLiteral("cb_FondEcran"));
   cb_FondEcran->addItems({QStringLiteral("Classique"), QStringLiteral("Nuage")});
   cb_FondEcran->setMinimumWidth(160);
+  cb_FondEcran->setAccessibleName(QStringLiteral("Fond d'écran"));
+  cc_proposesauvegarde = MakeCheck<TCarreCoche>(page, "cc_proposesauvegarde",
+                                                QStringLiteral("Proposer d'enregistrer la partie en cours"));
+  cc_proposesauvegarde->setToolTip(QStringLiteral(
+      "Avant de quitter le logiciel ou de revenir au menu pendant une partie commencée, demande s'il "
+      "faut l'enregistrer"));
 
   auto* column = new QVBoxLayout(page);
   column->setContentsMargins(6, 0, 6, 0);
@@ -275,6 +296,8 @@ QWidget* Tf_Options::MakeProgramPage() {
   background->addWidget(cb_FondEcran);
   background->addStretch();
   column->addLayout(background);
+  column->addSpacing(24);
+  column->addWidget(cc_proposesauvegarde);
   column->addStretch();
   return page;
 }
@@ -309,6 +332,9 @@ void Tf_Options::Setup(TOptions* Options) {
   SetSwatchColor(*e_CoulErreur, ColorFromBgr(Options_->CouleurErreur));
   (Options_->UseLetters ? rc_Lettre : rc_Chiffre)->SetChecked(true);
   (Options_->Windowed ? rc_Fenetre : rc_PleinEcran)->SetChecked(true);
+  cc_surligne->SetChecked(Options_->SurligneChiffres);
+  cc_effacenotes->SetChecked(Options_->EffaceNotes);
+  cc_proposesauvegarde->SetChecked(Options_->ProposerSauvegarde);
   // Showing the setting is no choice of the player's: a picture named by hand
   // shows as "Classique" and stays the setting.
   const QSignalBlocker blocker(cb_FondEcran);
@@ -341,6 +367,9 @@ void Tf_Options::hl_RetourClick() {
   Options_->CouleurEmplacement = BgrFromColor(SwatchColor(*e_CoulEmplacement));
   Options_->CouleurErreur = BgrFromColor(SwatchColor(*e_CoulErreur));
   Options_->UseLetters = !rc_Chiffre->Checked();
+  Options_->SurligneChiffres = cc_surligne->Checked();
+  Options_->EffaceNotes = cc_effacenotes->Checked();
+  Options_->ProposerSauvegarde = cc_proposesauvegarde->Checked();
   const bool windowed = !rc_PleinEcran->Checked();
   if (windowed != Options_->Windowed) {
     Options_->Windowed = windowed;

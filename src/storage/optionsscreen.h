@@ -78,6 +78,8 @@ class Tf_Options : public QWidget {
   QLabel* Label2;
   TRondCoche* rc_Chiffre;
   TRondCoche* rc_Lettre;
+  TCarreCoche* cc_surligne;
+  TCarreCoche* cc_effacenotes;
   // "Options du mode problème"
   TCarreCoche* cc_decalage;
   TCarreCoche* cc_erreurprobleme;
@@ -87,6 +89,7 @@ class Tf_Options : public QWidget {
   TRondCoche* rc_Fenetre;
   QLabel* Label1;
   QComboBox* cb_FondEcran;
+  TCarreCoche* cc_proposesauvegarde;
   // Commands
   THotLabel* hl_Retour;
   THotLabel* hl_MeilleursScores;

@@ -66,6 +66,10 @@ Tf_Sauve::Tf_Sauve(QWidget* Parent)
   m_Description = new QPlainTextEdit;
   m_Description->setObjectName(QStringLiteral("m_Description"));
   m_Description->setTabChangesFocus(true);
+  // What a screen reader says of each field: the label beside it.
+  cb_FichierGrille->setAccessibleName(QStringLiteral("Nom du fichier"));
+  e_NomGrille->setAccessibleName(QStringLiteral("Nom de la grille"));
+  m_Description->setAccessibleName(QStringLiteral("Description"));
 
   cc_grilledepart = new TCarreCoche;
   cc_grilledepart->setObjectName(QStringLiteral("cc_grilledepart"));

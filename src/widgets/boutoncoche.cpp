@@ -1,11 +1,60 @@
 #include "boutoncoche.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "keyfocus.h"
+
+namespace {
+
+// What a screen reader learns of a box: a check box or radio button named by
+// its caption (or its accessible name), checked or not, that it can press.
+class BoutonCocheAccessible : public QAccessibleWidget {
+ public:
+  explicit BoutonCocheAccessible(TBoutonCoche* Box)
+      : QAccessibleWidget(Box, Box->IsRadio() ? QAccessible::RadioButton : QAccessible::CheckBox) {}
+
+  QString text(QAccessible::Text Kind) const override {
+    auto* box = static_cast<TBoutonCoche*>(widget());
+    if (Kind == QAccessible::Name)
+      return box->accessibleName().isEmpty() ? box->Caption() : box->accessibleName();
+    return QAccessibleWidget::text(Kind);
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.checkable = true;
+    s.checked = static_cast<TBoutonCoche*>(widget())->Checked();
+    return s;
+  }
+
+  QStringList actionNames() const override { return {pressAction(), toggleAction()}; }
+
+  void doAction(const QString& Action) override {
+    if (Action == pressAction() || Action == toggleAction()) static_cast<TBoutonCoche*>(widget())->Click();
+  }
+};
+
+QAccessibleInterface* BoutonCocheFactory(const QString&, QObject* Object) {
+  if (auto* box = qobject_cast<TBoutonCoche*>(Object)) return new BoutonCocheAccessible(box);
+  return nullptr;
+}
+
+}  // namespace
+
 TBoutonCoche::TBoutonCoche(qint32 Groupe, QWidget* Parent) : QWidget(Parent), groupe_(Groupe) {
+  static const bool installed = [] {
+    QAccessible::installFactory(BoutonCocheFactory);
+    return true;
+  }();
+  (void)installed;
+  KeyFocus::Watch();
+  setFocusPolicy(Qt::TabFocus);
   resize(100, 20);
 }
 
@@ -90,6 +139,49 @@ void TBoutonCoche::paintEvent(QPaintEvent*) {
   painter.drawText(QPoint(x, y + metrics.ascent()), Caption_);
   const QPoint origin = MarkOrigin();
   DrawMark(painter, origin.x(), origin.y());
+  if (HasKeyFocus()) {
+    painter.setPen(QPen(palette().color(QPalette::Active, QPalette::WindowText), 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+}
+
+void TBoutonCoche::Click() {
+  Press();
+  update();
+  emit clicked();
+}
+
+void TBoutonCoche::keyPressEvent(QKeyEvent* Event) {
+  const int key = Event->key();
+  if (KeyFocus::MoveWithArrows(*this, *Event, [](QWidget* W) { return qobject_cast<TBoutonCoche*>(W) != nullptr; })) {
+    Event->accept();
+    return;
+  }
+  if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) {
+    QWidget::keyPressEvent(Event);
+    return;
+  }
+  Event->accept();
+  // A box whose focus the player cannot see yet shows it first.
+  if (!KeyFocus_) {
+    KeyFocus_ = true;
+    update();
+    return;
+  }
+  Click();
+}
+
+void TBoutonCoche::focusInEvent(QFocusEvent* Event) {
+  QWidget::focusInEvent(Event);
+  KeyFocus_ = KeyFocus::Shows(*Event, KeyFocus_);
+  update();
+}
+
+void TBoutonCoche::focusOutEvent(QFocusEvent* Event) {
+  QWidget::focusOutEvent(Event);
+  KeyFocus_ = KeyFocus::KeepsShowing(*Event, KeyFocus_);
+  update();
 }
 
 void TBoutonCoche::mousePressEvent(QMouseEvent* Event) {

@@ -4,6 +4,11 @@
 //
 // The widget is drawn over its parent and leaves every pixel it does not draw
 // alone, so the parent's panel shows through around the mark and the caption.
+//
+// On the keyboard, Tab reaches it, the arrow keys go to the next or previous
+// box of its parent, and Space or Enter press it as a left click does; the
+// box the player moved to is framed with a dotted line. Screen readers know
+// it as a check box (or a radio button) named by its caption.
 #pragma once
 
 #include <QColor>
@@ -52,6 +57,13 @@ class TBoutonCoche : public QWidget {
   // Top-left corner of the mark inside the widget.
   QPoint MarkOrigin() const;
 
+  // True while the player has put the keyboard focus on the widget.
+  bool HasKeyFocus() const { return KeyFocus_ && hasFocus(); }
+  // The widget's kind for screen readers: a check box or a radio button.
+  virtual bool IsRadio() const = 0;
+  // What a left click does to the state, then the clicked signal.
+  void Click();
+
  signals:
   // Any button pressed, before the state changes.
   void mousePressed(Qt::MouseButton Button);
@@ -70,6 +82,9 @@ class TBoutonCoche : public QWidget {
   void mousePressEvent(QMouseEvent* Event) override;
   void mouseReleaseEvent(QMouseEvent* Event) override;
   void changeEvent(QEvent* Event) override;
+  void keyPressEvent(QKeyEvent* Event) override;
+  void focusInEvent(QFocusEvent* Event) override;
+  void focusOutEvent(QFocusEvent* Event) override;
 
  private:
   void AdjustWidth();
@@ -81,4 +96,5 @@ class TBoutonCoche : public QWidget {
   bool autosize_ = false;
   QString Caption_;
   bool LeftPressed_ = false;
+  bool KeyFocus_ = false;
 };

@@ -9,6 +9,7 @@ class TCarreCoche : public TBoutonCoche {
   Q_OBJECT
  public:
   explicit TCarreCoche(QWidget* Parent = nullptr);
+  bool IsRadio() const override { return false; }
 
  protected:
   void Press() override;

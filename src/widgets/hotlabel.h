@@ -1,6 +1,12 @@
 // THotLabel: the clickable text of every screen command. A transparent label that
 // takes a hand cursor, a colour and optionally underline or bold while the
 // pointer is over it.
+//
+// It is a command on the keyboard too: Tab reaches it, the arrow keys go to
+// the next or previous label of its group (the labels of one panel), and
+// Enter or Space run it. While the player has put the keyboard focus on it,
+// it is drawn as under the pointer. Screen readers know it as a button named
+// by its text.
 #pragma once
 
 #include <QColor>
@@ -29,6 +35,11 @@ class THotLabel : public QLabel {
 
   // True between the pointer's entry and its leaving.
   bool IsOver() const { return Over_; }
+  // True while the player has put the keyboard focus on the label.
+  bool HasKeyFocus() const { return KeyFocus_ && hasFocus(); }
+  // Drawn as under the pointer: the pointer is over it, or it has the
+  // player's keyboard focus.
+  bool IsHot() const { return Hot_; }
   // The colour the text is drawn in now.
   QColor TextColor() const;
 
@@ -40,6 +51,10 @@ class THotLabel : public QLabel {
   void mouseLeft();
 
  protected:
+  bool event(QEvent* Event) override;
+  void keyPressEvent(QKeyEvent* Event) override;
+  void focusInEvent(QFocusEvent* Event) override;
+  void focusOutEvent(QFocusEvent* Event) override;
   void enterEvent(QEnterEvent* Event) override;
   void leaveEvent(QEvent* Event) override;
   void mousePressEvent(QMouseEvent* Event) override;
@@ -49,10 +64,14 @@ class THotLabel : public QLabel {
  private:
   void SetTextColor(const QColor& Color);
   void SetHotStyle(bool On);
+  // Applies the hot look when the label becomes or stops being hot.
+  void UpdateHot();
 
   QColor Couleur_{Qt::black};
   QColor CouleurOver_{Qt::black};
   TTypeHot TypeHot_ = th_Souligne;
   bool Over_ = false;
+  bool KeyFocus_ = false;
+  bool Hot_ = false;
   bool LeftPressed_ = false;
 };

@@ -10,6 +10,7 @@ class TRondCoche : public TBoutonCoche {
   Q_OBJECT
  public:
   explicit TRondCoche(QWidget* Parent = nullptr);
+  bool IsRadio() const override { return true; }
 
   // The 12 by 12 pictures of the ring, enabled and disabled; the corners are
   // transparent.

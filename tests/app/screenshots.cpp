@@ -3,7 +3,7 @@
 // sees. Each scenario starts the real program in a fresh folder, plays it with
 // the player's gestures and writes PNG files into the output folder.
 //
-//   orvalis-screenshots <windowed|fullscreen|letters|untimed|noimages> <folder>
+//   orvalis-screenshots <windowed|fullscreen|letters|untimed|noimages|highlight|clouds> <folder>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -142,10 +142,59 @@ void PlaySome(Tf_Jeux* Game) {
   ClickCell(grid, Empty(model).front().first, Empty(model).front().second);
 }
 
+// The same digit highlighted everywhere: the selection on a digit that also
+// stands in pencil marks.
+void Highlight(Tf_Jeux* Game) {
+  TGrilleSudoku* grid = Game->GrilleSudoku;
+  const TGrille& model = grid->Grille();
+  const auto empty = Empty(model);
+  int digitRow = 0;
+  int digitCol = 0;
+  for (int row = 1; row <= 9 && digitRow == 0; ++row)
+    for (int col = 1; col <= 9 && digitRow == 0; ++col)
+      if (model.GetDigit(row, col) != 0 && model.Givens[std::size_t(Cell(row, col))] == 0) {
+        digitRow = row;
+        digitCol = col;
+      }
+  if (digitRow == 0) return;
+  const int digit = model.GetDigit(digitRow, digitCol);
+  for (std::size_t k = empty.size() / 2; k < empty.size() && k < empty.size() / 2 + 4; ++k) {
+    ClickCell(grid, empty[k].first, empty[k].second);
+    Type(grid, digit, Qt::ControlModifier);
+    Type(grid, digit % 9 + 1, Qt::ControlModifier);
+  }
+  ClickCell(grid, digitRow, digitCol);
+}
+
+// Highlighting and the pause, on the background of the scenario.
+void HighlightAndPause() {
+  Tf_Jeux* game = NewGame("hl_facile");
+  PlaySome(game);
+  Highlight(game);
+  Shot(QStringLiteral("game-highlight"));
+  QTest::keyClick(game->GrilleSudoku, Qt::Key_F5);
+  Shot(QStringLiteral("pause"));
+  QTest::keyClick(game->GrilleSudoku, Qt::Key_Space);
+  // Leaving the game: the question, answered "Non".
+  WhenModal([](QWidget* Question) {
+    Shot(QStringLiteral("quit-question"), Question);
+    ClickButton(Question, QStringLiteral("Non"));
+  });
+  QTest::keyClick(game->GrilleSudoku, Qt::Key_Escape);
+  QTest::qWait(100);
+}
+
 void Windowed() {
   Shot(QStringLiteral("menu"));
   QTest::mouseMove(Window->hl_Charger);
   Shot(QStringLiteral("menu-hover"));
+  // The keyboard on the menu: Tab shows the focus on the first command, the
+  // arrows move it; it is drawn as under the pointer.
+  QTest::mouseMove(Window, QPoint(5, Window->height() - 5));
+  QTest::keyClick(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : Window, Qt::Key_Tab);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+  Shot(QStringLiteral("menu-keyboard"));
 
   // The wait dialog, as it stands over the window while a grid is generated.
   {
@@ -182,7 +231,9 @@ void Windowed() {
   });
   Click(game->hl_charger);
 
-  // The end of the game: the name box, the score, the high scores.
+  // The end of the game: the name box, the score, the high scores. The time
+  // spent in the save and load dialogs does not count: a little play first.
+  QTest::qWait(2000);
   WhenModal([](QWidget* NameBox) {
     Shot(QStringLiteral("name-box"));
     if (auto* box = qobject_cast<QInputDialog*>(NameBox)) box->findChild<QLineEdit*>()->setText(QStringLiteral("Camille"));
@@ -204,6 +255,7 @@ void Windowed() {
   for (const char c : std::string("530070000600195000098000060800060003400803001700020006060000280000419005000080"))
     Type(game->GrilleSudoku, c - '0');
   Shot(QStringLiteral("typing-in"));
+  WhenModal([](QWidget* Question) { ClickButton(Question, QStringLiteral("Non")); });
   Click(game->hl_Menu);
 
   // Options, management of the saved grids, rules, tips, help.
@@ -257,7 +309,10 @@ void FullScreen() {
   Tf_Jeux* game = NewGame("hl_Moyen");
   PlaySome(game);
   Shot(QStringLiteral("game"));
+  WhenModal([](QWidget* Question) { ClickButton(Question, QStringLiteral("Non")); });
+  Click(game->hl_Menu);
   Click(Window->hl_Option);
+  Shot(QStringLiteral("options"));
 }
 
 void Letters() {
@@ -266,6 +321,8 @@ void Letters() {
   Shot(QStringLiteral("game"));
   Click(game->hl_Possibilite);
   Shot(QStringLiteral("game-candidates"));
+  WhenModal([](QWidget* Question) { ClickButton(Question, QStringLiteral("Non")); });
+  Click(game->hl_Menu);
 }
 
 void Untimed() {
@@ -283,7 +340,9 @@ void NoImages() { Shot(QStringLiteral("menu")); }
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fprintf(stderr, "usage: orvalis-screenshots <windowed|fullscreen|letters|untimed|noimages> <folder>\n");
+    std::fprintf(stderr,
+                 "usage: orvalis-screenshots <windowed|fullscreen|letters|untimed|noimages|highlight|clouds> "
+                 "<folder>\n");
     return 2;
   }
   QApplication app(argc, argv);
@@ -300,6 +359,9 @@ int main(int argc, char** argv) {
   settings += Scenario == QLatin1String("fullscreen") ? "typeecran=1\n" : "typeecran=2\n";
   if (Scenario == QLatin1String("letters")) settings += "typebrique=2\n";
   if (Scenario == QLatin1String("untimed")) settings += "AffichageChrono=0\n";
+  if (Scenario == QLatin1String("highlight") || Scenario == QLatin1String("clouds"))
+    settings += "SurligneChiffres=1\n";
+  if (Scenario == QLatin1String("clouds")) settings += "FondEcran=LightClouds.jpeg\n";
   QFile ini(folder.filePath(QStringLiteral("sudoku.ini")));
   if (!ini.open(QIODevice::WriteOnly) || ini.write(settings) < 0) return 1;
   ini.close();
@@ -316,6 +378,7 @@ int main(int argc, char** argv) {
       else if (Scenario == QLatin1String("fullscreen")) FullScreen();
       else if (Scenario == QLatin1String("letters")) Letters();
       else if (Scenario == QLatin1String("untimed")) Untimed();
+      else if (Scenario == QLatin1String("highlight") || Scenario == QLatin1String("clouds")) HighlightAndPause();
       else NoImages();
       Window->close();
     });

@@ -4,6 +4,7 @@
 #include <QStyle>
 #include <cstdlib>
 
+#include "busybar.h"
 #include "dessin.h"
 #include "fond.h"
 #include "fondcopie.h"
@@ -64,6 +65,25 @@ TEST(WaitDialog, BothLinesFitCentredOnTheYellowPanel) {
     EXPECT_LE(std::abs(text.center().x() - panel.center().x()), 1);
   }
   EXPECT_LT(dialog.Label1->geometry().bottom(), dialog.Label2->geometry().top());
+}
+
+TEST(WaitDialog, ABusyBarRunsUnderVeuillezPatienterWhileItIsUp) {
+  InstallFontSubstitutions();
+  Tf_Dessin dessin;
+  Tf_generation dialog;
+  const QRect bar = dialog.Attente->geometry();
+  EXPECT_GT(bar.top(), dialog.Label2->geometry().bottom());
+  EXPECT_TRUE(dialog.FondCopie1->rect().adjusted(4, 4, -4, -4).contains(bar));
+  EXPECT_LE(std::abs(bar.center().x() - dialog.FondCopie1->rect().center().x()), 1);
+  EXPECT_FALSE(dialog.Attente->Running());
+
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  const QImage before = dialog.Attente->grab().toImage();
+  QTest::qWait(10 * TBusyBar::IntervalMs);
+  EXPECT_NE(dialog.Attente->grab().toImage(), before) << "the bar moves";
+  dialog.hide();
+  EXPECT_FALSE(dialog.Attente->Running()) << "and rests when nobody sees it";
 }
 
 }  // namespace

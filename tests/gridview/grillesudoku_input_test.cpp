@@ -1,6 +1,7 @@
 // Playing the grid view with real key and mouse events: selection moves and the
-// jump over givens, digits, letters, the numeric pad, pencil marks, undo,
-// hints, completion, and the commands of the game screen.
+// jump over givens, digits, letters, the numeric pad, pencil marks, undo and
+// redo, tidy pencil marks, hints, completion, the commands of the game screen,
+// and the puzzle as text.
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
@@ -633,4 +634,140 @@ TEST_F(InputTest, ArrowKeysAreKeptFromShortcuts) {
   overrideTab.ignore();
   QApplication::sendEvent(&View, &overrideTab);
   EXPECT_FALSE(overrideTab.isAccepted());
+}
+
+TEST_F(InputTest, RedoEntersAgainWhatUndoTookBackUntilANewMove) {
+  LoadPuzzle();
+  Select(1, 3);
+  Key(Qt::Key_4);
+  Select(1, 4);
+  Key(Qt::Key_6);
+  Select(1, 6);
+  Key(Qt::Key_2, Qt::ControlModifier);  // a pencil mark
+  View.Undo();
+  View.Undo();
+  View.Undo();
+  EXPECT_EQ(Digit(1, 3), 0);
+  EXPECT_EQ(View.RedoStack().size(), 3u);
+  View.Redo();
+  View.Redo();
+  EXPECT_EQ(Digit(1, 3), 4);
+  EXPECT_EQ(Digit(1, 4), 6);
+  EXPECT_EQ(View.SelRow, 1);
+  EXPECT_EQ(View.SelCol, 4) << "the selection follows the entry redone";
+  View.Redo();
+  EXPECT_EQ(View.Grille().GetNotes(1, 6), 1 << 1) << "the pencil mark is back";
+  EXPECT_TRUE(View.RedoStack().empty());
+
+  // Undone again, then a new move: nothing is left to redo.
+  View.Undo();
+  Select(1, 7);
+  Key(Qt::Key_9);
+  EXPECT_TRUE(View.RedoStack().empty());
+  View.Redo();
+  EXPECT_EQ(View.Grille().GetNotes(1, 6), 0);
+}
+
+TEST_F(InputTest, RedoOfTheLastDigitCompletesTheGridAgain) {
+  int completions = 0;
+  View.SetOnComplete([&completions] { ++completions; });
+  LoadPuzzle();
+  FillAllBut(1, 3);
+  Select(1, 3);
+  Key(Qt::Key_4);
+  View.Undo();
+  View.Redo();
+  EXPECT_EQ(completions, 2);
+}
+
+TEST_F(InputTest, TidyMarksLeaveTheRowColumnAndBlockAndComeBackOnUndo) {
+  View.EffaceNotes = true;
+  LoadPuzzle();
+  // Marks of 4 in the row, the column and the block of (1, 3), and elsewhere.
+  const std::pair<int, int> peers[] = {{1, 7}, {5, 3}, {2, 2}};
+  for (const auto& [row, col] : peers) {
+    Select(row, col);
+    Key(Qt::Key_4, Qt::ControlModifier);
+  }
+  Select(1, 7);
+  Key(Qt::Key_7, Qt::ControlModifier);
+  Select(8, 1);
+  Key(Qt::Key_4, Qt::ControlModifier);
+
+  Select(1, 3);
+  Key(Qt::Key_4);
+  EXPECT_EQ(View.Grille().GetNotes(1, 7), 1 << 6) << "only the 4 goes";
+  EXPECT_EQ(View.Grille().GetNotes(5, 3), 0);
+  EXPECT_EQ(View.Grille().GetNotes(2, 2), 0);
+  EXPECT_EQ(View.Grille().GetNotes(8, 1), 1 << 3) << "not a neighbour";
+
+  Key(Qt::Key_Backspace);  // erasing the digit brings no mark back
+  EXPECT_EQ(View.Grille().GetNotes(5, 3), 0);
+  View.Undo();
+  View.Undo();
+  EXPECT_EQ(Digit(1, 3), 0);
+  for (const auto& [row, col] : peers) EXPECT_NE(View.Grille().GetNotes(row, col) & (1 << 3), 0) << row << "," << col;
+  EXPECT_EQ(View.Grille().GetNotes(1, 7), (1 << 3) | (1 << 6));
+  View.Redo();
+  EXPECT_EQ(View.Grille().GetNotes(5, 3), 0) << "redo takes them away again";
+}
+
+TEST_F(InputTest, TidyMarksAlsoAfterAHint) {
+  View.EffaceNotes = true;
+  LoadPuzzle();
+  QString text;
+  TGrilleSudoku probe;
+  probe.LoadGrid(QString::fromLatin1(Puzzle), QString(), 1);
+  ASSERT_TRUE(probe.GiveHint(text));
+  const int row = probe.Grille().HintRow;
+  const int col = probe.Grille().HintCol;
+  const int digit = probe.Grille().GetDigit(row, col);
+  // An empty neighbour gets a mark of the digit the hint will place.
+  int peerRow = 0;
+  int peerCol = 0;
+  for (const auto& [r, c] : TGrilleSudoku::Peers(row, col))
+    if (peerRow == 0 && Digit(r, c) == 0) std::tie(peerRow, peerCol) = std::pair(r, c);
+  ASSERT_NE(peerRow, 0);
+  Select(peerRow, peerCol);
+  QTest::keyClick(&View, Qt::Key(Qt::Key_0 + digit), Qt::ControlModifier);
+  ASSERT_TRUE(View.GiveHint(text));
+  EXPECT_EQ(View.Grille().GetNotes(peerRow, peerCol), 0);
+  View.Undo();
+  EXPECT_EQ(View.Grille().GetNotes(peerRow, peerCol), 1 << (digit - 1));
+}
+
+TEST(GridText, ThePuzzleIsReadFromEachFormAndNothingElse) {
+  const QString cells = QString::fromLatin1(Puzzle);
+  QString dotted = cells;
+  dotted.replace(QLatin1Char('0'), QLatin1Char('.'));
+  QString nineLines;
+  for (int row = 0; row < 9; ++row) {
+    for (int col = 0; col < 9; ++col) nineLines += QString(dotted[row * 9 + col]) + QLatin1Char(' ');
+    nineLines += row == 2 || row == 5 ? QStringLiteral("\r\n\r\n") : QStringLiteral("\r\n");
+  }
+  const QString accepted[] = {cells, dotted, QStringLiteral("  ") + dotted + QStringLiteral("\n"),
+                              cells + QStringLiteral("|") + QString::fromLatin1(Solution) + QStringLiteral("|1|754|2"),
+                              dotted + QStringLiteral("||3|0|0"), nineLines};
+  for (const QString& text : accepted) EXPECT_EQ(TGrilleSudoku::ReadPuzzle(text), cells) << text.toStdString();
+
+  const QString refused[] = {QString(),
+                             cells.left(80),
+                             cells + QStringLiteral("1"),
+                             cells.left(40) + QStringLiteral("x") + cells.mid(41),
+                             cells.left(80) + QStringLiteral("|") + cells,
+                             nineLines.section(QStringLiteral("\n"), 1),
+                             QStringLiteral("Bonjour, voici la grille de demain !")};
+  for (const QString& text : refused) EXPECT_EQ(TGrilleSudoku::ReadPuzzle(text), QString()) << text.toStdString();
+}
+
+TEST_F(InputTest, ThePuzzleAsTextIsTheGivensOrTheTypedDigits) {
+  LoadPuzzle();
+  Select(1, 3);
+  Key(Qt::Key_4);
+  QString dotted = QString::fromLatin1(Puzzle);
+  dotted.replace(QLatin1Char('0'), QLatin1Char('.'));
+  EXPECT_EQ(View.PuzzleText(), dotted) << "the player's digits are not part of the puzzle";
+  View.GameMode = false;
+  dotted[2] = QLatin1Char('4');
+  EXPECT_EQ(View.PuzzleText(), dotted);
 }

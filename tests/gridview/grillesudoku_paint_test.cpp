@@ -438,3 +438,54 @@ TEST_F(PaintTest, PaperLookIsWhiteAndBlackWithoutSelectionOrErrors) {
   EXPECT_EQ(paper.copy(CellInside(5, 2)), ExpectedCell(View, Qt::white, 5, 2, {"1-2-5"}));
   EXPECT_EQ(paper.pixelColor(119, 20), QColor(Qt::black));
 }
+
+TEST_F(PaintTest, SameDigitHighlightingColoursCellsMarksAndTheSelectionsUnits) {
+  const QColor mark(90, 150, 250);
+  const QColor zone(200, 235, 200);
+  View.CouleurSurlignage = mark;
+  View.CouleurZone = zone;
+  View.ShowErreur = true;
+  View.LoadGrid(QString::fromLatin1(Puzzle), QString(), 1);
+  // Pencil marks 5 and 7 in one cell, 7 alone in another; a wrong 5.
+  View.Grille().EnterDigit(7, 5, 5, false, true);
+  View.Grille().EnterDigit(7, 5, 7, false, true);
+  View.Grille().EnterDigit(7, 4, 7, false, true);
+  PutMarked(View.Grille(), 6, 2, 5, 3);
+  View.SelRow = 1;  // the given 5
+  View.SelCol = 1;
+
+  const QImage plain = Shot(View);
+  EXPECT_EQ(CountColor(plain, mark, plain.rect()), 0) << "nothing until it is turned on";
+  EXPECT_EQ(CountColor(plain, zone, plain.rect()), 0);
+
+  View.SurligneChiffres = true;
+  const QImage lit = Shot(View);
+  // The other 5s of the puzzle.
+  for (const auto& [row, col] : {std::pair(2, 6), std::pair(8, 9)})
+    EXPECT_GT(CountColor(lit, mark, CellInside(row, col)), 600) << row << "," << col;
+  EXPECT_GT(CountColor(lit, C.Selection, CellInside(1, 1)), 600) << "the selection stays on top";
+  EXPECT_GT(CountColor(lit, C.Erreur, CellInside(6, 2)), 600) << "so does an error";
+  EXPECT_EQ(CountColor(lit, mark, CellInside(6, 2)), 0);
+  // The row, the column and the block of the selection.
+  for (const auto& [row, col] : {std::pair(1, 5), std::pair(5, 1), std::pair(3, 3), std::pair(1, 9)})
+    EXPECT_GT(CountColor(lit, zone, CellInside(row, col)), 600) << row << "," << col;
+  EXPECT_EQ(CountColor(lit, zone, CellInside(5, 5)), 0);
+  // Among the marks, the 5 only.
+  EXPECT_GT(CountColor(lit, mark, CellInside(7, 5)), 10);
+  EXPECT_EQ(CountColor(lit, mark, CellInside(7, 4)), 0);
+
+  // An empty selection tints its units and highlights no digit.
+  View.SelRow = 7;
+  View.SelCol = 4;
+  const QImage empty = Shot(View);
+  EXPECT_EQ(CountColor(empty, mark, empty.rect()), 0);
+  EXPECT_GT(CountColor(empty, zone, CellInside(7, 1)), 600);
+
+  // Paper shows none of it.
+  QImage paper(TGrilleSudoku::PaperSize, TGrilleSudoku::PaperSize, QImage::Format_RGB32);
+  QPainter painter(&paper);
+  View.SelCol = 5;
+  View.DrawGrid(painter, 40, 40, 20, 8, true);
+  painter.end();
+  EXPECT_EQ(CountColor(paper, mark, paper.rect()) + CountColor(paper, zone, paper.rect()), 0);
+}

@@ -1,12 +1,23 @@
 // The game screen on its own, over a known position: the clock, the help
 // counter, the end of a game with and without errors, verification of a typed
-// puzzle, and what a cancelled level choice or "Effacer la grille" leaves.
+// puzzle, and what a cancelled level choice or "Effacer la grille" leaves;
+// the keys of the commands, redo, the pause, copy and paste, and the question
+// before a game is left.
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include "hotlabel.h"
+#include "image.h"
+#include "rondcoche.h"
 
 #include "appfolders.h"
 #include "finjeu.h"
@@ -54,6 +65,29 @@ class GameScreenTest : public ::testing::Test, protected ScreenTestBase {
     Game.Level = Level;
     Game.SetupScreen(Options, Scores);
     Game.show();
+  }
+
+  // The screen is the active window, so that its keys work.
+  void Activate() {
+    Game.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Game));
+  }
+
+  // A key pressed on the grid, the screen active again after a dialog.
+  void Key(Qt::Key K, Qt::KeyboardModifiers M = Qt::NoModifier) {
+    if (QApplication::activeWindow() != &Game) Activate();
+    QTest::keyClick(Game.GrilleSudoku, K, M);
+  }
+
+  int Digit(int Row, int Col) const { return Game.GrilleSudoku->Grille().GetDigit(Row, Col); }
+
+  // The title of the next modal window, which is then closed.
+  void WatchModal(QString& Seen) {
+    WhenModal([&Seen](QWidget* Dialog) {
+      Seen = Dialog->objectName().isEmpty() ? QString::fromLatin1(Dialog->metaObject()->className())
+                                            : Dialog->objectName();
+      Dialog->close();
+    });
   }
 
   void Type(int Row, int Col, int Digit) {
@@ -204,6 +238,282 @@ TEST_F(GameScreenTest, ACancelledLevelChoiceKeepsTheGridAndRestartsTheCounters) 
   // Candidates left on screen would be free from now on.
   EXPECT_FALSE(Game.GrilleSudoku->ShowAllCandidates());
   EXPECT_EQ(Game.hl_Possibilite->text(), QStringLiteral("Voir possibilités"));
+}
+
+TEST_F(GameScreenTest, EveryCommandAnswersTheKeyItsTooltipNames) {
+  Play(Changed({{Cell11, '0'}, {Cell12, '0'}, {Cell13, '0'}}));
+  Activate();
+  const std::pair<THotLabel*, const char*> tips[] = {
+      {Game.hl_reinit, "(Ctrl+R)"},       {Game.hl_newgrille, "(Ctrl+N)"},     {Game.hl_charger, "(Ctrl+O)"},
+      {Game.hl_sauver, "(Ctrl+S)"},       {Game.hl_imprimer, "(Ctrl+P)"},      {Game.hl_Annuler, "(Ctrl+Z)"},
+      {Game.hl_Indice, "(F2)"},           {Game.hl_Possibilite, "(F3)"},       {Game.hl_Resoudre, "(F9)"},
+      {Game.hl_documentation, "(F1)"},    {Game.hl_Menu, "(Échap)"},           {Game.hl_VerifierGrille, "(F6)"},
+      {Game.hl_JouerGrille, "(F7)"}};
+  for (const auto& [label, tip] : tips) EXPECT_TRUE(label->toolTip().endsWith(QString::fromUtf8(tip))) << tip;
+  EXPECT_EQ(Game.im_Retablir->toolTip(), QStringLiteral("Rétablir (Ctrl+Maj+Z ou Ctrl+Y)"));
+  EXPECT_EQ(Game.im_Pause->toolTip(), QStringLiteral("Pause (F5 ou Pause)"));
+
+  Key(Qt::Key_F3);
+  EXPECT_TRUE(Game.ShowPossibilities);
+  Key(Qt::Key_F3);
+  EXPECT_FALSE(Game.ShowPossibilities);
+  Key(Qt::Key_F4);
+  EXPECT_TRUE(Game.GrilleSudoku->NoteMode);
+  EXPECT_TRUE(Game.rc_ModePossibilite->Checked());
+  Type(1, 3, 4);
+  EXPECT_EQ(Game.GrilleSudoku->Grille().GetNotes(1, 3), 1 << 3) << "a pencil mark";
+  Key(Qt::Key_F4);
+  EXPECT_TRUE(Game.rc_ModeNormal->Checked());
+  Type(1, 4, 6);
+  Key(Qt::Key_R, Qt::ControlModifier);
+  EXPECT_EQ(Digit(1, 4), 0) << "Réinitialiser";
+
+  const std::pair<QKeyCombination, const char*> dialogs[] = {{Qt::CTRL | Qt::Key_S, "f_Sauve"},
+                                                             {Qt::CTRL | Qt::Key_O, "f_Charge"},
+                                                             {Qt::CTRL | Qt::Key_P, "QPrintDialog"},
+                                                             {Qt::CTRL | Qt::Key_N, "f_ChoixNiveau"}};
+  for (const auto& [combination, name] : dialogs) {
+    QString seen;
+    WatchModal(seen);
+    Key(combination.key(), combination.keyboardModifiers());
+    EXPECT_EQ(seen, QString::fromLatin1(name));
+  }
+
+  EndSeen end;
+  WatchEnd(end);
+  Key(Qt::Key_F9);
+  EXPECT_EQ(Game.GrilleSudoku->CountEmpty(), 0) << "Résoudre";
+  EXPECT_TRUE(end.Shown);
+}
+
+TEST_F(GameScreenTest, RedoAfterUndoAfterAHint) {
+  Play(Changed({{Cell11, '0'}, {Cell12, '0'}, {Cell13, '0'}}));
+  Activate();
+  Key(Qt::Key_F2);
+  EXPECT_EQ(Game.Helps, 1);
+  EXPECT_FALSE(Game.MemoAstuce->toPlainText().isEmpty());
+  ASSERT_EQ(Game.GrilleSudoku->CountEmpty(), 2);
+  Key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Game.GrilleSudoku->CountEmpty(), 3);
+  Key(Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(Game.GrilleSudoku->CountEmpty(), 2);
+  Key(Qt::Key_Z, Qt::ControlModifier);
+  Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(Game.GrilleSudoku->CountEmpty(), 2);
+  EXPECT_EQ(Game.Helps, 1) << "redoing a hint is no new help";
+  // The arrow beside "Annuler la saisie" does the same.
+  Key(Qt::Key_Z, Qt::ControlModifier);
+  QTest::mouseClick(Game.im_Retablir, Qt::LeftButton);
+  EXPECT_EQ(Game.GrilleSudoku->CountEmpty(), 2);
+}
+
+TEST_F(GameScreenTest, DigitsAndLettersStayTheGridsInBothModes) {
+  // No key of a command is one the grid uses, with or without a modifier.
+  const auto taken = [](QKeyCombination Combination) {
+    const int key = Combination.key();
+    return (key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_I) ||
+           key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down ||
+           key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Tab || key == Qt::Key_Backtab ||
+           key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
+           (Combination.keyboardModifiers() & Qt::KeypadModifier) != 0;
+  };
+  const QList<QShortcut*> shortcuts = Game.findChildren<QShortcut*>();
+  EXPECT_GE(shortcuts.size(), 17);
+  for (const QShortcut* shortcut : shortcuts)
+    for (const QKeySequence& keys : shortcut->keys())
+      for (int k = 0; k < keys.count(); ++k) EXPECT_FALSE(taken(keys[k])) << keys.toString().toStdString();
+
+  // Every digit and letter key, alone and with Ctrl, reaches the grid.
+  for (const bool letters : {false, true}) {
+    SCOPED_TRACE(letters ? "letters" : "digits");
+    Options.UseLetters = letters;
+    Play(QString());
+    Activate();
+    bool opened = false;
+    bool watchEnded = false;
+    WhenModal([&opened](QWidget* Dialog) { opened = true; Dialog->close(); }, &watchEnded, 500);
+    for (int digit = 1; digit <= 9; ++digit) {
+      for (const Qt::Key key : {Qt::Key(Qt::Key_0 + digit), Qt::Key(Qt::Key_A + digit - 1)}) {
+        Game.GrilleSudoku->SelRow = 1;
+        Game.GrilleSudoku->SelCol = 3;
+        Key(key, Qt::ControlModifier);
+        EXPECT_EQ(Game.GrilleSudoku->Grille().GetNotes(1, 3), 1 << (digit - 1))
+            << "Ctrl+" << QKeySequence(key).toString().toStdString();
+        Key(key, Qt::ControlModifier);
+        Key(key);
+        EXPECT_EQ(Digit(1, 3), digit) << QKeySequence(key).toString().toStdString();
+        Key(Qt::Key_0);
+      }
+    }
+    EXPECT_EQ(Game.Helps, 0);
+    EXPECT_FALSE(Game.Paused());
+    EXPECT_FALSE(Game.ShowPossibilities);
+    EXPECT_FALSE(Game.GrilleSudoku->NoteMode);
+    EXPECT_EQ(Shell_.MenuShown, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(watchEnded || opened, 2000);
+    EXPECT_FALSE(opened) << "no dialog came up";
+  }
+}
+
+TEST_F(GameScreenTest, PauseStopsTheClockAndHidesEveryDigit) {
+  Play(Changed({{Cell11, '0'}, {Cell12, '0'}}));
+  Activate();
+  Now += 10000;
+  Key(Qt::Key_F5);
+  ASSERT_TRUE(Game.Paused());
+  Now += 600000;
+  EXPECT_EQ(Game.ElapsedSeconds(), 10);
+
+  // What shows of the grid: no given in black, no digit in its colour, and
+  // the same picture whatever the grid holds.
+  const QRect area = Game.GrilleSudoku->geometry();
+  const QImage paused = Game.grab(area).toImage();
+  int dark = 0;
+  for (int y = 0; y < paused.height(); ++y)
+    for (int x = 0; x < paused.width(); ++x) {
+      const QColor c = paused.pixelColor(x, y);
+      if (c == Game.GrilleSudoku->CouleurChiffreFixe || c == Game.GrilleSudoku->CouleurChiffre) ++dark;
+    }
+  EXPECT_EQ(dark, 0);
+  Game.GrilleSudoku->LoadGrid(QString(81, QLatin1Char('0')), QString(), 1);
+  EXPECT_EQ(Game.grab(area).toImage(), paused);
+
+  // Any key resumes, and does nothing else.
+  Key(Qt::Key_5);
+  EXPECT_FALSE(Game.Paused());
+  EXPECT_EQ(Game.GrilleSudoku->CountEmpty(), 81);
+  EXPECT_NE(Game.grab(area).toImage(), paused) << "the grid shows again";
+  Now += 5000;
+  EXPECT_EQ(Game.ElapsedSeconds(), 15);
+
+  // So does a click, here on "Indice", which gives no hint.
+  QTest::mouseClick(Game.im_Pause, Qt::LeftButton);
+  ASSERT_TRUE(Game.Paused());
+  QTest::mouseClick(Game.hl_Indice, Qt::LeftButton);
+  EXPECT_FALSE(Game.Paused());
+  EXPECT_EQ(Game.Helps, 0);
+}
+
+TEST_F(GameScreenTest, TheSaveDialogHoldsTheClock) {
+  Play(Changed({{Cell11, '0'}, {Cell12, '0'}}));
+  Activate();
+  Now += 20000;
+  QString seen;
+  WhenModal([this, &seen](QWidget* Save) {
+    Now += 300000;  // five minutes to choose a name
+    seen = Save->objectName();
+    Save->close();
+  });
+  Key(Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(seen, QStringLiteral("f_Sauve"));
+  EXPECT_EQ(Game.ElapsedSeconds(), 20);
+  Now += 1000;
+  EXPECT_EQ(Game.ElapsedSeconds(), 21) << "and lets it go";
+}
+
+TEST_F(GameScreenTest, APuzzleIsCopiedAndPastedAsText) {
+  Play(Changed({{Cell11, '0'}}));
+  Activate();
+  QString dotted = Puzzle;
+  dotted.replace(QLatin1Char('0'), QLatin1Char('.'));
+  Key(Qt::Key_Insert, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), dotted);
+
+  // While playing, a paste is refused: the grid is the game's.
+  QString told;
+  WhenModal([&told](QWidget* Box) {
+    told = qobject_cast<QMessageBox*>(Box)->text();
+    ClickButton(Box, QStringLiteral("OK"));
+  });
+  Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_TRUE(told.contains(QStringLiteral("Proposer un puzzle")));
+
+  Game.SetPlayMode(false);
+  Game.SetupScreen(Options, Scores);
+  QString nineLines;
+  for (int row = 0; row < 9; ++row) nineLines += Puzzle.mid(row * 9, 9) + QStringLiteral("\r\n");
+  const QString forms[] = {dotted, Puzzle + QStringLiteral("|") + Solved + QStringLiteral("|1|300|2"), nineLines};
+  for (const QString& text : forms) {
+    Game.hl_newgrilleClick();  // "Effacer la grille"
+    QGuiApplication::clipboard()->setText(text);
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Game.GrilleSudoku->PuzzleText(), dotted) << text.toStdString();
+  }
+  Game.hl_newgrilleClick();
+  QGuiApplication::clipboard()->setText(dotted);
+  Key(Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(Game.GrilleSudoku->PuzzleText(), dotted);
+
+  // Text that is no puzzle: a message, and the grid as it was.
+  Type(1, 3, 4);
+  const QString before = Game.GrilleSudoku->PuzzleText();
+  told.clear();
+  WhenModal([&told](QWidget* Box) {
+    told = qobject_cast<QMessageBox*>(Box)->text();
+    ClickButton(Box, QStringLiteral("OK"));
+  });
+  QGuiApplication::clipboard()->setText(QStringLiteral("53..7....6..195"));
+  Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_TRUE(told.startsWith(QStringLiteral("Le texte collé n'est pas une grille")));
+  EXPECT_EQ(Game.GrilleSudoku->PuzzleText(), before);
+}
+
+TEST_F(GameScreenTest, LeavingAGameInProgressAsksToSaveItFirst) {
+  Play(QString());
+  Activate();
+  // Only pencil marks: nothing to lose yet.
+  Game.GrilleSudoku->SelRow = 1;
+  Game.GrilleSudoku->SelCol = 3;
+  Key(Qt::Key_4, Qt::ControlModifier);
+  EXPECT_FALSE(Game.HasUnsavedGame());
+  Type(1, 3, 4);
+  ASSERT_TRUE(Game.HasUnsavedGame());
+
+  const auto answer = [](const QString& Button, QString* Text = nullptr) {
+    WhenModal([Button, Text](QWidget* Box) {
+      if (Text != nullptr) *Text = Box->windowTitle() + QLatin1Char('|') + qobject_cast<QMessageBox*>(Box)->text();
+      ClickButton(Box, Button);
+    });
+  };
+  // "Annuler": the game goes on.
+  QString question;
+  answer(QStringLiteral("Annuler"), &question);
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(question, QStringLiteral("Partie en cours|Voulez-vous enregistrer la partie en cours ?"));
+  EXPECT_EQ(Shell_.MenuShown, 0);
+
+  // "Oui", then the save dialog cancelled: the game goes on.
+  WhenModal([](QWidget* Box) {
+    WhenModal([](QWidget* Save) { ClickButton(Save, QStringLiteral("Annuler")); });
+    ClickButton(Box, QStringLiteral("Oui"));
+  });
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(Shell_.MenuShown, 0);
+
+  // "Oui", then saved: back to the menu.
+  WhenModal([](QWidget* Box) {
+    WhenModal([](QWidget* Save) {
+      Save->findChild<QLineEdit*>(QStringLiteral("e_NomGrille"))->setText(QStringLiteral("Avant le dîner"));
+      QTest::mouseClick(Save->findChild<QPushButton*>(QStringLiteral("b_Enregistrer")), Qt::LeftButton);
+    });
+    ClickButton(Box, QStringLiteral("Oui"));
+  });
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(Shell_.MenuShown, 1);
+  EXPECT_FALSE(Game.HasUnsavedGame()) << "saved";
+
+  // "Non": back to the menu without saving.
+  Type(1, 4, 6);
+  answer(QStringLiteral("Non"));
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(Shell_.MenuShown, 2);
+  EXPECT_TRUE(Game.HasUnsavedGame());
+
+  // With the setting off, no question.
+  Options.ProposerSauvegarde = false;
+  EXPECT_FALSE(Game.HasUnsavedGame());
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(Shell_.MenuShown, 3);
 }
 
 }  // namespace

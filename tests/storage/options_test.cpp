@@ -118,6 +118,9 @@ TEST_F(TOptionsTest, SaveThenLoadGivesBackEveryField) {
   saved.UseLetters = true;
   saved.Windowed = false;
   saved.FondEcran = QStringLiteral("Mon fond d'écran.jpg");
+  saved.SurligneChiffres = true;
+  saved.EffaceNotes = true;
+  saved.ProposerSauvegarde = false;
   ASSERT_TRUE(saved.Save().Ok());
 
   TOptions loaded(path);
@@ -132,6 +135,9 @@ TEST_F(TOptionsTest, SaveThenLoadGivesBackEveryField) {
   EXPECT_EQ(loaded.UseLetters, saved.UseLetters);
   EXPECT_EQ(loaded.Windowed, saved.Windowed);
   EXPECT_EQ(loaded.FondEcran, saved.FondEcran);
+  EXPECT_EQ(loaded.SurligneChiffres, saved.SurligneChiffres);
+  EXPECT_EQ(loaded.EffaceNotes, saved.EffaceNotes);
+  EXPECT_EQ(loaded.ProposerSauvegarde, saved.ProposerSauvegarde);
 }
 
 TEST_F(TOptionsTest, SaveWritesTheKeysInOrderWithTheirStoredForms) {
@@ -140,7 +146,8 @@ TEST_F(TOptionsTest, SaveWritesTheKeysInOrderWithTheirStoredForms) {
   EXPECT_EQ(ReadBytes(path),
             "[general]\nAffichageChrono=1\nMauvaisEmplacementJeu=1\nErreurJeu=0\nDecaleAuto=1\n"
             "MauvaisEmplacementProbleme=1\nCouleurEmplacement=8388736\nCouleurErreur=255\n"
-            "typebrique=1\ntypeecran=2\nFondEcran=fond.jpg\n");
+            "typebrique=1\ntypeecran=2\nFondEcran=fond.jpg\nSurligneChiffres=0\nEffaceNotes=0\n"
+            "ProposerSauvegarde=1\n");
   options.UseLetters = true;
   options.Windowed = false;
   ASSERT_TRUE(options.Save().Ok());

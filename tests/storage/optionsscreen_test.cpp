@@ -131,6 +131,41 @@ TEST_F(OptionsScreenTest, APictureNamedByHandShowsClassiqueAndIsKept) {
   EXPECT_EQ(Saved().FondEcran, QStringLiteral("photo.png"));
 }
 
+TEST_F(OptionsScreenTest, TheComfortsStandOnTheirPagesAndTheKeyboardTogglesThem) {
+  Open();
+  Main.MainWindow.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Main.MainWindow));
+  EXPECT_TRUE(Screen->p_OptionJeu->isAncestorOf(Screen->cc_surligne));
+  EXPECT_TRUE(Screen->p_OptionJeu->isAncestorOf(Screen->cc_effacenotes));
+  EXPECT_TRUE(Screen->p_OptionsLogiciel->isAncestorOf(Screen->cc_proposesauvegarde));
+  const auto press = [](Qt::Key Key) { QTest::keyClick(QApplication::focusWidget(), Key); };
+  const auto tabTo = [&](QWidget* Target) {
+    if (QApplication::focusWidget() == nullptr) Screen->sb_Facile->setFocus(Qt::OtherFocusReason);
+    for (int tab = 0; tab < 40 && !Target->hasFocus(); ++tab) press(Qt::Key_Tab);
+  };
+
+  // Tab to the check box, Space ticks it; the arrow goes to the next one.
+  tabTo(Screen->cc_surligne);
+  ASSERT_TRUE(Screen->cc_surligne->HasKeyFocus());
+  press(Qt::Key_Space);
+  press(Qt::Key_Down);
+  ASSERT_TRUE(Screen->cc_effacenotes->HasKeyFocus());
+  press(Qt::Key_Space);
+  Click(Screen->SpeedButton1);
+  tabTo(Screen->cc_proposesauvegarde);
+  ASSERT_TRUE(Screen->cc_proposesauvegarde->hasFocus());
+  press(Qt::Key_Space);
+  tabTo(Screen->hl_Retour);
+  ASSERT_TRUE(Screen->hl_Retour->HasKeyFocus());
+  press(Qt::Key_Return);
+
+  EXPECT_EQ(Main.Calls, QStringList{"ShowMenu"});
+  const TOptions saved = Saved();
+  EXPECT_TRUE(saved.SurligneChiffres);
+  EXPECT_TRUE(saved.EffaceNotes);
+  EXPECT_FALSE(saved.ProposerSauvegarde);
+}
+
 TEST_F(OptionsScreenTest, AFailedSaveKeepsTheScreenOpen) {
   // A folder where the settings file should be: it cannot be written.
   ASSERT_TRUE(QDir().mkpath(TAppFolders::SettingsFile()));

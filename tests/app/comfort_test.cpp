@@ -1,0 +1,229 @@
+// What players of today's games expect, on the real main window: the menu on
+// the keyboard, the keys of every screen, the pause when the window is
+// minimised, no game lost at quitting, and a name for every control.
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app_test_util.h"
+#include "boutoncoche.h"
+#include "charge.h"
+#include "choixniveau.h"
+#include "finjeu.h"
+#include "generation.h"
+#include "image.h"
+#include "look.h"
+#include "optionsscreen.h"
+#include "regles.h"
+#include "sauve.h"
+
+namespace {
+
+THotLabel* Label(QWidget* Dialog, const char* Name) { return Dialog->findChild<THotLabel*>(QLatin1String(Name)); }
+
+// A key pressed where the keyboard focus is.
+void Press(QWidget* Window, Qt::Key Key, Qt::KeyboardModifiers Modifiers = Qt::NoModifier) {
+  QWidget* target = QApplication::focusWidget();
+  QTest::keyClick(target != nullptr ? target : Window, Key, Modifiers);
+}
+
+// The controls under Root that a screen reader could not name: every widget
+// the keyboard reaches, every clickable label, box, button and picture.
+QStringList Unnamed(QWidget* Root) {
+  QStringList unnamed;
+  for (QWidget* widget : Root->findChildren<QWidget*>()) {
+    // A list's popup and an editable list's text belong to the list.
+    if (widget->window() != Root->window() || qobject_cast<QComboBox*>(widget->parentWidget()) != nullptr)
+      continue;
+    const bool clickablePicture =
+        qobject_cast<TImage*>(widget) != nullptr && widget->cursor().shape() == Qt::PointingHandCursor;
+    const bool control = (widget->focusPolicy() & Qt::TabFocus) != 0 || qobject_cast<THotLabel*>(widget) ||
+                         qobject_cast<TBoutonCoche*>(widget) || qobject_cast<QAbstractButton*>(widget) ||
+                         clickablePicture;
+    if (!control) continue;
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    if (face == nullptr || face->text(QAccessible::Name).trimmed().isEmpty())
+      unnamed << QStringLiteral("%1 %2").arg(QString::fromLatin1(widget->metaObject()->className()),
+                                             widget->objectName());
+  }
+  return unnamed;
+}
+
+// Passes when every control under Root has a name; else lists those without.
+::testing::AssertionResult AllNamed(QWidget* Root) {
+  const QStringList unnamed = Unnamed(Root);
+  if (unnamed.isEmpty()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "unnamed: " << unnamed.join(QStringLiteral(", ")).toStdString();
+}
+
+class ComfortTest : public MainWindowTest {
+ protected:
+  void StartActive() {
+    WriteSettings("[general]\ntypeecran=2\n");
+    Start();
+    Activate();
+  }
+
+  // The main window in front, as it is again once a dialog has closed.
+  void Activate() {
+    Main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Main.get()));
+  }
+
+  // "Nouvelle partie" by its key, "Facile" in the level choice.
+  Tf_Jeux* NewGame() {
+    WhenModal([](QWidget* Levels) { Click(Label(Levels, "hl_facile")); });
+    Press(Main.get(), Qt::Key_N, Qt::ControlModifier);
+    Tf_Jeux* game = Game();
+    EXPECT_NE(game, nullptr);
+    if (game != nullptr) EXPECT_TRUE(game->isVisible());
+    Activate();
+    return game;
+  }
+
+  // One right digit in the first empty cell.
+  static void PlayOneDigit(Tf_Jeux* Game) {
+    TGrilleSudoku* grid = Game->GrilleSudoku;
+    const auto [row, col] = EmptyCells(grid->Grille()).front();
+    ClickCell(grid, row, col);
+    TypeDigit(grid, SolutionDigit(grid->Grille(), row, col));
+  }
+};
+
+}  // namespace
+
+TEST_F(ComfortTest, TheMenuOnTheKeyboard) {
+  StartActive();
+  Press(Main.get(), Qt::Key_Tab);
+  EXPECT_TRUE(Main->hl_nouveau->HasKeyFocus());
+  EXPECT_EQ(Main->hl_nouveau->TextColor(), Look::HoverColor) << "drawn as under the pointer";
+  Press(Main.get(), Qt::Key_Down);
+  Press(Main.get(), Qt::Key_Down);
+  EXPECT_TRUE(Main->hl_puzzle->HasKeyFocus());
+  EXPECT_FALSE(Main->hl_nouveau->IsHot());
+  Press(Main.get(), Qt::Key_Return);
+  ASSERT_NE(Game(), nullptr);
+  EXPECT_FALSE(Game()->GrilleSudoku->GameMode) << "Proposer un puzzle";
+  Press(Main.get(), Qt::Key_Escape);
+  EXPECT_FALSE(Main->p_Form->isVisible()) << "Retour au menu";
+
+  // Each command's key, while the menu is shown only.
+  Press(Main.get(), Qt::Key_L, Qt::ControlModifier);
+  EXPECT_NE(qobject_cast<Tf_Regles*>(Main->CurrentScreen.data()), nullptr);
+  EXPECT_FALSE(Main->hl_nouveau->isVisible()) << "neither Tab nor a key reaches the covered menu";
+  bool missed = false;
+  WhenModal([](QWidget* Dialog) { Dialog->close(); }, &missed, 300);
+  Press(Main.get(), Qt::Key_N, Qt::ControlModifier);
+  QTRY_VERIFY(missed);
+  // F1 opens the help on every screen (here the file is missing: it says so).
+  QString told;
+  WhenModal([&told](QWidget* Box) {
+    told = qobject_cast<QMessageBox*>(Box)->text();
+    Box->close();
+  });
+  Press(Main.get(), Qt::Key_F1);
+  EXPECT_TRUE(told.contains(QStringLiteral("orvalis.chm")));
+  Click(Label(Main->CurrentScreen, "hl_Retour"));
+  Activate();
+  const std::pair<THotLabel*, const char*> tips[] = {
+      {Main->hl_nouveau, "Nouvelle partie (Ctrl+N)"}, {Main->hl_Charger, "Charger un puzzle (Ctrl+O)"},
+      {Main->hl_puzzle, "Proposer un puzzle (Ctrl+T)"}, {Main->hl_regle, "Règles du jeu (Ctrl+L)"},
+      {Main->hl_Astuces, "Astuces (Ctrl+U)"},         {Main->hl_Option, "Options (Ctrl+,)"},
+      {Main->hl_Quitter, "Quitter (Ctrl+Q)"}};
+  for (const auto& [label, tip] : tips) EXPECT_EQ(label->toolTip(), QString::fromUtf8(tip));
+  Press(Main.get(), Qt::Key_Comma, Qt::ControlModifier);
+  EXPECT_NE(qobject_cast<Tf_Options*>(Main->CurrentScreen.data()), nullptr);
+}
+
+TEST_F(ComfortTest, QuittingAGameInProgressAsksToSaveItFirst) {
+  StartActive();
+  Tf_Jeux* game = NewGame();
+  ASSERT_NE(game, nullptr);
+  PlayOneDigit(game);
+
+  // Ctrl+Q, "Annuler": the game goes on.
+  QString question;
+  WhenModal([&question](QWidget* Box) {
+    question = qobject_cast<QMessageBox*>(Box)->text();
+    ClickButton(Box, QStringLiteral("Annuler"));
+  });
+  Press(Main.get(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_EQ(question, QStringLiteral("Voulez-vous enregistrer la partie en cours ?"));
+  EXPECT_TRUE(Main->isVisible());
+  Activate();
+
+  // The window's close box, "Oui", the save dialog cancelled: still there.
+  WhenModal([](QWidget* Box) {
+    WhenModal([](QWidget* Save) { ClickButton(Save, QStringLiteral("Annuler")); });
+    ClickButton(Box, QStringLiteral("Oui"));
+  });
+  Main->close();
+  EXPECT_TRUE(Main->isVisible());
+  Activate();
+
+  // Ctrl+Q, "Oui", saved: the program ends with the game in its file.
+  WhenModal([](QWidget* Box) {
+    WhenModal([](QWidget* Save) {
+      Save->findChild<QLineEdit*>(QStringLiteral("e_NomGrille"))->setText(QStringLiteral("Partie interrompue"));
+      Click(Save->findChild<QPushButton*>(QStringLiteral("b_Enregistrer")));
+    });
+    ClickButton(Box, QStringLiteral("Oui"));
+  });
+  Press(Main.get(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_FALSE(Main->isVisible());
+  QFile saved(PathOf(QStringLiteral("Sauvegarde/defaut.orv")));
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(saved.readAll().contains("Partie interrompue"));
+}
+
+TEST_F(ComfortTest, MinimisingTheWindowPausesTheGame) {
+  StartActive();
+  Tf_Jeux* game = NewGame();
+  ASSERT_NE(game, nullptr);
+  EXPECT_FALSE(game->Paused());
+  Main->showMinimized();
+  QTRY_VERIFY(game->Paused());
+  Main->showNormal();
+  Main->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Main.get()));
+  EXPECT_TRUE(game->Paused()) << "until the player comes back to it";
+  EXPECT_TRUE(game->p_Pause->isVisible());
+  Press(Main.get(), Qt::Key_Space);
+  EXPECT_FALSE(game->Paused());
+}
+
+TEST_F(ComfortTest, EveryControlHasANameForScreenReaders) {
+  StartActive();
+  EXPECT_TRUE(AllNamed(Main.get())) << "the menu";
+  Tf_Jeux* game = NewGame();
+  ASSERT_NE(game, nullptr);
+  EXPECT_TRUE(AllNamed(game)) << "the game screen";
+  PlayOneDigit(game);
+  WhenModal([](QWidget* Box) { ClickButton(Box, QStringLiteral("Non")); });
+  Press(Main.get(), Qt::Key_Escape);
+  ASSERT_FALSE(Main->p_Form->isVisible());
+  Click(Main->hl_Option);
+  EXPECT_TRUE(AllNamed(Main->CurrentScreen)) << "the options";
+  Click(Label(Main->CurrentScreen, "hl_MeilleursScores"));
+  EXPECT_TRUE(AllNamed(Main->CurrentScreen)) << "the high scores";
+  Click(Label(Main->CurrentScreen, "hl_RetourMenu"));
+  Click(Main->hl_regle);
+  EXPECT_TRUE(AllNamed(Main->CurrentScreen)) << "the rules";
+  Click(Label(Main->CurrentScreen, "hl_Retour"));
+  Click(Main->hl_Astuces);
+  EXPECT_TRUE(AllNamed(Main->CurrentScreen)) << "the tips";
+
+  Tf_ChoixNiveau levels;
+  EXPECT_TRUE(AllNamed(&levels)) << "the level choice";
+  Tf_FinJeu end;
+  EXPECT_TRUE(AllNamed(&end)) << "the end of a game";
+  Tf_Sauve save;
+  EXPECT_TRUE(AllNamed(&save)) << "the save dialog";
+  Tf_Charge load;
+  EXPECT_TRUE(AllNamed(&load)) << "the load dialog";
+  Tf_generation wait;
+  EXPECT_TRUE(AllNamed(&wait)) << "the wait dialog";
+}
