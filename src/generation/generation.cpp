@@ -15,7 +15,6 @@
 
 namespace {
 
-
 constexpr int ClientWidth = 320;
 constexpr int ClientHeight = 148;
 constexpr int PanelMargin = 10;

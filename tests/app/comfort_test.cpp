@@ -79,7 +79,9 @@ class ComfortTest : public MainWindowTest {
     Press(Main.get(), Qt::Key_N, Qt::ControlModifier);
     Tf_Jeux* game = Game();
     EXPECT_NE(game, nullptr);
-    if (game != nullptr) EXPECT_TRUE(game->isVisible());
+    if (game != nullptr) {
+      EXPECT_TRUE(game->isVisible());
+    }
     Activate();
     return game;
   }
