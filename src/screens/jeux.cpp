@@ -1,21 +1,16 @@
 #include "jeux.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 
 #include "charge.h"
 #include "choixniveau.h"
@@ -31,131 +26,19 @@
 #include "messages.h"
 #include "options.h"
 #include "rondcoche.h"
-#include "sauve.h"
-#include "scores.h"
 #include "shell.h"
+
+#include "jeux_shared.h"
+#include "pausepanel.h"
+
+using namespace Jeux;
 
 namespace {
 
-// --- Texts ---
-const QString EntryTip = QStringLiteral(
-    "Pour saisir un chiffre dans la grille, choisissez tout d'abord une case à l'aide de la "
-    "souris ou en déplaçant la séléction avec les flèches de direction. Ensuite vous pouvez soit "
-    "entrer le chiffre à partir du clavier (0 pour effacer une case), soit choisir le chiffre à "
-    "ajouter en cliquant sur celui-ci dans la liste qui se trouve sous la grille.");
-const QString NoteTip = QStringLiteral(
-    "Pour noter une possibilité et non pas un chiffre, choisissez d'abord le mode possibilité "
-    "(case avec 3 chiffres en indice) puis procédez de la même manière que pour ajouter un "
-    "chiffre. Vous pouvez également maintenir la touche \"Ctrl\" enfoncée pendant que vous "
-    "saisissez un chiffre, ou cliquez avec le bouton droit de la souris sur un chiffre en bas.");
-const QString TypingInTip = QStringLiteral(
-    "Une fois la grille saisie, cliquez sur \"Jouer sur la grille\" pour pouvoir résoudre le "
-    "puzzle.");
-const QString NewGridCaption = QStringLiteral("Nouvelle grille");
-const QString ClearGridCaption = QStringLiteral("Effacer la grille");
-const QString ShowCandidatesCaption = QStringLiteral("Voir possibilités");
-const QString HideCandidatesCaption = QStringLiteral("Cacher possibil.");
-const QString CannotSolve = QStringLiteral("La grille ne peut pas être résolue");
-const QString MultipleTitle = QStringLiteral("Solutions multiples");
-const QString MultipleQuestion = QStringLiteral(
-    "Cette grille n'a pas une solution unique. Souhaitez-vous que le logiciel affiche une des "
-    "solutions?");
-const QString ErrorsTitle = QStringLiteral("Erreur sur la grille");
-const QString ErrorsQuestion = QStringLiteral(
-    "Il reste des erreurs sur cette grille. Voulez-vous continuer à jouer avec cette grille? (Si "
-    "vous répondez non, celles-ci seront corrigées automatiquement et vous pourrez voir votre "
-    "score");
-const QString VerifyCannotSolve = QStringLiteral("La grille ne peut pas être résolue.");
-const QString VerifySolvable = QStringLiteral("La grille peut être résolue.");
-const QString VerifySeveral = QStringLiteral(
-    "La grille peut être résolue mais possède plusieurs solutions, ce qui n'est pas conforme aux "
-    "règles du Sudoku.");
-const QString VerifyGuessing = QStringLiteral(
-    "La grille peut être résolue mais cela demande d'émettre des suppositions lors de la "
-    "résolution, ce qui n'est pas conforme aux règles du Sudoku.");
-const QString QuitTitle = QStringLiteral("Partie en cours");
-const QString QuitQuestion = QStringLiteral("Voulez-vous enregistrer la partie en cours ?");
-const QString PasteRefused = QStringLiteral(
-    "Le texte collé n'est pas une grille : il faut 81 chiffres, 0 ou un point pour une case vide, "
-    "sur une ligne ou sur neuf lignes de neuf.");
-const QString PasteOnlyTypingIn = QStringLiteral(
-    "Pour coller une grille, choisissez d'abord « Proposer un puzzle » dans le menu.");
-const QString PauseTitle = QStringLiteral("Pause");
-const QString PauseResume = QStringLiteral("Appuyez sur une touche ou cliquez pour reprendre la partie.");
-const QString LevelNames[] = {QStringLiteral("Facile"), QStringLiteral("Moyen"),
-                              QStringLiteral("Difficile"), QStringLiteral("Expert")};
-
-// --- Numbers ---
-constexpr int ClockIntervalMs = 500;
-constexpr int MaxStoredHelps = 255;
-constexpr std::uint16_t SolvedCountMask = 0xFF;
-constexpr int LevelMask = 7;
-constexpr int PanelMargin = 8;
-constexpr int PanelGap = 4;
-constexpr int ColumnGap = 16;
-constexpr int LineInset = 8;  // first and last command lines from the panel's edges
-constexpr int BulletLeft = 10;
-constexpr int LabelLeft = 30;
-constexpr int DigitButtonStep = 29;
-constexpr int DigitButtonSize = 27;
-constexpr int DigitButtonsWidth = 290;
-constexpr int GridShift = 110;
-
-// The colours the grid is drawn in on the game screen.
-const QColor GridBackground{255, 255, 236};
-const QColor GridSelection{255, 222, 140};
-
-int Rounded(double Value) { return int(std::nearbyint(Value)); }  // halves to even
-
-// The clock stands still while it lives (a dialog of ours is open).
-class ClockHold {
- public:
-  explicit ClockHold(Tf_Jeux& Game) : Game_(Game) { Game_.HoldClock(); }
-  ~ClockHold() { Game_.ReleaseClock(); }
-  ClockHold(const ClockHold&) = delete;
-  ClockHold& operator=(const ClockHold&) = delete;
-
- private:
-  Tf_Jeux& Game_;
-};
-
-// What covers the grid while the game is paused: a pale panel saying "Pause"
-// and how to go on. It shows nothing of the grid.
-class PausePanel : public QWidget {
- public:
-  explicit PausePanel(QWidget* Parent) : QWidget(Parent) {
-    setObjectName(QStringLiteral("p_Pause"));
-    setAccessibleName(PauseTitle);
-    setAccessibleDescription(PauseResume);
-    hide();
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    // Square, so that no corner of the grid shows.
-    painter.fillRect(rect(), QColor(140, 140, 0));
-    painter.fillRect(rect().adjusted(2, 2, -2, -2), Look::PanelColor);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const int h = height();
-    painter.setFont(Look::PixelFont(Look::TitleFamily, std::max(28, h / 6)));
-    painter.setPen(Look::HoverColor);
-    painter.drawText(QRect(0, h / 4, width(), h / 4), Qt::AlignHCenter | Qt::AlignBottom, PauseTitle);
-    painter.setFont(Look::PixelFont(Look::TextFamily, std::clamp(h / 22, 14, 22), true));
-    painter.setPen(QColor(96, 64, 32));
-    painter.drawText(QRect(h / 10, h / 2 + h / 20, width() - h / 5, h / 3),
-                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, PauseResume);
-  }
-};
 
 bool IsModifierKey(int Key) {
   return Key == Qt::Key_Shift || Key == Qt::Key_Control || Key == Qt::Key_Alt || Key == Qt::Key_Meta ||
          Key == Qt::Key_AltGr || Key == Qt::Key_CapsLock || Key == Qt::Key_NumLock;
-}
-
-QString LevelName(int Rating) {
-  const int level = Rating & LevelMask;
-  return level >= 1 && level <= 4 ? LevelNames[level - 1] : QString();
 }
 
 }  // namespace
@@ -242,7 +125,7 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   GrilleSudoku->CouleurSelection = GridSelection;
   GrilleSudoku->setAccessibleName(QStringLiteral("Grille"));
   connect(GrilleSudoku, &TGrilleSudoku::GridChanged, this, [this] { Unsaved_ = true; });
-  p_Pause = new PausePanel(this);
+  p_Pause = new TPausePanel(this);
 
   for (int k = 0; k < 10; ++k) {
     auto* button = new QPushButton(this);
@@ -597,198 +480,6 @@ void Tf_Jeux::FinishGame() {
   }
 }
 
-bool Tf_Jeux::VerifyGrid() {
-  const int rating = GrilleSudoku->RateGrid();
-  Level = rating;
-  if (rating == 0) {
-    ShowMessage(VerifyCannotSolve);
-    return false;
-  }
-  const QString name = LevelName(rating);
-  QString sentence = VerifySolvable;
-  if ((rating & RatingGuess) != 0)
-    sentence = (rating & RatingMultiple) != 0 ? VerifySeveral : VerifyGuessing;
-  Level = rating & LevelMask;
-  ShowMessage(sentence + QLatin1Char('\n') + QStringLiteral("Niveau de la grille: ") + name);
-  return true;
-}
-
-// --- Commands ---
-
-void Tf_Jeux::hl_reinitClick() {
-  GrilleSudoku->ClearGrid(false);
-  FocusGrid();
-}
-
-void Tf_Jeux::hl_newgrilleClick() {
-  if (GrilleSudoku->GameMode) {
-    StartNewGame();
-  } else {
-    // The givens go too, so that "Réinitialiser" never brings back an old
-    // puzzle.
-    GrilleSudoku->LoadGrid(QString(), QString(), 0);
-  }
-  FocusGrid();
-}
-
-void Tf_Jeux::hl_chargerClick() {
-  LoadGame();
-  FocusGrid();
-}
-
-void Tf_Jeux::hl_sauverClick() {
-  SaveGame();
-  FocusGrid();
-}
-
-bool Tf_Jeux::SaveGame() {
-  const ClockHold hold(*this);
-  Tf_Sauve dialog(window());
-  dialog.Grid = GrilleSudoku;
-  dialog.Time = GrilleSudoku->GameMode ? ElapsedSeconds() : 0;
-  dialog.Hints = std::min(Helps, MaxStoredHelps);
-  if (dialog.exec() != QDialog::Accepted) return false;
-  Unsaved_ = false;
-  return true;
-}
-
-bool Tf_Jeux::HasUnsavedGame() const {
-  if (Options == nullptr || !Options->ProposerSauvegarde || !Unsaved_) return false;
-  const TGrilleSudoku& view = *GrilleSudoku;
-  if (view.CountEmpty() == 0 && view.CountErrors() == 0) return false;  // finished
-  const TGrille& grid = view.Grille();
-  for (std::size_t i = 0; i < 81; ++i)
-    if (grid.Digits[i] != 0 && (!view.GameMode || grid.Givens[i] == 0)) return true;
-  return false;
-}
-
-bool Tf_Jeux::MayLeave() {
-  if (!HasUnsavedGame()) return true;
-  TAnswer answer = TAnswer::Cancel;
-  {
-    const ClockHold hold(*this);
-    answer = AskYesNoCancel(QuitTitle, QuitQuestion);
-  }
-  switch (answer) {
-    case TAnswer::Yes:
-      if (SaveGame()) return true;
-      break;
-    case TAnswer::No:
-      return true;
-    case TAnswer::Cancel:
-      break;
-  }
-  FocusGrid();
-  return false;
-}
-
-void Tf_Jeux::CopyPuzzle() { QGuiApplication::clipboard()->setText(GrilleSudoku->PuzzleText()); }
-
-void Tf_Jeux::PastePuzzle() {
-  if (GrilleSudoku->GameMode) {
-    ShowMessage(PasteOnlyTypingIn);
-  } else {
-    const QString cells = TGrilleSudoku::ReadPuzzle(QGuiApplication::clipboard()->text());
-    if (cells.isEmpty())
-      ShowMessage(PasteRefused);
-    else
-      GrilleSudoku->LoadGrid(cells, QString(), 0);
-  }
-  FocusGrid();
-}
-
-void Tf_Jeux::ToggleNoteMode() {
-  const bool notes = !GrilleSudoku->NoteMode;
-  (notes ? rc_ModePossibilite : rc_ModeNormal)->SetChecked(true);
-  GrilleSudoku->NoteMode = notes;
-  FocusGrid();
-}
-
-void Tf_Jeux::hl_imprimerClick() {
-  const ClockHold hold(*this);
-  QPrinter& printer = GrilleSudoku->Printer();
-  QPrintDialog dialog(&printer, window());
-  if (dialog.exec() == QDialog::Accepted) GrilleSudoku->PrintGrid(printer.copyCount());
-  FocusGrid();
-}
-
-void Tf_Jeux::hl_AnnulerClick() {
-  GrilleSudoku->Undo();
-  FocusGrid();
-}
-
-void Tf_Jeux::hl_RetablirClick() {
-  GrilleSudoku->Redo();
-  FocusGrid();
-}
-
-void Tf_Jeux::hl_PauseClick() { SetPaused(!Paused_); }
-
-void Tf_Jeux::hl_IndiceClick() {
-  QString text;
-  GrilleSudoku->GiveHint(text);
-  MemoAstuce->setPlainText(text);
-  ++Helps;
-  ShowHelps();
-  FocusGrid();
-  if (GrilleSudoku->CountEmpty() == 0) FinishGame();
-}
-
-void Tf_Jeux::hl_PossibiliteClick() {
-  SetPossibilitiesShown(!ShowPossibilities);
-  FocusGrid();
-}
-
-void Tf_Jeux::SetPossibilitiesShown(bool Shown) {
-  ShowPossibilities = Shown;
-  GrilleSudoku->SetShowAllCandidates(Shown);
-  if (Shown) PossibilitiesUsed = true;
-  hl_Possibilite->setText(Shown ? HideCandidatesCaption : ShowCandidatesCaption);
-  hl_Possibilite->adjustSize();
-}
-
-void Tf_Jeux::hl_ResoudreClick() {
-  const std::uint16_t flags = GrilleSudoku->SolveGrid();
-  if ((flags & SolveNoSolution) != 0) {
-    ShowMessage(CannotSolve);
-  } else if ((flags & SolveMultiple) != 0) {
-    if (AskYesNo(MultipleTitle, MultipleQuestion)) GrilleSudoku->ShowSolution();
-  }
-  Helps += flags & SolvedCountMask;
-  ShowHelps();
-  FocusGrid();
-  if (GrilleSudoku->CountEmpty() == 0 && GrilleSudoku->GameMode) FinishGame();
-}
-
-void Tf_Jeux::hl_documentationClick() {
-  if (TShell* shell = Shell()) shell->OpenHelp();
-}
-
-void Tf_Jeux::hl_MenuClick() {
-  if (!MayLeave()) return;
-  if (TShell* shell = Shell()) shell->ShowMenu();
-}
-
-void Tf_Jeux::hl_VerifierGrilleClick() {
-  VerifyGrid();
-  FocusGrid();
-}
-
-void Tf_Jeux::hl_JouerGrilleClick() {
-  if (VerifyGrid() && Options != nullptr && Scores != nullptr) {
-    SetPlayMode(true);
-    SetupScreen(*Options, *Scores);
-    // The entries that typed the givens are forgotten: undo can never take a
-    // given away during play.
-    GrilleSudoku->ResetView();
-  }
-  FocusGrid();
-}
-
-void Tf_Jeux::ShowHelps() { l_Indice->setText(QString::number(Helps)); }
-
-void Tf_Jeux::t_ChronometreTimer() { l_Temps->setText(FormatTime(std::uint32_t(ElapsedSeconds()))); }
-
 // --- Events ---
 
 bool Tf_Jeux::eventFilter(QObject* Watched, QEvent* Event) {
@@ -834,133 +525,4 @@ void Tf_Jeux::FormShow() {
 void Tf_Jeux::resizeEvent(QResizeEvent* Event) {
   QWidget::resizeEvent(Event);
   FormResize();
-}
-
-void Tf_Jeux::SpreadLines(const std::vector<CommandLine>& Lines, int PanelHeight, int LineHeight) {
-  if (Lines.empty()) return;
-  const int first = LineInset;
-  const int last = std::max(first, PanelHeight - LineInset - LineHeight);
-  const int count = int(Lines.size());
-  const int step = count > 1 ? (last - first) / (count - 1) : 0;
-  for (int k = 0; k < count; ++k) {
-    const int top = first + k * step;
-    const CommandLine& line = Lines[std::size_t(k)];
-    line.Label->move(LabelLeft, top);
-    line.Bullet->move(BulletLeft, top + (LineHeight - line.Bullet->height()) / 2);
-  }
-}
-
-void Tf_Jeux::FormResize() {
-  const int W = width();
-  const int H = height();
-  Image1->setGeometry(rect());
-
-  // The grid: 15 cells across at most 55 pixels, or 11.9 down.
-  int a = Rounded(W / 15.0);
-  if (a > 54) a = 55;
-  const int b = Rounded(H / 11.9);
-  int gridTop = 11;
-  int size = b;
-  if (a < b) {
-    gridTop = 11 + (9 * b - 9 * a) / 2;
-    size = a;
-  }
-  const int gridLeft = (W - 9 * size) / 2 + GridShift;
-  int digitSize = 24;
-  int noteSize = 9;
-  if (size >= 55) {
-    digitSize = 28;
-    noteSize = 10;
-  } else if (size < 50) {
-    digitSize = 20;
-    noteSize = 8;
-  }
-  GrilleSudoku->TailleEcriture = quint8(digitSize);
-  GrilleSudoku->TaillePossibilite = quint8(noteSize);
-  GrilleSudoku->SetHauteurCase(size);
-  GrilleSudoku->SetLargeurCase(size);
-  GrilleSudoku->move(gridLeft, gridTop);
-  const int gridWidth = GrilleSudoku->width();
-  p_Pause->setGeometry(GrilleSudoku->geometry());
-
-  // The command panels stand in a column left of the grid, their lines in the
-  // title face at a size that follows the window's height.
-  const int linePixels = std::clamp(Rounded(H / 31.0), 17, 26);
-  const int panelWidth = 12 * linePixels + 20;
-  const int panelLeft = std::max(PanelMargin, gridLeft - ColumnGap - panelWidth);
-  const int h1 = Rounded(H / 3.57);
-  const int h3 = Rounded(H / 7.77);
-  const int h2 = Rounded(H / 3.0);
-  FondCopie1->setGeometry(panelLeft, PanelMargin, panelWidth, h1);
-  const int top3 = FondCopie1->geometry().bottom() + 1 + PanelGap;
-  FondCopie3->setGeometry(panelLeft, top3, panelWidth, h3);
-  FondCopie4->setGeometry(panelLeft, top3, panelWidth, h3);
-  FondCopie2->setGeometry(panelLeft, top3 + h3 + PanelGap, panelWidth, h2);
-
-  const QFont lineFont = Look::PixelFont(Look::TitleFamily, linePixels);
-  int lineHeight = 0;
-  for (auto* lines : {&Commands1_, &Commands2_, &Commands4_}) {
-    for (const CommandLine& line : *lines) {
-      line.Label->setFont(lineFont);
-      line.Label->adjustSize();
-      lineHeight = line.Label->height();
-      line.Bullet->resize(line.Bullet->PictureSize());
-    }
-  }
-  SpreadLines(Commands1_, h1, lineHeight);
-  SpreadLines(Commands2_, h2, lineHeight);
-  SpreadLines(Commands4_, h3, lineHeight);
-  // "Rétablir" at the end of the line of "Annuler la saisie".
-  const int iconSize = std::clamp(lineHeight - 4, 16, 24);
-  im_Retablir->SetStretch(true);
-  im_Retablir->resize(iconSize, iconSize);
-  im_Retablir->move(panelWidth - LineInset - iconSize, hl_Annuler->y() + (lineHeight - iconSize) / 2);
-
-  // The clock and the help counter: captions at the left, values after them.
-  for (QLabel* label : {l_TempsCaption, l_Temps, l_IndiceCaption, l_Indice}) {
-    label->setFont(lineFont);
-    label->adjustSize();
-  }
-  const int valueLeft = LabelLeft + std::max(l_TempsCaption->width(), l_IndiceCaption->width()) + 8;
-  const int rowStep = h3 - 2 * LineInset - lineHeight;
-  l_TempsCaption->move(LabelLeft, LineInset);
-  l_Temps->move(valueLeft, LineInset);
-  l_IndiceCaption->move(LabelLeft, LineInset + rowStep);
-  l_Indice->move(valueLeft, LineInset + rowStep);
-  l_Temps->resize(panelWidth - valueLeft - LineInset - iconSize - 4, l_Temps->height());
-  l_Indice->resize(panelWidth - valueLeft - LineInset, l_Indice->height());
-  // The pause at the end of the clock's line.
-  im_Pause->SetStretch(true);
-  im_Pause->resize(iconSize, iconSize);
-  im_Pause->move(panelWidth - LineInset - iconSize, LineInset + (l_Temps->height() - iconSize) / 2);
-
-  // The digit buttons, 4 pixels under the grid.
-  const int buttonsTop = gridTop + GrilleSudoku->height() + 4;
-  const int buttonsLeft = gridLeft + (gridWidth - DigitButtonsWidth) / 2;
-  for (int k = 0; k < 10; ++k)
-    Buttons[std::size_t(k)]->setGeometry(buttonsLeft + k * DigitButtonStep, buttonsTop,
-                                         DigitButtonSize, DigitButtonSize);
-
-  // The mode widgets and the tips under the panels.
-  const int r = FondCopie2->geometry().bottom() + 1;
-  l_Mode->adjustSize();
-  l_Mode->move(panelLeft, r + 6);
-  int x = panelLeft + l_Mode->width() + 8;
-  rc_ModeNormal->move(x, r + 9);
-  Image15->move(rc_ModeNormal->x() + rc_ModeNormal->width() + 2, r + 2);
-  x = Image15->x() + Image15->width() + 14;
-  rc_ModePossibilite->move(x, r + 9);
-  Image16->move(rc_ModePossibilite->x() + rc_ModePossibilite->width() + 2, r + 2);
-  const int memoHeight = H - r - 42;
-  MemoAstuce->setGeometry(panelLeft, r + 38, gridLeft + gridWidth - panelLeft, std::max(0, memoHeight));
-  int memoPoints = 13;
-  if (memoHeight < 80)
-    memoPoints = 10;
-  else if (memoHeight < 95)
-    memoPoints = 11;
-  else if (memoHeight < 110)
-    memoPoints = 12;
-  QFont memoFont = MemoAstuce->font();
-  memoFont.setPointSize(memoPoints);
-  MemoAstuce->setFont(memoFont);
 }

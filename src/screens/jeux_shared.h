@@ -1,0 +1,94 @@
+// What the game screen's sources share: its texts, its numbers, its colours,
+// and the hold on its clock while a dialog of ours is open.
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <cmath>
+#include <cstdint>
+
+#include "jeux.h"
+
+namespace Jeux {
+
+inline const QString EntryTip = QStringLiteral(
+    "Pour saisir un chiffre dans la grille, choisissez tout d'abord une case à l'aide de la "
+    "souris ou en déplaçant la séléction avec les flèches de direction. Ensuite vous pouvez soit "
+    "entrer le chiffre à partir du clavier (0 pour effacer une case), soit choisir le chiffre à "
+    "ajouter en cliquant sur celui-ci dans la liste qui se trouve sous la grille.");
+inline const QString NoteTip = QStringLiteral(
+    "Pour noter une possibilité et non pas un chiffre, choisissez d'abord le mode possibilité "
+    "(case avec 3 chiffres en indice) puis procédez de la même manière que pour ajouter un "
+    "chiffre. Vous pouvez également maintenir la touche \"Ctrl\" enfoncée pendant que vous "
+    "saisissez un chiffre, ou cliquez avec le bouton droit de la souris sur un chiffre en bas.");
+inline const QString TypingInTip = QStringLiteral(
+    "Une fois la grille saisie, cliquez sur \"Jouer sur la grille\" pour pouvoir résoudre le "
+    "puzzle.");
+inline const QString NewGridCaption = QStringLiteral("Nouvelle grille");
+inline const QString ClearGridCaption = QStringLiteral("Effacer la grille");
+inline const QString ShowCandidatesCaption = QStringLiteral("Voir possibilités");
+inline const QString HideCandidatesCaption = QStringLiteral("Cacher possibil.");
+inline const QString CannotSolve = QStringLiteral("La grille ne peut pas être résolue");
+inline const QString MultipleTitle = QStringLiteral("Solutions multiples");
+inline const QString MultipleQuestion = QStringLiteral(
+    "Cette grille n'a pas une solution unique. Souhaitez-vous que le logiciel affiche une des "
+    "solutions?");
+inline const QString ErrorsTitle = QStringLiteral("Erreur sur la grille");
+inline const QString ErrorsQuestion = QStringLiteral(
+    "Il reste des erreurs sur cette grille. Voulez-vous continuer à jouer avec cette grille? (Si "
+    "vous répondez non, celles-ci seront corrigées automatiquement et vous pourrez voir votre "
+    "score");
+inline const QString VerifyCannotSolve = QStringLiteral("La grille ne peut pas être résolue.");
+inline const QString VerifySolvable = QStringLiteral("La grille peut être résolue.");
+inline const QString VerifySeveral = QStringLiteral(
+    "La grille peut être résolue mais possède plusieurs solutions, ce qui n'est pas conforme aux "
+    "règles du Sudoku.");
+inline const QString VerifyGuessing = QStringLiteral(
+    "La grille peut être résolue mais cela demande d'émettre des suppositions lors de la "
+    "résolution, ce qui n'est pas conforme aux règles du Sudoku.");
+inline const QString QuitTitle = QStringLiteral("Partie en cours");
+inline const QString QuitQuestion = QStringLiteral("Voulez-vous enregistrer la partie en cours ?");
+inline const QString PasteRefused = QStringLiteral(
+    "Le texte collé n'est pas une grille : il faut 81 chiffres, 0 ou un point pour une case vide, "
+    "sur une ligne ou sur neuf lignes de neuf.");
+inline const QString PasteOnlyTypingIn = QStringLiteral(
+    "Pour coller une grille, choisissez d'abord « Proposer un puzzle » dans le menu.");
+inline const QString PauseTitle = QStringLiteral("Pause");
+inline const QString PauseResume = QStringLiteral("Appuyez sur une touche ou cliquez pour reprendre la partie.");
+inline const QString LevelNames[] = {QStringLiteral("Facile"), QStringLiteral("Moyen"),
+                              QStringLiteral("Difficile"), QStringLiteral("Expert")};
+
+inline constexpr int ClockIntervalMs = 500;
+inline constexpr int MaxStoredHelps = 255;
+inline constexpr std::uint16_t SolvedCountMask = 0xFF;
+inline constexpr int LevelMask = 7;
+inline constexpr int PanelMargin = 8;
+inline constexpr int PanelGap = 4;
+inline constexpr int ColumnGap = 16;
+inline constexpr int LineInset = 8;  // first and last command lines from the panel's edges
+inline constexpr int BulletLeft = 10;
+inline constexpr int LabelLeft = 30;
+inline constexpr int DigitButtonStep = 29;
+inline constexpr int DigitButtonSize = 27;
+inline constexpr int DigitButtonsWidth = 290;
+inline constexpr int GridShift = 110;
+
+// The colours the grid is drawn in on the game screen.
+inline const QColor GridBackground{255, 255, 236};
+inline const QColor GridSelection{255, 222, 140};
+
+inline int Rounded(double Value) { return int(std::nearbyint(Value)); }  // halves to even
+
+// The clock stands still while it lives (a dialog of ours is open).
+class ClockHold {
+ public:
+  explicit ClockHold(Tf_Jeux& Game) : Game_(Game) { Game_.HoldClock(); }
+  ~ClockHold() { Game_.ReleaseClock(); }
+  ClockHold(const ClockHold&) = delete;
+  ClockHold& operator=(const ClockHold&) = delete;
+
+ private:
+  Tf_Jeux& Game_;
+};
+
+}  // namespace Jeux

@@ -1,0 +1,30 @@
+#include "pausepanel.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "jeux_shared.h"
+#include "look.h"
+
+TPausePanel::TPausePanel(QWidget* Parent) : QWidget(Parent) {
+  setObjectName(QStringLiteral("p_Pause"));
+  setAccessibleName(Jeux::PauseTitle);
+  setAccessibleDescription(Jeux::PauseResume);
+  hide();
+}
+
+void TPausePanel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  // Square, so that no corner of the grid shows.
+  painter.fillRect(rect(), QColor(140, 140, 0));
+  painter.fillRect(rect().adjusted(2, 2, -2, -2), Look::PanelColor);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const int h = height();
+  painter.setFont(Look::PixelFont(Look::TitleFamily, std::max(28, h / 6)));
+  painter.setPen(Look::HoverColor);
+  painter.drawText(QRect(0, h / 4, width(), h / 4), Qt::AlignHCenter | Qt::AlignBottom, Jeux::PauseTitle);
+  painter.setFont(Look::PixelFont(Look::TextFamily, std::clamp(h / 22, 14, 22), true));
+  painter.setPen(QColor(96, 64, 32));
+  painter.drawText(QRect(h / 10, h / 2 + h / 20, width() - h / 5, h / 3),
+                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, Jeux::PauseResume);
+}
