@@ -245,13 +245,19 @@ void TGrille::LoadFromText(std::string_view GivensText, std::string_view DigitsT
   Clear(true);
   for (int i = 0; i < 81; ++i) {
     const int d = CharDigit(GivensText, i);
-    Givens[i] = static_cast<std::uint8_t>(d);
     PlaceDigit(i / 9 + 1, i % 9 + 1, d);
+    // A given that breaks a rule of the givens before it (a damaged or
+    // hand-edited file) is refused, as when it is typed: the cell stays a
+    // free one, so that every given is in the grid and a hint never lands on one.
+    Givens[i] = WordDigit(Digits[i]) == d ? static_cast<std::uint8_t>(d) : std::uint8_t(0);
   }
   if (!DigitsText.empty()) {
     RateLevel();
+    // The givens stand whatever the digits text says of their cells (it
+    // repeats them when it is whole; a short or damaged one must not take
+    // them away or change them).
     for (int i = 0; i < 81; ++i)
-      EnterDigit(i / 9 + 1, i % 9 + 1, CharDigit(DigitsText, i), Givens[i] != 0, false);
+      if (Givens[i] == 0) EnterDigit(i / 9 + 1, i % 9 + 1, CharDigit(DigitsText, i), false, false);
   }
   SolveAtLevel(LevelExpert);
 }

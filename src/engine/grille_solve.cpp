@@ -47,6 +47,11 @@ bool TGrille::SolveSteps(int Level, bool HintMode) {
 
   if (Level == LevelExpert && !HintMode) {
     NeedsGuess = true;
+    // A position that can never be completed has no solution below it; the
+    // search must say so at once, not try every digit of every other cell
+    // first (a few givens that contradict each other deep down would keep it
+    // busy for hours).
+    if (IsDeadEnd()) return false;
     // Branch on the most constrained cell, the first one met on a tie.
     int best = -1, bestCount = 10;
     for (int i = 0; i < 81; ++i) {
@@ -82,6 +87,30 @@ bool TGrille::SolveSteps(int Level, bool HintMode) {
   }
 
   if (HintMode) GuessHint();
+  return false;
+}
+
+bool TGrille::IsDeadEnd() const {
+  for (int i = 0; i < 81; ++i)
+    if (Digits[i] == 0 && Candidates[i] == 0) return true;
+  // A unit that lacks a digit no free cell of it can take. (Only where the
+  // unit holds no digit twice: then it needs every digit to be full.)
+  for (int unit = 0; unit < 27; ++unit) {
+    std::uint16_t present = 0, places = 0;
+    int filled = 0;
+    for (int k = 0; k < 9; ++k) {
+      const int i = unit < 9    ? unit * 9 + k                                       // row
+                    : unit < 18 ? k * 9 + (unit - 9)                                 // column
+                                : ((unit - 18) / 3 * 3 + k / 3) * 9 + (unit - 18) % 3 * 3 + k % 3;  // block
+      if (Digits[i] != 0) {
+        present = static_cast<std::uint16_t>(present | (Digits[i] & AllDigits));
+        ++filled;
+      } else {
+        places = static_cast<std::uint16_t>(places | Candidates[i]);
+      }
+    }
+    if (CountBits(present) == filled && (present | places) != AllDigits) return true;
+  }
   return false;
 }
 

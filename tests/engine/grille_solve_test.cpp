@@ -31,6 +31,20 @@ TEST(Rating, ACellWithoutCandidateMeansNoSolution) {
   EXPECT_EQ(g.RateLevel(), 0);
 }
 
+// Found by fuzzing: thirteen givens without a solution, whose contradiction
+// only shows once guesses have left a cell, or a digit of a unit, without a
+// place. The search went on through every other cell under that dead end, and
+// "Vérifier la grille" froze the game for hours; it must answer at once.
+TEST(Rating, AGuessThatLeavesNoPlaceForADigitIsGivenUpAtOnce) {
+  const std::string p = "........." "........." "1254....8" "4......2." "8........"
+                        ".....84.." "....2.8.." "...8....." ".........";
+  TGrille g;
+  g.LoadFromText(p, "");
+  EXPECT_EQ(g.RateLevel(), 0);
+  EXPECT_EQ(g.SolveGrid(), SolveNoSolution);
+  EXPECT_EQ(g.CountEmpty(), 81 - 13);  // the grid the player sees is unchanged
+}
+
 TEST(Rating, LevelsFollowTheTechniquesAllowed) {
   TGrille one;
   one.LoadFromText(SolvedWithout({{5, 5}}), "");
