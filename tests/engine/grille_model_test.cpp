@@ -332,7 +332,9 @@ TEST(TextForm, AHintNeverLandsOnAGivenOfAFileWhoseGivensBreakTheRules) {
   TGrille g;
   g.LoadFromText(std::string(81, '1'), "");
   for (int i = 0; i < 81; ++i) {
-    if (g.Givens[i] != 0) EXPECT_EQ(WordDigit(g.Digits[i]), g.Givens[i]) << "cell " << i;
+    if (g.Givens[i] != 0) {
+      EXPECT_EQ(WordDigit(g.Digits[i]), g.Givens[i]) << "cell " << i;
+    }
   }
   const std::optional<HintStep> hint = g.FindHint();
   ASSERT_TRUE(hint.has_value());
