@@ -11,8 +11,10 @@ class MonkeyTest : public MainWindowTest, public ::testing::WithParamInterface<s
 TEST_P(MonkeyTest, ThousandsOfRandomStepsLeaveTheGameWhole) {
   WriteSettings("[general]\ntypeecran=2\n");
   Start();
+  constexpr int Steps = 1500;
   TMonkey monkey(*Main, GetParam());
-  EXPECT_TRUE(monkey.Run(1500)) << monkey.Failure() << "\nreplay: orvalis-bench-monkey --seed " << GetParam();
+  EXPECT_TRUE(monkey.Run(Steps)) << monkey.Failure() << "\nreplay: build/bench/orvalis-bench-monkey --seed "
+                                 << GetParam() << " --steps " << Steps;
   // The steps reached the ends of games and several grids.
   EXPECT_GT(monkey.GamesEnded(), 0);
   EXPECT_GT(monkey.GridsDealt(), 5);
