@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,8 +14,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <array>
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
