@@ -151,7 +151,13 @@ void TGrille::EnterDigit(int Row, int Col, int Digit, bool AsGiven, bool NoteMod
   if (AsGiven) {
     Contradiction = false;
     PlaceDigit(Row, Col, Digit);
-    if (!Contradiction) Givens[i] = static_cast<std::uint8_t>(Digit);
+    if (!Contradiction) {
+      Givens[i] = static_cast<std::uint8_t>(Digit);
+      // The error mark of a player's digit typed over (a grid loaded while a
+      // puzzle is typed in) goes with it: the hint search and "Résoudre" take
+      // marked digits out and put them back, and would put it in a given's place.
+      Marks[i] = 0;
+    }
     return;
   }
   // A flag left over from an earlier solve must not mark a legal digit as a

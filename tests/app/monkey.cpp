@@ -617,6 +617,18 @@ bool TMonkey::Run(int Steps) {
     GamesEnded_ = Answerer_->Finishes;
     if (!why.empty()) {
       Failure_ = "seed " + std::to_string(Seed_) + ", step " + std::to_string(step) + " (" + Action_ + "): " + why;
+      if (before.Game) {
+        // The position the step started from, as the grid text form.
+        std::string givens, digits;
+        for (int i = 0; i < 81; ++i) {
+          givens += char('0' + before.Givens[i]);
+          digits += char('0' + WordDigit(before.Digits[i]));
+        }
+        Failure_ += "\nbefore the step: " + givens + "|" + digits + (before.GameMode ? " (playing)" : " (typing in)");
+        std::string after_;
+        for (int i = 0; i < 81; ++i) after_ += char('0' + WordDigit(after.Digits[i]));
+        Failure_ += "\nafter the step:  " + std::string(81, ' ') + " " + after_;
+      }
       return false;
     }
   }
