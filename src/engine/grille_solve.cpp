@@ -4,9 +4,14 @@
 #include "hinttexts.h"
 
 void TGrille::RemoveMarkedDigits() {
+  // Only a marked digit still in its cell: a cell that "Résoudre" corrected
+  // keeps its mark for the screen but holds the right digit, which must stay
+  // (taken out, the wrong digit of the mark would be put back in its place).
   for (int r = 1; r <= 9; ++r)
-    for (int c = 1; c <= 9; ++c)
-      if ((Marks[Cell(r, c)] & MarkDigitBits) != 0) PlaceDigit(r, c, 0);
+    for (int c = 1; c <= 9; ++c) {
+      const int mark = Marks[Cell(r, c)] & MarkDigitBits;
+      if (mark != 0 && mark == GetDigit(r, c)) PlaceDigit(r, c, 0);
+    }
 }
 
 void TGrille::PutBackMarkedDigits() {
