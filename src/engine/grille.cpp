@@ -151,7 +151,13 @@ void TGrille::EnterDigit(int Row, int Col, int Digit, bool AsGiven, bool NoteMod
   if (AsGiven) {
     Contradiction = false;
     PlaceDigit(Row, Col, Digit);
-    if (!Contradiction) Givens[i] = static_cast<std::uint8_t>(Digit);
+    if (!Contradiction) {
+      Givens[i] = static_cast<std::uint8_t>(Digit);
+      // The error mark of a player's digit typed over (a grid loaded while a
+      // puzzle is typed in) goes with it: the hint search and "Résoudre" take
+      // marked digits out and put them back, and would put it in a given's place.
+      Marks[i] = 0;
+    }
     return;
   }
   // A flag left over from an earlier solve must not mark a legal digit as a
@@ -245,13 +251,19 @@ void TGrille::LoadFromText(std::string_view GivensText, std::string_view DigitsT
   Clear(true);
   for (int i = 0; i < 81; ++i) {
     const int d = CharDigit(GivensText, i);
-    Givens[i] = static_cast<std::uint8_t>(d);
     PlaceDigit(i / 9 + 1, i % 9 + 1, d);
+    // A given that breaks a rule of the givens before it (a damaged or
+    // hand-edited file) is refused, as when it is typed: the cell stays a
+    // free one, so that every given is in the grid and a hint never lands on one.
+    Givens[i] = WordDigit(Digits[i]) == d ? static_cast<std::uint8_t>(d) : std::uint8_t(0);
   }
   if (!DigitsText.empty()) {
     RateLevel();
+    // The givens stand whatever the digits text says of their cells (it
+    // repeats them when it is whole; a short or damaged one must not take
+    // them away or change them).
     for (int i = 0; i < 81; ++i)
-      EnterDigit(i / 9 + 1, i % 9 + 1, CharDigit(DigitsText, i), Givens[i] != 0, false);
+      if (Givens[i] == 0) EnterDigit(i / 9 + 1, i % 9 + 1, CharDigit(DigitsText, i), false, false);
   }
   SolveAtLevel(LevelExpert);
 }

@@ -304,6 +304,9 @@ class TGrille {
   bool RemoveFromLine(int Line, bool ByRow, std::uint16_t Mask, int P1, int P2, int P3);
   bool RemoveFromBlock(int BandRow, int BandCol, int RowA, int ColA, int RowB, int ColB, std::uint16_t Mask);
   void GuessHint();
+  // True when the position can never be completed: a free cell without a
+  // candidate, or a unit that lacks a digit none of its free cells can take.
+  bool IsDeadEnd() const;
   void RemoveMarkedDigits();
   void PutBackMarkedDigits();
   bool SolveSteps(int Level, bool HintMode);

@@ -4,9 +4,14 @@
 #include "hinttexts.h"
 
 void TGrille::RemoveMarkedDigits() {
+  // Only a marked digit still in its cell: a cell that "Résoudre" corrected
+  // keeps its mark for the screen but holds the right digit, which must stay
+  // (taken out, the wrong digit of the mark would be put back in its place).
   for (int r = 1; r <= 9; ++r)
-    for (int c = 1; c <= 9; ++c)
-      if ((Marks[Cell(r, c)] & MarkDigitBits) != 0) PlaceDigit(r, c, 0);
+    for (int c = 1; c <= 9; ++c) {
+      const int mark = Marks[Cell(r, c)] & MarkDigitBits;
+      if (mark != 0 && mark == GetDigit(r, c)) PlaceDigit(r, c, 0);
+    }
 }
 
 void TGrille::PutBackMarkedDigits() {
@@ -47,6 +52,11 @@ bool TGrille::SolveSteps(int Level, bool HintMode) {
 
   if (Level == LevelExpert && !HintMode) {
     NeedsGuess = true;
+    // A position that can never be completed has no solution below it; the
+    // search must say so at once, not try every digit of every other cell
+    // first (a few givens that contradict each other deep down would keep it
+    // busy for hours).
+    if (IsDeadEnd()) return false;
     // Branch on the most constrained cell, the first one met on a tie.
     int best = -1, bestCount = 10;
     for (int i = 0; i < 81; ++i) {
@@ -82,6 +92,30 @@ bool TGrille::SolveSteps(int Level, bool HintMode) {
   }
 
   if (HintMode) GuessHint();
+  return false;
+}
+
+bool TGrille::IsDeadEnd() const {
+  for (int i = 0; i < 81; ++i)
+    if (Digits[i] == 0 && Candidates[i] == 0) return true;
+  // A unit that lacks a digit no free cell of it can take. (Only where the
+  // unit holds no digit twice: then it needs every digit to be full.)
+  for (int unit = 0; unit < 27; ++unit) {
+    std::uint16_t present = 0, places = 0;
+    int filled = 0;
+    for (int k = 0; k < 9; ++k) {
+      const int i = unit < 9    ? unit * 9 + k                                       // row
+                    : unit < 18 ? k * 9 + (unit - 9)                                 // column
+                                : ((unit - 18) / 3 * 3 + k / 3) * 9 + (unit - 18) % 3 * 3 + k % 3;  // block
+      if (Digits[i] != 0) {
+        present = static_cast<std::uint16_t>(present | (Digits[i] & AllDigits));
+        ++filled;
+      } else {
+        places = static_cast<std::uint16_t>(places | Candidates[i]);
+      }
+    }
+    if (CountBits(present) == filled && (present | places) != AllDigits) return true;
+  }
   return false;
 }
 

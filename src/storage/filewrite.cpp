@@ -24,22 +24,16 @@ FileResult ReplaceFile(const QString& Path, const QByteArray& Bytes) {
 }
 
 FileResult AppendToFile(const QString& Path, const QByteArray& Bytes) {
-  const bool existed = QFileInfo::exists(Path);
-  QFile file(Path);
-  // Unbuffered: each write reaches the file system at once, so its failure is
-  // known here and nothing is left pending for close().
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-    return WriteFailure(Path);
-  const qint64 oldSize = file.size();
-  const bool written = file.write(Bytes) == Bytes.size() && ::fsync(file.handle()) == 0;
-  if (!written) {
-    if (existed)
-      file.resize(oldSize);  // take the partial bytes off again
-    file.close();
-    if (!existed) QFile::remove(Path);
-    return WriteFailure(Path);
+  // The file is replaced as a whole, as every rewrite is, rather than written
+  // at its end: a write that spans pages (a long description) stops at a page
+  // when the program is killed, and would leave half a record behind.
+  QByteArray content;
+  if (QFileInfo::exists(Path)) {
+    QFile file(Path);
+    if (!file.open(QIODevice::ReadOnly)) return WriteFailure(Path);
+    content = file.readAll();
+    if (file.error() != QFileDevice::NoError) return WriteFailure(Path);
   }
-  file.close();
-  if (file.error() != QFileDevice::NoError) return WriteFailure(Path);
-  return {};
+  content += Bytes;
+  return ReplaceFile(Path, content);
 }

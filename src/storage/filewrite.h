@@ -16,7 +16,9 @@
 // grid) goes through here.
 FileResult ReplaceFile(const QString& Path, const QByteArray& Bytes);
 
-// Adds the bytes at the end of the file, creating it when it is missing. On
-// failure the file is cut back to its previous size (a file created here is
-// removed again) and the result is WriteFailed.
+// Adds the bytes at the end of the file, creating it when it is missing. The
+// file is replaced as ReplaceFile replaces it, so that a program killed while
+// it writes leaves the file as it was or with the bytes added whole, never part
+// of them. On failure the file stays byte for byte as it was (or stays absent)
+// and the result is WriteFailed.
 FileResult AppendToFile(const QString& Path, const QByteArray& Bytes);

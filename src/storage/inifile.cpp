@@ -59,7 +59,10 @@ std::optional<QString> TIniFile::ReadValue(const QString& section, const QString
   const char* value =
       impl_->ini.GetValue(Utf8(section).c_str(), Utf8(key).c_str(), nullptr, nullptr);
   if (value == nullptr) return std::nullopt;
-  return QString::fromUtf8(value);
+  // Line breaks that end no line of the file (a vertical tab, a form feed,
+  // U+2028 ...) read as the spaces a write turns them into, so that a value
+  // reads the same before and after the file is saved.
+  return OneLine(QString::fromUtf8(value));
 }
 
 QString TIniFile::ReadString(const QString& section, const QString& key,

@@ -31,7 +31,8 @@ class TIniFile {
   bool Load();
 
   // The value under the key, without the spaces around it (and without the
-  // quotes around it, when it is quoted); nothing when the key is absent.
+  // quotes around it, when it is quoted), its line breaks as spaces (as a write
+  // stores them); nothing when the key is absent.
   std::optional<QString> ReadValue(const QString& section, const QString& key) const;
   QString ReadString(const QString& section, const QString& key, const QString& fallback) const;
   // The fallback when the key is absent or its value is not a decimal number.

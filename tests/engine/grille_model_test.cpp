@@ -317,12 +317,62 @@ TEST(TextForm, OddTextsNeverReadOutOfBounds) {
   EXPECT_EQ(g.GetDigit(1, 1), 0);
   EXPECT_EQ(g.GetDigit(1, 5), 1);
 
-  // Givens that break the rules: the second 1 of row 1 is refused but kept as
-  // a given, as typed.
+  // Givens that break the rules: the second 1 of row 1 is refused, as when it
+  // is typed, and its cell is a free one.
   g.LoadFromText("11", "");
   EXPECT_EQ(g.GetDigit(1, 1), 1);
   EXPECT_EQ(g.GetDigit(1, 2), 0);
-  EXPECT_EQ(g.Givens[Cell(1, 2)], 1);
+  EXPECT_EQ(g.Givens[Cell(1, 1)], 1);
+  EXPECT_EQ(g.Givens[Cell(1, 2)], 0);
+}
+
+// Found by fuzzing: a file whose givens break the rules gave empty cells that
+// counted as givens, and the hint search then placed its digit on one of them.
+TEST(TextForm, AHintNeverLandsOnAGivenOfAFileWhoseGivensBreakTheRules) {
+  TGrille g;
+  g.LoadFromText(std::string(81, '1'), "");
+  for (int i = 0; i < 81; ++i) {
+    if (g.Givens[i] != 0) {
+      EXPECT_EQ(WordDigit(g.Digits[i]), g.Givens[i]) << "cell " << i;
+    }
+  }
+  const std::optional<HintStep> hint = g.FindHint();
+  ASSERT_TRUE(hint.has_value());
+  EXPECT_EQ(g.Givens[Cell(hint->Row, hint->Col)], 0);
+}
+
+// Found by the monkey: a grid loaded while a puzzle was typed in had a wrong
+// digit of the player's, marked; a given typed over it kept the mark, and the
+// next hint search took the given out with the marked digits and put the
+// wrong digit back in its place.
+TEST(EnterDigit, AGivenTypedOverAMarkedDigitLosesTheMarkAndKeepsItsPlace) {
+  std::string givens = kSolved;
+  givens[Cell(1, 2)] = givens[Cell(2, 1)] = givens[Cell(9, 9)] = '0';
+  std::string digits = givens;
+  digits[Cell(1, 2)] = '4';  // the 3's place; row 1 holds a 4 already
+  TGrille g;
+  g.LoadFromText(givens, digits);
+  ASSERT_NE(g.Marks[Cell(1, 2)], 0);
+  g.EnterDigit(1, 2, 3, /*AsGiven=*/true, false);
+  EXPECT_EQ(g.Marks[Cell(1, 2)], 0);
+  const std::optional<HintStep> hint = g.FindHint();
+  ASSERT_TRUE(hint.has_value());
+  EXPECT_FALSE(hint->Row == 1 && hint->Col == 2);
+  EXPECT_EQ(g.GetDigit(1, 2), 3);
+  EXPECT_EQ(g.Givens[Cell(1, 2)], 3);
+}
+
+TEST(TextForm, AShortOrDamagedDigitsTextNeverTakesOrChangesAGiven) {
+  const std::string givens = Givens({{1, 1, 5}, {5, 5, 3}});
+  // "6": the first cell claims another legal digit, and the text, cut short,
+  // reads as 0 from the second cell on.
+  TGrille g;
+  g.LoadFromText(givens, "6");
+  EXPECT_EQ(g.GetDigit(1, 1), 5);
+  EXPECT_EQ(g.GetDigit(5, 5), 3);
+  EXPECT_EQ(g.Givens[Cell(1, 1)], 5);
+  EXPECT_EQ(g.Givens[Cell(5, 5)], 3);
+  EXPECT_EQ(g.CountEmpty(), 79);
 }
 
 TEST(TextForm, DigitsThatContradictTheGivensLeaveTheGivensInPlace) {

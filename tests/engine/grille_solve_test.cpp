@@ -31,6 +31,42 @@ TEST(Rating, ACellWithoutCandidateMeansNoSolution) {
   EXPECT_EQ(g.RateLevel(), 0);
 }
 
+// Found by fuzzing: thirteen givens without a solution, whose contradiction
+// only shows once guesses have left a cell, or a digit of a unit, without a
+// place. The search went on through every other cell under that dead end, and
+// "Vérifier la grille" froze the game for hours; it must answer at once.
+TEST(Rating, AGuessThatLeavesNoPlaceForADigitIsGivenUpAtOnce) {
+  const std::string p = "........." "........." "1254....8" "4......2." "8........"
+                        ".....84.." "....2.8.." "...8....." ".........";
+  TGrille g;
+  g.LoadFromText(p, "");
+  EXPECT_EQ(g.RateLevel(), 0);
+  EXPECT_EQ(g.SolveGrid(), SolveNoSolution);
+  EXPECT_EQ(g.CountEmpty(), 81 - 13);  // the grid the player sees is unchanged
+}
+
+// Found by the monkey: "Résoudre" on a grid with several solutions corrects
+// the wrong digits that logic reaches and leaves their marks, as the screen
+// shows them; the next hint search took those right digits out as marked ones,
+// "hinted" one of them again and put the old wrong digits back in the others.
+TEST(Solve, ADigitCorrectedByResoudreStaysForTheNextHint) {
+  // kSolved without (1,1) and the four corners of a rectangle whose two digits
+  // may be swapped: two solutions.
+  const std::string givens = SolvedWithout({{1, 1}, {4, 6}, {4, 9}, {5, 6}, {5, 9}});
+  TGrille g;
+  g.LoadFromText(givens, "");
+  g.EnterDigit(1, 1, 6, false, false);  // a wrong digit, marked
+  ASSERT_EQ(g.SolveGrid(), SolveMultiple | 1);
+  ASSERT_EQ(g.GetDigit(1, 1), 5);
+  ASSERT_NE(g.Marks[Cell(1, 1)], 0);  // still shown as corrected
+  const std::optional<HintStep> hint = g.FindHint();
+  ASSERT_TRUE(hint.has_value());
+  EXPECT_FALSE(hint->Row == 1 && hint->Col == 1);
+  EXPECT_EQ(hint->Replaced, 0);
+  EXPECT_EQ(g.GetDigit(1, 1), 5);
+  EXPECT_EQ(g.CountEmpty(), 3);
+}
+
 TEST(Rating, LevelsFollowTheTechniquesAllowed) {
   TGrille one;
   one.LoadFromText(SolvedWithout({{5, 5}}), "");

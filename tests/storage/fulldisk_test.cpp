@@ -103,11 +103,17 @@ QStringList Contents(const QString& programFolder) {
          QDir(QDir(programFolder).filePath(QStringLiteral("Sauvegarde"))).entryList(all);
 }
 
-// The write failed, said so, and left the file and its folders as they were.
+// The write failed, said so, and left the file and its folders as they were;
+// the player is told through the general error box.
 void ExpectRefusedAndUntouched(const FileResult& result, const QString& path, const Write& write,
                                const QStringList& contentsBefore, const QString& programFolder) {
   EXPECT_EQ(result.Status, FileStatus::WriteFailed);
   EXPECT_EQ(result.Message, QStringLiteral("Impossible d'écrire dans ") + path);
+  {
+    ErrorBoxRecorder box;
+    EXPECT_FALSE(ReportFileResult(result));
+    EXPECT_EQ(box.Messages, QStringList{QStringLiteral("Impossible d'écrire dans ") + path});
+  }
   if (write.Before.isNull()) {
     EXPECT_FALSE(QFileInfo::exists(path));
   } else {
@@ -148,6 +154,23 @@ TEST(FullDisk, ASizeLimitBelowTheFileRefusesEveryWriteAndKeepsTheFiles) {
       if (!limit.Active()) GTEST_SKIP() << "cannot limit the size of files here";
       result = write.Run(program.path(), path);
     }
+    ExpectRefusedAndUntouched(result, path, write, before, program.path());
+  }
+}
+
+TEST(FullDisk, AFolderThatTakesNoFileRefusesEveryWriteAndKeepsTheFiles) {
+  // Every write makes a new file beside the old one first: a folder where no
+  // file may be added refuses them all, appending a grid included.
+  for (const Write& write : Writes()) {
+    SCOPED_TRACE(write.What);
+    QTemporaryDir program;
+    ASSERT_NO_FATAL_FAILURE(Prepare(program.path(), write));
+    const QString path = program.filePath(write.File);
+    const QStringList before = Contents(program.path());
+    ImmutableFlag lockedProgram(program.path());
+    ImmutableFlag lockedSaves(program.filePath(QStringLiteral("Sauvegarde")));
+    if (!lockedProgram.Set() || !lockedSaves.Set()) GTEST_SKIP() << "the immutable flag is not available here";
+    const FileResult result = write.Run(program.path(), path);
     ExpectRefusedAndUntouched(result, path, write, before, program.path());
   }
 }

@@ -132,6 +132,21 @@ TEST_F(TIniFileTest, AValueCannotAddLinesOrKeysOfItsOwn) {
   EXPECT_FALSE(ini.ReadValue(QStringLiteral("general"), QStringLiteral("typeecran")).has_value());
 }
 
+// Found by fuzzing: a hand-edited value holding a vertical tab read back
+// otherwise once the settings had been saved (the write makes it a space).
+TEST_F(TIniFileTest, AValueWithABreakThatEndsNoLineReadsAsItIsWritten) {
+  ASSERT_TRUE(WriteBytes(path, "[general]\r\nFondEcran=a\vb\fc\r\n[Scores]\r\nscorenom1_1=L\xe2\x80\xa8" "a\r\n"));
+  TIniFile ini(path);
+  ASSERT_TRUE(ini.Load());
+  EXPECT_EQ(ini.ReadValue(QStringLiteral("general"), QStringLiteral("FondEcran")), QStringLiteral("a b c"));
+  EXPECT_EQ(ini.ReadValue(QStringLiteral("Scores"), QStringLiteral("scorenom1_1")), QStringLiteral("L a"));
+  ASSERT_TRUE(ini.Save().Ok());
+  TIniFile again(path);
+  ASSERT_TRUE(again.Load());
+  EXPECT_EQ(again.ReadValue(QStringLiteral("general"), QStringLiteral("FondEcran")), QStringLiteral("a b c"));
+  EXPECT_EQ(again.ReadValue(QStringLiteral("Scores"), QStringLiteral("scorenom1_1")), QStringLiteral("L a"));
+}
+
 TEST_F(TIniFileTest, AKeyWrittenTwiceReadsTheFirstAndIsWrittenOnce) {
   ASSERT_TRUE(WriteBytes(path, "[Scores]\r\nscorenom1_1=Premier\r\nscore1_1=10\r\n"
                                "scorenom1_1=Second\r\n[Autre]\r\nk=1\r\nk=2\r\n"));
