@@ -7,11 +7,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -20,9 +17,9 @@
 #include "appfolders.h"
 #include "bench_common.h"
 #include "dessin.h"
-#include "fonts.h"
 #include "main.h"
 #include "monkey.h"
+#include "startup.h"
 
 int main(int argc, char** argv) {
   std::uint64_t seed = 1;
@@ -39,12 +36,7 @@ int main(int argc, char** argv) {
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-  QTranslator translator;
-  if (translator.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&translator);
-  InstallFontSubstitutions();
+  PrepareApplication(app);
 
   // A scratch program folder: settings, scores and saved grids go there.
   QTemporaryDir folder;

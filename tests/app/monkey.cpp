@@ -166,7 +166,10 @@ class TMonkey::Answerer {
       if (box->windowTitle() == QStringLiteral("Erreur sur la grille")) Finish();
       QAbstractButton* yes = box->button(QMessageBox::Yes);
       QAbstractButton* no = box->button(QMessageBox::No);
-      if (yes != nullptr && no != nullptr)
+      QAbstractButton* cancel = box->button(QMessageBox::Cancel);
+      if (yes != nullptr && no != nullptr && cancel != nullptr)
+        (Pick(3) == 0 ? yes : Pick(2) == 0 ? no : cancel)->click();
+      else if (yes != nullptr && no != nullptr)
         (Pick(2) == 0 ? yes : no)->click();
       else if (QAbstractButton* ok = box->button(QMessageBox::Ok))
         ok->click();
