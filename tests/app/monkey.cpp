@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QInputDialog>
@@ -32,6 +33,7 @@
 #include "grille.h"
 #include "grillesudoku.h"
 #include "hotlabel.h"
+#include "image.h"
 #include "jeux.h"
 #include "main.h"
 #include "rondcoche.h"
@@ -54,6 +56,8 @@ enum class TMonkey::Kind : int {
   Entry,   // a key, a click, a digit button, the mode: at most one entry pushed
   Hint,    // "Indice": at most one entry pushed, one help more
   Undo,    // "Annuler la saisie": entries popped, one cell put back
+  Redo,    // "Rétablir": the last entry undone entered again
+  Resume,  // a key or click on a paused game: it resumes, nothing else
   Solve,   // "Résoudre": cells filled, the stack untouched, helps may rise
   Reinit,  // "Réinitialiser": back to the givens, the stack emptied
   Quiet,   // saving, printing, the help, a verification: nothing changes
@@ -260,6 +264,8 @@ struct TMonkey::State {
   WordArray Notes{};
   WordArray Candidates{};
   std::vector<TGrilleSudoku::UndoEntry> Stack;
+  std::vector<TGrilleSudoku::UndoEntry> Redo;
+  bool Paused = false;
   int SelRow = 1;
   int SelCol = 1;
   int Helps = 0;
@@ -316,6 +322,8 @@ TMonkey::State TMonkey::Capture() const {
   s.Notes = model.Notes;
   s.Candidates = model.Candidates;
   s.Stack = view.UndoStack();
+  s.Redo = view.RedoStack();
+  s.Paused = game->Paused();
   s.SelRow = view.SelRow;
   s.SelCol = view.SelCol;
   s.Helps = game->Helps;
@@ -410,6 +418,7 @@ std::string TMonkey::Check(const State& Before, const State& After) const {
         why << "the undo stack went from " << before << " to " << after << " entries; ";
         break;
       }
+      if (!After.Redo.empty()) why << "a new move left " << After.Redo.size() << " entries to redo; ";
       const TGrilleSudoku::UndoEntry& e = After.Stack.back();
       const int cell = Cell(e.Row, e.Col);
       for (int i : changed)
@@ -463,6 +472,55 @@ std::string TMonkey::Check(const State& Before, const State& After) const {
       }
       break;
     }
+    case Kind::Redo: {
+      const std::size_t redoBefore = Before.Redo.size(), redoAfter = After.Redo.size();
+      if (redoBefore == 0) {
+        if (after != before || redoAfter != 0 || !changed.empty()) why << "redo with nothing to redo changed the game; ";
+        break;
+      }
+      if (redoAfter >= redoBefore || !IsPrefix(After.Redo, Before.Redo)) {
+        why << "redo went from " << redoBefore << " to " << redoAfter << " entries to redo; ";
+        break;
+      }
+      // The entries skipped above the one redone were made on cells that are
+      // givens now, as undo skips them.
+      for (std::size_t k = redoAfter + 1; k < redoBefore; ++k) {
+        const int cell = Cell(Before.Redo[k].Row, Before.Redo[k].Col);
+        if (!After.GameMode || After.Givens[cell] == 0) why << "redo dropped the entry of a free cell; ";
+      }
+      const TGrilleSudoku::UndoEntry& e = Before.Redo[redoAfter];
+      const int cell = Cell(e.Row, e.Col);
+      if (After.GameMode && After.Givens[cell] != 0) {  // dropped too: nothing redone
+        if (after != before || !changed.empty()) why << "redo changed the game though it only dropped entries of givens; ";
+        break;
+      }
+      if (after != before + 1 || !IsPrefix(Before.Stack, After.Stack) || !SameEntry(After.Stack.back(), e)) {
+        why << "redo of " << CellName(cell) << " did not put its entry back on the undo stack; ";
+        break;
+      }
+      for (int i : changed)
+        if (i != cell) why << "redo of " << CellName(cell) << " changed " << CellName(i) << "; ";
+      if (e.Previous == TGrilleSudoku::NoteToggle) {
+        if (After.Notes[cell] != ToggledNotes(Before.Notes[cell], e.Digit) || After.Digits[cell] != Before.Digits[cell])
+          why << "redo of a pencil mark in " << CellName(cell) << " did not toggle it again; ";
+      } else {
+        const bool refused = !After.GameMode && After.Digits[cell] == Before.Digits[cell];
+        if (WordDigit(After.Digits[cell]) != e.Digit && !refused)
+          why << "redo left " << WordDigit(After.Digits[cell]) << " in " << CellName(cell) << ", not " << int(e.Digit)
+              << "; ";
+      }
+      break;
+    }
+    case Kind::Resume:
+      // Paused, the game takes the key or click only to resume: the move,
+      // command or shortcut it would have been does not happen, and the
+      // time of the pause is not counted.
+      if (After.Paused) why << "a key or click left the game paused; ";
+      if (!changed.empty() || after != before || After.Redo.size() != Before.Redo.size())
+        why << "the key or click that resumed the game also changed it; ";
+      if (After.Elapsed != Before.Elapsed)
+        why << "the clock counted the pause (" << Before.Elapsed << " s before, " << After.Elapsed << " s after); ";
+      break;
     case Kind::Solve:
       if (After.Stack.size() != before || !IsPrefix(After.Stack, Before.Stack)) why << "solving touched the undo stack; ";
       break;
@@ -510,6 +568,14 @@ void TMonkey::Step() {
     return;
   }
 
+  // The window is active again after a dialog, as the desktop makes it: the
+  // commands' keys reach their shortcuts.
+  if (QApplication::activeWindow() != Main_.window()) {
+    Main_.activateWindow();
+    if (!QTest::qWaitForWindowActive(&Main_, 1000))
+      std::fprintf(stderr, "monkey: seed %llu, the main window could not be made active\n",
+                   static_cast<unsigned long long>(Seed_));
+  }
   TGrilleSudoku* grid = game->GrilleSudoku;
   const int roll = Pick(1000);
   if (roll < 400) {
@@ -550,6 +616,58 @@ void TMonkey::Step() {
     kind = Kind::Entry;
     Answerer_->SetAction(Action_);
     Click(notes ? static_cast<QWidget*>(game->rc_ModePossibilite) : game->rc_ModeNormal);
+  } else if (roll < 830) {
+    // "Rétablir" by either key or its picture.
+    const int how = Pick(3);
+    Action_ = how == 0 ? "key Ctrl+Y" : how == 1 ? "key Ctrl+Shift+Z" : "\"Rétablir\"";
+    kind = Kind::Redo;
+    Answerer_->SetAction(Action_);
+    if (how == 0)
+      QTest::keyClick(grid, Qt::Key_Y, Qt::ControlModifier);
+    else if (how == 1)
+      QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    else
+      Click(game->im_Retablir);
+  } else if (roll < 840) {
+    // The pause by its keys or picture; the next step resumes.
+    const int how = Pick(3);
+    Action_ = how == 0 ? "key F5" : how == 1 ? "key Pause" : "\"Pause\"";
+    kind = Kind::Quiet;
+    Answerer_->SetAction(Action_);
+    if (how < 2)
+      QTest::keyClick(grid, how == 0 ? Qt::Key_F5 : Qt::Key_Pause);
+    else
+      Click(game->im_Pause);
+  } else if (roll < 855) {
+    // Copy, or paste a puzzle (what was copied, one of its other forms, or
+    // text that is no puzzle) while typing in; pasting during play is refused.
+    const bool playing = grid->GameMode;
+    if (Chance(30)) {
+      Action_ = "key Ctrl+Insert";
+      kind = Kind::Quiet;
+      Answerer_->SetAction(Action_);
+      QTest::keyClick(grid, Qt::Key_Insert, Qt::ControlModifier);
+    } else {
+      QString text = QGuiApplication::clipboard()->text();
+      const int form = Pick(4);
+      if (form == 1) {  // nine lines of nine
+        QString lines;
+        for (int k = 0; k < text.size(); ++k) lines += text[k] + QString(k % 9 == 8 ? QStringLiteral("\n") : QString());
+        text = lines;
+      } else if (form == 2) {
+        text = RandomText(Random_);
+      } else if (form == 3 && text.size() == 81) {  // a conflicting digit in the puzzle
+        text[Pick(81)] = QLatin1Char(char('1' + Pick(9)));
+      }
+      QGuiApplication::clipboard()->setText(text);
+      Action_ = "paste " + QString(text).replace(QLatin1Char('\n'), QLatin1Char('/')).toStdString();
+      kind = playing ? Kind::Quiet : Kind::Reset;
+      Answerer_->SetAction(Action_);
+      if (Pick(2) == 0)
+        QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+      else
+        QTest::keyClick(grid, Qt::Key_Insert, Qt::ShiftModifier);
+    }
   } else {
     // A command of the panels.
     struct Command {
@@ -613,7 +731,8 @@ bool TMonkey::Run(int Steps) {
     }
     AdoptScreen();
     State after = Capture();
-    after.StepKind = LastKind_;
+    // Paused, the step only resumes the game, whatever it was.
+    after.StepKind = before.Paused ? Kind::Resume : LastKind_;
     if (after.Game && after.Model != before.Model) ++GridsDealt_;
     const std::string why = Check(before, after);
     ++StepsRun_;
