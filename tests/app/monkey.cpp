@@ -405,6 +405,38 @@ std::string TMonkey::Check(const State& Before, const State& After) const {
 
   const std::vector<int> changed = ChangedCells(Before.Digits, Before.Notes, After.Digits, After.Notes);
   const std::size_t before = Before.Stack.size(), after = After.Stack.size();
+  // An undo or a redo took the entries of Source from Left up: those above
+  // the one replayed were made on cells that are givens now, and are dropped
+  // as well; the one replayed changed its cell alone, back to the digit before
+  // (undo) or to its digit again (redo). False when it was dropped too.
+  const auto Replayed = [&](const char* What, const std::vector<TGrilleSudoku::UndoEntry>& Source,
+                            std::size_t Left, bool Forward) {
+    for (std::size_t k = Left + 1; k < Source.size(); ++k) {
+      const int cell = Cell(Source[k].Row, Source[k].Col);
+      if (!After.GameMode || After.Givens[cell] == 0) why << What << " dropped the entry of a free cell; ";
+    }
+    const TGrilleSudoku::UndoEntry& e = Source[Left];
+    const int cell = Cell(e.Row, e.Col);
+    if (After.GameMode && After.Givens[cell] != 0) {
+      if (!changed.empty()) why << What << " changed a cell though it only dropped entries of givens; ";
+      return false;
+    }
+    for (int i : changed)
+      if (i != cell) why << What << " of " << CellName(cell) << " changed " << CellName(i) << "; ";
+    if (e.Previous == TGrilleSudoku::NoteToggle) {
+      if (After.Notes[cell] != ToggledNotes(Before.Notes[cell], e.Digit) || After.Digits[cell] != Before.Digits[cell])
+        why << What << " of a pencil mark in " << CellName(cell) << " did not toggle it; ";
+    } else {
+      const int expected = Forward ? e.Digit : e.Previous;
+      // A given typed in against the rules is refused, its entry stays.
+      const bool refused = !After.GameMode && After.Digits[cell] == Before.Digits[cell];
+      if (WordDigit(After.Digits[cell]) != expected && !refused)
+        why << What << " left " << WordDigit(After.Digits[cell]) << " in " << CellName(cell) << ", not " << expected
+            << "; ";
+    }
+    return true;
+  };
+
   switch (kind) {
     case Kind::Entry:
     case Kind::Hint:
@@ -438,7 +470,7 @@ std::string TMonkey::Check(const State& Before, const State& After) const {
       }
       break;
     }
-    case Kind::Undo: {
+    case Kind::Undo:
       if (!IsPrefix(After.Stack, Before.Stack) || (before > 0 && after == before)) {
         why << "undo went from " << before << " to " << after << " entries; ";
         break;
@@ -447,31 +479,8 @@ std::string TMonkey::Check(const State& Before, const State& After) const {
         if (!changed.empty()) why << "undo on an empty stack changed a cell; ";
         break;
       }
-      // The entries popped above the one undone were made on cells that are
-      // givens now (while the puzzle was typed in).
-      for (std::size_t k = after + 1; k < before; ++k) {
-        const int cell = Cell(Before.Stack[k].Row, Before.Stack[k].Col);
-        if (!After.GameMode || After.Givens[cell] == 0) why << "undo dropped the entry of a free cell; ";
-      }
-      const TGrilleSudoku::UndoEntry& e = Before.Stack[after];
-      const int cell = Cell(e.Row, e.Col);
-      if (After.GameMode && After.Givens[cell] != 0) {  // dropped too: nothing undone
-        if (!changed.empty()) why << "undo changed a cell though it only dropped entries of givens; ";
-        break;
-      }
-      for (int i : changed)
-        if (i != cell) why << "undo of " << CellName(cell) << " changed " << CellName(i) << "; ";
-      if (e.Previous == TGrilleSudoku::NoteToggle) {
-        if (After.Notes[cell] != ToggledNotes(Before.Notes[cell], e.Digit) || After.Digits[cell] != Before.Digits[cell])
-          why << "undo of a pencil mark in " << CellName(cell) << " did not toggle it back; ";
-      } else {
-        const bool refused = !After.GameMode && After.Digits[cell] == Before.Digits[cell];
-        if (WordDigit(After.Digits[cell]) != e.Previous && !refused)
-          why << "undo left " << WordDigit(After.Digits[cell]) << " in " << CellName(cell) << ", not "
-              << int(e.Previous) << "; ";
-      }
+      Replayed("undo", Before.Stack, after, false);
       break;
-    }
     case Kind::Redo: {
       const std::size_t redoBefore = Before.Redo.size(), redoAfter = After.Redo.size();
       if (redoBefore == 0) {
@@ -482,32 +491,11 @@ std::string TMonkey::Check(const State& Before, const State& After) const {
         why << "redo went from " << redoBefore << " to " << redoAfter << " entries to redo; ";
         break;
       }
-      // The entries skipped above the one redone were made on cells that are
-      // givens now, as undo skips them.
-      for (std::size_t k = redoAfter + 1; k < redoBefore; ++k) {
-        const int cell = Cell(Before.Redo[k].Row, Before.Redo[k].Col);
-        if (!After.GameMode || After.Givens[cell] == 0) why << "redo dropped the entry of a free cell; ";
-      }
       const TGrilleSudoku::UndoEntry& e = Before.Redo[redoAfter];
-      const int cell = Cell(e.Row, e.Col);
-      if (After.GameMode && After.Givens[cell] != 0) {  // dropped too: nothing redone
-        if (after != before || !changed.empty()) why << "redo changed the game though it only dropped entries of givens; ";
-        break;
-      }
-      if (after != before + 1 || !IsPrefix(Before.Stack, After.Stack) || !SameEntry(After.Stack.back(), e)) {
-        why << "redo of " << CellName(cell) << " did not put its entry back on the undo stack; ";
-        break;
-      }
-      for (int i : changed)
-        if (i != cell) why << "redo of " << CellName(cell) << " changed " << CellName(i) << "; ";
-      if (e.Previous == TGrilleSudoku::NoteToggle) {
-        if (After.Notes[cell] != ToggledNotes(Before.Notes[cell], e.Digit) || After.Digits[cell] != Before.Digits[cell])
-          why << "redo of a pencil mark in " << CellName(cell) << " did not toggle it again; ";
-      } else {
-        const bool refused = !After.GameMode && After.Digits[cell] == Before.Digits[cell];
-        if (WordDigit(After.Digits[cell]) != e.Digit && !refused)
-          why << "redo left " << WordDigit(After.Digits[cell]) << " in " << CellName(cell) << ", not " << int(e.Digit)
-              << "; ";
+      if (!Replayed("redo", Before.Redo, redoAfter, true)) {
+        if (after != before) why << "redo pushed an entry though it only dropped entries of givens; ";
+      } else if (after != before + 1 || !IsPrefix(Before.Stack, After.Stack) || !SameEntry(After.Stack.back(), e)) {
+        why << "redo of " << CellName(Cell(e.Row, e.Col)) << " did not put its entry back on the undo stack; ";
       }
       break;
     }
