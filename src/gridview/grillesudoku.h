@@ -225,6 +225,9 @@ class TGrilleSudoku : public QWidget {
   void TidyNotes(int Row, int Col, int Digit);
   // The marks of an entry's ClearedMarks: put back (Restore) or taken out.
   void ApplyClearedMarks(const UndoEntry& Entry, bool Restore);
+  // Undo (From the undo records To the redo ones) or redo (the other way):
+  // the last record that does not touch a given while playing.
+  void Replay(std::vector<UndoEntry>& From, std::vector<UndoEntry>& To, bool Forward);
 
   std::unique_ptr<TGrille> Grille_;
   std::vector<UndoEntry> UndoStack_;

@@ -196,48 +196,31 @@ void TGrilleSudoku::EnterAtSelection(int Digit, bool NoteKey) {
   update();
 }
 
-void TGrilleSudoku::Undo() {
+void TGrilleSudoku::Undo() { Replay(UndoStack_, RedoStack_, false); }
+
+void TGrilleSudoku::Redo() { Replay(RedoStack_, UndoStack_, true); }
+
+void TGrilleSudoku::Replay(std::vector<UndoEntry>& From, std::vector<UndoEntry>& To, bool Forward) {
   TGrille& grid = *Grille_;
-  while (!UndoStack_.empty()) {
-    const UndoEntry entry = UndoStack_.back();
-    UndoStack_.pop_back();
+  while (!From.empty()) {
+    const UndoEntry entry = From.back();
+    From.pop_back();
     // While playing, entries made on cells that are now givens (recorded while
     // the puzzle was typed in, pencil marks included) are dropped: the givens
     // stay, and the selection never lands on one.
     if (GameMode && CellKind(entry.Row, entry.Col) == KindGiven) continue;
     grid.ForgetHintAt(entry.Row, entry.Col);
-    if (entry.Previous == NoteToggle) {
-      grid.EnterDigit(entry.Row, entry.Col, entry.Digit, !GameMode, true);
-    } else {
-      grid.EnterDigit(entry.Row, entry.Col, entry.Previous, !GameMode, false);
-      ApplyClearedMarks(entry, true);
-    }
-    RedoStack_.push_back(entry);
-    SelRow = entry.Row;
-    SelCol = entry.Col;
-    emit GridChanged();
-    update();
-    return;
-  }
-}
-
-void TGrilleSudoku::Redo() {
-  TGrille& grid = *Grille_;
-  while (!RedoStack_.empty()) {
-    const UndoEntry entry = RedoStack_.back();
-    RedoStack_.pop_back();
-    // As for Undo: a cell that became a given is never changed while playing.
-    if (GameMode && CellKind(entry.Row, entry.Col) == KindGiven) continue;
-    grid.ForgetHintAt(entry.Row, entry.Col);
     const bool note = entry.Previous == NoteToggle;
-    grid.EnterDigit(entry.Row, entry.Col, entry.Digit, !GameMode, note);
-    if (!note) ApplyClearedMarks(entry, false);
-    UndoStack_.push_back(entry);
+    // A pencil mark toggles either way; a digit goes back to the one before
+    // it, or comes again.
+    grid.EnterDigit(entry.Row, entry.Col, note || Forward ? entry.Digit : entry.Previous, !GameMode, note);
+    if (!note) ApplyClearedMarks(entry, !Forward);
+    To.push_back(entry);
     SelRow = entry.Row;
     SelCol = entry.Col;
     emit GridChanged();
-    // The digit that fills the last cell ends the game, as when it was typed.
-    if (!note && grid.CountEmpty() == 0 && OnComplete_) OnComplete_();
+    // A digit redone into the last cell ends the game, as when it was typed.
+    if (Forward && !note && grid.CountEmpty() == 0 && OnComplete_) OnComplete_();
     update();
     return;
   }
