@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
 
   std::vector<double> keyTimes, hintTimes;
   for (const std::string& line : lines) {
-    grid->LoadGrid(QString::fromStdString(line.substr(0, 81)), QString(), 4);
+    grid->LoadGrid(QString::fromStdString(line.substr(0, 81)), QString(), LevelExpert);
     // A key on the first empty cell, then the whole grid painted.
     for (int k = 0; k < 81; ++k)
       if (grid->Grille().GetDigit(k / 9 + 1, k % 9 + 1) == 0) {

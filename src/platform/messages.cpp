@@ -3,10 +3,25 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <utility>
+
+namespace {
+
+// The buttons' texts are ours, whatever language Qt's own buttons speak (its
+// French translation may be missing).
+void NameButtons(QMessageBox& Box) {
+  const std::pair<QMessageBox::StandardButton, const char*> names[] = {
+      {QMessageBox::Yes, "Oui"}, {QMessageBox::No, "Non"}, {QMessageBox::Cancel, "Annuler"}};
+  for (const auto& [button, name] : names)
+    if (QAbstractButton* b = Box.button(button)) b->setText(QString::fromUtf8(name));
+}
+
+}  // namespace
 
 bool AskYesNo(const QString& Title, const QString& Text) {
   QMessageBox box(QMessageBox::Question, Title, Text, QMessageBox::Yes | QMessageBox::No,
                   QApplication::activeWindow());
+  NameButtons(box);
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
@@ -16,10 +31,7 @@ TAnswer AskYesNoCancel(const QString& Title, const QString& Text) {
   QMessageBox box(QMessageBox::Question, Title, Text,
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                   QApplication::activeWindow());
-  // The texts are ours, whatever language Qt's own buttons speak.
-  box.button(QMessageBox::Yes)->setText(QStringLiteral("Oui"));
-  box.button(QMessageBox::No)->setText(QStringLiteral("Non"));
-  box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
+  NameButtons(box);
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(QMessageBox::Cancel);
   switch (box.exec()) {

@@ -6,8 +6,6 @@
 #include <QLabel>
 
 #include "decor.h"
-#include "dessin.h"
-#include "fond.h"
 #include "fondcopie.h"
 #include "hotlabel.h"
 #include "image.h"
@@ -15,8 +13,6 @@
 #include "shell.h"
 
 namespace {
-
-// What shows where the background picture is missing: a warm parchment.
 
 constexpr int ClientWidth = 321;
 constexpr int ClientHeight = 252;

@@ -7,9 +7,7 @@
 #include <utility>
 
 #include "decor.h"
-#include "dessin.h"
 #include "fileresult.h"
-#include "fond.h"
 #include "fondcopie.h"
 #include "hotlabel.h"
 #include "image.h"
@@ -18,8 +16,6 @@
 #include "shell.h"
 
 namespace {
-
-// What shows where the background picture is missing: a warm parchment.
 
 constexpr int ClientWidth = 321;
 constexpr int ClientHeight = 359;

@@ -441,7 +441,7 @@ bool Tf_Jeux::LoadGame() {
   RestartCounters();
   const int stored = dialog.Level();
   const int rating = GrilleSudoku->RateGrid();
-  Level = stored >= 1 && stored <= 4 ? stored : rating & LevelMask;
+  Level = stored >= LevelFacile && stored <= LevelExpert ? stored : rating & RatingLevelBits;
   return true;
 }
 

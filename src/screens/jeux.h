@@ -3,8 +3,8 @@
 // or typing in a puzzle before playing it. The main window creates it, gives
 // it the generator, the settings and the high scores, and chooses the mode.
 //
-// Every command has its key, named in its tooltip (the table Keys in
-// jeux.cpp); none takes a key that the grid uses (digits, letters A to I,
+// Every command has its key, named in its tooltip (the table of commands in
+// AddShortcuts); none takes a key that the grid uses (digits, letters A to I,
 // with or without Ctrl, arrows, Backspace, Delete). Besides the commands of
 // its panels the screen has "Rétablir" (beside "Annuler la saisie"), the
 // pause (beside the clock), the switch of the pencil-mark mode, and copying

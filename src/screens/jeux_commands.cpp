@@ -30,8 +30,8 @@ using namespace Jeux;
 namespace {
 
 QString LevelName(int Rating) {
-  const int level = Rating & LevelMask;
-  return level >= 1 && level <= 4 ? LevelNames[level - 1] : QString();
+  const int level = Rating & RatingLevelBits;
+  return level >= LevelFacile && level <= LevelExpert ? LevelNames[level - 1] : QString();
 }
 
 
@@ -48,7 +48,7 @@ bool Tf_Jeux::VerifyGrid() {
   QString sentence = VerifySolvable;
   if ((rating & RatingGuess) != 0)
     sentence = (rating & RatingMultiple) != 0 ? VerifySeveral : VerifyGuessing;
-  Level = rating & LevelMask;
+  Level = rating & RatingLevelBits;
   ShowMessage(sentence + QLatin1Char('\n') + QStringLiteral("Niveau de la grille: ") + name);
   return true;
 }

@@ -49,10 +49,10 @@ inline const QString VerifyGuessing = QStringLiteral(
 inline const QString QuitTitle = QStringLiteral("Partie en cours");
 inline const QString QuitQuestion = QStringLiteral("Voulez-vous enregistrer la partie en cours ?");
 inline const QString PasteRefused = QStringLiteral(
-    "Le texte collé n'est pas une grille : il faut 81 chiffres, 0 ou un point pour une case vide, "
+    "Le texte collé n'est pas une grille : il faut 81 chiffres, 0 ou un point pour une case vide, "
     "sur une ligne ou sur neuf lignes de neuf.");
 inline const QString PasteOnlyTypingIn = QStringLiteral(
-    "Pour coller une grille, choisissez d'abord « Proposer un puzzle » dans le menu.");
+    "Pour coller une grille, choisissez d'abord « Proposer un puzzle » dans le menu.");
 inline const QString PauseTitle = QStringLiteral("Pause");
 inline const QString PauseResume = QStringLiteral("Appuyez sur une touche ou cliquez pour reprendre la partie.");
 inline const QString LevelNames[] = {QStringLiteral("Facile"), QStringLiteral("Moyen"),
@@ -61,7 +61,6 @@ inline const QString LevelNames[] = {QStringLiteral("Facile"), QStringLiteral("M
 inline constexpr int ClockIntervalMs = 500;
 inline constexpr int MaxStoredHelps = 255;
 inline constexpr std::uint16_t SolvedCountMask = 0xFF;
-inline constexpr int LevelMask = 7;
 inline constexpr int PanelMargin = 8;
 inline constexpr int PanelGap = 4;
 inline constexpr int ColumnGap = 16;

@@ -8,8 +8,6 @@
 #include <algorithm>
 
 #include "decor.h"
-#include "dessin.h"
-#include "fond.h"
 #include "fondcopie.h"
 #include "hotlabel.h"
 #include "image.h"

@@ -206,8 +206,8 @@ QWidget* Tf_Options::MakeGamePage() {
   cc_effacenotes = MakeCheck<TCarreCoche>(page, "cc_effacenotes",
                                           QStringLiteral("Effacer les notes devenues impossibles"));
   cc_effacenotes->setToolTip(QStringLiteral(
-      "Un chiffre placé efface ce chiffre des notes de sa ligne, de sa colonne et de son bloc ; "
-      "« Annuler la saisie » les remet"));
+      "Un chiffre placé efface ce chiffre des notes de sa ligne, de sa colonne et de son bloc ; "
+      "« Annuler la saisie » les remet"));
   for (QLabel* note : {Label4, Label5}) {
     note->setWordWrap(true);
     note->setContentsMargins(Indent, 0, 0, 0);

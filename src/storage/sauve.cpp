@@ -13,19 +13,13 @@
 #include "appfolders.h"
 #include "carrecoche.h"
 #include "decor.h"
-#include "dessin.h"
 #include "dossiersauvegarde.h"
 #include "fileresult.h"
-#include "fond.h"
 #include "fondcopie.h"
 #include "grillesudoku.h"
 #include "image.h"
 #include "look.h"
 #include "shell.h"
-
-namespace {
-
-}  // namespace
 
 Tf_Sauve::Tf_Sauve(QWidget* Parent)
     : QDialog(DialogOwner(Parent), Look::DialogFlags) {

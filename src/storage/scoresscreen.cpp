@@ -6,8 +6,6 @@
 #include <QToolButton>
 
 #include "decor.h"
-#include "dessin.h"
-#include "fond.h"
 #include "fondcopie.h"
 #include "hotlabel.h"
 #include "image.h"
@@ -16,8 +14,6 @@
 #include "shell.h"
 
 namespace {
-
-// What shows where the background picture is missing: a warm parchment.
 
 // The panel keeps its size and stays centred; "Retour au menu" stands below it
 // at a fixed place from its top-left corner.
