@@ -13,13 +13,11 @@
 #include <vector>
 
 #include "cli.h"
+#include "fuzz_util.h"
 
 namespace {
 
-void Fail(const char* what) {
-  std::fprintf(stderr, "cli: %s\n", what);
-  std::abort();
-}
+[[noreturn]] void Fail(const char* what) { FuzzFailure("cli", what); }
 
 // Input lines end at LF, a CR before it dropped; an empty line gives no output.
 std::size_t NonEmptyLines(const std::string& input) {

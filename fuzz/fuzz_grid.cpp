@@ -13,13 +13,11 @@
 #include <string_view>
 
 #include "grille.h"
+#include "fuzz_util.h"
 
 namespace {
 
-void Fail(const char* what) {
-  std::fprintf(stderr, "grid: %s\n", what);
-  std::abort();
-}
+[[noreturn]] void Fail(const char* what) { FuzzFailure("grid", what); }
 
 // The digits of the cell's row, column and block, the cell left out.
 std::uint16_t PeerDigits(const TGrille& grid, int row, int col) {

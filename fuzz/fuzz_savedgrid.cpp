@@ -22,24 +22,15 @@
 #include "encodings.h"
 #include "fichier.h"
 #include "textfields.h"
+#include "fuzz_util.h"
 
 namespace {
 
-void Fail(const char* what) {
-  std::fprintf(stderr, "savedgrid: %s\n", what);
-  std::abort();
-}
+[[noreturn]] void Fail(const char* what) { FuzzFailure("savedgrid", what); }
 
 bool SameRecord(const SavedGrid& a, const SavedGrid& b) {
   return a.Name == b.Name && a.Description == b.Description && a.Date == b.Date && a.Givens == b.Givens &&
          a.Digits == b.Digits && a.Time == b.Time && a.Level == b.Level && a.Hints == b.Hints;
-}
-
-// A folder of our own for the files, made once per run.
-const QTemporaryDir& Program() {
-  static const auto dir = std::make_unique<QTemporaryDir>();
-  if (!dir->isValid()) Fail("no temporary folder");
-  return *dir;
 }
 
 }  // namespace
@@ -70,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   // The same bytes as a file in the folder of saved grids.
-  const TDossierSauvegarde folder(Program().path());
+  const TDossierSauvegarde folder(FuzzFolder().path());
   if (!QDir().mkpath(folder.Folder())) Fail("no folder for the saved grids");
   const QString path = QDir(folder.Folder()).filePath(QStringLiteral("fuzz.orv"));
   {

@@ -18,19 +18,11 @@
 
 #include "options.h"
 #include "scores.h"
+#include "fuzz_util.h"
 
 namespace {
 
-void Fail(const char* what) {
-  std::fprintf(stderr, "settings: %s\n", what);
-  std::abort();
-}
-
-const QTemporaryDir& Program() {
-  static const auto dir = std::make_unique<QTemporaryDir>();
-  if (!dir->isValid()) Fail("no temporary folder");
-  return *dir;
-}
+[[noreturn]] void Fail(const char* what) { FuzzFailure("settings", what); }
 
 bool SameOptions(const TOptions& a, const TOptions& b) {
   return a.AffichageChrono == b.AffichageChrono && a.MauvaisEmplacementJeu == b.MauvaisEmplacementJeu &&
@@ -62,7 +54,7 @@ void CheckTable(const TScores& scores) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const QString path = Program().filePath(QStringLiteral("sudoku.ini"));
+  const QString path = FuzzFolder().filePath(QStringLiteral("sudoku.ini"));
   {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||

@@ -180,7 +180,7 @@ TEST_F(GameScreenTest, AFullGridWithAnErrorAsksFirst) {
   EXPECT_EQ(Game.GrilleSudoku->Grille().GetDigit(2, 2), 7);
   EXPECT_EQ(Game.Helps, 1);
   ASSERT_TRUE(end.Shown);
-  EXPECT_EQ(end.Score, FormatTime(600 + 1 * 15 * 2)) << "the time at completion, one help at 30 s";
+  EXPECT_EQ(end.Score, FormatTime(630)) << "the time at completion, one help at 30 s";
   EXPECT_FALSE(Game.t_Chronometre->isActive());
 }
 
