@@ -13,6 +13,7 @@
 #include "appfolders.h"
 #include "dessin.h"
 #include "fonts.h"
+#include "gestures.h"
 #include "grillesudoku.h"
 #include "hotlabel.h"
 #include "jeux.h"
@@ -68,25 +69,3 @@ inline void Click(QWidget* Widget, Qt::MouseButton Button = Qt::LeftButton) {
   QTest::mouseClick(Widget, Button, {}, Widget->rect().center());
 }
 
-inline void ClickCell(TGrilleSudoku* Grid, int Row, int Col) {
-  QTest::mouseClick(Grid, Qt::LeftButton, {},
-                    QPoint((Col - 1) * Grid->LargeurCase() + Grid->LargeurCase() / 2,
-                           (Row - 1) * Grid->HauteurCase() + Grid->HauteurCase() / 2));
-}
-
-inline void TypeDigit(TGrilleSudoku* Grid, int Digit, Qt::KeyboardModifiers Modifiers = {}) {
-  QTest::keyClick(Grid, Qt::Key(Qt::Key_0 + Digit), Modifiers);
-}
-
-// The empty cells of the grid, row by row.
-inline std::vector<std::pair<int, int>> EmptyCells(const TGrille& Grid) {
-  std::vector<std::pair<int, int>> cells;
-  for (int row = 1; row <= 9; ++row)
-    for (int col = 1; col <= 9; ++col)
-      if (Grid.GetDigit(row, col) == 0) cells.emplace_back(row, col);
-  return cells;
-}
-
-inline int SolutionDigit(const TGrille& Grid, int Row, int Col) {
-  return WordDigit(Grid.Solution[Cell(Row, Col)]);
-}

@@ -22,6 +22,7 @@
 
 #include "astuces.h"
 #include "generation.h"
+#include "gestures.h"
 #include "grillesudoku.h"
 #include "helpviewer.h"
 #include "hotlabel.h"
@@ -61,27 +62,6 @@ T* Child(QWidget* Parent, const char* Name) {
   return Parent->findChild<T*>(QLatin1String(Name));
 }
 
-void ClickCell(TGrilleSudoku* Grid, int Row, int Col) {
-  QTest::mouseClick(Grid, Qt::LeftButton, {},
-                    QPoint((Col - 1) * Grid->LargeurCase() + Grid->LargeurCase() / 2,
-                           (Row - 1) * Grid->HauteurCase() + Grid->HauteurCase() / 2));
-}
-
-void Type(TGrilleSudoku* Grid, int Digit, Qt::KeyboardModifiers Modifiers = {}) {
-  QTest::keyClick(Grid, Qt::Key(Qt::Key_0 + Digit), Modifiers);
-}
-
-int Solution(const TGrille& Grid, int Row, int Col) { return WordDigit(Grid.Solution[Cell(Row, Col)]); }
-
-// The first empty cells of the grid, row by row.
-std::vector<std::pair<int, int>> Empty(const TGrille& Grid) {
-  std::vector<std::pair<int, int>> cells;
-  for (int row = 1; row <= 9; ++row)
-    for (int col = 1; col <= 9; ++col)
-      if (Grid.GetDigit(row, col) == 0) cells.emplace_back(row, col);
-  return cells;
-}
-
 Tf_Jeux* NewGame(const char* LevelLabel, const QString& LevelShot = {}) {
   WhenModal([LevelLabel, LevelShot](QWidget* Levels) {
     if (!LevelShot.isEmpty()) Shot(LevelShot);
@@ -97,17 +77,17 @@ Tf_Jeux* NewGame(const char* LevelLabel, const QString& LevelShot = {}) {
 void PlaySome(Tf_Jeux* Game) {
   TGrilleSudoku* grid = Game->GrilleSudoku;
   const TGrille& model = grid->Grille();
-  const auto cells = Empty(model);
+  const auto cells = EmptyCells(model);
   for (std::size_t k = 0; k < 6 && k < cells.size(); ++k) {
     ClickCell(grid, cells[k].first, cells[k].second);
-    Type(grid, Solution(model, cells[k].first, cells[k].second));
+    TypeDigit(grid, SolutionDigit(model, cells[k].first, cells[k].second));
   }
   // Pencil marks: the right button on the digit buttons, and Ctrl.
   for (std::size_t k = 6; k < 9; ++k) {
     ClickCell(grid, cells[k].first, cells[k].second);
-    const int right = Solution(model, cells[k].first, cells[k].second);
+    const int right = SolutionDigit(model, cells[k].first, cells[k].second);
     Click(Game->Buttons[std::size_t(right - 1)], Qt::RightButton);
-    Type(grid, right % 9 + 1, Qt::ControlModifier);
+    TypeDigit(grid, right % 9 + 1, Qt::ControlModifier);
   }
   // A digit that differs from the solution without breaking a rule, and one
   // that repeats a given of its row.
@@ -122,24 +102,24 @@ void PlaySome(Tf_Jeux* Game) {
   for (std::size_t k = 9; k < cells.size() && !wrongPlaced; ++k) {
     const auto [row, col] = cells[k];
     for (int d = 1; d <= 9 && !wrongPlaced; ++d)
-      if (d != Solution(model, row, col) && !clashes(row, col, d)) {
+      if (d != SolutionDigit(model, row, col) && !clashes(row, col, d)) {
         ClickCell(grid, row, col);
-        Type(grid, d);
+        TypeDigit(grid, d);
         wrongPlaced = true;
       }
   }
-  for (const auto& [row, col] : Empty(model)) {
+  for (const auto& [row, col] : EmptyCells(model)) {
     int given = 0;
     for (int k = 1; k <= 9 && given == 0; ++k)
       if (model.Givens[std::size_t(Cell(row, k))] != 0) given = model.GetDigit(row, k);
     if (given != 0) {
       ClickCell(grid, row, col);
-      Type(grid, given);
+      TypeDigit(grid, given);
       break;
     }
   }
   Click(Game->hl_Indice);
-  ClickCell(grid, Empty(model).front().first, Empty(model).front().second);
+  ClickCell(grid, EmptyCells(model).front().first, EmptyCells(model).front().second);
 }
 
 // The same digit highlighted everywhere: the selection on a digit that also
@@ -147,7 +127,7 @@ void PlaySome(Tf_Jeux* Game) {
 void Highlight(Tf_Jeux* Game) {
   TGrilleSudoku* grid = Game->GrilleSudoku;
   const TGrille& model = grid->Grille();
-  const auto empty = Empty(model);
+  const auto empty = EmptyCells(model);
   int digitRow = 0;
   int digitCol = 0;
   for (int row = 1; row <= 9 && digitRow == 0; ++row)
@@ -160,8 +140,8 @@ void Highlight(Tf_Jeux* Game) {
   const int digit = model.GetDigit(digitRow, digitCol);
   for (std::size_t k = empty.size() / 2; k < empty.size() && k < empty.size() / 2 + 4; ++k) {
     ClickCell(grid, empty[k].first, empty[k].second);
-    Type(grid, digit, Qt::ControlModifier);
-    Type(grid, digit % 9 + 1, Qt::ControlModifier);
+    TypeDigit(grid, digit, Qt::ControlModifier);
+    TypeDigit(grid, digit % 9 + 1, Qt::ControlModifier);
   }
   ClickCell(grid, digitRow, digitCol);
 }
@@ -253,7 +233,7 @@ void Windowed() {
   game = qobject_cast<Tf_Jeux*>(Window->CurrentScreen.data());
   ClickCell(game->GrilleSudoku, 1, 1);
   for (const char c : std::string("530070000600195000098000060800060003400803001700020006060000280000419005000080"))
-    Type(game->GrilleSudoku, c - '0');
+    TypeDigit(game->GrilleSudoku, c - '0');
   Shot(QStringLiteral("typing-in"));
   WhenModal([](QWidget* Question) { ClickButton(Question, QStringLiteral("Non")); });
   Click(game->hl_Menu);
