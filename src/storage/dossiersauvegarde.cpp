@@ -97,17 +97,19 @@ FileResult TDossierSauvegarde::SaveGrid(const QString& fileName, const QString& 
   QByteArray bytes = ToWindows1252(MakeRecordLine(gridName, description, date, gridText));
   bytes.append("\r\n");
 
-  const qint64 oldSize = QFileInfo(path).size();
-  if (oldSize > 0) {
-    // A last line without its line end (a file edited by hand) must not take
-    // the new record into it.
+  // The file is written whole, as every rewrite is: a program killed while it
+  // writes leaves the old file or the new one, never half a record.
+  QByteArray content;
+  if (QFileInfo::exists(path)) {
     QFile reader(path);
-    char last = '\n';
-    if (!reader.open(QIODevice::ReadOnly) || !reader.seek(oldSize - 1) || !reader.getChar(&last))
-      return WriteFailure(path);
-    if (last != '\n' && last != '\r') bytes.prepend("\r\n");
+    if (!reader.open(QIODevice::ReadOnly)) return WriteFailure(path);
+    content = reader.readAll();
+    if (reader.error() != QFileDevice::NoError) return WriteFailure(path);
   }
-  return AppendToFile(path, bytes);
+  // A last line without its line end (a file edited by hand) must not take
+  // the new record into it.
+  if (!content.isEmpty() && !content.endsWith('\n') && !content.endsWith('\r')) content.append("\r\n");
+  return ReplaceFile(path, content + bytes);
 }
 
 FileResult TDossierSauvegarde::DeleteRecord(const QString& path, int index) const {

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 FileResult ReplaceFile(const QString& Path, const QByteArray& Bytes) {
@@ -21,19 +20,4 @@ FileResult ReplaceFile(const QString& Path, const QByteArray& Bytes) {
   }
   if (!file.commit()) return WriteFailure(Path);
   return {};
-}
-
-FileResult AppendToFile(const QString& Path, const QByteArray& Bytes) {
-  // The file is replaced as a whole, as every rewrite is, rather than written
-  // at its end: a write that spans pages (a long description) stops at a page
-  // when the program is killed, and would leave half a record behind.
-  QByteArray content;
-  if (QFileInfo::exists(Path)) {
-    QFile file(Path);
-    if (!file.open(QIODevice::ReadOnly)) return WriteFailure(Path);
-    content = file.readAll();
-    if (file.error() != QFileDevice::NoError) return WriteFailure(Path);
-  }
-  content += Bytes;
-  return ReplaceFile(Path, content);
 }

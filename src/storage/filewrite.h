@@ -12,13 +12,6 @@
 // new file beside it, which takes the old one's place only once every byte is
 // written and on the disk. On failure the old file stays byte for byte as it
 // was (or stays absent), no temporary file is left, and the result is
-// WriteFailed. Every rewrite of a file (settings, scores, deletion of a saved
-// grid) goes through here.
+// WriteFailed. Every write of a file (settings, scores, a saved grid added or
+// deleted) goes through here.
 FileResult ReplaceFile(const QString& Path, const QByteArray& Bytes);
-
-// Adds the bytes at the end of the file, creating it when it is missing. The
-// file is replaced as ReplaceFile replaces it, so that a program killed while
-// it writes leaves the file as it was or with the bytes added whole, never part
-// of them. On failure the file stays byte for byte as it was (or stays absent)
-// and the result is WriteFailed.
-FileResult AppendToFile(const QString& Path, const QByteArray& Bytes);

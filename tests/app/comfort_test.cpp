@@ -156,15 +156,6 @@ TEST_F(ComfortTest, QuittingAGameInProgressAsksToSaveItFirst) {
   EXPECT_TRUE(Main->isVisible());
   Activate();
 
-  // The window's close box, "Oui", the save dialog cancelled: still there.
-  WhenModal([](QWidget* Box) {
-    WhenModal([](QWidget* Save) { ClickButton(Save, QStringLiteral("Annuler")); });
-    ClickButton(Box, QStringLiteral("Oui"));
-  });
-  Main->close();
-  EXPECT_TRUE(Main->isVisible());
-  Activate();
-
   // Ctrl+Q, "Oui", saved: the program ends with the game in its file.
   WhenModal([](QWidget* Box) {
     WhenModal([](QWidget* Save) {

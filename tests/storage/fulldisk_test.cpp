@@ -149,7 +149,7 @@ TEST(FullDisk, ASizeLimitBelowTheFileRefusesEveryWriteAndKeepsTheFiles) {
     const QStringList before = Contents(program.path());
     FileResult result;
     {
-      // Half the file: a rewrite stops in its middle, an append at once.
+      // Half the file: the new file stops in its middle.
       FileSizeLimit limit(static_cast<rlim_t>(write.Before.size() / 2));
       if (!limit.Active()) GTEST_SKIP() << "cannot limit the size of files here";
       result = write.Run(program.path(), path);
