@@ -171,8 +171,8 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   MemoAstuce->setReadOnly(true);
   MemoAstuce->setFocusPolicy(Qt::NoFocus);
   MemoAstuce->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  MemoAstuce->setStyleSheet(QStringLiteral(
-      "QTextBrowser { background: rgb(255, 255, 210); border: 1px solid rgb(140, 140, 0); }"));
+  MemoAstuce->setStyleSheet(QStringLiteral("QTextBrowser { background: %1; border: 1px solid %2; }")
+                                .arg(Look::PanelColor.name(), Look::EdgeColor.name()));
   MemoAstuce->viewport()->installEventFilter(this);
   MemoAstuce->setAccessibleName(QStringLiteral("Astuces et indices"));
 

@@ -6,6 +6,13 @@
 #include "jeux_shared.h"
 #include "look.h"
 
+namespace {
+
+// The line that says how to resume: a dark brown under the maroon title.
+const QColor ResumeColor{96, 64, 32};
+
+}  // namespace
+
 TPausePanel::TPausePanel(QWidget* Parent) : QWidget(Parent) {
   setObjectName(QStringLiteral("p_Pause"));
   setAccessibleName(Jeux::PauseTitle);
@@ -16,7 +23,7 @@ TPausePanel::TPausePanel(QWidget* Parent) : QWidget(Parent) {
 void TPausePanel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   // Square, so that no corner of the grid shows.
-  painter.fillRect(rect(), QColor(140, 140, 0));
+  painter.fillRect(rect(), Look::EdgeColor);
   painter.fillRect(rect().adjusted(2, 2, -2, -2), Look::PanelColor);
   painter.setRenderHint(QPainter::Antialiasing);
   const int h = height();
@@ -24,7 +31,7 @@ void TPausePanel::paintEvent(QPaintEvent*) {
   painter.setPen(Look::HoverColor);
   painter.drawText(QRect(0, h / 4, width(), h / 4), Qt::AlignHCenter | Qt::AlignBottom, Jeux::PauseTitle);
   painter.setFont(Look::PixelFont(Look::TextFamily, std::clamp(h / 22, 14, 22), true));
-  painter.setPen(QColor(96, 64, 32));
+  painter.setPen(ResumeColor);
   painter.drawText(QRect(h / 10, h / 2 + h / 20, width() - h / 5, h / 3),
                    Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, Jeux::PauseResume);
 }

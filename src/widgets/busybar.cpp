@@ -5,11 +5,13 @@
 #include <QPainterPath>
 #include <QTimer>
 
+#include "look.h"
+
 namespace {
 
 const QColor TrackColor{246, 238, 196};
-const QColor EdgeColor{140, 140, 0};
-const QColor SegmentDark{128, 0, 0};
+const QColor& EdgeColor = Look::EdgeColor;
+const QColor& SegmentDark = Look::HoverColor;
 const QColor SegmentLight{190, 70, 60};
 // The segment's share of the track's length.
 constexpr qreal SegmentShare = 0.28;

@@ -1,11 +1,12 @@
 #include "dessin.h"
 
 #include "fond.h"
+#include "look.h"
 
 Tf_Dessin* f_Dessin = nullptr;
 
 QImage Tf_Dessin::FondJaunePicture() {
-  const QColor olive(140, 140, 0);
+  const QColor& olive = Look::EdgeColor;
   const QColor light(255, 255, 240);
   const QColor paleYellow(255, 255, 210);
   QImage picture(10, 10, QImage::Format_RGB888);

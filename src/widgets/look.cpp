@@ -25,11 +25,12 @@ void DressToggle(QAbstractButton& Button, int PixelSize) {
   Button.setCursor(Qt::PointingHandCursor);
   Button.setFont(PixelFont(TitleFamily, PixelSize));
   Button.setStyleSheet(QStringLiteral(
-      "QAbstractButton { color: black; background: rgb(250, 246, 200);"
-      " border: 1px solid rgb(140, 140, 0); border-radius: 5px; padding: 2px 8px; }"
-      "QAbstractButton:hover { color: rgb(128, 0, 0); }"
-      "QAbstractButton:checked { color: rgb(128, 0, 0); background: rgb(232, 222, 150);"
-      " border: 2px solid rgb(128, 0, 0); }"));
+                           "QAbstractButton { color: black; background: rgb(250, 246, 200);"
+                           " border: 1px solid %1; border-radius: 5px; padding: 2px 8px; }"
+                           "QAbstractButton:hover { color: %2; }"
+                           "QAbstractButton:checked { color: %2; background: rgb(232, 222, 150);"
+                           " border: 2px solid %2; }")
+                           .arg(EdgeColor.name(), HoverColor.name()));
 }
 
 }  // namespace Look

@@ -24,6 +24,8 @@ inline const QColor CommandColor{0, 0, 0};
 inline const QColor HoverColor{128, 0, 0};
 // The middle of the panels drawn with the shared model.
 inline const QColor PanelColor{255, 255, 210};
+// The olive edge of the panels, the boxes and the toggle buttons.
+inline const QColor EdgeColor{140, 140, 0};
 // A screen's plain background where its picture is missing.
 inline const QColor BackgroundColor{233, 219, 187};
 
