@@ -1,3 +1,13 @@
+# require_defined(<script> <var>...): stops the script when one of the
+# variables it is given with -D is missing.
+function(require_defined script)
+  foreach(var ${ARGN})
+    if(NOT DEFINED ${var})
+      message(FATAL_ERROR "${script}: -D${var}=... is missing")
+    endif()
+  endforeach()
+endfunction()
+
 # first_start(<program> <expected data folder> <work>): runs a copy of
 # orvalis-start-check with HOME in <work>/home and XDG_DATA_HOME at <work>/xdg,
 # and checks what it says and leaves: the data read from the expected folder,

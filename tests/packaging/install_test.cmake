@@ -8,12 +8,8 @@
 #
 #   cmake -DBUILD=<build folder> -DWORK=<scratch> -DVERSION=<version> -DAPP_ID=<app id>
 #         -DSTART_CHECK=<orvalis-start-check> -P install_test.cmake
-foreach(var BUILD WORK VERSION APP_ID START_CHECK)
-  if(NOT DEFINED ${var})
-    message(FATAL_ERROR "install_test.cmake: -D${var}=... is missing")
-  endif()
-endforeach()
 include(${CMAKE_CURRENT_LIST_DIR}/firststart.cmake)
+require_defined(install_test.cmake BUILD WORK VERSION APP_ID START_CHECK)
 
 set(prefix ${WORK}/prefix)
 file(REMOVE_RECURSE ${WORK})

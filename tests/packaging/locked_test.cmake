@@ -6,12 +6,8 @@
 #
 #   cmake -DBUILD=<build folder> -DWORK=<scratch> -DVERSION=<version>
 #         -DSTART_CHECK=<orvalis-start-check> -P locked_test.cmake
-foreach(var BUILD WORK VERSION START_CHECK)
-  if(NOT DEFINED ${var})
-    message(FATAL_ERROR "locked_test.cmake: -D${var}=... is missing")
-  endif()
-endforeach()
 include(${CMAKE_CURRENT_LIST_DIR}/firststart.cmake)
+require_defined(locked_test.cmake BUILD WORK VERSION START_CHECK)
 
 set(program ${WORK}/cle)
 # A run stopped halfway may have left the flag on.
