@@ -158,10 +158,10 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   connect(rc_ModeNormal, &TBoutonCoche::clicked, this, [this] { GrilleSudoku->NoteMode = false; FocusGrid(); });
   connect(rc_ModePossibilite, &TBoutonCoche::clicked, this, [this] { GrilleSudoku->NoteMode = true; FocusGrid(); });
   Image15 = new TImage(QStringLiteral(":/pictures/mode_normal.svg"), this);
-  Image15->setToolTip(QStringLiteral("Mode normal : les chiffres vont dans la grille (F4)"));
+  Image15->setToolTip(QStringLiteral("Mode normal\u00A0: les chiffres vont dans la grille (F4)"));
   Image15->setAccessibleName(QStringLiteral("Mode normal"));
   Image16 = new TImage(QStringLiteral(":/pictures/mode_notes.svg"), this);
-  Image16->setToolTip(QStringLiteral("Mode possibilité : les chiffres sont notés dans la case (F4)"));
+  Image16->setToolTip(QStringLiteral("Mode possibilité\u00A0: les chiffres sont notés dans la case (F4)"));
   Image16->setAccessibleName(QStringLiteral("Mode possibilité"));
   connect(Image15, &TImage::clicked, this, [this] { rc_ModeNormal->SetChecked(true); GrilleSudoku->NoteMode = false; FocusGrid(); });
   connect(Image16, &TImage::clicked, this, [this] { rc_ModePossibilite->SetChecked(true); GrilleSudoku->NoteMode = true; FocusGrid(); });
@@ -174,7 +174,7 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   MemoAstuce->setStyleSheet(QStringLiteral("QTextBrowser { background: %1; border: 1px solid %2; }")
                                 .arg(Look::PanelColor.name(), Look::EdgeColor.name()));
   MemoAstuce->viewport()->installEventFilter(this);
-  MemoAstuce->setAccessibleName(QStringLiteral("Astuces et indices"));
+  MemoAstuce->setAccessibleName(QStringLiteral("Boîte de conseils"));
 
   t_Chronometre = new QTimer(this);
   t_Chronometre->setInterval(ClockIntervalMs);

@@ -47,7 +47,7 @@ inline const QString VerifyGuessing = QStringLiteral(
     "La grille peut être résolue mais cela demande d'émettre des suppositions lors de la "
     "résolution, ce qui n'est pas conforme aux règles du Sudoku.");
 inline const QString QuitTitle = QStringLiteral("Partie en cours");
-inline const QString QuitQuestion = QStringLiteral("Voulez-vous enregistrer la partie en cours ?");
+inline const QString QuitQuestion = QStringLiteral("Voulez-vous enregistrer la partie en cours\u00A0?");
 inline const QString PasteRefused = QStringLiteral(
     "Le texte collé n'est pas une grille : il faut 81 chiffres, 0 ou un point pour une case vide, "
     "sur une ligne ou sur neuf lignes de neuf.");

@@ -78,9 +78,9 @@ QString TDossierSauvegarde::CheckFileName(const QString& name) {
     if (c.category() == QChar::Other_Control)
       return QStringLiteral("Le nom du fichier ne peut pas contenir de caractères de contrôle.");
   if (name.contains(u'/') || name.contains(u'\\'))
-    return QStringLiteral("Le nom du fichier ne peut pas contenir « / » ni « \\ ».");
+    return QStringLiteral("Le nom du fichier ne peut pas contenir «\u00A0/\u00A0» ni «\u00A0\\\u00A0».");
   if (name.contains(QStringLiteral("..")))
-    return QStringLiteral("Le nom du fichier ne peut pas contenir « .. ».");
+    return QStringLiteral("Le nom du fichier ne peut pas contenir «\u00A0..\u00A0».");
   if (name.startsWith(u'.'))
     return QStringLiteral("Le nom du fichier ne peut pas commencer par un point.");
   return {};

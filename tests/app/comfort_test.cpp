@@ -152,7 +152,7 @@ TEST_F(ComfortTest, QuittingAGameInProgressAsksToSaveItFirst) {
     ClickButton(Box, QStringLiteral("Annuler"));
   });
   Press(Main.get(), Qt::Key_Q, Qt::ControlModifier);
-  EXPECT_EQ(question, QStringLiteral("Voulez-vous enregistrer la partie en cours ?"));
+  EXPECT_EQ(question, QStringLiteral("Voulez-vous enregistrer la partie en cours\u00A0?"));
   EXPECT_TRUE(Main->isVisible());
   Activate();
 

@@ -476,7 +476,7 @@ TEST_F(GameScreenTest, LeavingAGameInProgressAsksToSaveItFirst) {
   QString question;
   answer(QStringLiteral("Annuler"), &question);
   Key(Qt::Key_Escape);
-  EXPECT_EQ(question, QStringLiteral("Partie en cours|Voulez-vous enregistrer la partie en cours ?"));
+  EXPECT_EQ(question, QStringLiteral("Partie en cours|Voulez-vous enregistrer la partie en cours\u00A0?"));
   EXPECT_EQ(Shell_.MenuShown, 0);
 
   // "Oui", then the save dialog cancelled: the game goes on.

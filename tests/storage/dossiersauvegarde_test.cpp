@@ -140,9 +140,9 @@ TEST_F(TDossierSauvegardeTest, FileNamesThatCouldLeaveTheFolderAreRefused) {
   EXPECT_EQ(QDir(program.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             QStringList());
   EXPECT_EQ(TDossierSauvegarde::CheckFileName(QStringLiteral("../dehors")),
-            QStringLiteral("Le nom du fichier ne peut pas contenir « / » ni « \\ »."));
+            QStringLiteral("Le nom du fichier ne peut pas contenir «\u00A0/\u00A0» ni «\u00A0\\\u00A0»."));
   EXPECT_EQ(TDossierSauvegarde::CheckFileName(QStringLiteral("a..b")),
-            QStringLiteral("Le nom du fichier ne peut pas contenir « .. »."));
+            QStringLiteral("Le nom du fichier ne peut pas contenir «\u00A0..\u00A0»."));
   EXPECT_EQ(TDossierSauvegarde::CheckFileName(QStringLiteral(".cache")),
             QStringLiteral("Le nom du fichier ne peut pas commencer par un point."));
   EXPECT_EQ(TDossierSauvegarde::CheckFileName(QString(101, u'a')),
