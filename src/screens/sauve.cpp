@@ -1,10 +1,8 @@
 #include "sauve.h"
 
-#include <algorithm>
-
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -16,7 +14,6 @@
 #include "dossiersauvegarde.h"
 #include "fileresult.h"
 #include "fondcopie.h"
-#include "grillesudoku.h"
 #include "image.h"
 #include "look.h"
 #include "shell.h"
@@ -27,25 +24,27 @@ Tf_Sauve::Tf_Sauve(QWidget* Parent)
   setWindowTitle(QStringLiteral("Enregistrement d'une grille"));
   setFixedSize(FormWidth, FormHeight);
 
-  Image1 = AddBackground(*this, false);
-  Image1->setGeometry(rect());
+  im_Fond = AddBackground(*this, false, QStringLiteral("im_Fond"));
+  im_Fond->setGeometry(rect());
 
   FondCopie1 = AddPanel(*this);
   FondCopie1->setGeometry(rect().adjusted(12, 12, -12, -12));
 
   const QFont textFont = Look::PixelFont(Look::GridFamily, 15);
   const QFont labelFont = Look::PixelFont(Look::GridFamily, 15, true);
+  // One family for every control, buttons and fields included.
+  setFont(textFont);
 
-  Label1 = new QLabel(QStringLiteral(
+  l_Explication = new QLabel(QStringLiteral(
       "Pour enregistrer votre grille, vous devez spécifier le nom du fichier dans lequel "
       "vous souhaitez conserver la grille, et donner un nom à cette grille pour pouvoir "
       "ensuite la retrouver facilement."));
-  Label1->setWordWrap(true);
-  Label1->setFont(textFont);
-  Label2 = new QLabel(QStringLiteral("Nom du fichier:"));
-  Label3 = new QLabel(QStringLiteral("Nom de la grille:"));
-  Label4 = new QLabel(QStringLiteral("Description (optionnel)"));
-  for (QLabel* label : {Label2, Label3, Label4}) label->setFont(labelFont);
+  l_Explication->setWordWrap(true);
+  l_Explication->setFont(textFont);
+  l_NomFichier = new QLabel(QStringLiteral("Nom du fichier:"));
+  l_NomGrille = new QLabel(QStringLiteral("Nom de la grille:"));
+  l_Description = new QLabel(QStringLiteral("Description (optionnel)"));
+  for (QLabel* label : {l_NomFichier, l_NomGrille, l_Description}) label->setFont(labelFont);
 
   cb_FichierGrille = new QComboBox;
   cb_FichierGrille->setObjectName(QStringLiteral("cb_FichierGrille"));
@@ -82,19 +81,19 @@ Tf_Sauve::Tf_Sauve(QWidget* Parent)
   grid->setContentsMargins(16, 14, 16, 14);
   grid->setHorizontalSpacing(10);
   grid->setVerticalSpacing(8);
-  grid->addWidget(Label1, 0, 0, 1, 2);
-  grid->addWidget(Label2, 1, 0);
+  grid->addWidget(l_Explication, 0, 0, 1, 2);
+  grid->addWidget(l_NomFichier, 1, 0);
   grid->addWidget(cb_FichierGrille, 1, 1);
-  grid->addWidget(Label3, 2, 0);
+  grid->addWidget(l_NomGrille, 2, 0);
   grid->addWidget(e_NomGrille, 2, 1);
-  grid->addWidget(Label4, 3, 0, 1, 2);
+  grid->addWidget(l_Description, 3, 0, 1, 2);
   grid->addWidget(m_Description, 4, 0, 1, 2);
   grid->addWidget(cc_grilledepart, 5, 0, 1, 2);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(b_Enregistrer);
-  buttons->addWidget(b_Annuler);
-  grid->addLayout(buttons, 6, 0, 1, 2);
+  // The buttons in the order and with the spacing of the platform's dialogs.
+  auto* buttons = new QDialogButtonBox;
+  buttons->addButton(b_Enregistrer, QDialogButtonBox::AcceptRole);
+  buttons->addButton(b_Annuler, QDialogButtonBox::RejectRole);
+  grid->addWidget(buttons, 6, 0, 1, 2);
   grid->setRowStretch(4, 1);
   grid->setColumnStretch(1, 1);
 
@@ -109,14 +108,14 @@ Tf_Sauve::Tf_Sauve(QWidget* Parent)
 }
 
 void Tf_Sauve::b_EnregistrerClick() {
-  if (Grid == nullptr) return;
-  // Helps are kept in one byte: a larger count is saved as the most it holds.
-  const int hints = std::clamp(Hints, 0, 255);
-  const QString gridText = Grid->GetSaveText(!cc_grilledepart->Checked(), Time, hints);
+  Game.Name = e_NomGrille->text();
+  Game.Description = m_Description->toPlainText();
+  TSavedGame saved = Game;
+  if (cc_grilledepart->Checked()) saved.Digits.clear();
   // The description's line breaks become spaces: a record is one line.
   const FileResult result = TDossierSauvegarde(TAppFolders::PlayerFolder())
-                                .SaveGrid(cb_FichierGrille->currentText(), e_NomGrille->text(),
-                                          m_Description->toPlainText(), gridText);
+                                .SaveGrid(cb_FichierGrille->currentText(), saved.Name,
+                                          saved.Description, saved.GridText());
   // On failure the dialog stays open with what the player typed.
   if (ReportFileResult(result)) accept();
 }
