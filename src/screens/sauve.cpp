@@ -7,11 +7,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 
 #include "appfolders.h"
 #include "carrecoche.h"
 #include "decor.h"
 #include "dossiersauvegarde.h"
+#include "encodings.h"
 #include "fileresult.h"
 #include "fondcopie.h"
 #include "image.h"
@@ -71,6 +73,14 @@ Tf_Sauve::Tf_Sauve(QWidget* Parent)
   cc_grilledepart->Setautosize(true);
   cc_grilledepart->setFixedSize(cc_grilledepart->size());
 
+  l_CaracteresRefuses = new QLabel;
+  l_CaracteresRefuses->setObjectName(QStringLiteral("l_CaracteresRefuses"));
+  l_CaracteresRefuses->setFont(textFont);
+  l_CaracteresRefuses->setWordWrap(true);
+  l_CaracteresRefuses->setTextFormat(Qt::PlainText);
+  l_CaracteresRefuses->setStyleSheet(QStringLiteral("color: %1").arg(Look::HoverColor.name()));
+  l_CaracteresRefuses->hide();
+
   b_Enregistrer = new QPushButton(QStringLiteral("Enregistrer"));
   b_Enregistrer->setObjectName(QStringLiteral("b_Enregistrer"));
   b_Enregistrer->setDefault(true);
@@ -89,11 +99,12 @@ Tf_Sauve::Tf_Sauve(QWidget* Parent)
   grid->addWidget(l_Description, 3, 0, 1, 2);
   grid->addWidget(m_Description, 4, 0, 1, 2);
   grid->addWidget(cc_grilledepart, 5, 0, 1, 2);
+  grid->addWidget(l_CaracteresRefuses, 6, 0, 1, 2);
   // The buttons in the order and with the spacing of the platform's dialogs.
   auto* buttons = new QDialogButtonBox;
   buttons->addButton(b_Enregistrer, QDialogButtonBox::AcceptRole);
   buttons->addButton(b_Annuler, QDialogButtonBox::RejectRole);
-  grid->addWidget(buttons, 6, 0, 1, 2);
+  grid->addWidget(buttons, 7, 0, 1, 2);
   grid->setRowStretch(4, 1);
   grid->setColumnStretch(1, 1);
 
@@ -103,8 +114,59 @@ Tf_Sauve::Tf_Sauve(QWidget* Parent)
   setTabOrder(b_Enregistrer, b_Annuler);
   e_NomGrille->setFocus();
 
+  connect(e_NomGrille, &QLineEdit::textChanged, this, &Tf_Sauve::RefuseUnsavable);
+  connect(m_Description, &QPlainTextEdit::textChanged, this, &Tf_Sauve::RefuseUnsavable);
   connect(b_Enregistrer, &QPushButton::clicked, this, &Tf_Sauve::b_EnregistrerClick);
   connect(b_Annuler, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+namespace {
+
+// Text without the characters of Refused; Cursor, a position in Text, moves
+// back by what goes before it.
+QString Without(const QString& Text, const QString& Refused, int& Cursor) {
+  QString kept;
+  int cursor = Cursor;
+  for (qsizetype i = 0; i < Text.size(); ++i) {
+    const bool pair = Text[i].isHighSurrogate() && i + 1 < Text.size() && Text[i + 1].isLowSurrogate();
+    const QStringView character = QStringView(Text).mid(i, pair ? 2 : 1);
+    if (Refused.contains(character)) {
+      if (i < Cursor) cursor -= int(character.size());
+    } else {
+      kept += character;
+    }
+    if (pair) ++i;
+  }
+  Cursor = cursor;
+  return kept;
+}
+
+}  // namespace
+
+void Tf_Sauve::RefuseUnsavable() {
+  const QString refused = OutsideWindows1252(e_NomGrille->text() + m_Description->toPlainText());
+  if (refused.isEmpty()) return;
+  int cursor = e_NomGrille->cursorPosition();
+  const QString name = Without(e_NomGrille->text(), refused, cursor);
+  if (name != e_NomGrille->text()) {
+    e_NomGrille->setText(name);
+    e_NomGrille->setCursorPosition(cursor);
+  }
+  cursor = m_Description->textCursor().position();
+  const QString description = Without(m_Description->toPlainText(), refused, cursor);
+  if (description != m_Description->toPlainText()) {
+    m_Description->setPlainText(description);
+    QTextCursor moved = m_Description->textCursor();
+    moved.setPosition(cursor);
+    m_Description->setTextCursor(moved);
+  }
+  QStringList shown;
+  for (const char32_t character : refused.toUcs4()) shown << QString::fromUcs4(&character, 1);
+  l_CaracteresRefuses->setText(
+      (shown.size() == 1 ? QStringLiteral("Caractère refusé, le fichier ne peut pas le garder : %1")
+                         : QStringLiteral("Caractères refusés, le fichier ne peut pas les garder : %1"))
+          .arg(shown.join(u' ')));
+  l_CaracteresRefuses->show();
 }
 
 void Tf_Sauve::b_EnregistrerClick() {

@@ -2,6 +2,10 @@
 // "Sauvegarde". The player picks or types the file name ("defaut" at first),
 // names the grid and may describe it; the grid goes at the end of the file.
 //
+// The file is Windows-1252: a character it cannot hold is refused as it is
+// typed or pasted into the name or the description, and the dialog says
+// which.
+//
 // The caller sets Game (the grid, level, time and helps), then runs exec(). A failure (a refused
 // file name, a folder or file that cannot be written) is told to the player and
 // the dialog stays open with everything typed, so that nothing is lost; the
@@ -46,9 +50,13 @@ class Tf_Sauve : public QDialog {
   QLineEdit* e_NomGrille;
   QPlainTextEdit* m_Description;
   TCarreCoche* cc_grilledepart;
+  // Shown once a character the file cannot hold has been refused.
+  QLabel* l_CaracteresRefuses;
   QPushButton* b_Enregistrer;
   QPushButton* b_Annuler;
 
  private:
   void b_EnregistrerClick();
+  // Takes out of the name and the description what the file cannot hold.
+  void RefuseUnsavable();
 };

@@ -189,6 +189,23 @@ TEST_F(SaveDialogsTest, AFailedSaveKeepsTheDialogOpenWithWhatWasTyped) {
             QStringList{QStringLiteral("plein.orv")});
 }
 
+TEST_F(SaveDialogsTest, WhatTheFileCannotHoldIsRefusedAsTypedAndTold) {
+  Tf_Sauve save;
+  save.Game = TSavedGame::FromGridText(View.GetSaveText(true, 0, 0));
+  save.show();
+  EXPECT_FALSE(save.l_CaracteresRefuses->isVisible());
+  TypeInto(save.e_NomGrille, QStringLiteral("Bonhomme ☃ à 5 €"));
+  EXPECT_EQ(save.e_NomGrille->text(), QStringLiteral("Bonhomme  à 5 €"));
+  EXPECT_TRUE(save.l_CaracteresRefuses->isVisible());
+  EXPECT_TRUE(save.l_CaracteresRefuses->text().endsWith(QStringLiteral(" : ☃")));
+  TypeInto(save.m_Description, QStringLiteral("Ωœuf de Noël"));
+  EXPECT_EQ(save.m_Description->toPlainText(), QStringLiteral("œuf de Noël"));
+  EXPECT_TRUE(save.l_CaracteresRefuses->text().endsWith(QStringLiteral(" : Ω")));
+  Click(save.b_Enregistrer);
+  ASSERT_EQ(save.result(), QDialog::Accepted);
+  EXPECT_TRUE(ReadBytes(FilePath("defaut")).startsWith("Bonhomme  \xE0 5 \x80|\x9Cuf de No\xEBl|"));
+}
+
 TEST_F(SaveDialogsTest, AFileOfThreeHundredGridsOpensAListOfFifteenRowsThatScrolls) {
   ASSERT_TRUE(QDir().mkpath(SaveFolder()));
   QByteArray lines;
