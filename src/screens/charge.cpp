@@ -94,9 +94,7 @@ Tf_Charge::Tf_Charge(QWidget* Parent)
   b_Annuler = MakeButton(QStringLiteral("b_Annuler"), QStringLiteral("Annuler"));
   b_Effacer = MakeButton(QStringLiteral("b_Effacer"), QStringLiteral("Effacer la grille"));
   b_Effacer->setToolTip(QStringLiteral("Supprime pour toujours la grille choisie de son fichier"));
-  b_Effacer->hide();
   b_Fermer = MakeButton(QStringLiteral("b_Fermer"), QStringLiteral("Fermer"));
-  b_Fermer->hide();
 
   auto* grid = new QGridLayout(FondCopie1);
   grid->setContentsMargins(16, 14, 16, 14);
@@ -115,6 +113,10 @@ Tf_Charge::Tf_Charge(QWidget* Parent)
   buttons->addButton(b_Annuler, QDialogButtonBox::RejectRole);
   buttons->addButton(b_Effacer, QDialogButtonBox::DestructiveRole);
   buttons->addButton(b_Fermer, QDialogButtonBox::RejectRole);
+  // The box shows what it is given: the management's buttons wait for
+  // SetManageMode.
+  b_Effacer->hide();
+  b_Fermer->hide();
   grid->addWidget(buttons, 5, 0, 1, 2);
   grid->setRowStretch(3, 1);
   grid->setColumnStretch(1, 1);

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "fonts.h"
 #include "hotlabel.h"
 #include "image.h"
 #include "scores.h"
@@ -230,6 +231,7 @@ TEST_F(FinJeuTest, NoValueTouchesItsCaptionAndTheValuesShareOneRightEdge) {
     int Level;
     const char* Longest;
   };
+  InstallFontSubstitutions();  // the player's fonts, as wide as they are on screen
   for (const Case& c : {Case{300, 5, 4, "05:00"}, Case{600, 200, 4, "3:20:00"}, Case{36000, 0, 1, "10:00:00"}}) {
     SCOPED_TRACE(c.Longest);
     Tf_FinJeu dialog;
@@ -245,7 +247,9 @@ TEST_F(FinJeuTest, NoValueTouchesItsCaptionAndTheValuesShareOneRightEdge) {
       EXPECT_LE(captionEnd, caption->geometry().right() + 1);
       EXPECT_GE(valueStart - captionEnd, 8);
       EXPECT_TRUE(block.contains(value->geometry()));
-      if (right >= 0) EXPECT_EQ(value->geometry().right(), right);
+      if (right >= 0) {
+        EXPECT_EQ(value->geometry().right(), right);
+      }
       right = value->geometry().right();
     }
     EXPECT_TRUE(dialog.rect().contains(dialog.Panel1->mapTo(&dialog, block.bottomRight())));

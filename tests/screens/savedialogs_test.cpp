@@ -111,6 +111,7 @@ TEST_F(SaveDialogsTest, TwoGridsSavedAndTakenUpAgain) {
     load.show();
     EXPECT_EQ(Entries(load.cb_FichierGrille), QStringList{QStringLiteral("defaut")});
     EXPECT_EQ(load.cb_FichierGrille->currentIndex(), -1);
+    EXPECT_FALSE(load.b_Effacer->isVisible());
     Pick(load.cb_FichierGrille, 0);
     EXPECT_EQ(Entries(load.cb_Grilles),
               QStringList({"Première(" + Today() + ")", "Seconde(" + Today() + ")"}));
