@@ -14,6 +14,7 @@ const char* const kUsage =
     "usage: orvalis-cli rate|solution|solve|hint|hints < puzzles\n"
     "       orvalis-cli generate --level L [--count N] [--seed S]\n"
     "       orvalis-cli --version\n"
+    "       orvalis-cli --help\n"
     "Each input line is 81 givens (1-9, 0 or . for an empty cell) or the grid text\n"
     "\"givens|digits|level|time|hints\"; one output line per non-empty input line.\n";
 
@@ -120,6 +121,11 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   const std::string& command = args[0];
   if (command == "--version" && args.size() == 1) {
     out << "orvalis-cli " << ORVALIS_VERSION << '\n';
+    return 0;
+  }
+  // Asked for, the usage is the answer, not an error.
+  if ((command == "--help" || command == "-h") && args.size() == 1) {
+    out << kUsage;
     return 0;
   }
   if (command == "generate") return Generate(args, out, err);

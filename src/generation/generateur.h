@@ -22,8 +22,8 @@
 // thread's end reaches ThreadDone through a queued connection. No locks.
 //
 // The owner starts the first preparation with StartGeneration(1), asks for
-// grids with GetGrid (or RequestGrid, generation.h, which shows the wait
-// dialog), and calls Shutdown before it frees the generator.
+// grids with GetGrid (or RequestGrid, gridwait.h, which waits for a grid that
+// is not ready), and calls Shutdown before it frees the generator.
 #pragma once
 
 #include <QObject>

@@ -79,6 +79,19 @@ QByteArray ToWindows1252(QStringView text) {
   return bytes;
 }
 
+QString OutsideWindows1252(QStringView text) {
+  QString outside;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    const bool pair = c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+    if (!pair && !c.isSurrogate() && ByteOfChar(c.unicode()) >= 0) continue;
+    const QStringView character = text.mid(i, pair ? 2 : 1);
+    if (!outside.contains(character)) outside += character;
+    if (pair) ++i;
+  }
+  return outside;
+}
+
 QString FromWindows1252(QByteArrayView bytes) {
   QString text(bytes.size(), Qt::Uninitialized);
   QChar* out = text.data();

@@ -12,6 +12,11 @@
 // surrogate pairs, counted as one character) become "?".
 QByteArray ToWindows1252(QStringView text);
 
+// The characters of text that Windows-1252 cannot hold, each once, in the
+// order they first come (a surrogate pair is one character); empty when the
+// whole text can be kept.
+QString OutsideWindows1252(QStringView text);
+
 // Every byte is one character: 0x80 to 0x9F through the code page's table
 // (the five bytes the code page leaves undefined stand for U+0081, U+008D,
 // U+008F, U+0090 and U+009D), every other byte is its Latin-1 character.

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QInputDialog>
 #include <QLabel>
+#include <algorithm>
 #include <utility>
 
 #include "decor.h"
@@ -32,14 +33,13 @@ constexpr int IconLeft = 22;
 constexpr int CommandLeft = IconLeft + IconSize + 8;
 constexpr int LastRowFromBottom = 24;
 constexpr int RowStep = 31;
-// The score block: captions on the left, values on the right. A caption
-// leaves room for a value under an hour; the rare longer value overlaps
-// only the empty end of a short caption.
+// The score block: captions on the left, values right-aligned in a column
+// as wide as the longest value, a gap between the two. When the longest
+// caption and value need more room the dialog grows wider.
 constexpr int ScoreTop = 64;
 constexpr int ScoreRowHeight = 25;
 constexpr int ScoreSide = 12;
-constexpr int ShortValueWidth = 52;
-constexpr int ValueWidth = 84;
+constexpr int ScoreGap = 14;
 
 const QString DefaultName = QStringLiteral("Orvalis");
 
@@ -91,7 +91,6 @@ Tf_FinJeu::Tf_FinJeu(QWidget* Parent)
   Label1->setFont(Look::PixelFont(Look::TextFamily, TextPixelSize, true));
   Label1->setWordWrap(true);
   Label1->setAlignment(Qt::AlignCenter);
-  Label1->setGeometry(12, 8, panelWidth - 24, 48);
 
   Panel1 = new QWidget(FondCopie1);
   Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -113,9 +112,9 @@ Tf_FinJeu::Tf_FinJeu(QWidget* Parent)
   int top = 0;
   for (const ScoreRow& row : scoreRows) {
     row.Caption = MakeScoreLabel(row.CaptionName, QString::fromUtf8(row.CaptionText), Qt::AlignLeft, Panel1);
-    row.Caption->setGeometry(0, top, blockWidth - ShortValueWidth, ScoreRowHeight);
+    row.Caption->setGeometry(0, top, blockWidth, ScoreRowHeight);
     row.Value = MakeScoreLabel(row.ValueName, QString(), Qt::AlignRight, Panel1);
-    row.Value->setGeometry(blockWidth - ValueWidth, top, ValueWidth, ScoreRowHeight);
+    row.Value->setGeometry(0, top, blockWidth, ScoreRowHeight);
     top += ScoreRowHeight;
   }
   QFont underlined = Label2->font();
@@ -155,6 +154,28 @@ Tf_FinJeu::Tf_FinJeu(QWidget* Parent)
   PlaceControls();
 }
 
+// The values' column as wide as the longest value, the captions beside it;
+// the dialog widens when the widest pair needs it, so that no value ever
+// touches its caption.
+void Tf_FinJeu::PlaceScore() {
+  const std::pair<QLabel*, QLabel*> rows[] = {
+      {Label2, l_Score}, {Label3, l_temps}, {Label4, l_aide}, {Label5, l_possibilite}};
+  int captionWidth = 0;
+  int valueWidth = 0;
+  for (const auto& [caption, value] : rows) {
+    captionWidth = std::max(captionWidth, QFontMetrics(caption->font()).horizontalAdvance(caption->text()));
+    // A pixel either side for the bold glyphs' overhang.
+    valueWidth = std::max(valueWidth, QFontMetrics(value->font()).horizontalAdvance(value->text()) + 2);
+  }
+  const int blockWidth = std::max(ClientWidth - 2 * PanelMargin - 2 * ScoreSide, captionWidth + ScoreGap + valueWidth);
+  setFixedWidth(blockWidth + 2 * (ScoreSide + PanelMargin));
+  Panel1->resize(blockWidth, Panel1->height());
+  for (const auto& [caption, value] : rows) {
+    caption->setGeometry(0, caption->y(), blockWidth - valueWidth - ScoreGap, ScoreRowHeight);
+    value->setGeometry(blockWidth - valueWidth, value->y(), valueWidth, ScoreRowHeight);
+  }
+}
+
 void Tf_FinJeu::resizeEvent(QResizeEvent* Event) {
   QDialog::resizeEvent(Event);
   PlaceControls();
@@ -165,6 +186,7 @@ void Tf_FinJeu::resizeEvent(QResizeEvent* Event) {
 void Tf_FinJeu::PlaceControls() {
   Image1->setGeometry(rect());
   FondCopie1->setGeometry(rect().adjusted(PanelMargin, PanelMargin, -PanelMargin, -PanelMargin));
+  Label1->setGeometry(12, 8, FondCopie1->width() - 24, 48);
   const std::pair<THotLabel*, TImage*> rows[] = {
       {hl_HighScore, Image5}, {hl_Sauver, Image4}, {hl_Nouveau, Image7}, {hl_Retour, Image8}};
   int middle = FondCopie1->height() - LastRowFromBottom - 3 * RowStep;
@@ -197,6 +219,7 @@ bool Tf_FinJeu::ShowScore(std::uint32_t Time, int Hints, int Level, bool Possibi
     l_possibilite->setText(QStringLiteral("0"));
   }
   l_Score->setText(FormatTime(score));
+  PlaceScore();
 
   const int rank = Scores.RankOf(Level, std::int32_t(score));
   if (rank == 0) return true;

@@ -62,6 +62,7 @@ class Tf_FinJeu : public QDialog {
 
  private:
   void PlaceControls();
+  void PlaceScore();
   // The player's name for the RankText place ("1er", "2ème", ...).
   QString AskName(const QString& RankText);
   void Choice(int Value);

@@ -433,13 +433,14 @@ bool Tf_Jeux::StartNewGame() {
 bool Tf_Jeux::LoadGame() {
   const ClockHold hold(*this);
   Tf_Charge dialog(window());
-  dialog.Grid = GrilleSudoku;
   if (dialog.exec() != QDialog::Accepted) return false;
+  const TSavedGame& game = dialog.Game();
+  GrilleSudoku->LoadGrid(game.Givens, game.Digits, game.Level);
   Unsaved_ = false;
-  StartSeconds = dialog.Time();
-  StartHelps = dialog.Hints();
+  StartSeconds = game.Time;
+  StartHelps = game.Hints;
   RestartCounters();
-  const int stored = dialog.Level();
+  const int stored = game.Level;
   const int rating = GrilleSudoku->RateGrid();
   Level = stored >= LevelFacile && stored <= LevelExpert ? stored : rating & RatingLevelBits;
   return true;

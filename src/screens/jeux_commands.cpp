@@ -84,9 +84,8 @@ void Tf_Jeux::hl_sauverClick() {
 bool Tf_Jeux::SaveGame() {
   const ClockHold hold(*this);
   Tf_Sauve dialog(window());
-  dialog.Grid = GrilleSudoku;
-  dialog.Time = GrilleSudoku->GameMode ? ElapsedSeconds() : 0;
-  dialog.Hints = std::min(Helps, MaxStoredHelps);
+  dialog.Game = TSavedGame::FromGridText(GrilleSudoku->GetSaveText(
+      true, GrilleSudoku->GameMode ? ElapsedSeconds() : 0, std::min(Helps, MaxStoredHelps)));
   if (dialog.exec() != QDialog::Accepted) return false;
   Unsaved_ = false;
   return true;

@@ -1,7 +1,10 @@
-// The player's settings, kept in the section "general" of "sudoku.ini".
+// The player's settings, kept in the section "general" of "sudoku.ini". Every
+// setting is declared once, in the table of options.cpp: its section, key,
+// member, stored form and default drive reading, writing and the defaults.
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include <QString>
 
@@ -9,17 +12,20 @@
 
 class TOptions {
  public:
-  // Stores the path of the settings file; reads nothing.
+  // Stores the path of the settings file and gives every setting its
+  // default; reads nothing.
   explicit TOptions(QString fileName);
 
   // Reads every setting from the file, each with its default when the file,
   // the section or the key is missing or the value is not a number.
   void Load();
 
-  // Writes every setting, replacing the file as a whole and keeping what else it
-  // holds. When the file cannot be read or written the result is WriteFailed
-  // with "Impossible d'écrire dans <path>", the file keeps its previous content
-  // and the caller stops there (ReportFileResult shows the message).
+  // Writes the settings whose value changed since they were read (or last
+  // written), keeping what else the file holds; nothing changed writes
+  // nothing. When the file cannot be read or written the result is
+  // WriteFailed with "Impossible d'écrire dans <path>", the file keeps its
+  // previous content and the caller stops there (ReportFileResult shows the
+  // message).
   FileResult Save();
 
   // The raw "typeecran" key of the file as the first-start question reads it:
@@ -32,21 +38,25 @@ class TOptions {
   FileResult SaveScreenMode(bool windowed);
 
   QString FileName;
-  bool AffichageChrono = true;
-  bool MauvaisEmplacementJeu = true;
-  bool ErreurJeu = false;
-  bool DecaleAuto = true;
-  bool MauvaisEmplacementProbleme = true;
-  std::uint32_t CouleurEmplacement = 8388736;  // 0x800080, purple (0x00BBGGRR)
-  std::uint32_t CouleurErreur = 255;           // red
-  bool UseLetters = false;
-  bool Windowed = true;
-  QString FondEcran = QStringLiteral("fond.jpg");
+  bool AffichageChrono;
+  bool MauvaisEmplacementJeu;
+  bool ErreurJeu;
+  bool DecaleAuto;
+  bool MauvaisEmplacementProbleme;
+  std::uint32_t CouleurEmplacement;  // 0x00BBGGRR
+  std::uint32_t CouleurErreur;
+  bool UseLetters;
+  bool Windowed;
+  QString FondEcran;
   // Comforts the player turns on: the digit of the selected cell stands out
   // everywhere ("SurligneChiffres"), a placed digit leaves the pencil marks
   // of its row, column and block ("EffaceNotes"), and leaving an unsaved game
   // offers to save it ("ProposerSauvegarde", the only one on at first).
-  bool SurligneChiffres = false;
-  bool EffaceNotes = false;
-  bool ProposerSauvegarde = true;
+  bool SurligneChiffres;
+  bool EffaceNotes;
+  bool ProposerSauvegarde;
+
+ private:
+  // Each setting's stored text as last read or written, in the table's order.
+  std::vector<QString> Stored_;
 };

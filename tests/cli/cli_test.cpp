@@ -107,6 +107,8 @@ TEST(Cli, UsageErrors) {
            {"solver"},
            {"rate", "--fast"},
            {"--version", "rate"},
+           {"--help", "rate"},
+           {"-help"},
            {"generate"},
            {"generate", "--level", "5"},
            {"generate", "--level", "0"},
@@ -119,6 +121,15 @@ TEST(Cli, UsageErrors) {
     EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args[0]);
     EXPECT_TRUE(r.out.empty());
     EXPECT_NE(r.err.find("usage"), std::string::npos);
+  }
+}
+
+TEST(Cli, HelpPrintsTheUsageAndSucceeds) {
+  for (const std::string option : {"--help", "-h"}) {
+    const Result r = Cli({option}, kSolved + "\n");
+    EXPECT_EQ(r.status, 0) << option;
+    EXPECT_EQ(r.out, Cli({}).err) << option;
+    EXPECT_TRUE(r.err.empty()) << option;
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "fonts.h"
 #include "hotlabel.h"
 #include "image.h"
 #include "scores.h"
@@ -219,5 +221,37 @@ TEST_F(FinJeuTest, EachChoiceAndItsPictureCloseWithTheirTagAndTheCloseBoxWithZer
     });
     EXPECT_EQ(dialog.exec(), tag == 0 ? QDialog::Rejected : QDialog::Accepted) << (name ? name : "close box");
     EXPECT_EQ(dialog.Tag, tag) << (name ? name : "close box");
+  }
+}
+
+TEST_F(FinJeuTest, NoValueTouchesItsCaptionAndTheValuesShareOneRightEdge) {
+  struct Case {
+    std::uint32_t Time;
+    int Hints;
+    int Level;
+    const char* Longest;
+  };
+  InstallFontSubstitutions();  // the player's fonts, as wide as they are on screen
+  for (const Case& c : {Case{300, 5, 4, "05:00"}, Case{600, 200, 4, "3:20:00"}, Case{36000, 0, 1, "10:00:00"}}) {
+    SCOPED_TRACE(c.Longest);
+    Tf_FinJeu dialog;
+    NameBox box(NameBox::Cancel);
+    ASSERT_TRUE(dialog.ShowScore(c.Time, c.Hints, c.Level, true, scores));
+    const QRect block = dialog.Panel1->rect();
+    int right = -1;
+    for (const auto& [caption, value] : {std::pair{dialog.Label2, dialog.l_Score}, std::pair{dialog.Label3, dialog.l_temps},
+                                         std::pair{dialog.Label4, dialog.l_aide}, std::pair{dialog.Label5, dialog.l_possibilite}}) {
+      SCOPED_TRACE(caption->text().toStdString() + " " + value->text().toStdString());
+      const int captionEnd = caption->x() + QFontMetrics(caption->font()).horizontalAdvance(caption->text());
+      const int valueStart = value->geometry().right() + 1 - QFontMetrics(value->font()).horizontalAdvance(value->text());
+      EXPECT_LE(captionEnd, caption->geometry().right() + 1);
+      EXPECT_GE(valueStart - captionEnd, 8);
+      EXPECT_TRUE(block.contains(value->geometry()));
+      if (right >= 0) {
+        EXPECT_EQ(value->geometry().right(), right);
+      }
+      right = value->geometry().right();
+    }
+    EXPECT_TRUE(dialog.rect().contains(dialog.Panel1->mapTo(&dialog, block.bottomRight())));
   }
 }

@@ -143,16 +143,37 @@ TEST_F(TOptionsTest, SaveThenLoadGivesBackEveryField) {
 TEST_F(TOptionsTest, SaveWritesTheKeysInOrderWithTheirStoredForms) {
   TOptions options(path);
   ASSERT_TRUE(options.Save().Ok());
-  EXPECT_EQ(ReadBytes(path),
-            "[general]\nAffichageChrono=1\nMauvaisEmplacementJeu=1\nErreurJeu=0\nDecaleAuto=1\n"
-            "MauvaisEmplacementProbleme=1\nCouleurEmplacement=8388736\nCouleurErreur=255\n"
-            "typebrique=1\ntypeecran=2\nFondEcran=fond.jpg\nSurligneChiffres=0\nEffaceNotes=0\n"
-            "ProposerSauvegarde=1\n");
+  EXPECT_FALSE(QFile::exists(path));  // nothing changed, nothing written
+  options.AffichageChrono = false;
+  options.CouleurErreur = 0xFFFFFFFF;
   options.UseLetters = true;
   options.Windowed = false;
+  options.FondEcran = QStringLiteral("LightClouds.jpeg");
+  options.ProposerSauvegarde = false;
   ASSERT_TRUE(options.Save().Ok());
-  const QByteArray bytes = ReadBytes(path);
-  EXPECT_TRUE(bytes.contains("\ntypebrique=2\ntypeecran=1\n"));
+  EXPECT_EQ(ReadBytes(path),
+            "[general]\nAffichageChrono=0\nCouleurErreur=-1\ntypebrique=2\ntypeecran=1\n"
+            "FondEcran=LightClouds.jpeg\nProposerSauvegarde=0\n");
+}
+
+TEST_F(TOptionsTest, SaveWritesOnlyWhatChangedSinceTheFileWasRead) {
+  // typebrique 3 reads as letters and stays 3 while letters stay chosen.
+  ASSERT_TRUE(WriteBytes(path, "[general]\r\ntypebrique=3\r\nErreurJeu=0\r\nCouleurErreur=255\r\n"));
+  TOptions options(path);
+  options.Load();
+  // Meanwhile another window of the game changes two settings in the file.
+  ASSERT_TRUE(WriteBytes(path, "[general]\r\ntypebrique=3\r\nErreurJeu=1\r\nCouleurErreur=65280\r\n"));
+  options.CouleurErreur = 0x0000FF00;  // the same change here
+  options.DecaleAuto = false;
+  ASSERT_TRUE(options.Save().Ok());
+  TIniFile ini(path);
+  ASSERT_TRUE(ini.Load());
+  const QString general = QStringLiteral("general");
+  EXPECT_EQ(ini.ReadInteger(general, QStringLiteral("typebrique"), 0), 3);
+  EXPECT_EQ(ini.ReadInteger(general, QStringLiteral("ErreurJeu"), 0), 1);
+  EXPECT_EQ(ini.ReadInteger(general, QStringLiteral("CouleurErreur"), 0), 65280);
+  EXPECT_EQ(ini.ReadInteger(general, QStringLiteral("DecaleAuto"), 1), 0);
+  EXPECT_FALSE(ini.ReadValue(general, QStringLiteral("AffichageChrono")).has_value());
 }
 
 TEST_F(TOptionsTest, SaveKeepsTheScoresAndTheUnknownKeysOfAHandEditedFile) {
@@ -195,6 +216,7 @@ TEST_F(TOptionsTest, AFolderInPlaceOfTheFileIsReportedOnSaveAndReadsAsDefaults) 
   TOptions options(path);
   options.Load();
   ExpectDefaults(options);
+  options.ErreurJeu = true;
   EXPECT_EQ(options.Save().Message, QStringLiteral("Impossible d'écrire dans ") + path);
   EXPECT_EQ(options.SaveScreenMode(false).Message, QStringLiteral("Impossible d'écrire dans ") + path);
 }

@@ -54,7 +54,7 @@ TEST(WaitDialog, BothLinesFitCentredOnTheYellowPanel) {
   EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::Tool));
   EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
   const QRect panel = dialog.FondCopie1->rect();
-  for (QLabel* line : {dialog.Label1, dialog.Label2}) {
+  for (QLabel* line : {dialog.l_Titre, dialog.l_Patience}) {
     SCOPED_TRACE(line->text().toStdString());
     const QFontMetrics metrics(line->font());
     const QRect text = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
@@ -64,7 +64,7 @@ TEST(WaitDialog, BothLinesFitCentredOnTheYellowPanel) {
     EXPECT_TRUE(line->geometry().contains(text));
     EXPECT_LE(std::abs(text.center().x() - panel.center().x()), 1);
   }
-  EXPECT_LT(dialog.Label1->geometry().bottom(), dialog.Label2->geometry().top());
+  EXPECT_LT(dialog.l_Titre->geometry().bottom(), dialog.l_Patience->geometry().top());
 }
 
 TEST(WaitDialog, ABusyBarRunsUnderVeuillezPatienterWhileItIsUp) {
@@ -72,7 +72,7 @@ TEST(WaitDialog, ABusyBarRunsUnderVeuillezPatienterWhileItIsUp) {
   Tf_Dessin dessin;
   Tf_generation dialog;
   const QRect bar = dialog.Attente->geometry();
-  EXPECT_GT(bar.top(), dialog.Label2->geometry().bottom());
+  EXPECT_GT(bar.top(), dialog.l_Patience->geometry().bottom());
   EXPECT_TRUE(dialog.FondCopie1->rect().adjusted(4, 4, -4, -4).contains(bar));
   EXPECT_LE(std::abs(bar.center().x() - dialog.FondCopie1->rect().center().x()), 1);
   EXPECT_FALSE(dialog.Attente->Running());

@@ -109,7 +109,7 @@ QHBoxLayout* ColorLine(QLabel* Caption, QLineEdit*& Swatch, const char* SwatchNa
 Tf_Options::Tf_Options(QWidget* Parent) : QWidget(Parent) {
   setObjectName(QStringLiteral("f_Options"));
 
-  Image1 = AddBackground(*this, true);
+  im_Fond = AddBackground(*this, true, QStringLiteral("im_Fond"));
 
   FondCopie1 = AddPanel(*this);
   FondCopie1->resize(PanelWidth, PanelHeight);
@@ -353,7 +353,7 @@ void Tf_Options::cb_FondEcranChange() {
       cb_FondEcran->currentIndex() == CloudsItem ? CloudsBackground : ClassicBackground;
   if (name == Options_->FondEcran) return;
   Options_->FondEcran = name;
-  LoadBackground(*Image1);
+  LoadBackground(*im_Fond);
   if (Shell() != nullptr) Shell()->BackgroundChanged();
 }
 
@@ -397,7 +397,7 @@ void Tf_Options::hl_SauvegardeClick() {
 
 void Tf_Options::resizeEvent(QResizeEvent* Event) {
   QWidget::resizeEvent(Event);
-  Image1->setGeometry(rect());
+  im_Fond->setGeometry(rect());
   const QPoint corner(std::max(0, (width() - PanelWidth) / 2),
                       std::max(0, (height() - PanelHeight) / 2));
   FondCopie1->move(corner);

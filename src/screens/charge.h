@@ -7,15 +7,14 @@
 // In management mode (SetManageMode) the dialog only deletes grids: "Effacer la
 // grille" and "Fermer" take the place of "Charger", "Annuler" and the check box.
 //
-// The caller sets Grid, runs exec() and, when it returns QDialog::Accepted
-// after a load, reads Time(), Hints() and Level().
+// The caller runs exec() and, when it returns QDialog::Accepted after a load,
+// reads Game(): the grid and what the game carries on from.
 #pragma once
-
-#include <cstdint>
 
 #include <QDialog>
 
 #include "fichiers.h"
+#include "savedgame.h"
 
 class QComboBox;
 class QLabel;
@@ -23,7 +22,6 @@ class QPlainTextEdit;
 class QPushButton;
 class TCarreCoche;
 class TFondCopie;
-class TGrilleSudoku;
 class TImage;
 
 class Tf_Charge : public QDialog {
@@ -36,14 +34,9 @@ class Tf_Charge : public QDialog {
   // Without a parent the dialog stands over the main window, when there is one.
   explicit Tf_Charge(QWidget* Parent = nullptr);
 
-  // Set by the caller: the grid view that receives the grid.
-  TGrilleSudoku* Grid = nullptr;
-
-  // The results of a load: the seconds and helps the game carries on from, and
-  // the stored level.
-  std::int32_t Time() const { return Time_; }
-  std::uint8_t Hints() const { return Hints_; }
-  std::uint8_t Level() const { return Level_; }
+  // The game loaded: from where it was saved or, with "Recommencer la
+  // grille", from its givens with no time and no helps; its stored level.
+  const TSavedGame& Game() const { return Game_; }
 
   // Deleting instead of loading.
   void SetManageMode();
@@ -54,11 +47,11 @@ class Tf_Charge : public QDialog {
   void ShowFileGrids(bool Reload);
 
   // --- Controls ---
-  TImage* Image1;
+  TImage* im_Fond;
   TFondCopie* FondCopie1;
-  QLabel* Label1;  // the explanation at the top
-  QLabel* Label2;  // "Nom du fichier:"
-  QLabel* Label3;  // "Nom de la grille:"
+  QLabel* l_Explication;  // the explanation at the top
+  QLabel* l_NomFichier;  // "Nom du fichier:"
+  QLabel* l_NomGrille;  // "Nom de la grille:"
   QComboBox* cb_FichierGrille;
   QComboBox* cb_Grilles;
   QPlainTextEdit* m_Description;
@@ -78,7 +71,5 @@ class Tf_Charge : public QDialog {
   void b_EffacerClick();
 
   TFichiers Fichiers_;
-  std::int32_t Time_ = 0;
-  std::uint8_t Hints_ = 0;
-  std::uint8_t Level_ = 0;
+  TSavedGame Game_;
 };

@@ -47,7 +47,7 @@ constexpr int RowPixelSize = 21;
 Tf_Scores::Tf_Scores(QWidget* Parent) : QWidget(Parent) {
   setObjectName(QStringLiteral("f_Scores"));
 
-  Image1 = AddBackground(*this, true);
+  im_Fond = AddBackground(*this, true, QStringLiteral("im_Fond"));
 
   FondCopie1 = AddPanel(*this);
   FondCopie1->resize(PanelWidth, PanelHeight);
@@ -117,7 +117,7 @@ Tf_Scores::Tf_Scores(QWidget* Parent) : QWidget(Parent) {
 
 void Tf_Scores::resizeEvent(QResizeEvent* Event) {
   QWidget::resizeEvent(Event);
-  Image1->setGeometry(rect());
+  im_Fond->setGeometry(rect());
   FondCopie1->move((width() - PanelWidth) / 2, (height() - PanelHeight) / 2);
   hl_RetourMenu->move(FondCopie1->pos() + ReturnOffset);
 }

@@ -26,7 +26,7 @@ class Tf_Scores : public QWidget {
   // Fills the ten rows with the places of Level.
   void ShowLevel(int Level);
 
-  TImage* Image1;
+  TImage* im_Fond;
   TFondCopie* FondCopie1;
   QToolButton* sb_Facile;
   QToolButton* sb_Moyen;

@@ -7,9 +7,9 @@
 #include "look.h"
 #include "shell.h"
 
-TImage* AddBackground(QWidget& Form, bool Stretch) {
+TImage* AddBackground(QWidget& Form, bool Stretch, const QString& Name) {
   auto* image = new TImage(&Form);
-  image->setObjectName(QStringLiteral("Image1"));
+  image->setObjectName(Name);
   image->SetStretch(Stretch);
   image->SetCouleur(Look::BackgroundColor);
   LoadBackground(*image);

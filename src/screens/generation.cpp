@@ -9,6 +9,7 @@
 #include "fond.h"
 #include "fondcopie.h"
 #include "generateur.h"
+#include "gridwait.h"
 #include "image.h"
 #include "look.h"
 #include "shell.h"
@@ -35,53 +36,51 @@ Tf_generation::Tf_generation(QWidget* Parent)
   setModal(true);
   setFixedSize(ClientWidth, ClientHeight);
 
-  Image1 = AddBackground(*this, false);
-  Image1->setGeometry(rect());
+  im_Fond = AddBackground(*this, false, QStringLiteral("im_Fond"));
+  im_Fond->setGeometry(rect());
 
   FondCopie1 = AddPanel(*this);
   FondCopie1->setGeometry(rect().adjusted(PanelMargin, PanelMargin, -PanelMargin, -PanelMargin));
   const int panelWidth = FondCopie1->width();
   const int panelHeight = FondCopie1->height();
 
-  Label1 = new QLabel(QStringLiteral("Génération de la grille"), FondCopie1);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->setFont(Look::PixelFont(Look::TitleFamily, TitlePixelSize));
-  Label1->setAlignment(Qt::AlignCenter);
+  l_Titre = new QLabel(QStringLiteral("Génération de la grille"), FondCopie1);
+  l_Titre->setObjectName(QStringLiteral("l_Titre"));
+  l_Titre->setFont(Look::PixelFont(Look::TitleFamily, TitlePixelSize));
+  l_Titre->setAlignment(Qt::AlignCenter);
 
-  Label2 = new QLabel(QStringLiteral("Veuillez patienter"), FondCopie1);
-  Label2->setObjectName(QStringLiteral("Label2"));
-  Label2->setFont(Look::PixelFont(Look::TextFamily, TextPixelSize, true));
-  Label2->setAlignment(Qt::AlignCenter);
+  l_Patience = new QLabel(QStringLiteral("Veuillez patienter"), FondCopie1);
+  l_Patience->setObjectName(QStringLiteral("l_Patience"));
+  l_Patience->setFont(Look::PixelFont(Look::TextFamily, TextPixelSize, true));
+  l_Patience->setAlignment(Qt::AlignCenter);
 
   Attente = new TBusyBar(FondCopie1);
   Attente->setObjectName(QStringLiteral("Attente"));
 
   // Both lines across the whole panel, each as high as its font, the bar
   // centred under them, the three centred vertically.
-  const int height1 = QFontMetrics(Label1->font()).height();
-  const int height2 = QFontMetrics(Label2->font()).height();
+  const int height1 = QFontMetrics(l_Titre->font()).height();
+  const int height2 = QFontMetrics(l_Patience->font()).height();
   const int top = (panelHeight - height1 - LineGap - height2 - BarGap - BarHeight) / 2;
-  Label1->setGeometry(0, top, panelWidth, height1);
-  Label2->setGeometry(0, top + height1 + LineGap, panelWidth, height2);
-  Attente->setGeometry((panelWidth - BarWidth) / 2, Label2->geometry().bottom() + 1 + BarGap, BarWidth,
+  l_Titre->setGeometry(0, top, panelWidth, height1);
+  l_Patience->setGeometry(0, top + height1 + LineGap, panelWidth, height2);
+  Attente->setGeometry((panelWidth - BarWidth) / 2, l_Patience->geometry().bottom() + 1 + BarGap, BarWidth,
                        BarHeight);
 }
 
 void Tf_generation::GridReady() { done(QDialog::Accepted); }
 
 std::unique_ptr<TGrille> RequestGrid(TGenerateur& Generateur, int Level, QWidget* Parent) {
-  bool wasReady = false;
-  std::unique_ptr<TGrille> grid = Generateur.GetGrid(Level, wasReady);
-  if (wasReady) return grid;
-  // Nothing is being prepared (a level outside 1 to 4, or the generator is
-  // shutting down): there is nothing to wait for.
-  if (Generateur.Thread == nullptr) return nullptr;
+  // The dialog as the generator's wait: shown modally until the grid comes or
+  // the player closes it.
+  class DialogWait : public TGridWait {
+   public:
+    explicit DialogWait(QWidget* Owner) : dialog_(Owner) {}
+    bool Run() override { return dialog_.exec() == QDialog::Accepted; }
+    void GridReady() override { dialog_.GridReady(); }
 
-  Tf_generation dialog(Parent);
-  Generateur.OnReady = [&dialog] { dialog.GridReady(); };
-  const bool arrived = dialog.exec() == QDialog::Accepted;
-  Generateur.OnReady = nullptr;
-  // Taken in every case, so that no delivered grid lingers in the generator.
-  grid = Generateur.TakeDeliveredGrid();
-  return arrived ? std::move(grid) : nullptr;
+   private:
+    Tf_generation dialog_;
+  };
+  return RequestGrid(Generateur, Level, [Parent] { return std::make_unique<DialogWait>(Parent); });
 }

@@ -1,6 +1,8 @@
 // The save and load dialogs driven as a player drives them: keys typed into
 // their fields, clicks on their buttons, files in a program folder of the test.
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QScrollBar>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -76,9 +78,7 @@ TEST_F(SaveDialogsTest, TwoGridsSavedAndTakenUpAgain) {
   Main.MainWindow.show();
   {
     Tf_Sauve save;
-    save.Grid = &View;
-    save.Time = 754;
-    save.Hints = 300;  // more than a byte holds
+    save.Game = TSavedGame::FromGridText(View.GetSaveText(true, 754, 300));  // more helps than a byte holds
     save.show();
     EXPECT_EQ(save.parentWidget(), &Main.MainWindow);
     EXPECT_LE((save.geometry().center() - Main.MainWindow.geometry().center()).manhattanLength(), 2);
@@ -93,9 +93,7 @@ TEST_F(SaveDialogsTest, TwoGridsSavedAndTakenUpAgain) {
   }
   {
     Tf_Sauve save;
-    save.Grid = &View;
-    save.Time = 30;
-    save.Hints = 1;
+    save.Game = TSavedGame::FromGridText(View.GetSaveText(true, 30, 1));
     save.show();
     TypeInto(save.e_NomGrille, QStringLiteral("Seconde"));
     Click(save.cc_grilledepart);  // only the starting grid
@@ -108,13 +106,12 @@ TEST_F(SaveDialogsTest, TwoGridsSavedAndTakenUpAgain) {
   EXPECT_TRUE(lines[1].contains(Givens.toLatin1() + "||2|30|1\r")) << lines[1].toStdString();
 
   // Going on where the first grid stopped.
-  TGrilleSudoku game;
   {
     Tf_Charge load;
-    load.Grid = &game;
     load.show();
     EXPECT_EQ(Entries(load.cb_FichierGrille), QStringList{QStringLiteral("defaut")});
     EXPECT_EQ(load.cb_FichierGrille->currentIndex(), -1);
+    EXPECT_FALSE(load.b_Effacer->isVisible());
     Pick(load.cb_FichierGrille, 0);
     EXPECT_EQ(Entries(load.cb_Grilles),
               QStringList({"Première(" + Today() + ")", "Seconde(" + Today() + ")"}));
@@ -122,15 +119,12 @@ TEST_F(SaveDialogsTest, TwoGridsSavedAndTakenUpAgain) {
     EXPECT_EQ(load.m_Description->toPlainText(), QStringLiteral("commencée hier à finir"));
     Click(load.b_Charger);
     EXPECT_EQ(load.result(), QDialog::Accepted);
-    EXPECT_EQ(load.Time(), 754);
-    EXPECT_EQ(load.Hints(), 255);
-    EXPECT_EQ(load.Level(), 2);
-    EXPECT_EQ(game.GetSaveText(true, 0, 0), View.GetSaveText(true, 0, 0));
+    EXPECT_EQ(load.Game().GridText(), View.GetSaveText(true, 754, 255));
+    EXPECT_EQ(load.Game().Name, QStringLiteral("Première"));
   }
   // The second grid again from its start.
   {
     Tf_Charge load;
-    load.Grid = &game;
     load.show();
     Pick(load.cb_FichierGrille, 0);
     Pick(load.cb_Grilles, 1);
@@ -138,10 +132,7 @@ TEST_F(SaveDialogsTest, TwoGridsSavedAndTakenUpAgain) {
     Click(load.cc_grilledepart);
     Click(load.b_Charger);
     EXPECT_EQ(load.result(), QDialog::Accepted);
-    EXPECT_EQ(load.Time(), 0);
-    EXPECT_EQ(load.Hints(), 0);
-    EXPECT_EQ(load.Level(), 2);
-    EXPECT_EQ(game.GetSaveText(true, 0, 0), Givens + '|' + Givens + "|2|0|0");
+    EXPECT_EQ(load.Game().GridText(), Givens + "||2|0|0");
   }
   EXPECT_TRUE(Errors.Messages.isEmpty());
 }
@@ -154,7 +145,7 @@ TEST_F(SaveDialogsTest, AFailedSaveKeepsTheDialogOpenWithWhatWasTyped) {
                                QStringLiteral("a\\b"), QStringLiteral(".cachee"), QString()};
 
   Tf_Sauve save;
-  save.Grid = &View;
+  save.Game = TSavedGame::FromGridText(View.GetSaveText(true, 0, 0));
   save.show();
   TypeInto(save.e_NomGrille, QStringLiteral("Ma grille"));
   TypeInto(save.m_Description, QStringLiteral("à garder"));
@@ -197,6 +188,41 @@ TEST_F(SaveDialogsTest, AFailedSaveKeepsTheDialogOpenWithWhatWasTyped) {
   EXPECT_FALSE(QFileInfo::exists(Program.filePath("dehors.orv")));
   EXPECT_EQ(QDir(SaveFolder()).entryList(QDir::Files | QDir::Hidden),
             QStringList{QStringLiteral("plein.orv")});
+}
+
+TEST_F(SaveDialogsTest, WhatTheFileCannotHoldIsRefusedAsTypedAndTold) {
+  Tf_Sauve save;
+  save.Game = TSavedGame::FromGridText(View.GetSaveText(true, 0, 0));
+  save.show();
+  EXPECT_FALSE(save.l_CaracteresRefuses->isVisible());
+  TypeInto(save.e_NomGrille, QStringLiteral("Bonhomme ☃ à 5 €"));
+  EXPECT_EQ(save.e_NomGrille->text(), QStringLiteral("Bonhomme  à 5 €"));
+  EXPECT_TRUE(save.l_CaracteresRefuses->isVisible());
+  EXPECT_TRUE(save.l_CaracteresRefuses->text().endsWith(QStringLiteral(" : ☃")));
+  TypeInto(save.m_Description, QStringLiteral("Ωœuf de Noël"));
+  EXPECT_EQ(save.m_Description->toPlainText(), QStringLiteral("œuf de Noël"));
+  EXPECT_TRUE(save.l_CaracteresRefuses->text().endsWith(QStringLiteral(" : Ω")));
+  Click(save.b_Enregistrer);
+  ASSERT_EQ(save.result(), QDialog::Accepted);
+  EXPECT_TRUE(ReadBytes(FilePath("defaut")).startsWith("Bonhomme  \xE0 5 \x80|\x9Cuf de No\xEBl|"));
+}
+
+TEST_F(SaveDialogsTest, AFileOfThreeHundredGridsOpensAListOfFifteenRowsThatScrolls) {
+  ASSERT_TRUE(QDir().mkpath(SaveFolder()));
+  QByteArray lines;
+  for (int k = 1; k <= 300; ++k)
+    lines += "grille " + QByteArray::number(k) + "| |01/02/2026|" + Givens.toLatin1() + "||1|0|0\r\n";
+  ASSERT_TRUE(WriteBytes(FilePath("grand"), lines));
+  Tf_Charge load;
+  load.show();
+  Pick(load.cb_FichierGrille, 0);
+  ASSERT_EQ(load.cb_Grilles->count(), 300);
+  load.cb_Grilles->showPopup();
+  const QAbstractItemView* list = load.cb_Grilles->view();
+  ASSERT_TRUE(list->isVisible());
+  EXPECT_LE(list->height(), 16 * list->sizeHintForRow(0));
+  EXPECT_TRUE(list->verticalScrollBar()->isVisible());
+  load.cb_Grilles->hidePopup();
 }
 
 TEST_F(SaveDialogsTest, ManagementDeletesTheChosenGrid) {

@@ -1,5 +1,6 @@
 // Tf_generation: the small wait dialog shown while the grid a game needs is
-// still being generated, and RequestGrid, the way a game asks for its grid.
+// still being generated, and RequestGrid, the way a game screen asks for its
+// grid with this dialog as the wait.
 #pragma once
 
 #include <QDialog>
@@ -18,15 +19,15 @@ class Tf_generation : public QDialog {
   // Parent none: centred on the main window when there is one.
   explicit Tf_generation(QWidget* Parent = nullptr);
 
-  // The close procedure given to the generator's OnReady: the grid has
-  // arrived, the dialog ends with Accepted. Its close box and Escape end it
+  // The grid has arrived (called through the generator's OnReady): the
+  // dialog ends with Accepted. Its close box and Escape end it
   // with Rejected.
   void GridReady();
 
-  TImage* Image1;
+  TImage* im_Fond;
   TFondCopie* FondCopie1;
-  QLabel* Label1;
-  QLabel* Label2;
+  QLabel* l_Titre;
+  QLabel* l_Patience;
   // Under "Veuillez patienter": the work goes on.
   TBusyBar* Attente;
 };

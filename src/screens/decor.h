@@ -8,10 +8,11 @@ class QWidget;
 class TFondCopie;
 class TImage;
 
-// The form's background picture "Image1", loaded through the shell, with the
-// plain background colour where there is no picture: stretched over a screen,
-// unscaled from the top-left corner of a dialog. The form places it.
-TImage* AddBackground(QWidget& Form, bool Stretch);
+// The form's background picture (named "Image1" unless the form names it),
+// loaded through the shell, with the plain background colour where there is
+// no picture: stretched over a screen, unscaled from the top-left corner of a
+// dialog. The form places it.
+TImage* AddBackground(QWidget& Form, bool Stretch, const QString& Name = QStringLiteral("Image1"));
 
 // A framed panel drawn with the shared pale yellow model (none when the holder
 // of the models does not exist).

@@ -55,7 +55,7 @@ class Tf_Options : public QWidget {
   static void SetSwatchColor(QLineEdit& Swatch, const QColor& Color);
 
   // --- Controls ---
-  TImage* Image1;
+  TImage* im_Fond;
   TFondCopie* FondCopie1;
   QToolButton* sb_Facile;
   QToolButton* sb_Moyen;

@@ -1,8 +1,8 @@
 #include "charge.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,12 +13,14 @@
 #include "fileresult.h"
 #include "dossiersauvegarde.h"
 #include "fondcopie.h"
-#include "grillesudoku.h"
 #include "image.h"
 #include "look.h"
 #include "shell.h"
 
 namespace {
+
+// The most rows a drop-down list shows at once.
+constexpr int ListRows = 15;
 
 QPushButton* MakeButton(const QString& Name, const QString& Caption) {
   auto* button = new QPushButton(Caption);
@@ -34,24 +36,26 @@ Tf_Charge::Tf_Charge(QWidget* Parent)
   setWindowTitle(QStringLiteral("Chargement d'une grille"));
   setFixedSize(FormWidth, FormHeight);
 
-  Image1 = AddBackground(*this, false);
-  Image1->setGeometry(rect());
+  im_Fond = AddBackground(*this, false, QStringLiteral("im_Fond"));
+  im_Fond->setGeometry(rect());
 
   FondCopie1 = AddPanel(*this);
   FondCopie1->setGeometry(rect().adjusted(12, 12, -12, -12));
 
   const QFont textFont = Look::PixelFont(Look::GridFamily, 15);
   const QFont labelFont = Look::PixelFont(Look::GridFamily, 15, true);
+  // One family for every control, buttons and lists included.
+  setFont(textFont);
 
-  Label1 = new QLabel(QStringLiteral(
+  l_Explication = new QLabel(QStringLiteral(
       "Pour recharger une grille, vous devez d'abord selectionner le nom du fichier "
       "contenant votre grille, puis choisir dans la liste ci-dessous la grille sur laquelle "
       "vous souhaitez jouer."));
-  Label1->setWordWrap(true);
-  Label1->setFont(textFont);
-  Label2 = new QLabel(QStringLiteral("Nom du fichier:"));
-  Label3 = new QLabel(QStringLiteral("Nom de la grille:"));
-  for (QLabel* label : {Label2, Label3}) label->setFont(labelFont);
+  l_Explication->setWordWrap(true);
+  l_Explication->setFont(textFont);
+  l_NomFichier = new QLabel(QStringLiteral("Nom du fichier:"));
+  l_NomGrille = new QLabel(QStringLiteral("Nom de la grille:"));
+  for (QLabel* label : {l_NomFichier, l_NomGrille}) label->setFont(labelFont);
 
   cb_FichierGrille = new QComboBox;
   cb_FichierGrille->setObjectName(QStringLiteral("cb_FichierGrille"));
@@ -61,6 +65,13 @@ Tf_Charge::Tf_Charge(QWidget* Parent)
 
   cb_Grilles = new QComboBox;
   cb_Grilles->setObjectName(QStringLiteral("cb_Grilles"));
+  // A file of hundreds of grids opens a list of a few rows that scrolls, not
+  // one taller than the screen: the style's own popup ignores the number of
+  // rows asked for, the plain list keeps it.
+  for (QComboBox* list : {cb_FichierGrille, cb_Grilles}) {
+    list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    list->setMaxVisibleItems(ListRows);
+  }
 
   m_Description = new QPlainTextEdit;
   m_Description->setObjectName(QStringLiteral("m_Description"));
@@ -82,28 +93,31 @@ Tf_Charge::Tf_Charge(QWidget* Parent)
   b_Charger->setDefault(true);
   b_Annuler = MakeButton(QStringLiteral("b_Annuler"), QStringLiteral("Annuler"));
   b_Effacer = MakeButton(QStringLiteral("b_Effacer"), QStringLiteral("Effacer la grille"));
-  b_Effacer->hide();
+  b_Effacer->setToolTip(QStringLiteral("Supprime pour toujours la grille choisie de son fichier"));
   b_Fermer = MakeButton(QStringLiteral("b_Fermer"), QStringLiteral("Fermer"));
-  b_Fermer->hide();
 
   auto* grid = new QGridLayout(FondCopie1);
   grid->setContentsMargins(16, 14, 16, 14);
   grid->setHorizontalSpacing(10);
   grid->setVerticalSpacing(8);
-  grid->addWidget(Label1, 0, 0, 1, 2);
-  grid->addWidget(Label2, 1, 0);
+  grid->addWidget(l_Explication, 0, 0, 1, 2);
+  grid->addWidget(l_NomFichier, 1, 0);
   grid->addWidget(cb_FichierGrille, 1, 1);
-  grid->addWidget(Label3, 2, 0);
+  grid->addWidget(l_NomGrille, 2, 0);
   grid->addWidget(cb_Grilles, 2, 1);
   grid->addWidget(m_Description, 3, 0, 1, 2);
   grid->addWidget(cc_grilledepart, 4, 0, 1, 2);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(b_Effacer);
-  buttons->addStretch();
-  buttons->addWidget(b_Charger);
-  buttons->addWidget(b_Annuler);
-  buttons->addWidget(b_Fermer);
-  grid->addLayout(buttons, 5, 0, 1, 2);
+  // The buttons in the order and with the spacing of the platform's dialogs.
+  auto* buttons = new QDialogButtonBox;
+  buttons->addButton(b_Charger, QDialogButtonBox::AcceptRole);
+  buttons->addButton(b_Annuler, QDialogButtonBox::RejectRole);
+  buttons->addButton(b_Effacer, QDialogButtonBox::DestructiveRole);
+  buttons->addButton(b_Fermer, QDialogButtonBox::RejectRole);
+  // The box shows what it is given: the management's buttons wait for
+  // SetManageMode.
+  b_Effacer->hide();
+  b_Fermer->hide();
+  grid->addWidget(buttons, 5, 0, 1, 2);
   grid->setRowStretch(3, 1);
   grid->setColumnStretch(1, 1);
   cb_FichierGrille->setFocus();
@@ -156,12 +170,8 @@ void Tf_Charge::ShowDescription() {
 void Tf_Charge::b_ChargerClick() {
   const SavedGrid* record = ChosenGrid();
   // Without a grid chosen the dialog stays open.
-  if (record == nullptr || Grid == nullptr) return;
-  const GridToLoad load = PrepareLoad(*record, cc_grilledepart->Checked());
-  Grid->LoadGrid(load.Givens, load.Digits, load.Level);
-  Time_ = load.Time;
-  Hints_ = load.Hints;
-  Level_ = load.Level;
+  if (record == nullptr) return;
+  Game_ = TSavedGame::FromRecord(*record, cc_grilledepart->Checked());
   accept();
 }
 
