@@ -1,6 +1,7 @@
 #include "charge.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -125,6 +126,16 @@ void Tf_Charge::SetManageMode() {
   b_Fermer->show();
   // Enter closes; deleting, which asks nothing, takes a click of its own.
   b_Fermer->setDefault(true);
+}
+
+void Tf_Charge::ChooseFile(const QString& Path) {
+  const QString path = QFileInfo(Path).absoluteFilePath();
+  int index = cb_FichierGrille->findData(path);
+  if (index < 0) {
+    cb_FichierGrille->addItem(QFileInfo(path).completeBaseName(), path);
+    index = cb_FichierGrille->count() - 1;
+  }
+  cb_FichierGrille->setCurrentIndex(index);
 }
 
 QString Tf_Charge::ChosenPath() const { return cb_FichierGrille->currentData().toString(); }
