@@ -13,11 +13,24 @@ build=${1:-build}
 out=${2:-$build/screenshots}
 mkdir -p "$out"
 program=$build/orvalis-screenshots
-for scenario in windowed fullscreen letters untimed noimages highlight clouds; do
+# WRAP: a command the program runs under (faketime for the daily grids).
+shoot() {
   xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
     if command -v openbox >/dev/null; then openbox & sleep 1; fi
-    "$0" "$1" "$2"' "$program" "$scenario" "$out"
+    ${WRAP:-} "$0" "$1" "$2"' "$@"
+}
+for scenario in windowed fullscreen letters untimed noimages highlight clouds statistics booklet; do
+  shoot "$program" "$scenario" "$out"
 done
+# The daily grid of two dates (a Monday and a Sunday), with faketime when it is there.
+if command -v faketime >/dev/null; then
+  for date in 2026-12-07 2026-12-13; do
+    WRAP="faketime $date" shoot "$program" daily "$out"
+  done
+fi
+if [ -f "$out/booklet.pdf" ]; then
+  pdftoppm -r 50 -png "$out/booklet.pdf" "$out/booklet"
+fi
 if [ -f "$out/windowed-print.pdf" ]; then
   pdftoppm -r 100 -png -singlefile "$out/windowed-print.pdf" "$out/windowed-print"
 fi

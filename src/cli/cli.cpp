@@ -1,9 +1,14 @@
 #include "cli.h"
 
+#include <algorithm>
 #include <charconv>
 #include <istream>
 #include <ostream>
 
+#include <random>
+
+#include "dailygrid.h"
+#include "generatebatch.h"
 #include "grille.h"
 
 namespace cli {
@@ -12,11 +17,15 @@ namespace {
 
 const char* const kUsage =
     "usage: orvalis-cli rate|solution|solve|hint|hints < puzzles\n"
-    "       orvalis-cli generate --level L [--count N] [--seed S]\n"
+    "       orvalis-cli generate --level L [--count N] [--seed S] [--jobs J]\n"
+    "       orvalis-cli daily --date YYYY-MM-DD\n"
     "       orvalis-cli --version\n"
     "       orvalis-cli --help\n"
     "Each input line is 81 givens (1-9, 0 or . for an empty cell) or the grid text\n"
     "\"givens|digits|level|time|hints\"; one output line per non-empty input line.\n";
+
+// The puzzles generated together before they are written out.
+constexpr long long kChunk = 256;
 
 template <class T>
 bool ParseNumber(const std::string& text, T& value) {
@@ -29,6 +38,7 @@ int Generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
   int level = 0;
   long long count = 1;
   std::uint64_t seed = 0;
+  int jobs = 0;
   bool haveLevel = false, haveSeed = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& option = args[i];
@@ -40,6 +50,8 @@ int Generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
       ok = ParseNumber(args[++i], count) && count >= 0;
     else if (option == "--seed" && hasValue)
       ok = haveSeed = ParseNumber(args[++i], seed);
+    else if (option == "--jobs" && hasValue)
+      ok = ParseNumber(args[++i], jobs) && jobs >= 1;
     else
       ok = false;
     if (!ok) {
@@ -51,13 +63,33 @@ int Generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
     err << "orvalis-cli: generate needs --level 1 to 4\n" << kUsage;
     return 2;
   }
-  for (long long i = 0; i < count; ++i) {
-    TGrille grid;
-    GenerateOptions options;
-    if (haveSeed) options.Seed = seed + static_cast<std::uint64_t>(i);
-    grid.Generate(level, options);
-    out << grid.SaveToText(false, level, 0, 0) << '\n';
+  if (!haveSeed) seed = (std::uint64_t(std::random_device{}()) << 32) | std::random_device{}();
+  // Puzzle k comes from the seed S + k whatever the threads; the output goes
+  // out a chunk at a time.
+  for (long long start = 0; start < count; start += kChunk) {
+    BatchRequest request;
+    request.Level = level;
+    request.Count = static_cast<int>(std::min(kChunk, count - start));
+    request.Seed = seed + static_cast<std::uint64_t>(start);
+    request.Jobs = jobs;
+    for (const TGrille& grid : GenerateBatch(request)) out << grid.SaveToText(false, level, 0, 0) << '\n';
+    out.flush();
   }
+  return 0;
+}
+
+// The daily grid of a date, as the game deals it.
+int Daily(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  DailyDate date;
+  bool ok = args.size() == 3 && args[1] == "--date" && args[2].size() == 10 && args[2][4] == '-' &&
+            args[2][7] == '-' && ParseNumber(args[2].substr(0, 4), date.Year) &&
+            ParseNumber(args[2].substr(5, 2), date.Month) && ParseNumber(args[2].substr(8, 2), date.Day);
+  TGrille grid;
+  if (!ok || !GenerateDaily(grid, date)) {
+    err << "orvalis-cli: daily needs --date YYYY-MM-DD, a real date\n" << kUsage;
+    return 2;
+  }
+  out << grid.SaveToText(false, DailyLevel(date), 0, 0) << '\n';
   return 0;
 }
 
@@ -129,6 +161,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     return 0;
   }
   if (command == "generate") return Generate(args, out, err);
+  if (command == "daily") return Daily(args, out, err);
   if (command != "rate" && command != "solution" && command != "solve" && command != "hint" && command != "hints") {
     err << "orvalis-cli: unknown command \"" << command << "\"\n" << kUsage;
     return 2;

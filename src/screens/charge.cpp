@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -139,6 +140,16 @@ void Tf_Charge::SetManageMode() {
   b_Fermer->show();
   // Enter closes; deleting, which asks nothing, takes a click of its own.
   b_Fermer->setDefault(true);
+}
+
+void Tf_Charge::ChooseFile(const QString& Path) {
+  const QString path = QFileInfo(Path).absoluteFilePath();
+  int index = cb_FichierGrille->findData(path);
+  if (index < 0) {
+    cb_FichierGrille->addItem(QFileInfo(path).completeBaseName(), path);
+    index = cb_FichierGrille->count() - 1;
+  }
+  cb_FichierGrille->setCurrentIndex(index);
 }
 
 QString Tf_Charge::ChosenPath() const { return cb_FichierGrille->currentData().toString(); }

@@ -11,6 +11,7 @@
 #include <QTextBrowser>
 #include <algorithm>
 
+#include "carnet.h"
 #include "charge.h"
 #include "finjeu.h"
 #include "grillesudoku.h"
@@ -22,6 +23,7 @@
 #include "sauve.h"
 #include "scores.h"
 #include "shell.h"
+#include "statistiquesjeu.h"
 
 #include "jeux_shared.h"
 
@@ -151,6 +153,13 @@ void Tf_Jeux::hl_imprimerClick() {
   FocusGrid();
 }
 
+void Tf_Jeux::hl_CarnetClick() {
+  const ClockHold hold(*this);
+  Tf_Carnet dialog(Level & RatingLevelBits, window());
+  dialog.exec();
+  FocusGrid();
+}
+
 void Tf_Jeux::hl_AnnulerClick() {
   GrilleSudoku->Undo();
   FocusGrid();
@@ -217,6 +226,7 @@ void Tf_Jeux::hl_JouerGrilleClick() {
   if (VerifyGrid() && Options != nullptr && Scores != nullptr) {
     SetPlayMode(true);
     SetupScreen(*Options, *Scores);
+    RecordGameStarted(Level);
     // The entries that typed the givens are forgotten: undo can never take a
     // given away during play.
     GrilleSudoku->ResetView();

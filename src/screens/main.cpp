@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <array>
+#include <utility>
 
 #include "appfolders.h"
 #include "fileresult.h"
@@ -24,6 +25,8 @@
 #include "regles.h"
 #include "scores.h"
 #include "scoresscreen.h"
+#include "statistiques.h"
+#include "statistiquesscreen.h"
 
 namespace {
 
@@ -119,6 +122,7 @@ Tf_Main::Tf_Main(QWidget* Parent) : QWidget(Parent) {
 
   Options = std::make_unique<TOptions>(TAppFolders::SettingsFile());
   Scores = std::make_unique<TScores>(TAppFolders::SettingsFile());
+  Statistiques_ = std::make_unique<TStatistiques>(TAppFolders::SettingsFile());
   Options->Load();
   SetShell(this);
   LoadBackground(*Image1);
@@ -134,6 +138,7 @@ Tf_Main::~Tf_Main() {
   // its end is awaited with the events running, so that its end handler runs.
   Generateur->Shutdown();
   Generateur.reset();
+  Statistiques_.reset();
   Scores.reset();
   Options.reset();
   if (Shell() == this) SetShell(nullptr);
@@ -216,6 +221,11 @@ void Tf_Main::ShowScores(int Level) {
   scores->Setup(Scores.get(), Level);
 }
 
+void Tf_Main::ShowStatistics() {
+  auto* statistics = ShowScreen<Tf_Statistiques>(true);
+  statistics->Setup(Statistiques_.get());
+}
+
 void Tf_Main::OpenHelp() { ::OpenHelp(TAppFolders::HelpFile()); }
 
 void Tf_Main::BackgroundChanged() { LoadBackground(*Image1); }
@@ -266,6 +276,7 @@ void Tf_Main::showEvent(QShowEvent* Event) {
 
 void Tf_Main::FormShow() {
   if (AskScreenMode()) t_Mode->start();
+  if (!FileToOpen.isEmpty()) OpenFile(std::exchange(FileToOpen, QString()));
 }
 
 void Tf_Main::resizeEvent(QResizeEvent* Event) {
@@ -300,9 +311,11 @@ void Tf_Main::hl_nouveauClick() {
   p_Form->show();
 }
 
-void Tf_Main::hl_ChargerClick() {
+void Tf_Main::hl_ChargerClick() { LoadSavedGame(QString()); }
+
+void Tf_Main::LoadSavedGame(const QString& Path) {
   auto* game = ShowScreen<Tf_Jeux>(false);
-  if (!game->LoadGame()) {
+  if (!game->LoadGame(Path)) {
     ShowNoScreen();
     return;
   }
