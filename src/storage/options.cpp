@@ -30,6 +30,16 @@ std::uint32_t ReadColour(const TIniFile& ini, const QString& key, std::uint32_t 
       ini.ReadInteger(kSection, key, static_cast<std::int32_t>(fallback)));
 }
 
+// The background picture is a file of "images/": a name with a path in it
+// (which could reach a pipe or a device anywhere) is the first picture.
+QString BackgroundName(const QString& name) {
+  const QString fallback = QStringLiteral("fond.jpg");
+  if (name.contains(u'/') || name.contains(u'\\') || name == QStringLiteral(".") ||
+      name == QStringLiteral(".."))
+    return fallback;
+  return name;
+}
+
 }  // namespace
 
 TOptions::TOptions(QString fileName) : FileName(std::move(fileName)) {}
@@ -37,6 +47,10 @@ TOptions::TOptions(QString fileName) : FileName(std::move(fileName)) {}
 void TOptions::Load() {
   TIniFile ini(FileName);
   ini.Load();  // a file that cannot be read holds nothing: every default below
+  Load(ini);
+}
+
+void TOptions::Load(const TIniFile& ini) {
   AffichageChrono = ReadBoolean(ini, QStringLiteral("AffichageChrono"), true);
   MauvaisEmplacementJeu = ReadBoolean(ini, QStringLiteral("MauvaisEmplacementJeu"), true);
   ErreurJeu = ReadBoolean(ini, QStringLiteral("ErreurJeu"), false);
@@ -47,16 +61,16 @@ void TOptions::Load() {
   CouleurErreur = ReadColour(ini, QStringLiteral("CouleurErreur"), 255);
   UseLetters = ReadSecondChoice(ini, QStringLiteral("typebrique"), 1);
   Windowed = ReadSecondChoice(ini, kScreenKey, 2);
-  FondEcran = ini.ReadString(kSection, QStringLiteral("FondEcran"), QStringLiteral("fond.jpg"));
+  FondEcran = BackgroundName(
+      ini.ReadString(kSection, QStringLiteral("FondEcran"), QStringLiteral("fond.jpg")));
   SurligneChiffres = ReadBoolean(ini, QStringLiteral("SurligneChiffres"), false);
   EffaceNotes = ReadBoolean(ini, QStringLiteral("EffaceNotes"), false);
   ProposerSauvegarde = ReadBoolean(ini, QStringLiteral("ProposerSauvegarde"), true);
 }
 
 FileResult TOptions::Save() {
+  // Saving merges these keys into the file as it stands (TIniFile::Save).
   TIniFile ini(FileName);
-  // What the file holds could not be read: writing now would lose it.
-  if (!ini.Load()) return WriteFailure(FileName);
   WriteBoolean(ini, QStringLiteral("AffichageChrono"), AffichageChrono);
   WriteBoolean(ini, QStringLiteral("MauvaisEmplacementJeu"), MauvaisEmplacementJeu);
   WriteBoolean(ini, QStringLiteral("ErreurJeu"), ErreurJeu);
@@ -77,14 +91,17 @@ FileResult TOptions::Save() {
 
 std::int32_t TOptions::ReadScreenModeAnswer() const {
   TIniFile ini(FileName);
-  if (!ini.Load()) return 0;
+  if (!ini.Load().Ok()) return 0;
+  return ReadScreenModeAnswer(ini);
+}
+
+std::int32_t TOptions::ReadScreenModeAnswer(const TIniFile& ini) {
   return ini.ReadInteger(kSection, kScreenKey, 0);
 }
 
 FileResult TOptions::SaveScreenMode(bool windowed) {
   Windowed = windowed;
   TIniFile ini(FileName);
-  if (!ini.Load()) return WriteFailure(FileName);
   ini.WriteInteger(kSection, kScreenKey, windowed ? 2 : 1);
   return ini.Save();
 }

@@ -1,5 +1,10 @@
 // The main window: the first start's question, the background pictures, the
 // screens it frees, and the end of the program while a grid is generated.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+
 #include <QMessageBox>
 #include <QPointer>
 #include <QSignalSpy>
@@ -7,6 +12,8 @@
 #include "app_test_util.h"
 #include "generateur.h"
 #include "image.h"
+#include "options.h"
+#include "storagetest.h"
 #include "threadgeneration.h"
 
 namespace {
@@ -87,6 +94,48 @@ TEST_F(MainWindowTest, BackgroundsFallBackToAPlainColour) {
   damaged.close();
   Start();
   EXPECT_FALSE(Main->Image1->HasPicture());
+}
+
+// A pipe or a device where the settings are, or a background named by a path
+// out of "images/", would each hold the start forever (or eat the memory):
+// the window is made at once, with the defaults, and the player is told.
+TEST_F(MainWindowTest, HostileSettingsFilesStartTheGameAtOnce) {
+  struct Case {
+    const char* What;
+    std::function<void()> Prepare;
+    bool Told;  // the player is told that "sudoku.ini" was refused
+  };
+  const QByteArray ini = QFile::encodeName(PathOf(QStringLiteral("sudoku.ini")));
+  const QByteArray fifo = QFile::encodeName(PathOf(QStringLiteral("fifo.jpg")));
+  const std::vector<Case> cases = {
+      {"sudoku.ini is a pipe", [&] { ASSERT_EQ(::mkfifo(ini.constData(), 0644), 0); }, true},
+      {"sudoku.ini leads to /dev/zero", [&] { ASSERT_EQ(::symlink("/dev/zero", ini.constData()), 0); }, true},
+      {"FondEcran leads out of images/",
+       [&] {
+         ASSERT_EQ(::mkfifo(fifo.constData(), 0644), 0);
+         ASSERT_TRUE(QDir(Folder.path()).mkdir(QStringLiteral("images")));
+         WriteSettings("[general]\ntypeecran=2\nFondEcran=../fifo.jpg\n");
+       },
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    ASSERT_NO_FATAL_FAILURE(c.Prepare());
+    ErrorBoxRecorder box;
+    const auto start = std::chrono::steady_clock::now();
+    Main = std::make_unique<Tf_Main>();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    Main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Main.get()));
+    if (c.Told) {
+      QTRY_COMPARE(box.Messages.size(), 1);
+      EXPECT_TRUE(box.Messages[0].startsWith(QStringLiteral("Impossible de lire ")));
+    }
+    EXPECT_TRUE(Main->Options->Windowed);
+    EXPECT_EQ(Main->Options->FondEcran, QStringLiteral("fond.jpg"));
+    Main.reset();
+    for (const QString& name : {QStringLiteral("sudoku.ini"), QStringLiteral("fifo.jpg")}) QFile::remove(PathOf(name));
+  }
 }
 
 TEST_F(MainWindowTest, ACancelledNewGameLeavesTheMenuAndFreesTheScreen) {

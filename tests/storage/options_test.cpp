@@ -164,7 +164,7 @@ TEST_F(TOptionsTest, SaveKeepsTheScoresAndTheUnknownKeysOfAHandEditedFile) {
   options.ErreurJeu = true;
   ASSERT_TRUE(options.Save().Ok());
   TIniFile ini(path);
-  ASSERT_TRUE(ini.Load());
+  ASSERT_TRUE(ini.Load().Ok());
   EXPECT_EQ(ini.ReadString(QStringLiteral("Scores"), QStringLiteral("scorenom1_1"), {}),
             QStringLiteral("Zoé"));
   EXPECT_EQ(ini.ReadInteger(QStringLiteral("Scores"), QStringLiteral("score1_1"), 0), 500);
@@ -185,7 +185,7 @@ TEST_F(TOptionsTest, AFailedSaveIsReportedAndKeepsTheFileEntire) {
   options.ErreurJeu = true;
   const FileResult result = options.Save();
   EXPECT_EQ(result.Status, FileStatus::WriteFailed);
-  EXPECT_EQ(result.Message, QStringLiteral("Impossible d'écrire dans ") + path);
+  EXPECT_PRED2(SaysCannotWrite, result.Message, path);
   EXPECT_EQ(ReadBytes(path), before);
   EXPECT_TRUE(options.ErreurJeu);  // memory keeps the new value
 }
@@ -195,8 +195,8 @@ TEST_F(TOptionsTest, AFolderInPlaceOfTheFileIsReportedOnSaveAndReadsAsDefaults) 
   TOptions options(path);
   options.Load();
   ExpectDefaults(options);
-  EXPECT_EQ(options.Save().Message, QStringLiteral("Impossible d'écrire dans ") + path);
-  EXPECT_EQ(options.SaveScreenMode(false).Message, QStringLiteral("Impossible d'écrire dans ") + path);
+  EXPECT_PRED2(SaysCannotWrite, options.Save().Message, path);
+  EXPECT_PRED2(SaysCannotWrite, options.SaveScreenMode(false).Message, path);
 }
 
 TEST_F(TOptionsTest, TheFirstStartQuestionReadsAndWritesTheScreenKeyAlone) {
