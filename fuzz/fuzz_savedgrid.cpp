@@ -1,8 +1,8 @@
 // Fuzz target "savedgrid": the saved-grid reader. The input is the bytes of a
 // ".orv" file as a player, another program or an older version left it.
 //
-// Each line goes through ParseLine, and the first one through ReadField field
-// by field; then the bytes are a real file that TFichier reads whole, one of
+// Each line goes through ParseLine, and the first one through ReadFieldAt
+// field by field; then the bytes are a real file that TFichier reads whole, one of
 // its grids is deleted and one saved, and the file is read again. Besides
 // crashes, it stops when the file read whole gives other records than its
 // lines, a record has a negative time, a field read consumes nothing, the
@@ -35,25 +35,30 @@ bool SameRecord(const SavedGrid& a, const SavedGrid& b) { return a == b; }
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
 
-  // Line by line, as the load dialog lists a file.
+  // Line by line, as the load dialog lists a file (an empty line holds no grid).
   TFichier lines;
-  const QList<QByteArray> split = SplitRecordLines(bytes);
-  for (const QByteArray& lineBytes : split) {
+  QByteArray first;
+  bool firstSeen = false;
+  ForEachRecordLine(bytes, [&](QByteArrayView lineBytes) {
+    if (!firstSeen) first = lineBytes.toByteArray();
+    firstSeen = true;
+    if (lineBytes.isEmpty()) return;
     QString line = FromWindows1252(lineBytes);
     const int index = lines.ParseLine(line);
     if (index != lines.Count() - 1) Fail("ParseLine gave another index than the last");
     const SavedGrid& record = lines.Records.back();
     if (line != TFichier::EntryText(record)) Fail("the line is not the record's list entry");
     if (record.Time < 0) Fail("a negative time");
-  }
+  });
 
   // Field by field: every cut takes at least one character until the line is empty.
-  if (!split.isEmpty()) {
-    QString line = FromWindows1252(split.front());
-    for (int k = 0; !line.isEmpty(); ++k) {
-      const qsizetype before = line.size();
-      ReadField(line, k < 3);
-      if (line.size() >= before) Fail("ReadField consumed nothing");
+  {
+    const QString line = FromWindows1252(first);
+    qsizetype position = 0;
+    for (int k = 0; position < line.size(); ++k) {
+      const qsizetype before = position;
+      ReadFieldAt(line, position, k < 3);
+      if (position <= before) Fail("ReadField consumed nothing");
     }
   }
 
@@ -68,14 +73,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   TFichier whole;
   if (!whole.LoadFromFile(path).Ok()) Fail("the file could not be read");
-  // The same records as its lines, an empty line holding none.
-  std::size_t next = 0;
-  for (std::size_t i = 0; i < split.size(); ++i) {
-    if (split[qsizetype(i)].isEmpty()) continue;
-    if (next >= whole.Records.size() || !SameRecord(whole.Records[next++], lines.Records[i]))
+  if (whole.Count() != lines.Count()) Fail("the file read whole has another number of records");
+  for (int i = 0; i < whole.Count(); ++i)
+    if (!SameRecord(whole.Records[std::size_t(i)], lines.Records[std::size_t(i)]))
       Fail("the file read whole has another record");
-  }
-  if (next != whole.Records.size()) Fail("the file read whole has another number of records");
 
   // One grid deleted: the others stay, in order.
   if (whole.Count() > 0) {

@@ -138,6 +138,7 @@ TEST(FullDisk, AReallyFullFileSystemRefusesEveryWriteAndKeepsTheFiles) {
     ErrorBoxRecorder box;
     const FileResult result = write.Run(disk.Path(), path);
     ExpectRefusedAndUntouched(result, path, write, before, disk.Path());
+    EXPECT_TRUE(result.Message.endsWith(QStringLiteral(" (disque plein)"))) << result.Message.toStdString();
     EXPECT_TRUE(box.Messages.isEmpty()) << "storage shows nothing itself";
   }
 }
