@@ -1,7 +1,6 @@
 #include "dossiersauvegarde.h"
 
 #include <dirent.h>
-#include <errno.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -102,7 +101,7 @@ FileResult TDossierSauvegarde::SaveGrid(const QString& fileName, const QString& 
   const QString refusal = CheckFileName(fileName);
   if (!refusal.isEmpty()) return Failure(FileStatus::NameRefused, refusal);
   const QString path = PathOf(fileName);
-  if (!QDir().mkpath(folder_)) return WriteFailure(path, ReasonOfError(errno));
+  if (!QDir().mkpath(folder_)) return WriteFailure(path, QStringLiteral("dossier impossible à créer"));
 
   QByteArray bytes = ToWindows1252(MakeRecordLine(gridName, description, date, gridText));
   bytes.append("\r\n");

@@ -30,7 +30,6 @@ struct TIniFile::Impl {
   std::vector<KeyChange> changes;
 };
 
-
 namespace {
 
 std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
@@ -124,14 +123,9 @@ FileResult TIniFile::Update(const std::function<void(TIniFile&)>& Change) {
   TFileLock lock(path_);
   if (FileResult locked = lock.Acquire(); !locked.Ok()) return locked;
   // The file as another window may have left it, then this object's keys.
-  std::vector<KeyChange> changes = std::move(impl_->changes);
-  impl_->changes.clear();
-  if (const std::optional<QString> refusal = LoadBytes()) {
-    impl_->changes = std::move(changes);
-    return WriteFailure(path_, *refusal);
-  }
-  for (const KeyChange& change : changes) Apply(change);
-  impl_->changes = std::move(changes);
+  const std::optional<QString> refusal = LoadBytes();
+  for (const KeyChange& change : impl_->changes) Apply(change);
+  if (refusal) return WriteFailure(path_, *refusal);
   if (Change) Change(*this);
 
   std::string text;
