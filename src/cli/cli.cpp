@@ -93,6 +93,44 @@ int Daily(const std::vector<std::string>& args, std::ostream& out, std::ostream&
   return 0;
 }
 
+// Reads the next input line and keeps of it only what SplitLine uses: at most
+// 81 givens, then "|" and at most 81 digits when the line has a bar. A line
+// of any length thus costs no more memory than that. A CR just before the LF
+// (or the end of the input) is dropped. False at the end of the input.
+bool ReadUsedLine(std::istream& in, std::string& kept) {
+  using Traits = std::char_traits<char>;
+  std::streambuf* buffer = in.rdbuf();
+  kept.clear();
+  if (buffer == nullptr) return false;
+  int part = 0;             // 0 givens, 1 digits, 2 the rest of the line (ignored)
+  std::size_t inPart = 0;   // characters kept in the current part
+  bool pendingCr = false;   // a CR that ends the line if an LF follows
+  bool readAny = false;
+  const auto keep = [&](char c) {
+    if (part < 2 && c == '|') {
+      ++part;
+      inPart = 0;
+      if (part == 1) kept += '|';
+    } else if (part < 2 && inPart < 81) {
+      kept += c;
+      ++inPart;
+    }
+  };
+  for (;;) {
+    const Traits::int_type next = buffer->sbumpc();
+    if (Traits::eq_int_type(next, Traits::eof())) {
+      in.setstate(std::ios::eofbit);
+      return readAny;
+    }
+    readAny = true;
+    const char c = Traits::to_char_type(next);
+    if (c == '\n') return true;
+    if (pendingCr) keep('\r');
+    pendingCr = c == '\r';
+    if (!pendingCr) keep(c);
+  }
+}
+
 }  // namespace
 
 void SplitLine(std::string_view line, std::string_view& givens, std::string_view& digits) {
@@ -171,8 +209,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     return 2;
   }
   std::string line, output;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+  while (ReadUsedLine(in, line)) {
     if (line.empty()) continue;
     RunCommand(command, line, output);
     out << output << '\n';

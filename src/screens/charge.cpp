@@ -161,9 +161,10 @@ const SavedGrid* Tf_Charge::ChosenGrid() const {
 
 void Tf_Charge::ShowFileGrids(bool Reload) {
   if (cb_FichierGrille->currentIndex() < 0) return;
-  const TFichier& file = Fichiers_.GetFile(ChosenPath(), Reload);
+  const TFichiers::Listed listed = Fichiers_.GetFile(ChosenPath(), Reload);
+  ReportFileResult(listed.Result);
   QStringList entries;
-  file.FillList(entries);
+  listed.File.FillList(entries);
   {
     const QSignalBlocker blocker(cb_Grilles);
     cb_Grilles->clear();
@@ -187,10 +188,12 @@ void Tf_Charge::b_ChargerClick() {
 }
 
 void Tf_Charge::b_EffacerClick() {
-  const int index = cb_Grilles->currentIndex();
-  if (index < 0 || cb_FichierGrille->currentIndex() < 0) return;
+  const SavedGrid* record = ChosenGrid();
+  if (record == nullptr || cb_FichierGrille->currentIndex() < 0) return;
+  // By what the grid is, not by its place: another window may have changed
+  // the file since it was listed.
   const FileResult result =
-      TDossierSauvegarde(TAppFolders::PlayerFolder()).DeleteRecord(ChosenPath(), index);
+      TDossierSauvegarde(TAppFolders::PlayerFolder()).DeleteRecord(ChosenPath(), *record);
   ReportFileResult(result);
   // Whatever happened, the list shows what the file now holds.
   ShowFileGrids(true);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
@@ -17,6 +18,7 @@
 #include "helpviewer.h"
 #include "hotlabel.h"
 #include "image.h"
+#include "inifile.h"
 #include "jeux.h"
 #include "look.h"
 #include "messages.h"
@@ -120,10 +122,15 @@ Tf_Main::Tf_Main(QWidget* Parent) : QWidget(Parent) {
   auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
   connect(quit, &QShortcut::activated, this, &Tf_Main::hl_QuitterClick);
 
+  // "sudoku.ini" is read once: the settings, the high scores and the answer
+  // to the first-start question all come from this reading.
+  TIniFile settings(TAppFolders::SettingsFile());
+  SettingsRead = settings.Load();
   Options = std::make_unique<TOptions>(TAppFolders::SettingsFile());
-  Scores = std::make_unique<TScores>(TAppFolders::SettingsFile());
-  Statistiques_ = std::make_unique<TStatistiques>(TAppFolders::SettingsFile());
-  Options->Load();
+  Options->Load(settings);
+  Scores = std::make_unique<TScores>(TAppFolders::SettingsFile(), settings);
+  Statistiques_ = std::make_unique<TStatistiques>(TAppFolders::SettingsFile(), settings);
+  ScreenModeAnswer = TOptions::ReadScreenModeAnswer(settings);
   SetShell(this);
   LoadBackground(*Image1);
 
@@ -187,7 +194,9 @@ void Tf_Main::LoadBackground(TImage& Image) {
   Image.SetCouleur(clouds ? CloudsColor : Look::BackgroundColor);
   // A missing or unreadable picture leaves the plain colour.
   const QString name = Options ? Options->FondEcran : QString();
-  if (name.isEmpty() || !Image.SetPicture(TAppFolders::ImagesFolder() + QLatin1Char('/') + name))
+  const QString path = TAppFolders::ImagesFolder() + QLatin1Char('/') + name;
+  // Only a picture file: a pipe put there would hold the screen forever.
+  if (name.isEmpty() || !QFileInfo(path).isFile() || !Image.SetPicture(path))
     Image.ClearPicture();
 }
 
@@ -258,7 +267,7 @@ void Tf_Main::ApplyScreenMode(bool FullScreen) {
 }
 
 bool Tf_Main::AskScreenMode() {
-  if (Options->ReadScreenModeAnswer() != 0) return false;
+  if (ScreenModeAnswer != 0) return false;
   const bool fullScreen = AskYesNo(ScreenModeTitle, ScreenModeQuestion);
   // The answer is written at once, so that the question comes only once; if
   // it cannot be written, the error is shown and it comes again next time.
@@ -275,6 +284,9 @@ void Tf_Main::showEvent(QShowEvent* Event) {
 }
 
 void Tf_Main::FormShow() {
+  // A settings file that could not be read is told, and the question is not
+  // asked: its answer could not be kept.
+  if (!ReportFileResult(SettingsRead)) return;
   if (AskScreenMode()) t_Mode->start();
   if (!FileToOpen.isEmpty()) OpenFile(std::exchange(FileToOpen, QString()));
 }

@@ -16,6 +16,7 @@
 #include <memory>
 #include <vector>
 
+#include "fileresult.h"
 #include "shell.h"
 
 class QTimer;
@@ -99,6 +100,10 @@ class Tf_Main : public QWidget, public TShell {
   std::vector<QPointer<QWidget>> ScreensToFree;
   std::unique_ptr<TOptions> Options;
   std::unique_ptr<TScores> Scores;
+  // The reading of "sudoku.ini" at start, and the first-start answer it held
+  // (0: never asked).
+  FileResult SettingsRead;
+  std::int32_t ScreenModeAnswer = 0;
   bool FirstShow = true;
   std::unique_ptr<TGenerateur> Generateur;
   std::unique_ptr<TStatistiques> Statistiques_;

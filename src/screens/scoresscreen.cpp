@@ -94,6 +94,7 @@ Tf_Scores::Tf_Scores(QWidget* Parent) : QWidget(Parent) {
     name = new QLabel(FondCopie1);
     name->setObjectName(QStringLiteral("l_Nom%1").arg(rank));
     name->setFont(rowFont);
+    name->setTextFormat(Qt::PlainText);  // a name is shown as typed, never as markup
     name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     name->setGeometry(NameLeft, top, NameWidth, RowHeight);
 

@@ -29,9 +29,17 @@ int NonNegative(const TIniFile& Ini, const QString& KeyName) {
 
 TStatistiques::TStatistiques(QString Path) : FileName(std::move(Path)) { Load(); }
 
+TStatistiques::TStatistiques(QString Path, const TIniFile& Ini) : FileName(std::move(Path)) {
+  ReadFrom(Ini);
+}
+
 void TStatistiques::Load() {
   TIniFile ini(FileName);
   ini.Load();  // a file that cannot be read holds nothing yet
+  ReadFrom(ini);
+}
+
+void TStatistiques::ReadFrom(const TIniFile& ini) {
   for (int level = 1; level <= Levels; ++level) {
     LevelStats& s = Levels_[std::size_t(level - 1)];
     s.Started = NonNegative(ini, Key("commencees", level));
@@ -48,10 +56,7 @@ void TStatistiques::Load() {
   LastDailyDay_ = ReadDate(ini, QStringLiteral("dernieregrilledujour"));
 }
 
-FileResult TStatistiques::Save() {
-  TIniFile ini(FileName);
-  // What the file holds could not be read: writing now would lose it.
-  if (!ini.Load()) return WriteFailure(FileName);
+void TStatistiques::WriteTo(TIniFile& ini) const {
   for (int level = 1; level <= Levels; ++level) {
     const LevelStats& s = Levels_[std::size_t(level - 1)];
     ini.WriteInteger(Section, Key("commencees", level), s.Started);
@@ -66,17 +71,36 @@ FileResult TStatistiques::Save() {
   ini.WriteInteger(Section, QStringLiteral("meilleureserie"), BestRun_);
   ini.WriteInteger(Section, QStringLiteral("grillesdujour"), DailyFinished_);
   WriteDate(ini, QStringLiteral("dernieregrilledujour"), LastDailyDay_);
-  return ini.Save();
+}
+
+FileResult TStatistiques::Apply(const std::function<void()>& Change) {
+  TIniFile ini(FileName);
+  bool applied = false;
+  const FileResult result = ini.Update([&](TIniFile& onDisk) {
+    ReadFrom(onDisk);
+    Change();
+    applied = true;
+    WriteTo(onDisk);
+  });
+  if (!applied) Change();
+  return result;
 }
 
 FileResult TStatistiques::RecordStarted(int Level) {
   if (Level < 1 || Level > Levels) return {};
-  ++Levels_[std::size_t(Level - 1)].Started;
-  return Save();
+  return Apply([&] { ++Levels_[std::size_t(Level - 1)].Started; });
 }
 
 TStatistiques::Finish TStatistiques::RecordFinished(int Level, int Seconds, int Helps, const QDate& Date,
                                                     bool Daily) {
+  Finish result;
+  const FileResult saved = Apply([&] { result = Finished(Level, Seconds, Helps, Date, Daily); });
+  result.Saved = saved;
+  return result;
+}
+
+TStatistiques::Finish TStatistiques::Finished(int Level, int Seconds, int Helps, const QDate& Date,
+                                              bool Daily) {
   Finish result;
   if (Level >= 1 && Level <= Levels) {
     LevelStats& s = Levels_[std::size_t(Level - 1)];
@@ -103,16 +127,16 @@ TStatistiques::Finish TStatistiques::RecordFinished(int Level, int Seconds, int 
     LastDailyDay_ = Date;
   }
   result.Run = Run_;
-  result.Saved = Save();
   return result;
 }
 
 FileResult TStatistiques::Reset() {
-  Levels_ = {};
-  LastDay_ = QDate();
-  Run_ = BestRun_ = DailyFinished_ = 0;
-  LastDailyDay_ = QDate();
-  return Save();
+  return Apply([&] {
+    Levels_ = {};
+    LastDay_ = QDate();
+    Run_ = BestRun_ = DailyFinished_ = 0;
+    LastDailyDay_ = QDate();
+  });
 }
 
 TStatistiques::LevelStats TStatistiques::Level(int Level) const {

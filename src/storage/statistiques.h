@@ -7,11 +7,14 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include <QDate>
 #include <QString>
 
 #include "fileresult.h"
+
+class TIniFile;
 
 class TStatistiques {
  public:
@@ -35,6 +38,9 @@ class TStatistiques {
 
   // Stores the path and reads the section at once.
   explicit TStatistiques(QString Path);
+  // The same from the settings file already read (the main window reads it
+  // once at start).
+  TStatistiques(QString Path, const TIniFile& Ini);
 
   // Reads the section; a missing file, key or number reads as nothing yet.
   void Load();
@@ -67,7 +73,14 @@ class TStatistiques {
  private:
   // Writes the whole section (the file keeps what else it holds). On failure
   // the figures stay in memory, and the next write takes them along.
-  FileResult Save();
+  void ReadFrom(const TIniFile& Ini);
+  // What a finished game changes in the figures (RecordFinished).
+  Finish Finished(int Level, int Seconds, int Helps, const QDate& Date, bool Daily);
+  void WriteTo(TIniFile& Ini) const;
+  // Applies Change to the figures as the file holds them now, under its lock,
+  // and writes them back, so that another window's games are kept. When the
+  // file cannot be read or written, Change still applies to what is shown.
+  FileResult Apply(const std::function<void()>& Change);
 
   std::array<LevelStats, Levels> Levels_{};
   QDate LastDay_;
