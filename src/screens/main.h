@@ -23,6 +23,7 @@ class TGenerateur;
 class THotLabel;
 class TImage;
 class TOptions;
+class TReprise;
 class TScores;
 
 class Tf_Main : public QWidget, public TShell {
@@ -72,6 +73,7 @@ class Tf_Main : public QWidget, public TShell {
   bool AskScreenMode();
 
   // --- Menu commands ---
+  void hl_ReprendreClick();
   void hl_nouveauClick();
   void hl_ChargerClick();
   void hl_puzzleClick();
@@ -89,12 +91,15 @@ class Tf_Main : public QWidget, public TShell {
   std::unique_ptr<TScores> Scores;
   bool FirstShow = true;
   std::unique_ptr<TGenerateur> Generateur;
+  // The game in progress, kept for "Reprendre la partie".
+  std::unique_ptr<TReprise> Reprise;
 
   // --- Controls ---
   TImage* Image1;  // the background, over the whole client area
   TImage* Image2;  // the menu board, centred
   TImage* Image3;  // the title
   TImage* Image4;  // the motif beside the title
+  THotLabel* hl_Reprendre;  // only while there is a game to take up
   THotLabel* hl_nouveau;
   THotLabel* hl_Charger;
   THotLabel* hl_puzzle;
@@ -125,4 +130,10 @@ class Tf_Main : public QWidget, public TShell {
   // The menu's commands are hidden while a screen covers them, so that
   // neither Tab nor their keys reach them.
   void ShowMenuCommands(bool Shown);
+  // The menu lines on show, in their order.
+  std::vector<THotLabel*> MenuLines() const;
+  // Whether the game left can be taken up: the setting on and its file a game.
+  bool CanResume() const;
+  // A new game screen, lent what it needs, waiting behind the menu.
+  class Tf_Jeux* NewGameScreen();
 };

@@ -51,6 +51,7 @@ void TOptions::Load() {
   SurligneChiffres = ReadBoolean(ini, QStringLiteral("SurligneChiffres"), false);
   EffaceNotes = ReadBoolean(ini, QStringLiteral("EffaceNotes"), false);
   ProposerSauvegarde = ReadBoolean(ini, QStringLiteral("ProposerSauvegarde"), true);
+  ReprendrePartie = ReadBoolean(ini, QStringLiteral("ReprendrePartie"), true);
 }
 
 FileResult TOptions::Save() {
@@ -72,6 +73,7 @@ FileResult TOptions::Save() {
   WriteBoolean(ini, QStringLiteral("SurligneChiffres"), SurligneChiffres);
   WriteBoolean(ini, QStringLiteral("EffaceNotes"), EffaceNotes);
   WriteBoolean(ini, QStringLiteral("ProposerSauvegarde"), ProposerSauvegarde);
+  WriteBoolean(ini, QStringLiteral("ReprendrePartie"), ReprendrePartie);
   return ini.Save();
 }
 

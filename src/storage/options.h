@@ -49,4 +49,7 @@ class TOptions {
   bool SurligneChiffres = false;
   bool EffaceNotes = false;
   bool ProposerSauvegarde = true;
+  // The game in progress is kept at every move and offered again by the menu
+  // ("ReprendrePartie"); leaving a game then asks nothing, nothing is lost.
+  bool ReprendrePartie = true;
 };
