@@ -73,7 +73,9 @@ class TPartie {
   // The grid for setting a position up by hand (tests, pictures): no move is
   // recorded and no listener hears of it.
   TGrille& Grille() { return Grid_; }
-  // Playing a puzzle, or typing one in (entries are then givens).
+  // Playing a puzzle, or typing one in (entries are then givens). From
+  // typing in to playing, the history is forgotten: the moves that typed the
+  // givens never come back in play.
   bool Playing() const { return Playing_; }
   void SetPlaying(bool Playing);
   // 1 to 4, the level the game was dealt or loaded at; 0 while a typed-in

@@ -413,6 +413,7 @@ bool Tf_Jeux::ResumeGame(const std::string& Text) {
 
 void Tf_Jeux::KeepGame() {
   if (Reprise_ == nullptr || Options == nullptr || !Options->ReprendrePartie) return;
+  KeptAtSeconds_ = ElapsedSeconds();
   if (Partie().Finished())
     Reprise_->Remove();
   else if (Partie().InProgress())

@@ -221,4 +221,5 @@ class Tf_Jeux : public QWidget {
 
   bool Paused_ = false;
   QWidget* WatchedWindow_ = nullptr;
+  int KeptAtSeconds_ = 0;  // the clock when the game was last kept
 };

@@ -225,4 +225,9 @@ void Tf_Jeux::hl_JouerGrilleClick() {
 
 void Tf_Jeux::ShowHelps() { l_Indice->setText(QString::number(Partie().Helps())); }
 
-void Tf_Jeux::t_ChronometreTimer() { l_Temps->setText(FormatTime(std::uint32_t(ElapsedSeconds()))); }
+void Tf_Jeux::t_ChronometreTimer() {
+  const int seconds = ElapsedSeconds();
+  l_Temps->setText(FormatTime(std::uint32_t(seconds)));
+  // The clock is kept too, now and then: a crash loses a few seconds at most.
+  if (seconds >= KeptAtSeconds_ + KeepClockEverySeconds) KeepGame();
+}

@@ -59,6 +59,7 @@ inline const QString LevelNames[] = {QStringLiteral("Facile"), QStringLiteral("M
                               QStringLiteral("Difficile"), QStringLiteral("Expert")};
 
 inline constexpr int ClockIntervalMs = 500;
+inline constexpr int KeepClockEverySeconds = 10;
 inline constexpr int MaxStoredHelps = 255;
 
 // The colours the grid is drawn in on the game screen.

@@ -185,10 +185,8 @@ TEST_F(ComfortTest, AGameLeftComesBackFromTheMenuExactlyAsItWas) {
   ClickCell(&game->Grid(), row, col);
   TypeDigit(&game->Grid(), 7, Qt::ControlModifier);
   Click(Find<THotLabel>(game, "hl_Indice"));
-  const TPartie& left = game->Partie();
-  const std::string grid = left.Grille().SaveToText(true, 0, 0, 0);
-  const std::uint16_t marks = left.Grille().GetNotes(row, col);
-  const int seconds = left.Seconds();
+  const std::string left = game->Partie().ResumeText();
+  const int seconds = game->ElapsedSeconds();
 
   // Quitting asks nothing: the game is kept.
   bool asked = false;
@@ -209,11 +207,10 @@ TEST_F(ComfortTest, AGameLeftComesBackFromTheMenuExactlyAsItWas) {
   game = Game();
   ASSERT_NE(game, nullptr);
   ASSERT_TRUE(game->isVisible());
-  EXPECT_EQ(game->Partie().Grille().SaveToText(true, 0, 0, 0), grid);
-  EXPECT_EQ(game->Partie().Grille().GetNotes(row, col), marks);
-  EXPECT_EQ(Find<QLabel>(game, "l_Indice")->text(), QStringLiteral("1"));
+  EXPECT_EQ(game->Partie().ResumeText().substr(left.find("aides")), left.substr(left.find("aides")))
+      << "the same grid, marks, hint and helps";
   EXPECT_GE(game->ElapsedSeconds(), seconds);
-  EXPECT_EQ(game->Partie().Level(), LevelFacile);
+  EXPECT_EQ(Find<QLabel>(game, "l_Indice")->text(), QStringLiteral("1"));
 
   // A new game takes its place.
   Click(Find<THotLabel>(game, "hl_Menu"));
@@ -221,9 +218,7 @@ TEST_F(ComfortTest, AGameLeftComesBackFromTheMenuExactlyAsItWas) {
   NewGame();
   Click(Find<THotLabel>(Game(), "hl_Menu"));
   Main->Reprise->Flush();
-  TPartie kept;
-  ASSERT_TRUE(kept.Resume(*Main->Reprise->Read()));
-  EXPECT_NE(kept.Grille().SaveToText(true, 0, 0, 0), grid);
+  EXPECT_NE(Main->Reprise->Read()->substr(left.find("aides")), left.substr(left.find("aides")));
 }
 
 TEST_F(ComfortTest, MinimisingTheWindowPausesTheGame) {

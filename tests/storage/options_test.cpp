@@ -147,7 +147,7 @@ TEST_F(TOptionsTest, SaveWritesTheKeysInOrderWithTheirStoredForms) {
             "[general]\nAffichageChrono=1\nMauvaisEmplacementJeu=1\nErreurJeu=0\nDecaleAuto=1\n"
             "MauvaisEmplacementProbleme=1\nCouleurEmplacement=8388736\nCouleurErreur=255\n"
             "typebrique=1\ntypeecran=2\nFondEcran=fond.jpg\nSurligneChiffres=0\nEffaceNotes=0\n"
-            "ProposerSauvegarde=1\n");
+            "ProposerSauvegarde=1\nReprendrePartie=1\n");
   options.UseLetters = true;
   options.Windowed = false;
   ASSERT_TRUE(options.Save().Ok());
