@@ -20,6 +20,7 @@
 #include "jeux.h"
 #include "options.h"
 #include "scores.h"
+#include "child_util.h"
 
 namespace fs = std::filesystem;
 
@@ -47,7 +48,7 @@ int main(int argc, char** argv) {
   game.SetPlayMode(true);
   game.SetupScreen(options, scores);
   game.show();
-  TGrilleSudoku* grid = game.GrilleSudoku;
+  TGrilleSudoku* grid = &game.Grid();
 
   std::vector<double> keyTimes, hintTimes;
   for (const std::string& line : lines) {
@@ -68,7 +69,7 @@ int main(int argc, char** argv) {
     t = bench::NowSeconds();
     game.hl_IndiceClick();
     grid->grab();
-    game.MemoAstuce->grab();
+    Find<QTextBrowser>(game, "MemoAstuce")->grab();
     hintTimes.push_back((bench::NowSeconds() - t) * 1000.0);
   }
   std::printf("%s: %zu positions\n", file.c_str(), lines.size());

@@ -8,8 +8,12 @@
 
 #include "puzzletext.h"
 
-TGrilleSudoku::TGrilleSudoku(QWidget* Parent) : QWidget(Parent), Grille_(std::make_unique<TGrille>()) {
+TGrilleSudoku::TGrilleSudoku(QWidget* Parent) : QWidget(Parent) {
   setFocusPolicy(Qt::StrongFocus);
+  Partie_.OnGridChanged = [this](bool NewGame) { GridChangedInGame(NewGame); };
+  Partie_.OnComplete = [this] {
+    if (OnComplete_) OnComplete_();
+  };
   resize(9 * LargeurCase_ + 1, 9 * HauteurCase_ + 1);
 }
 
@@ -44,9 +48,18 @@ void TGrilleSudoku::SetShowAllCandidates(bool Value) {
   update();
 }
 
-int TGrilleSudoku::CountEmpty() const { return Grille_->CountEmpty(); }
+int TGrilleSudoku::CountEmpty() const { return Grille().CountEmpty(); }
 
-int TGrilleSudoku::CountErrors() const { return Grille_->CountErrors(); }
+int TGrilleSudoku::CountErrors() const { return Grille().CountErrors(); }
+
+void TGrilleSudoku::GridChangedInGame(bool NewGame) {
+  if (NewGame) {
+    ShowAllCandidates_ = false;
+    ResetSelection();
+  }
+  emit GridChanged();
+  update();
+}
 
 void TGrilleSudoku::SetOnComplete(std::function<void()> Handler) {
   OnComplete_ = std::move(Handler);
@@ -70,66 +83,42 @@ std::string CellText(const QString& Text) {
 }  // namespace
 
 void TGrilleSudoku::LoadGrid(const QString& GivensText, const QString& DigitsText, std::uint8_t GridLevel) {
-  ShowAllCandidates_ = false;
-  Level = GridLevel;
   // The givens are always written in full, so that an empty or short text
   // cannot leave the previous puzzle's givens behind.
   std::string givens = CellText(GivensText);
   givens.resize(81, '0');
-  Grille_->LoadFromText(givens, CellText(DigitsText));
-  ResetView();
-  emit GridChanged();
-  update();
+  Partie_.Load(givens, CellText(DigitsText), GridLevel, 0, 0);
 }
 
-void TGrilleSudoku::AssignGrid(std::unique_ptr<TGrille> Grid) {
+void TGrilleSudoku::AssignGrid(std::unique_ptr<TGrille> Grid, int GridLevel) {
   // Without a grid there is nothing to show: the current one stays.
-  if (!Grid) return;
-  Grille_ = std::move(Grid);
-  ResetView();
-  emit GridChanged();
-  update();
+  Partie_.NewGame(std::move(Grid), GridLevel);
 }
 
-void TGrilleSudoku::ClearGrid(bool KeepGivensOut) {
-  Grille_->Clear(KeepGivensOut);
-  ResetView();
-  emit GridChanged();
+void TGrilleSudoku::ClearGrid(bool EmptyAll) {
+  if (EmptyAll)
+    Partie_.Clear();
+  else
+    Partie_.Reset();
+  ResetSelection();
   update();
 }
 
 bool TGrilleSudoku::GiveHint(QString& Text) {
-  const std::optional<HintStep> hint = Grille_->FindHint();
+  const std::optional<HintStep> hint = Partie_.Hint();
   if (!hint) return false;
-  // The entry lets Undo take the hint back, or put back the wrong digit it replaced.
-  PushUndo(hint->Row, hint->Col, hint->Digit, hint->Replaced);
-  TidyNotes(hint->Row, hint->Col, hint->Digit);
   Text = QString::fromStdString(hint->Text);
-  emit GridChanged();
-  update();
   return true;
 }
 
-std::uint16_t TGrilleSudoku::SolveGrid() {
-  const std::uint16_t flags = Grille_->SolveGrid();
-  // The entries undone stand on a grid that is no longer there.
-  RedoStack_.clear();
-  emit GridChanged();
-  update();
-  return flags;
-}
+std::uint16_t TGrilleSudoku::SolveGrid() { return Partie_.Solve().Flags; }
 
-void TGrilleSudoku::ShowSolution() {
-  Grille_->ShowFirstSolution();
-  RedoStack_.clear();
-  emit GridChanged();
-  update();
-}
+int TGrilleSudoku::ShowSolution() { return Partie_.ShowSolution(); }
 
 QString TGrilleSudoku::PuzzleText() const {
   QString text(81, QLatin1Char('.'));
   for (int i = 0; i < 81; ++i) {
-    const int digit = GameMode ? Grille_->Givens[std::size_t(i)] : WordDigit(Grille_->Digits[std::size_t(i)]);
+    const int digit = GameMode() ? Grille().Givens[std::size_t(i)] : WordDigit(Grille().Digits[std::size_t(i)]);
     if (digit >= 1 && digit <= 9) text[i] = QChar(u'0' + digit);
   }
   return text;
@@ -140,11 +129,8 @@ QString TGrilleSudoku::ReadPuzzle(const QString& Text) {
   return puzzles.empty() ? QString() : QString::fromStdString(puzzles.front());
 }
 
-std::uint8_t TGrilleSudoku::RateGrid() {
-  Level = Grille_->RateLevel();
-  return Level;
-}
+std::uint8_t TGrilleSudoku::RateGrid() { return Partie_.Rate(); }
 
 QString TGrilleSudoku::GetSaveText(bool IncludeDigits, long long Time, int Hints) const {
-  return QString::fromStdString(Grille_->SaveToText(IncludeDigits, Level, Time, Hints));
+  return QString::fromStdString(Partie_.SaveText(IncludeDigits, Time, Hints));
 }

@@ -1,8 +1,10 @@
-// TGrilleSudoku: the grid control of the game screen. It owns the TGrille on
-// screen and draws everything from it (lines, givens, the player's digits, the
-// hinted digit, pencil marks or computed candidates, the selection and the
-// backgrounds of wrong digits), turns keys and clicks into moves with undo and
-// redo stacks, passes the game screen's commands to the model, and prints the grid.
+// TGrilleSudoku: the grid control of the game screen. It shows the game
+// (TPartie, src/game/) it holds and draws everything from its grid (lines,
+// givens, the player's digits, the hinted digit, pencil marks or computed
+// candidates, the selection and the backgrounds of wrong digits), keeps the
+// selection and the display settings, turns keys and clicks into moves of the
+// game, passes the game screen's commands to it, repaints when the game says
+// its grid changed, and prints the grid.
 //
 // Geometry: with cells W wide and H high, column j (1 to 9) spans x from
 // (j - 1) * W to j * W and row i spans y from (i - 1) * H to i * H; the control
@@ -23,6 +25,7 @@
 #include <vector>
 
 #include "grille.h"
+#include "partie.h"
 
 class QPainter;
 class QPrinter;
@@ -53,23 +56,9 @@ class TGrilleSudoku : public QWidget {
   Q_PROPERTY(bool SurligneChiffres MEMBER SurligneChiffres)
   Q_PROPERTY(QColor CouleurSurlignage MEMBER CouleurSurlignage)
   Q_PROPERTY(QColor CouleurZone MEMBER CouleurZone)
-  Q_PROPERTY(bool EffaceNotes MEMBER EffaceNotes)
+  Q_PROPERTY(bool EffaceNotes READ EffaceNotes WRITE SetEffaceNotes)
 
  public:
-  // One entry of the undo and redo stacks. Previous is the digit the cell
-  // held before (0 for an empty cell), or NoteToggle when the entry toggled a
-  // pencil mark. ClearedMarks: the cells of Peers(Row, Col) whose pencil mark
-  // of Digit the entry took away (bit k for the k-th peer), so that undo puts
-  // them back; 0 when it took none.
-  struct UndoEntry {
-    std::uint8_t Row;
-    std::uint8_t Col;
-    std::uint8_t Digit;
-    std::uint8_t Previous;
-    std::uint32_t ClearedMarks = 0;
-  };
-  static constexpr std::uint8_t NoteToggle = 255;
-
   // The size of the grid drawn for paper: 40-pixel cells, 20 and 8 point text.
   static constexpr int PaperSize = 361;
 
@@ -80,7 +69,6 @@ class TGrilleSudoku : public QWidget {
   // that repaints) ---
   int SelCol = 1;  // selected cell, 1 to 9 each way
   int SelRow = 1;
-  bool GameMode = true;  // playing; false while typing in the givens of a puzzle
   bool NoteMode = false;  // entries toggle pencil marks
   bool TabAuto = false;  // move on after each entry
   QColor CouleurSelection{166, 202, 240};
@@ -102,12 +90,13 @@ class TGrilleSudoku : public QWidget {
   bool SurligneChiffres = false;
   QColor CouleurSurlignage{180, 212, 242};
   QColor CouleurZone{232, 240, 238};
+  // Playing (true), or typing in the givens of a puzzle: the game's mode.
+  bool GameMode() const { return Partie_.Playing(); }
+  void SetGameMode(bool Playing) { Partie_.SetPlaying(Playing); }
   // A digit placed while playing takes the pencil marks of that digit out of
   // its row, column and block; undo puts them back.
-  bool EffaceNotes = false;
-  // Level of the grid on screen, with the rating flags 16 and 32 when it came
-  // from a rating.
-  std::uint8_t Level = 0;
+  bool EffaceNotes() const { return Partie_.EffaceNotes; }
+  void SetEffaceNotes(bool Value) { Partie_.EffaceNotes = Value; }
 
   // --- Properties that repaint ---
   QColor CouleurFond() const { return CouleurFond_; }
@@ -122,12 +111,15 @@ class TGrilleSudoku : public QWidget {
   bool ShowAllCandidates() const { return ShowAllCandidates_; }
   void SetShowAllCandidates(bool Value);
 
-  // The model on screen, owned by the control.
-  TGrille& Grille() { return *Grille_; }
-  const TGrille& Grille() const { return *Grille_; }
-  const std::vector<UndoEntry>& UndoStack() const { return UndoStack_; }
-  // The entries undone and not yet redone, newest on top; a new move empties it.
-  const std::vector<UndoEntry>& RedoStack() const { return RedoStack_; }
+  // The game on screen, owned by the control, and its grid.
+  TPartie& Partie() { return Partie_; }
+  const TPartie& Partie() const { return Partie_; }
+  TGrille& Grille() { return Partie_.Grille(); }
+  const TGrille& Grille() const { return Partie_.Grille(); }
+  // The moves undo can take back, oldest first; those redo can make again,
+  // the next one last.
+  std::vector<TMove> UndoStack() const { return Partie_.UndoMoves(); }
+  std::vector<TMove> RedoStack() const { return Partie_.RedoMoves(); }
 
   // --- Painting and printing ---
   // Draws the whole grid on any painter, cells W by H, text sizes in points.
@@ -147,24 +139,31 @@ class TGrilleSudoku : public QWidget {
   // in that half.
   static QRect PrintSquare(int PageWidth, int PageHeight, bool Landscape);
 
-  // --- Input and commands ---
+  // --- Input and commands: thin calls of the game ---
   void EnterAtSelection(int Digit, bool NoteKey);
+  // Takes back the newest move; the selection goes to its cell.
   void Undo();
-  // Enters again the newest entry that Undo took back ("Rétablir").
+  // Makes again the newest move that Undo took back ("Rétablir").
   void Redo();
+  // Forgets the history and puts the selection back at the start.
   void ResetView();
   // The cell under a point, clamped to the grid.
   void CellAtPoint(int X, int Y, int& Col, int& Row) const;
+  // A saved grid: a game of that level from its start (no time, no helps).
   void LoadGrid(const QString& GivensText, const QString& DigitsText, std::uint8_t GridLevel);
-  void AssignGrid(std::unique_ptr<TGrille> Grid);
-  void ClearGrid(bool KeepGivensOut);
+  // A dealt grid of that level; none leaves the game as it is.
+  void AssignGrid(std::unique_ptr<TGrille> Grid, int GridLevel = 0);
+  // "Réinitialiser" (false) or, typing a puzzle in, "Effacer la grille" (true).
+  void ClearGrid(bool EmptyAll);
   // One hint step; false (Text untouched) when no step was found.
   bool GiveHint(QString& Text);
   // Solves the grid: the flags 256 (no solution), 512 (several solutions, not
   // shown), 1024 (guessed, solution shown), with the number of cells settled in
   // the low byte.
   std::uint16_t SolveGrid();
-  void ShowSolution();
+  // Returns the number of cells it filled.
+  int ShowSolution();
+  // The rating of the grid (RateLevel).
   std::uint8_t RateGrid();
   QString GetSaveText(bool IncludeDigits, long long Time, int Hints) const;
   int CountEmpty() const;
@@ -182,11 +181,6 @@ class TGrilleSudoku : public QWidget {
   // when the text holds none.
   static QString ReadPuzzle(const QString& Text);
 
-  // The 20 cells that share a row, a column or a block with (Row, Col): the
-  // row's eight others left to right, the column's top to bottom, then the
-  // block's four left, row by row.
-  static std::array<std::pair<int, int>, 20> Peers(int Row, int Col);
-
   // --- Texts ---
   // "1" to "9", or "A" to "I" in letters.
   static QString DigitText(int Digit, TTypeBrique Type);
@@ -200,8 +194,8 @@ class TGrilleSudoku : public QWidget {
   QSize sizeHint() const override;
 
  signals:
-  // The model changed: an entry, an undo or a redo, a hint, a solve, a grid
-  // loaded, assigned or cleared.
+  // The game's grid changed: an entry, an undo or a redo, a hint, a solve, a
+  // grid loaded, assigned or cleared.
   void GridChanged();
 
  protected:
@@ -216,21 +210,11 @@ class TGrilleSudoku : public QWidget {
   // One arrow step, then further steps over givens while playing.
   void MoveSelection(int Key);
   void StepSelection(int Key);
-  // A new move: its entry goes on the undo stack, and what was undone can no
-  // longer be redone.
-  void PushUndo(int Row, int Col, int Digit, int Previous);
-  // With EffaceNotes while playing: takes the pencil mark of the digit just
-  // placed at (Row, Col) out of its peers and records them in the newest entry.
-  void TidyNotes(int Row, int Col, int Digit);
-  // The marks of an entry's ClearedMarks: put back (Restore) or taken out.
-  void ApplyClearedMarks(const UndoEntry& Entry, bool Restore);
-  // Undo (From the undo records To the redo ones) or redo (the other way):
-  // the last record that does not touch a given while playing.
-  void Replay(std::vector<UndoEntry>& From, std::vector<UndoEntry>& To, bool Forward);
+  void ResetSelection();
+  // The game said its grid changed.
+  void GridChangedInGame(bool NewGame);
 
-  std::unique_ptr<TGrille> Grille_;
-  std::vector<UndoEntry> UndoStack_;
-  std::vector<UndoEntry> RedoStack_;
+  TPartie Partie_;
   std::function<void()> OnComplete_;
   std::unique_ptr<QPrinter> Printer_;
   QColor CouleurFond_{255, 255, 255};

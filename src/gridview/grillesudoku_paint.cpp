@@ -102,7 +102,7 @@ void TGrilleSudoku::DrawGrid(QPainter& Canvas, int CellWidth, int CellHeight, in
   QFont noteFont(QStringLiteral("Comic Sans MS"));
   noteFont.setPixelSize(PointsToPixels(NoteSize));
 
-  const TGrille& grid = *Grille_;
+  const TGrille& grid = Grille();
   const int selRow = std::clamp(SelRow, 1, 9);
   const int selCol = std::clamp(SelCol, 1, 9);
   // The same-digit highlighting: the digit of the selected cell (0 for none)

@@ -101,3 +101,5 @@ QString TAppFolders::ImagesFolder() { return DataFolder() + QStringLiteral("/ima
 QString TAppFolders::HelpFile() { return DataFolder() + QStringLiteral("/orvalis.chm"); }
 
 QString TAppFolders::SettingsFile() { return PlayerFolder() + QStringLiteral("/sudoku.ini"); }
+
+QString TAppFolders::ResumeFile() { return PlayerFolder() + QStringLiteral("/reprise.txt"); }

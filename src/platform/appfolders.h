@@ -1,7 +1,8 @@
 // Where the program's files live, decided once at start and asked by every
 // part of the program: the read-only data (the background pictures of
 // "images/", the help file "orvalis.chm") and the player's files (the settings
-// file "sudoku.ini", the saved grids of "Sauvegarde/").
+// file "sudoku.ini", the saved grids of "Sauvegarde/", the game in progress
+// "reprise.txt").
 //
 // The rule:
 // - The data are beside the program when its folder holds "images/" (the
@@ -37,8 +38,10 @@ class TAppFolders {
   // when no home can be found.
   static QString UserDataFolder();
 
-  // DataFolder()/images, DataFolder()/orvalis.chm, PlayerFolder()/sudoku.ini.
+  // DataFolder()/images, DataFolder()/orvalis.chm, PlayerFolder()/sudoku.ini,
+  // and PlayerFolder()/reprise.txt, the game in progress.
   static QString ImagesFolder();
   static QString HelpFile();
   static QString SettingsFile();
+  static QString ResumeFile();
 };

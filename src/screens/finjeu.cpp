@@ -10,6 +10,7 @@
 #include "decor.h"
 #include "fileresult.h"
 #include "fondcopie.h"
+#include "score.h"
 #include "hotlabel.h"
 #include "image.h"
 #include "look.h"
@@ -206,26 +207,20 @@ bool Tf_FinJeu::ShowScore(std::uint32_t Time, int Hints, int Level, bool Possibi
     Image5->hide();
     return true;
   }
-  const int penaltyPerHelp = 15 * Level;
-  Label4->setText(QStringLiteral("Pénalité aide (%1s/aide)").arg(penaltyPerHelp));
-  l_temps->setText(FormatTime(Time));
-  const std::uint32_t helpPenalty = std::uint32_t(Hints * penaltyPerHelp);
-  l_aide->setText(FormatTime(helpPenalty));
-  std::uint32_t score = Time + helpPenalty;
-  if (PossibilitiesShown) {
-    l_possibilite->setText(QStringLiteral("1:00"));
-    score += 60;
-  } else {
-    l_possibilite->setText(QStringLiteral("0"));
-  }
-  l_Score->setText(FormatTime(score));
+  const TScore score = ComputeScore(Time, Hints, Level, PossibilitiesShown);
+  Label4->setText(QStringLiteral("Pénalité aide (%1s/aide)").arg(score.PerHelp));
+  l_temps->setText(FormatTime(score.Time));
+  l_aide->setText(FormatTime(score.HelpPenalty));
+  // The flat minute reads "1:00", none "0".
+  l_possibilite->setText(score.CandidatesPenalty != 0 ? QStringLiteral("1:00") : QStringLiteral("0"));
+  l_Score->setText(FormatTime(score.Total));
   PlaceScore();
 
-  const int rank = Scores.RankOf(Level, std::int32_t(score));
+  const int rank = Scores.RankOf(Level, std::int32_t(score.Total));
   if (rank == 0) return true;
   const QString rankText = rank == 1 ? QStringLiteral("1er") : QStringLiteral("%1ème").arg(rank);
   const QString name = AskName(rankText);
-  return ReportFileResult(Scores.AddScore(Level, std::int32_t(score), name));
+  return ReportFileResult(Scores.AddScore(Level, std::int32_t(score.Total), name));
 }
 
 QString Tf_FinJeu::AskName(const QString& RankText) {

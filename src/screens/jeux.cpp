@@ -10,7 +10,6 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <algorithm>
-#include <chrono>
 
 #include "charge.h"
 #include "choixniveau.h"
@@ -25,6 +24,8 @@
 #include "look.h"
 #include "messages.h"
 #include "options.h"
+#include "partie.h"
+#include "reprise.h"
 #include "rondcoche.h"
 #include "shell.h"
 #include "statistiquesjeu.h"
@@ -47,16 +48,16 @@ bool IsModifierKey(int Key) {
 Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   setObjectName(QStringLiteral("f_Jeux"));
   Image1 = AddBackground(*this, true);
-  FondCopie1 = AddPanel(*this);
-  Commands1_ = {AddCommand(FondCopie1, QStringLiteral("hl_reinit"), QStringLiteral("Réinitialiser"),
+  p_Partie = AddPanel(*this, QStringLiteral("p_Partie"));
+  Commands1_ = {AddCommand(p_Partie, QStringLiteral("hl_reinit"), QStringLiteral("Réinitialiser"),
                            &Tf_Jeux::hl_reinitClick),
-                AddCommand(FondCopie1, QStringLiteral("hl_newgrille"), NewGridCaption,
+                AddCommand(p_Partie, QStringLiteral("hl_newgrille"), NewGridCaption,
                            &Tf_Jeux::hl_newgrilleClick),
-                AddCommand(FondCopie1, QStringLiteral("hl_charger"), QStringLiteral("Charger"),
+                AddCommand(p_Partie, QStringLiteral("hl_charger"), QStringLiteral("Charger"),
                            &Tf_Jeux::hl_chargerClick),
-                AddCommand(FondCopie1, QStringLiteral("hl_sauver"), QStringLiteral("Sauver"),
+                AddCommand(p_Partie, QStringLiteral("hl_sauver"), QStringLiteral("Sauver"),
                            &Tf_Jeux::hl_sauverClick),
-                AddCommand(FondCopie1, QStringLiteral("hl_imprimer"), QStringLiteral("Imprimer"),
+                AddCommand(p_Partie, QStringLiteral("hl_imprimer"), QStringLiteral("Imprimer"),
                            &Tf_Jeux::hl_imprimerClick)};
   hl_reinit = Commands1_[0].Label;
   hl_newgrille = Commands1_[1].Label;
@@ -64,9 +65,9 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   hl_sauver = Commands1_[3].Label;
   hl_imprimer = Commands1_[4].Label;
 
-  FondCopie3 = AddPanel(*this, QStringLiteral("FondCopie3"));
+  p_Compteurs = AddPanel(*this, QStringLiteral("p_Compteurs"));
   const auto counter = [this](const QString& Text) {
-    auto* label = new QLabel(Text, FondCopie3);
+    auto* label = new QLabel(Text, p_Compteurs);
     label->setFont(Look::PixelFont(Look::TitleFamily, 18));
     return label;
   };
@@ -77,28 +78,28 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   l_Indice = counter(QStringLiteral("0"));
   l_Indice->setObjectName(QStringLiteral("l_Indice"));
 
-  FondCopie4 = AddPanel(*this, QStringLiteral("FondCopie4"));
-  Commands4_ = {AddCommand(FondCopie4, QStringLiteral("hl_VerifierGrille"),
+  p_Saisie = AddPanel(*this, QStringLiteral("p_Saisie"));
+  Commands4_ = {AddCommand(p_Saisie, QStringLiteral("hl_VerifierGrille"),
                            QStringLiteral("Vérifier la grille"), &Tf_Jeux::hl_VerifierGrilleClick),
-                AddCommand(FondCopie4, QStringLiteral("hl_JouerGrille"),
+                AddCommand(p_Saisie, QStringLiteral("hl_JouerGrille"),
                            QStringLiteral("Jouer sur la grille"), &Tf_Jeux::hl_JouerGrilleClick)};
   hl_VerifierGrille = Commands4_[0].Label;
   hl_JouerGrille = Commands4_[1].Label;
-  FondCopie4->hide();
+  p_Saisie->hide();
 
-  FondCopie2 = AddPanel(*this, QStringLiteral("FondCopie2"));
+  p_Aides = AddPanel(*this, QStringLiteral("p_Aides"));
   Commands2_ = {
-      AddCommand(FondCopie2, QStringLiteral("hl_Annuler"), QStringLiteral("Annuler la saisie"),
+      AddCommand(p_Aides, QStringLiteral("hl_Annuler"), QStringLiteral("Annuler la saisie"),
                  &Tf_Jeux::hl_AnnulerClick),
-      AddCommand(FondCopie2, QStringLiteral("hl_Indice"), QStringLiteral("Indice"),
+      AddCommand(p_Aides, QStringLiteral("hl_Indice"), QStringLiteral("Indice"),
                  &Tf_Jeux::hl_IndiceClick),
-      AddCommand(FondCopie2, QStringLiteral("hl_Possibilite"), ShowCandidatesCaption,
+      AddCommand(p_Aides, QStringLiteral("hl_Possibilite"), ShowCandidatesCaption,
                  &Tf_Jeux::hl_PossibiliteClick),
-      AddCommand(FondCopie2, QStringLiteral("hl_Resoudre"), QStringLiteral("Résoudre"),
+      AddCommand(p_Aides, QStringLiteral("hl_Resoudre"), QStringLiteral("Résoudre"),
                  &Tf_Jeux::hl_ResoudreClick),
-      AddCommand(FondCopie2, QStringLiteral("hl_documentation"), QStringLiteral("Documentation"),
+      AddCommand(p_Aides, QStringLiteral("hl_documentation"), QStringLiteral("Documentation"),
                  &Tf_Jeux::hl_documentationClick),
-      AddCommand(FondCopie2, QStringLiteral("hl_Menu"), QStringLiteral("Retour au menu"),
+      AddCommand(p_Aides, QStringLiteral("hl_Menu"), QStringLiteral("Retour au menu"),
                  &Tf_Jeux::hl_MenuClick)};
   hl_Annuler = Commands2_[0].Label;
   hl_Indice = Commands2_[1].Label;
@@ -109,18 +110,18 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
 
   // "Rétablir" at the end of the line of "Annuler la saisie", the pause at
   // the end of the clock's line.
-  im_Retablir = new TImage(QStringLiteral(":/pictures/icon_redo.svg"), FondCopie2);
+  im_Retablir = new TImage(QStringLiteral(":/pictures/icon_redo.svg"), p_Aides);
   im_Retablir->setObjectName(QStringLiteral("im_Retablir"));
   im_Retablir->setAccessibleName(QStringLiteral("Rétablir"));
   im_Retablir->setCursor(Qt::PointingHandCursor);
   connect(im_Retablir, &TImage::clicked, this, &Tf_Jeux::hl_RetablirClick);
-  im_Pause = new TImage(QStringLiteral(":/pictures/icon_pause.svg"), FondCopie3);
+  im_Pause = new TImage(QStringLiteral(":/pictures/icon_pause.svg"), p_Compteurs);
   im_Pause->setObjectName(QStringLiteral("im_Pause"));
   im_Pause->setAccessibleName(QStringLiteral("Pause"));
   im_Pause->setCursor(Qt::PointingHandCursor);
   connect(im_Pause, &TImage::clicked, this, &Tf_Jeux::hl_PauseClick);
 
-  im_Carnet = new TImage(QStringLiteral(":/pictures/icon_booklet.svg"), FondCopie1);
+  im_Carnet = new TImage(QStringLiteral(":/pictures/icon_booklet.svg"), p_Partie);
   im_Carnet->setObjectName(QStringLiteral("im_Carnet"));
   im_Carnet->setAccessibleName(QStringLiteral("Imprimer un carnet"));
   im_Carnet->setCursor(Qt::PointingHandCursor);
@@ -131,7 +132,10 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   GrilleSudoku->SetCouleurFond(GridBackground);
   GrilleSudoku->CouleurSelection = GridSelection;
   GrilleSudoku->setAccessibleName(QStringLiteral("Grille"));
-  connect(GrilleSudoku, &TGrilleSudoku::GridChanged, this, [this] { Unsaved_ = true; });
+  connect(GrilleSudoku, &TGrilleSudoku::GridChanged, this, [this] {
+    ShowHelps();
+    KeepGame();
+  });
   p_Pause = new TPausePanel(this);
 
   for (int k = 0; k < 10; ++k) {
@@ -150,6 +154,7 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   }
 
   l_Mode = new QLabel(QStringLiteral("MODE :"), this);
+  l_Mode->setObjectName(QStringLiteral("l_Mode"));
   l_Mode->setFont(Look::PixelFont(Look::TitleFamily, 16));
   rc_ModeNormal = new TRondCoche(this);
   rc_ModeNormal->setObjectName(QStringLiteral("rc_ModeNormal"));
@@ -164,14 +169,16 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   rc_ModePossibilite->setToolTip(QStringLiteral("Mode possibilité (F4)"));
   connect(rc_ModeNormal, &TBoutonCoche::clicked, this, [this] { GrilleSudoku->NoteMode = false; FocusGrid(); });
   connect(rc_ModePossibilite, &TBoutonCoche::clicked, this, [this] { GrilleSudoku->NoteMode = true; FocusGrid(); });
-  Image15 = new TImage(QStringLiteral(":/pictures/mode_normal.svg"), this);
-  Image15->setToolTip(QStringLiteral("Mode normal\u00A0: les chiffres vont dans la grille (F4)"));
-  Image15->setAccessibleName(QStringLiteral("Mode normal"));
-  Image16 = new TImage(QStringLiteral(":/pictures/mode_notes.svg"), this);
-  Image16->setToolTip(QStringLiteral("Mode possibilité\u00A0: les chiffres sont notés dans la case (F4)"));
-  Image16->setAccessibleName(QStringLiteral("Mode possibilité"));
-  connect(Image15, &TImage::clicked, this, [this] { rc_ModeNormal->SetChecked(true); GrilleSudoku->NoteMode = false; FocusGrid(); });
-  connect(Image16, &TImage::clicked, this, [this] { rc_ModePossibilite->SetChecked(true); GrilleSudoku->NoteMode = true; FocusGrid(); });
+  im_ModeNormal = new TImage(QStringLiteral(":/pictures/mode_normal.svg"), this);
+  im_ModeNormal->setObjectName(QStringLiteral("im_ModeNormal"));
+  im_ModeNormal->setToolTip(QStringLiteral("Mode normal\u00A0: les chiffres vont dans la grille (F4)"));
+  im_ModeNormal->setAccessibleName(QStringLiteral("Mode normal"));
+  im_ModePossibilite = new TImage(QStringLiteral(":/pictures/mode_notes.svg"), this);
+  im_ModePossibilite->setObjectName(QStringLiteral("im_ModePossibilite"));
+  im_ModePossibilite->setToolTip(QStringLiteral("Mode possibilité\u00A0: les chiffres sont notés dans la case (F4)"));
+  im_ModePossibilite->setAccessibleName(QStringLiteral("Mode possibilité"));
+  connect(im_ModeNormal, &TImage::clicked, this, [this] { rc_ModeNormal->SetChecked(true); GrilleSudoku->NoteMode = false; FocusGrid(); });
+  connect(im_ModePossibilite, &TImage::clicked, this, [this] { rc_ModePossibilite->SetChecked(true); GrilleSudoku->NoteMode = true; FocusGrid(); });
 
   MemoAstuce = new QTextBrowser(this);
   MemoAstuce->setObjectName(QStringLiteral("MemoAstuce"));
@@ -184,13 +191,11 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   MemoAstuce->setAccessibleName(QStringLiteral("Boîte de conseils"));
 
   t_Chronometre = new QTimer(this);
+  t_Chronometre->setObjectName(QStringLiteral("t_Chronometre"));
   t_Chronometre->setInterval(ClockIntervalMs);
   connect(t_Chronometre, &QTimer::timeout, this, &Tf_Jeux::t_ChronometreTimer);
 
   AddShortcuts();
-
-  StartHelps = 0;
-  FirstShow = true;
 }
 
 Tf_Jeux::~Tf_Jeux() = default;
@@ -279,37 +284,22 @@ Tf_Jeux::CommandLine Tf_Jeux::AddCommand(TFondCopie* Panel, const QString& Name,
   return {bullet, label};
 }
 
-std::uint64_t Tf_Jeux::Now() const {
-  if (Clock) return Clock();
-  using namespace std::chrono;
-  return std::uint64_t(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-}
+TPartie& Tf_Jeux::Partie() { return GrilleSudoku->Partie(); }
 
-int Tf_Jeux::ElapsedSeconds() const {
-  if (StartTick == 0) return StartSeconds;
-  const std::uint64_t now = Now();
-  std::uint64_t still = StoodStillMs_;
-  if (Holds_ > 0 && now > HeldSince_) still += now - HeldSince_;
-  const std::uint64_t run = now > StartTick ? now - StartTick : 0;
-  return int((run > still ? run - still : 0) / 1000) + StartSeconds;
-}
+const TPartie& Tf_Jeux::Partie() const { return GrilleSudoku->Partie(); }
 
-void Tf_Jeux::HoldClock() {
-  if (Holds_++ == 0) HeldSince_ = Now();
-}
+int Tf_Jeux::ElapsedSeconds() const { return Partie().Seconds(); }
 
-void Tf_Jeux::ReleaseClock() {
-  if (Holds_ == 0) return;
-  if (--Holds_ > 0) return;
-  const std::uint64_t now = Now();
-  if (now > HeldSince_) StoodStillMs_ += now - HeldSince_;
-}
+void Tf_Jeux::HoldClock() { Partie().HoldClock(); }
+
+void Tf_Jeux::ReleaseClock() { Partie().ReleaseClock(); }
 
 void Tf_Jeux::SetPaused(bool Paused) {
-  if (Paused == Paused_ || (Paused && !GrilleSudoku->GameMode)) return;
+  if (Paused == Paused_ || (Paused && !GrilleSudoku->GameMode())) return;
   Paused_ = Paused;
   if (Paused) {
     HoldClock();
+    KeepGame();
     p_Pause->setGeometry(GrilleSudoku->geometry());
     p_Pause->raise();
     p_Pause->show();
@@ -338,7 +328,7 @@ bool Tf_Jeux::ResumeOnInput(QObject* Watched, QEvent* Event) {
 }
 
 void Tf_Jeux::WindowStateChanged(QWidget* Window) {
-  if (Window->isMinimized() && GrilleSudoku->GameMode && FondCopie3->isVisible()) SetPaused(true);
+  if (Window->isMinimized() && GrilleSudoku->GameMode() && p_Compteurs->isVisible()) SetPaused(true);
 }
 
 void Tf_Jeux::changeEvent(QEvent* Event) {
@@ -352,7 +342,7 @@ void Tf_Jeux::FocusGrid() { GrilleSudoku->setFocus(Qt::OtherFocusReason); }
 
 void Tf_Jeux::SetPlayMode(bool Playing) {
   SetPaused(false);
-  GrilleSudoku->GameMode = Playing;
+  GrilleSudoku->SetGameMode(Playing);
   hl_newgrille->setText(Playing ? NewGridCaption : ClearGridCaption);
   hl_newgrille->adjustSize();
   SetCommandTip(hl_newgrille, hl_newgrille->text() + QStringLiteral(" (Ctrl+N)"));
@@ -375,9 +365,10 @@ void Tf_Jeux::SetupScreen(TOptions& GameOptions, TScores& GameScores) {
   }
   MemoAstuce->clear();
   // The comforts of the page "Options de jeux" apply while playing.
-  GrilleSudoku->SurligneChiffres = GrilleSudoku->GameMode && Options->SurligneChiffres;
-  GrilleSudoku->EffaceNotes = GrilleSudoku->GameMode && Options->EffaceNotes;
-  if (GrilleSudoku->GameMode) {
+  GrilleSudoku->SurligneChiffres = GrilleSudoku->GameMode() && Options->SurligneChiffres;
+  GrilleSudoku->SetEffaceNotes(GrilleSudoku->GameMode() && Options->EffaceNotes);
+  Partie().SetTimed(Options->AffichageChrono);
+  if (GrilleSudoku->GameMode()) {
     GrilleSudoku->ShowErreur = Options->ErreurJeu;
     GrilleSudoku->ShowImpossible = Options->MauvaisEmplacementJeu;
     GrilleSudoku->TabAuto = false;
@@ -389,58 +380,57 @@ void Tf_Jeux::SetupScreen(TOptions& GameOptions, TScores& GameScores) {
     MemoAstuce->setPlainText(EntryTip + QLatin1Char('\n') + TypingInTip);
   }
   GrilleSudoku->update();
-  RestartCounters();
+  ShowCounters();
   ShowDailyCaption();
+  KeepGame();
 }
 
-void Tf_Jeux::RestartCounters() {
+void Tf_Jeux::ShowCounters() {
   SetPaused(false);
-  Helps = StartHelps;
-  PossibilitiesUsed = false;
-  // Candidates shown from before would be free for the new count.
+  // Candidates shown from before would be free for the new game.
   SetPossibilitiesShown(false);
   ShowHelps();
-  if (GrilleSudoku->GameMode) {
-    FondCopie3->show();
-    FondCopie4->hide();
-    if (Options == nullptr || Options->AffichageChrono) {
-      l_Temps->setText(QStringLiteral("0:00"));
+  if (GrilleSudoku->GameMode()) {
+    p_Compteurs->show();
+    p_Saisie->hide();
+    if (Partie().Timed()) {
+      t_ChronometreTimer();
       t_Chronometre->start();
-      StartTick = std::max<std::uint64_t>(1, Now());
     } else {
       l_Temps->setText(QStringLiteral("-"));
       t_Chronometre->stop();
-      StartTick = 0;
     }
   } else {
-    FondCopie3->hide();
-    FondCopie4->show();
+    p_Compteurs->hide();
+    p_Saisie->show();
   }
-  // The clock starts afresh: a dialog open now holds it from now on.
-  StoodStillMs_ = 0;
-  if (Holds_ > 0) HeldSince_ = Now();
 }
 
 bool Tf_Jeux::StartNewGame() {
   const int chosen = Tf_ChoixNiveau::Choose(window());
-  if (chosen == 0) {
-    RestartCounters();
-    return false;
-  }
   if (chosen == Tf_ChoixNiveau::DailyChoice) return StartDailyGame();
-  Level = chosen;
-  if (Generateur != nullptr) {
-    if (std::unique_ptr<TGrille> grid = RequestGrid(*Generateur, Level, window())) {
-      GrilleSudoku->AssignGrid(std::move(grid));
-      // A game saved from this grid stores its real level.
-      GrilleSudoku->Level = std::uint8_t(Level);
-      Unsaved_ = false;
-      DailyGrid = QDate();
-      RecordGameStarted(Level);
-    }
-  }
-  RestartCounters();
+  // The level choice or the wait given up: the game on screen goes on.
+  if (chosen == 0 || Generateur_ == nullptr) return false;
+  if (!Partie().NewGame(RequestGrid(*Generateur_, chosen, window()), chosen)) return false;
+  DailyGrid = QDate();
+  RecordGameStarted(chosen);
+  ShowCounters();
   return true;
+}
+
+bool Tf_Jeux::ResumeGame(const std::string& Text) {
+  if (!Partie().Resume(Text)) return false;
+  ShowCounters();
+  return true;
+}
+
+void Tf_Jeux::KeepGame() {
+  if (Reprise_ == nullptr || Options == nullptr || !Options->ReprendrePartie) return;
+  KeptAtSeconds_ = ElapsedSeconds();
+  if (Partie().Finished())
+    Reprise_->Remove();
+  else if (Partie().InProgress())
+    Reprise_->Keep(Partie().ResumeText());
 }
 
 bool Tf_Jeux::LoadGame(const QString& Path) {
@@ -449,33 +439,36 @@ bool Tf_Jeux::LoadGame(const QString& Path) {
   if (!Path.isEmpty()) dialog.ChooseFile(Path);
   if (dialog.exec() != QDialog::Accepted) return false;
   const TSavedGame& game = dialog.Game();
-  GrilleSudoku->LoadGrid(game.Givens, game.Digits, game.Level);
-  Unsaved_ = false;
+  Partie().Load(game.Givens.toStdString(), game.Digits.toStdString(), game.Level, game.Time, game.Hints);
   DailyGrid = QDate();
-  StartSeconds = game.Time;
-  StartHelps = game.Hints;
-  RestartCounters();
-  const int stored = game.Level;
-  const int rating = GrilleSudoku->RateGrid();
-  Level = stored >= LevelFacile && stored <= LevelExpert ? stored : rating & RatingLevelBits;
+  ShowCounters();
   return true;
 }
 
 void Tf_Jeux::FinishGame() {
-  const int elapsed = ElapsedSeconds();
+  TPartie& game = Partie();
   if (GrilleSudoku->CountErrors() != 0) {
-    if (AskYesNo(ErrorsTitle, ErrorsQuestion)) return;
-    Helps += GrilleSudoku->SolveGrid() & SolvedCountMask;
+    bool goOn = false;
+    {
+      const ClockHold hold(*this);
+      goOn = AskYesNo(ErrorsTitle, ErrorsQuestion);
+    }
+    if (goOn) return;
+    game.Solve();
     ShowHelps();
   }
+  // The clock stops now: the time shown, scored and saved is the time of play.
+  const TScore score = game.Finish();
+  KeepGame();
+  t_ChronometreTimer();
   t_Chronometre->stop();
-  if (GrilleSudoku->GameMode)
-    RecordGameFinished(Level, StartTick != 0 ? elapsed : -1, Helps + (PossibilitiesUsed ? 1 : 0), DailyGrid.isValid());
+  if (game.Playing())
+    RecordGameFinished(game.Level(), game.Timed() ? int(score.Time) : -1,
+                       game.Helps() + (game.CandidatesShown() ? 1 : 0), DailyGrid.isValid());
   Tf_FinJeu dialog(window());
   // When the score could not be stored, the error has been shown and the
   // game stays as it is, its clock stopped.
-  if (!dialog.ShowScore(std::uint32_t(std::max(0, elapsed)), Helps, Level, PossibilitiesUsed, *Scores))
-    return;
+  if (!dialog.ShowScore(score.Time, game.Helps(), game.Level(), game.CandidatesShown(), *Scores)) return;
   dialog.exec();
   TShell* shell = Shell();
   switch (dialog.Tag) {
@@ -489,7 +482,7 @@ void Tf_Jeux::FinishGame() {
     case Tf_FinJeu::ChoiceHighScores:
       if (shell != nullptr) {
         shell->ShowMenu();
-        shell->ShowScores(Level);
+        shell->ShowScores(game.Level());
       }
       break;
     default:

@@ -1,7 +1,9 @@
-// Tf_Jeux: the game screen. It hosts the grid view and runs one game: playing
-// a puzzle (generated, loaded or typed in) with a clock and a help counter,
-// or typing in a puzzle before playing it. The main window creates it, gives
-// it the generator, the settings and the high scores, and chooses the mode.
+// Tf_Jeux: the game screen. It wires and lays out: the grid view, which holds
+// the game (TPartie: grid, history, clock, helps, level, end rule), the panels
+// of commands, the clock and help counter, the digit buttons, the mode and the
+// tips. Playing a puzzle (generated, loaded, typed in or resumed), or typing
+// one in before playing it. The main window creates it, gives it the
+// generator, the settings and the high scores, and chooses the mode.
 //
 // Every command has its key, named in its tooltip (the table of commands in
 // AddShortcuts); none takes a key that the grid uses (digits, letters A to I,
@@ -15,7 +17,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
-#include <functional>
+#include <string>
 #include <vector>
 
 class QLabel;
@@ -30,6 +32,8 @@ class TGrilleSudoku;
 class THotLabel;
 class TImage;
 class TOptions;
+class TPartie;
+class TReprise;
 class TRondCoche;
 class TScores;
 
@@ -41,9 +45,16 @@ class Tf_Jeux : public QWidget {
   ~Tf_Jeux() override;
 
   // --- Entry points, in the order the main window calls them ---
+  void SetGenerateur(TGenerateur* Generateur) { Generateur_ = Generateur; }
+  // Where the game in progress is kept at every move (the setting
+  // "ReprendrePartie" on); none keeps nothing.
+  void SetReprise(TReprise* Reprise) { Reprise_ = Reprise; }
+  // The game left, from its resume text; false (nothing changes) when the
+  // text is no game.
+  bool ResumeGame(const std::string& Text);
   // Level choice, then a grid of that level from the generator (at once when
-  // it is ready, else behind the wait dialog). False when the choice was
-  // cancelled; the grid on screen then stays and the counters restart.
+  // it is ready, else behind the wait dialog). False when the choice or the
+  // wait was given up: the game on screen then goes on as it was.
   bool StartNewGame();
   // "Grille du jour": today's daily grid, behind the wait dialog when it
   // takes a moment; true as StartNewGame.
@@ -53,20 +64,23 @@ class Tf_Jeux : public QWidget {
   bool LoadGame(const QString& Path = QString());
   // Playing (true) or typing in a puzzle (false).
   void SetPlayMode(bool Playing);
-  // Applies the settings to the grid view, the buttons and the tips, then
-  // restarts the counters.
+  // Applies the settings to the grid view, the buttons and the tips, and
+  // shows the counters.
   void SetupScreen(TOptions& GameOptions, TScores& GameScores);
-  void RestartCounters();
   // The end of a game: the grid is full (the grid view calls it), or a hint
   // or "Résoudre" filled its last cell.
   void FinishGame();
   // The checks of a typed-in puzzle: can it be solved, with one solution,
-  // without guessing, and at which level. False when it cannot be solved.
-  bool VerifyGrid();
+  // without guessing, and at which level. The rating, 0 when it cannot be
+  // solved.
+  std::uint8_t VerifyGrid();
 
-  // Seconds of play now: the seconds carried over from a loaded game, plus
-  // the time since the clock started when it runs, less the time it stood
-  // still (paused, or held by a dialog).
+  // The grid view, and the game it holds.
+  TGrilleSudoku& Grid() { return *GrilleSudoku; }
+  const TGrilleSudoku& Grid() const { return *GrilleSudoku; }
+  TPartie& Partie();
+  const TPartie& Partie() const;
+  // Seconds of play now (the game's clock).
   int ElapsedSeconds() const;
 
   // --- Pause ---
@@ -83,7 +97,7 @@ class Tf_Jeux : public QWidget {
 
   // --- Leaving ---
   // Whether leaving now would lose a game: the setting "ProposerSauvegarde"
-  // is on, the grid is not finished, holds a digit the player placed (a
+  // is on and "ReprendrePartie" off, the grid is not finished, holds a digit the player placed (a
   // typed given while typing a puzzle in), and changed since it was dealt,
   // loaded or saved.
   bool HasUnsavedGame() const;
@@ -94,6 +108,10 @@ class Tf_Jeux : public QWidget {
   bool MayLeave();
   // The save dialog; true when it saved the grid.
   bool SaveGame();
+  // The game in progress goes to its file (the setting "ReprendrePartie"
+  // on): after every move, and when the screen is left. A finished game's
+  // file goes.
+  void KeepGame();
 
   // --- Copy and paste ---
   // The puzzle on screen to the clipboard as one line of 81 characters.
@@ -122,60 +140,6 @@ class Tf_Jeux : public QWidget {
   void hl_MenuClick();
   void hl_VerifierGrilleClick();
   void hl_JouerGrilleClick();
-
-  // --- Game fields ---
-  TOptions* Options = nullptr;
-  TScores* Scores = nullptr;
-  int Helps = 0;
-  int StartHelps = 0;
-  int Level = 0;
-  std::uint64_t StartTick = 0;  // milliseconds; 0 while the clock is off
-  int StartSeconds = 0;
-  TGenerateur* Generateur = nullptr;
-  bool ShowPossibilities = false;
-  bool PossibilitiesUsed = false;
-  // The date of the daily grid on screen; none for any other grid.
-  QDate DailyGrid;
-  bool FirstShow = true;
-  // The millisecond clock of the game's time; a test may put its own.
-  std::function<std::uint64_t()> Clock;
-
-  // --- Controls ---
-  TImage* Image1;
-  TGrilleSudoku* GrilleSudoku;
-  std::array<QPushButton*, 10> Buttons{};  // Button1 to Button10: digits 1 to 9, then 0
-  QLabel* l_Mode;
-  TRondCoche* rc_ModeNormal;
-  TRondCoche* rc_ModePossibilite;
-  TImage* Image15;
-  TImage* Image16;
-  QTextBrowser* MemoAstuce;
-  TFondCopie* FondCopie1;
-  THotLabel* hl_reinit;
-  THotLabel* hl_newgrille;
-  THotLabel* hl_charger;
-  THotLabel* hl_sauver;
-  THotLabel* hl_imprimer;
-  TFondCopie* FondCopie3;
-  QLabel* l_TempsCaption;
-  QLabel* l_Temps;
-  QLabel* l_IndiceCaption;
-  QLabel* l_Indice;
-  TFondCopie* FondCopie4;
-  THotLabel* hl_VerifierGrille;
-  THotLabel* hl_JouerGrille;
-  TFondCopie* FondCopie2;
-  THotLabel* hl_Annuler;
-  THotLabel* hl_Indice;
-  THotLabel* hl_Possibilite;
-  THotLabel* hl_Resoudre;
-  THotLabel* hl_documentation;
-  THotLabel* hl_Menu;
-  TImage* im_Retablir;  // at the right end of the "Annuler la saisie" line
-  TImage* im_Pause;     // at the right end of the clock's line
-  TImage* im_Carnet;    // "Imprimer un carnet", at the right end of the "Imprimer" line
-  QWidget* p_Pause;     // covers the grid while the game is paused
-  QTimer* t_Chronometre;
 
  protected:
   void showEvent(QShowEvent* Event) override;
@@ -206,23 +170,67 @@ class Tf_Jeux : public QWidget {
   // Spreads the lines of a panel evenly from its first line to its last one,
   // which keeps its distance from the panel's bottom.
   static void SpreadLines(const std::vector<CommandLine>& Lines, int PanelHeight, int LineHeight);
+  // The counters of the game on screen: the clock's panel (or the typed
+  // puzzle's commands), the clock, the helps, the candidates hidden.
+  void ShowCounters();
   void t_ChronometreTimer();
   void ShowHelps();
   // The date of the daily grid at the top of the tips.
   void ShowDailyCaption();
   void SetPossibilitiesShown(bool Shown);
   void FocusGrid();
-  std::uint64_t Now() const;
+
+  TOptions* Options = nullptr;
+  TScores* Scores = nullptr;
+  TGenerateur* Generateur_ = nullptr;
+  TReprise* Reprise_ = nullptr;
+  bool ShowPossibilities = false;
+  bool FirstShow = true;
+  // The date of the daily grid on screen; none for any other grid.
+  QDate DailyGrid;
+
+  // --- Controls ---
+  TImage* Image1;  // the background
+  TGrilleSudoku* GrilleSudoku;
+  std::array<QPushButton*, 10> Buttons{};  // Button1 to Button10: digits 1 to 9, then 0
+  QLabel* l_Mode;
+  TRondCoche* rc_ModeNormal;
+  TRondCoche* rc_ModePossibilite;
+  TImage* im_ModeNormal;       // the pictures of the two modes, beside their boxes
+  TImage* im_ModePossibilite;
+  QTextBrowser* MemoAstuce;
+  TFondCopie* p_Partie;        // Réinitialiser, Nouvelle grille, Charger, Sauver, Imprimer
+  THotLabel* hl_reinit;
+  THotLabel* hl_newgrille;
+  THotLabel* hl_charger;
+  THotLabel* hl_sauver;
+  THotLabel* hl_imprimer;
+  TFondCopie* p_Compteurs;     // the clock and the help counter, while playing
+  QLabel* l_TempsCaption;
+  QLabel* l_Temps;
+  QLabel* l_IndiceCaption;
+  QLabel* l_Indice;
+  TFondCopie* p_Saisie;        // the checks of a typed-in puzzle, while typing it in
+  THotLabel* hl_VerifierGrille;
+  THotLabel* hl_JouerGrille;
+  TFondCopie* p_Aides;         // the help commands and the way back
+  THotLabel* hl_Annuler;
+  THotLabel* hl_Indice;
+  THotLabel* hl_Possibilite;
+  THotLabel* hl_Resoudre;
+  THotLabel* hl_documentation;
+  THotLabel* hl_Menu;
+  TImage* im_Retablir;  // at the right end of the "Annuler la saisie" line
+  TImage* im_Pause;     // at the right end of the clock's line
+  TImage* im_Carnet;    // "Imprimer un carnet", at the right end of the "Imprimer" line
+  QWidget* p_Pause;     // covers the grid while the game is paused
+  QTimer* t_Chronometre;
 
   std::vector<CommandLine> Commands1_;
   std::vector<CommandLine> Commands2_;
   std::vector<CommandLine> Commands4_;
 
   bool Paused_ = false;
-  int Holds_ = 0;                  // HoldClock calls not yet released, the pause included
-  std::uint64_t HeldSince_ = 0;    // when the clock last stopped
-  std::uint64_t StoodStillMs_ = 0; // time the clock stood still since it started
   QWidget* WatchedWindow_ = nullptr;
-  // The grid changed since it was dealt, loaded or saved.
-  bool Unsaved_ = false;
+  int KeptAtSeconds_ = 0;  // the clock when the game was last kept
 };

@@ -19,6 +19,7 @@
 #include "look.h"
 #include "messages.h"
 #include "options.h"
+#include "partie.h"
 #include "rondcoche.h"
 #include "sauve.h"
 #include "scores.h"
@@ -39,20 +40,18 @@ QString LevelName(int Rating) {
 
 }  // namespace
 
-bool Tf_Jeux::VerifyGrid() {
-  const int rating = GrilleSudoku->RateGrid();
-  Level = rating;
+std::uint8_t Tf_Jeux::VerifyGrid() {
+  const std::uint8_t rating = GrilleSudoku->RateGrid();
   if (rating == 0) {
     ShowMessage(VerifyCannotSolve);
-    return false;
+    return 0;
   }
   const QString name = LevelName(rating);
   QString sentence = VerifySolvable;
   if ((rating & RatingGuess) != 0)
     sentence = (rating & RatingMultiple) != 0 ? VerifySeveral : VerifyGuessing;
-  Level = rating & RatingLevelBits;
   ShowMessage(sentence + QLatin1Char('\n') + QStringLiteral("Niveau de la grille: ") + name);
-  return true;
+  return rating;
 }
 
 // --- Commands ---
@@ -63,7 +62,7 @@ void Tf_Jeux::hl_reinitClick() {
 }
 
 void Tf_Jeux::hl_newgrilleClick() {
-  if (GrilleSudoku->GameMode) {
+  if (GrilleSudoku->GameMode()) {
     StartNewGame();
   } else {
     // The givens go too, so that "Réinitialiser" never brings back an old
@@ -86,21 +85,16 @@ void Tf_Jeux::hl_sauverClick() {
 bool Tf_Jeux::SaveGame() {
   const ClockHold hold(*this);
   Tf_Sauve dialog(window());
-  dialog.Game = TSavedGame::FromGridText(GrilleSudoku->GetSaveText(
-      true, GrilleSudoku->GameMode ? ElapsedSeconds() : 0, std::min(Helps, MaxStoredHelps)));
+  dialog.Game = TSavedGame::FromGridText(QString::fromStdString(Partie().SaveText(
+      true, Partie().Playing() ? ElapsedSeconds() : 0, std::min(Partie().Helps(), MaxStoredHelps))));
   if (dialog.exec() != QDialog::Accepted) return false;
-  Unsaved_ = false;
+  Partie().MarkSaved();
   return true;
 }
 
 bool Tf_Jeux::HasUnsavedGame() const {
-  if (Options == nullptr || !Options->ProposerSauvegarde || !Unsaved_) return false;
-  const TGrilleSudoku& view = *GrilleSudoku;
-  if (view.CountEmpty() == 0 && view.CountErrors() == 0) return false;  // finished
-  const TGrille& grid = view.Grille();
-  for (std::size_t i = 0; i < 81; ++i)
-    if (grid.Digits[i] != 0 && (!view.GameMode || grid.Givens[i] == 0)) return true;
-  return false;
+  // A game kept for later is never lost.
+  return Options != nullptr && Options->ProposerSauvegarde && !Options->ReprendrePartie && Partie().HasProgress();
 }
 
 bool Tf_Jeux::MayLeave() {
@@ -126,7 +120,7 @@ bool Tf_Jeux::MayLeave() {
 void Tf_Jeux::CopyPuzzle() { QGuiApplication::clipboard()->setText(GrilleSudoku->PuzzleText()); }
 
 void Tf_Jeux::PastePuzzle() {
-  if (GrilleSudoku->GameMode) {
+  if (GrilleSudoku->GameMode()) {
     ShowMessage(PasteOnlyTypingIn);
   } else {
     const QString cells = TGrilleSudoku::ReadPuzzle(QGuiApplication::clipboard()->text());
@@ -155,7 +149,7 @@ void Tf_Jeux::hl_imprimerClick() {
 
 void Tf_Jeux::hl_CarnetClick() {
   const ClockHold hold(*this);
-  Tf_Carnet dialog(Level & RatingLevelBits, window());
+  Tf_Carnet dialog(Partie().Level(), window());
   dialog.exec();
   FocusGrid();
 }
@@ -176,8 +170,8 @@ void Tf_Jeux::hl_IndiceClick() {
   QString text;
   GrilleSudoku->GiveHint(text);
   MemoAstuce->setPlainText(text);
-  ++Helps;
   ShowHelps();
+  KeepGame();  // a hint that found nothing still counts
   FocusGrid();
   if (GrilleSudoku->CountEmpty() == 0) FinishGame();
 }
@@ -190,7 +184,10 @@ void Tf_Jeux::hl_PossibiliteClick() {
 void Tf_Jeux::SetPossibilitiesShown(bool Shown) {
   ShowPossibilities = Shown;
   GrilleSudoku->SetShowAllCandidates(Shown);
-  if (Shown) PossibilitiesUsed = true;
+  if (Shown && !Partie().CandidatesShown()) {
+    Partie().NoteCandidatesShown();
+    KeepGame();
+  }
   hl_Possibilite->setText(Shown ? HideCandidatesCaption : ShowCandidatesCaption);
   hl_Possibilite->adjustSize();
 }
@@ -202,10 +199,9 @@ void Tf_Jeux::hl_ResoudreClick() {
   } else if ((flags & SolveMultiple) != 0) {
     if (AskYesNo(MultipleTitle, MultipleQuestion)) GrilleSudoku->ShowSolution();
   }
-  Helps += flags & SolvedCountMask;
   ShowHelps();
   FocusGrid();
-  if (GrilleSudoku->CountEmpty() == 0 && GrilleSudoku->GameMode) FinishGame();
+  if (GrilleSudoku->CountEmpty() == 0 && GrilleSudoku->GameMode()) FinishGame();
 }
 
 void Tf_Jeux::hl_documentationClick() {
@@ -214,6 +210,7 @@ void Tf_Jeux::hl_documentationClick() {
 
 void Tf_Jeux::hl_MenuClick() {
   if (!MayLeave()) return;
+  KeepGame();
   if (TShell* shell = Shell()) shell->ShowMenu();
 }
 
@@ -223,17 +220,23 @@ void Tf_Jeux::hl_VerifierGrilleClick() {
 }
 
 void Tf_Jeux::hl_JouerGrilleClick() {
-  if (VerifyGrid() && Options != nullptr && Scores != nullptr) {
+  // The typed digits become the givens of a game at the puzzle's level, with
+  // no history (undo can never take a given away), the clock and the helps
+  // from zero.
+  if (Options != nullptr && Scores != nullptr && Partie().PlayTypedIn(VerifyGrid())) {
     SetPlayMode(true);
     SetupScreen(*Options, *Scores);
-    RecordGameStarted(Level);
-    // The entries that typed the givens are forgotten: undo can never take a
-    // given away during play.
+    RecordGameStarted(Partie().Level());
     GrilleSudoku->ResetView();
   }
   FocusGrid();
 }
 
-void Tf_Jeux::ShowHelps() { l_Indice->setText(QString::number(Helps)); }
+void Tf_Jeux::ShowHelps() { l_Indice->setText(QString::number(Partie().Helps())); }
 
-void Tf_Jeux::t_ChronometreTimer() { l_Temps->setText(FormatTime(std::uint32_t(ElapsedSeconds()))); }
+void Tf_Jeux::t_ChronometreTimer() {
+  const int seconds = ElapsedSeconds();
+  l_Temps->setText(FormatTime(std::uint32_t(seconds)));
+  // The clock is kept too, now and then: a crash loses a few seconds at most.
+  if (seconds >= KeptAtSeconds_ + KeepClockEverySeconds) KeepGame();
+}

@@ -19,17 +19,67 @@
 
 using namespace Jeux;
 
+namespace {
+
+// Every number of the game screen's layout, in one place. Sizes in pixels;
+// the divisors give a size as a share of the window's width or height.
+struct TJeuxLayout {
+  // The grid: 15 cells across the width at most, Cell.Big pixels at most
+  // (a cell above Cell.Cap becomes Cell.Big), or 11.9 down the height.
+  double CellsAcross = 15.0;
+  int CellCap = 54;
+  int CellBig = 55;
+  double CellsDown = 11.9;
+  int GridTop = 11;
+  int GridShift = 110;  // the grid stands this far right of the window's middle
+  // Text sizes in points by cell size: from BigCell up, below SmallCell, between.
+  int BigCell = 55;
+  int SmallCell = 50;
+  int DigitBig = 28, NoteBig = 10;
+  int DigitSmall = 20, NoteSmall = 8;
+  int DigitMiddle = 24, NoteMiddle = 9;
+  // The panels of commands, in a column left of the grid.
+  int PanelMargin = 8;
+  int PanelGap = 4;
+  int ColumnGap = 16;
+  double LinePixelsDivisor = 31.0;  // the command lines' text: the height over this
+  int LinePixelsLeast = 17, LinePixelsMost = 26;
+  int PanelWidthPerPixel = 12, PanelWidthExtra = 20;
+  double PartieDivisor = 3.57, CompteursDivisor = 7.77, AidesDivisor = 3.0;
+  int LineInset = 8;  // first and last command lines from the panels' edges
+  int BulletLeft = 10;
+  int LabelLeft = 30;
+  int IconLeast = 16, IconMost = 24, IconInset = 4;  // "Rétablir" and the pause
+  int ValueGap = 8;  // between the counters' captions and their values
+  // The digit buttons under the grid.
+  int ButtonsGap = 4;
+  int ButtonStep = 29;
+  int ButtonSize = 27;
+  int ButtonsWidth = 290;
+  // The mode and the tips under the panels (from the panels' bottom).
+  int ModeLabelTop = 6, ModeBoxTop = 9, ModePictureTop = 2;
+  int ModeLabelGap = 8, ModePictureGap = 2, ModeGap = 14;
+  int TipsTop = 38, TipsBottom = 4;
+  // The tips' text in points by the box's height: below each height its size.
+  int TipsHeights[3] = {80, 95, 110};
+  int TipsPoints[4] = {10, 11, 12, 13};
+};
+
+constexpr TJeuxLayout Layout{};
+
+}  // namespace
+
 void Tf_Jeux::SpreadLines(const std::vector<CommandLine>& Lines, int PanelHeight, int LineHeight) {
   if (Lines.empty()) return;
-  const int first = LineInset;
-  const int last = std::max(first, PanelHeight - LineInset - LineHeight);
+  const int first = Layout.LineInset;
+  const int last = std::max(first, PanelHeight - Layout.LineInset - LineHeight);
   const int count = int(Lines.size());
   const int step = count > 1 ? (last - first) / (count - 1) : 0;
   for (int k = 0; k < count; ++k) {
     const int top = first + k * step;
     const CommandLine& line = Lines[std::size_t(k)];
-    line.Label->move(LabelLeft, top);
-    line.Bullet->move(BulletLeft, top + (LineHeight - line.Bullet->height()) / 2);
+    line.Label->move(Layout.LabelLeft, top);
+    line.Bullet->move(Layout.BulletLeft, top + (LineHeight - line.Bullet->height()) / 2);
   }
 }
 
@@ -38,25 +88,25 @@ void Tf_Jeux::FormResize() {
   const int H = height();
   Image1->setGeometry(rect());
 
-  // The grid: 15 cells across at most 55 pixels, or 11.9 down.
-  int a = Rounded(W / 15.0);
-  if (a > 54) a = 55;
-  const int b = Rounded(H / 11.9);
-  int gridTop = 11;
+  // The grid: the smaller of its cell sizes across and down.
+  int a = Rounded(W / Layout.CellsAcross);
+  if (a > Layout.CellCap) a = Layout.CellBig;
+  const int b = Rounded(H / Layout.CellsDown);
+  int gridTop = Layout.GridTop;
   int size = b;
   if (a < b) {
-    gridTop = 11 + (9 * b - 9 * a) / 2;
+    gridTop = Layout.GridTop + (9 * b - 9 * a) / 2;
     size = a;
   }
-  const int gridLeft = (W - 9 * size) / 2 + GridShift;
-  int digitSize = 24;
-  int noteSize = 9;
-  if (size >= 55) {
-    digitSize = 28;
-    noteSize = 10;
-  } else if (size < 50) {
-    digitSize = 20;
-    noteSize = 8;
+  const int gridLeft = (W - 9 * size) / 2 + Layout.GridShift;
+  int digitSize = Layout.DigitMiddle;
+  int noteSize = Layout.NoteMiddle;
+  if (size >= Layout.BigCell) {
+    digitSize = Layout.DigitBig;
+    noteSize = Layout.NoteBig;
+  } else if (size < Layout.SmallCell) {
+    digitSize = Layout.DigitSmall;
+    noteSize = Layout.NoteSmall;
   }
   GrilleSudoku->TailleEcriture = quint8(digitSize);
   GrilleSudoku->TaillePossibilite = quint8(noteSize);
@@ -68,17 +118,18 @@ void Tf_Jeux::FormResize() {
 
   // The command panels stand in a column left of the grid, their lines in the
   // title face at a size that follows the window's height.
-  const int linePixels = std::clamp(Rounded(H / 31.0), 17, 26);
-  const int panelWidth = 12 * linePixels + 20;
-  const int panelLeft = std::max(PanelMargin, gridLeft - ColumnGap - panelWidth);
-  const int h1 = Rounded(H / 3.57);
-  const int h3 = Rounded(H / 7.77);
-  const int h2 = Rounded(H / 3.0);
-  FondCopie1->setGeometry(panelLeft, PanelMargin, panelWidth, h1);
-  const int top3 = FondCopie1->geometry().bottom() + 1 + PanelGap;
-  FondCopie3->setGeometry(panelLeft, top3, panelWidth, h3);
-  FondCopie4->setGeometry(panelLeft, top3, panelWidth, h3);
-  FondCopie2->setGeometry(panelLeft, top3 + h3 + PanelGap, panelWidth, h2);
+  const int linePixels =
+      std::clamp(Rounded(H / Layout.LinePixelsDivisor), Layout.LinePixelsLeast, Layout.LinePixelsMost);
+  const int panelWidth = Layout.PanelWidthPerPixel * linePixels + Layout.PanelWidthExtra;
+  const int panelLeft = std::max(Layout.PanelMargin, gridLeft - Layout.ColumnGap - panelWidth);
+  const int h1 = Rounded(H / Layout.PartieDivisor);
+  const int h3 = Rounded(H / Layout.CompteursDivisor);
+  const int h2 = Rounded(H / Layout.AidesDivisor);
+  p_Partie->setGeometry(panelLeft, Layout.PanelMargin, panelWidth, h1);
+  const int top3 = p_Partie->geometry().bottom() + 1 + Layout.PanelGap;
+  p_Compteurs->setGeometry(panelLeft, top3, panelWidth, h3);
+  p_Saisie->setGeometry(panelLeft, top3, panelWidth, h3);
+  p_Aides->setGeometry(panelLeft, top3 + h3 + Layout.PanelGap, panelWidth, h2);
 
   const QFont lineFont = Look::PixelFont(Look::TitleFamily, linePixels);
   int lineHeight = 0;
@@ -94,59 +145,58 @@ void Tf_Jeux::FormResize() {
   SpreadLines(Commands2_, h2, lineHeight);
   SpreadLines(Commands4_, h3, lineHeight);
   // "Rétablir" at the end of the line of "Annuler la saisie".
-  const int iconSize = std::clamp(lineHeight - 4, 16, 24);
+  const int iconSize = std::clamp(lineHeight - Layout.IconInset, Layout.IconLeast, Layout.IconMost);
   im_Retablir->SetStretch(true);
   im_Retablir->resize(iconSize, iconSize);
-  im_Retablir->move(panelWidth - LineInset - iconSize, hl_Annuler->y() + (lineHeight - iconSize) / 2);
+  im_Retablir->move(panelWidth - Layout.LineInset - iconSize, hl_Annuler->y() + (lineHeight - iconSize) / 2);
   // "Imprimer un carnet" at the end of the line of "Imprimer".
   im_Carnet->SetStretch(true);
   im_Carnet->resize(iconSize, iconSize);
-  im_Carnet->move(panelWidth - LineInset - iconSize, hl_imprimer->y() + (lineHeight - iconSize) / 2);
+  im_Carnet->move(panelWidth - Layout.LineInset - iconSize, hl_imprimer->y() + (lineHeight - iconSize) / 2);
 
   // The clock and the help counter: captions at the left, values after them.
   for (QLabel* label : {l_TempsCaption, l_Temps, l_IndiceCaption, l_Indice}) {
     label->setFont(lineFont);
     label->adjustSize();
   }
-  const int valueLeft = LabelLeft + std::max(l_TempsCaption->width(), l_IndiceCaption->width()) + 8;
-  const int rowStep = h3 - 2 * LineInset - lineHeight;
-  l_TempsCaption->move(LabelLeft, LineInset);
-  l_Temps->move(valueLeft, LineInset);
-  l_IndiceCaption->move(LabelLeft, LineInset + rowStep);
-  l_Indice->move(valueLeft, LineInset + rowStep);
-  l_Temps->resize(panelWidth - valueLeft - LineInset - iconSize - 4, l_Temps->height());
-  l_Indice->resize(panelWidth - valueLeft - LineInset, l_Indice->height());
+  const int inset = Layout.LineInset;
+  const int valueLeft =
+      Layout.LabelLeft + std::max(l_TempsCaption->width(), l_IndiceCaption->width()) + Layout.ValueGap;
+  const int rowStep = h3 - 2 * inset - lineHeight;
+  l_TempsCaption->move(Layout.LabelLeft, inset);
+  l_Temps->move(valueLeft, inset);
+  l_IndiceCaption->move(Layout.LabelLeft, inset + rowStep);
+  l_Indice->move(valueLeft, inset + rowStep);
+  l_Temps->resize(panelWidth - valueLeft - inset - iconSize - Layout.IconInset, l_Temps->height());
+  l_Indice->resize(panelWidth - valueLeft - inset, l_Indice->height());
   // The pause at the end of the clock's line.
   im_Pause->SetStretch(true);
   im_Pause->resize(iconSize, iconSize);
-  im_Pause->move(panelWidth - LineInset - iconSize, LineInset + (l_Temps->height() - iconSize) / 2);
+  im_Pause->move(panelWidth - inset - iconSize, inset + (l_Temps->height() - iconSize) / 2);
 
-  // The digit buttons, 4 pixels under the grid.
-  const int buttonsTop = gridTop + GrilleSudoku->height() + 4;
-  const int buttonsLeft = gridLeft + (gridWidth - DigitButtonsWidth) / 2;
+  // The digit buttons under the grid.
+  const int buttonsTop = gridTop + GrilleSudoku->height() + Layout.ButtonsGap;
+  const int buttonsLeft = gridLeft + (gridWidth - Layout.ButtonsWidth) / 2;
   for (int k = 0; k < 10; ++k)
-    Buttons[std::size_t(k)]->setGeometry(buttonsLeft + k * DigitButtonStep, buttonsTop,
-                                         DigitButtonSize, DigitButtonSize);
+    Buttons[std::size_t(k)]->setGeometry(buttonsLeft + k * Layout.ButtonStep, buttonsTop, Layout.ButtonSize,
+                                         Layout.ButtonSize);
 
   // The mode widgets and the tips under the panels.
-  const int r = FondCopie2->geometry().bottom() + 1;
+  const int r = p_Aides->geometry().bottom() + 1;
   l_Mode->adjustSize();
-  l_Mode->move(panelLeft, r + 6);
-  int x = panelLeft + l_Mode->width() + 8;
-  rc_ModeNormal->move(x, r + 9);
-  Image15->move(rc_ModeNormal->x() + rc_ModeNormal->width() + 2, r + 2);
-  x = Image15->x() + Image15->width() + 14;
-  rc_ModePossibilite->move(x, r + 9);
-  Image16->move(rc_ModePossibilite->x() + rc_ModePossibilite->width() + 2, r + 2);
-  const int memoHeight = H - r - 42;
-  MemoAstuce->setGeometry(panelLeft, r + 38, gridLeft + gridWidth - panelLeft, std::max(0, memoHeight));
-  int memoPoints = 13;
-  if (memoHeight < 80)
-    memoPoints = 10;
-  else if (memoHeight < 95)
-    memoPoints = 11;
-  else if (memoHeight < 110)
-    memoPoints = 12;
+  l_Mode->move(panelLeft, r + Layout.ModeLabelTop);
+  int x = panelLeft + l_Mode->width() + Layout.ModeLabelGap;
+  rc_ModeNormal->move(x, r + Layout.ModeBoxTop);
+  im_ModeNormal->move(rc_ModeNormal->x() + rc_ModeNormal->width() + Layout.ModePictureGap, r + Layout.ModePictureTop);
+  x = im_ModeNormal->x() + im_ModeNormal->width() + Layout.ModeGap;
+  rc_ModePossibilite->move(x, r + Layout.ModeBoxTop);
+  im_ModePossibilite->move(rc_ModePossibilite->x() + rc_ModePossibilite->width() + Layout.ModePictureGap,
+                           r + Layout.ModePictureTop);
+  const int memoHeight = H - r - Layout.TipsTop - Layout.TipsBottom;
+  MemoAstuce->setGeometry(panelLeft, r + Layout.TipsTop, gridLeft + gridWidth - panelLeft, std::max(0, memoHeight));
+  int memoPoints = Layout.TipsPoints[3];
+  for (int k = 2; k >= 0; --k)
+    if (memoHeight < Layout.TipsHeights[k]) memoPoints = Layout.TipsPoints[k];
   QFont memoFont = MemoAstuce->font();
   memoFont.setPointSize(memoPoints);
   MemoAstuce->setFont(memoFont);

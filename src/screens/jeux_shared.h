@@ -59,18 +59,8 @@ inline const QString LevelNames[] = {QStringLiteral("Facile"), QStringLiteral("M
                               QStringLiteral("Difficile"), QStringLiteral("Expert")};
 
 inline constexpr int ClockIntervalMs = 500;
+inline constexpr int KeepClockEverySeconds = 10;
 inline constexpr int MaxStoredHelps = 255;
-inline constexpr std::uint16_t SolvedCountMask = 0xFF;
-inline constexpr int PanelMargin = 8;
-inline constexpr int PanelGap = 4;
-inline constexpr int ColumnGap = 16;
-inline constexpr int LineInset = 8;  // first and last command lines from the panel's edges
-inline constexpr int BulletLeft = 10;
-inline constexpr int LabelLeft = 30;
-inline constexpr int DigitButtonStep = 29;
-inline constexpr int DigitButtonSize = 27;
-inline constexpr int DigitButtonsWidth = 290;
-inline constexpr int GridShift = 110;
 
 // The colours the grid is drawn in on the game screen.
 inline const QColor GridBackground{255, 255, 236};

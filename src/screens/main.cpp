@@ -23,6 +23,8 @@
 #include "look.h"
 #include "messages.h"
 #include "options.h"
+#include "partie.h"
+#include "reprise.h"
 #include "optionsscreen.h"
 #include "regles.h"
 #include "scores.h"
@@ -37,6 +39,10 @@ namespace {
 constexpr QPoint TitlePlace{80, 13};
 constexpr QPoint MotifPlace{216, 49};
 constexpr std::array<int, 7> MenuLineTops{108, 152, 197, 241, 286, 330, 375};
+// With "Reprendre la partie" first, eight lines between the same first and a
+// last one a little lower, still well inside the board.
+constexpr int EightLinesFirst = 106;
+constexpr int EightLinesStep = 41;
 // A menu line is as wide as the board's inside, its text centred, so that the
 // text stays in place when it turns bold under the pointer.
 constexpr int MenuLineWidth = 340;
@@ -74,6 +80,9 @@ Tf_Main::Tf_Main(QWidget* Parent) : QWidget(Parent) {
 
   // The menu's keys: none is a digit or a letter A to I, which enter digits
   // in a grid.
+  hl_Reprendre = MakeMenuLabel(QStringLiteral("Reprendre la partie"), &Tf_Main::hl_ReprendreClick,
+                               Qt::CTRL | Qt::Key_R, QStringLiteral("Ctrl+R"));
+  hl_Reprendre->setObjectName(QStringLiteral("hl_Reprendre"));
   hl_nouveau = MakeMenuLabel(QStringLiteral("Nouvelle partie"), &Tf_Main::hl_nouveauClick,
                              Qt::CTRL | Qt::Key_N, QStringLiteral("Ctrl+N"));
   hl_nouveau->setObjectName(QStringLiteral("hl_nouveau"));
@@ -131,6 +140,8 @@ Tf_Main::Tf_Main(QWidget* Parent) : QWidget(Parent) {
   Scores = std::make_unique<TScores>(TAppFolders::SettingsFile(), settings);
   Statistiques_ = std::make_unique<TStatistiques>(TAppFolders::SettingsFile(), settings);
   ScreenModeAnswer = TOptions::ReadScreenModeAnswer(settings);
+  Reprise = std::make_unique<TReprise>(TAppFolders::ResumeFile());
+  ShowMenuCommands(true);
   SetShell(this);
   LoadBackground(*Image1);
 
@@ -145,6 +156,7 @@ Tf_Main::~Tf_Main() {
   // its end is awaited with the events running, so that its end handler runs.
   Generateur->Shutdown();
   Generateur.reset();
+  Reprise.reset();  // what is kept is written first
   Statistiques_.reset();
   Scores.reset();
   Options.reset();
@@ -171,6 +183,25 @@ THotLabel* Tf_Main::MakeMenuLabel(const QString& Caption, void (Tf_Main::*Handle
 void Tf_Main::ShowMenuCommands(bool Shown) {
   for (THotLabel* label : {hl_nouveau, hl_Charger, hl_puzzle, hl_regle, hl_Astuces, hl_Option, hl_Quitter})
     label->setVisible(Shown);
+  hl_Reprendre->setVisible(Shown && CanResume());
+  PlaceMenu();
+}
+
+bool Tf_Main::CanResume() const {
+  if (!Options || !Options->ReprendrePartie || !Reprise) return false;
+  // What the game screen kept last is on the disk first.
+  Reprise->Flush();
+  const std::optional<std::string> text = Reprise->Read();
+  TPartie probe;
+  return text && probe.Resume(*text) && probe.InProgress();
+}
+
+std::vector<THotLabel*> Tf_Main::MenuLines() const {
+  std::vector<THotLabel*> lines;
+  if (!hl_Reprendre->isHidden()) lines.push_back(hl_Reprendre);
+  for (THotLabel* label : {hl_nouveau, hl_Charger, hl_puzzle, hl_regle, hl_Astuces, hl_Option, hl_Quitter})
+    lines.push_back(label);
+  return lines;
 }
 
 bool Tf_Main::eventFilter(QObject* Watched, QEvent* Event) {
@@ -186,6 +217,7 @@ void Tf_Main::closeEvent(QCloseEvent* Event) {
     Event->ignore();
     return;
   }
+  if (game != nullptr && p_Form->isVisible()) game->KeepGame();
   QWidget::closeEvent(Event);
 }
 
@@ -303,17 +335,37 @@ void Tf_Main::PlaceMenu() {
   Image2->move(board);
   Image3->move(board + TitlePlace);
   Image4->move(board + MotifPlace);
-  const std::array<THotLabel*, 7> lines{hl_nouveau, hl_Charger, hl_puzzle, hl_regle,
-                                        hl_Astuces, hl_Option,  hl_Quitter};
-  for (std::size_t k = 0; k < lines.size(); ++k)
-    lines[k]->move((width() - MenuLineWidth) / 2, board.y() + MenuLineTops[k]);
+  const std::vector<THotLabel*> lines = MenuLines();
+  for (std::size_t k = 0; k < lines.size(); ++k) {
+    const int top = lines.size() > MenuLineTops.size() ? EightLinesFirst + int(k) * EightLinesStep : MenuLineTops[k];
+    lines[k]->move((width() - MenuLineWidth) / 2, board.y() + top);
+  }
+}
+
+Tf_Jeux* Tf_Main::NewGameScreen() {
+  auto* game = ShowScreen<Tf_Jeux>(false);
+  game->SetGenerateur(Generateur.get());
+  game->SetReprise(Reprise.get());
+  return game;
+}
+
+void Tf_Main::hl_ReprendreClick() {
+  const std::optional<std::string> text = Reprise->Read();
+  Tf_Jeux* game = NewGameScreen();
+  // The file may have gone since the menu showed: the menu comes back.
+  if (!text || !game->ResumeGame(*text)) {
+    ShowNoScreen();
+    return;
+  }
+  game->SetPlayMode(game->Partie().Playing());
+  game->SetupScreen(*Options, *Scores);
+  p_Form->show();
 }
 
 void Tf_Main::hl_nouveauClick() {
   // The game screen waits behind the menu while the level is chosen and the
   // grid is generated.
-  auto* game = ShowScreen<Tf_Jeux>(false);
-  game->Generateur = Generateur.get();
+  Tf_Jeux* game = NewGameScreen();
   if (!game->StartNewGame()) {
     ShowNoScreen();
     return;
@@ -326,20 +378,18 @@ void Tf_Main::hl_nouveauClick() {
 void Tf_Main::hl_ChargerClick() { LoadSavedGame(QString()); }
 
 void Tf_Main::LoadSavedGame(const QString& Path) {
-  auto* game = ShowScreen<Tf_Jeux>(false);
+  Tf_Jeux* game = NewGameScreen();
   if (!game->LoadGame(Path)) {
     ShowNoScreen();
     return;
   }
-  game->Generateur = Generateur.get();
   game->SetPlayMode(true);
   game->SetupScreen(*Options, *Scores);
   p_Form->show();
 }
 
 void Tf_Main::hl_puzzleClick() {
-  auto* game = ShowScreen<Tf_Jeux>(false);
-  game->Generateur = Generateur.get();
+  Tf_Jeux* game = NewGameScreen();
   game->SetPlayMode(false);
   game->SetupScreen(*Options, *Scores);
   p_Form->show();

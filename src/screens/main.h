@@ -24,6 +24,7 @@ class TGenerateur;
 class THotLabel;
 class TImage;
 class TOptions;
+class TReprise;
 class TScores;
 class TStatistiques;
 
@@ -76,6 +77,7 @@ class Tf_Main : public QWidget, public TShell {
   bool AskScreenMode();
 
   // --- Menu commands ---
+  void hl_ReprendreClick();
   void hl_nouveauClick();
   void hl_ChargerClick();
   void hl_puzzleClick();
@@ -107,12 +109,15 @@ class Tf_Main : public QWidget, public TShell {
   bool FirstShow = true;
   std::unique_ptr<TGenerateur> Generateur;
   std::unique_ptr<TStatistiques> Statistiques_;
+  // The game in progress, kept for "Reprendre la partie".
+  std::unique_ptr<TReprise> Reprise;
 
   // --- Controls ---
   TImage* Image1;  // the background, over the whole client area
   TImage* Image2;  // the menu board, centred
   TImage* Image3;  // the title
   TImage* Image4;  // the motif beside the title
+  THotLabel* hl_Reprendre;  // only while there is a game to take up
   THotLabel* hl_nouveau;
   THotLabel* hl_Charger;
   THotLabel* hl_puzzle;
@@ -145,4 +150,10 @@ class Tf_Main : public QWidget, public TShell {
   // The menu's commands are hidden while a screen covers them, so that
   // neither Tab nor their keys reach them.
   void ShowMenuCommands(bool Shown);
+  // The menu lines on show, in their order.
+  std::vector<THotLabel*> MenuLines() const;
+  // Whether the game left can be taken up: the setting on and its file a game.
+  bool CanResume() const;
+  // A new game screen, lent what it needs, waiting behind the menu.
+  class Tf_Jeux* NewGameScreen();
 };

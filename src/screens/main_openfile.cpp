@@ -60,5 +60,5 @@ void Tf_Main::OpenFile(const QString& Path) {
   if (chosen < 0) return;
   hl_puzzleClick();
   if (auto* game = qobject_cast<Tf_Jeux*>(CurrentScreen.data()))
-    game->GrilleSudoku->LoadGrid(QString::fromStdString(file.Puzzles[std::size_t(chosen)]), QString(), 0);
+    game->Grid().LoadGrid(QString::fromStdString(file.Puzzles[std::size_t(chosen)]), QString(), 0);
 }

@@ -277,6 +277,10 @@ QWidget* Tf_Options::MakeProgramPage() {
   cc_proposesauvegarde->setToolTip(QStringLiteral(
       "Avant de quitter le logiciel ou de revenir au menu pendant une partie commencée, demande s'il "
       "faut l'enregistrer"));
+  cc_reprendre = MakeCheck<TCarreCoche>(page, "cc_reprendre", QStringLiteral("Reprendre la partie interrompue"));
+  cc_reprendre->setToolTip(QStringLiteral(
+      "Garde la partie en cours à chaque coup\u00A0: le menu propose de la reprendre au prochain lancement, "
+      "même après un arrêt brutal"));
 
   auto* column = new QVBoxLayout(page);
   column->setContentsMargins(6, 0, 6, 0);
@@ -298,6 +302,8 @@ QWidget* Tf_Options::MakeProgramPage() {
   column->addLayout(background);
   column->addSpacing(24);
   column->addWidget(cc_proposesauvegarde);
+  column->addSpacing(8);
+  column->addWidget(cc_reprendre);
   column->addStretch();
   return page;
 }
@@ -335,6 +341,7 @@ void Tf_Options::Setup(TOptions* Options) {
   cc_surligne->SetChecked(Options_->SurligneChiffres);
   cc_effacenotes->SetChecked(Options_->EffaceNotes);
   cc_proposesauvegarde->SetChecked(Options_->ProposerSauvegarde);
+  cc_reprendre->SetChecked(Options_->ReprendrePartie);
   // Showing the setting is no choice of the player's: a picture named by hand
   // shows as "Classique" and stays the setting.
   const QSignalBlocker blocker(cb_FondEcran);
@@ -370,6 +377,7 @@ void Tf_Options::hl_RetourClick() {
   Options_->SurligneChiffres = cc_surligne->Checked();
   Options_->EffaceNotes = cc_effacenotes->Checked();
   Options_->ProposerSauvegarde = cc_proposesauvegarde->Checked();
+  Options_->ReprendrePartie = cc_reprendre->Checked();
   const bool windowed = !rc_PleinEcran->Checked();
   if (windowed != Options_->Windowed) {
     Options_->Windowed = windowed;

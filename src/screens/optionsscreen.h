@@ -90,6 +90,7 @@ class Tf_Options : public QWidget {
   QLabel* Label1;
   QComboBox* cb_FondEcran;
   TCarreCoche* cc_proposesauvegarde;
+  TCarreCoche* cc_reprendre;
   // Commands
   THotLabel* hl_Retour;
   THotLabel* hl_MeilleursScores;

@@ -28,7 +28,7 @@ struct Setting {
   const char* Default;
 };
 
-constexpr std::array<Setting, 13> Settings{{
+constexpr std::array<Setting, 14> Settings{{
     {"general", "AffichageChrono", &TOptions::AffichageChrono, Form::Flag, "1"},
     {"general", "MauvaisEmplacementJeu", &TOptions::MauvaisEmplacementJeu, Form::Flag, "1"},
     {"general", "ErreurJeu", &TOptions::ErreurJeu, Form::Flag, "0"},
@@ -42,6 +42,7 @@ constexpr std::array<Setting, 13> Settings{{
     {"general", "SurligneChiffres", &TOptions::SurligneChiffres, Form::Flag, "0"},
     {"general", "EffaceNotes", &TOptions::EffaceNotes, Form::Flag, "0"},
     {"general", "ProposerSauvegarde", &TOptions::ProposerSauvegarde, Form::Flag, "1"},
+    {"general", "ReprendrePartie", &TOptions::ReprendrePartie, Form::Flag, "1"},
 }};
 
 // The key the first-start question reads and writes on its own.

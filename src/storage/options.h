@@ -62,6 +62,9 @@ class TOptions {
   bool SurligneChiffres;
   bool EffaceNotes;
   bool ProposerSauvegarde;
+  // The game in progress is kept at every move and offered again by the menu
+  // ("ReprendrePartie"); leaving a game then asks nothing, nothing is lost.
+  bool ReprendrePartie;
 
  private:
   // Each setting's stored text as last read or written, in the table's order.

@@ -77,12 +77,15 @@ FileResult TStatistiques::Apply(const std::function<void()>& Change) {
   TIniFile ini(FileName);
   bool applied = false;
   const FileResult result = ini.Update([&](TIniFile& onDisk) {
-    ReadFrom(onDisk);
+    // After a failed write the figures held here are ahead of the file's:
+    // they are written whole, so that nothing of them is lost.
+    if (!Unwritten_) ReadFrom(onDisk);
     Change();
     applied = true;
     WriteTo(onDisk);
   });
   if (!applied) Change();
+  Unwritten_ = !result.Ok();
   return result;
 }
 

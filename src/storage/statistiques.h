@@ -71,15 +71,15 @@ class TStatistiques {
   QString FileName;
 
  private:
-  // Writes the whole section (the file keeps what else it holds). On failure
-  // the figures stay in memory, and the next write takes them along.
   void ReadFrom(const TIniFile& Ini);
+  // Writes the whole section (the file keeps what else it holds).
+  void WriteTo(TIniFile& Ini) const;
   // What a finished game changes in the figures (RecordFinished).
   Finish Finished(int Level, int Seconds, int Helps, const QDate& Date, bool Daily);
-  void WriteTo(TIniFile& Ini) const;
   // Applies Change to the figures as the file holds them now, under its lock,
   // and writes them back, so that another window's games are kept. When the
-  // file cannot be read or written, Change still applies to what is shown.
+  // file cannot be read or written, Change still applies to what is shown,
+  // and the next write takes these figures along.
   FileResult Apply(const std::function<void()>& Change);
 
   std::array<LevelStats, Levels> Levels_{};
@@ -88,4 +88,6 @@ class TStatistiques {
   int BestRun_ = 0;
   int DailyFinished_ = 0;
   QDate LastDailyDay_;
+  // The last write failed: what is held here has not reached the file.
+  bool Unwritten_ = false;
 };

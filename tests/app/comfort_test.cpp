@@ -17,9 +17,12 @@
 #include "image.h"
 #include "look.h"
 #include "optionsscreen.h"
+#include "partie.h"
+#include "reprise.h"
 #include "regles.h"
 #include "shortcut_util.h"
 #include "sauve.h"
+#include "child_util.h"
 
 namespace {
 
@@ -62,8 +65,8 @@ QStringList Unnamed(QWidget* Root) {
 
 class ComfortTest : public MainWindowTest {
  protected:
-  void StartActive() {
-    WriteSettings("[general]\ntypeecran=2\n");
+  void StartActive(const QByteArray& Settings = "[general]\ntypeecran=2\n") {
+    WriteSettings(Settings);
     Start();
     Activate();
   }
@@ -89,7 +92,7 @@ class ComfortTest : public MainWindowTest {
 
   // One right digit in the first empty cell.
   static void PlayOneDigit(Tf_Jeux* Game) {
-    TGrilleSudoku* grid = Game->GrilleSudoku;
+    TGrilleSudoku* grid = &Game->Grid();
     const auto [row, col] = EmptyCells(grid->Grille()).front();
     ClickCell(grid, row, col);
     TypeDigit(grid, SolutionDigit(grid->Grille(), row, col));
@@ -109,7 +112,7 @@ TEST_F(ComfortTest, TheMenuOnTheKeyboard) {
   EXPECT_FALSE(Main->hl_nouveau->IsHot());
   Press(Main.get(), Qt::Key_Return);
   ASSERT_NE(Game(), nullptr);
-  EXPECT_FALSE(Game()->GrilleSudoku->GameMode) << "Proposer un puzzle";
+  EXPECT_FALSE(Game()->Grid().GameMode()) << "Proposer un puzzle";
   Press(Main.get(), Qt::Key_Escape);
   EXPECT_FALSE(Main->p_Form->isVisible()) << "Retour au menu";
 
@@ -140,7 +143,7 @@ TEST_F(ComfortTest, TheMenuOnTheKeyboard) {
 }
 
 TEST_F(ComfortTest, QuittingAGameInProgressAsksToSaveItFirst) {
-  StartActive();
+  StartActive("[general]\ntypeecran=2\nReprendrePartie=0\n");
   Tf_Jeux* game = NewGame();
   ASSERT_NE(game, nullptr);
   PlayOneDigit(game);
@@ -169,6 +172,53 @@ TEST_F(ComfortTest, QuittingAGameInProgressAsksToSaveItFirst) {
   QFile saved(PathOf(QStringLiteral("Sauvegarde/defaut.orv")));
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
   EXPECT_TRUE(saved.readAll().contains("Partie interrompue"));
+  EXPECT_FALSE(QFile::exists(PathOf(QStringLiteral("reprise.txt")))) << "the setting is off";
+}
+
+TEST_F(ComfortTest, AGameLeftComesBackFromTheMenuExactlyAsItWas) {
+  StartActive();
+  EXPECT_TRUE(Find<THotLabel>(*Main, "hl_Reprendre")->isHidden()) << "no game to take up yet";
+  Tf_Jeux* game = NewGame();
+  ASSERT_NE(game, nullptr);
+  PlayOneDigit(game);
+  const auto [row, col] = EmptyCells(game->Grid().Grille()).front();
+  ClickCell(&game->Grid(), row, col);
+  TypeDigit(&game->Grid(), 7, Qt::ControlModifier);
+  Click(Find<THotLabel>(game, "hl_Indice"));
+  const std::string left = game->Partie().ResumeText();
+  const int seconds = game->ElapsedSeconds();
+
+  // Quitting asks nothing: the game is kept.
+  bool asked = false;
+  bool watchEnded = false;
+  WhenModal([&asked](QWidget* Box) { asked = true; Box->close(); }, &watchEnded, 500);
+  Press(Main.get(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_FALSE(Main->isVisible());
+  QTRY_VERIFY_WITH_TIMEOUT(watchEnded || asked, 2000);
+  EXPECT_FALSE(asked);
+
+  // The next start offers it, and brings it back.
+  Main.reset();
+  Start();
+  Activate();
+  THotLabel* resume = Find<THotLabel>(*Main, "hl_Reprendre");
+  ASSERT_TRUE(resume->isVisible());
+  Click(resume);
+  game = Game();
+  ASSERT_NE(game, nullptr);
+  ASSERT_TRUE(game->isVisible());
+  EXPECT_EQ(game->Partie().ResumeText().substr(left.find("aides")), left.substr(left.find("aides")))
+      << "the same grid, marks, hint and helps";
+  EXPECT_GE(game->ElapsedSeconds(), seconds);
+  EXPECT_EQ(Find<QLabel>(game, "l_Indice")->text(), QStringLiteral("1"));
+
+  // A new game takes its place.
+  Click(Find<THotLabel>(game, "hl_Menu"));
+  EXPECT_TRUE(Find<THotLabel>(*Main, "hl_Reprendre")->isVisible());
+  NewGame();
+  Click(Find<THotLabel>(Game(), "hl_Menu"));
+  Main->Reprise->Flush();
+  EXPECT_NE(Main->Reprise->Read()->substr(left.find("aides")), left.substr(left.find("aides")));
 }
 
 TEST_F(ComfortTest, MinimisingTheWindowPausesTheGame) {
@@ -182,7 +232,7 @@ TEST_F(ComfortTest, MinimisingTheWindowPausesTheGame) {
   Main->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(Main.get()));
   EXPECT_TRUE(game->Paused()) << "until the player comes back to it";
-  EXPECT_TRUE(game->p_Pause->isVisible());
+  EXPECT_TRUE(Find<QWidget>(game, "p_Pause")->isVisible());
   Press(Main.get(), Qt::Key_Space);
   EXPECT_FALSE(game->Paused());
 }

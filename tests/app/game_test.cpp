@@ -13,6 +13,7 @@
 #include "finjeu.h"
 #include "grille.h"
 #include "scores.h"
+#include "child_util.h"
 
 namespace {
 
@@ -34,14 +35,13 @@ TEST_F(MainWindowTest, AnEveningOfPlayFromTheMenu) {
   Tf_Jeux* game = Game();
   ASSERT_NE(game, nullptr);
   ASSERT_TRUE(game->isVisible());
-  TGrilleSudoku* grid = game->GrilleSudoku;
+  TGrilleSudoku* grid = &game->Grid();
   // The clock of this game is ours: 100 seconds pass.
   std::uint64_t now = 5000;
-  game->Clock = [&now] { return now; };
-  game->RestartCounters();
+  game->Partie().SetClock([&now] { return now; });
   now += 100 * 1000;
-  EXPECT_EQ(game->Level, 1);
-  EXPECT_EQ(grid->Level, 1) << "a game saved from it stores its real level";
+  EXPECT_EQ(game->Partie().Level(), 1);
+  EXPECT_TRUE(grid->GetSaveText(false, 0, 0).endsWith(QStringLiteral("|1|0|0"))) << "a game saved from it stores its real level";
   const TGrille& model = grid->Grille();
   std::vector<std::pair<int, int>> empty = EmptyCells(model);
   ASSERT_GE(empty.size(), 5u);
@@ -54,28 +54,28 @@ TEST_F(MainWindowTest, AnEveningOfPlayFromTheMenu) {
   EXPECT_EQ(model.GetDigit(row, col), SolutionDigit(model, row, col));
   std::tie(row, col) = empty[1];
   ClickCell(grid, row, col);
-  Click(game->Buttons[std::size_t(SolutionDigit(model, row, col) - 1)]);
+  Click(DigitButton(game, std::size_t(SolutionDigit(model, row, col) - 1)));
   EXPECT_EQ(model.GetDigit(row, col), SolutionDigit(model, row, col));
   std::tie(row, col) = empty[2];
   ClickCell(grid, row, col);
-  Click(game->Buttons[4], Qt::RightButton);
+  Click(DigitButton(game, 4), Qt::RightButton);
   EXPECT_EQ(model.GetDigit(row, col), 0);
   EXPECT_EQ(model.GetNotes(row, col), 1 << 4) << "the right button notes a 5";
 
   // "Indice": a digit with its sentence, one help; "Annuler la saisie" takes
   // the digit back.
   const int emptyBefore = model.CountEmpty();
-  Click(game->hl_Indice);
-  EXPECT_FALSE(game->MemoAstuce->toPlainText().isEmpty());
-  EXPECT_EQ(game->l_Indice->text(), QStringLiteral("1"));
+  Click(Find<THotLabel>(game, "hl_Indice"));
+  EXPECT_FALSE(Find<QTextBrowser>(game, "MemoAstuce")->toPlainText().isEmpty());
+  EXPECT_EQ(Find<QLabel>(game, "l_Indice")->text(), QStringLiteral("1"));
   EXPECT_EQ(model.CountEmpty(), emptyBefore - 1);
-  Click(game->hl_Annuler);
+  Click(Find<THotLabel>(game, "hl_Annuler"));
   EXPECT_EQ(model.CountEmpty(), emptyBefore);
-  EXPECT_EQ(game->l_Indice->text(), QStringLiteral("1"));
+  EXPECT_EQ(Find<QLabel>(game, "l_Indice")->text(), QStringLiteral("1"));
 
   // "Voir possibilités", then "Résoudre": the name box, then the score.
-  Click(game->hl_Possibilite);
-  EXPECT_EQ(game->hl_Possibilite->text(), QStringLiteral("Cacher possibil."));
+  Click(Find<THotLabel>(game, "hl_Possibilite"));
+  EXPECT_EQ(Find<THotLabel>(game, "hl_Possibilite")->text(), QStringLiteral("Cacher possibil."));
   QString scoreShown;
   int helpsAtEnd = 0;
   WhenModal([&](QWidget* NameBox) {
@@ -90,8 +90,8 @@ TEST_F(MainWindowTest, AnEveningOfPlayFromTheMenu) {
     });
     ClickButton(box, QStringLiteral("OK"));
   });
-  Click(game->hl_Resoudre);
-  helpsAtEnd = game->Helps;
+  Click(Find<THotLabel>(game, "hl_Resoudre"));
+  helpsAtEnd = game->Partie().Helps();
   EXPECT_EQ(model.CountEmpty(), 0);
   EXPECT_GT(helpsAtEnd, 1) << "each cell solved counts as a help";
   // Penalties: 15 s a help at "Facile", one minute for the candidates.
@@ -104,26 +104,25 @@ TEST_F(MainWindowTest, AnEveningOfPlayFromTheMenu) {
   Click(Main->hl_nouveau);
   game = Game();
   ASSERT_NE(game, nullptr);
-  grid = game->GrilleSudoku;
+  grid = &game->Grid();
   // The clock of this game is ours: 12 minutes 34 pass.
   now = 1000;
-  game->Clock = [&now] { return now; };
-  game->RestartCounters();
+  game->Partie().SetClock([&now] { return now; });
   now += 754 * 1000;
   empty = EmptyCells(grid->Grille());
   std::tie(row, col) = empty.front();
   const int placed = SolutionDigit(grid->Grille(), row, col);
   ClickCell(grid, row, col);
   TypeDigit(grid, placed);
-  Click(game->hl_Indice);
+  Click(Find<THotLabel>(game, "hl_Indice"));
   const QString givens = QString::fromStdString(grid->Grille().SaveToText(false, 0, 0, 0)).left(81);
 
   WhenModal([](QWidget* Save) {
     Save->findChild<QLineEdit*>(QStringLiteral("e_NomGrille"))->setText(QStringLiteral("Partie du soir"));
     Click(Save->findChild<QPushButton*>(QStringLiteral("b_Enregistrer")));
   });
-  Click(game->hl_sauver);
-  Click(game->hl_Menu);
+  Click(Find<THotLabel>(game, "hl_sauver"));
+  Click(Find<THotLabel>(game, "hl_Menu"));
   EXPECT_FALSE(Main->p_Form->isVisible());
 
   WhenModal([](QWidget* Load) {
@@ -137,24 +136,23 @@ TEST_F(MainWindowTest, AnEveningOfPlayFromTheMenu) {
   game = Game();
   ASSERT_NE(game, nullptr);
   ASSERT_TRUE(game->isVisible());
-  grid = game->GrilleSudoku;
+  grid = &game->Grid();
   EXPECT_EQ(QString::fromStdString(grid->Grille().SaveToText(false, 0, 0, 0)).left(81), givens);
   EXPECT_EQ(grid->Grille().GetDigit(row, col), placed);
-  EXPECT_EQ(game->StartSeconds, 754);
   EXPECT_GE(game->ElapsedSeconds(), 754);
-  EXPECT_EQ(game->Helps, 1);
-  EXPECT_EQ(game->l_Indice->text(), QStringLiteral("1"));
-  EXPECT_EQ(game->Level, 2);
-  Click(game->hl_Menu);
+  EXPECT_EQ(game->Partie().Helps(), 1);
+  EXPECT_EQ(Find<QLabel>(game, "l_Indice")->text(), QStringLiteral("1"));
+  EXPECT_EQ(game->Partie().Level(), 2);
+  Click(Find<THotLabel>(game, "hl_Menu"));
 
   // --- A puzzle typed in, checked, then played ---
   Click(Main->hl_puzzle);
   game = Game();
   ASSERT_NE(game, nullptr);
-  grid = game->GrilleSudoku;
-  EXPECT_FALSE(grid->GameMode);
-  EXPECT_EQ(game->hl_newgrille->text(), QStringLiteral("Effacer la grille"));
-  EXPECT_TRUE(game->hl_VerifierGrille->isVisible());
+  grid = &game->Grid();
+  EXPECT_FALSE(grid->GameMode());
+  EXPECT_EQ(Find<THotLabel>(game, "hl_newgrille")->text(), QStringLiteral("Effacer la grille"));
+  EXPECT_TRUE(Find<THotLabel>(game, "hl_VerifierGrille")->isVisible());
   ClickCell(grid, 1, 1);
   // The selection moves on by itself after each entry; 0 leaves a cell empty.
   for (const char c : std::string(NewspaperPuzzle)) TypeDigit(grid, c - '0');
@@ -170,16 +168,16 @@ TEST_F(MainWindowTest, AnEveningOfPlayFromTheMenu) {
     told = qobject_cast<QMessageBox*>(Box)->text();
     ClickButton(Box, QStringLiteral("OK"));
   });
-  Click(game->hl_VerifierGrille);
+  Click(Find<THotLabel>(game, "hl_VerifierGrille"));
   EXPECT_EQ(told, expected);
 
   WhenModal([](QWidget* Box) { ClickButton(Box, QStringLiteral("OK")); });
-  Click(game->hl_JouerGrille);
-  EXPECT_TRUE(grid->GameMode);
-  EXPECT_TRUE(game->l_Temps->isVisible());
-  EXPECT_EQ(game->Level, rating);
+  Click(Find<THotLabel>(game, "hl_JouerGrille"));
+  EXPECT_TRUE(grid->GameMode());
+  EXPECT_TRUE(Find<QLabel>(game, "l_Temps")->isVisible());
+  EXPECT_EQ(game->Partie().Level(), rating);
   // The typed digits are the givens now: undo cannot take one away.
-  Click(game->hl_Annuler);
+  Click(Find<THotLabel>(game, "hl_Annuler"));
   EXPECT_EQ(grid->Grille().GetDigit(9, 9), 9);
   empty = EmptyCells(grid->Grille());
   std::tie(row, col) = empty.front();

@@ -39,6 +39,7 @@
 #include "rondcoche.h"
 #include "sauve.h"
 #include "scoresscreen.h"
+#include "child_util.h"
 
 namespace {
 
@@ -257,14 +258,14 @@ class TMonkey::Answerer {
 
 struct TMonkey::State {
   QPointer<Tf_Jeux> Game;
-  const TGrille* Model = nullptr;
+  std::uint32_t Serial = 0;  // the game's: a new one with every grid dealt, loaded or accepted
   bool GameMode = false;
   ByteArray Givens{};
   WordArray Digits{};
   WordArray Notes{};
   WordArray Candidates{};
-  std::vector<TGrilleSudoku::UndoEntry> Stack;
-  std::vector<TGrilleSudoku::UndoEntry> Redo;
+  std::vector<TMove> Stack;
+  std::vector<TMove> Redo;
   bool Paused = false;
   int SelRow = 1;
   int SelCol = 1;
@@ -301,11 +302,12 @@ bool TMonkey::WaitForGenerator() {
 
 void TMonkey::AdoptScreen() {
   auto* game = qobject_cast<Tf_Jeux*>(Main_.CurrentScreen.data());
-  if (game == nullptr || game->Clock) return;
-  // A new game screen: its clock is the monkey's from now on, as if its
-  // counters had just started (they did, a moment ago).
-  game->Clock = [this] { return Now_; };
-  if (game->StartTick != 0) game->StartTick = Now_;
+  if (game == nullptr || (game == Adopted_ && game->Partie().Serial() == AdoptedSerial_)) return;
+  // A new game screen or game: its clock is the monkey's from now on, as if
+  // it had just started (it did, a moment ago).
+  Adopted_ = game;
+  AdoptedSerial_ = game->Partie().Serial();
+  game->Partie().SetClock([this] { return Now_; });
 }
 
 TMonkey::State TMonkey::Capture() const {
@@ -313,10 +315,10 @@ TMonkey::State TMonkey::Capture() const {
   auto* game = qobject_cast<Tf_Jeux*>(Main_.CurrentScreen.data());
   if (game == nullptr || !game->isVisible()) return s;
   s.Game = game;
-  const TGrilleSudoku& view = *game->GrilleSudoku;
+  const TGrilleSudoku& view = game->Grid();
   const TGrille& model = view.Grille();
-  s.Model = &model;
-  s.GameMode = view.GameMode;
+  s.Serial = game->Partie().Serial();
+  s.GameMode = view.GameMode();
   s.Givens = model.Givens;
   s.Digits = model.Digits;
   s.Notes = model.Notes;
@@ -326,19 +328,22 @@ TMonkey::State TMonkey::Capture() const {
   s.Paused = game->Paused();
   s.SelRow = view.SelRow;
   s.SelCol = view.SelCol;
-  s.Helps = game->Helps;
-  s.HelpsShown = game->l_Indice->text();
+  s.Helps = game->Partie().Helps();
+  s.HelpsShown = Find<QLabel>(game, "l_Indice")->text();
   s.Elapsed = game->ElapsedSeconds();
   return s;
 }
 
 namespace {
 
-bool SameEntry(const TGrilleSudoku::UndoEntry& a, const TGrilleSudoku::UndoEntry& b) {
-  return a.Row == b.Row && a.Col == b.Col && a.Digit == b.Digit && a.Previous == b.Previous;
+bool SameEntry(const TMove& a, const TMove& b) {
+  return a.Kind == b.Kind && a.Row == b.Row && a.Col == b.Col && a.Digit == b.Digit && a.Previous == b.Previous;
 }
 
-bool IsPrefix(const std::vector<TGrilleSudoku::UndoEntry>& Short, const std::vector<TGrilleSudoku::UndoEntry>& Long) {
+// A move of the whole grid ("Résoudre", "Réinitialiser") names no cell.
+bool WholeGrid(const TMove& Move) { return Move.Kind == TMoveKind::Solve || Move.Kind == TMoveKind::Reset; }
+
+bool IsPrefix(const std::vector<TMove>& Short, const std::vector<TMove>& Long) {
   if (Short.size() > Long.size()) return false;
   for (std::size_t k = 0; k < Short.size(); ++k)
     if (!SameEntry(Short[k], Long[k])) return false;
@@ -383,9 +388,8 @@ std::string TMonkey::Check(const State& Before, const State& After) const {
     if (After.GameMode && After.Givens[i] != 0 && WordDigit(After.Digits[i]) != After.Givens[i])
       why << "the given of " << CellName(i) << " is not in the grid; ";
   }
-  for (const TGrilleSudoku::UndoEntry& e : After.Stack)
-    if (e.Row < 1 || e.Row > 9 || e.Col < 1 || e.Col > 9 || e.Digit > 9 ||
-        (e.Previous > 9 && e.Previous != TGrilleSudoku::NoteToggle))
+  for (const TMove& e : After.Stack)
+    if (!WholeGrid(e) && (e.Row < 1 || e.Row > 9 || e.Col < 1 || e.Col > 9 || e.Digit > 9 || e.Previous > 9))
       why << "an undo entry out of range; ";
   if (After.SelRow < 1 || After.SelRow > 9 || After.SelCol < 1 || After.SelCol > 9) why << "the selection left the grid; ";
   if (After.HelpsShown != QString::number(After.Helps)) why << "the screen shows " << After.HelpsShown.toStdString()
@@ -393,7 +397,7 @@ std::string TMonkey::Check(const State& Before, const State& After) const {
 
   // --- What the step did, within one game ---
   const Kind kind = After.StepKind;
-  const bool sameGame = Before.Game == After.Game && Before.Model == After.Model &&
+  const bool sameGame = Before.Game == After.Game && Before.Serial == After.Serial &&
                         Before.GameMode == After.GameMode && kind != Kind::Reset && !Answerer_->FinishSeen;
   if (!sameGame) return why.str();
 
@@ -409,13 +413,13 @@ std::string TMonkey::Check(const State& Before, const State& After) const {
   // the one replayed were made on cells that are givens now, and are dropped
   // as well; the one replayed changed its cell alone, back to the digit before
   // (undo) or to its digit again (redo). False when it was dropped too.
-  const auto Replayed = [&](const char* What, const std::vector<TGrilleSudoku::UndoEntry>& Source,
-                            std::size_t Left, bool Forward) {
+  const auto Replayed = [&](const char* What, const std::vector<TMove>& Source, std::size_t Left, bool Forward) {
     for (std::size_t k = Left + 1; k < Source.size(); ++k) {
       const int cell = Cell(Source[k].Row, Source[k].Col);
       if (!After.GameMode || After.Givens[cell] == 0) why << What << " dropped the entry of a free cell; ";
     }
-    const TGrilleSudoku::UndoEntry& e = Source[Left];
+    const TMove& e = Source[Left];
+    if (WholeGrid(e)) return true;  // any cell may change back
     const int cell = Cell(e.Row, e.Col);
     if (After.GameMode && After.Givens[cell] != 0) {
       if (!changed.empty()) why << What << " changed a cell though it only dropped entries of givens; ";
@@ -423,8 +427,11 @@ std::string TMonkey::Check(const State& Before, const State& After) const {
     }
     for (int i : changed)
       if (i != cell) why << What << " of " << CellName(cell) << " changed " << CellName(i) << "; ";
-    if (e.Previous == TGrilleSudoku::NoteToggle) {
-      if (After.Notes[cell] != ToggledNotes(Before.Notes[cell], e.Digit) || After.Digits[cell] != Before.Digits[cell])
+    if (e.Kind == TMoveKind::Note) {
+      // Undoing the clearing of a cell's marks puts them all back.
+      const bool cleared = e.Digit == 0 && !Forward;
+      if ((!cleared && After.Notes[cell] != ToggledNotes(Before.Notes[cell], e.Digit)) ||
+          After.Digits[cell] != Before.Digits[cell])
         why << What << " of a pencil mark in " << CellName(cell) << " did not toggle it; ";
     } else {
       const int expected = Forward ? e.Digit : e.Previous;
@@ -451,11 +458,11 @@ std::string TMonkey::Check(const State& Before, const State& After) const {
         break;
       }
       if (!After.Redo.empty()) why << "a new move left " << After.Redo.size() << " entries to redo; ";
-      const TGrilleSudoku::UndoEntry& e = After.Stack.back();
+      const TMove& e = After.Stack.back();
       const int cell = Cell(e.Row, e.Col);
       for (int i : changed)
         if (i != cell) why << "cell " << CellName(i) << " changed under the entry of " << CellName(cell) << "; ";
-      if (e.Previous == TGrilleSudoku::NoteToggle) {
+      if (e.Kind == TMoveKind::Note) {
         if (After.Notes[cell] != ToggledNotes(Before.Notes[cell], e.Digit) || After.Digits[cell] != Before.Digits[cell])
           why << "the pencil mark entry of " << CellName(cell) << " is not what happened; ";
       } else {
@@ -491,7 +498,7 @@ std::string TMonkey::Check(const State& Before, const State& After) const {
         why << "redo went from " << redoBefore << " to " << redoAfter << " entries to redo; ";
         break;
       }
-      const TGrilleSudoku::UndoEntry& e = Before.Redo[redoAfter];
+      const TMove& e = Before.Redo[redoAfter];
       if (!Replayed("redo", Before.Redo, redoAfter, true)) {
         if (after != before) why << "redo pushed an entry though it only dropped entries of givens; ";
       } else if (after != before + 1 || !IsPrefix(Before.Stack, After.Stack) || !SameEntry(After.Stack.back(), e)) {
@@ -510,10 +517,14 @@ std::string TMonkey::Check(const State& Before, const State& After) const {
         why << "the clock counted the pause (" << Before.Elapsed << " s before, " << After.Elapsed << " s after); ";
       break;
     case Kind::Solve:
-      if (After.Stack.size() != before || !IsPrefix(After.Stack, Before.Stack)) why << "solving touched the undo stack; ";
+      // One move for the solve, one more for the solution shown after it.
+      if (!IsPrefix(Before.Stack, After.Stack) || after > before + 2) why << "solving did not add its moves; ";
+      for (std::size_t k = before; k < after && k < After.Stack.size(); ++k)
+        if (After.Stack[k].Kind != TMoveKind::Solve) why << "solving added a move that is no solve; ";
       break;
     case Kind::Reinit:
-      if (!After.Stack.empty()) why << "the undo stack outlived \"Réinitialiser\"; ";
+      if (after != before + 1 || !IsPrefix(Before.Stack, After.Stack) || After.Stack.back().Kind != TMoveKind::Reset)
+        why << "\"Réinitialiser\" is not one move; ";
       for (int i = 0; i < 81; ++i)
         if (WordDigit(After.Digits[i]) != After.Givens[i] || After.Notes[i] != 0)
           why << "cell " << CellName(i) << " is not back to its given; ";
@@ -564,7 +575,7 @@ void TMonkey::Step() {
       std::fprintf(stderr, "monkey: seed %llu, the main window could not be made active\n",
                    static_cast<unsigned long long>(Seed_));
   }
-  TGrilleSudoku* grid = game->GrilleSudoku;
+  TGrilleSudoku* grid = &game->Grid();
   const int roll = Pick(1000);
   if (roll < 400) {
     // A key on the grid: a digit or a letter, erasing keys, arrows; Ctrl
@@ -597,13 +608,13 @@ void TMonkey::Step() {
               (modifiers != Qt::NoModifier ? " with Ctrl" : "");
     kind = Kind::Entry;
     Answerer_->SetAction(Action_);
-    Click(game->Buttons[std::size_t(k)], button, modifiers);
+    Click(DigitButton(game, std::size_t(k)), button, modifiers);
   } else if (roll < 800) {
     const bool notes = Chance(50);
     Action_ = notes ? "mode possibilité" : "mode normal";
     kind = Kind::Entry;
     Answerer_->SetAction(Action_);
-    Click(notes ? static_cast<QWidget*>(game->rc_ModePossibilite) : game->rc_ModeNormal);
+    Click(notes ? static_cast<QWidget*>(Find<TRondCoche>(game, "rc_ModePossibilite")) : Find<TRondCoche>(game, "rc_ModeNormal"));
   } else if (roll < 830) {
     // "Rétablir" by either key or its picture.
     const int how = Pick(3);
@@ -615,7 +626,7 @@ void TMonkey::Step() {
     else if (how == 1)
       QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     else
-      Click(game->im_Retablir);
+      Click(Find<TImage>(game, "im_Retablir"));
   } else if (roll < 840) {
     // The pause by its keys or picture; the next step resumes.
     const int how = Pick(3);
@@ -625,11 +636,11 @@ void TMonkey::Step() {
     if (how < 2)
       QTest::keyClick(grid, how == 0 ? Qt::Key_F5 : Qt::Key_Pause);
     else
-      Click(game->im_Pause);
+      Click(Find<TImage>(game, "im_Pause"));
   } else if (roll < 855) {
     // Copy, or paste a puzzle (what was copied, one of its other forms, or
     // text that is no puzzle) while typing in; pasting during play is refused.
-    const bool playing = grid->GameMode;
+    const bool playing = grid->GameMode();
     if (Chance(30)) {
       Action_ = "key Ctrl+Insert";
       kind = Kind::Quiet;
@@ -663,21 +674,21 @@ void TMonkey::Step() {
       Kind What;
       int Weight;
     };
-    const bool playing = grid->GameMode;
+    const bool playing = grid->GameMode();
     const Command commands[] = {
-        {game->hl_Indice, Kind::Hint, 40},
-        {game->hl_Annuler, Kind::Undo, 40},
-        {game->hl_Possibilite, Kind::Entry, 15},
-        {game->hl_Resoudre, Kind::Solve, 8},
-        {game->hl_reinit, Kind::Reinit, 8},
-        {game->hl_newgrille, Kind::Reset, 10},
-        {game->hl_charger, Kind::Reset, 4},
-        {game->hl_sauver, Kind::Quiet, 8},
-        {game->hl_imprimer, Kind::Quiet, 2},
-        {game->hl_documentation, Kind::Quiet, 1},
-        {game->hl_Menu, Kind::Reset, 4},
-        {game->hl_VerifierGrille, Kind::Quiet, playing ? 0 : 20},
-        {game->hl_JouerGrille, Kind::Reset, playing ? 0 : 20},
+        {Find<THotLabel>(game, "hl_Indice"), Kind::Hint, 40},
+        {Find<THotLabel>(game, "hl_Annuler"), Kind::Undo, 40},
+        {Find<THotLabel>(game, "hl_Possibilite"), Kind::Entry, 15},
+        {Find<THotLabel>(game, "hl_Resoudre"), Kind::Solve, 8},
+        {Find<THotLabel>(game, "hl_reinit"), Kind::Reinit, 8},
+        {Find<THotLabel>(game, "hl_newgrille"), Kind::Reset, 10},
+        {Find<THotLabel>(game, "hl_charger"), Kind::Reset, 4},
+        {Find<THotLabel>(game, "hl_sauver"), Kind::Quiet, 8},
+        {Find<THotLabel>(game, "hl_imprimer"), Kind::Quiet, 2},
+        {Find<THotLabel>(game, "hl_documentation"), Kind::Quiet, 1},
+        {Find<THotLabel>(game, "hl_Menu"), Kind::Reset, 4},
+        {Find<THotLabel>(game, "hl_VerifierGrille"), Kind::Quiet, playing ? 0 : 20},
+        {Find<THotLabel>(game, "hl_JouerGrille"), Kind::Reset, playing ? 0 : 20},
     };
     int total = 0;
     for (const Command& c : commands) total += c.Weight;
@@ -695,7 +706,7 @@ void TMonkey::Step() {
     // "Réinitialiser" in typing-in mode empties the grid of its typed givens.
     if (kind == Kind::Reinit && !playing) kind = Kind::Reset;
     Answerer_->SetAction(Action_);
-    if (chosen->Label == game->hl_Indice) ++HintsGiven_;
+    if (chosen->Label == Find<THotLabel>(game, "hl_Indice")) ++HintsGiven_;
     Click(chosen->Label);
   }
   LastKind_ = kind;
@@ -721,7 +732,7 @@ bool TMonkey::Run(int Steps) {
     State after = Capture();
     // Paused, the step only resumes the game, whatever it was.
     after.StepKind = before.Paused ? Kind::Resume : LastKind_;
-    if (after.Game && after.Model != before.Model) ++GridsDealt_;
+    if (after.Game && after.Serial != before.Serial) ++GridsDealt_;
     const std::string why = Check(before, after);
     ++StepsRun_;
     GamesEnded_ = Answerer_->Finishes;

@@ -35,8 +35,8 @@ TEST_F(OpenFileTest, TheSecondPuzzleOfAListIsReadyToBeVerified) {
   Main->OpenFile(path);
   ASSERT_NE(Game(), nullptr);
   EXPECT_TRUE(Main->p_Form->isVisible());
-  EXPECT_FALSE(Game()->GrilleSudoku->GameMode);
-  EXPECT_EQ(Game()->GrilleSudoku->PuzzleText(), QString::fromLatin1(Second).replace(u'0', u'.'));
+  EXPECT_FALSE(Game()->Grid().GameMode());
+  EXPECT_EQ(Game()->Grid().PuzzleText(), QString::fromLatin1(Second).replace(u'0', u'.'));
 }
 
 TEST_F(OpenFileTest, AFileWithoutAPuzzleGetsAMessageAndTheMenuStays) {

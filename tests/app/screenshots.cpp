@@ -36,6 +36,7 @@
 #include "modal_util.h"
 #include "optionsscreen.h"
 #include "startup.h"
+#include "child_util.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ Tf_Jeux* NewGame(const char* LevelLabel, const QString& LevelShot = {}) {
 // A game in progress: digits, pencil marks, a wrong digit and one against
 // the rules, a hint and its sentence.
 void PlaySome(Tf_Jeux* Game) {
-  TGrilleSudoku* grid = Game->GrilleSudoku;
+  TGrilleSudoku* grid = &Game->Grid();
   const TGrille& model = grid->Grille();
   const auto cells = EmptyCells(model);
   for (std::size_t k = 0; k < 6 && k < cells.size(); ++k) {
@@ -91,7 +92,7 @@ void PlaySome(Tf_Jeux* Game) {
   for (std::size_t k = 6; k < 9; ++k) {
     ClickCell(grid, cells[k].first, cells[k].second);
     const int right = SolutionDigit(model, cells[k].first, cells[k].second);
-    Click(Game->Buttons[std::size_t(right - 1)], Qt::RightButton);
+    Click(DigitButton(Game, std::size_t(right - 1)), Qt::RightButton);
     TypeDigit(grid, right % 9 + 1, Qt::ControlModifier);
   }
   // A digit that differs from the solution without breaking a rule, and one
@@ -123,14 +124,14 @@ void PlaySome(Tf_Jeux* Game) {
       break;
     }
   }
-  Click(Game->hl_Indice);
+  Click(Find<THotLabel>(Game, "hl_Indice"));
   ClickCell(grid, EmptyCells(model).front().first, EmptyCells(model).front().second);
 }
 
 // The same digit highlighted everywhere: the selection on a digit that also
 // stands in pencil marks.
 void Highlight(Tf_Jeux* Game) {
-  TGrilleSudoku* grid = Game->GrilleSudoku;
+  TGrilleSudoku* grid = &Game->Grid();
   const TGrille& model = grid->Grille();
   const auto empty = EmptyCells(model);
   int digitRow = 0;
@@ -157,15 +158,15 @@ void HighlightAndPause() {
   PlaySome(game);
   Highlight(game);
   Shot(QStringLiteral("game-highlight"));
-  QTest::keyClick(game->GrilleSudoku, Qt::Key_F5);
+  QTest::keyClick(&game->Grid(), Qt::Key_F5);
   Shot(QStringLiteral("pause"));
-  QTest::keyClick(game->GrilleSudoku, Qt::Key_Space);
+  QTest::keyClick(&game->Grid(), Qt::Key_Space);
   // Leaving the game: the question, answered "Non".
   WhenModal([](QWidget* Question) {
     Shot(QStringLiteral("quit-question"), Question);
     ClickButton(Question, QStringLiteral("Non"));
   });
-  QTest::keyClick(game->GrilleSudoku, Qt::Key_Escape);
+  QTest::keyClick(&game->Grid(), Qt::Key_Escape);
   QTest::qWait(100);
 }
 
@@ -191,22 +192,22 @@ void Windowed() {
   Tf_Jeux* game = NewGame("hl_facile", QStringLiteral("level-choice"));
   PlaySome(game);
   Shot(QStringLiteral("game"));
-  Click(game->hl_Possibilite);
+  Click(Find<THotLabel>(game, "hl_Possibilite"));
   Shot(QStringLiteral("game-candidates"));
-  Click(game->hl_Possibilite);
+  Click(Find<THotLabel>(game, "hl_Possibilite"));
 
   // The printed page, as a PDF beside the pictures.
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(QDir(Out).filePath(Scenario + QStringLiteral("-print.pdf")));
-  game->GrilleSudoku->PrintGrid(1, printer);
+  game->Grid().PrintGrid(1, printer);
 
   WhenModal([](QWidget* Save) {
     Child<QLineEdit>(Save, "e_NomGrille")->setText(QStringLiteral("Grille du dimanche"));
     Shot(QStringLiteral("save-dialog"));
     Click(Child<QPushButton>(Save, "b_Enregistrer"));
   });
-  Click(game->hl_sauver);
+  Click(Find<THotLabel>(game, "hl_sauver"));
   WhenModal([](QWidget* Load) {
     Shot(QStringLiteral("load-dialog-empty"));
     auto* files = Child<QComboBox>(Load, "cb_FichierGrille");
@@ -214,7 +215,7 @@ void Windowed() {
     Shot(QStringLiteral("load-dialog"));
     Click(Child<QPushButton>(Load, "b_Annuler"));
   });
-  Click(game->hl_charger);
+  Click(Find<THotLabel>(game, "hl_charger"));
 
   // The end of the game: the name box, the score, the high scores. The time
   // spent in the save and load dialogs does not count: a little play first.
@@ -228,7 +229,7 @@ void Windowed() {
     });
     ClickButton(NameBox, QStringLiteral("OK"));
   });
-  Click(game->hl_Resoudre);
+  Click(Child(game, "hl_Resoudre"));
   QTest::qWait(100);
   Shot(QStringLiteral("high-scores"));
   Click(Child(Window->CurrentScreen, "hl_RetourMenu"));
@@ -236,12 +237,12 @@ void Windowed() {
   // A puzzle typed in.
   Click(Window->hl_puzzle);
   game = qobject_cast<Tf_Jeux*>(Window->CurrentScreen.data());
-  ClickCell(game->GrilleSudoku, 1, 1);
+  ClickCell(&game->Grid(), 1, 1);
   for (const char c : std::string("530070000600195000098000060800060003400803001700020006060000280000419005000080"))
-    TypeDigit(game->GrilleSudoku, c - '0');
+    TypeDigit(&game->Grid(), c - '0');
   Shot(QStringLiteral("typing-in"));
   WhenModal([](QWidget* Question) { ClickButton(Question, QStringLiteral("Non")); });
-  Click(game->hl_Menu);
+  Click(Child(game, "hl_Menu"));
 
   // Options, management of the saved grids, rules, tips, help.
   Click(Window->hl_Option);
@@ -295,7 +296,7 @@ void FullScreen() {
   PlaySome(game);
   Shot(QStringLiteral("game"));
   WhenModal([](QWidget* Question) { ClickButton(Question, QStringLiteral("Non")); });
-  Click(game->hl_Menu);
+  Click(Child(game, "hl_Menu"));
   Click(Window->hl_Option);
   Shot(QStringLiteral("options"));
 }
@@ -304,10 +305,10 @@ void Letters() {
   Tf_Jeux* game = NewGame("hl_facile");
   PlaySome(game);
   Shot(QStringLiteral("game"));
-  Click(game->hl_Possibilite);
+  Click(Find<THotLabel>(game, "hl_Possibilite"));
   Shot(QStringLiteral("game-candidates"));
   WhenModal([](QWidget* Question) { ClickButton(Question, QStringLiteral("Non")); });
-  Click(game->hl_Menu);
+  Click(Child(game, "hl_Menu"));
 }
 
 void Untimed() {
@@ -316,7 +317,7 @@ void Untimed() {
     Shot(QStringLiteral("end-of-game"));
     Click(Child(End, "hl_Retour"));
   });
-  Click(game->hl_Resoudre);
+  Click(Child(game, "hl_Resoudre"));
 }
 
 void NoImages() { Shot(QStringLiteral("menu")); }
@@ -325,7 +326,7 @@ void NoImages() { Shot(QStringLiteral("menu")); }
 // help; the end of the game follows: the name box when the time ranks, then
 // the end dialog, left for the menu.
 void SolveByHand(Tf_Jeux* Game) {
-  TGrilleSudoku* grid = Game->GrilleSudoku;
+  TGrilleSudoku* grid = &Game->Grid();
   WhenModal([](QWidget* First) {
     if (auto* name = qobject_cast<QInputDialog*>(First)) {
       name->setTextValue(QStringLiteral("Ana"));
@@ -361,11 +362,11 @@ void Statistics() {
   SolveByHand(first);
   Tf_Jeux* game = NewGame("hl_Moyen");
   WhenModal([](QWidget* End) { Click(Child(End, "hl_Retour")); });
-  Click(game->hl_Resoudre);
+  Click(Child(game, "hl_Resoudre"));
   QTest::qWait(300);
   game = NewGame("hl_facile");
   WhenModal([](QWidget* Question) { ClickButton(Question, QStringLiteral("Non")); });
-  Click(game->hl_Menu);
+  Click(Child(game, "hl_Menu"));
   Window->ShowScores(1);
   QTest::qWait(200);
   Shot(QStringLiteral("scores"));
@@ -394,9 +395,9 @@ void Booklet() {
     QTest::qWait(150);
     Shot(QStringLiteral("generating"), booklet);
   });
-  Click(game->im_Carnet);
+  Click(Child<TImage>(game, "im_Carnet"));
   WhenModal([](QWidget* Question) { ClickButton(Question, QStringLiteral("Non")); });
-  Click(game->hl_Menu);
+  Click(Child(game, "hl_Menu"));
 }
 
 }  // namespace

@@ -90,7 +90,7 @@ TEST_F(InputTest, ArrowsJumpOverGivensWhilePlaying) {
 
 TEST_F(InputTest, ArrowsStopOnGivensWhileTypingAPuzzleIn) {
   View.LoadGrid(QString::fromStdString(GivensForJumps()), QString(), 1);
-  View.GameMode = false;
+  View.SetGameMode(false);
   Select(1, 1);
   Key(Qt::Key_Right);
   EXPECT_EQ(View.SelCol, 2);
@@ -120,7 +120,7 @@ TEST_F(InputTest, MouseSelectsFreeCellsAndTakesTheFocus) {
   EXPECT_EQ(View.SelCol, 3);
   EXPECT_TRUE(View.hasFocus());
   // While typing a puzzle in, givens are selected like any cell.
-  View.GameMode = false;
+  View.SetGameMode(false);
   QTest::mouseClick(&View, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
   EXPECT_EQ(View.SelRow, 1);
   EXPECT_EQ(View.SelCol, 1);
@@ -194,7 +194,7 @@ TEST_F(InputTest, CtrlDigitTogglesAPencilMarkAndUndoTogglesItBack) {
   EXPECT_EQ(View.Grille().GetNotes(1, 3), 1 << 4);
   EXPECT_EQ(Digit(1, 3), 0);
   ASSERT_EQ(View.UndoStack().size(), 1u);
-  EXPECT_EQ(View.UndoStack().back().Previous, TGrilleSudoku::NoteToggle);
+  EXPECT_EQ(View.UndoStack().back().Kind, TMoveKind::Note);
   EXPECT_EQ(View.UndoStack().back().Digit, 5);
   Key(Qt::Key_2, Qt::ControlModifier);
   Select(7, 7);
@@ -428,19 +428,19 @@ TEST_F(InputTest, GivensStayGivensWhilePlaying) {
 }
 
 TEST_F(InputTest, TypedInGivensSurviveUndoOnceTheGameStarts) {
-  View.GameMode = false;
+  View.SetGameMode(false);
   Select(1, 1);
   Key(Qt::Key_5);
   Key(Qt::Key_Right);
   Key(Qt::Key_3);
   EXPECT_EQ(Kind(1, 1), 1);
   EXPECT_EQ(Kind(1, 2), 1);
-  View.GameMode = true;
+  View.SetGameMode(true);
   Select(1, 3);
   Key(Qt::Key_4);
   View.Undo();  // the player's 4
   EXPECT_EQ(Digit(1, 3), 0);
-  View.Undo();  // entries of the typed givens: dropped, the givens stay
+  View.Undo();  // the typed givens are no moves of the game: they stay
   EXPECT_EQ(Digit(1, 1), 5);
   EXPECT_EQ(Digit(1, 2), 3);
   EXPECT_TRUE(View.UndoStack().empty());
@@ -448,17 +448,17 @@ TEST_F(InputTest, TypedInGivensSurviveUndoOnceTheGameStarts) {
 
 TEST_F(InputTest, UndoWhilePlayingNeverSelectsAGiven) {
   // A puzzle typed in with a pencil mark on a cell that then took a given.
-  View.GameMode = false;
+  View.SetGameMode(false);
   Select(1, 1);
   Key(Qt::Key_5, Qt::ControlModifier);
   Key(Qt::Key_5);
   ASSERT_EQ(Kind(1, 1), KindGiven);
-  View.GameMode = true;
+  View.SetGameMode(true);
   Select(1, 3);
   Key(Qt::Key_4);
   View.Undo();  // the player's 4
   ASSERT_EQ(Digit(1, 3), 0);
-  View.Undo();  // the given and the mark under it: both dropped
+  View.Undo();  // the given and the mark under it are no moves of the game
   EXPECT_EQ(View.SelRow, 1);
   EXPECT_EQ(View.SelCol, 3);
   EXPECT_EQ(Digit(1, 1), 5);
@@ -466,7 +466,7 @@ TEST_F(InputTest, UndoWhilePlayingNeverSelectsAGiven) {
 }
 
 TEST_F(InputTest, TypingAPuzzleInMakesGivensAndUndoRemovesThem) {
-  View.GameMode = false;
+  View.SetGameMode(false);
   View.TabAuto = true;
   Select(1, 1);
   Key(Qt::Key_5);
@@ -526,7 +526,7 @@ TEST_F(InputTest, LoadGridKeepsOneCharacterPerCell) {
   EXPECT_EQ(Digit(1, 2), 0);
   EXPECT_EQ(Digit(1, 3), 3);
   EXPECT_EQ(View.CountEmpty(), 79);
-  EXPECT_EQ(View.Level, 3);
+  EXPECT_EQ(View.Partie().Level(), 3);
   View.SetShowAllCandidates(true);
   View.LoadGrid(QString::fromLatin1(Puzzle), QString::fromLatin1(Solution).left(20), 2);
   EXPECT_FALSE(View.ShowAllCandidates());
@@ -542,25 +542,29 @@ TEST_F(InputTest, ClearGridBackToTheGivensOrEmpty) {
   View.ClearGrid(false);
   EXPECT_EQ(Digit(1, 3), 0);
   EXPECT_EQ(Digit(1, 1), 5);
-  EXPECT_TRUE(View.UndoStack().empty());
+  ASSERT_EQ(View.UndoStack().size(), 2u);
+  EXPECT_EQ(View.UndoStack().back().Kind, TMoveKind::Reset);
+  View.SetGameMode(false);
   View.ClearGrid(true);
   EXPECT_EQ(View.CountEmpty(), 81);
+  View.Undo();
+  EXPECT_EQ(Digit(1, 1), 5) << "undo brings the puzzle back";
 }
 
 TEST_F(InputTest, AssignGridTakesTheNewModel) {
   LoadPuzzle();
   Select(1, 3);
   Key(Qt::Key_4);
-  View.Level = 2;
   auto grid = std::make_unique<TGrille>();
   grid->LoadFromText(GivensForJumps(), "");
-  const TGrille* raw = grid.get();
-  View.AssignGrid(std::move(grid));
-  EXPECT_EQ(&View.Grille(), raw);
+  const std::string dealt = grid->SaveToText(true, 0, 0, 0);
+  View.AssignGrid(std::move(grid), 2);
+  EXPECT_EQ(View.Grille().SaveToText(true, 0, 0, 0), dealt);
   EXPECT_TRUE(View.UndoStack().empty());
-  EXPECT_EQ(View.Level, 2);
-  View.AssignGrid(nullptr);
-  EXPECT_EQ(&View.Grille(), raw);
+  EXPECT_EQ(View.Partie().Level(), 2);
+  View.AssignGrid(nullptr, 3);
+  EXPECT_EQ(View.Grille().SaveToText(true, 0, 0, 0), dealt);
+  EXPECT_EQ(View.Partie().Level(), 2);
 }
 
 TEST_F(InputTest, SolveByLogicFillsAndCorrects) {
@@ -601,13 +605,10 @@ TEST_F(InputTest, SolveOfAnImpossibleGrid) {
   EXPECT_EQ(View.CountEmpty(), 72);
 }
 
-TEST_F(InputTest, RateGridSetsTheLevelThatTheSaveTextCarries) {
-  LoadPuzzle();
-  View.Level = 0;
-  const std::uint8_t level = View.RateGrid();
-  EXPECT_GE(level, 1);
-  EXPECT_LE(level, 4);
-  EXPECT_EQ(View.Level, level);
+TEST_F(InputTest, TheSaveTextCarriesTheGamesLevelNotARating) {
+  View.LoadGrid(QString::fromLatin1(Puzzle), QString(), 3);
+  ASSERT_NE(View.RateGrid(), 3);
+  const int level = 3;
   Select(1, 3);
   Key(Qt::Key_4);
   const QString text = View.GetSaveText(true, 75, 1);
@@ -681,7 +682,7 @@ TEST_F(InputTest, RedoOfTheLastDigitCompletesTheGridAgain) {
 }
 
 TEST_F(InputTest, TidyMarksLeaveTheRowColumnAndBlockAndComeBackOnUndo) {
-  View.EffaceNotes = true;
+  View.SetEffaceNotes(true);
   LoadPuzzle();
   // Marks of 4 in the row, the column and the block of (1, 3), and elsewhere.
   const std::pair<int, int> peers[] = {{1, 7}, {5, 3}, {2, 2}};
@@ -713,7 +714,7 @@ TEST_F(InputTest, TidyMarksLeaveTheRowColumnAndBlockAndComeBackOnUndo) {
 }
 
 TEST_F(InputTest, TidyMarksAlsoAfterAHint) {
-  View.EffaceNotes = true;
+  View.SetEffaceNotes(true);
   LoadPuzzle();
   QString text;
   TGrilleSudoku probe;
@@ -725,8 +726,10 @@ TEST_F(InputTest, TidyMarksAlsoAfterAHint) {
   // An empty neighbour gets a mark of the digit the hint will place.
   int peerRow = 0;
   int peerCol = 0;
-  for (const auto& [r, c] : TGrilleSudoku::Peers(row, col))
-    if (peerRow == 0 && Digit(r, c) == 0) std::tie(peerRow, peerCol) = std::pair(r, c);
+  for (int r = 1; r <= 9 && peerRow == 0; ++r)
+    for (int c = 1; c <= 9 && peerRow == 0; ++c)
+      if ((r != row || c != col) && (r == row || c == col || BlockOf(r, c) == BlockOf(row, col)) && Digit(r, c) == 0)
+        std::tie(peerRow, peerCol) = std::pair(r, c);
   ASSERT_NE(peerRow, 0);
   Select(peerRow, peerCol);
   QTest::keyClick(&View, Qt::Key(Qt::Key_0 + digit), Qt::ControlModifier);
@@ -767,7 +770,7 @@ TEST_F(InputTest, ThePuzzleAsTextIsTheGivensOrTheTypedDigits) {
   QString dotted = QString::fromLatin1(Puzzle);
   dotted.replace(QLatin1Char('0'), QLatin1Char('.'));
   EXPECT_EQ(View.PuzzleText(), dotted) << "the player's digits are not part of the puzzle";
-  View.GameMode = false;
+  View.SetGameMode(false);
   dotted[2] = QLatin1Char('4');
   EXPECT_EQ(View.PuzzleText(), dotted);
 }

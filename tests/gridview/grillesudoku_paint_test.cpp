@@ -72,9 +72,9 @@ TEST(GrillePaint, ConstructorValues) {
   EXPECT_EQ(view.HauteurCase(), 40);
   EXPECT_EQ(view.LargeurCase(), 40);
   EXPECT_FALSE(view.ShowAllCandidates());
-  EXPECT_TRUE(view.GameMode);
+  EXPECT_TRUE(view.GameMode());
   EXPECT_FALSE(view.NoteMode);
-  EXPECT_EQ(view.Level, 0);
+  EXPECT_EQ(view.Partie().Level(), 0);
   EXPECT_EQ(view.SelRow, 1);
   EXPECT_EQ(view.SelCol, 1);
   EXPECT_TRUE(view.UndoStack().empty());

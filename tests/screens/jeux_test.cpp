@@ -28,6 +28,7 @@
 #include "options.h"
 #include "scores.h"
 #include "screens_test_util.h"
+#include "child_util.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ class GameScreenTest : public ::testing::Test, protected ScreenTestBase {
       : Options(Folder.filePath(QStringLiteral("sudoku.ini"))),
         Scores(Folder.filePath(QStringLiteral("sudoku.ini"))) {
     TAppFolders::Init(Folder.path());
-    Game.Clock = [this] { return Now; };
+    Game.Partie().SetClock([this] { return Now; });
     Game.resize(900, 600);
   }
   ~GameScreenTest() override { TAppFolders::Init(); }
@@ -62,8 +63,7 @@ class GameScreenTest : public ::testing::Test, protected ScreenTestBase {
   // A game of level Level on the position, the clock at its start.
   void Play(const QString& Digits, int Level = 1) {
     Game.SetPlayMode(true);
-    Game.GrilleSudoku->LoadGrid(Puzzle, Digits, std::uint8_t(Level));
-    Game.Level = Level;
+    Game.Grid().LoadGrid(Puzzle, Digits, std::uint8_t(Level));
     Game.SetupScreen(Options, Scores);
     Game.show();
   }
@@ -77,10 +77,10 @@ class GameScreenTest : public ::testing::Test, protected ScreenTestBase {
   // A key pressed on the grid, the screen active again after a dialog.
   void Key(Qt::Key K, Qt::KeyboardModifiers M = Qt::NoModifier) {
     if (QApplication::activeWindow() != &Game) Activate();
-    QTest::keyClick(Game.GrilleSudoku, K, M);
+    QTest::keyClick(&Game.Grid(), K, M);
   }
 
-  int Digit(int Row, int Col) const { return Game.GrilleSudoku->Grille().GetDigit(Row, Col); }
+  int Digit(int Row, int Col) const { return Game.Grid().Grille().GetDigit(Row, Col); }
 
   // The title of the next modal window, which is then closed.
   void WatchModal(QString& Seen) {
@@ -92,7 +92,7 @@ class GameScreenTest : public ::testing::Test, protected ScreenTestBase {
   }
 
   void Type(int Row, int Col, int Digit) {
-    TGrilleSudoku* grid = Game.GrilleSudoku;
+    TGrilleSudoku* grid = &Game.Grid();
     grid->SelRow = Row;
     grid->SelCol = Col;
     QTest::keyClick(grid, Qt::Key(Qt::Key_0 + Digit));
@@ -130,8 +130,8 @@ class GameScreenTest : public ::testing::Test, protected ScreenTestBase {
 TEST_F(GameScreenTest, WithoutTheClockTheTimeIsADashAndTheEndHasNoScore) {
   Options.AffichageChrono = false;
   Play(Changed({{Cell11, '0'}}));
-  EXPECT_EQ(Game.l_Temps->text(), QStringLiteral("-"));
-  EXPECT_FALSE(Game.t_Chronometre->isActive());
+  EXPECT_EQ(Find<QLabel>(Game, "l_Temps")->text(), QStringLiteral("-"));
+  EXPECT_FALSE(Find<QTimer>(Game, "t_Chronometre")->isActive());
   Now += 90000;
   EndSeen end;
   WatchEnd(end);
@@ -146,13 +146,13 @@ TEST_F(GameScreenTest, ReinitialiserKeepsTheTimeAndTheHelps) {
   Now += 30000;
   Game.hl_IndiceClick();
   Game.hl_IndiceClick();
-  EXPECT_EQ(Game.Helps, 2);
-  EXPECT_FALSE(Game.MemoAstuce->toPlainText().isEmpty());
+  EXPECT_EQ(Game.Partie().Helps(), 2);
+  EXPECT_FALSE(Find<QTextBrowser>(Game, "MemoAstuce")->toPlainText().isEmpty());
   Game.hl_reinitClick();
-  EXPECT_EQ(Game.Helps, 2);
+  EXPECT_EQ(Game.Partie().Helps(), 2);
   EXPECT_EQ(Game.ElapsedSeconds(), 30);
-  EXPECT_EQ(Game.GrilleSudoku->CountEmpty(), 51) << "back to the givens";
-  EXPECT_TRUE(Game.GrilleSudoku->UndoStack().empty());
+  EXPECT_EQ(Game.Grid().CountEmpty(), 51) << "back to the givens";
+  EXPECT_EQ(Game.Grid().UndoStack().back().Kind, TMoveKind::Reset) << "one move, undone as one";
 }
 
 TEST_F(GameScreenTest, AFullGridWithAnErrorAsksFirst) {
@@ -166,8 +166,8 @@ TEST_F(GameScreenTest, AFullGridWithAnErrorAsksFirst) {
   });
   Type(1, 3, 4);
   EXPECT_EQ(question, QStringLiteral("Erreur sur la grille"));
-  EXPECT_TRUE(Game.t_Chronometre->isActive());
-  EXPECT_EQ(Game.Helps, 0);
+  EXPECT_TRUE(Find<QTimer>(Game, "t_Chronometre")->isActive());
+  EXPECT_EQ(Game.Partie().Helps(), 0);
 
   // The wrong digit typed again: No corrects it, counts one help and scores.
   EndSeen end;
@@ -177,11 +177,11 @@ TEST_F(GameScreenTest, AFullGridWithAnErrorAsksFirst) {
   });
   Type(2, 2, 0);
   Type(2, 2, 9);
-  EXPECT_EQ(Game.GrilleSudoku->Grille().GetDigit(2, 2), 7);
-  EXPECT_EQ(Game.Helps, 1);
+  EXPECT_EQ(Game.Grid().Grille().GetDigit(2, 2), 7);
+  EXPECT_EQ(Game.Partie().Helps(), 1);
   ASSERT_TRUE(end.Shown);
   EXPECT_EQ(end.Score, FormatTime(630)) << "the time at completion, one help at 30 s";
-  EXPECT_FALSE(Game.t_Chronometre->isActive());
+  EXPECT_FALSE(Find<QTimer>(Game, "t_Chronometre")->isActive());
 }
 
 TEST_F(GameScreenTest, ResoudreCountsEveryCellItSettles) {
@@ -189,9 +189,9 @@ TEST_F(GameScreenTest, ResoudreCountsEveryCellItSettles) {
   EndSeen end;
   WatchEnd(end);
   Game.hl_ResoudreClick();
-  EXPECT_EQ(Game.Helps, 4) << "three cells filled, one corrected";
-  EXPECT_EQ(Game.l_Indice->text(), QStringLiteral("4"));
-  EXPECT_EQ(Game.GrilleSudoku->CountEmpty(), 0);
+  EXPECT_EQ(Game.Partie().Helps(), 4) << "three cells filled, one corrected";
+  EXPECT_EQ(Find<QLabel>(Game, "l_Indice")->text(), QStringLiteral("4"));
+  EXPECT_EQ(Game.Grid().CountEmpty(), 0);
   EXPECT_TRUE(end.Shown);
 }
 
@@ -207,38 +207,36 @@ TEST_F(GameScreenTest, AnEmptyTypedGridHasSeveralSolutionsAtExpert) {
   Game.hl_VerifierGrilleClick();
   EXPECT_EQ(told, QStringLiteral("La grille peut être résolue mais possède plusieurs solutions, ce qui n'est "
                                  "pas conforme aux règles du Sudoku.\nNiveau de la grille: Expert"));
-  EXPECT_EQ(Game.Level, 4);
 }
 
 TEST_F(GameScreenTest, EffacerLaGrilleLeavesNoOldPuzzleBehind) {
   Game.SetPlayMode(false);
   Game.SetupScreen(Options, Scores);
   Game.show();
-  Game.GrilleSudoku->SelRow = 1;
-  Game.GrilleSudoku->SelCol = 1;
-  for (const QChar c : Puzzle) QTest::keyClick(Game.GrilleSudoku, Qt::Key(c.unicode()));
-  EXPECT_EQ(Game.GrilleSudoku->CountEmpty(), 51);
-  EXPECT_EQ(Game.hl_newgrille->text(), QStringLiteral("Effacer la grille"));
+  Game.Grid().SelRow = 1;
+  Game.Grid().SelCol = 1;
+  for (const QChar c : Puzzle) QTest::keyClick(&Game.Grid(), Qt::Key(c.unicode()));
+  EXPECT_EQ(Game.Grid().CountEmpty(), 51);
+  EXPECT_EQ(Find<THotLabel>(Game, "hl_newgrille")->text(), QStringLiteral("Effacer la grille"));
   Game.hl_newgrilleClick();
   Game.hl_reinitClick();
-  EXPECT_EQ(Game.GrilleSudoku->CountEmpty(), 81);
+  EXPECT_EQ(Game.Grid().CountEmpty(), 81);
 }
 
-TEST_F(GameScreenTest, ACancelledLevelChoiceKeepsTheGridAndRestartsTheCounters) {
+TEST_F(GameScreenTest, ACancelledLevelChoiceKeepsTheGameRunning) {
   Play(Changed({{Cell11, '0'}, {Cell12, '0'}}));
   Game.hl_PossibiliteClick();
   Game.hl_IndiceClick();
   Now += 45000;
-  const std::string before = Game.GrilleSudoku->Grille().SaveToText(true, 0, 0, 0);
+  const std::string before = Game.Grid().Grille().SaveToText(true, 0, 0, 0);
   WhenModal([](QWidget* Levels) { Levels->close(); });
   EXPECT_FALSE(Game.StartNewGame());
-  EXPECT_EQ(Game.GrilleSudoku->Grille().SaveToText(true, 0, 0, 0), before);
-  EXPECT_EQ(Game.Helps, 0);
-  EXPECT_EQ(Game.ElapsedSeconds(), 0);
-  EXPECT_EQ(Game.l_Temps->text(), QStringLiteral("0:00"));
-  // Candidates left on screen would be free from now on.
-  EXPECT_FALSE(Game.GrilleSudoku->ShowAllCandidates());
-  EXPECT_EQ(Game.hl_Possibilite->text(), QStringLiteral("Voir possibilités"));
+  EXPECT_EQ(Game.Grid().Grille().SaveToText(true, 0, 0, 0), before);
+  EXPECT_EQ(Game.Partie().Helps(), 1);
+  EXPECT_TRUE(Game.Partie().CandidatesShown());
+  Now += 1000;
+  EXPECT_EQ(Game.ElapsedSeconds(), 46) << "the clock runs on";
+  EXPECT_TRUE(Find<QTimer>(Game, "t_Chronometre")->isActive());
 }
 
 TEST_F(GameScreenTest, EveryCommandAnswersTheKeyItsTooltipNames) {
@@ -252,16 +250,16 @@ TEST_F(GameScreenTest, EveryCommandAnswersTheKeyItsTooltipNames) {
   EXPECT_TRUE(keys.Unbound.isEmpty()) << keys.Unbound.join(QLatin1Char('\n')).toStdString();
 
   Key(Qt::Key_F3);
-  EXPECT_TRUE(Game.ShowPossibilities);
+  EXPECT_TRUE(Game.Grid().ShowAllCandidates());
   Key(Qt::Key_F3);
-  EXPECT_FALSE(Game.ShowPossibilities);
+  EXPECT_FALSE(Game.Grid().ShowAllCandidates());
   Key(Qt::Key_F4);
-  EXPECT_TRUE(Game.GrilleSudoku->NoteMode);
-  EXPECT_TRUE(Game.rc_ModePossibilite->Checked());
+  EXPECT_TRUE(Game.Grid().NoteMode);
+  EXPECT_TRUE(Find<TRondCoche>(Game, "rc_ModePossibilite")->Checked());
   Type(1, 3, 4);
-  EXPECT_EQ(Game.GrilleSudoku->Grille().GetNotes(1, 3), 1 << 3) << "a pencil mark";
+  EXPECT_EQ(Game.Grid().Grille().GetNotes(1, 3), 1 << 3) << "a pencil mark";
   Key(Qt::Key_F4);
-  EXPECT_TRUE(Game.rc_ModeNormal->Checked());
+  EXPECT_TRUE(Find<TRondCoche>(Game, "rc_ModeNormal")->Checked());
   Type(1, 4, 6);
   Key(Qt::Key_R, Qt::ControlModifier);
   EXPECT_EQ(Digit(1, 4), 0) << "Réinitialiser";
@@ -280,7 +278,7 @@ TEST_F(GameScreenTest, EveryCommandAnswersTheKeyItsTooltipNames) {
   EndSeen end;
   WatchEnd(end);
   Key(Qt::Key_F9);
-  EXPECT_EQ(Game.GrilleSudoku->CountEmpty(), 0) << "Résoudre";
+  EXPECT_EQ(Game.Grid().CountEmpty(), 0) << "Résoudre";
   EXPECT_TRUE(end.Shown);
 }
 
@@ -288,21 +286,21 @@ TEST_F(GameScreenTest, RedoAfterUndoAfterAHint) {
   Play(Changed({{Cell11, '0'}, {Cell12, '0'}, {Cell13, '0'}}));
   Activate();
   Key(Qt::Key_F2);
-  EXPECT_EQ(Game.Helps, 1);
-  EXPECT_FALSE(Game.MemoAstuce->toPlainText().isEmpty());
-  ASSERT_EQ(Game.GrilleSudoku->CountEmpty(), 2);
+  EXPECT_EQ(Game.Partie().Helps(), 1);
+  EXPECT_FALSE(Find<QTextBrowser>(Game, "MemoAstuce")->toPlainText().isEmpty());
+  ASSERT_EQ(Game.Grid().CountEmpty(), 2);
   Key(Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(Game.GrilleSudoku->CountEmpty(), 3);
+  EXPECT_EQ(Game.Grid().CountEmpty(), 3);
   Key(Qt::Key_Y, Qt::ControlModifier);
-  EXPECT_EQ(Game.GrilleSudoku->CountEmpty(), 2);
+  EXPECT_EQ(Game.Grid().CountEmpty(), 2);
   Key(Qt::Key_Z, Qt::ControlModifier);
   Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(Game.GrilleSudoku->CountEmpty(), 2);
-  EXPECT_EQ(Game.Helps, 1) << "redoing a hint is no new help";
+  EXPECT_EQ(Game.Grid().CountEmpty(), 2);
+  EXPECT_EQ(Game.Partie().Helps(), 1) << "redoing a hint is no new help";
   // The arrow beside "Annuler la saisie" does the same.
   Key(Qt::Key_Z, Qt::ControlModifier);
-  QTest::mouseClick(Game.im_Retablir, Qt::LeftButton);
-  EXPECT_EQ(Game.GrilleSudoku->CountEmpty(), 2);
+  QTest::mouseClick(Find<TImage>(Game, "im_Retablir"), Qt::LeftButton);
+  EXPECT_EQ(Game.Grid().CountEmpty(), 2);
 }
 
 TEST_F(GameScreenTest, DigitsAndLettersStayTheGridsInBothModes) {
@@ -331,10 +329,10 @@ TEST_F(GameScreenTest, DigitsAndLettersStayTheGridsInBothModes) {
     WhenModal([&opened](QWidget* Dialog) { opened = true; Dialog->close(); }, &watchEnded, 500);
     for (int digit = 1; digit <= 9; ++digit) {
       for (const Qt::Key key : {Qt::Key(Qt::Key_0 + digit), Qt::Key(Qt::Key_A + digit - 1)}) {
-        Game.GrilleSudoku->SelRow = 1;
-        Game.GrilleSudoku->SelCol = 3;
+        Game.Grid().SelRow = 1;
+        Game.Grid().SelCol = 3;
         Key(key, Qt::ControlModifier);
-        EXPECT_EQ(Game.GrilleSudoku->Grille().GetNotes(1, 3), 1 << (digit - 1))
+        EXPECT_EQ(Game.Grid().Grille().GetNotes(1, 3), 1 << (digit - 1))
             << "Ctrl+" << QKeySequence(key).toString().toStdString();
         Key(key, Qt::ControlModifier);
         Key(key);
@@ -342,10 +340,10 @@ TEST_F(GameScreenTest, DigitsAndLettersStayTheGridsInBothModes) {
         Key(Qt::Key_0);
       }
     }
-    EXPECT_EQ(Game.Helps, 0);
+    EXPECT_EQ(Game.Partie().Helps(), 0);
     EXPECT_FALSE(Game.Paused());
-    EXPECT_FALSE(Game.ShowPossibilities);
-    EXPECT_FALSE(Game.GrilleSudoku->NoteMode);
+    EXPECT_FALSE(Game.Grid().ShowAllCandidates());
+    EXPECT_FALSE(Game.Grid().NoteMode);
     EXPECT_EQ(Shell_.MenuShown, 0);
     QTRY_VERIFY_WITH_TIMEOUT(watchEnded || opened, 2000);
     EXPECT_FALSE(opened) << "no dialog came up";
@@ -363,32 +361,32 @@ TEST_F(GameScreenTest, PauseStopsTheClockAndHidesEveryDigit) {
 
   // What shows of the grid: no given in black, no digit in its colour, and
   // the same picture whatever the grid holds.
-  const QRect area = Game.GrilleSudoku->geometry();
+  const QRect area = Game.Grid().geometry();
   const QImage paused = Game.grab(area).toImage();
   int dark = 0;
   for (int y = 0; y < paused.height(); ++y)
     for (int x = 0; x < paused.width(); ++x) {
       const QColor c = paused.pixelColor(x, y);
-      if (c == Game.GrilleSudoku->CouleurChiffreFixe || c == Game.GrilleSudoku->CouleurChiffre) ++dark;
+      if (c == Game.Grid().CouleurChiffreFixe || c == Game.Grid().CouleurChiffre) ++dark;
     }
   EXPECT_EQ(dark, 0);
-  Game.GrilleSudoku->LoadGrid(QString(81, QLatin1Char('0')), QString(), 1);
+  Game.Grid().Grille().LoadFromText(std::string(81, '0'), {});
   EXPECT_EQ(Game.grab(area).toImage(), paused);
 
   // Any key resumes, and does nothing else.
   Key(Qt::Key_5);
   EXPECT_FALSE(Game.Paused());
-  EXPECT_EQ(Game.GrilleSudoku->CountEmpty(), 81);
+  EXPECT_EQ(Game.Grid().CountEmpty(), 81);
   EXPECT_NE(Game.grab(area).toImage(), paused) << "the grid shows again";
   Now += 5000;
   EXPECT_EQ(Game.ElapsedSeconds(), 15);
 
   // So does a click, here on "Indice", which gives no hint.
-  QTest::mouseClick(Game.im_Pause, Qt::LeftButton);
+  QTest::mouseClick(Find<TImage>(Game, "im_Pause"), Qt::LeftButton);
   ASSERT_TRUE(Game.Paused());
-  QTest::mouseClick(Game.hl_Indice, Qt::LeftButton);
+  QTest::mouseClick(Find<THotLabel>(Game, "hl_Indice"), Qt::LeftButton);
   EXPECT_FALSE(Game.Paused());
-  EXPECT_EQ(Game.Helps, 0);
+  EXPECT_EQ(Game.Partie().Helps(), 0);
 }
 
 TEST_F(GameScreenTest, TheSaveDialogHoldsTheClock) {
@@ -434,16 +432,16 @@ TEST_F(GameScreenTest, APuzzleIsCopiedAndPastedAsText) {
     Game.hl_newgrilleClick();  // "Effacer la grille"
     QGuiApplication::clipboard()->setText(text);
     Key(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(Game.GrilleSudoku->PuzzleText(), dotted) << text.toStdString();
+    EXPECT_EQ(Game.Grid().PuzzleText(), dotted) << text.toStdString();
   }
   Game.hl_newgrilleClick();
   QGuiApplication::clipboard()->setText(dotted);
   Key(Qt::Key_Insert, Qt::ShiftModifier);
-  EXPECT_EQ(Game.GrilleSudoku->PuzzleText(), dotted);
+  EXPECT_EQ(Game.Grid().PuzzleText(), dotted);
 
   // Text that is no puzzle: a message, and the grid as it was.
   Type(1, 3, 4);
-  const QString before = Game.GrilleSudoku->PuzzleText();
+  const QString before = Game.Grid().PuzzleText();
   told.clear();
   WhenModal([&told](QWidget* Box) {
     told = qobject_cast<QMessageBox*>(Box)->text();
@@ -452,15 +450,16 @@ TEST_F(GameScreenTest, APuzzleIsCopiedAndPastedAsText) {
   QGuiApplication::clipboard()->setText(QStringLiteral("53..7....6..195"));
   Key(Qt::Key_V, Qt::ControlModifier);
   EXPECT_TRUE(told.startsWith(QStringLiteral("Le texte collé n'est pas une grille")));
-  EXPECT_EQ(Game.GrilleSudoku->PuzzleText(), before);
+  EXPECT_EQ(Game.Grid().PuzzleText(), before);
 }
 
 TEST_F(GameScreenTest, LeavingAGameInProgressAsksToSaveItFirst) {
+  Options.ReprendrePartie = false;  // with it on, the game is kept: nothing to ask
   Play(QString());
   Activate();
   // Only pencil marks: nothing to lose yet.
-  Game.GrilleSudoku->SelRow = 1;
-  Game.GrilleSudoku->SelCol = 3;
+  Game.Grid().SelRow = 1;
+  Game.Grid().SelCol = 3;
   Key(Qt::Key_4, Qt::ControlModifier);
   EXPECT_FALSE(Game.HasUnsavedGame());
   Type(1, 3, 4);
@@ -506,8 +505,11 @@ TEST_F(GameScreenTest, LeavingAGameInProgressAsksToSaveItFirst) {
   EXPECT_EQ(Shell_.MenuShown, 2);
   EXPECT_TRUE(Game.HasUnsavedGame());
 
-  // With the setting off, no question.
+  // With the setting off, no question; nor when the game is kept for later.
   Options.ProposerSauvegarde = false;
+  EXPECT_FALSE(Game.HasUnsavedGame());
+  Options.ProposerSauvegarde = true;
+  Options.ReprendrePartie = true;
   EXPECT_FALSE(Game.HasUnsavedGame());
   Key(Qt::Key_Escape);
   EXPECT_EQ(Shell_.MenuShown, 3);

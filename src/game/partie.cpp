@@ -1,0 +1,224 @@
+#include "partie.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// The cells that share a row, a column or a block with (Row, Col).
+template <class Visit>
+void ForEachPeer(int Row, int Col, Visit&& visit) {
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c)
+      if ((r != Row || c != Col) && (r == Row || c == Col || BlockOf(r, c) == BlockOf(Row, Col))) visit(r, c);
+}
+
+// Cells to settle: empty ones and wrong ones.
+int Unsettled(const TGrille& Grid) { return Grid.CountEmpty() + Grid.CountErrors(); }
+
+constexpr std::uint16_t SettledMask = 0xFF;
+
+}  // namespace
+
+TPartie::TPartie(TChrono::NowFunction Now) : Chrono_(std::move(Now)) { States_.push_back(Grid_); }
+
+void TPartie::SetPlaying(bool Playing) {
+  // The moves that typed the givens in never come back in play: undo can
+  // never take a given away.
+  if (Playing && !Playing_) ForgetHistory();
+  Playing_ = Playing;
+}
+
+bool TPartie::HasProgress() const {
+  if (!Unsaved_ || Finished_) return false;
+  if (Grid_.CountEmpty() == 0 && Grid_.CountErrors() == 0) return false;
+  for (std::size_t i = 0; i < 81; ++i)
+    if (Grid_.Digits[i] != 0 && (!Playing_ || Grid_.Givens[i] == 0)) return true;
+  return false;
+}
+
+bool TPartie::InProgress() const {
+  if (Finished_) return false;
+  if (Playing_) return Serial_ > 0;
+  return Grid_.CountEmpty() < 81;
+}
+
+void TPartie::Begin(int Level, std::uint64_t CarriedMs, int Helps) {
+  Level_ = Level;
+  Helps_ = Helps;
+  CandidatesShown_ = false;
+  Finished_ = false;
+  Unsaved_ = false;
+  ++Serial_;
+  Chrono_.Start(CarriedMs);
+  ForgetHistory();
+  Announce(true);
+}
+
+bool TPartie::NewGame(std::unique_ptr<TGrille> Grid, int Level) {
+  if (!Grid) return false;
+  Grid_ = std::move(*Grid);
+  Playing_ = true;
+  Begin(Level, 0, 0);
+  return true;
+}
+
+void TPartie::Load(std::string_view Givens, std::string_view Digits, int Level, int Seconds, int Helps) {
+  int level = Level & RatingLevelBits;
+  if (Level < LevelFacile || Level > LevelExpert) {
+    // The level the puzzle was dealt at is that of its givens, whatever the
+    // player has done on it since.
+    TGrille puzzle;
+    puzzle.LoadFromText(Givens, {});
+    level = puzzle.RateLevel() & RatingLevelBits;
+  }
+  Grid_.LoadFromText(Givens, Digits);
+  Begin(level, std::uint64_t(std::max(0, Seconds)) * 1000, std::max(0, Helps));
+}
+
+void TPartie::CarryOver(int Seconds, int Helps) {
+  Chrono_.Start(std::uint64_t(std::max(0, Seconds)) * 1000);
+  Helps_ = std::max(0, Helps);
+  Announce(false);
+}
+
+std::uint8_t TPartie::Rate() { return Grid_.RateLevel(); }
+
+bool TPartie::PlayTypedIn(std::uint8_t Rating) {
+  const int level = Rating & RatingLevelBits;
+  if (level < LevelFacile || level > LevelExpert) return false;
+  Playing_ = true;
+  Begin(level, 0, 0);
+  return true;
+}
+
+void TPartie::Announce(bool NewGame) {
+  if (OnGridChanged) OnGridChanged(NewGame);
+}
+
+void TPartie::Record(const TMove& Move) {
+  Moves_.resize(Position_);
+  States_.resize(Position_ + 1);
+  Moves_.push_back(Move);
+  States_.push_back(Grid_);
+  ++Position_;
+  Unsaved_ = true;
+  Announce(false);
+}
+
+void TPartie::TakeState() { Grid_ = States_[Position_]; }
+
+void TPartie::ForgetHistory() {
+  Moves_.clear();
+  States_.assign(1, Grid_);
+  Position_ = 0;
+}
+
+void TPartie::TidyNotes(int Row, int Col, int Digit) {
+  if (!EffaceNotes || !Playing_ || Digit < 1 || Digit > 9) return;
+  const auto bit = std::uint16_t(1u << (Digit - 1));
+  ForEachPeer(Row, Col, [&](int r, int c) {
+    std::uint16_t& notes = Grid_.Notes[std::size_t(Cell(r, c))];
+    notes = std::uint16_t(notes & ~bit);
+  });
+}
+
+TEntryResult TPartie::Enter(int Row, int Col, int Digit, bool Note) {
+  if (Row < 1 || Row > 9 || Col < 1 || Col > 9 || Digit < 0 || Digit > 9) return {};
+  int kind = KindPlain;
+  const int current = Grid_.GetCellState(Row, Col, kind);
+  // While playing, a given never changes.
+  if (current == Digit || (Playing_ && kind == KindGiven)) return {};
+  Grid_.ForgetHintAt(Row, Col);  // the hint colour leaves a cell the player changes
+  Grid_.EnterDigit(Row, Col, Digit, !Playing_, Note);
+  if (!Note) TidyNotes(Row, Col, Digit);
+  Record({Note ? TMoveKind::Note : TMoveKind::Digit, std::uint8_t(Row), std::uint8_t(Col), std::uint8_t(Digit),
+          std::uint8_t(current)});
+  // A pencil mark on a full grid does not complete it again.
+  TEntryResult result{true, !Note && Grid_.CountEmpty() == 0};
+  if (result.Completed && OnComplete) OnComplete();
+  return result;
+}
+
+std::optional<HintStep> TPartie::Hint() {
+  ++Helps_;
+  std::optional<HintStep> hint = Grid_.FindHint();
+  if (hint) {
+    TidyNotes(hint->Row, hint->Col, hint->Digit);
+    Record({TMoveKind::Hint, std::uint8_t(hint->Row), std::uint8_t(hint->Col), std::uint8_t(hint->Digit),
+            std::uint8_t(hint->Replaced)});
+  } else {
+    Unsaved_ = true;  // the help counts
+  }
+  return hint;
+}
+
+TSolveResult TPartie::Solve() {
+  const WordArray before = Grid_.Digits;
+  TSolveResult result;
+  result.Flags = Grid_.SolveGrid();
+  result.Settled = result.Flags & SettledMask;
+  Helps_ += result.Settled;
+  if (Grid_.Digits != before) Record({TMoveKind::Solve});
+  else Unsaved_ = Unsaved_ || result.Settled > 0;
+  return result;
+}
+
+int TPartie::ShowSolution() {
+  const int before = Unsettled(Grid_);
+  const WordArray digits = Grid_.Digits;
+  Grid_.ShowFirstSolution();
+  const int filled = std::max(0, before - Unsettled(Grid_));
+  Helps_ += filled;
+  if (Grid_.Digits != digits) Record({TMoveKind::Solve});
+  return filled;
+}
+
+void TPartie::Reset() {
+  Grid_.Clear(false);
+  Record({TMoveKind::Reset});
+}
+
+void TPartie::Clear() {
+  Grid_.LoadFromText({}, {});
+  Record({TMoveKind::Reset});
+}
+
+std::optional<TMove> TPartie::Undo() {
+  if (Position_ == 0) return std::nullopt;
+  const TMove move = Moves_[--Position_];
+  TakeState();
+  // As when it was entered, the hint colour leaves the cell.
+  if (move.Kind != TMoveKind::Solve && move.Kind != TMoveKind::Reset) Grid_.ForgetHintAt(move.Row, move.Col);
+  Unsaved_ = true;
+  Announce(false);
+  return move;
+}
+
+std::optional<TMove> TPartie::Redo() {
+  if (Position_ >= Moves_.size()) return std::nullopt;
+  const TMove move = Moves_[Position_++];
+  TakeState();
+  Unsaved_ = true;
+  Announce(false);
+  // A digit redone into the last cell ends the game, as when it was typed.
+  const bool digit = move.Kind == TMoveKind::Digit || move.Kind == TMoveKind::Hint;
+  if (digit && Grid_.CountEmpty() == 0 && OnComplete) OnComplete();
+  return move;
+}
+
+std::vector<TMove> TPartie::UndoMoves() const {
+  return {Moves_.begin(), Moves_.begin() + std::ptrdiff_t(Position_)};
+}
+
+std::vector<TMove> TPartie::RedoMoves() const { return {Moves_.rbegin(), Moves_.rend() - std::ptrdiff_t(Position_)}; }
+
+TScore TPartie::Finish() {
+  Chrono_.Stop();
+  Finished_ = true;
+  return ComputeScore(std::uint32_t(Chrono_.Seconds()), Helps_, Level_, CandidatesShown_);
+}
+
+std::string TPartie::SaveText(bool IncludeDigits, long long Time, int Hints) const {
+  return Grid_.SaveToText(IncludeDigits, Level_, Time, Hints);
+}

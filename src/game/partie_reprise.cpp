@@ -1,0 +1,168 @@
+// The game as a text of its own, kept so that a game left (a quit, a crash)
+// can be taken up again exactly as it was. One "key value" pair a line, in a
+// fixed order, between a first line naming the format and its version and a
+// last line "fin": a file cut anywhere misses that line and is refused.
+//
+//   orvalis-partie 1
+//   mode 1                  1 playing, 0 typing a puzzle in
+//   niveau 2
+//   temps 54321             milliseconds of play
+//   aides 1
+//   possibilites 0          1 once the candidates were shown
+//   indice 3 4 7            the hinted cell and the wrong digit it replaced; 0 0 0 for none
+//   donnees <81 digits>     the givens, "0" for a free cell
+//   chiffres <81 digits>    every digit in the grid
+//   notes <81 x 3 hex>      the pencil marks of each cell
+//   marques <81 x 2 hex>    the error marks of each cell
+//   fin
+#include <charconv>
+#include <sstream>
+
+#include "partie.h"
+
+namespace {
+
+constexpr std::string_view Format = "orvalis-partie";
+constexpr int Version = 1;
+constexpr int MaxHelps = 1 << 20;
+
+std::string Hex(unsigned Value, int Width) {
+  static constexpr char digits[] = "0123456789abcdef";
+  std::string text(std::size_t(Width), '0');
+  for (int k = Width - 1; k >= 0; --k, Value >>= 4) text[std::size_t(k)] = digits[Value & 15];
+  return text;
+}
+
+// Reads the lines in order; any deviation leaves it failed.
+class Reader {
+ public:
+  explicit Reader(std::string_view Text) : Text_(Text) {}
+
+  // The value of the next line, which must be "Key value".
+  std::string_view Value(std::string_view Key) {
+    const std::string_view line = NextLine();
+    if (line.size() <= Key.size() || line.substr(0, Key.size()) != Key || line[Key.size()] != ' ') {
+      Failed = true;
+      return {};
+    }
+    return line.substr(Key.size() + 1);
+  }
+  template <class Number>
+  Number ReadNumber(std::string_view Text, Number Low, Number High, int Base = 10) {
+    Number value{};
+    const auto [end, error] = std::from_chars(Text.data(), Text.data() + Text.size(), value, Base);
+    if (error != std::errc() || end != Text.data() + Text.size() || value < Low || value > High) Failed = true;
+    return value;
+  }
+  template <class Number>
+  Number Number_(std::string_view Key, Number Low, Number High) {
+    return ReadNumber(Value(Key), Low, High);
+  }
+  // A line of exactly Count digits "0" to "9".
+  std::string_view Digits(std::string_view Key, std::size_t Count) {
+    const std::string_view text = Value(Key);
+    if (text.size() != Count || text.find_first_not_of("0123456789") != std::string_view::npos) Failed = true;
+    return text;
+  }
+  std::string_view NextLine() {
+    if (Rest_ >= Text_.size()) {
+      Failed = true;
+      return {};
+    }
+    const std::size_t end = Text_.find('\n', Rest_);
+    if (end == std::string_view::npos) {
+      Failed = true;  // the last line ends with its line break, or the file was cut
+      return {};
+    }
+    const std::string_view line = Text_.substr(Rest_, end - Rest_);
+    Rest_ = end + 1;
+    return line;
+  }
+  bool AtEnd() const { return Rest_ == Text_.size(); }
+
+  bool Failed = false;
+
+ private:
+  std::string_view Text_;
+  std::size_t Rest_ = 0;
+};
+
+}  // namespace
+
+std::string TPartie::ResumeText() const {
+  std::ostringstream out;
+  out << Format << ' ' << Version << '\n';
+  out << "mode " << (Playing_ ? 1 : 0) << '\n';
+  out << "niveau " << Level_ << '\n';
+  out << "temps " << Chrono_.Milliseconds() << '\n';
+  out << "aides " << Helps_ << '\n';
+  out << "possibilites " << (CandidatesShown_ ? 1 : 0) << '\n';
+  out << "indice " << int(Grid_.HintRow) << ' ' << int(Grid_.HintCol) << ' ' << int(Grid_.HintDigit) << '\n';
+  std::string givens, digits, notes, marks;
+  for (std::size_t i = 0; i < 81; ++i) {
+    givens += char('0' + Grid_.Givens[i] % 10);
+    digits += char('0' + WordDigit(Grid_.Digits[i]));
+    notes += Hex(Grid_.Notes[i] & AllDigits, 3);
+    marks += Hex(Grid_.Marks[i], 2);
+  }
+  out << "donnees " << givens << '\n' << "chiffres " << digits << '\n';
+  out << "notes " << notes << '\n' << "marques " << marks << '\n' << "fin\n";
+  return out.str();
+}
+
+bool TPartie::Resume(std::string_view Text) {
+  Reader in(Text);
+  const std::string_view head = in.NextLine();
+  if (in.Failed || head.substr(0, Format.size()) != Format || head.size() <= Format.size() + 1 ||
+      head[Format.size()] != ' ')
+    return false;
+  // A newer version is not ours to read.
+  if (in.ReadNumber(head.substr(Format.size() + 1), 1, Version) != Version || in.Failed) return false;
+  const int mode = in.Number_("mode", 0, 1);
+  const int level = in.Number_("niveau", 0, LevelExpert);
+  const auto ms = in.Number_<std::uint64_t>("temps", 0, std::uint64_t(1) << 40);
+  const int helps = in.Number_("aides", 0, MaxHelps);
+  const int shown = in.Number_("possibilites", 0, 1);
+  const std::string_view hint = in.Value("indice");
+  const std::string_view givens = in.Digits("donnees", 81);
+  const std::string_view digits = in.Digits("chiffres", 81);
+  const std::string_view notes = in.Value("notes");
+  const std::string_view marks = in.Value("marques");
+  if (in.NextLine() != "fin" || !in.AtEnd() || in.Failed || notes.size() != 81 * 3 || marks.size() != 81 * 2)
+    return false;
+  int hintCell[3] = {};
+  {
+    std::size_t at = 0;
+    for (int k = 0; k < 3; ++k) {
+      const std::size_t end = k < 2 ? hint.find(' ', at) : hint.size();
+      if (end == std::string_view::npos) return false;
+      hintCell[k] = in.ReadNumber(hint.substr(at, end - at), 0, 9);
+      at = end + 1;
+    }
+  }
+  WordArray noteSets{};
+  ByteArray markBytes{};
+  for (std::size_t i = 0; i < 81; ++i) {
+    noteSets[i] = in.ReadNumber<std::uint16_t>(notes.substr(3 * i, 3), 0, AllDigits, 16);
+    markBytes[i] = in.ReadNumber<std::uint8_t>(marks.substr(2 * i, 2), 0, MarkDigitBits | MarkDiffersFromSolution, 16);
+  }
+  if (in.Failed || (hintCell[0] == 0) != (hintCell[1] == 0)) return false;
+
+  TGrille grid;
+  grid.LoadFromText(givens, digits);
+  for (std::size_t i = 0; i < 81; ++i) {
+    // A mark stands only on a player's digit, and names it.
+    const int digit = WordDigit(grid.Digits[i]);
+    if (markBytes[i] != 0 && (grid.Givens[i] != 0 || (markBytes[i] & MarkDigitBits) != digit)) return false;
+    grid.Marks[i] = markBytes[i];
+    grid.Notes[i] = noteSets[i];
+  }
+  grid.HintRow = std::uint8_t(hintCell[0]);
+  grid.HintCol = std::uint8_t(hintCell[1]);
+  grid.HintDigit = std::uint8_t(hintCell[2]);
+  Grid_ = std::move(grid);
+  Playing_ = mode == 1;
+  Begin(level, ms, helps);
+  CandidatesShown_ = shown == 1;
+  return true;
+}

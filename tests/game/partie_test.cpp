@@ -1,0 +1,253 @@
+// The game model without a window: undo and redo of every kind of move, the
+// clock, the helps, the level through saves and loads, the end of a game,
+// resuming, and the faults of the game screen that the model now rules out.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "partie.h"
+
+namespace {
+
+// A classic puzzle and its solution.
+const std::string Puzzle = "530070000600195000098000060800060003400803001700020006060000280000419005000080079";
+const std::string Solved = "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+
+int SolvedDigit(int Row, int Col) { return Solved[std::size_t(Cell(Row, Col))] - '0'; }
+
+struct PartieTest : ::testing::Test {
+  std::uint64_t Now = 1000;
+  TPartie Game{[this] { return Now; }};
+
+  void Deal(const std::string& Givens = Puzzle, int Level = LevelMoyen) {
+    auto grid = std::make_unique<TGrille>();
+    grid->LoadFromText(Givens, {});
+    ASSERT_TRUE(Game.NewGame(std::move(grid), Level));
+  }
+  void Wait(int Seconds) { Now += std::uint64_t(Seconds) * 1000; }
+  // The player fills every empty cell with its solution but the last one,
+  // (9, 7), which Complete fills.
+  void FillAllButOne() {
+    for (int i = 0; i < LastEmpty; ++i)
+      if (Game.Grille().Digits[std::size_t(i)] == 0) Game.Enter(i / 9 + 1, i % 9 + 1, Solved[std::size_t(i)] - '0', false);
+  }
+  void Complete() { ASSERT_TRUE(Game.Enter(9, 7, SolvedDigit(9, 7), false).Completed); }
+  static constexpr int LastEmpty = Cell(9, 7);
+};
+
+// What the player sees of a grid.
+std::string Picture(const TGrille& Grid) {
+  std::string text = Grid.SaveToText(true, 0, 0, 0);
+  for (std::size_t i = 0; i < 81; ++i) text += std::to_string(Grid.Notes[i]) + "," + std::to_string(Grid.Marks[i]) + ";";
+  return text;
+}
+
+TEST_F(PartieTest, EveryKindOfMoveIsUndoneAndRedoneWhole) {
+  struct Case {
+    const char* Name;
+    std::function<void(TPartie&)> Move;
+    TMoveKind Kind;
+  };
+  const Case cases[] = {
+      {"a digit", [](TPartie& g) { g.Enter(1, 3, 4, false); }, TMoveKind::Digit},
+      {"a wrong digit over a right one", [](TPartie& g) { g.Enter(1, 3, 4, false); g.Enter(1, 3, 6, false); },
+       TMoveKind::Digit},
+      {"a pencil mark", [](TPartie& g) { g.Enter(1, 3, 2, true); }, TMoveKind::Note},
+      {"the marks cleared", [](TPartie& g) { g.Enter(1, 3, 2, true); g.Enter(1, 3, 4, true); g.Enter(1, 3, 0, true); },
+       TMoveKind::Note},
+      {"a digit that tidies marks", [](TPartie& g) { g.Enter(1, 4, 4, true); g.Enter(2, 2, 4, true); g.EffaceNotes = true; g.Enter(1, 3, 4, false); },
+       TMoveKind::Digit},
+      {"a hint", [](TPartie& g) { g.Hint(); }, TMoveKind::Hint},
+      {"Résoudre", [](TPartie& g) { g.Solve(); }, TMoveKind::Solve},
+      {"Réinitialiser", [](TPartie& g) { g.Enter(1, 3, 4, false); g.Enter(5, 5, 1, true); g.Reset(); },
+       TMoveKind::Reset},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Deal();
+    c.Move(Game);
+    const std::string after = Picture(Game.Grille());
+    ASSERT_FALSE(Game.UndoMoves().empty());
+    EXPECT_EQ(Game.UndoMoves().back().Kind, c.Kind);
+    const std::size_t moves = Game.UndoMoves().size();
+    Game.Undo();
+    const std::string before = Picture(Game.Grille());
+    EXPECT_NE(before, after);
+    Game.Redo();
+    EXPECT_EQ(Picture(Game.Grille()), after);
+    Game.Undo();
+    EXPECT_EQ(Picture(Game.Grille()), before);
+    EXPECT_EQ(Game.UndoMoves().size(), moves - 1);
+    // A new move forgets what could be redone.
+    Game.Enter(9, 1, 3, true);
+    EXPECT_TRUE(Game.RedoMoves().empty());
+  }
+}
+
+TEST_F(PartieTest, TheClockCountsPlayOnly) {
+  struct Step {
+    const char* Name;
+    std::function<void(PartieTest&)> Do;
+    int Seconds;  // what the clock shows after
+  };
+  const Step steps[] = {
+      {"20 s of play", [](PartieTest& t) { t.Wait(20); }, 20},
+      {"a pause of a minute", [](PartieTest& t) { t.Game.HoldClock(); t.Wait(60); }, 20},
+      {"a dialog over the pause", [](PartieTest& t) { t.Game.HoldClock(); t.Wait(30); t.Game.ReleaseClock(); }, 20},
+      {"the pause ends", [](PartieTest& t) { t.Game.ReleaseClock(); t.Wait(5); }, 25},
+      {"a release too many", [](PartieTest& t) { t.Game.ReleaseClock(); t.Wait(1); }, 26},
+      // The clock stops when the grid is complete: the end of game read for a
+      // while, the time saved is still the time of play.
+      {"the grid completed", [](PartieTest& t) { t.FillAllButOne(); t.Wait(4); t.Complete(); t.Game.Finish(); }, 30},
+      {"reading the end of game", [](PartieTest& t) { t.Wait(57); }, 30},
+      {"a new game", [](PartieTest& t) { t.Deal(); t.Wait(3); }, 3},
+      {"untimed", [](PartieTest& t) { t.Game.SetTimed(false); t.Wait(9); }, 3},
+  };
+  Deal();
+  for (const Step& step : steps) {
+    step.Do(*this);
+    EXPECT_EQ(Game.Seconds(), step.Seconds) << step.Name;
+    if (Game.Finished()) {
+      EXPECT_EQ(Game.SaveText(true, Game.Seconds(), 0).substr(164), "2|30|0");
+    }
+  }
+}
+
+TEST_F(PartieTest, HelpsCountWhatRevealsTheSolution) {
+  struct Case {
+    const char* Name;
+    std::string Digits;  // the position before the help, "" for the puzzle alone
+    std::function<void(TPartie&)> Help;
+    int Helps;
+  };
+  // Three cells empty and one wrong: "Résoudre" settles four.
+  std::string fourToSettle = Solved;
+  fourToSettle[2] = fourToSettle[3] = fourToSettle[5] = '0';
+  fourToSettle[10] = '9';
+  const Case cases[] = {
+      {"a hint", "", [](TPartie& g) { g.Hint(); }, 1},
+      {"a hint on a full grid finds none and still counts", Solved, [](TPartie& g) { g.Hint(); }, 1},
+      {"Résoudre", fourToSettle, [](TPartie& g) { g.Solve(); }, 4},
+      {"undo and redo of a hint", "", [](TPartie& g) { g.Hint(); g.Undo(); g.Redo(); }, 1},
+      {"the candidates shown", "", [](TPartie& g) { g.NoteCandidatesShown(); }, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Game.Load(Puzzle, c.Digits, LevelDifficile, 100, 0);
+    c.Help(Game);
+    EXPECT_EQ(Game.Helps(), c.Helps);
+    EXPECT_EQ(Game.Finish().HelpPenalty, 45u * std::uint32_t(c.Helps)) << "at the level it was loaded with";
+  }
+}
+
+TEST_F(PartieTest, TheLevelDealtStaysThroughSavesAndLoads) {
+  Deal(Puzzle, LevelMoyen);
+  FillAllButOne();  // the position left would rate "Facile"
+  for (int round = 0; round < 2; ++round) {
+    const std::string text = Game.SaveText(true, Game.Seconds(), Game.Helps());
+    const std::size_t bar = text.find('|');
+    Game.Load(text.substr(0, bar), text.substr(bar + 1, 81), std::stoi(text.substr(bar + 83)), 0, 0);
+    EXPECT_EQ(Game.Level(), LevelMoyen) << "load " << round + 1;
+  }
+  Game.Load(Puzzle, {}, 0, 0, 0);
+  EXPECT_EQ(Game.Level(), Game.Grille().RateLevel() & RatingLevelBits) << "no level stored: the givens' rating";
+}
+
+// --- The faults of the game screen, each played on the model ---
+
+TEST_F(PartieTest, ANewGridStartsFromZeroAfterALoadedGame) {
+  const std::function<void(PartieTest&)> newGrids[] = {
+      [](PartieTest& t) { t.Deal(); },  // "Nouvelle grille", "Jouer sur une autre grille"
+      [](PartieTest& t) { t.Game.Load(Puzzle, {}, LevelFacile, 0, 0); },  // a grid restarted from its givens
+      [](PartieTest& t) { t.Game.Clear(); t.Game.PlayTypedIn(LevelFacile); },  // a typed-in puzzle
+  };
+  for (const auto& newGrid : newGrids) {
+    Game.Load(Puzzle, {}, LevelMoyen, 54, 1);
+    Wait(2);
+    newGrid(*this);
+    EXPECT_EQ(Game.Seconds(), 0);
+    EXPECT_EQ(Game.Helps(), 0);
+  }
+}
+
+TEST_F(PartieTest, EveryCellResoudreFillsIsAHelpWhateverTheAnswer) {
+  for (const bool showSolution : {true, false}) {
+    Game.SetPlaying(false);
+    Game.Clear();
+    for (int d = 1; d <= 9; ++d) Game.Enter(1, d, d, false);
+    ASSERT_TRUE(Game.PlayTypedIn(Game.Rate()));
+    EXPECT_EQ(Game.Level(), LevelExpert) << "a typed-in puzzle's level is its rating";
+    const TSolveResult solve = Game.Solve();
+    ASSERT_NE(solve.Flags & SolveMultiple, 0);
+    if (showSolution) Game.ShowSolution();
+    EXPECT_EQ(Game.Helps(), 72 - Game.Grille().CountEmpty()) << "answer " << showSolution;
+  }
+}
+
+TEST_F(PartieTest, ANewGameGivenUpKeepsTheGameAsItWas) {
+  // The level choice closed, or the wait closed before the grid came: no grid.
+  for (const int level : {0, LevelExpert}) {
+    Deal();
+    Game.Enter(1, 3, 4, false);
+    Game.Hint();
+    Game.NoteCandidatesShown();
+    Wait(30);
+    const std::string before = Picture(Game.Grille());
+    EXPECT_FALSE(Game.NewGame(nullptr, level));
+    Wait(1);
+    EXPECT_EQ(Picture(Game.Grille()), before);
+    EXPECT_EQ(Game.Seconds(), 31);
+    EXPECT_EQ(Game.Helps(), 1);
+    EXPECT_TRUE(Game.CandidatesShown());
+    EXPECT_EQ(Game.Level(), LevelMoyen);
+    EXPECT_EQ(Game.UndoMoves().size(), 2u);
+  }
+}
+
+// --- Resuming ---
+
+TEST_F(PartieTest, AResumedGameIsTheGameLeft) {
+  Deal(Puzzle, LevelDifficile);
+  Game.Enter(1, 3, 6, false);  // wrong
+  Game.Enter(1, 4, 2, true);
+  Game.Enter(1, 4, 7, true);
+  Game.Hint();
+  Game.NoteCandidatesShown();
+  Wait(83);
+  Now += 456;
+  const std::string text = Game.ResumeText();
+
+  TPartie resumed([this] { return Now; });
+  ASSERT_TRUE(resumed.Resume(text));
+  EXPECT_EQ(Picture(resumed.Grille()), Picture(Game.Grille()));
+  // The hinted cell, the clock to the millisecond, helps, level, penalty and mode too.
+  EXPECT_EQ(resumed.ResumeText(), text);
+}
+
+TEST_F(PartieTest, ADamagedResumeTextChangesNothing) {
+  Deal();
+  Game.Enter(1, 3, 4, false);
+  const std::string text = Game.ResumeText();
+  std::string wrongMark = text;
+  wrongMark.replace(wrongMark.find("marques ") + 8 + 2 * 2, 2, "15");
+  const std::string damaged[] = {
+      "",
+      text.substr(0, text.size() - 1),            // cut in its last line
+      text.substr(0, text.size() / 2),            // cut in the middle
+      "orvalis-partie 2" + text.substr(16),       // a newer version
+      "orvalis-partie 1x" + text.substr(16),
+      text.substr(0, text.find("niveau 2")) + "niveau 9" + text.substr(text.find("niveau 2") + 8),
+      wrongMark,                                   // a mark that names another digit
+      text + "de trop\n",
+  };
+  TPartie other;
+  const std::string before = other.ResumeText();
+  for (const std::string& bad : damaged) {
+    EXPECT_FALSE(other.Resume(bad)) << bad.substr(0, 40);
+    EXPECT_EQ(other.ResumeText(), before);
+  }
+}
+
+}  // namespace
