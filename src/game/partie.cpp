@@ -160,7 +160,6 @@ TSolveResult TPartie::Solve() {
   result.Settled = result.Flags & SettledMask;
   Helps_ += result.Settled;
   if (Grid_.Digits != before) Record({TMoveKind::Solve});
-  else Unsaved_ = Unsaved_ || result.Settled > 0;
   return result;
 }
 
