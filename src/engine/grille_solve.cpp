@@ -96,26 +96,26 @@ bool TGrille::SolveSteps(int Level, bool HintMode) {
 }
 
 bool TGrille::IsDeadEnd() const {
-  for (int i = 0; i < 81; ++i)
-    if (Digits[i] == 0 && Candidates[i] == 0) return true;
+  // The digits each row, column and block can still receive in its free cells.
+  std::array<std::uint16_t, 9> rowPlaces{}, colPlaces{}, blockPlaces{};
+  for (int i = 0; i < 81; ++i) {
+    if (Digits[i] != 0) continue;
+    const std::uint16_t cand = Candidates[i];
+    if (cand == 0) return true;
+    const int r = i / 9, c = i % 9;
+    rowPlaces[r] |= cand;
+    colPlaces[c] |= cand;
+    blockPlaces[(r / 3) * 3 + c / 3] |= cand;
+  }
   // A unit that lacks a digit no free cell of it can take. (Only where the
   // unit holds no digit twice: then it needs every digit to be full.)
-  for (int unit = 0; unit < 27; ++unit) {
-    std::uint16_t present = 0, places = 0;
-    int filled = 0;
-    for (int k = 0; k < 9; ++k) {
-      const int i = unit < 9    ? unit * 9 + k                                       // row
-                    : unit < 18 ? k * 9 + (unit - 9)                                 // column
-                                : ((unit - 18) / 3 * 3 + k / 3) * 9 + (unit - 18) % 3 * 3 + k % 3;  // block
-      if (Digits[i] != 0) {
-        present = static_cast<std::uint16_t>(present | (Digits[i] & AllDigits));
-        ++filled;
-      } else {
-        places = static_cast<std::uint16_t>(places | Candidates[i]);
-      }
-    }
-    if (CountBits(present) == filled && (present | places) != AllDigits) return true;
-  }
+  auto lacks = [](std::uint16_t present, std::uint16_t filled, std::uint16_t places) {
+    return CountBits(present) == CountBits(filled) && (present | places) != AllDigits;
+  };
+  for (int k = 0; k < 9; ++k)
+    if (lacks(U_.RowDigits[k], U_.RowFilled[k], rowPlaces[k]) || lacks(U_.ColDigits[k], U_.ColFilled[k], colPlaces[k]) ||
+        lacks(U_.BlockDigits[k], U_.BlockFilled[k], blockPlaces[k]))
+      return true;
   return false;
 }
 
