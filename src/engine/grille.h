@@ -305,6 +305,8 @@ class TGrille {
   // True when the position can never be completed: a free cell without a
   // candidate, or a unit that lacks a digit none of its free cells can take.
   bool IsDeadEnd() const;
+  // No digit stands twice in a row, column or block.
+  bool DigitsKeepRules() const;
   void RemoveMarkedDigits();
   void PutBackMarkedDigits();
   bool SolveSteps(int Level, bool HintMode);
