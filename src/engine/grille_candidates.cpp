@@ -234,6 +234,19 @@ bool TGrille::RemoveFromLine(int Line, bool ByRow, std::uint16_t Mask, int P1, i
   return removed;
 }
 
+namespace {
+// The positions of Empty, in a line, whose candidate sets hold at most Most
+// (2 or 3) digits: the only ones that can be part of a pair (triple).
+std::uint16_t FewCandidates(const TGrille& g, int line, bool byRow, std::uint16_t empty, int most) {
+  std::uint16_t set = 0;
+  for (std::uint16_t rest = empty; rest != 0; rest = DropLowest(rest)) {
+    const std::uint16_t cand = g.GetCandidatesInLine(line, LowestDigit(rest), byRow);
+    if (most == 2 ? AtMostTwo(cand) : AtMostThree(cand)) set = static_cast<std::uint16_t>(set | (rest & -rest));
+  }
+  return set;
+}
+}  // namespace
+
 // Candidates are read afresh for every pair or triple: a removal made for one
 // may complete another later in the same line. Only a cell with at most two
 // (three) candidates can be part of a pair (triple), so the loops run over
@@ -243,12 +256,7 @@ bool TGrille::LinePairs(bool ByRow) {
   auto& record = ByRow ? MethodRecord.PairsByRow : MethodRecord.PairsByCol;
   for (int line = 1; line <= 9; ++line) {
     const std::uint16_t empty = static_cast<std::uint16_t>(~(ByRow ? U_.RowFilled : U_.ColFilled)[line - 1] & AllDigits);
-    auto small = [&] {
-      std::uint16_t set = 0;
-      for (std::uint16_t rest = empty; rest != 0; rest = DropLowest(rest))
-        if (AtMostTwo(GetCandidatesInLine(line, LowestDigit(rest), ByRow))) set |= static_cast<std::uint16_t>(rest & -rest);
-      return set;
-    };
+    auto small = [&] { return FewCandidates(*this, line, ByRow, empty, 2); };
     std::uint16_t pairable = small();
     for (int a = 1; a <= 9; ++a) {
       if (!(pairable & Bit(a))) continue;
@@ -273,13 +281,7 @@ bool TGrille::LineTriples(bool ByRow) {
   auto& record = ByRow ? MethodRecord.TriplesByRow : MethodRecord.TriplesByCol;
   for (int line = 1; line <= 9; ++line) {
     const std::uint16_t empty = static_cast<std::uint16_t>(~(ByRow ? U_.RowFilled : U_.ColFilled)[line - 1] & AllDigits);
-    auto small = [&] {
-      std::uint16_t set = 0;
-      for (std::uint16_t rest = empty; rest != 0; rest = DropLowest(rest))
-        if (AtMostThree(GetCandidatesInLine(line, LowestDigit(rest), ByRow)))
-          set |= static_cast<std::uint16_t>(rest & -rest);
-      return set;
-    };
+    auto small = [&] { return FewCandidates(*this, line, ByRow, empty, 3); };
     std::uint16_t fit = small();
     if (CountBits(fit) < 3) continue;
     for (int a = 1; a <= 9; ++a) {
