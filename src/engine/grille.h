@@ -299,14 +299,14 @@ class TGrille {
   void RestoreBeforeHint(int Row, int Col, int Digit, bool HintMode);
   void PutBackSavedCandidates();
   bool EliminatePointing(const std::array<std::uint16_t, 3>& Union, int Group, bool ByRow, int Third);
-  // The empty positions of a line in increasing order; returns their count.
-  int EmptyPositions(int Line, bool ByRow, int (&Positions)[9]) const;
   bool RemoveFromLine(int Line, bool ByRow, std::uint16_t Mask, int P1, int P2, int P3);
   bool RemoveFromBlock(int BandRow, int BandCol, int RowA, int ColA, int RowB, int ColB, std::uint16_t Mask);
   void GuessHint();
   // True when the position can never be completed: a free cell without a
   // candidate, or a unit that lacks a digit none of its free cells can take.
   bool IsDeadEnd() const;
+  // No digit stands twice in a row, column or block.
+  bool DigitsKeepRules() const;
   void RemoveMarkedDigits();
   void PutBackMarkedDigits();
   bool SolveSteps(int Level, bool HintMode);

@@ -1,10 +1,18 @@
 // Candidate techniques: naked and hidden singles, block-line elimination,
 // naked pairs and triples. They work on the Candidates array.
+#include <cstring>
+
 #include "grille.h"
 #include "hinttexts.h"
 
 namespace {
 inline std::uint16_t Bit(int d) { return static_cast<std::uint16_t>(1u << (d - 1)); }
+inline std::uint16_t DropLowest(std::uint16_t m) { return static_cast<std::uint16_t>(m & (m - 1)); }
+// Bit counts of a set, by clearing its lowest bits (no table, no population count).
+inline bool AtMostTwo(std::uint16_t m) { return DropLowest(DropLowest(m)) == 0; }
+inline bool ExactlyTwo(std::uint16_t m) { return DropLowest(m) != 0 && AtMostTwo(m); }
+inline bool AtMostThree(std::uint16_t m) { return DropLowest(DropLowest(DropLowest(m))) == 0; }
+inline bool ExactlyThree(std::uint16_t m) { return DropLowest(DropLowest(m)) != 0 && AtMostThree(m); }
 }  // namespace
 
 // Puts the candidate sets saved at the start of AdvancedLogic back, cut by what
@@ -56,21 +64,51 @@ void TGrille::RestoreBeforeHint(int Row, int Col, int Digit, bool HintMode) {
   LogicRan = false;
 }
 
+namespace {
+
+// The first cell at or after Start whose candidate set holds exactly one
+// digit, 81 when there is none. Four cells are tested at once, each 16-bit
+// lane on its own: Lane - 1 never borrows from the next lane while the lane's
+// top bit is set, and candidate sets never reach that bit (a lane that does,
+// through SetCandidates, is tested plainly).
+int FirstNakedSingle(const WordArray& Candidates, int Start) {
+  constexpr std::uint64_t Top = 0x8000800080008000ull, One = 0x0001000100010001ull;
+  auto single = [](std::uint16_t c) { return c != 0 && (c & (c - 1)) == 0; };
+  for (int i = Start & ~3; i + 4 <= 81; i += 4) {
+    std::uint64_t x;
+    std::memcpy(&x, &Candidates[i], sizeof x);
+    std::uint64_t found;
+    if ((x & Top) == 0) {
+      const std::uint64_t lowered = (x | Top) - One;  // per lane: top bit set when the lane is not 0
+      const std::uint64_t rest = x & lowered;         // per lane: its lowest bit cleared
+      found = lowered & ~((rest | Top) - One) & Top;  // lane not 0, and 0 once its lowest bit is gone
+    } else {
+      found = 0;
+      for (int k = 0; k < 4; ++k)
+        if (single(Candidates[i + k])) found |= std::uint64_t(0x8000) << (16 * k);
+    }
+    if (i < Start) found &= ~std::uint64_t(0) << (16 * (Start - i));
+    if (found != 0) return i + std::countr_zero(found) / 16;
+  }
+  return Start <= 80 && single(Candidates[80]) ? 80 : 81;
+}
+
+}  // namespace
+
 bool TGrille::NakedSingles(bool HintMode) {
   bool placed = false;
-  for (int r = 1; r <= 9; ++r)
-    for (int c = 1; c <= 9; ++c) {
-      const std::uint16_t cand = Candidates[Cell(r, c)];
-      if (cand == 0 || (cand & (cand - 1)) != 0) continue;
-      const int d = LowestDigit(cand);
-      RestoreBeforeHint(r, c, d, HintMode);
-      PlaceDigit(r, c, d);
-      placed = true;
-      if (RecordHintCell(r, c, HintMode, true)) {
-        HintText = hinttexts::NakedSingle(DescribeEliminations(), r, c, d);
-        return true;
-      }
+  // Reading order; a placement narrows the cells after it before they are read.
+  for (int i = FirstNakedSingle(Candidates, 0); i < 81; i = FirstNakedSingle(Candidates, i + 1)) {
+    const int r = i / 9 + 1, c = i % 9 + 1;
+    const int d = LowestDigit(Candidates[i]);
+    RestoreBeforeHint(r, c, d, HintMode);
+    PlaceDigit(r, c, d);
+    placed = true;
+    if (RecordHintCell(r, c, HintMode, true)) {
+      HintText = hinttexts::NakedSingle(DescribeEliminations(), r, c, d);
+      return true;
     }
+  }
   return placed;
 }
 
@@ -155,14 +193,19 @@ bool TGrille::HiddenSingles(bool HintMode) {
 
 bool TGrille::EliminatePointing(const std::array<std::uint16_t, 3>& Union, int Group, bool ByRow, int Third) {
   bool changed = false;
+  const int stride = ByRow ? 1 : 9;
   for (int k = 1; k <= 3; ++k) {
     // The digits of line k that no other line of the block can take.
     const std::uint16_t only =
         static_cast<std::uint16_t>(Union[k - 1] & ~(Union[k % 3] | Union[(k + 1) % 3]));
     if (only == 0) continue;
     const int line = 3 * (Group - 1) + k;
-    for (int p = 1; p <= 9; ++p)
-      if (Band(p) != Third && RemoveCandidatesInLine(line, p, ByRow, only)) changed = true;
+    std::uint16_t* cell = &Candidates[LineCell(line, 1, ByRow)];
+    for (int p = 0; p < 9; ++p, cell += stride) {
+      if (p / 3 + 1 == Third || (*cell & only) == 0) continue;
+      *cell = static_cast<std::uint16_t>(*cell & ~only);
+      changed = true;
+    }
   }
   return changed;
 }
@@ -191,29 +234,41 @@ bool TGrille::RemoveFromLine(int Line, bool ByRow, std::uint16_t Mask, int P1, i
   return removed;
 }
 
-int TGrille::EmptyPositions(int Line, bool ByRow, int (&Positions)[9]) const {
-  const std::uint16_t filled = (ByRow ? U_.RowFilled : U_.ColFilled)[Line - 1];
-  int n = 0;
-  for (int p = 1; p <= 9; ++p)
-    if (!(filled & (1u << (p - 1)))) Positions[n++] = p;
-  return n;
+namespace {
+// The positions of Empty, in a line, whose candidate sets hold at most Most
+// (2 or 3) digits: the only ones that can be part of a pair (triple).
+std::uint16_t FewCandidates(const TGrille& g, int line, bool byRow, std::uint16_t empty, int most) {
+  std::uint16_t set = 0;
+  for (std::uint16_t rest = empty; rest != 0; rest = DropLowest(rest)) {
+    const std::uint16_t cand = g.GetCandidatesInLine(line, LowestDigit(rest), byRow);
+    if (most == 2 ? AtMostTwo(cand) : AtMostThree(cand)) set = static_cast<std::uint16_t>(set | (rest & -rest));
+  }
+  return set;
 }
+}  // namespace
 
 // Candidates are read afresh for every pair or triple: a removal made for one
-// may complete another later in the same line.
+// may complete another later in the same line. Only a cell with at most two
+// (three) candidates can be part of a pair (triple), so the loops run over
+// those cells only; the set of them is taken again after every removal.
 bool TGrille::LinePairs(bool ByRow) {
   bool changed = false;
   auto& record = ByRow ? MethodRecord.PairsByRow : MethodRecord.PairsByCol;
   for (int line = 1; line <= 9; ++line) {
-    int empty[9];
-    const int n = EmptyPositions(line, ByRow, empty);
-    for (int a = 0; a < n; ++a) {
-      if (CountBits(GetCandidatesInLine(line, empty[a], ByRow)) > 2) continue;  // cannot be in a pair
-      for (int b = a + 1; b < n; ++b) {
-        const std::uint16_t u =
-            GetCandidatesInLine(line, empty[a], ByRow) | GetCandidatesInLine(line, empty[b], ByRow);
-        if (CountBits(u) != 2) continue;
-        changed = RemoveFromLine(line, ByRow, u, empty[a], empty[b], 0) || changed;
+    const std::uint16_t empty = static_cast<std::uint16_t>(~(ByRow ? U_.RowFilled : U_.ColFilled)[line - 1] & AllDigits);
+    auto small = [&] { return FewCandidates(*this, line, ByRow, empty, 2); };
+    std::uint16_t pairable = small();
+    for (int a = 1; a <= 9; ++a) {
+      if (!(pairable & Bit(a))) continue;
+      const std::uint16_t ca = GetCandidatesInLine(line, a, ByRow);
+      for (int b = a + 1; b <= 9; ++b) {
+        if (!(pairable & Bit(b))) continue;
+        const std::uint16_t u = ca | GetCandidatesInLine(line, b, ByRow);
+        if (!ExactlyTwo(u)) continue;
+        if (RemoveFromLine(line, ByRow, u, a, b, 0)) {
+          changed = true;
+          pairable = small();
+        }
         if (changed) record[line] = true;
       }
     }
@@ -225,20 +280,25 @@ bool TGrille::LineTriples(bool ByRow) {
   bool changed = false;
   auto& record = ByRow ? MethodRecord.TriplesByRow : MethodRecord.TriplesByCol;
   for (int line = 1; line <= 9; ++line) {
-    int empty[9];
-    const int n = EmptyPositions(line, ByRow, empty);
-    for (int a = 0; a < n; ++a) {
-      if (CountBits(GetCandidatesInLine(line, empty[a], ByRow)) > 3) continue;
-      for (int b = a + 1; b < n; ++b) {
-        const std::uint16_t ab =
-            GetCandidatesInLine(line, empty[a], ByRow) | GetCandidatesInLine(line, empty[b], ByRow);
-        if (CountBits(ab) > 3) continue;  // a third cell can only add digits
-        for (int c = b + 1; c < n; ++c) {
-          const std::uint16_t u = static_cast<std::uint16_t>(
-              GetCandidatesInLine(line, empty[a], ByRow) | GetCandidatesInLine(line, empty[b], ByRow) |
-              GetCandidatesInLine(line, empty[c], ByRow));
-          if (CountBits(u) != 3) continue;
-          changed = RemoveFromLine(line, ByRow, u, empty[a], empty[b], empty[c]) || changed;
+    const std::uint16_t empty = static_cast<std::uint16_t>(~(ByRow ? U_.RowFilled : U_.ColFilled)[line - 1] & AllDigits);
+    auto small = [&] { return FewCandidates(*this, line, ByRow, empty, 3); };
+    std::uint16_t fit = small();
+    if (CountBits(fit) < 3) continue;
+    for (int a = 1; a <= 9; ++a) {
+      if (!(fit & Bit(a))) continue;
+      const std::uint16_t ca = GetCandidatesInLine(line, a, ByRow);
+      for (int b = a + 1; b <= 9; ++b) {
+        if (!(fit & Bit(b))) continue;
+        const std::uint16_t ab = ca | GetCandidatesInLine(line, b, ByRow);
+        if (!AtMostThree(ab)) continue;  // a third cell can only add digits
+        for (int c = b + 1; c <= 9; ++c) {
+          if (!(fit & Bit(c))) continue;
+          const std::uint16_t u = ab | GetCandidatesInLine(line, c, ByRow);
+          if (!ExactlyThree(u)) continue;
+          if (RemoveFromLine(line, ByRow, u, a, b, c)) {
+            changed = true;
+            fit = small();
+          }
           if (changed) record[line] = true;
         }
       }
@@ -272,16 +332,28 @@ bool TGrille::BlockPairs() {
       const int block = 3 * (br - 1) + bc;
       const int r0 = 3 * (br - 1) + 1, c0 = 3 * (bc - 1) + 1;
       const std::uint16_t filled = U_.BlockFilled[block - 1];
+      auto cand = [&](int k) { return Candidates[Cell(r0 + k / 3, c0 + k % 3)]; };
+      // The empty cells that can be part of a pair, taken again after a removal.
+      auto small = [&] {
+        std::uint16_t set = 0;
+        for (int k = 0; k < 9; ++k)
+          if (!(filled & (1u << k)) && AtMostTwo(cand(k))) set = static_cast<std::uint16_t>(set | (1u << k));
+        return set;
+      };
+      std::uint16_t pairable = small();
+      if (DropLowest(pairable) == 0) continue;
       for (int a = 0; a < 9; ++a) {
-        if (filled & (1u << a)) continue;
+        if (!(pairable & (1u << a))) continue;
         const int ra = r0 + a / 3, ca = c0 + a % 3;
-        if (CountBits(Candidates[Cell(ra, ca)]) > 2) continue;  // cannot be in a pair
         for (int b = a + 1; b < 9; ++b) {
-          if (filled & (1u << b)) continue;
+          if (!(pairable & (1u << b))) continue;
           const int rb = r0 + b / 3, cb = c0 + b % 3;
-          const std::uint16_t u = Candidates[Cell(ra, ca)] | Candidates[Cell(rb, cb)];
-          if (CountBits(u) != 2) continue;
-          changed = RemoveFromBlock(br, bc, ra, ca, rb, cb, u) || changed;
+          const std::uint16_t u = cand(a) | cand(b);
+          if (!ExactlyTwo(u)) continue;
+          if (RemoveFromBlock(br, bc, ra, ca, rb, cb, u)) {
+            changed = true;
+            pairable = small();
+          }
           if (changed) MethodRecord.PairsByBlock[block] = true;
         }
       }

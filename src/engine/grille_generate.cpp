@@ -1,6 +1,7 @@
 // Puzzle generation: a random complete grid, then point-symmetric givens drawn
 // from it until the level's techniques solve the puzzle and, for the two upper
 // levels, the level below does not.
+#include <array>
 #include <chrono>
 #include <random>
 
@@ -39,13 +40,25 @@ class Random {
     const std::uint64_t range = static_cast<std::uint64_t>(n);
     const std::uint64_t limit = UINT64_MAX - UINT64_MAX % range;
     std::uint64_t x;
-    do x = engine_();
-    while (x >= limit);
+    do {
+      x = engine_();
+      ++draws_;
+    } while (x >= limit);
     return static_cast<int>(x % range);
+  }
+  // How many numbers the engine has given so far.
+  std::uint64_t Draws() const { return draws_; }
+  // Takes the generator back to an earlier copy of itself, then on to the
+  // moment it had given Draws numbers.
+  void Rewind(const Random& earlier, std::uint64_t draws) {
+    *this = earlier;
+    engine_.discard(draws - draws_);
+    draws_ = draws;
   }
 
  private:
   std::mt19937_64 engine_;
+  std::uint64_t draws_ = 0;
 };
 
 std::int64_t SteadyMs() {
@@ -99,10 +112,24 @@ bool TGrille::Generate(int Level, const GenerateOptions& Options, GenerateReport
   bool fallbackHeld = false;
   WordArray fallback{};
 
+  // A removal attempt tests the puzzle after each pair of givens from the
+  // minimum on, and keeps the first that the test level solves. More givens
+  // of the same solution never keep the techniques from finishing (each of
+  // them still applies, or has nothing left to do, with more digits and fewer
+  // candidates), so when the attempt's last puzzle, with all its pairs, is not
+  // solved, none before it is: the attempt draws all its pairs and tests that
+  // one first. Only when it is solved are the puzzles before it tested, in
+  // order, and the random generator taken back to where the attempt stopped.
+  struct Pair {
+    int Row, Col;
+    std::uint64_t DrawsAfter;
+  };
+  std::array<Pair, 81> pairs{};
   for (;;) {
     ++report.RemovalAttempts;
     Clear(true);
-    int placed = 0;
+    const Random atStart = random;
+    int count = 0, placed = 0;
     do {
       const int r = random.Below(9) + 1;
       const int k = random.Below(9) + 1;
@@ -110,8 +137,23 @@ bool TGrille::Generate(int Level, const GenerateOptions& Options, GenerateReport
       PlaceDigit(r, k, WordDigit(solution[Cell(r, k)]));
       PlaceDigit(10 - r, 10 - k, WordDigit(solution[Cell(10 - r, 10 - k)]));
       placed += 2;
-      if (placed >= params.Minimum) accepted = IsSolvedByLogic(params.TestLevel);
-    } while (!accepted && placed < params.Minimum + params.Extra);
+      pairs[count++] = {r, k, random.Draws()};
+    } while (placed < params.Minimum + params.Extra);
+    accepted = IsSolvedByLogic(params.TestLevel);
+    if (accepted) {
+      accepted = false;
+      Clear(true);
+      placed = 0;
+      for (int n = 0; n < count && !accepted; ++n) {
+        const auto [r, k, drawsAfter] = pairs[n];
+        PlaceDigit(r, k, WordDigit(solution[Cell(r, k)]));
+        PlaceDigit(10 - r, 10 - k, WordDigit(solution[Cell(10 - r, 10 - k)]));
+        placed += 2;
+        if (placed < params.Minimum) continue;
+        accepted = IsSolvedByLogic(params.TestLevel);
+        if (accepted) random.Rewind(atStart, drawsAfter);
+      }
+    }
 
     const bool solvedAtTest = accepted;
     if (accepted && params.MustFailLevel != 0) accepted = !IsSolvedByLogic(params.MustFailLevel);

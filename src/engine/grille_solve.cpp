@@ -1,9 +1,29 @@
 // The solve driver: the logic passes by level, the depth-first search that
 // tells no, one and several solutions apart, the rating, and "Résoudre".
+#include <cstring>
+
 #include "grille.h"
 #include "hinttexts.h"
+#include "solutioncount.h"
+
+namespace {
+
+// Whether any cell has an error mark, eight cells at a time: most solves (the
+// generator's, the rating's) run on grids without any.
+bool AnyMark(const ByteArray& Marks) {
+  std::uint64_t any = Marks[80];
+  for (int i = 0; i + 8 <= 80; i += 8) {
+    std::uint64_t chunk;
+    std::memcpy(&chunk, &Marks[i], sizeof chunk);
+    any |= chunk;
+  }
+  return any != 0;
+}
+
+}  // namespace
 
 void TGrille::RemoveMarkedDigits() {
+  if (!AnyMark(Marks)) return;
   // Only a marked digit still in its cell: a cell that "Résoudre" corrected
   // keeps its mark for the screen but holds the right digit, which must stay
   // (taken out, the wrong digit of the mark would be put back in its place).
@@ -15,6 +35,7 @@ void TGrille::RemoveMarkedDigits() {
 }
 
 void TGrille::PutBackMarkedDigits() {
+  if (!AnyMark(Marks)) return;
   for (int r = 1; r <= 9; ++r)
     for (int c = 1; c <= 9; ++c)
       if (Digits[Cell(r, c)] == 0 && (Marks[Cell(r, c)] & MarkDigitBits) != 0)
@@ -69,6 +90,25 @@ bool TGrille::SolveSteps(int Level, bool HintMode) {
       }
     }
     if (best < 0) return false;
+    // Below this position the search meets no solution, one, or several, and
+    // with at most one the outcome does not depend on the order of the
+    // guesses: none, or that solution as the first one. The counter says
+    // which, much faster than the techniques at every guess; only with two or
+    // more does the search run its own guesses, for the first solution met in
+    // its order. (A refused placement ends every branch here at once, and
+    // digits that break a rule can make a full grid the counter would not
+    // accept: both keep the plain search.)
+    if (!Contradiction && DigitsKeepRules()) {
+      const SolutionCount found = CountSolutions(Digits, Candidates);
+      if (found.Count == 0) return false;
+      if (found.Count == 1) {
+        if (!FirstSolutionStored) {
+          FirstSolution = found.First;
+          FirstSolutionStored = true;
+        }
+        return true;
+      }
+    }
     const int row = best / 9 + 1, col = best % 9 + 1;
     const std::uint16_t cand = Candidates[best];
     int count = 0;
@@ -96,27 +136,36 @@ bool TGrille::SolveSteps(int Level, bool HintMode) {
 }
 
 bool TGrille::IsDeadEnd() const {
-  for (int i = 0; i < 81; ++i)
-    if (Digits[i] == 0 && Candidates[i] == 0) return true;
+  // The digits each row, column and block can still receive in its free cells.
+  std::array<std::uint16_t, 9> rowPlaces{}, colPlaces{}, blockPlaces{};
+  for (int i = 0; i < 81; ++i) {
+    if (Digits[i] != 0) continue;
+    const std::uint16_t cand = Candidates[i];
+    if (cand == 0) return true;
+    const int r = i / 9, c = i % 9;
+    rowPlaces[r] |= cand;
+    colPlaces[c] |= cand;
+    blockPlaces[(r / 3) * 3 + c / 3] |= cand;
+  }
   // A unit that lacks a digit no free cell of it can take. (Only where the
   // unit holds no digit twice: then it needs every digit to be full.)
-  for (int unit = 0; unit < 27; ++unit) {
-    std::uint16_t present = 0, places = 0;
-    int filled = 0;
-    for (int k = 0; k < 9; ++k) {
-      const int i = unit < 9    ? unit * 9 + k                                       // row
-                    : unit < 18 ? k * 9 + (unit - 9)                                 // column
-                                : ((unit - 18) / 3 * 3 + k / 3) * 9 + (unit - 18) % 3 * 3 + k % 3;  // block
-      if (Digits[i] != 0) {
-        present = static_cast<std::uint16_t>(present | (Digits[i] & AllDigits));
-        ++filled;
-      } else {
-        places = static_cast<std::uint16_t>(places | Candidates[i]);
-      }
-    }
-    if (CountBits(present) == filled && (present | places) != AllDigits) return true;
-  }
+  auto lacks = [](std::uint16_t present, std::uint16_t filled, std::uint16_t places) {
+    return CountBits(present) == CountBits(filled) && (present | places) != AllDigits;
+  };
+  for (int k = 0; k < 9; ++k)
+    if (lacks(U_.RowDigits[k], U_.RowFilled[k], rowPlaces[k]) || lacks(U_.ColDigits[k], U_.ColFilled[k], colPlaces[k]) ||
+        lacks(U_.BlockDigits[k], U_.BlockFilled[k], blockPlaces[k]))
+      return true;
   return false;
+}
+
+bool TGrille::DigitsKeepRules() const {
+  for (int k = 0; k < 9; ++k)
+    if (CountBits(U_.RowDigits[k]) != CountBits(U_.RowFilled[k]) ||
+        CountBits(U_.ColDigits[k]) != CountBits(U_.ColFilled[k]) ||
+        CountBits(U_.BlockDigits[k]) != CountBits(U_.BlockFilled[k]))
+      return false;
+  return true;
 }
 
 bool TGrille::Solve(bool ResetErrors, int Level, bool HintMode) {

@@ -1,6 +1,8 @@
 // Generation: seeded puzzles of every level, the fallback, the stop request.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "engine_test_util.h"
 
 using namespace testutil;
@@ -74,6 +76,35 @@ INSTANTIATE_TEST_SUITE_P(Levels, GenerateLevel,
                          ::testing::Values(LevelRule{1, 36, 4, 300}, LevelRule{2, 30, 6, 300},
                                            LevelRule{3, 26, 4, 200}, LevelRule{4, 22, 6, 150}),
                          [](const auto& param) { return "Level" + std::to_string(param.param.level); });
+
+// What lets an attempt test its last puzzle first: once the givens of a
+// solution drawn so far are solved at a level, every larger set of them is.
+TEST(Generate, MoreGivensOfTheSameSolutionNeverStopTheTechniques) {
+  std::vector<std::string> solutions;
+  for (const std::string& line : ReadLines("puzzles/tdoku_test_puzzles.solutions.txt"))
+    if (line.size() == 81) solutions.push_back(line);
+  ASSERT_GE(solutions.size(), 5u);
+  std::mt19937 random(7);
+  int solvedAt[6] = {};
+  for (int round = 0; round < 40; ++round) {
+    const std::string& solution = solutions[round % 5];
+    TGrille g;
+    bool solved[6] = {};
+    for (int placed = 0; placed < 40;) {
+      const int i = static_cast<int>(random() % 81);
+      if (g.Digits[i] != 0) continue;
+      g.PlaceDigit(i / 9 + 1, i % 9 + 1, solution[i] - '0');
+      if (++placed < 20) continue;
+      for (int level = LevelFacile; level <= LevelCandidatesOnly; ++level) {
+        const bool now = g.IsSolvedByLogic(level);
+        EXPECT_TRUE(now || !solved[level]) << DigitsText(g.Digits) << " level " << level;
+        solvedAt[level] += now && !solved[level];
+        solved[level] = now;
+      }
+    }
+  }
+  for (int level = LevelFacile; level <= LevelCandidatesOnly; ++level) EXPECT_GT(solvedAt[level], 5) << level;
+}
 
 TEST(Generate, TheSameSeedGivesTheSamePuzzle) {
   for (int level = 1; level <= 4; ++level) {
