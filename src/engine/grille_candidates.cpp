@@ -1,6 +1,7 @@
 // Candidate techniques: naked and hidden singles, block-line elimination,
 // naked pairs and triples. They work on the Candidates array.
 #include "grille.h"
+#include "hintfocus.h"
 #include "hinttexts.h"
 
 namespace {
@@ -68,6 +69,7 @@ bool TGrille::NakedSingles(bool HintMode) {
       placed = true;
       if (RecordHintCell(r, c, HintMode, true)) {
         HintText = hinttexts::NakedSingle(DescribeEliminations(), r, c, d);
+        HintFocus = hintfocus::NakedSingle(*this, r, c, d);
         return true;
       }
     }
@@ -108,6 +110,7 @@ bool TGrille::HiddenSinglesInLines(bool ByRow, bool HintMode) {
       placed = true;
       if (RecordHintCell(line, where, HintMode, ByRow)) {
         HintText = hinttexts::HiddenSingleInLine(DescribeEliminations(), ByRow, line, d, where);
+        HintFocus = hintfocus::Line(*this, ByRow, line, where, d, hintfocus::Search::HiddenSingle);
         return placed;
       }
       single = OnlyOnce(get);
@@ -132,6 +135,7 @@ bool TGrille::HiddenSinglesInBlock(int BandRow, int BandCol, bool HintMode) {
     placed = true;
     if (RecordHintCell(wr, wc, HintMode, true)) {
       HintText = hinttexts::HiddenSingleInBlock(DescribeEliminations(), BandRow, BandCol, d, wr, wc);
+      HintFocus = hintfocus::Block(*this, wr, wc, d, hintfocus::Search::HiddenSingle);
       return placed;
     }
     single = OnlyOnce(get);

@@ -1,6 +1,8 @@
 // The solve driver: the logic passes by level, the depth-first search that
 // tells no, one and several solutions apart, the rating, and "Résoudre".
+#include "advancedhint.h"
 #include "grille.h"
+#include "hintfocus.h"
 #include "hinttexts.h"
 
 void TGrille::RemoveMarkedDigits() {
@@ -91,7 +93,7 @@ bool TGrille::SolveSteps(int Level, bool HintMode) {
     return count > 0;
   }
 
-  if (HintMode) GuessHint();
+  if (HintMode && !(HintOptions_.Advanced && advanced::FindHint(*this, HintOptions_.OneSolution))) GuessHint();
   return false;
 }
 
@@ -149,6 +151,7 @@ void TGrille::GuessHint() {
       PlaceDigit(r, c, d);
       if (RecordHintCell(r, c, true, true)) {
         HintText = hinttexts::Guess(d);
+        HintFocus = HintFocusT{};
         return;
       }
     }
@@ -203,10 +206,15 @@ bool TGrille::IsSolvedByLogic(int Level) {
   return solved;
 }
 
-std::optional<HintStep> TGrille::FindHint() {
+std::optional<HintStep> TGrille::FindHint(const HintOptions& Options) {
+  HintOptions_ = Options;
+  HintSteps.clear();
   Solve(true, LevelExpert, true);
+  HintOptions_ = HintOptions{};
   if (HintRow == 0) return std::nullopt;
-  return HintStep{HintRow, HintCol, GetDigit(HintRow, HintCol), HintDigit, HintText};
+  const int digit = GetDigit(HintRow, HintCol);
+  return HintStep{HintRow,  HintCol,   digit,     HintDigit,
+                  HintText, HintFocus, HintSteps, HintSteps.empty() && HintText == hinttexts::Guess(digit)};
 }
 
 void TGrille::ForgetHintAt(int Row, int Col) {
