@@ -12,32 +12,35 @@ namespace advanced {
 using cellunits::Bit;
 using std::to_string;
 
-namespace {
-std::optional<AdvancedStep> Search(const CandidateSets& cand, bool OneSolution) {
-  if (auto step = FindLineBlock(cand)) return step;
-  if (auto step = FindNakedSubset(cand)) return step;
-  if (auto step = FindHiddenSubset(cand)) return step;
-  if (auto step = FindFish(cand, 2)) return step;
-  if (auto step = FindFish(cand, 3)) return step;
-  if (auto step = FindFish(cand, 4)) return step;
-  if (auto step = FindXYWing(cand)) return step;
-  if (auto step = FindXYZWing(cand)) return step;
-  if (auto step = FindWWing(cand)) return step;
-  if (auto step = FindColouring(cand)) return step;
-  if (auto step = FindXChain(cand)) return step;
-  if (auto step = FindXYChain(cand)) return step;
-  if (auto step = FindAlternatingChain(cand)) return step;
-  if (OneSolution)
-    if (auto step = FindUniqueRectangle(cand)) return step;
-  return std::nullopt;
+const std::vector<TechniqueFinder>& Finders() {
+  static const std::vector<TechniqueFinder> finders = {
+      {FindLineBlock, false},
+      {FindNakedSubset, false},
+      {FindHiddenSubset, false},
+      {[](const CandidateSets& cand) { return FindFish(cand, 2); }, false},
+      {[](const CandidateSets& cand) { return FindFish(cand, 3); }, false},
+      {[](const CandidateSets& cand) { return FindFish(cand, 4); }, false},
+      {FindXYWing, false},
+      {FindXYZWing, false},
+      {FindWWing, false},
+      {FindColouring, false},
+      {FindXChain, false},
+      {FindXYChain, false},
+      {FindAlternatingChain, false},
+      {FindUniqueRectangle, true},
+  };
+  return finders;
 }
-}  // namespace
 
 std::optional<AdvancedStep> FirstAdvancedStep(const CandidateSets& cand, bool OneSolution) {
-  std::optional<AdvancedStep> step = Search(cand, OneSolution);
-  if (step)
+  for (const TechniqueFinder& finder : Finders()) {
+    if (finder.NeedsOneSolution && !OneSolution) continue;
+    std::optional<AdvancedStep> step = finder.Find(cand);
+    if (!step) continue;
     for (int cell : step->Cells) step->CellCandidates.push_back(cand[cell]);
-  return step;
+    return step;
+  }
+  return std::nullopt;
 }
 
 void ApplyStep(CandidateSets& cand, const AdvancedStep& step) {
@@ -102,6 +105,12 @@ std::string UnitText(const HintUnit& unit) {
   return "le bloc " + BlockName(Band(unit.Number), (unit.Number - 1) % 3 + 1);
 }
 
+// "de la ligne 3", "du bloc central".
+std::string OfUnit(const HintUnit& unit) {
+  const std::string text = UnitText(unit);
+  return unit.Kind == UnitKind::Block ? "du" + text.substr(2) : "de " + text;
+}
+
 const char* CountWord(int n) {
   static const char* const words[] = {"", "une", "deux", "trois", "quatre"};
   return n >= 0 && n <= 4 ? words[n] : "";
@@ -135,7 +144,7 @@ std::string NakedSubsetSentence(const AdvancedStep& s) {
   const int size = static_cast<int>(s.Cells.size());
   return "Dans " + UnitText(s.Units[0]) + ", les cases " + CellList(s.Cells) + " n'acceptent à elles " +
          CountWord(size) + " que " + DigitChoice(DigitsOf(s.Pair)) + " (" + SubsetWord(size) + ")" + Nbsp +
-         ": ces chiffres leur reviennent, on peut donc les retirer des autres cases de " + UnitText(s.Units[0]) + ".";
+         ": ces chiffres leur reviennent, on peut donc les retirer des autres cases " + OfUnit(s.Units[0]) + ".";
 }
 
 std::string HiddenSubsetSentence(const AdvancedStep& s) {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -47,6 +48,14 @@ std::optional<AdvancedStep> FindXYChain(const CandidateSets& cand);
 std::optional<AdvancedStep> FindAlternatingChain(const CandidateSets& cand);
 // Unique rectangle of type 1: only sound when the puzzle has one solution.
 std::optional<AdvancedStep> FindUniqueRectangle(const CandidateSets& cand);
+
+// The techniques in their order, simplest first.
+struct TechniqueFinder {
+  std::optional<AdvancedStep> (*Find)(const CandidateSets& cand);
+  // Sound only for a puzzle known to have one solution.
+  bool NeedsOneSolution;
+};
+const std::vector<TechniqueFinder>& Finders();
 
 // The first step of the techniques in their order; the unique rectangle only
 // when OneSolution.

@@ -66,28 +66,68 @@ void PutBack(TGrille& grid, const CandidateSets& saved) {
   }
 }
 
-// The candidate techniques' eliminations until none removes anything; true when
-// one did. Their record names the pairs and triples used.
-bool CandidateEliminations(TGrille& grid) {
-  grid.MethodRecord = MethodRecordT{};
-  bool any = false;
-  while (grid.PointingPass() || grid.LinePairs(true) || grid.LinePairs(false) || grid.LineTriples(true) ||
-         grid.LineTriples(false) || grid.BlockPairs())
-    any = true;
-  return any;
+// What the candidate techniques' eliminations removed: whether the block-line
+// elimination did, and the lines and blocks where pairs and triples did.
+struct EliminationsUsed {
+  bool Pointing = false;
+  MethodRecordT Record{};
+};
+
+// Marks, in `flags`, the units (0 rows, 1 columns, 2 blocks) whose candidates changed.
+void MarkChanged(const CandidateSets& before, const CandidateSets& after, int kind, std::array<bool, 10>& flags) {
+  for (int cell = 0; cell < 81; ++cell)
+    if (before[cell] != after[cell]) flags[cellunits::UnitsOf(cell)[kind] % 9 + 1] = true;
 }
 
-std::string EliminationsSentence(const MethodRecordT& record) {
+// The candidate techniques' eliminations until none removes anything, one
+// pass at a time so that the sentence can name where each removed something.
+EliminationsUsed CandidateEliminations(TGrille& grid) {
+  EliminationsUsed used;
+  for (;;) {
+    const CandidateSets before = grid.Candidates;
+    if (grid.PointingPass()) {
+      used.Pointing = true;
+      continue;
+    }
+    struct Pass {
+      bool (TGrille::*run)(bool);
+      bool arg;
+      int kind;
+      std::array<bool, 10>* flags;
+    };
+    const Pass passes[] = {{&TGrille::LinePairs, true, 0, &used.Record.PairsByRow},
+                           {&TGrille::LinePairs, false, 1, &used.Record.PairsByCol},
+                           {&TGrille::LineTriples, true, 0, &used.Record.TriplesByRow},
+                           {&TGrille::LineTriples, false, 1, &used.Record.TriplesByCol}};
+    bool changed = false;
+    for (const Pass& pass : passes)
+      if ((grid.*pass.run)(pass.arg)) {
+        MarkChanged(before, grid.Candidates, pass.kind, *pass.flags);
+        changed = true;
+        break;
+      }
+    if (!changed && grid.BlockPairs()) {
+      MarkChanged(before, grid.Candidates, 2, used.Record.PairsByBlock);
+      changed = true;
+    }
+    if (!changed) return used;
+  }
+}
+
+std::string EliminationsSentence(const EliminationsUsed& used) {
+  std::vector<std::string> methods;
+  if (used.Pointing) methods.push_back("alignements dans les blocs");
+  const MethodRecordT& record = used.Record;
   const std::string pairs = DescribeMethod("doublons", record.PairsByRow, record.PairsByCol, &record.PairsByBlock);
   const std::string triples = DescribeMethod("triplets", record.TriplesByRow, record.TriplesByCol, nullptr);
-  std::string methods;
-  if (pairs.empty() && triples.empty())
-    methods = "alignements dans les blocs";
-  else if (!pairs.empty() && !triples.empty())
-    methods = pairs + " et celle des " + triples;
-  else
-    methods = pairs + triples;
-  return "On peut alors éliminer d'autres possibilités en utilisant la méthode des " + methods + ".";
+  if (!pairs.empty()) methods.push_back(pairs);
+  if (!triples.empty()) methods.push_back(triples);
+  std::string text = "On peut alors éliminer d'autres possibilités en utilisant la méthode des ";
+  for (std::size_t k = 0; k < methods.size(); ++k) {
+    if (k > 0) text += k + 1 == methods.size() ? " et celle des " : ", celle des ";
+    text += methods[k];
+  }
+  return text + ".";
 }
 
 std::string PlacementSentence(const Single& single) {
@@ -131,8 +171,9 @@ bool FindHint(TGrille& grid, bool OneSolution) {
   std::string text;
   // Each round removes a candidate or places a digit.
   for (int round = 0; round < 81 * 9; ++round) {
-    const bool eliminated = CandidateEliminations(grid);
-    if (eliminated && !steps.empty()) text += " " + EliminationsSentence(grid.MethodRecord);
+    const CandidateSets before = grid.Candidates;
+    const EliminationsUsed used = CandidateEliminations(grid);
+    if (grid.Candidates != before && !steps.empty()) text += " " + EliminationsSentence(used);
     if (Broken(grid)) break;
     if (const std::optional<Single> single = FindSingle(grid.Candidates)) {
       // Without an advanced step first, the candidate techniques would have

@@ -36,6 +36,17 @@ constexpr bool Sees(int a, int b) {
   return a != b && (RowOf(a) == RowOf(b) || ColOf(a) == ColOf(b) || BoxOf(a) == BoxOf(b));
 }
 
+// The 20 cells each cell sees.
+inline constexpr auto Peers = [] {
+  std::array<std::array<int, 20>, 81> peers{};
+  for (int cell = 0; cell < 81; ++cell) {
+    int n = 0;
+    for (int other = 0; other < 81; ++other)
+      if (Sees(cell, other)) peers[cell][n++] = other;
+  }
+  return peers;
+}();
+
 constexpr std::uint16_t Bit(int digit) { return static_cast<std::uint16_t>(1u << (digit - 1)); }
 
 inline HintUnit UnitOf(int unit) {

@@ -12,6 +12,7 @@
 // to z, one of the two ends holds z.
 //
 // The shortest chain is kept, of at most MaxChainCells cells.
+#include <algorithm>
 #include <bit>
 
 #include "advanced.h"
@@ -67,7 +68,7 @@ std::optional<Found> XChainFrom(const CandidateSets& cand, const std::array<int,
     const bool strong = length % 2 == 1;
     std::vector<int> next;
     for (int from : layer)
-      for (int to = 0; to < 81; ++to) {
+      for (int to : cellunits::Peers[from]) {
         if (seen[to] || !(cand[to] & bit) || !Sees(from, to)) continue;
         const int unit = strong ? StrongUnit(places, from, to) : SharedUnit(from, to);
         if (unit < 0) continue;
@@ -101,7 +102,7 @@ std::optional<Found> XYChainFrom(const CandidateSets& cand, int start, int z) {
   for (int length = 1; length < MaxChainCells && !layer.empty(); ++length) {
     std::vector<int> next;
     for (int from : layer)
-      for (int to = 0; to < 81; ++to) {
+      for (int to : cellunits::Peers[from]) {
         if (seen[to] || std::popcount(cand[to]) != 2 || !(cand[to] & Bit(value[from])) || !Sees(from, to))
           continue;
         seen[to] = true;
@@ -211,23 +212,39 @@ struct ChainSearch {
     const int cell = NodeCell(from), digit = NodeDigit(from);
     for (int d = 1; d <= 9; ++d)
       if (d != digit && (cand[cell] & Bit(d))) visit(cell * 9 + d - 1, -1);
-    for (int other = 0; other < 81; ++other)
-      if ((cand[other] & Bit(digit)) && Sees(cell, other)) visit(other * 9 + digit - 1, SharedUnit(cell, other));
+    for (int other : cellunits::Peers[cell])
+      if (cand[other] & Bit(digit)) visit(other * 9 + digit - 1, SharedUnit(cell, other));
   }
 
   // Removals for a chain from `start` (false) to `end` (then true).
   std::vector<std::pair<int, std::uint16_t>> Removals(int start, int end, const std::vector<int>& chain) const {
     std::vector<std::pair<int, std::uint16_t>> removals;
-    for (int node = 0; node < 729; ++node) {
-      if (!Has(node) || !Weak(node, start) || !Weak(node, end)) continue;
-      bool inChain = false;
-      for (int n : chain) inChain = inChain || n == node;
-      if (inChain) continue;
-      if (!removals.empty() && removals.back().first == NodeCell(node))
-        removals.back().second = static_cast<std::uint16_t>(removals.back().second | Bit(NodeDigit(node)));
-      else
-        removals.emplace_back(NodeCell(node), Bit(NodeDigit(node)));
-    }
+    // Only candidates in the cell of an end, or of an end's digit in a cell
+    // that sees it, can be weakly linked to it.
+    int around[22], count = 0;
+    auto add = [&](int cell) {
+      for (int k = 0; k < count; ++k)
+        if (around[k] == cell) return;
+      around[count++] = cell;
+    };
+    add(NodeCell(start));
+    add(NodeCell(end));
+    if (NodeDigit(start) == NodeDigit(end))
+      for (int cell : cellunits::Peers[NodeCell(start)])
+        if (Sees(cell, NodeCell(end))) add(cell);
+    std::sort(around, around + count);
+    for (int k = 0; k < count; ++k)
+      for (int d = 1; d <= 9; ++d) {
+        const int node = around[k] * 9 + d - 1;
+        if (!Has(node) || !Weak(node, start) || !Weak(node, end)) continue;
+        bool inChain = false;
+        for (int n : chain) inChain = inChain || n == node;
+        if (inChain) continue;
+        if (!removals.empty() && removals.back().first == NodeCell(node))
+          removals.back().second = static_cast<std::uint16_t>(removals.back().second | Bit(NodeDigit(node)));
+        else
+          removals.emplace_back(NodeCell(node), Bit(NodeDigit(node)));
+      }
     return removals;
   }
 
