@@ -26,8 +26,8 @@ const std::vector<TechniqueFinder>& Finders() {
       {FindColouring, false},
       {FindXChain, false},
       {FindXYChain, false},
-      {FindAlternatingChain, false},
       {FindUniqueRectangle, true},
+      {FindAlternatingChain, false},
   };
   return finders;
 }

@@ -62,8 +62,8 @@ enum class Technique : std::uint8_t {
   ColourWrap,
   XChain,
   XYChain,
-  AlternatingChain,
   UniqueRectangle,
+  AlternatingChain,
 };
 
 // The name a sentence gives the technique, e.g. "X-Wing", "chaîne XY".
