@@ -61,25 +61,16 @@ bool ChooseSubset(const std::array<std::uint16_t, 9>& masks, int size, int from,
   return false;
 }
 
-}  // namespace
-
-std::optional<AdvancedStep> FindNakedSubset(const CandidateSets& cand) {
+// The first subset of two, three, then four entries of a unit whose step
+// removes something: `masksOf(unit)` gives the unit's nine entries, `build`
+// the step of the entries chosen and the union of their masks.
+template <class MasksOf, class Build>
+std::optional<AdvancedStep> FindSubset(MasksOf masksOf, Build build) {
   for (int size = 2; size <= 4; ++size)
     for (int unit = 0; unit < 27; ++unit) {
-      const auto& cells = cellunits::Units[unit];
-      std::array<std::uint16_t, 9> masks{};
-      for (int k = 0; k < 9; ++k) masks[k] = cand[cells[k]];
       std::optional<AdvancedStep> found;
-      ChooseSubset(masks, size, 0, 0, 0, 0, [&](std::uint16_t chosen, std::uint16_t digits) {
-        AdvancedStep step;
-        step.Kind = Technique::NakedSubset;
-        step.Pair = digits;
-        for (int k = 0; k < 9; ++k) {
-          if (chosen & (1u << k))
-            step.Cells.push_back(cells[k]);
-          else if (cand[cells[k]] & digits)
-            step.Removals.emplace_back(cells[k], static_cast<std::uint16_t>(cand[cells[k]] & digits));
-        }
+      ChooseSubset(masksOf(unit), size, 0, 0, 0, 0, [&](std::uint16_t chosen, std::uint16_t united) {
+        AdvancedStep step = build(cellunits::Units[unit], chosen, united);
         if (step.Removals.empty()) return false;
         step.Units = {cellunits::UnitOf(unit)};
         found = std::move(step);
@@ -90,16 +81,42 @@ std::optional<AdvancedStep> FindNakedSubset(const CandidateSets& cand) {
   return std::nullopt;
 }
 
+}  // namespace
+
+// Cells (entries: their candidates) that together take as many digits.
+std::optional<AdvancedStep> FindNakedSubset(const CandidateSets& cand) {
+  return FindSubset(
+      [&](int unit) {
+        std::array<std::uint16_t, 9> masks{};
+        for (int k = 0; k < 9; ++k) masks[k] = cand[cellunits::Units[unit][k]];
+        return masks;
+      },
+      [&](const std::array<int, 9>& cells, std::uint16_t chosen, std::uint16_t digits) {
+        AdvancedStep step;
+        step.Kind = Technique::NakedSubset;
+        step.Pair = digits;
+        for (int k = 0; k < 9; ++k) {
+          if (chosen & (1u << k))
+            step.Cells.push_back(cells[k]);
+          else if (cand[cells[k]] & digits)
+            step.Removals.emplace_back(cells[k], static_cast<std::uint16_t>(cand[cells[k]] & digits));
+        }
+        return step;
+      });
+}
+
+// Digits (entries: their places in the unit) that together have as many places.
 std::optional<AdvancedStep> FindHiddenSubset(const CandidateSets& cand) {
-  for (int size = 2; size <= 4; ++size)
-    for (int unit = 0; unit < 27; ++unit) {
-      const auto& cells = cellunits::Units[unit];
-      std::array<std::uint16_t, 9> places{};  // per digit: its positions in the unit
-      for (int d = 1; d <= 9; ++d)
-        for (int k = 0; k < 9; ++k)
-          if (cand[cells[k]] & Bit(d)) places[d - 1] = static_cast<std::uint16_t>(places[d - 1] | (1u << k));
-      std::optional<AdvancedStep> found;
-      ChooseSubset(places, size, 0, 0, 0, 0, [&](std::uint16_t digits, std::uint16_t positions) {
+  return FindSubset(
+      [&](int unit) {
+        std::array<std::uint16_t, 9> places{};
+        for (int d = 1; d <= 9; ++d)
+          for (int k = 0; k < 9; ++k)
+            if (cand[cellunits::Units[unit][k]] & Bit(d))
+              places[d - 1] = static_cast<std::uint16_t>(places[d - 1] | (1u << k));
+        return places;
+      },
+      [&](const std::array<int, 9>& cells, std::uint16_t digits, std::uint16_t positions) {
         AdvancedStep step;
         step.Kind = Technique::HiddenSubset;
         step.Pair = digits;
@@ -109,14 +126,8 @@ std::optional<AdvancedStep> FindHiddenSubset(const CandidateSets& cand) {
           const std::uint16_t others = static_cast<std::uint16_t>(cand[cells[k]] & ~digits);
           if (others) step.Removals.emplace_back(cells[k], others);
         }
-        if (step.Removals.empty()) return false;
-        step.Units = {cellunits::UnitOf(unit)};
-        found = std::move(step);
-        return true;
+        return step;
       });
-      if (found) return found;
-    }
-  return std::nullopt;
 }
 
 }  // namespace advanced
