@@ -9,6 +9,7 @@
 
 #include "dailygrid.h"
 #include "generatebatch.h"
+#include "advancedhint.h"
 #include "grille.h"
 
 namespace cli {
@@ -17,6 +18,7 @@ namespace {
 
 const char* const kUsage =
     "usage: orvalis-cli rate|solution|solve|hint|hints < puzzles\n"
+    "       orvalis-cli rate|hint|hints --advanced < puzzles\n"
     "       orvalis-cli generate --level L [--count N] [--seed S] [--jobs J]\n"
     "       orvalis-cli daily --date YYYY-MM-DD\n"
     "       orvalis-cli --version\n"
@@ -131,6 +133,23 @@ bool ReadUsedLine(std::istream& in, std::string& kept) {
   }
 }
 
+// The hardest advanced technique that the hints of a player who accepts every
+// one of them use, "essais" when they still have to guess, "-" when the
+// puzzle needs no guessing at all.
+std::string HardestTechnique(TGrille& grid, std::uint8_t rating) {
+  if (!(rating & RatingGuess)) return "-";
+  const HintOptions options{true, advanced::HasOneSolution(grid)};
+  int hardest = -1;
+  for (int n = 0; n < 81; ++n) {
+    const std::optional<HintStep> hint = grid.FindHint(options);
+    if (!hint) break;
+    if (hint->Guess) return "essais";
+    for (const AdvancedStep& step : hint->Steps) hardest = std::max(hardest, static_cast<int>(step.Kind));
+  }
+  if (grid.CountEmpty() != 0) return "essais";
+  return hardest < 0 ? "-" : TechniqueName(static_cast<Technique>(hardest));
+}
+
 }  // namespace
 
 void SplitLine(std::string_view line, std::string_view& givens, std::string_view& digits) {
@@ -147,21 +166,27 @@ void SplitLine(std::string_view line, std::string_view& givens, std::string_view
   digits = rest.substr(0, 81);
 }
 
-bool RunCommand(const std::string& command, std::string_view line, std::string& output) {
+bool RunCommand(const std::string& command, std::string_view line, std::string& output,
+                const CommandOptions& options) {
   std::string_view givens, digits;
   SplitLine(line, givens, digits);
   TGrille grid;
   grid.LoadFromText(givens, digits);
+  HintOptions hintOptions;
+  if (options.Advanced && (command == "hint" || command == "hints"))
+    hintOptions = {true, advanced::HasOneSolution(grid)};
 
   if (command == "rate") {
-    output = std::to_string(grid.RateLevel());
+    const std::uint8_t rating = grid.RateLevel();
+    output = std::to_string(rating);
+    if (options.Advanced) output += "\t" + HardestTechnique(grid, rating);
   } else if (command == "solution") {
     output = DigitsText(grid.Solution) + " " + DigitsText(grid.FirstSolution);
   } else if (command == "solve") {
     const std::uint16_t flags = grid.SolveGrid();
     output = std::to_string(flags) + " " + DigitsText(grid.Digits);
   } else if (command == "hint") {
-    const std::optional<HintStep> hint = grid.FindHint();
+    const std::optional<HintStep> hint = grid.FindHint(hintOptions);
     if (!hint)
       output = "-";
     else
@@ -171,7 +196,7 @@ bool RunCommand(const std::string& command, std::string_view line, std::string& 
     // A player who accepts every hint: at most one per cell.
     std::string steps;
     for (int n = 0; n < 81; ++n) {
-      const std::optional<HintStep> hint = grid.FindHint();
+      const std::optional<HintStep> hint = grid.FindHint(hintOptions);
       if (!hint) break;
       if (!steps.empty()) steps += ';';
       steps += std::to_string(hint->Row) + " " + std::to_string(hint->Col) + " " + std::to_string(hint->Digit);
@@ -204,14 +229,19 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     err << "orvalis-cli: unknown command \"" << command << "\"\n" << kUsage;
     return 2;
   }
-  if (args.size() > 1) {
-    err << "orvalis-cli: unknown option \"" << args[1] << "\"\n" << kUsage;
-    return 2;
+  CommandOptions options;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const bool known = args[i] == "--advanced" && (command == "rate" || command == "hint" || command == "hints");
+    if (!known) {
+      err << "orvalis-cli: unknown option \"" << args[i] << "\"\n" << kUsage;
+      return 2;
+    }
+    options.Advanced = true;
   }
   std::string line, output;
   while (ReadUsedLine(in, line)) {
     if (line.empty()) continue;
-    RunCommand(command, line, output);
+    RunCommand(command, line, output, options);
     out << output << '\n';
   }
   out.flush();

@@ -16,9 +16,17 @@ namespace cli {
 // otherwise the whole line is givens. Each part keeps at most 81 characters.
 void SplitLine(std::string_view line, std::string_view& givens, std::string_view& digits);
 
+// What the options of a command ask for: --advanced lets the hints use the
+// advanced techniques before the guess hint, and adds to the rating the name
+// of the hardest of them the puzzle needs.
+struct CommandOptions {
+  bool Advanced = false;
+};
+
 // The output line of one command for one input line (without the line end).
 // Returns false when the command is unknown.
-bool RunCommand(const std::string& command, std::string_view line, std::string& output);
+bool RunCommand(const std::string& command, std::string_view line, std::string& output,
+                const CommandOptions& options = {});
 
 // Runs the tool: args without the program name. Returns the exit status.
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);

@@ -35,6 +35,9 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "hinttypes.h"
 
 using CellWord = std::uint16_t;
 using WordArray = std::array<std::uint16_t, 81>;
@@ -115,13 +118,18 @@ struct GenerateReport {
 };
 
 // One hint: the cell, the digit now placed there, the player's wrong digit it
-// replaced (0 when the cell was empty) and the French explanation.
+// replaced (0 when the cell was empty) and the French explanation; the cells
+// and units it speaks of; the advanced techniques' steps it took (none for the
+// techniques of the levels); whether it is the guess hint.
 struct HintStep {
   int Row = 0;
   int Col = 0;
   int Digit = 0;
   int Replaced = 0;
   std::string Text;
+  HintFocusT Focus;
+  std::vector<AdvancedStep> Steps;
+  bool Guess = false;
 };
 
 // The pairs and triples that AdvancedLogic used, named by the hint sentences.
@@ -140,6 +148,9 @@ class TGrille {
   std::uint8_t HintCol = 0;
   std::uint8_t HintDigit = 0;
   std::string HintText;
+  // What the last hint speaks of, and its advanced steps (set with HintText).
+  HintFocusT HintFocus;
+  std::vector<AdvancedStep> HintSteps;
   WordArray Solution{};
   WordArray FirstSolution{};
   bool FirstSolutionStored = false;
@@ -226,7 +237,9 @@ class TGrille {
   // wrong one, if any) and HintRow, HintCol, HintDigit and HintText describe it.
   // Nothing when no step is found: the grid is then as it was, apart from the
   // marks of digits confirmed on the way, and HintText keeps its old text.
-  std::optional<HintStep> FindHint();
+  // With Options.Advanced, the advanced techniques (advancedhint.h) are tried
+  // before the guess hint.
+  std::optional<HintStep> FindHint(const HintOptions& Options = {});
   // The player changed the cell: when it is the hint's cell it no longer is.
   void ForgetHintAt(int Row, int Col);
 
@@ -302,6 +315,8 @@ class TGrille {
   bool RemoveFromLine(int Line, bool ByRow, std::uint16_t Mask, int P1, int P2, int P3);
   bool RemoveFromBlock(int BandRow, int BandCol, int RowA, int ColA, int RowB, int ColB, std::uint16_t Mask);
   void GuessHint();
+  // The options of the hint search under way.
+  HintOptions HintOptions_{};
   // True when the position can never be completed: a free cell without a
   // candidate, or a unit that lacks a digit none of its free cells can take.
   bool IsDeadEnd() const;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "grille.h"
+#include "hintfocus.h"
 #include "hinttexts.h"
 
 namespace {
@@ -106,6 +107,7 @@ bool TGrille::NakedSingles(bool HintMode) {
     placed = true;
     if (RecordHintCell(r, c, HintMode, true)) {
       HintText = hinttexts::NakedSingle(DescribeEliminations(), r, c, d);
+      HintFocus = hintfocus::NakedSingle(*this, r, c, d);
       return true;
     }
   }
@@ -146,6 +148,7 @@ bool TGrille::HiddenSinglesInLines(bool ByRow, bool HintMode) {
       placed = true;
       if (RecordHintCell(line, where, HintMode, ByRow)) {
         HintText = hinttexts::HiddenSingleInLine(DescribeEliminations(), ByRow, line, d, where);
+        HintFocus = hintfocus::Line(*this, ByRow, line, where, d, hintfocus::Search::HiddenSingle);
         return placed;
       }
       single = OnlyOnce(get);
@@ -170,6 +173,7 @@ bool TGrille::HiddenSinglesInBlock(int BandRow, int BandCol, bool HintMode) {
     placed = true;
     if (RecordHintCell(wr, wc, HintMode, true)) {
       HintText = hinttexts::HiddenSingleInBlock(DescribeEliminations(), BandRow, BandCol, d, wr, wc);
+      HintFocus = hintfocus::Block(*this, wr, wc, d, hintfocus::Search::HiddenSingle);
       return placed;
     }
     single = OnlyOnce(get);

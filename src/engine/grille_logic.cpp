@@ -1,6 +1,7 @@
 // Basic techniques: they read the digits only, never the candidates.
 // Line and block completion, the missing-digit searches, cross-hatching.
 #include "grille.h"
+#include "hintfocus.h"
 #include "hinttexts.h"
 
 namespace {
@@ -74,7 +75,10 @@ bool TGrille::SolveLine(int Line, bool ByRow, bool HintMode, bool Extended) {
     const int p = LowestDigit(left), d = LowestDigit(digits);
     PlaceDigitInLine(Line, p, d, ByRow);
     placed = true;
-    if (RecordHintCell(Line, p, HintMode, ByRow)) HintText = hinttexts::LineCompletion(ByRow, Line, d, p);
+    if (RecordHintCell(Line, p, HintMode, ByRow)) {
+      HintText = hinttexts::LineCompletion(ByRow, Line, d, p);
+      HintFocus = hintfocus::Line(*this, ByRow, Line, p, d, hintfocus::Search::Completion);
+    }
     return placed;
   }
 
@@ -115,6 +119,8 @@ bool TGrille::SolveLine(int Line, bool ByRow, bool HintMode, bool Extended) {
     if (RecordHintCell(Line, p, HintMode, ByRow)) {
       HintText = digitSearch ? hinttexts::LineDigitSearch(ByRow, Line, n, p, d)
                              : hinttexts::LineCellSearch(ByRow, Line, n, p, d);
+      HintFocus = hintfocus::Line(*this, ByRow, Line, p, d,
+                                  digitSearch ? hintfocus::Search::DigitSearch : hintfocus::Search::CellSearch);
       return placed;
     }
     left = static_cast<std::uint16_t>(left & ~(1u << (p - 1)));
@@ -152,7 +158,10 @@ bool TGrille::SolveBlock(int BandRow, int BandCol, bool HintMode, bool Extended,
     const int r = r0 + k / 3, c = c0 + k % 3;
     PlaceDigit(r, c, d);
     placed = true;
-    if (RecordHintCell(r, c, HintMode, true)) HintText = hinttexts::BlockCompletion(BandRow, BandCol, d, r, c);
+    if (RecordHintCell(r, c, HintMode, true)) {
+      HintText = hinttexts::BlockCompletion(BandRow, BandCol, d, r, c);
+      HintFocus = hintfocus::Block(*this, r, c, d, hintfocus::Search::Completion);
+    }
     return placed;
   }
 
@@ -192,6 +201,8 @@ bool TGrille::SolveBlock(int BandRow, int BandCol, bool HintMode, bool Extended,
     if (RecordHintCell(r, c, HintMode, true)) {
       HintText = digitSearch ? hinttexts::BlockDigitSearch(BandRow, BandCol, r, c, d)
                              : hinttexts::BlockCellSearch(BandRow, BandCol, r, c, d);
+      HintFocus = hintfocus::Block(*this, r, c, d,
+                                   digitSearch ? hintfocus::Search::DigitSearch : hintfocus::Search::CellSearch);
       return placed;
     }
     left = static_cast<std::uint16_t>(left & ~(1u << k));
@@ -252,6 +263,7 @@ bool TGrille::CrossHatchBand(int BandNo, bool ByRow, bool HintMode) {
     placed = true;
     if (RecordHintCell(L, where, HintMode, ByRow)) {
       HintText = hinttexts::CrossHatch(ByRow, BandNo, d, L, g, excluded, where);
+      HintFocus = hintfocus::CrossHatch(*this, ByRow, L, g, where, d);
       return placed;
     }
   }

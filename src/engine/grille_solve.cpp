@@ -2,7 +2,9 @@
 // tells no, one and several solutions apart, the rating, and "Résoudre".
 #include <cstring>
 
+#include "advancedhint.h"
 #include "grille.h"
+#include "hintfocus.h"
 #include "hinttexts.h"
 #include "solutioncount.h"
 
@@ -131,7 +133,7 @@ bool TGrille::SolveSteps(int Level, bool HintMode) {
     return count > 0;
   }
 
-  if (HintMode) GuessHint();
+  if (HintMode && !(HintOptions_.Advanced && advanced::FindHint(*this, HintOptions_.OneSolution))) GuessHint();
   return false;
 }
 
@@ -198,6 +200,7 @@ void TGrille::GuessHint() {
       PlaceDigit(r, c, d);
       if (RecordHintCell(r, c, true, true)) {
         HintText = hinttexts::Guess(d);
+        HintFocus = HintFocusT{};
         return;
       }
     }
@@ -252,10 +255,15 @@ bool TGrille::IsSolvedByLogic(int Level) {
   return solved;
 }
 
-std::optional<HintStep> TGrille::FindHint() {
+std::optional<HintStep> TGrille::FindHint(const HintOptions& Options) {
+  HintOptions_ = Options;
+  HintSteps.clear();
   Solve(true, LevelExpert, true);
+  HintOptions_ = HintOptions{};
   if (HintRow == 0) return std::nullopt;
-  return HintStep{HintRow, HintCol, GetDigit(HintRow, HintCol), HintDigit, HintText};
+  const int digit = GetDigit(HintRow, HintCol);
+  return HintStep{HintRow,  HintCol,   digit,     HintDigit,
+                  HintText, HintFocus, HintSteps, HintSteps.empty() && HintText == hinttexts::Guess(digit)};
 }
 
 void TGrille::ForgetHintAt(int Row, int Col) {

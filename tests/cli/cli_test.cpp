@@ -101,11 +101,27 @@ TEST(Cli, GenerateIsRepeatableWithASeed) {
   EXPECT_EQ(Lines(Cli({"generate", "--level", "1"}).out).size(), 1u);
 }
 
+TEST(Cli, AdvancedHintsAndTheHardestTechnique) {
+  // Logic needs no guess: the hardest technique is none of the advanced ones.
+  EXPECT_EQ(Cli({"rate", "--advanced"}, SolvedWithout({{1, 1}}) + "\n").out, "1\t-\n");
+  // An X-Wing finishes this one (the first position of the sentences' table).
+  const std::string xwing = ReadLines("puzzles/advanced_hints.txt").at(0);
+  const std::string position = xwing.substr(xwing.find('\t') + 1, 163);
+  EXPECT_EQ(Cli({"hint"}, position + "\n").out.find("Il faut donc faire des essais") != std::string::npos, true);
+  const std::string hint = Cli({"hint", "--advanced"}, position + "\n").out;
+  EXPECT_NE(hint.find("(X-Wing)"), std::string::npos);
+  // Hints accepted one after the other finish the grid without a guess.
+  const std::string hints = Lines(Cli({"hints", "--advanced"}, position + "\n").out).at(0);
+  EXPECT_EQ(hints.find('0', hints.find('\t')), std::string::npos);
+}
+
 TEST(Cli, UsageErrors) {
   for (const auto& args : std::vector<std::vector<std::string>>{
            {},
            {"solver"},
            {"rate", "--fast"},
+           {"solve", "--advanced"},
+           {"rate", "--advanced", "--fast"},
            {"--version", "rate"},
            {"--help", "rate"},
            {"-help"},

@@ -17,7 +17,9 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QTreeWidget>
+#include <map>
 
+#include "advancedhint.h"
 #include "chmfile.h"
 #include "grille.h"
 
@@ -237,6 +239,42 @@ TEST(HelpFile, TheQuotedHintsAreTheSentencesTheGameWrites) {
     const QString sentence = QString::fromStdString(grid.HintText);
     EXPECT_TRUE(text.contains(sentence)) << example.Page << " lacks: " << grid.HintText;
   }
+}
+
+// The pages on the advanced techniques quote, word for word, the hint of each
+// position of the advanced hints' table (tests/data/puzzles/advanced_hints.txt).
+TEST(HelpFile, TheAdvancedPagesQuoteTheGamesSentences) {
+  const std::map<QString, QString> pages = {
+      {"réduction ligne-bloc", "tech-sous-ensembles.html"}, {"sous-ensemble", "tech-sous-ensembles.html"},
+      {"sous-ensemble caché", "tech-sous-ensembles.html"},  {"X-Wing", "tech-poissons.html"},
+      {"Swordfish", "tech-poissons.html"},                  {"Jellyfish", "tech-poissons.html"},
+      {"XY-Wing", "tech-ailes.html"},                       {"XYZ-Wing", "tech-ailes.html"},
+      {"W-Wing", "tech-ailes.html"},                        {"coloriage simple", "tech-coloriage.html"},
+      {"chaîne X", "tech-chaines.html"},                    {"chaîne XY", "tech-chaines.html"},
+      {"chaîne alternée", "tech-chaines.html"},             {"rectangle unique", "tech-rectangle.html"},
+  };
+  TChmFile file;
+  ASSERT_TRUE(file.Open(kHelpFile));
+  QFile table(QStringLiteral(ORVALIS_TEST_DATA "/puzzles/advanced_hints.txt"));
+  ASSERT_TRUE(table.open(QIODevice::ReadOnly | QIODevice::Text));
+  int checked = 0;
+  while (!table.atEnd()) {
+    const QStringList fields = QString::fromUtf8(table.readLine()).trimmed().split(QLatin1Char('\t'));
+    ASSERT_EQ(fields.size(), 4);
+    const QString page = pages.at(fields[0]);
+    TGrille grid;
+    grid.LoadFromText(fields[1].left(81).toStdString(), fields[1].mid(82, 81).toStdString());
+    const std::optional<HintStep> hint = grid.FindHint({true, advanced::HasOneSolution(grid)});
+    ASSERT_TRUE(hint);
+    const std::optional<QByteArray> bytes = file.Read(page);
+    ASSERT_TRUE(bytes) << page.toStdString();
+    QTextDocument document;
+    document.setHtml(DecodeHelpText(*bytes));
+    EXPECT_TRUE(document.toPlainText().simplified().contains(QString::fromStdString(hint->Text).simplified()))
+        << page.toStdString() << " lacks: " << hint->Text;
+    ++checked;
+  }
+  EXPECT_EQ(checked, 15);
 }
 
 TEST(HelpFile, ASitemapGivesItsEntriesWithTheirDepth) {

@@ -1,0 +1,24 @@
+// The cells and units each basic hint speaks of, read from the grid right
+// after the hint digit was placed: the row, column or block it names, and the
+// cells whose digits rule out the other places or the other digits.
+#pragma once
+
+#include "hinttypes.h"
+
+class TGrille;
+
+namespace hintfocus {
+
+// How the digit was found in its line or block.
+enum class Search { Completion, CellSearch, DigitSearch, HiddenSingle };
+
+// A line (a row when ByRow) whose position Pos received Digit.
+HintFocusT Line(const TGrille& grid, bool ByRow, int Line, int Pos, int Digit, Search How);
+// A block whose cell (Row, Col) received Digit.
+HintFocusT Block(const TGrille& grid, int Row, int Col, int Digit, Search How);
+// Cross-hatching: the band's line Line received Digit at Pos, in its block Third.
+HintFocusT CrossHatch(const TGrille& grid, bool ByRow, int Line, int Third, int Pos, int Digit);
+// A cell that has one candidate left.
+HintFocusT NakedSingle(const TGrille& grid, int Row, int Col, int Digit);
+
+}  // namespace hintfocus

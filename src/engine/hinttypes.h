@@ -1,0 +1,107 @@
+// What a hint tells besides its sentence: the cells and units it speaks of
+// (so that a view can tint them), and, for the advanced techniques, each step
+// with the candidates it removed.
+//
+// Cells are indexes 0 to 80, row by row (Cell(row, col) in grille.h); units are
+// numbered 0 to 26: rows 0-8, columns 9-17, blocks 18-26.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+enum class UnitKind : std::uint8_t { Row, Col, Block };
+
+// A row, column or block, numbered 1 to 9.
+struct HintUnit {
+  UnitKind Kind = UnitKind::Row;
+  int Number = 1;
+  bool operator==(const HintUnit&) const = default;
+};
+
+// A cell a hint speaks of; Group tells apart the two sides of a pattern (the
+// two colours of a colouring, the two ends of a chain), 0 otherwise.
+struct HintCell {
+  int Row = 1;
+  int Col = 1;
+  int Group = 0;
+  bool operator==(const HintCell&) const = default;
+};
+
+// Candidates taken out of a cell by a step: digit d in bit d - 1.
+struct HintRemoval {
+  int Row = 1;
+  int Col = 1;
+  std::uint16_t Digits = 0;
+  bool operator==(const HintRemoval&) const = default;
+};
+
+// The cells and units a hint speaks of: the units it names and the cells that
+// rule out the other places (or, for an advanced step, its pattern), and the
+// candidates its steps removed. The hint's own cell is the hint's Row and Col.
+struct HintFocusT {
+  std::vector<HintUnit> Units;
+  std::vector<HintCell> Cells;
+  std::vector<HintRemoval> Removed;
+  bool operator==(const HintFocusT&) const = default;
+};
+
+// The advanced techniques, simplest first: the order in which they are tried.
+enum class Technique : std::uint8_t {
+  LineBlock,
+  NakedSubset,
+  HiddenSubset,
+  XWing,
+  Swordfish,
+  Jellyfish,
+  XYWing,
+  XYZWing,
+  WWing,
+  ColourTrap,
+  ColourWrap,
+  XChain,
+  XYChain,
+  UniqueRectangle,
+  AlternatingChain,
+};
+
+// The name a sentence gives the technique, e.g. "X-Wing", "chaîne XY".
+const char* TechniqueName(Technique t);
+
+// One step of an advanced technique: what it found and what it removes.
+// Cells are indexes 0 to 80.
+struct AdvancedStep {
+  Technique Kind = Technique::XWing;
+  // The digit the pattern is about and that it removes (for a subset and the
+  // unique rectangle: 0; their digits are in Pair).
+  int Digit = 0;
+  std::uint16_t Pair = 0;
+  // Fish: the base lines (rows when ByRow) and the cover lines, 1 to 9.
+  bool ByRow = true;
+  std::vector<int> Base, Cover;
+  // The pattern's cells in the order the sentence names them (the pivot
+  // first, a chain from one end to the other), with their group. An
+  // alternating chain also gives the digit of each of its links in
+  // ChainDigits, and whether the link that reaches it is strong in Groups.
+  std::vector<int> Cells;
+  std::vector<int> Groups;
+  // The candidates of those cells when the step was found.
+  std::vector<std::uint16_t> CellCandidates;
+  std::vector<int> ChainDigits;
+  std::vector<int> LinkUnits;  // per link: its unit 0 to 26, -1 inside a cell
+  // The units that justify the step (a strong link's unit, the unit where two
+  // cells of one colour meet).
+  std::vector<HintUnit> Units;
+  // Candidates removed: (cell, digits).
+  std::vector<std::pair<int, std::uint16_t>> Removals;
+};
+
+// What the hint search may use beyond the techniques of the game's levels.
+struct HintOptions {
+  // Try the advanced techniques before the guess hint.
+  bool Advanced = false;
+  // The puzzle is known to have one solution (a generated puzzle, or one
+  // verified as such): the unique rectangle may then be used.
+  bool OneSolution = false;
+};

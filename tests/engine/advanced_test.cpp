@@ -1,0 +1,148 @@
+// The advanced hints: each technique's sentence on a position that needs it,
+// soundness on a sample of puzzles, the options that allow them, and the cells
+// every hint speaks of.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "advanced.h"
+#include "advancedhint.h"
+#include "engine_test_util.h"
+
+using namespace testutil;
+
+namespace {
+
+struct SentenceCase {
+  std::string technique, givens, digits;
+  int row, col, digit;
+  std::string text;
+};
+
+// tests/data/puzzles/advanced_hints.txt: technique, givens|digits, "row col digit", sentence.
+std::vector<SentenceCase> SentenceCases() {
+  std::vector<SentenceCase> cases;
+  for (const std::string& line : ReadLines("puzzles/advanced_hints.txt")) {
+    std::istringstream in(line);
+    SentenceCase c;
+    std::string position, cell;
+    std::getline(in, c.technique, '\t');
+    std::getline(in, position, '\t');
+    std::getline(in, cell, '\t');
+    std::getline(in, c.text);
+    c.givens = position.substr(0, 81);
+    c.digits = position.substr(82, 81);
+    std::istringstream(cell) >> c.row >> c.col >> c.digit;
+    cases.push_back(c);
+  }
+  return cases;
+}
+
+TEST(AdvancedHints, EachTechniqueExplainsItsStep) {
+  const std::vector<SentenceCase> cases = SentenceCases();
+  ASSERT_EQ(cases.size(), 15u);
+  for (const SentenceCase& c : cases) {
+    SCOPED_TRACE(c.technique + ": " + c.givens);
+    TGrille grid;
+    grid.LoadFromText(c.givens, c.digits);
+    // The levels' techniques are stuck here: without the option, the guess.
+    TGrille plain = grid;
+    const std::optional<HintStep> guess = plain.FindHint();
+    ASSERT_TRUE(guess);
+    EXPECT_TRUE(guess->Guess);
+
+    const std::optional<HintStep> hint = grid.FindHint({true, advanced::HasOneSolution(grid)});
+    ASSERT_TRUE(hint);
+    EXPECT_FALSE(hint->Guess);
+    EXPECT_EQ(hint->Row, c.row);
+    EXPECT_EQ(hint->Col, c.col);
+    EXPECT_EQ(hint->Digit, c.digit);
+    EXPECT_EQ(hint->Text, c.text);
+    EXPECT_EQ(grid.HintText, c.text);
+    ASSERT_EQ(hint->Steps.size(), 1u);
+    EXPECT_EQ(TechniqueName(hint->Steps[0].Kind), c.technique);
+    // The focus shows the step's pattern and what it removed.
+    EXPECT_EQ(hint->Focus.Cells.size(), hint->Steps[0].Cells.size());
+    EXPECT_EQ(hint->Focus.Removed.size(), hint->Steps[0].Removals.size());
+  }
+}
+
+// Every removal of a step keeps the solution's digit.
+void ExpectSound(const AdvancedStep& step, const WordArray& solution) {
+  for (const auto& [cell, digits] : step.Removals)
+    EXPECT_EQ(digits & solution[cell] & AllDigits, 0) << TechniqueName(step.Kind) << " at cell " << cell;
+}
+
+TEST(AdvancedHints, EveryRemovalAndEveryHintKeepTheSolution) {
+  int rated20 = 0, finished = 0;
+  for (const std::string& puzzle : ReadLines("puzzles/sudoku_exchange_diabolical.head25.txt")) {
+    SCOPED_TRACE(puzzle);
+    TGrille grid;
+    grid.LoadFromText(puzzle, "");
+    if (grid.RateLevel() != (LevelExpert | RatingGuess)) continue;
+    ++rated20;
+    const WordArray solution = grid.FirstSolution;
+    for (int n = 0; n < 81; ++n) {
+      // Every technique on the position as the levels' techniques leave it.
+      TGrille stuck = grid;
+      stuck.Solve(true, LevelCandidatesOnly, false);
+      for (const advanced::TechniqueFinder& finder : advanced::Finders())
+        if (const auto step = finder.Find(stuck.Candidates)) ExpectSound(*step, solution);
+
+      const std::optional<HintStep> hint = grid.FindHint({true, true});
+      if (!hint || hint->Guess) break;
+      EXPECT_EQ(hint->Digit, WordDigit(solution[Cell(hint->Row, hint->Col)]));
+      for (const AdvancedStep& step : hint->Steps) ExpectSound(step, solution);
+    }
+    if (grid.CountEmpty() == 0) ++finished;
+  }
+  EXPECT_EQ(rated20, 25);
+  EXPECT_GE(finished, 21);  // the collection's reach is about nine in ten
+}
+
+TEST(AdvancedHints, TheUniqueRectangleOnlyForAPuzzleOfOneSolution) {
+  for (const SentenceCase& c : SentenceCases()) {
+    if (c.technique != "rectangle unique") continue;
+    TGrille grid;
+    grid.LoadFromText(c.givens, c.digits);
+    const std::optional<HintStep> hint = grid.FindHint({true, false});
+    ASSERT_TRUE(hint);
+    for (const AdvancedStep& step : hint->Steps) EXPECT_NE(step.Kind, Technique::UniqueRectangle);
+    return;
+  }
+  FAIL() << "no position of a unique rectangle in the table";
+}
+
+HintCell At(int row, int col) { return {row, col, 0}; }
+HintUnit Row(int n) { return {UnitKind::Row, n}; }
+HintUnit Block(int n) { return {UnitKind::Block, n}; }
+
+TEST(HintFocus, BasicHintsNameTheirUnitAndTheCellsThatRuleOut) {
+  struct Case {
+    const char* name;
+    std::string givens;
+    std::vector<HintUnit> units;
+    std::vector<HintCell> cells;
+  };
+  const std::vector<Case> cases = {
+      {"line completion", SolvedWithout({{4, 2}}), {Row(4)}, {}},
+      // The 5s of the band's other blocks, then those of columns 7 and 8.
+      {"cross-hatching", Givens({{1, 1, 5}, {2, 4, 5}, {5, 7, 5}, {7, 8, 5}}), {Block(3), Row(3)},
+       {At(1, 1), At(2, 4), At(5, 7), At(7, 8)}},
+      // Digit search in the top left block: the 1s of row 2 and column 2.
+      {"digit search in a block", Givens({{1, 3, 2}, {3, 1, 3}, {3, 3, 4}, {2, 5, 1}, {5, 2, 1}}), {Block(1)},
+       {At(5, 2), At(2, 5)}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TGrille grid;
+    grid.LoadFromText(c.givens, "");
+    const std::optional<HintStep> hint = grid.FindHint();
+    ASSERT_TRUE(hint);
+    EXPECT_EQ(hint->Focus.Units, c.units);
+    EXPECT_EQ(hint->Focus.Cells, c.cells);
+    EXPECT_TRUE(hint->Steps.empty());
+  }
+}
+
+}  // namespace
