@@ -3,7 +3,9 @@
 # (build/screenshots by default): the menu windowed and full screen, every
 # dialog, the game screen in digits and letters, the same digit highlighted on
 # both backgrounds, the pause, the keyboard on the menu, the options, rules,
-# tips and help, and the printed page. Needs the packages xvfb, xauth and poppler-utils;
+# tips and help, the printed page, and the error signals in several colours
+# (signals: windowed on "Classique" in digits; signals-full-clouds-letters:
+# full screen on "Nuage" in letters). SCENARIOS="a b" takes only those. Needs the packages xvfb, xauth and poppler-utils;
 # with openbox installed the windows get a frame and full screen works as on a
 # desktop.
 #
@@ -13,7 +15,7 @@ build=${1:-build}
 out=${2:-$build/screenshots}
 mkdir -p "$out"
 program=$build/orvalis-screenshots
-for scenario in windowed fullscreen letters untimed noimages highlight clouds; do
+for scenario in ${SCENARIOS:-windowed fullscreen letters untimed noimages highlight clouds signals signals-full-clouds-letters}; do
   xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
     if command -v openbox >/dev/null; then openbox & sleep 1; fi
     "$0" "$1" "$2"' "$program" "$scenario" "$out"

@@ -14,6 +14,7 @@
 #include "charge.h"
 #include "finjeu.h"
 #include "grillesudoku.h"
+#include "hintletters.h"
 #include "hotlabel.h"
 #include "look.h"
 #include "messages.h"
@@ -166,7 +167,7 @@ void Tf_Jeux::hl_PauseClick() { SetPaused(!Paused_); }
 void Tf_Jeux::hl_IndiceClick() {
   QString text;
   GrilleSudoku->GiveHint(text);
-  MemoAstuce->setPlainText(text);
+  MemoAstuce->setPlainText(GrilleSudoku->TypeBrique == tb_Lettre ? HintInLetters(text) : text);
   ++Helps;
   ShowHelps();
   FocusGrid();
