@@ -20,7 +20,7 @@ for scenario in ${SCENARIOS:-windowed fullscreen letters untimed noimages highli
     if command -v openbox >/dev/null; then openbox & sleep 1; fi
     "$0" "$1" "$2"' "$program" "$scenario" "$out"
 done
-if [ -f "$out/windowed-print.pdf" ]; then
-  pdftoppm -r 100 -png -singlefile "$out/windowed-print.pdf" "$out/windowed-print"
-fi
+for pdf in "$out"/*-print.pdf; do
+  if [ -f "$pdf" ]; then pdftoppm -r 100 -png -singlefile "$pdf" "${pdf%.pdf}"; fi
+done
 ls "$out"

@@ -112,7 +112,7 @@ QColor HaloColour(const QColor& Text, const QColor& Background) {
 
 // The ring of the selection colour inside the red frame of a selected cell
 // that shows a signal colour: a pixel wide per this many pixels of cell.
-constexpr int SelectionRingPer = 25;
+constexpr int SelectionRingPer = 20;
 
 // The halo's pen, as wide as an eighth of the text's height: a band of a
 // sixteenth around each stroke.

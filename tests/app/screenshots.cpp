@@ -299,6 +299,13 @@ void Letters() {
   Tf_Jeux* game = NewGame("hl_facile");
   PlaySome(game);
   Shot(QStringLiteral("game"));
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QDir(Out).filePath(Scenario + QStringLiteral("-print.pdf")));
+  game->GrilleSudoku->PrintGrid(1, printer);
+  QTest::keyClick(game->GrilleSudoku, Qt::Key_F5);
+  Shot(QStringLiteral("pause"));
+  QTest::keyClick(game->GrilleSudoku, Qt::Key_Space);
   Click(game->hl_Possibilite);
   Shot(QStringLiteral("game-candidates"));
   WhenModal([](QWidget* Question) { ClickButton(Question, QStringLiteral("Non")); });

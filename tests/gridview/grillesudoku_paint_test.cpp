@@ -168,11 +168,14 @@ TEST_F(PaintTest, BackgroundPrecedenceErrorThenRuleBreakThenSelection) {
   View.SelRow = 2;
   View.SelCol = 2;
   QImage image = Shot(View);
-  EXPECT_EQ(image.pixelColor(Fill(2, 2).topLeft() + QPoint(2, 2)), C.Erreur);
+  EXPECT_EQ(image.pixelColor(Fill(2, 2).topLeft() + QPoint(4, 4)), C.Erreur);
   EXPECT_EQ(image.pixelColor(Fill(2, 5).topLeft() + QPoint(2, 2)), C.Impossible);
-  // The selected error cell keeps its red frame.
+  // The selected error cell keeps its red frame, with a ring of the
+  // selection colour inside it, which shows even on a red error colour.
   EXPECT_EQ(image.pixelColor(40, 60), Red);
   EXPECT_EQ(image.pixelColor(41, 60), Red);
+  EXPECT_EQ(image.pixelColor(42, 60), C.Selection);
+  EXPECT_EQ(image.pixelColor(43, 60), C.Selection);
 
   View.ShowErreur = false;
   image = Shot(View);
