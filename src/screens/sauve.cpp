@@ -163,8 +163,8 @@ void Tf_Sauve::RefuseUnsavable() {
   QStringList shown;
   for (const char32_t character : refused.toUcs4()) shown << QString::fromUcs4(&character, 1);
   l_CaracteresRefuses->setText(
-      (shown.size() == 1 ? QStringLiteral("Caractère refusé, le fichier ne peut pas le garder : %1")
-                         : QStringLiteral("Caractères refusés, le fichier ne peut pas les garder : %1"))
+      (shown.size() == 1 ? QStringLiteral("Caractère refusé, le fichier ne peut pas le garder\u00A0: %1")
+                         : QStringLiteral("Caractères refusés, le fichier ne peut pas les garder\u00A0: %1"))
           .arg(shown.join(u' ')));
   l_CaracteresRefuses->show();
 }

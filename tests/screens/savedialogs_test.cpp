@@ -198,10 +198,10 @@ TEST_F(SaveDialogsTest, WhatTheFileCannotHoldIsRefusedAsTypedAndTold) {
   TypeInto(save.e_NomGrille, QStringLiteral("Bonhomme ☃ à 5 €"));
   EXPECT_EQ(save.e_NomGrille->text(), QStringLiteral("Bonhomme  à 5 €"));
   EXPECT_TRUE(save.l_CaracteresRefuses->isVisible());
-  EXPECT_TRUE(save.l_CaracteresRefuses->text().endsWith(QStringLiteral(" : ☃")));
+  EXPECT_TRUE(save.l_CaracteresRefuses->text().endsWith(QStringLiteral("\u00A0: ☃")));
   TypeInto(save.m_Description, QStringLiteral("Ωœuf de Noël"));
   EXPECT_EQ(save.m_Description->toPlainText(), QStringLiteral("œuf de Noël"));
-  EXPECT_TRUE(save.l_CaracteresRefuses->text().endsWith(QStringLiteral(" : Ω")));
+  EXPECT_TRUE(save.l_CaracteresRefuses->text().endsWith(QStringLiteral("\u00A0: Ω")));
   Click(save.b_Enregistrer);
   ASSERT_EQ(save.result(), QDialog::Accepted);
   EXPECT_TRUE(ReadBytes(FilePath("defaut")).startsWith("Bonhomme  \xE0 5 \x80|\x9Cuf de No\xEBl|"));
