@@ -492,3 +492,20 @@ TEST_F(PaintTest, SameDigitHighlightingColoursCellsMarksAndTheSelectionsUnits) {
   painter.end();
   EXPECT_EQ(CountColor(paper, mark, paper.rect()) + CountColor(paper, zone, paper.rect()), 0);
 }
+
+TEST_F(PaintTest, ADigitOnASignalColourCloseToItsOwnGetsAnOutline) {
+  PutMarked(View.Grille(), 5, 5, 8, 3);
+  View.ShowErreur = true;
+  View.CouleurChiffreHint = Red;
+  View.Grille().HintCol = 5;
+  // Signal colour, hinted (red) or the player's orange digit, outlined.
+  for (const auto& [signal, hinted, outlined] : {std::tuple{Red, false, true}, {QColor(255, 128, 192), false, true},
+                                                 {Red, true, true}, {C.Impossible, true, false}}) {
+    View.CouleurErreur = signal;
+    View.Grille().HintRow = hinted ? 5 : 0;
+    const QImage cell = Shot(View).copy(CellInside(5, 5));
+    EXPECT_GT(CountColor(cell, hinted ? Red : C.Chiffre, cell.rect()), 15) << "the digit keeps its colour";
+    EXPECT_EQ(CountColor(cell, Qt::black, cell.rect()) + CountColor(cell, Qt::white, cell.rect()) > 20, outlined)
+        << signal.name().toStdString() << hinted;
+  }
+}

@@ -29,6 +29,7 @@
 #include "scores.h"
 #include "screens_test_util.h"
 #include "wholelines.h"
+#include "gridview/gridview_test_util.h"
 
 namespace {
 
@@ -514,7 +515,7 @@ TEST_F(GameScreenTest, LeavingAGameInProgressAsksToSaveItFirst) {
   EXPECT_EQ(Shell_.MenuShown, 3);
 }
 
-TEST_F(GameScreenTest, TheGridTakesTheScreensColoursAndAHintInLettersNamesItsLetter) {
+TEST_F(GameScreenTest, TheGridsColoursAHintInLettersAndATipsBoxOfWholeLines) {
   Options.UseLetters = true;
   Play(Changed({{Cell11, '0'}, {Cell14, '0'}}));
   Game.hl_IndiceClick();  // the 4 (a D) of row 1, column 3
@@ -525,26 +526,19 @@ TEST_F(GameScreenTest, TheGridTakesTheScreensColoursAndAHintInLettersNamesItsLet
   Game.GrilleSudoku->SelCol = 5;
   const QImage screen = Game.grab(Game.GrilleSudoku->geometry()).toImage();
   const int w = Game.GrilleSudoku->LargeurCase();
-  const auto pixels = [&](int Row, int Col, QColor Colour) {
-    int count = 0;
-    for (int y = (Row - 1) * w + 2; y < Row * w - 1; ++y)
-      for (int x = (Col - 1) * w + 2; x < Col * w - 1; ++x) count += screen.pixelColor(x, y) == Colour;
-    return count;
+  const auto pixels = [&](int Row, int Col, QColor C) {
+    return gridtest::CountColor(screen, C, gridtest::CellInside(Row, Col, w, w));
   };
   EXPECT_GT(pixels(9, 4, QColor(255, 255, 210)), w * w / 2) << "the board";
   EXPECT_GT(pixels(5, 5, QColor(255, 255, 0)), w * w / 2) << "the selection";
   EXPECT_GT(pixels(5, 5, QColor(255, 128, 0)), 15) << "a player's digit";
   EXPECT_GT(pixels(1, 3, QColor(255, 0, 0)), 15) << "the hinted digit";
   EXPECT_GT(pixels(1, 1, QColor(0, 0, 0)), 15) << "a given";
-}
-
-TEST_F(GameScreenTest, TheTipsBoxShowsWholeLines) {
-  Play(Changed({{Cell11, '0'}}));
   for (const QSize size : {QSize(697, 570), QSize(1920, 1080), QSize(800, 600)}) {
     Game.resize(size);
-    const QTextBrowser& box = *Game.MemoAstuce;
+    const QTextBrowser& box = *Game.MemoAstuce;  // its top margin, then lines
     const double lines = (box.viewport()->height() - box.document()->documentMargin()) / TextLineHeight(box.font());
-    EXPECT_NEAR(lines, std::round(lines), 0.1) << size.width();
+    EXPECT_NEAR(lines, std::round(lines), 0.1) << "a line cut at the bottom at width " << size.width();
   }
 }
 
