@@ -1,8 +1,8 @@
 // Fuzz target "savedgrid": the saved-grid reader. The input is the bytes of a
 // ".orv" file as a player, another program or an older version left it.
 //
-// Each line goes through ParseLine, and the first one through ReadField field
-// by field; then the bytes are a real file that TFichier reads whole, one of
+// Each line goes through ParseLine, and the first one through ReadFieldAt
+// field by field; then the bytes are a real file that TFichier reads whole, one of
 // its grids is deleted and one saved, and the file is read again. Besides
 // crashes, it stops when the file read whole gives other records than its
 // lines, a record has a negative time, a field read consumes nothing, the
@@ -28,35 +28,37 @@ namespace {
 
 [[noreturn]] void Fail(const char* what) { FuzzFailure("savedgrid", what); }
 
-bool SameRecord(const SavedGrid& a, const SavedGrid& b) {
-  return a.Name == b.Name && a.Description == b.Description && a.Date == b.Date && a.Givens == b.Givens &&
-         a.Digits == b.Digits && a.Time == b.Time && a.Level == b.Level && a.Hints == b.Hints;
-}
+bool SameRecord(const SavedGrid& a, const SavedGrid& b) { return a == b; }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
 
-  // Line by line, as the load dialog lists a file.
+  // Line by line, as the load dialog lists a file (an empty line holds no grid).
   TFichier lines;
-  const QList<QByteArray> split = SplitRecordLines(bytes);
-  for (const QByteArray& lineBytes : split) {
+  QByteArray first;
+  bool firstSeen = false;
+  ForEachRecordLine(bytes, [&](QByteArrayView lineBytes) {
+    if (!firstSeen) first = lineBytes.toByteArray();
+    firstSeen = true;
+    if (lineBytes.isEmpty()) return;
     QString line = FromWindows1252(lineBytes);
     const int index = lines.ParseLine(line);
     if (index != lines.Count() - 1) Fail("ParseLine gave another index than the last");
     const SavedGrid& record = lines.Records.back();
     if (line != TFichier::EntryText(record)) Fail("the line is not the record's list entry");
     if (record.Time < 0) Fail("a negative time");
-  }
+  });
 
   // Field by field: every cut takes at least one character until the line is empty.
-  if (!split.isEmpty()) {
-    QString line = FromWindows1252(split.front());
-    for (int k = 0; !line.isEmpty(); ++k) {
-      const qsizetype before = line.size();
-      ReadField(line, k < 3);
-      if (line.size() >= before) Fail("ReadField consumed nothing");
+  {
+    const QString line = FromWindows1252(first);
+    qsizetype position = 0;
+    for (int k = 0; position < line.size(); ++k) {
+      const qsizetype before = position;
+      ReadFieldAt(line, position, k < 3);
+      if (position <= before) Fail("ReadField consumed nothing");
     }
   }
 
@@ -70,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       Fail("cannot write the input file");
   }
   TFichier whole;
-  if (!whole.LoadFromFile(path)) Fail("the file could not be read");
+  if (!whole.LoadFromFile(path).Ok()) Fail("the file could not be read");
   if (whole.Count() != lines.Count()) Fail("the file read whole has another number of records");
   for (int i = 0; i < whole.Count(); ++i)
     if (!SameRecord(whole.Records[std::size_t(i)], lines.Records[std::size_t(i)]))
@@ -79,9 +81,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // One grid deleted: the others stay, in order.
   if (whole.Count() > 0) {
     const int gone = int(data[0]) % whole.Count();
-    if (!folder.DeleteRecord(path, gone).Ok()) Fail("a deletion failed");
+    if (!folder.DeleteRecord(path, whole.Records[std::size_t(gone)]).Ok()) Fail("a deletion failed");
     TFichier after;
-    if (!after.LoadFromFile(path) || after.Count() != whole.Count() - 1) Fail("a deletion took more or less than one grid");
+    if (!after.LoadFromFile(path).Ok() || after.Count() != whole.Count() - 1)
+      Fail("a deletion took more or less than one grid");
     for (int i = 0, j = 0; i < whole.Count(); ++i) {
       if (i == gone) continue;
       if (!SameRecord(after.Records[std::size_t(j++)], whole.Records[std::size_t(i)]))
@@ -101,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!folder.SaveGrid(QStringLiteral("fuzz"), name, QStringLiteral("d"), gridText, QDate(2026, 12, 6)).Ok())
     Fail("saving a grid failed");
   TFichier saved;
-  if (!saved.LoadFromFile(path) || saved.Count() != whole.Count() + 1) Fail("saving did not add one grid");
+  if (!saved.LoadFromFile(path).Ok() || saved.Count() != whole.Count() + 1) Fail("saving did not add one grid");
   for (int i = 0; i < whole.Count(); ++i)
     if (!SameRecord(saved.Records[std::size_t(i)], whole.Records[std::size_t(i)]))
       Fail("saving changed a grid that was there");

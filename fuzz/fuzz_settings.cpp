@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "fileread.h"
+#include "inifile.h"
 #include "options.h"
 #include "scores.h"
 #include "fuzz_util.h"
@@ -62,13 +64,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       Fail("cannot write the input file");
   }
 
+  // Read once, as the main window does.
+  TIniFile settings(path);
+  const bool read = settings.Load().Ok();
   TOptions options(path);
-  options.Load();
-  TScores scores(path);
+  options.Load(settings);
+  TScores scores(path, settings);
   CheckTable(scores);
 
-  if (!options.Save().Ok()) Fail("the settings could not be saved");
-  if (!scores.Save().Ok()) Fail("the scores could not be saved");
+  // A file over the limit (or one whose UTF-8 form would pass it) is refused
+  // and kept as it is; any other is saved.
+  const bool saved = options.Save().Ok() && scores.Save().Ok();
+  if (!saved || !read) {
+    if (qint64(size) * 3 < MaxSettingsFileBytes) Fail("a file within the limit could not be read or saved");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.readAll() != QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)))
+      Fail("a refused file was changed");
+    return 0;
+  }
 
   TOptions optionsAgain(path);
   optionsAgain.Load();

@@ -5,8 +5,8 @@
 # both backgrounds, the pause, the keyboard on the menu, the options, rules,
 # tips and help, the printed page, and the error signals in several colours
 # (signals: windowed on "Classique" in digits; signals-full-clouds-letters:
-# full screen on "Nuage" in letters). SCENARIOS="a b" takes only those. Needs the packages xvfb, xauth and poppler-utils;
-# with openbox installed the windows get a frame and full screen works as on a
+# full screen on "Nuage" in letters). SCENARIOS="a b" takes only those.
+# Needs the packages xvfb, xauth and poppler-utils; with openbox installed the windows get a frame and full screen works as on a
 # desktop.
 #
 #   bash scripts/screenshots.sh [build folder] [output folder]
@@ -15,12 +15,25 @@ build=${1:-build}
 out=${2:-$build/screenshots}
 mkdir -p "$out"
 program=$build/orvalis-screenshots
-for scenario in ${SCENARIOS:-windowed fullscreen letters untimed noimages highlight clouds signals signals-full-clouds-letters}; do
+# WRAP: a command the program runs under (faketime for the daily grids).
+shoot() {
   xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
     if command -v openbox >/dev/null; then openbox & sleep 1; fi
-    "$0" "$1" "$2"' "$program" "$scenario" "$out"
+    ${WRAP:-} "$0" "$1" "$2"' "$@"
+}
+for scenario in ${SCENARIOS:-windowed fullscreen letters untimed noimages highlight clouds statistics booklet signals signals-full-clouds-letters}; do
+  shoot "$program" "$scenario" "$out"
 done
 for pdf in "$out"/*-print.pdf; do
   if [ -f "$pdf" ]; then pdftoppm -r 100 -png -singlefile "$pdf" "${pdf%.pdf}"; fi
 done
+# The daily grid of two dates (a Monday and a Sunday), with faketime when it is there.
+if command -v faketime >/dev/null; then
+  for date in 2026-12-07 2026-12-13; do
+    WRAP="faketime $date" shoot "$program" daily "$out"
+  done
+fi
+if [ -f "$out/booklet.pdf" ]; then
+  pdftoppm -r 50 -png "$out/booklet.pdf" "$out/booklet"
+fi
 ls "$out"

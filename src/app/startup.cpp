@@ -32,6 +32,7 @@ int RunGame(QApplication& App, const StartOptions& Options) {
   TAppFolders::Init(Options.ProgramFolder);
   Tf_Main mainWindow;
   Tf_Dessin dessin;
+  mainWindow.FileToOpen = Options.FileToOpen;
   if (Options.Started) Options.Started(mainWindow);
   mainWindow.show();
   return App.exec();

@@ -18,6 +18,8 @@ struct StartOptions {
   QString ProgramFolder;
   // Runs once the main window exists and before the events start.
   std::function<void(Tf_Main&)> Started;
+  // A file to open once the window is on screen (`orvalis FILE`).
+  QString FileToOpen;
 };
 
 // The name, the version, the desktop entry, the icon, the translations of Qt's

@@ -1,9 +1,14 @@
 #include "cli.h"
 
+#include <algorithm>
 #include <charconv>
 #include <istream>
 #include <ostream>
 
+#include <random>
+
+#include "dailygrid.h"
+#include "generatebatch.h"
 #include "grille.h"
 
 namespace cli {
@@ -12,11 +17,15 @@ namespace {
 
 const char* const kUsage =
     "usage: orvalis-cli rate|solution|solve|hint|hints < puzzles\n"
-    "       orvalis-cli generate --level L [--count N] [--seed S]\n"
+    "       orvalis-cli generate --level L [--count N] [--seed S] [--jobs J]\n"
+    "       orvalis-cli daily --date YYYY-MM-DD\n"
     "       orvalis-cli --version\n"
     "       orvalis-cli --help\n"
     "Each input line is 81 givens (1-9, 0 or . for an empty cell) or the grid text\n"
     "\"givens|digits|level|time|hints\"; one output line per non-empty input line.\n";
+
+// The puzzles generated together before they are written out.
+constexpr long long kChunk = 256;
 
 template <class T>
 bool ParseNumber(const std::string& text, T& value) {
@@ -29,6 +38,7 @@ int Generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
   int level = 0;
   long long count = 1;
   std::uint64_t seed = 0;
+  int jobs = 0;
   bool haveLevel = false, haveSeed = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& option = args[i];
@@ -40,6 +50,8 @@ int Generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
       ok = ParseNumber(args[++i], count) && count >= 0;
     else if (option == "--seed" && hasValue)
       ok = haveSeed = ParseNumber(args[++i], seed);
+    else if (option == "--jobs" && hasValue)
+      ok = ParseNumber(args[++i], jobs) && jobs >= 1;
     else
       ok = false;
     if (!ok) {
@@ -51,14 +63,72 @@ int Generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
     err << "orvalis-cli: generate needs --level 1 to 4\n" << kUsage;
     return 2;
   }
-  for (long long i = 0; i < count; ++i) {
-    TGrille grid;
-    GenerateOptions options;
-    if (haveSeed) options.Seed = seed + static_cast<std::uint64_t>(i);
-    grid.Generate(level, options);
-    out << grid.SaveToText(false, level, 0, 0) << '\n';
+  if (!haveSeed) seed = (std::uint64_t(std::random_device{}()) << 32) | std::random_device{}();
+  // Puzzle k comes from the seed S + k whatever the threads; the output goes
+  // out a chunk at a time.
+  for (long long start = 0; start < count; start += kChunk) {
+    BatchRequest request;
+    request.Level = level;
+    request.Count = static_cast<int>(std::min(kChunk, count - start));
+    request.Seed = seed + static_cast<std::uint64_t>(start);
+    request.Jobs = jobs;
+    for (const TGrille& grid : GenerateBatch(request)) out << grid.SaveToText(false, level, 0, 0) << '\n';
+    out.flush();
   }
   return 0;
+}
+
+// The daily grid of a date, as the game deals it.
+int Daily(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  DailyDate date;
+  bool ok = args.size() == 3 && args[1] == "--date" && args[2].size() == 10 && args[2][4] == '-' &&
+            args[2][7] == '-' && ParseNumber(args[2].substr(0, 4), date.Year) &&
+            ParseNumber(args[2].substr(5, 2), date.Month) && ParseNumber(args[2].substr(8, 2), date.Day);
+  TGrille grid;
+  if (!ok || !GenerateDaily(grid, date)) {
+    err << "orvalis-cli: daily needs --date YYYY-MM-DD, a real date\n" << kUsage;
+    return 2;
+  }
+  out << grid.SaveToText(false, DailyLevel(date), 0, 0) << '\n';
+  return 0;
+}
+
+// Reads the next input line and keeps of it only what SplitLine uses: at most
+// 81 givens, then "|" and at most 81 digits when the line has a bar. A line
+// of any length thus costs no more memory than that. A CR just before the LF
+// (or the end of the input) is dropped. False at the end of the input.
+bool ReadUsedLine(std::istream& in, std::string& kept) {
+  using Traits = std::char_traits<char>;
+  std::streambuf* buffer = in.rdbuf();
+  kept.clear();
+  if (buffer == nullptr) return false;
+  int part = 0;             // 0 givens, 1 digits, 2 the rest of the line (ignored)
+  std::size_t inPart = 0;   // characters kept in the current part
+  bool pendingCr = false;   // a CR that ends the line if an LF follows
+  bool readAny = false;
+  const auto keep = [&](char c) {
+    if (part < 2 && c == '|') {
+      ++part;
+      inPart = 0;
+      if (part == 1) kept += '|';
+    } else if (part < 2 && inPart < 81) {
+      kept += c;
+      ++inPart;
+    }
+  };
+  for (;;) {
+    const Traits::int_type next = buffer->sbumpc();
+    if (Traits::eq_int_type(next, Traits::eof())) {
+      in.setstate(std::ios::eofbit);
+      return readAny;
+    }
+    readAny = true;
+    const char c = Traits::to_char_type(next);
+    if (c == '\n') return true;
+    if (pendingCr) keep('\r');
+    pendingCr = c == '\r';
+    if (!pendingCr) keep(c);
+  }
 }
 
 }  // namespace
@@ -129,6 +199,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     return 0;
   }
   if (command == "generate") return Generate(args, out, err);
+  if (command == "daily") return Daily(args, out, err);
   if (command != "rate" && command != "solution" && command != "solve" && command != "hint" && command != "hints") {
     err << "orvalis-cli: unknown command \"" << command << "\"\n" << kUsage;
     return 2;
@@ -138,8 +209,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     return 2;
   }
   std::string line, output;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+  while (ReadUsedLine(in, line)) {
     if (line.empty()) continue;
     RunCommand(command, line, output);
     out << output << '\n';

@@ -6,6 +6,8 @@
 
 #include "grillesudoku.h"
 
+#include "puzzletext.h"
+
 TGrilleSudoku::TGrilleSudoku(QWidget* Parent) : QWidget(Parent), Grille_(std::make_unique<TGrille>()) {
   setFocusPolicy(Qt::StrongFocus);
   resize(9 * LargeurCase_ + 1, 9 * HauteurCase_ + 1);
@@ -133,43 +135,9 @@ QString TGrilleSudoku::PuzzleText() const {
   return text;
 }
 
-namespace {
-
-// The cells of one written row: "1" to "9", "0" or "." for an empty cell,
-// spaces and tabs left out. Empty when another character stands there.
-QString ReadCells(QStringView Line) {
-  QString cells;
-  for (const QChar c : Line) {
-    if (c == u' ' || c == u'\t') continue;
-    if (c == u'.') cells += u'0';
-    else if (c >= u'0' && c <= u'9') cells += c;
-    else return {};
-  }
-  return cells;
-}
-
-}  // namespace
-
 QString TGrilleSudoku::ReadPuzzle(const QString& Text) {
-  const QString text = Text.trimmed();
-  // The grid text form, on one line: the givens stand before the first "|".
-  if (text.contains(u'|')) {
-    if (text.contains(u'\n')) return {};
-    const QString cells = ReadCells(QStringView(text).left(text.indexOf(u'|')));
-    return cells.size() == 81 ? cells : QString();
-  }
-  // One line of 81, or nine lines of nine (empty lines between them left out).
-  QStringList rows;
-  for (const QStringView line : QStringView(text).split(u'\n')) {
-    if (line.trimmed().isEmpty()) continue;
-    rows << ReadCells(line.trimmed());
-    if (rows.back().isEmpty()) return {};
-  }
-  if (rows.size() == 1 && rows.front().size() == 81) return rows.front();
-  if (rows.size() != 9) return {};
-  for (const QString& row : rows)
-    if (row.size() != 9) return {};
-  return rows.join(QString());
+  const std::vector<std::string> puzzles = ReadPuzzles(Text.toStdString());
+  return puzzles.empty() ? QString() : QString::fromStdString(puzzles.front());
 }
 
 std::uint8_t TGrilleSudoku::RateGrid() {

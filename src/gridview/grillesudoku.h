@@ -176,11 +176,10 @@ class TGrilleSudoku : public QWidget {
   // The puzzle on screen as one line of 81 characters, row by row: the givens
   // while playing, every digit while typing a puzzle in; "." for an empty cell.
   QString PuzzleText() const;
-  // Reads a puzzle written as one line of 81 characters, as the grid text
-  // form (givens|digits|level|time|hints, of which the givens count), or as
-  // nine lines of nine; "1" to "9" for a digit, "0" or "." for an empty cell,
-  // spaces and tabs ignored. The 81 cells with "0" for an empty one, or an
-  // empty text when it is none of these.
+  // The first puzzle of a text in any of the forms ReadPuzzles reads (81
+  // characters on a line, the grid text form, the ".sdk" and ".ss" grids of
+  // nine lines): its 81 cells with "0" for an empty one, or an empty text
+  // when the text holds none.
   static QString ReadPuzzle(const QString& Text);
 
   // The 20 cells that share a row, a column or a block with (Row, Col): the

@@ -3,8 +3,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTemporaryFile>
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include "encodings.h"
 
 // The installed data folder as seen from the installed program's folder; the
 // build gives it from the install layout.
@@ -39,9 +43,16 @@ bool TakesNewFiles(const QString& folder) {
   return probe.open();
 }
 
-QString UserFolder() {
-  const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-  return base.isEmpty() ? QString() : QDir::cleanPath(base + QStringLiteral("/orvalis"));
+// The user's home: $HOME when it names a folder from the root, else the
+// account's own (a session started without HOME would otherwise put the
+// player's files under "/.local" at the root).
+QString HomeFolder() {
+  const QByteArray home = qgetenv("HOME");
+  if (home.startsWith('/')) return FromLocalPath(home);
+  const passwd* account = ::getpwuid(::getuid());
+  if (account != nullptr && account->pw_dir != nullptr && account->pw_dir[0] == '/')
+    return FromLocalPath(account->pw_dir);
+  return {};
 }
 
 }  // namespace
@@ -59,7 +70,7 @@ void TAppFolders::Init(const QString& ProgramFolder) {
 
   QString player = program;
   if (data != program || !TakesNewFiles(program)) {
-    const QString user = UserFolder();
+    const QString user = UserDataFolder();
     if (!user.isEmpty()) {
       player = user;
       // A folder that cannot be made is told about at the first write.
@@ -67,6 +78,18 @@ void TAppFolders::Init(const QString& ProgramFolder) {
     }
   }
   Current() = {data, player};
+}
+
+// $XDG_DATA_HOME when it names a folder from the root (the XDG rules say to
+// ignore a relative one), else ~/.local/share.
+QString TAppFolders::UserDataFolder() {
+  const QByteArray xdg = qgetenv("XDG_DATA_HOME");
+  QString base;
+  if (xdg.startsWith('/'))
+    base = FromLocalPath(xdg);
+  else if (const QString home = HomeFolder(); !home.isEmpty())
+    base = home + QStringLiteral("/.local/share");
+  return base.isEmpty() ? QString() : QDir::cleanPath(base + QStringLiteral("/orvalis"));
 }
 
 QString TAppFolders::DataFolder() { return Decided().Data; }

@@ -16,7 +16,8 @@
 //   everyone). Otherwise - an installed program, or a program whose folder
 //   takes no file - they live in the user's data folder,
 //   $XDG_DATA_HOME/orvalis (by default ~/.local/share/orvalis), created with
-//   its "Sauvegarde" when missing.
+//   its "Sauvegarde" when missing. A relative XDG_DATA_HOME is ignored, and
+//   without HOME the account's home folder is taken.
 #pragma once
 
 #include <QString>
@@ -30,6 +31,11 @@ class TAppFolders {
   // The folder of the read-only data, and of the player's files.
   static QString DataFolder();
   static QString PlayerFolder();
+
+  // The user's folder of the player's files, $XDG_DATA_HOME/orvalis or
+  // ~/.local/share/orvalis, as Init would take it (nothing is made); empty
+  // when no home can be found.
+  static QString UserDataFolder();
 
   // DataFolder()/images, DataFolder()/orvalis.chm, PlayerFolder()/sudoku.ini.
   static QString ImagesFolder();

@@ -115,3 +115,52 @@ QString DecodeTextFile(QByteArrayView bytes) {
   if (size >= 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF) bytes = bytes.sliced(3);
   return QString::fromUtf8(bytes);
 }
+
+namespace {
+
+constexpr char16_t kStrayByteBase = 0xDC00;
+
+bool IsStrayByte(QChar c) { return c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF; }
+
+}  // namespace
+
+QString FromLocalPath(QByteArrayView bytes) {
+  const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+  const qsizetype size = bytes.size();
+  QString path;
+  path.reserve(size);
+  qsizetype start = 0;  // the well-formed run not yet decoded
+  for (qsizetype i = 0; i < size;) {
+    const int length = Utf8SequenceLength(data, size, i);
+    if (length > 0) {
+      i += length;
+      continue;
+    }
+    path += QString::fromUtf8(bytes.sliced(start, i - start));
+    path += QChar(char16_t(kStrayByteBase + data[i]));
+    start = ++i;
+  }
+  path += QString::fromUtf8(bytes.sliced(start));
+  return path;
+}
+
+QByteArray ToLocalPath(QStringView path) {
+  QByteArray bytes;
+  bytes.reserve(path.size());
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < path.size(); ++i) {
+    if (!IsStrayByte(path[i])) continue;
+    bytes += path.sliced(start, i - start).toUtf8();
+    bytes += char(path[i].unicode() - kStrayByteBase);
+    start = i + 1;
+  }
+  bytes += path.sliced(start).toUtf8();
+  return bytes;
+}
+
+QString DisplayPath(QStringView path) {
+  QString shown = path.toString();
+  for (QChar& c : shown)
+    if (IsStrayByte(c)) c = QChar::ReplacementCharacter;
+  return shown;
+}

@@ -31,3 +31,14 @@ QString FromWindows1252(QByteArrayView bytes);
 //   byte-order mark is dropped);
 // - anything else is Windows-1252 throughout.
 QString DecodeTextFile(QByteArrayView bytes);
+
+// File names as the system stores them (bytes, normally UTF-8) and as the
+// program holds them. A name that is not well-formed UTF-8 keeps every byte:
+// each stray byte b stands as the lone code unit U+DC00 + b, which no
+// well-formed text holds, so that such a file can be listed and opened again.
+// Qt's own file classes would turn those bytes into "?": a name read with
+// FromLocalPath is opened through ToLocalPath and the system's calls.
+QString FromLocalPath(QByteArrayView bytes);
+QByteArray ToLocalPath(QStringView path);
+// The name as shown to the player: each stray byte as U+FFFD.
+QString DisplayPath(QStringView path);

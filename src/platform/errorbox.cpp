@@ -21,6 +21,8 @@ void ShowDefaultBox(const QString& message) {
   }
   QMessageBox box(QMessageBox::Critical, QStringLiteral("Orvalis"), message, QMessageBox::Ok,
                   QApplication::activeWindow());
+  // Messages name the player's files, whose names may hold anything.
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -141,6 +142,16 @@ void Tf_Charge::SetManageMode() {
   b_Fermer->setDefault(true);
 }
 
+void Tf_Charge::ChooseFile(const QString& Path) {
+  const QString path = QFileInfo(Path).absoluteFilePath();
+  int index = cb_FichierGrille->findData(path);
+  if (index < 0) {
+    cb_FichierGrille->addItem(QFileInfo(path).completeBaseName(), path);
+    index = cb_FichierGrille->count() - 1;
+  }
+  cb_FichierGrille->setCurrentIndex(index);
+}
+
 QString Tf_Charge::ChosenPath() const { return cb_FichierGrille->currentData().toString(); }
 
 const SavedGrid* Tf_Charge::ChosenGrid() const {
@@ -150,9 +161,10 @@ const SavedGrid* Tf_Charge::ChosenGrid() const {
 
 void Tf_Charge::ShowFileGrids(bool Reload) {
   if (cb_FichierGrille->currentIndex() < 0) return;
-  const TFichier& file = Fichiers_.GetFile(ChosenPath(), Reload);
+  const TFichiers::Listed listed = Fichiers_.GetFile(ChosenPath(), Reload);
+  ReportFileResult(listed.Result);
   QStringList entries;
-  file.FillList(entries);
+  listed.File.FillList(entries);
   {
     const QSignalBlocker blocker(cb_Grilles);
     cb_Grilles->clear();
@@ -176,10 +188,12 @@ void Tf_Charge::b_ChargerClick() {
 }
 
 void Tf_Charge::b_EffacerClick() {
-  const int index = cb_Grilles->currentIndex();
-  if (index < 0 || cb_FichierGrille->currentIndex() < 0) return;
+  const SavedGrid* record = ChosenGrid();
+  if (record == nullptr || cb_FichierGrille->currentIndex() < 0) return;
+  // By what the grid is, not by its place: another window may have changed
+  // the file since it was listed.
   const FileResult result =
-      TDossierSauvegarde(TAppFolders::PlayerFolder()).DeleteRecord(ChosenPath(), index);
+      TDossierSauvegarde(TAppFolders::PlayerFolder()).DeleteRecord(ChosenPath(), *record);
   ReportFileResult(result);
   // Whatever happened, the list shows what the file now holds.
   ShowFileGrids(true);

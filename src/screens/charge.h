@@ -40,6 +40,10 @@ class Tf_Charge : public QDialog {
 
   // Deleting instead of loading.
   void SetManageMode();
+  // The file at the path chosen, with its grids listed; a file outside the
+  // folder "Sauvegarde" (opened from the desktop) joins the list for this
+  // opening.
+  void ChooseFile(const QString& Path);
 
   // Lists the grids of the chosen file, read from the disk when Reload is true
   // or the file was not read before in this opening, else from what was read;

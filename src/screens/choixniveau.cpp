@@ -1,21 +1,26 @@
 #include "choixniveau.h"
 
 #include <QCoreApplication>
+#include <QDate>
+#include <QLocale>
 #include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
 
 #include "decor.h"
+#include "grilledujour.h"
 #include "fondcopie.h"
 #include "hotlabel.h"
 #include "image.h"
+#include "jeux_shared.h"
 #include "look.h"
 #include "shell.h"
 
 namespace {
 
 constexpr int ClientWidth = 321;
-constexpr int ClientHeight = 252;
+// The four levels, then "Grille du jour" with its line of date below.
+constexpr int ClientHeight = 252 + 64;
 constexpr int PanelMargin = 10;
 constexpr int CommandPixelSize = 22;
 constexpr int IconHeight = 20;
@@ -25,6 +30,9 @@ constexpr int RowStep = 38;
 // The left pictures end this far left of the panel's middle, the right ones
 // start this far right of it, so that the longest caption fits between them.
 constexpr int IconGap = 58;
+// "Grille du jour" stands this much further below "Expert" than a level below
+// the one before.
+constexpr int DailyGap = 8;
 
 // A small picture drawn at IconHeight with its own proportions (FallbackWidth
 // wide when it has none, so that it stays a target for the mouse).
@@ -114,6 +122,37 @@ Tf_ChoixNiveau::Tf_ChoixNiveau(QWidget* Parent)
     connect(row.Left, &TImage::clicked, this, [this, level] { Choice(level); });
     connect(row.Right, &TImage::clicked, this, [this, level] { Choice(level); });
   }
+  AddDailyChoice();
+}
+
+void Tf_ChoixNiveau::AddDailyChoice() {
+  const QDate today = QDate::currentDate();
+  const int middle = FondCopie1->width() / 2;
+  const int rowMiddle = FirstRowMiddle + 4 * RowStep + DailyGap;
+  hl_GrilleDuJour = new THotLabel(QStringLiteral("Grille du jour"), FondCopie1);
+  hl_GrilleDuJour->setObjectName(QStringLiteral("hl_GrilleDuJour"));
+  Look::DressCommand(*hl_GrilleDuJour, CommandPixelSize);
+  hl_GrilleDuJour->setAlignment(Qt::AlignCenter);
+  FitCommand(*hl_GrilleDuJour);
+  hl_GrilleDuJour->move(middle - hl_GrilleDuJour->width() / 2, rowMiddle - hl_GrilleDuJour->height() / 2);
+  hl_GrilleDuJour->setToolTip(QStringLiteral("La même grille pour tous les joueurs aujourd'hui"));
+
+  im_GrilleDuJour = MakeIcon(QStringLiteral(":/pictures/icon_daily.svg"), IconHeight, FondCopie1);
+  im_GrilleDuJour->setObjectName(QStringLiteral("im_GrilleDuJour"));
+  im_GrilleDuJour->setAccessibleName(hl_GrilleDuJour->text());
+  im_GrilleDuJour->move(hl_GrilleDuJour->x() - 6 - im_GrilleDuJour->width(), rowMiddle - IconHeight / 2);
+
+  // "lundi 7 décembre · Facile".
+  l_GrilleDuJour = new QLabel(QLocale().toString(today, QStringLiteral("dddd d MMMM")) + QStringLiteral(" · ") +
+                                  Jeux::LevelNames[DailyGridLevel(today) - 1],
+                              FondCopie1);
+  l_GrilleDuJour->setObjectName(QStringLiteral("l_GrilleDuJour"));
+  l_GrilleDuJour->setFont(Look::PixelFont(Look::TextFamily, 13, true));
+  l_GrilleDuJour->setAlignment(Qt::AlignCenter);
+  l_GrilleDuJour->setGeometry(0, hl_GrilleDuJour->geometry().bottom() - 2, FondCopie1->width(), 18);
+
+  connect(hl_GrilleDuJour, &THotLabel::clicked, this, [this] { Choice(DailyChoice); });
+  connect(im_GrilleDuJour, &TImage::clicked, this, [this] { Choice(DailyChoice); });
 }
 
 void Tf_ChoixNiveau::Choice(int Level) {

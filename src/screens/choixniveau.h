@@ -17,8 +17,11 @@ class Tf_ChoixNiveau : public QDialog {
   // Parent none: centred on the main window when there is one.
   explicit Tf_ChoixNiveau(QWidget* Parent = nullptr);
 
-  // Shows the dialog modally: the level 1 to 4 picked, or 0 when the player
-  // closed it. The dialog is gone from the screen when this returns, so that a
+  // What the dialog returns for "Grille du jour".
+  static constexpr int DailyChoice = 8;
+
+  // Shows the dialog modally: the level 1 to 4 picked, DailyChoice for the
+  // daily grid, or 0 when the player closed it. The dialog is gone from the screen when this returns, so that a
   // long generation does not start under it.
   static int Choose(QWidget* Parent = nullptr);
 
@@ -42,7 +45,13 @@ class Tf_ChoixNiveau : public QDialog {
   TImage* Image6;
   TImage* Image8;
   TImage* Image9;
+  // "Grille du jour" under the levels: its calendar, and the day and level of
+  // today's grid under it.
+  THotLabel* hl_GrilleDuJour;
+  TImage* im_GrilleDuJour;
+  QLabel* l_GrilleDuJour;
 
  private:
+  void AddDailyChoice();
   void Choice(int Level);
 };

@@ -27,6 +27,7 @@
 #include "options.h"
 #include "rondcoche.h"
 #include "shell.h"
+#include "statistiquesjeu.h"
 #include "wholelines.h"
 
 #include "jeux_shared.h"
@@ -119,6 +120,12 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   im_Pause->setAccessibleName(QStringLiteral("Pause"));
   im_Pause->setCursor(Qt::PointingHandCursor);
   connect(im_Pause, &TImage::clicked, this, &Tf_Jeux::hl_PauseClick);
+
+  im_Carnet = new TImage(QStringLiteral(":/pictures/icon_booklet.svg"), FondCopie1);
+  im_Carnet->setObjectName(QStringLiteral("im_Carnet"));
+  im_Carnet->setAccessibleName(QStringLiteral("Imprimer un carnet"));
+  im_Carnet->setCursor(Qt::PointingHandCursor);
+  connect(im_Carnet, &TImage::clicked, this, &Tf_Jeux::hl_CarnetClick);
 
   GrilleSudoku = new TGrilleSudoku(this);
   GrilleSudoku->setObjectName(QStringLiteral("GrilleSudoku"));
@@ -213,6 +220,7 @@ void Tf_Jeux::AddShortcuts() {
       {hl_charger, hl_charger, {key(Qt::CTRL | Qt::Key_O)}, "Charger (Ctrl+O)", &Tf_Jeux::hl_chargerClick},
       {hl_sauver, hl_sauver, {key(Qt::CTRL | Qt::Key_S)}, "Sauver (Ctrl+S)", &Tf_Jeux::hl_sauverClick},
       {hl_imprimer, hl_imprimer, {key(Qt::CTRL | Qt::Key_P)}, "Imprimer (Ctrl+P)", &Tf_Jeux::hl_imprimerClick},
+      {nullptr, hl_imprimer, {key(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}, nullptr, &Tf_Jeux::hl_CarnetClick},
       {hl_Annuler, hl_Annuler, {key(Qt::CTRL | Qt::Key_Z)}, "Annuler la saisie (Ctrl+Z)",
        &Tf_Jeux::hl_AnnulerClick},
       {nullptr, hl_Annuler, {key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), key(Qt::CTRL | Qt::Key_Y)}, nullptr,
@@ -239,6 +247,7 @@ void Tf_Jeux::AddShortcuts() {
   }
   im_Retablir->setToolTip(QStringLiteral("Rétablir (Ctrl+Maj+Z ou Ctrl+Y)"));
   im_Pause->setToolTip(QStringLiteral("Pause (F5 ou Pause)"));
+  im_Carnet->setToolTip(QStringLiteral("Imprimer un carnet de grilles neuves (Ctrl+Maj+P)"));
   // "Nouvelle grille" changes with the mode (SetPlayMode).
   SetCommandTip(hl_newgrille, NewGridCaption + QStringLiteral(" (Ctrl+N)"));
 }
@@ -391,6 +400,7 @@ void Tf_Jeux::SetupScreen(TOptions& GameOptions, TScores& GameScores) {
   }
   GrilleSudoku->update();
   RestartCounters();
+  ShowDailyCaption();
 }
 
 void Tf_Jeux::RestartCounters() {
@@ -427,6 +437,7 @@ bool Tf_Jeux::StartNewGame() {
     RestartCounters();
     return false;
   }
+  if (chosen == Tf_ChoixNiveau::DailyChoice) return StartDailyGame();
   Level = chosen;
   if (Generateur != nullptr) {
     if (std::unique_ptr<TGrille> grid = RequestGrid(*Generateur, Level, window())) {
@@ -434,19 +445,23 @@ bool Tf_Jeux::StartNewGame() {
       // A game saved from this grid stores its real level.
       GrilleSudoku->Level = std::uint8_t(Level);
       Unsaved_ = false;
+      DailyGrid = QDate();
+      RecordGameStarted(Level);
     }
   }
   RestartCounters();
   return true;
 }
 
-bool Tf_Jeux::LoadGame() {
+bool Tf_Jeux::LoadGame(const QString& Path) {
   const ClockHold hold(*this);
   Tf_Charge dialog(window());
+  if (!Path.isEmpty()) dialog.ChooseFile(Path);
   if (dialog.exec() != QDialog::Accepted) return false;
   const TSavedGame& game = dialog.Game();
   GrilleSudoku->LoadGrid(game.Givens, game.Digits, game.Level);
   Unsaved_ = false;
+  DailyGrid = QDate();
   StartSeconds = game.Time;
   StartHelps = game.Hints;
   RestartCounters();
@@ -464,6 +479,8 @@ void Tf_Jeux::FinishGame() {
     ShowHelps();
   }
   t_Chronometre->stop();
+  if (GrilleSudoku->GameMode)
+    RecordGameFinished(Level, StartTick != 0 ? elapsed : -1, Helps + (PossibilitiesUsed ? 1 : 0), DailyGrid.isValid());
   Tf_FinJeu dialog(window());
   // When the score could not be stored, the error has been shown and the
   // game stays as it is, its clock stopped.

@@ -11,6 +11,7 @@
 // and pasting a puzzle as text.
 #pragma once
 
+#include <QDate>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -44,8 +45,12 @@ class Tf_Jeux : public QWidget {
   // it is ready, else behind the wait dialog). False when the choice was
   // cancelled; the grid on screen then stays and the counters restart.
   bool StartNewGame();
-  // The load dialog; false when it did not load a grid.
-  bool LoadGame();
+  // "Grille du jour": today's daily grid, behind the wait dialog when it
+  // takes a moment; true as StartNewGame.
+  bool StartDailyGame();
+  // The load dialog, on the saved-grid file at the path when one is given;
+  // false when it did not load a grid.
+  bool LoadGame(const QString& Path = QString());
   // Playing (true) or typing in a puzzle (false).
   void SetPlayMode(bool Playing);
   // Applies the settings to the grid view, the buttons and the tips, then
@@ -106,6 +111,7 @@ class Tf_Jeux : public QWidget {
   void hl_chargerClick();
   void hl_sauverClick();
   void hl_imprimerClick();
+  void hl_CarnetClick();
   void hl_AnnulerClick();
   void hl_RetablirClick();
   void hl_PauseClick();
@@ -128,6 +134,8 @@ class Tf_Jeux : public QWidget {
   TGenerateur* Generateur = nullptr;
   bool ShowPossibilities = false;
   bool PossibilitiesUsed = false;
+  // The date of the daily grid on screen; none for any other grid.
+  QDate DailyGrid;
   bool FirstShow = true;
   // The millisecond clock of the game's time; a test may put its own.
   std::function<std::uint64_t()> Clock;
@@ -165,6 +173,7 @@ class Tf_Jeux : public QWidget {
   THotLabel* hl_Menu;
   TImage* im_Retablir;  // at the right end of the "Annuler la saisie" line
   TImage* im_Pause;     // at the right end of the clock's line
+  TImage* im_Carnet;    // "Imprimer un carnet", at the right end of the "Imprimer" line
   QWidget* p_Pause;     // covers the grid while the game is paused
   QTimer* t_Chronometre;
 
@@ -199,6 +208,8 @@ class Tf_Jeux : public QWidget {
   static void SpreadLines(const std::vector<CommandLine>& Lines, int PanelHeight, int LineHeight);
   void t_ChronometreTimer();
   void ShowHelps();
+  // The date of the daily grid at the top of the tips.
+  void ShowDailyCaption();
   void SetPossibilitiesShown(bool Shown);
   void FocusGrid();
   std::uint64_t Now() const;

@@ -11,6 +11,7 @@
 #include <QTextBrowser>
 #include <algorithm>
 
+#include "carnet.h"
 #include "charge.h"
 #include "finjeu.h"
 #include "grillesudoku.h"
@@ -23,6 +24,7 @@
 #include "sauve.h"
 #include "scores.h"
 #include "shell.h"
+#include "statistiquesjeu.h"
 
 #include "jeux_shared.h"
 
@@ -152,6 +154,13 @@ void Tf_Jeux::hl_imprimerClick() {
   FocusGrid();
 }
 
+void Tf_Jeux::hl_CarnetClick() {
+  const ClockHold hold(*this);
+  Tf_Carnet dialog(Level & RatingLevelBits, window());
+  dialog.exec();
+  FocusGrid();
+}
+
 void Tf_Jeux::hl_AnnulerClick() {
   GrilleSudoku->Undo();
   FocusGrid();
@@ -218,6 +227,7 @@ void Tf_Jeux::hl_JouerGrilleClick() {
   if (VerifyGrid() && Options != nullptr && Scores != nullptr) {
     SetPlayMode(true);
     SetupScreen(*Options, *Scores);
+    RecordGameStarted(Level);
     // The entries that typed the givens are forgotten: undo can never take a
     // given away during play.
     GrilleSudoku->ResetView();

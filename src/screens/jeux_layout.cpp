@@ -99,6 +99,10 @@ void Tf_Jeux::FormResize() {
   im_Retablir->SetStretch(true);
   im_Retablir->resize(iconSize, iconSize);
   im_Retablir->move(panelWidth - LineInset - iconSize, hl_Annuler->y() + (lineHeight - iconSize) / 2);
+  // "Imprimer un carnet" at the end of the line of "Imprimer".
+  im_Carnet->SetStretch(true);
+  im_Carnet->resize(iconSize, iconSize);
+  im_Carnet->move(panelWidth - LineInset - iconSize, hl_imprimer->y() + (lineHeight - iconSize) / 2);
 
   // The clock and the help counter: captions at the left, values after them.
   for (QLabel* label : {l_TempsCaption, l_Temps, l_IndiceCaption, l_Indice}) {

@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <array>
+#include <utility>
 
 #include "appfolders.h"
 #include "fileresult.h"
@@ -16,6 +18,7 @@
 #include "helpviewer.h"
 #include "hotlabel.h"
 #include "image.h"
+#include "inifile.h"
 #include "jeux.h"
 #include "look.h"
 #include "messages.h"
@@ -24,6 +27,8 @@
 #include "regles.h"
 #include "scores.h"
 #include "scoresscreen.h"
+#include "statistiques.h"
+#include "statistiquesscreen.h"
 
 namespace {
 
@@ -117,9 +122,15 @@ Tf_Main::Tf_Main(QWidget* Parent) : QWidget(Parent) {
   auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
   connect(quit, &QShortcut::activated, this, &Tf_Main::hl_QuitterClick);
 
+  // "sudoku.ini" is read once: the settings, the high scores and the answer
+  // to the first-start question all come from this reading.
+  TIniFile settings(TAppFolders::SettingsFile());
+  SettingsRead = settings.Load();
   Options = std::make_unique<TOptions>(TAppFolders::SettingsFile());
-  Scores = std::make_unique<TScores>(TAppFolders::SettingsFile());
-  Options->Load();
+  Options->Load(settings);
+  Scores = std::make_unique<TScores>(TAppFolders::SettingsFile(), settings);
+  Statistiques_ = std::make_unique<TStatistiques>(TAppFolders::SettingsFile(), settings);
+  ScreenModeAnswer = TOptions::ReadScreenModeAnswer(settings);
   SetShell(this);
   LoadBackground(*Image1);
 
@@ -134,6 +145,7 @@ Tf_Main::~Tf_Main() {
   // its end is awaited with the events running, so that its end handler runs.
   Generateur->Shutdown();
   Generateur.reset();
+  Statistiques_.reset();
   Scores.reset();
   Options.reset();
   if (Shell() == this) SetShell(nullptr);
@@ -182,7 +194,9 @@ void Tf_Main::LoadBackground(TImage& Image) {
   Image.SetCouleur(clouds ? CloudsColor : Look::BackgroundColor);
   // A missing or unreadable picture leaves the plain colour.
   const QString name = Options ? Options->FondEcran : QString();
-  if (name.isEmpty() || !Image.SetPicture(TAppFolders::ImagesFolder() + QLatin1Char('/') + name))
+  const QString path = TAppFolders::ImagesFolder() + QLatin1Char('/') + name;
+  // Only a picture file: a pipe put there would hold the screen forever.
+  if (name.isEmpty() || !QFileInfo(path).isFile() || !Image.SetPicture(path))
     Image.ClearPicture();
 }
 
@@ -214,6 +228,11 @@ void Tf_Main::ShowMenu() { ShowNoScreen(); }
 void Tf_Main::ShowScores(int Level) {
   auto* scores = ShowScreen<Tf_Scores>(true);
   scores->Setup(Scores.get(), Level);
+}
+
+void Tf_Main::ShowStatistics() {
+  auto* statistics = ShowScreen<Tf_Statistiques>(true);
+  statistics->Setup(Statistiques_.get());
 }
 
 void Tf_Main::OpenHelp() { ::OpenHelp(TAppFolders::HelpFile()); }
@@ -248,7 +267,7 @@ void Tf_Main::ApplyScreenMode(bool FullScreen) {
 }
 
 bool Tf_Main::AskScreenMode() {
-  if (Options->ReadScreenModeAnswer() != 0) return false;
+  if (ScreenModeAnswer != 0) return false;
   const bool fullScreen = AskYesNo(ScreenModeTitle, ScreenModeQuestion);
   // The answer is written at once, so that the question comes only once; if
   // it cannot be written, the error is shown and it comes again next time.
@@ -265,7 +284,11 @@ void Tf_Main::showEvent(QShowEvent* Event) {
 }
 
 void Tf_Main::FormShow() {
+  // A settings file that could not be read is told, and the question is not
+  // asked: its answer could not be kept.
+  if (!ReportFileResult(SettingsRead)) return;
   if (AskScreenMode()) t_Mode->start();
+  if (!FileToOpen.isEmpty()) OpenFile(std::exchange(FileToOpen, QString()));
 }
 
 void Tf_Main::resizeEvent(QResizeEvent* Event) {
@@ -300,9 +323,11 @@ void Tf_Main::hl_nouveauClick() {
   p_Form->show();
 }
 
-void Tf_Main::hl_ChargerClick() {
+void Tf_Main::hl_ChargerClick() { LoadSavedGame(QString()); }
+
+void Tf_Main::LoadSavedGame(const QString& Path) {
   auto* game = ShowScreen<Tf_Jeux>(false);
-  if (!game->LoadGame()) {
+  if (!game->LoadGame(Path)) {
     ShowNoScreen();
     return;
   }

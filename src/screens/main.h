@@ -16,6 +16,7 @@
 #include <memory>
 #include <vector>
 
+#include "fileresult.h"
 #include "shell.h"
 
 class QTimer;
@@ -24,6 +25,7 @@ class THotLabel;
 class TImage;
 class TOptions;
 class TScores;
+class TStatistiques;
 
 class Tf_Main : public QWidget, public TShell {
   Q_OBJECT
@@ -48,6 +50,8 @@ class Tf_Main : public QWidget, public TShell {
   void LoadBackground(TImage& Image) override;
   void ShowMenu() override;
   void ShowScores(int Level) override;
+  void ShowStatistics() override;
+  TStatistiques* Statistiques() override { return Statistiques_.get(); }
   void OpenHelp() override;
   // The options screen changed the background: the menu's picture follows.
   void BackgroundChanged() override;
@@ -80,6 +84,15 @@ class Tf_Main : public QWidget, public TShell {
   void hl_OptionClick();
   void hl_QuitterClick();
 
+  // --- A file given to the program (`orvalis FILE`) ---
+  // Opened once the window is on screen and the first-start question is
+  // answered: a saved-grid file (".orv") in the load dialog; a file of
+  // puzzles in "Proposer un puzzle", its first puzzle or the one the player
+  // picks from its list. A file without a puzzle gets a message and the
+  // menu stays.
+  void OpenFile(const QString& Path);
+  QString FileToOpen;
+
   // --- Fields ---
   QPointer<QWidget> CurrentScreen;
   // Screens replaced and waiting for TimerEfface (several when the player
@@ -87,8 +100,13 @@ class Tf_Main : public QWidget, public TShell {
   std::vector<QPointer<QWidget>> ScreensToFree;
   std::unique_ptr<TOptions> Options;
   std::unique_ptr<TScores> Scores;
+  // The reading of "sudoku.ini" at start, and the first-start answer it held
+  // (0: never asked).
+  FileResult SettingsRead;
+  std::int32_t ScreenModeAnswer = 0;
   bool FirstShow = true;
   std::unique_ptr<TGenerateur> Generateur;
+  std::unique_ptr<TStatistiques> Statistiques_;
 
   // --- Controls ---
   TImage* Image1;  // the background, over the whole client area
@@ -115,6 +133,8 @@ class Tf_Main : public QWidget, public TShell {
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
  private:
+  // "Charger un puzzle", the load dialog on the file at the path when given.
+  void LoadSavedGame(const QString& Path);
   void Embed(QWidget* Screen, bool ShowPanel);
   void ReplaceCurrentScreen();
   void TimerEffaceTimer();

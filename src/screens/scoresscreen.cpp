@@ -20,6 +20,7 @@ namespace {
 constexpr int PanelWidth = 560;
 constexpr int PanelHeight = 476;
 constexpr QPoint ReturnOffset(392, 486);
+constexpr QPoint StatisticsOffset(0, 486);
 constexpr int ReturnPixelSize = 22;
 
 // The level buttons along the panel's top.
@@ -93,6 +94,7 @@ Tf_Scores::Tf_Scores(QWidget* Parent) : QWidget(Parent) {
     name = new QLabel(FondCopie1);
     name->setObjectName(QStringLiteral("l_Nom%1").arg(rank));
     name->setFont(rowFont);
+    name->setTextFormat(Qt::PlainText);  // a name is shown as typed, never as markup
     name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     name->setGeometry(NameLeft, top, NameWidth, RowHeight);
 
@@ -113,6 +115,14 @@ Tf_Scores::Tf_Scores(QWidget* Parent) : QWidget(Parent) {
   const QFontMetrics metrics(bold);
   hl_RetourMenu->resize(metrics.horizontalAdvance(hl_RetourMenu->text()) + 6, metrics.height() + 2);
   connect(hl_RetourMenu, &THotLabel::clicked, this, &Tf_Scores::hl_RetourMenuClick);
+
+  hl_Statistiques = new THotLabel(QStringLiteral("Statistiques"), this);
+  hl_Statistiques->setObjectName(QStringLiteral("hl_Statistiques"));
+  Look::DressCommand(*hl_Statistiques, ReturnPixelSize);
+  hl_Statistiques->resize(metrics.horizontalAdvance(hl_Statistiques->text()) + 6, metrics.height() + 2);
+  connect(hl_Statistiques, &THotLabel::clicked, this, [] {
+    if (Shell() != nullptr) Shell()->ShowStatistics();
+  });
 }
 
 void Tf_Scores::resizeEvent(QResizeEvent* Event) {
@@ -120,6 +130,7 @@ void Tf_Scores::resizeEvent(QResizeEvent* Event) {
   im_Fond->setGeometry(rect());
   FondCopie1->move((width() - PanelWidth) / 2, (height() - PanelHeight) / 2);
   hl_RetourMenu->move(FondCopie1->pos() + ReturnOffset);
+  hl_Statistiques->move(FondCopie1->pos() + StatisticsOffset);
 }
 
 void Tf_Scores::Setup(TScores* Scores, int Level) {

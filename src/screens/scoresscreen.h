@@ -38,6 +38,8 @@ class Tf_Scores : public QWidget {
   std::array<QLabel*, 10> l_Nom{};
   std::array<QLabel*, 10> l_Temps{};
   THotLabel* hl_RetourMenu;
+  // Below the panel's left corner: the statistics screen.
+  THotLabel* hl_Statistiques;
 
  protected:
   void resizeEvent(QResizeEvent* Event) override;

@@ -8,6 +8,7 @@
 
 class QWidget;
 class TImage;
+class TStatistiques;
 
 class TShell {
  public:
@@ -20,6 +21,10 @@ class TShell {
   virtual void ShowMenu() {}
   // The high scores screen at the level 1 to 4.
   virtual void ShowScores(int Level) { (void)Level; }
+  // The statistics screen, and the statistics the games add to (none
+  // without a main window).
+  virtual void ShowStatistics() {}
+  virtual TStatistiques* Statistiques() { return nullptr; }
   // The help file at its default topic.
   virtual void OpenHelp() {}
   virtual void ApplyScreenMode(bool FullScreen) { (void)FullScreen; }

@@ -1,12 +1,17 @@
 #include "dossiersauvegarde.h"
 
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include "appfolders.h"
 #include "encodings.h"
 #include "fichier.h"
+#include "filelock.h"
+#include "fileread.h"
 #include "filewrite.h"
 
 namespace {
@@ -20,16 +25,9 @@ bool HasSavedGridExtension(const QString& fileName) {
 
 FileResult Failure(FileStatus status, const QString& message) { return {status, message}; }
 
-FileResult CannotRead(const QString& path) {
-  return Failure(FileStatus::ReadFailed,
-                 QStringLiteral("Impossible de lire %1").arg(QDir::toNativeSeparators(path)));
-}
-
-// Something other than a plain file stands at the path (a folder, a pipe, a
-// device): never read it nor write into it.
-bool IsOtherThanFile(const QString& path) {
-  const QFileInfo info(path);
-  return info.exists() && !info.isFile();
+bool ExistsAt(const QString& path) {
+  struct stat info {};
+  return ::lstat(ToLocalPath(path).constData(), &info) == 0;
 }
 
 }  // namespace
@@ -41,13 +39,25 @@ TDossierSauvegarde::TDossierSauvegarde(const QString& programFolder) {
 
 std::vector<SavedFileEntry> TDossierSauvegarde::ListFiles() const {
   std::vector<SavedFileEntry> entries;
-  const QFileInfoList infos = QDir(folder_).entryInfoList(
-      QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
-  for (const QFileInfo& info : infos) {
-    const QString fileName = info.fileName();
+  // The system's own listing: Qt's would turn a name that is not UTF-8 into
+  // one that opens nothing.
+  const QByteArray folder = ToLocalPath(folder_);
+  DIR* dir = ::opendir(folder.constData());
+  if (dir == nullptr) return entries;
+  while (const dirent* entry = ::readdir(dir)) {
+    const QString fileName = FromLocalPath(entry->d_name);
     if (!HasSavedGridExtension(fileName)) continue;
-    entries.push_back({fileName.chopped(kExtension.size()), info.filePath()});
+    // Files, and links that lead to a file (reading tells about those that
+    // lead out of the folder); no folder, pipe or device.
+    struct stat info {};
+    if (::fstatat(::dirfd(dir), entry->d_name, &info, 0) != 0 || !S_ISREG(info.st_mode)) continue;
+    entries.push_back({DisplayPath(fileName.chopped(kExtension.size())),
+                       folder_ + u'/' + fileName});
   }
+  ::closedir(dir);
+  std::sort(entries.begin(), entries.end(), [](const SavedFileEntry& a, const SavedFileEntry& b) {
+    return a.Name.compare(b.Name, Qt::CaseInsensitive) < 0;
+  });
   return entries;
 }
 
@@ -59,9 +69,8 @@ QStringList TDossierSauvegarde::ListFileNames() const {
 
 QString TDossierSauvegarde::PathOf(const QString& name) const {
   if (name.contains(u'/') || name.contains(QChar(u'\0'))) return {};
-  const QDir dir(folder_);
-  const QString exact = dir.filePath(name + kExtension);
-  if (QFileInfo::exists(exact)) return exact;
+  const QString exact = folder_ + u'/' + name + kExtension;
+  if (ExistsAt(exact)) return exact;
   // "Grilles" is also the file "Grilles.ORV".
   for (const SavedFileEntry& entry : ListFiles())
     if (entry.Name == name) return entry.Path;
@@ -92,46 +101,47 @@ FileResult TDossierSauvegarde::SaveGrid(const QString& fileName, const QString& 
   const QString refusal = CheckFileName(fileName);
   if (!refusal.isEmpty()) return Failure(FileStatus::NameRefused, refusal);
   const QString path = PathOf(fileName);
-  if (!QDir().mkpath(folder_) || IsOtherThanFile(path)) return WriteFailure(path);
+  if (!QDir().mkpath(folder_)) return WriteFailure(path, QStringLiteral("dossier impossible à créer"));
 
   QByteArray bytes = ToWindows1252(MakeRecordLine(gridName, description, date, gridText));
   bytes.append("\r\n");
 
-  // The file is written whole, as every rewrite is: a program killed while it
-  // writes leaves the old file or the new one, never half a record.
-  QByteArray content;
-  if (QFileInfo::exists(path)) {
-    QFile reader(path);
-    if (!reader.open(QIODevice::ReadOnly)) return WriteFailure(path);
-    content = reader.readAll();
-    if (reader.error() != QFileDevice::NoError) return WriteFailure(path);
-  }
+  TFileLock lock(path);
+  if (FileResult locked = lock.Acquire(); !locked.Ok()) return locked;
+  // The file as it is now (another window may have added to it), written
+  // whole, as every rewrite is: a program killed while it writes leaves the
+  // old file or the new one, never half a record.
+  FileContent content = ReadPlayerFile(path, MaxSavedGridFileBytes);
+  if (!content.Result.Ok()) return WriteFailure(path, content.Reason);
   // A last line without its line end (a file edited by hand) must not take
   // the new record into it.
-  if (!content.isEmpty() && !content.endsWith('\n') && !content.endsWith('\r')) content.append("\r\n");
-  return ReplaceFile(path, content + bytes);
+  QByteArray& kept = content.Bytes;
+  if (!kept.isEmpty() && !kept.endsWith('\n') && !kept.endsWith('\r')) kept.append("\r\n");
+  if (kept.size() + bytes.size() > MaxSavedGridFileBytes)
+    return WriteFailure(path, TooLargeReason(MaxSavedGridFileBytes));
+  return ReplaceFile(path, kept + bytes);
 }
 
-FileResult TDossierSauvegarde::DeleteRecord(const QString& path, int index) const {
-  if (IsOtherThanFile(path)) return CannotRead(path);
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return CannotRead(path);
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) return CannotRead(path);
-  file.close();
-
-  const QList<QByteArray> lines = SplitRecordLines(bytes);
-  if (index < 0 || index >= lines.size())
-    return Failure(FileStatus::NoSuchRecord,
-                   QStringLiteral("Cette grille n'est plus dans le fichier %1")
-                       .arg(QDir::toNativeSeparators(path)));
+FileResult TDossierSauvegarde::DeleteRecord(const QString& path, const SavedGrid& grid) const {
+  TFileLock lock(path);
+  if (FileResult locked = lock.Acquire(); !locked.Ok()) return locked;
+  const FileContent content = ReadPlayerFile(path, MaxSavedGridFileBytes);
+  if (!content.Result.Ok()) return content.Result;
 
   QByteArray kept;
-  kept.reserve(bytes.size());
-  for (qsizetype i = 0; i < lines.size(); ++i) {
-    if (i == index) continue;
-    kept += lines[i];
+  kept.reserve(content.Bytes.size());
+  bool found = false;
+  ForEachRecordLine(content.Bytes, [&](QByteArrayView line) {
+    if (!found && !line.isEmpty() && ParseRecord(FromWindows1252(line)) == grid) {
+      found = true;
+      return;
+    }
+    kept += line;
     kept += "\r\n";
-  }
+  });
+  if (!found)
+    return Failure(FileStatus::NoSuchRecord,
+                   QStringLiteral("Cette grille n'est plus dans le fichier %1")
+                       .arg(QDir::toNativeSeparators(DisplayPath(path))));
   return ReplaceFile(path, kept);
 }

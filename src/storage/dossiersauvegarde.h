@@ -9,10 +9,13 @@
 #include <QString>
 #include <QStringList>
 
+#include "fichier.h"
 #include "fileresult.h"
 
 // A saved-grid file as the dialogs list it: the name shown (the file name
 // without ".orv", whatever the case of the extension) and the file's path.
+// A name whose bytes are not UTF-8 is shown with "�" in their place, and its
+// path keeps the bytes (see FromLocalPath), so that the file opens.
 struct SavedFileEntry {
   QString Name;
   QString Path;
@@ -46,15 +49,22 @@ class TDossierSauvegarde {
 
   // Appends the grid as a record at the end of the file `fileName` (a typed
   // name), creating the folder and the file when they are missing. The date is
-  // the day of saving. On failure the file keeps its previous content.
+  // the day of saving. Under the file's lock, to the file as it stands on
+  // disk; a file that would pass 16 Mo, a link out of the folder or anything
+  // but a regular file is refused. On failure the file keeps its previous
+  // content.
   FileResult SaveGrid(const QString& fileName, const QString& gridName,
                       const QString& description, const QString& gridText,
                       const QDate& date = QDate::currentDate()) const;
 
-  // Removes the record at the index (0 = first line) from the file at the path.
-  // The kept lines go to a new file that replaces the old one only once it is
-  // complete; the file stays, empty, when its last grid goes.
-  FileResult DeleteRecord(const QString& path, int index) const;
+  // Removes the grid from the file at the path: under the file's lock, the
+  // first line whose record is this one (name, description, date and
+  // content), found in the file as it stands on disk, whatever another window
+  // did to it since it was listed. NoSuchRecord ("Cette grille n'est plus dans
+  // le fichier <path>") when it is not there any more. The kept lines go to a
+  // new file that replaces the old one only once it is complete; the file
+  // stays, empty, when its last grid goes.
+  FileResult DeleteRecord(const QString& path, const SavedGrid& grid) const;
 
  private:
   QString folder_;

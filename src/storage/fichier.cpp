@@ -2,10 +2,8 @@
 
 #include <algorithm>
 
-#include <QFile>
-#include <QFileInfo>
-
 #include "encodings.h"
+#include "fileread.h"
 #include "textfields.h"
 
 QString EscapeText(const QString& text) {
@@ -15,9 +13,10 @@ QString EscapeText(const QString& text) {
   return escaped;
 }
 
-QString ReadField(QString& line, bool escaped) {
+QString ReadFieldAt(QStringView line, qsizetype& position, bool escaped) {
   const qsizetype n = line.size();
-  qsizetype i = 1;  // positions from 1, as the record format describes them
+  const qsizetype start = std::min(position, n);
+  qsizetype i = start + 1;  // positions from 1, as the record format describes them
   while (i <= n) {
     if (line[i - 1] != u'|') {
       ++i;
@@ -29,9 +28,23 @@ QString ReadField(QString& line, bool escaped) {
       i += 2;  // a doubled "|", or a "|" among the last two characters
     }
   }
-  QString field = line.left(i - 1);
-  field.replace(QStringLiteral("||"), QStringLiteral("|"));
-  line.remove(0, i);
+  const qsizetype end = std::min(i - 1, n);
+  // "||" becomes "|", in one pass (a replacement by QString::replace moves
+  // the rest of the text at each one).
+  QString field;
+  field.reserve(end - start);
+  for (qsizetype k = start; k < end; ++k) {
+    field.append(line[k]);
+    if (line[k] == u'|' && k + 1 < end && line[k + 1] == u'|') ++k;
+  }
+  position = std::min(i, n);
+  return field;
+}
+
+QString ReadField(QString& line, bool escaped) {
+  qsizetype position = 0;
+  QString field = ReadFieldAt(line, position, escaped);
+  line.remove(0, position);
   return field;
 }
 
@@ -41,18 +54,22 @@ QString MakeRecordLine(const QString& name, const QString& description, const QD
          EscapeText(date.toString(QStringLiteral("dd/MM/yyyy"))) + u'|' + OneLine(gridText);
 }
 
-QList<QByteArray> SplitRecordLines(QByteArrayView bytes) {
-  QList<QByteArray> lines;
+void ForEachRecordLine(QByteArrayView bytes, const std::function<void(QByteArrayView)>& Line) {
   qsizetype start = 0;
   const qsizetype size = bytes.size();
   for (qsizetype i = 0; i < size; ++i) {
     const char c = bytes[i];
     if (c != '\r' && c != '\n') continue;
-    lines.append(bytes.sliced(start, i - start).toByteArray());
+    Line(bytes.sliced(start, i - start));
     if (c == '\r' && i + 1 < size && bytes[i + 1] == '\n') ++i;
     start = i + 1;
   }
-  if (start < size) lines.append(bytes.sliced(start).toByteArray());
+  if (start < size) Line(bytes.sliced(start));
+}
+
+QList<QByteArray> SplitRecordLines(QByteArrayView bytes) {
+  QList<QByteArray> lines;
+  ForEachRecordLine(bytes, [&lines](QByteArrayView line) { lines.append(line.toByteArray()); });
   return lines;
 }
 
@@ -68,36 +85,39 @@ GridToLoad PrepareLoad(const SavedGrid& record, bool restart) {
   return load;
 }
 
-int TFichier::ParseLine(QString& line) {
+SavedGrid ParseRecord(QStringView line) {
+  qsizetype at = 0;
   SavedGrid record;
-  record.Name = ReadField(line, true);
-  record.Description = ReadField(line, true);
-  record.Date = ReadField(line, true);
-  record.Givens = ReadField(line, false);
-  record.Digits = ReadField(line, false);
+  record.Name = ReadFieldAt(line, at, true);
+  record.Description = ReadFieldAt(line, at, true);
+  record.Date = ReadFieldAt(line, at, true);
+  record.Givens = ReadFieldAt(line, at, false);
+  record.Digits = ReadFieldAt(line, at, false);
   // Level and helps are kept in one byte, as the grid view holds them.
-  record.Level = static_cast<std::uint8_t>(ParseInteger(ReadField(line, false)).value_or(1));
+  record.Level = static_cast<std::uint8_t>(ParseInteger(ReadFieldAt(line, at, false)).value_or(1));
   // A time below 0 (a damaged or hand-edited file) reads as 0: it would rank
   // first with a negative score and show as a huge duration.
-  record.Time = std::max(0, ParseInteger(ReadField(line, false)).value_or(0));
-  record.Hints = static_cast<std::uint8_t>(ParseInteger(ReadField(line, false)).value_or(0));
+  record.Time = std::max(0, ParseInteger(ReadFieldAt(line, at, false)).value_or(0));
+  record.Hints = static_cast<std::uint8_t>(ParseInteger(ReadFieldAt(line, at, false)).value_or(0));
+  return record;
+}
+
+int TFichier::ParseLine(QString& line) {
+  SavedGrid record = ParseRecord(line);
   line = EntryText(record);
   Records.push_back(std::move(record));
   return Count() - 1;
 }
 
-bool TFichier::LoadFromFile(const QString& path) {
-  // Only a plain file: opening a pipe for reading would wait for a writer.
-  if (!QFileInfo(path).isFile()) return false;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray bytes = file.readAll();
-  const bool complete = file.error() == QFileDevice::NoError;
-  for (const QByteArray& bytesOfLine : SplitRecordLines(bytes)) {
-    QString line = FromWindows1252(bytesOfLine);
-    ParseLine(line);
-  }
-  return complete;
+FileResult TFichier::LoadFromFile(const QString& path) {
+  const FileContent content = ReadPlayerFile(path, MaxSavedGridFileBytes);
+  if (!content.Result.Ok()) return content.Result;
+  if (!content.Exists) return ReadFailure(path, QStringLiteral("fichier introuvable"));
+  ForEachRecordLine(content.Bytes, [this](QByteArrayView bytes) {
+    // An empty line holds no grid (a file of line ends alone lists nothing).
+    if (!bytes.isEmpty()) Records.push_back(ParseRecord(FromWindows1252(bytes)));
+  });
+  return {};
 }
 
 void TFichier::FillList(QStringList& list) const {

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include <QByteArray>
@@ -17,6 +18,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+
+#include "fileresult.h"
 
 // One record read from a line.
 struct SavedGrid {
@@ -28,6 +32,8 @@ struct SavedGrid {
   std::int32_t Time = 0;
   std::uint8_t Level = 1;
   std::uint8_t Hints = 0;
+  // The same grid: name, description, date and content alike.
+  bool operator==(const SavedGrid&) const = default;
 };
 
 // Every "|" doubled; an empty result becomes " ", so that an empty field can
@@ -40,6 +46,10 @@ QString EscapeText(const QString& text);
 // from the left, so "|||" after the start of a field reads as one "|" of the
 // field, then the separator.
 QString ReadField(QString& line, bool escaped);
+// The same without copying the rest of the line: reads the field that starts
+// at `position` and moves `position` past its separator. A line is read in
+// time linear in its length, however many "|" it holds.
+QString ReadFieldAt(QStringView line, qsizetype& position, bool escaped);
 
 // The record line, without its line end: name, description and date escaped
 // (line breaks as spaces), then the grid text as given.
@@ -50,6 +60,11 @@ QString MakeRecordLine(const QString& name, const QString& description, const QD
 // file ends the last line, and a file ending in a line end has no empty line
 // after it.
 QList<QByteArray> SplitRecordLines(QByteArrayView bytes);
+// The same lines, one at a time, without a list of them.
+void ForEachRecordLine(QByteArrayView bytes, const std::function<void(QByteArrayView)>& Line);
+
+// The record of a line (missing fields empty, numbers as ParseLine reads them).
+SavedGrid ParseRecord(QStringView line);
 
 // What a load hands on: the grid for the grid view, and the level, seconds and
 // helps the game carries on from. Starting again gives the givens alone, with
@@ -74,9 +89,11 @@ class TFichier {
   // number of helps that is not a number as 0, a time below 0 as 0.
   int ParseLine(QString& line);
 
-  // Reads the file's lines (Windows-1252) and parses each. False when the file
-  // could not be opened or read; the records read before the failure stay.
-  bool LoadFromFile(const QString& path);
+  // Reads the file's lines (Windows-1252) and parses each; an empty line
+  // holds no grid. Only a regular file of the folder, of at most 16 Mo, is
+  // read (see ReadPlayerFile): otherwise, or when it cannot be read, the
+  // result is ReadFailed with the reason and no record is added.
+  FileResult LoadFromFile(const QString& path);
 
   // Adds the list entry of every record, in order.
   void FillList(QStringList& list) const;

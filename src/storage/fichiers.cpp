@@ -19,11 +19,11 @@ TFichier* TFichiers::FindFile(const QString& path) const {
   return nullptr;
 }
 
-TFichier& TFichiers::GetFile(const QString& path, bool reload) {
+TFichiers::Listed TFichiers::GetFile(const QString& path, bool reload) {
   if (!reload) {
-    if (TFichier* cached = FindFile(path)) return *cached;
+    if (TFichier* cached = FindFile(path)) return {*cached, {}};
   }
   TFichier& file = AddFile(path);
-  file.LoadFromFile(path);
-  return file;
+  FileResult result = file.LoadFromFile(path);
+  return {file, std::move(result)};
 }

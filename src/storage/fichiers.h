@@ -22,8 +22,12 @@ class TFichiers {
 
   // The file's records for the list of grids: from the cache when the file was
   // read before and `reload` is false, else read afresh from the disk (a file
-  // that cannot be read gives the records read before the failure, if any).
-  TFichier& GetFile(const QString& path, bool reload);
+  // that is refused or cannot be read gives no record, and the reason).
+  struct Listed {
+    TFichier& File;
+    FileResult Result;  // of the reading; Ok when taken from the cache
+  };
+  Listed GetFile(const QString& path, bool reload);
 
   int Count() const { return static_cast<int>(files_.size()); }
 

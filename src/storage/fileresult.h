@@ -22,8 +22,21 @@ struct FileResult {
   bool Ok() const { return Status == FileStatus::Ok; }
 };
 
-// WriteFailed with "Impossible d'écrire dans <path>".
-FileResult WriteFailure(const QString& Path);
+// WriteFailed with "Impossible d'écrire dans <path>", followed by the reason
+// in brackets when there is one: "Impossible d'écrire dans <path> (disque
+// plein)".
+FileResult WriteFailure(const QString& Path, const QString& Reason = QString());
+
+// ReadFailed with "Impossible de lire <path>", and the reason in brackets.
+FileResult ReadFailure(const QString& Path, const QString& Reason = QString());
+
+// The reason, in French, of a failed call of the system that set errno.
+QString ReasonOfError(int Errno);
+
+// The reasons a file of the player's is refused.
+QString LinkOutsideReason();         // a link that leads out of its folder
+QString NotRegularFileReason();      // a folder, a pipe, a device...
+QString TooLargeReason(qint64 MaxBytes);  // "fichier de plus de 16 Mo"
 
 // Shows the message of a failed result in the general error box (nothing for
 // a success) and returns Result.Ok(), so that a caller can write

@@ -1,23 +1,116 @@
 #include "filewrite.h"
 
+#include <dirent.h>
+#include <errno.h>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
-#include <QSaveFile>
+#include <utility>
+
+#include "encodings.h"
+#include "fileread.h"
+
+namespace {
+
+const QByteArray kTemporaryInfix = QByteArrayLiteral(".tmp-");
+constexpr int kTemporaryRandomChars = 6;  // the XXXXXX of mkostemp
+
+FolderSyncObserver& SyncObserver() {
+  static FolderSyncObserver observer;
+  return observer;
+}
+
+struct SplitPath {
+  QByteArray Folder;
+  QByteArray Name;
+};
+
+SplitPath Split(const QByteArray& path) {
+  const qsizetype slash = path.lastIndexOf('/');
+  if (slash < 0) return {QByteArrayLiteral("."), path};
+  return {slash == 0 ? QByteArrayLiteral("/") : path.left(slash), path.mid(slash + 1)};
+}
+
+// The prefix of the temporary files of a file's saves.
+QByteArray TemporaryPrefix(const QByteArray& name) { return '.' + name + kTemporaryInfix; }
+
+// The temporary files a killed save of this file left behind.
+void RemoveStaleTemporaries(const SplitPath& where) {
+  DIR* dir = ::opendir(where.Folder.constData());
+  if (dir == nullptr) return;
+  const QByteArray prefix = TemporaryPrefix(where.Name);
+  while (const dirent* entry = ::readdir(dir)) {
+    const QByteArrayView name(entry->d_name);
+    if (name.size() == prefix.size() + kTemporaryRandomChars && name.startsWith(prefix))
+      ::unlinkat(::dirfd(dir), entry->d_name, 0);
+  }
+  ::closedir(dir);
+}
+
+// The mode of the new file: the old file's, or what the user's mask leaves
+// of rw-rw-rw-.
+mode_t ModeFor(const QByteArray& target) {
+  struct stat info {};
+  if (::stat(target.constData(), &info) == 0) return info.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+bool WriteAll(int fd, const QByteArray& bytes) {
+  const char* data = bytes.constData();
+  qsizetype left = bytes.size();
+  while (left > 0) {
+    const ssize_t written = ::write(fd, data, std::size_t(left));
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      if (written == 0) errno = ENOSPC;
+      return false;
+    }
+    data += written;
+    left -= written;
+  }
+  return true;
+}
+
+// 0, or the errno of the failed sync. A file system that cannot sync a
+// folder (EINVAL) keeps its renames as it can.
+int SyncFolder(const QByteArray& folder) {
+  const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  const int result = ::fsync(fd) == 0 || errno == EINVAL ? 0 : errno;
+  ::close(fd);
+  return result;
+}
+
+}  // namespace
 
 FileResult ReplaceFile(const QString& Path, const QByteArray& Bytes) {
-  QSaveFile file(Path);
-  if (!file.open(QIODevice::WriteOnly)) return WriteFailure(Path);
-  // QSaveFile::commit() flushes the last buffered bytes while it closes and
-  // does not look at the outcome: a write refused there (a full disk, a size
-  // limit) would still replace the old file with a truncated one. So every
-  // byte is flushed and synced here, and commit() only renames.
-  const bool written = file.write(Bytes) == Bytes.size() && file.flush() &&
-                       file.error() == QFileDevice::NoError && ::fsync(file.handle()) == 0;
-  if (!written) {
-    file.cancelWriting();  // the new file is removed, the old one untouched
-    return WriteFailure(Path);
+  const PlayerPath checked = CheckPlayerPath(Path);
+  if (!checked.Refusal.isEmpty()) return WriteFailure(Path, checked.Refusal);
+  const SplitPath where = Split(checked.Target);
+  RemoveStaleTemporaries(where);
+
+  QByteArray temporary = where.Folder + '/' + TemporaryPrefix(where.Name) + "XXXXXX";
+  const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+  if (fd < 0) return WriteFailure(Path, ReasonOfError(errno));
+  const bool written = ::fchmod(fd, ModeFor(checked.Target)) == 0 && WriteAll(fd, Bytes) &&
+                       ::fsync(fd) == 0;
+  int error = written ? 0 : errno;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && ::rename(temporary.constData(), checked.Target.constData()) != 0) error = errno;
+  if (error != 0) {
+    ::unlink(temporary.constData());  // the old file untouched
+    return WriteFailure(Path, ReasonOfError(error));
   }
-  if (!file.commit()) return WriteFailure(Path);
+  if (const int syncError = SyncFolder(where.Folder); syncError != 0)
+    return WriteFailure(Path, ReasonOfError(syncError));
+  if (SyncObserver()) SyncObserver()(FromLocalPath(where.Folder));
   return {};
+}
+
+FolderSyncObserver SetFolderSyncObserver(FolderSyncObserver Observer) {
+  return std::exchange(SyncObserver(), std::move(Observer));
 }

@@ -1,17 +1,31 @@
-// The two ways the player's files are written, each checked at every step so
-// that a full disk, a size limit or a file that may not change is reported
-// instead of costing the player data.
+// How the player's files are written, each step checked, so that a full
+// disk, a size limit or a file that may not change is reported instead of
+// costing the player data.
 #pragma once
+
+#include <functional>
 
 #include <QByteArray>
 #include <QString>
 
 #include "fileresult.h"
 
-// Replaces the file at the path with the bytes, atomically: the bytes go to a
-// new file beside it, which takes the old one's place only once every byte is
-// written and on the disk. On failure the old file stays byte for byte as it
-// was (or stays absent), no temporary file is left, and the result is
-// WriteFailed. Every write of a file (settings, scores, a saved grid added or
-// deleted) goes through here.
+// Replaces the file at the path with the bytes, atomically and durably: the
+// bytes go to a new hidden file beside it (".<name>.tmp-XXXXXX"), synced to
+// the disk, which then takes the old one's place by a rename; the folder is
+// synced last, so that a save reported done survives a power cut. On failure
+// the old file stays byte for byte as it was (or stays absent), no temporary
+// file is left, and the result is WriteFailed with the reason ("disque
+// plein", "nom trop long"...).
+//
+// The caller holds the file's lock (TFileLock): the temporary files of a save
+// killed half-way, which nobody else can be writing then, are removed first.
+// A link out of the file's folder, or anything but a regular file at the
+// path, is refused. Every write of a file (settings, scores, a saved grid
+// added or deleted) goes through here.
 FileResult ReplaceFile(const QString& Path, const QByteArray& Bytes);
+
+// Tests only: called with the folder's path each time a folder has been
+// synced after a replacement. Returns the previous observer.
+using FolderSyncObserver = std::function<void(const QString& Folder)>;
+FolderSyncObserver SetFolderSyncObserver(FolderSyncObserver Observer);

@@ -1,14 +1,21 @@
 #include "inifile.h"
 
 #include <string>
-
-#include <QFile>
+#include <vector>
 
 #include <SimpleIni.h>
 
 #include "encodings.h"
+#include "filelock.h"
+#include "fileread.h"
 #include "filewrite.h"
 #include "textfields.h"
+
+struct TIniFile::KeyChange {
+  std::string Section;
+  std::string Key;
+  std::optional<std::string> Value;
+};
 
 struct TIniFile::Impl {
   // Keys written twice by hand are all kept; reading takes the first, as the
@@ -18,6 +25,9 @@ struct TIniFile::Impl {
     ini.SetSpaces(false);  // key=value, as the settings file has always been written
     ini.SetQuotes(true);   // "  x  " keeps its spaces, as the old profile routines read it
   }
+  // The keys written (a value) or deleted (none) since the file was read, in
+  // their order: what Save applies to the file as it stands.
+  std::vector<KeyChange> changes;
 };
 
 namespace {
@@ -41,18 +51,26 @@ TIniFile::TIniFile(QString path) : path_(std::move(path)), impl_(std::make_uniqu
 
 TIniFile::~TIniFile() = default;
 
-bool TIniFile::Load() {
+FileResult TIniFile::Load() {
+  impl_->changes.clear();
+  const std::optional<QString> refusal = LoadBytes();
+  return refusal ? ReadFailure(path_, *refusal) : FileResult{};
+}
+
+std::optional<QString> TIniFile::LoadBytes() {
   impl_->ini.Reset();
-  QFile file(path_);
-  if (!file.exists()) return true;
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) return false;
-  QString decoded = DecodeTextFile(bytes);
+  const FileContent content = ReadPlayerFile(path_, MaxSettingsFileBytes);
+  if (!content.Result.Ok()) return content.Reason;
+  if (content.Bytes.isEmpty()) return std::nullopt;
+  QString decoded = DecodeTextFile(content.Bytes);
   // A NUL would end the text for the parser and drop the rest of the file.
   decoded.replace(QChar(u'\0'), QChar(u' '));
   const std::string text = Utf8(decoded);
-  return impl_->ini.LoadData(text) >= 0;
+  if (impl_->ini.LoadData(text) < 0) {
+    impl_->ini.Reset();
+    return QString();
+  }
+  return std::nullopt;
 }
 
 std::optional<QString> TIniFile::ReadValue(const QString& section, const QString& key) const {
@@ -77,9 +95,17 @@ std::int32_t TIniFile::ReadInteger(const QString& section, const QString& key,
   return ParseInteger(*value).value_or(fallback);
 }
 
+void TIniFile::Apply(const KeyChange& change) {
+  if (change.Value)
+    impl_->ini.SetValue(change.Section.c_str(), change.Key.c_str(), change.Value->c_str(),
+                        /*a_pComment=*/nullptr, /*a_bForceReplace=*/true);
+  else
+    impl_->ini.Delete(change.Section.c_str(), change.Key.c_str(), /*a_bRemoveEmpty=*/false);
+}
+
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value) {
-  impl_->ini.SetValue(Utf8(section).c_str(), Utf8(key).c_str(), StoredValue(value).c_str(),
-                      /*a_pComment=*/nullptr, /*a_bForceReplace=*/true);
+  impl_->changes.push_back({Utf8(section), Utf8(key), StoredValue(value)});
+  Apply(impl_->changes.back());
 }
 
 void TIniFile::WriteInteger(const QString& section, const QString& key, std::int64_t value) {
@@ -87,11 +113,26 @@ void TIniFile::WriteInteger(const QString& section, const QString& key, std::int
 }
 
 void TIniFile::DeleteKey(const QString& section, const QString& key) {
-  impl_->ini.Delete(Utf8(section).c_str(), Utf8(key).c_str(), /*a_bRemoveEmpty=*/false);
+  impl_->changes.push_back({Utf8(section), Utf8(key), std::nullopt});
+  Apply(impl_->changes.back());
 }
 
-FileResult TIniFile::Save() {
+FileResult TIniFile::Save() { return Update({}); }
+
+FileResult TIniFile::Update(const std::function<void(TIniFile&)>& Change) {
+  TFileLock lock(path_);
+  if (FileResult locked = lock.Acquire(); !locked.Ok()) return locked;
+  // The file as another window may have left it, then this object's keys.
+  const std::optional<QString> refusal = LoadBytes();
+  for (const KeyChange& change : impl_->changes) Apply(change);
+  if (refusal) return WriteFailure(path_, *refusal);
+  if (Change) Change(*this);
+
   std::string text;
   if (impl_->ini.Save(text, /*a_bAddSignature=*/false) < 0) return WriteFailure(path_);
-  return ReplaceFile(path_, QByteArray::fromStdString(text));
+  if (qint64(text.size()) > MaxSettingsFileBytes)
+    return WriteFailure(path_, TooLargeReason(MaxSettingsFileBytes));
+  FileResult written = ReplaceFile(path_, QByteArray::fromStdString(text));
+  if (written.Ok()) impl_->changes.clear();
+  return written;
 }

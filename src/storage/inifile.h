@@ -4,12 +4,18 @@
 //
 // Reading decides the file's encoding once for the whole file (UTF-16 with its
 // byte-order mark, UTF-8, or else Windows-1252: see DecodeTextFile), so that a
-// file edited by hand in any editor keeps its accents; writing is UTF-8. Save
-// replaces the file atomically: either the new content is there entire, or the
-// previous content stays untouched.
+// file edited by hand in any editor keeps its accents; writing is UTF-8. Only
+// a regular file of at most MaxSettingsFileBytes is read.
+//
+// Save is a merge under the file's lock: it reads the file as it stands on
+// disk and applies to it only the keys this object wrote or deleted, so that
+// a change made meanwhile by another window survives. The file is replaced
+// atomically: either the new content is there entire, or the previous content
+// stays untouched.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -26,9 +32,11 @@ class TIniFile {
 
   const QString& Path() const { return path_; }
 
-  // Reads the file. A missing file reads as an empty one. False when the file
-  // exists but cannot be read (then nothing is held).
-  bool Load();
+  // Reads the file; what this object wrote or deleted is dropped. A missing
+  // file reads as an empty one. When the file is refused (a pipe, a link out
+  // of its folder, more than 1 Mo) or cannot be read, nothing is held and the
+  // result is ReadFailed with the reason.
+  FileResult Load();
 
   // The value under the key, without the spaces around it (and without the
   // quotes around it, when it is quoted), its line breaks as spaces (as a write
@@ -47,12 +55,24 @@ class TIniFile {
   // Removes the key (every copy of it) from the section; nothing when absent.
   void DeleteKey(const QString& section, const QString& key);
 
-  // Replaces the file with what is held. On failure (WriteFailed, "Impossible
-  // d'écrire dans <path>") the file keeps its previous content byte for byte.
+  // Under the file's lock: reads the file as it is now, applies the keys
+  // written and deleted since the last Load or Save, and replaces the file;
+  // this object then holds what the file holds. On failure (WriteFailed,
+  // "Impossible d'écrire dans <path> (reason)", or the refusal of the read)
+  // the file keeps its previous content byte for byte.
   FileResult Save();
+
+  // The same, for a change that depends on what the file holds: under the
+  // lock, the file is read, `Change` runs on this object holding it (its
+  // writes and deletes are what is saved), and the file is replaced.
+  FileResult Update(const std::function<void(TIniFile&)>& Change);
 
  private:
   struct Impl;
+  struct KeyChange;
+  // Reads the file into the parser: nothing, or the reason it was refused.
+  std::optional<QString> LoadBytes();
+  void Apply(const KeyChange& change);
   QString path_;
   std::unique_ptr<Impl> impl_;
 };

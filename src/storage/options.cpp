@@ -90,6 +90,16 @@ QString StoredText(const TOptions& Options, const Setting& S) {
   return {};
 }
 
+// The background picture is a file of "images/": a name with a path in it
+// (which could reach a pipe or a device anywhere) is the first picture.
+QString BackgroundName(const QString& name) {
+  const QString fallback = QStringLiteral("fond.jpg");
+  if (name.contains(u'/') || name.contains(u'\\') || name == QStringLiteral(".") ||
+      name == QStringLiteral(".."))
+    return fallback;
+  return name;
+}
+
 }  // namespace
 
 TOptions::TOptions(QString fileName) : FileName(std::move(fileName)) {
@@ -102,19 +112,25 @@ TOptions::TOptions(QString fileName) : FileName(std::move(fileName)) {
 void TOptions::Load() {
   TIniFile ini(FileName);
   ini.Load();  // a file that cannot be read holds nothing: every default
+  Load(ini);
+}
+
+void TOptions::Load(const TIniFile& ini) {
   for (std::size_t k = 0; k < Settings.size(); ++k) {
     ReadSetting(*this, Settings[k], &ini);
     Stored_[k] = StoredText(*this, Settings[k]);
   }
+  FondEcran = BackgroundName(FondEcran);
 }
 
 FileResult TOptions::Save() {
   std::vector<QString> now;
   for (const Setting& setting : Settings) now.push_back(StoredText(*this, setting));
   if (now == Stored_) return {};
+  // Saving merges the keys written here into the file as it stands on disk,
+  // under its lock (TIniFile::Save): a change made meanwhile by another
+  // window of the game is kept.
   TIniFile ini(FileName);
-  // What the file holds could not be read: writing now would lose it.
-  if (!ini.Load()) return WriteFailure(FileName);
   for (std::size_t k = 0; k < Settings.size(); ++k)
     if (now[k] != Stored_[k]) ini.WriteString(Section(Settings[k]), Key(Settings[k]), now[k]);
   const FileResult result = ini.Save();
@@ -124,7 +140,11 @@ FileResult TOptions::Save() {
 
 std::int32_t TOptions::ReadScreenModeAnswer() const {
   TIniFile ini(FileName);
-  if (!ini.Load()) return 0;
+  if (!ini.Load().Ok()) return 0;
+  return ReadScreenModeAnswer(ini);
+}
+
+std::int32_t TOptions::ReadScreenModeAnswer(const TIniFile& ini) {
   const Setting& screen = Settings[ScreenMode];
   return ini.ReadInteger(Section(screen), Key(screen), 0);
 }
@@ -132,7 +152,6 @@ std::int32_t TOptions::ReadScreenModeAnswer() const {
 FileResult TOptions::SaveScreenMode(bool windowed) {
   Windowed = windowed;
   TIniFile ini(FileName);
-  if (!ini.Load()) return WriteFailure(FileName);
   const Setting& screen = Settings[ScreenMode];
   const QString text = StoredText(*this, screen);
   ini.WriteString(Section(screen), Key(screen), text);

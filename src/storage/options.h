@@ -10,6 +10,8 @@
 
 #include "fileresult.h"
 
+class TIniFile;
+
 class TOptions {
  public:
   // Stores the path of the settings file and gives every setting its
@@ -19,9 +21,13 @@ class TOptions {
   // Reads every setting from the file, each with its default when the file,
   // the section or the key is missing or the value is not a number.
   void Load();
+  // The same from the settings file already read (the main window reads it
+  // once at start for the settings, the scores and the first-start answer).
+  void Load(const TIniFile& ini);
 
   // Writes the settings whose value changed since they were read (or last
-  // written), keeping what else the file holds; nothing changed writes
+  // written) into the file as it stands on disk, under its lock, keeping what
+  // else it holds (another window's changes included); nothing changed writes
   // nothing. When the file cannot be read or written the result is
   // WriteFailed with "Impossible d'écrire dans <path>", the file keeps its
   // previous content and the caller stops there (ReportFileResult shows the
@@ -31,6 +37,7 @@ class TOptions {
   // The raw "typeecran" key of the file as the first-start question reads it:
   // 0 when the file, the key or a number is missing (the player was never asked).
   std::int32_t ReadScreenModeAnswer() const;
+  static std::int32_t ReadScreenModeAnswer(const TIniFile& ini);
 
   // The player's answer to the first-start question: sets Windowed and writes
   // the one key "typeecran" (2 for a window, 1 for full screen) into the file as

@@ -28,6 +28,10 @@ QString FormatTime(std::uint32_t seconds) {
 
 TScores::TScores(QString fileName) : FileName(std::move(fileName)) { Load(); }
 
+TScores::TScores(QString fileName, const TIniFile& settings) : FileName(std::move(fileName)) {
+  ReadTable(settings);
+}
+
 bool TScores::InRange(int level, int rank) {
   return level >= 1 && level <= Levels && rank >= 1 && rank <= Ranks;
 }
@@ -35,6 +39,10 @@ bool TScores::InRange(int level, int rank) {
 void TScores::Load() {
   TIniFile ini(FileName);
   ini.Load();  // a file that cannot be read holds nothing: an empty table
+  ReadTable(ini);
+}
+
+void TScores::ReadTable(const TIniFile& ini) {
   for (int rank = 1; rank <= Ranks; ++rank) {
     for (int level = 1; level <= Levels; ++level) {
       Entry& entry = At(level, rank);
@@ -51,8 +59,11 @@ void TScores::Load() {
 
 FileResult TScores::Save() {
   TIniFile ini(FileName);
-  // What the file holds could not be read: writing now would lose it.
-  if (!ini.Load()) return WriteFailure(FileName);
+  WriteTable(ini);
+  return ini.Save();
+}
+
+void TScores::WriteTable(TIniFile& ini) const {
   for (int rank = 1; rank <= Ranks; ++rank) {
     for (int level = 1; level <= Levels; ++level) {
       const Entry& entry = At(level, rank);
@@ -67,7 +78,6 @@ FileResult TScores::Save() {
       ini.WriteString(kSection, NameKey(level, rank), entry.Name);
     }
   }
-  return ini.Save();
 }
 
 int TScores::RankOf(int level, std::int32_t score) const {
@@ -77,12 +87,26 @@ int TScores::RankOf(int level, std::int32_t score) const {
   return rank <= Ranks ? rank : 0;
 }
 
-FileResult TScores::AddScore(int level, std::int32_t score, const QString& name) {
+bool TScores::Insert(int level, std::int32_t score, const QString& name) {
   const int rank = RankOf(level, score);
-  if (rank == 0) return {};
+  if (rank == 0) return false;
   for (int i = Ranks - 1; i >= rank; --i) At(level, i + 1) = At(level, i);
   At(level, rank) = Entry{score, name};
-  return Save();
+  return true;
+}
+
+FileResult TScores::AddScore(int level, std::int32_t score, const QString& name) {
+  if (RankOf(level, score) == 0) return {};
+  TIniFile ini(FileName);
+  bool ranked = false;
+  FileResult result = ini.Update([&](TIniFile& onDisk) {
+    ReadTable(onDisk);
+    ranked = Insert(level, score, name);
+    if (ranked) WriteTable(onDisk);
+  });
+  // The file could not be read or written: the table shown keeps the score.
+  if (!result.Ok() && !ranked) Insert(level, score, name);
+  return result;
 }
 
 bool TScores::GetEntry(int level, int rank, QString& name, std::int32_t& score) const {

@@ -10,6 +10,8 @@
 
 #include "fileresult.h"
 
+class TIniFile;
+
 // The score of an empty place; it shows as "-".
 inline constexpr std::int32_t EmptyScore = 999999;
 
@@ -23,6 +25,8 @@ class TScores {
 
   // Stores the path and reads the table at once.
   explicit TScores(QString fileName);
+  // Stores the path and reads the table from the settings file already read.
+  TScores(QString fileName, const TIniFile& settings);
 
   // Reads the whole table: a missing file, key or number gives an empty place
   // (999999, name "Orvalis"); each level is put back in ascending order.
@@ -41,10 +45,13 @@ class TScores {
   // is not 1 to 4.
   int RankOf(int level, std::int32_t score) const;
 
-  // Inserts the score at its rank, drops the tenth place and saves. Nothing
-  // happens (and the result is Ok) when the score does not rank. A failure is
-  // that of Save: the table in memory holds the new entry, and the caller
-  // stops there (ReportFileResult shows the message).
+  // Under the file's lock, reads the table as it stands on disk (another
+  // window may have added scores since), inserts the score at its rank there,
+  // drops the tenth place and writes the level's keys back; the table in
+  // memory is then the file's. Nothing is written (and the result is Ok) when
+  // the score does not rank. On failure the table in memory holds the new
+  // entry, the file keeps its content, and the caller stops there
+  // (ReportFileResult shows the message).
   FileResult AddScore(int level, std::int32_t score, const QString& name);
 
   // The place's score and name, an empty name given as "Orvalis". False (with
@@ -64,6 +71,10 @@ class TScores {
     QString Name;
   };
   static bool InRange(int level, int rank);
+  void ReadTable(const TIniFile& ini);
+  void WriteTable(TIniFile& ini) const;
+  // Inserts at the score's rank; false when it does not rank.
+  bool Insert(int level, std::int32_t score, const QString& name);
   Entry& At(int level, int rank) { return table_[level - 1][rank - 1]; }
   const Entry& At(int level, int rank) const { return table_[level - 1][rank - 1]; }
 

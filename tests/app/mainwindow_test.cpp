@@ -1,5 +1,10 @@
 // The main window: the first start's question, the background pictures, the
 // screens it frees, and the end of the program while a grid is generated.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+
 #include <QMessageBox>
 #include <QPointer>
 #include <QSignalSpy>
@@ -7,6 +12,8 @@
 #include "app_test_util.h"
 #include "generateur.h"
 #include "image.h"
+#include "options.h"
+#include "storagetest.h"
 #include "threadgeneration.h"
 
 namespace {
@@ -87,6 +94,37 @@ TEST_F(MainWindowTest, BackgroundsFallBackToAPlainColour) {
   damaged.close();
   Start();
   EXPECT_FALSE(Main->Image1->HasPicture());
+}
+
+// A pipe or a device where the settings are, or a background named by a path
+// out of "images/", would each hold the start forever (or eat the memory):
+// the window is made at once, with the defaults, and the player is told.
+TEST_F(MainWindowTest, HostileSettingsFilesStartTheGameAtOnce) {
+  const QByteArray ini = QFile::encodeName(PathOf(QStringLiteral("sudoku.ini")));
+  const QByteArray fifo = QFile::encodeName(PathOf(QStringLiteral("fifo.jpg")));
+  const std::vector<std::pair<const char*, std::function<void()>>> cases = {
+      {"sudoku.ini is a pipe", [&] { ASSERT_EQ(::mkfifo(ini.constData(), 0644), 0); }},
+      {"sudoku.ini leads to /dev/zero", [&] { ASSERT_EQ(::symlink("/dev/zero", ini.constData()), 0); }},
+      {"FondEcran leads out of images/", [&] {
+         ASSERT_EQ(::mkfifo(fifo.constData(), 0644), 0);
+         ASSERT_TRUE(QDir(Folder.path()).mkpath(QStringLiteral("images")));
+         WriteSettings("[general]\ntypeecran=2\nFondEcran=../fifo.jpg\n");
+       }}};
+  for (const auto& [what, prepare] : cases) {
+    SCOPED_TRACE(what);
+    ASSERT_NO_FATAL_FAILURE(prepare());
+    ErrorBoxRecorder box;
+    const auto start = std::chrono::steady_clock::now();
+    Main = std::make_unique<Tf_Main>();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    Main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Main.get()));
+    // A refused "sudoku.ini" is told; the background is the first one.
+    if (std::string(what).starts_with("sudoku.ini")) QTRY_COMPARE(box.Messages.size(), 1);
+    EXPECT_EQ(Main->Options->FondEcran, QStringLiteral("fond.jpg"));
+    Main.reset();
+    QFile::remove(PathOf(QStringLiteral("sudoku.ini")));
+  }
 }
 
 TEST_F(MainWindowTest, ACancelledNewGameLeavesTheMenuAndFreesTheScreen) {

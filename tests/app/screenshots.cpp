@@ -3,7 +3,8 @@
 // sees. Each scenario starts the real program in a fresh folder, plays it with
 // the player's gestures and writes PNG files into the output folder.
 //
-//   orvalis-screenshots <windowed|fullscreen|letters|untimed|noimages|highlight|clouds|signals[-full][-clouds][-letters]> <folder>
+//   orvalis-screenshots <windowed|fullscreen|letters|untimed|noimages|highlight|clouds|daily|statistics|booklet|
+//                        signals[-full][-clouds][-letters]> <folder>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -21,6 +23,9 @@
 #include <cstdio>
 
 #include "astuces.h"
+#include "carnet.h"
+#include "carnetimpression.h"
+#include "image.h"
 #include "generation.h"
 #include "gestures.h"
 #include "grillesudoku.h"
@@ -371,12 +376,91 @@ void Signals() {
   Click(game->hl_Menu);
 }
 
+// Fills every empty cell with its solution digit, as a player who needs no
+// help; the end of the game follows: the name box when the time ranks, then
+// the end dialog, left for the menu.
+void SolveByHand(Tf_Jeux* Game) {
+  TGrilleSudoku* grid = Game->GrilleSudoku;
+  WhenModal([](QWidget* First) {
+    if (auto* name = qobject_cast<QInputDialog*>(First)) {
+      name->setTextValue(QStringLiteral("Ana"));
+      WhenModal([](QWidget* End) { Click(Child(End, "hl_Retour")); });
+      name->accept();
+    } else {
+      Click(Child(First, "hl_Retour"));
+    }
+  });
+  for (const auto& [row, col] : EmptyCells(grid->Grille())) {
+    ClickCell(grid, row, col);
+    TypeDigit(grid, SolutionDigit(grid->Grille(), row, col));
+  }
+  QTest::qWait(300);
+}
+
+// The daily grid of the date the program runs on (faketime sets it): the
+// level choice with its line, then the game, solved by hand.
+void Daily() {
+  const QString date = QDate::currentDate().toString(Qt::ISODate);
+  Tf_Jeux* game = NewGame("hl_GrilleDuJour", QStringLiteral("levels-") + date);
+  Shot(QStringLiteral("game-") + date);
+  SolveByHand(game);
+}
+
+// A few games (the daily grid and a "Facile" grid solved by hand, one with
+// "Résoudre", one left), then the statistics from the high scores screen.
+void Statistics() {
+  SolveByHand(NewGame("hl_GrilleDuJour"));
+  QTest::qWait(1200);  // a time of its own for the next game
+  Tf_Jeux* first = NewGame("hl_facile");
+  QTest::qWait(2200);
+  SolveByHand(first);
+  Tf_Jeux* game = NewGame("hl_Moyen");
+  WhenModal([](QWidget* End) { Click(Child(End, "hl_Retour")); });
+  Click(game->hl_Resoudre);
+  QTest::qWait(300);
+  game = NewGame("hl_facile");
+  WhenModal([](QWidget* Question) { ClickButton(Question, QStringLiteral("Non")); });
+  Click(game->hl_Menu);
+  Window->ShowScores(1);
+  QTest::qWait(200);
+  Shot(QStringLiteral("scores"));
+  Click(Child(Window->CurrentScreen.data(), "hl_Statistiques"));
+  QTest::qWait(200);
+  Shot(QStringLiteral("statistics"));
+}
+
+// The booklet dialog from a game, then a booklet of 4 to a page into a PDF.
+void Booklet() {
+  Tf_Jeux* game = NewGame("hl_Difficile");
+  WhenModal([](QWidget* Dialog) {
+    auto* booklet = qobject_cast<Tf_Carnet*>(Dialog);
+    if (booklet == nullptr) return;
+    Shot(QStringLiteral("dialog"), booklet);
+    booklet->findChild<QSpinBox*>(QStringLiteral("se_Nombre"))->setValue(10);
+    booklet->PrintStep = [](Tf_Carnet& Carnet) {
+      QPrinter printer(QPrinter::HighResolution);
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(QDir(Out).filePath(QStringLiteral("booklet.pdf")));
+      std::printf("%s %s\n", Carnet::PrintBooklet(printer, Carnet.Puzzles(), Carnet.ChosenLevel(), 4) ? "wrote" : "FAILED",
+                  qPrintable(printer.outputFileName()));
+      Carnet.accept();
+    };
+    Click(booklet->b_Imprimer);
+    QTest::qWait(150);
+    Shot(QStringLiteral("generating"), booklet);
+  });
+  Click(game->im_Carnet);
+  WhenModal([](QWidget* Question) { ClickButton(Question, QStringLiteral("Non")); });
+  Click(game->hl_Menu);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 3) {
     std::fprintf(stderr,
-                 "usage: orvalis-screenshots <windowed|fullscreen|letters|untimed|noimages|highlight|clouds|signals...> "
+                 "usage: orvalis-screenshots <windowed|fullscreen|letters|untimed|noimages|highlight|clouds|daily|"
+                 "statistics|booklet|signals...> "
                  "<folder>\n");
     return 2;
   }
@@ -423,6 +507,9 @@ int main(int argc, char** argv) {
       else if (Scenario == QLatin1String("untimed")) Untimed();
       else if (Scenario == QLatin1String("highlight") || Scenario == QLatin1String("clouds")) HighlightAndPause();
       else if (Scenario.startsWith(QLatin1String("signals"))) Signals();
+      else if (Scenario == QLatin1String("daily")) Daily();
+      else if (Scenario == QLatin1String("statistics")) Statistics();
+      else if (Scenario == QLatin1String("booklet")) Booklet();
       else NoImages();
       Window->close();
     });

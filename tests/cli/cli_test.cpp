@@ -86,8 +86,8 @@ TEST(Cli, TheTextFormCarriesPlayerDigits) {
 }
 
 TEST(Cli, GenerateIsRepeatableWithASeed) {
-  const Result a = Cli({"generate", "--level", "3", "--count", "3", "--seed", "7"});
-  const Result b = Cli({"generate", "--seed", "7", "--count", "3", "--level", "3"});
+  const Result a = Cli({"generate", "--level", "3", "--count", "3", "--seed", "7", "--jobs", "1"});
+  const Result b = Cli({"generate", "--seed", "7", "--count", "3", "--level", "3", "--jobs", "3"});
   EXPECT_EQ(a.status, 0);
   EXPECT_EQ(a.out, b.out);
   const auto lines = Lines(a.out);
@@ -116,6 +116,7 @@ TEST(Cli, UsageErrors) {
            {"generate", "--level"},
            {"generate", "--level", "2", "--count", "-1"},
            {"generate", "--level", "2", "--seed", "1e3"},
+           {"generate", "--level", "2", "--jobs", "0"},
            {"generate", "--level", "2", "--colour", "red"}}) {
     const Result r = Cli(args, kSolved + "\n");
     EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args[0]);

@@ -29,6 +29,7 @@ set(expected
   share/orvalis/orvalis.chm
   share/applications/${APP_ID}.desktop
   share/metainfo/${APP_ID}.metainfo.xml
+  share/mime/packages/${APP_ID}.xml
   share/icons/hicolor/scalable/apps/${APP_ID}.svg
   share/man/man6/orvalis.6.gz
   share/man/man6/orvalis-cli.6.gz)
@@ -68,6 +69,17 @@ endforeach()
 
 # The desktop entry starts an installed program and shows the installed icon.
 set(desktop ${prefix}/share/applications/${APP_ID}.desktop)
+# Each file type it opens is one the installed MIME description declares.
+file(STRINGS ${desktop} mime_types REGEX "^MimeType=")
+string(REGEX REPLACE "^MimeType=" "" mime_types "${mime_types}")
+string(REPLACE "\\;" ";" mime_types "${mime_types}")  # file(STRINGS) keeps the line's ";" escaped
+file(READ ${prefix}/share/mime/packages/${APP_ID}.xml mime_xml)
+foreach(type IN LISTS mime_types)
+  string(FIND "${mime_xml}" "<mime-type type=\"${type}\">" declared)
+  if(type AND declared EQUAL -1)
+    message(FATAL_ERROR "the desktop entry opens ${type}, which no installed MIME description declares")
+  endif()
+endforeach()
 file(STRINGS ${desktop} exec REGEX "^Exec=")
 file(STRINGS ${desktop} icon REGEX "^Icon=")
 string(REGEX REPLACE "^Exec=([^ ]*).*" "\\1" exec "${exec}")

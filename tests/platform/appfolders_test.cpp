@@ -80,6 +80,25 @@ TEST_F(AppFoldersTest, AnInstalledProgramReadsShareAndWritesInTheUsersFolder) {
   EXPECT_TRUE(Entries("usr/bin").isEmpty());
 }
 
+// The XDG rules ignore a relative XDG_DATA_HOME; without HOME the account's
+// home is taken, never "/.local" at the root.
+TEST_F(AppFoldersTest, ARelativeXdgDataHomeOrNoHomeStillGivesTheUsersHome) {
+  MakeFolder("usr/bin");
+  MakeFolder("usr/share/orvalis/images");
+  const QByteArray home = qgetenv("HOME");
+  qputenv("HOME", QFile::encodeName(MakeFolder("maison")));
+  qputenv("XDG_DATA_HOME", "relatif/data");
+  TAppFolders::Init(Path("usr/bin"));
+  EXPECT_EQ(TAppFolders::PlayerFolder(), Path("maison/.local/share/orvalis"));
+  qunsetenv("HOME");
+  qunsetenv("XDG_DATA_HOME");
+  const QString player = TAppFolders::UserDataFolder();
+  qputenv("HOME", home);
+  EXPECT_FALSE(player.startsWith(QStringLiteral("/.local"))) << player.toStdString();
+  EXPECT_TRUE(player.endsWith(QStringLiteral("/.local/share/orvalis"))) << player.toStdString();
+  EXPECT_FALSE(QFileInfo::exists(QStringLiteral("relatif")));
+}
+
 TEST_F(AppFoldersTest, AFolderWithoutDataAnywhereIsTheProgramsOwn) {
   MakeFolder("nu");
   TAppFolders::Init(Path("nu"));

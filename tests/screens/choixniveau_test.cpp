@@ -62,7 +62,7 @@ TEST(ChoixNiveau, ChooseReturnsTheLevelOfTheRightPictureOfDifficile) {
   });
   EXPECT_EQ(Tf_ChoixNiveau::Choose(), 3);
   EXPECT_EQ(title, QStringLiteral("Choix du niveau"));
-  EXPECT_EQ(geometry.size(), QSize(321, 252));
+  EXPECT_EQ(geometry.size(), QSize(321, 252 + 64));  // the levels, then "Grille du jour"
   const QPoint offCentre = geometry.center() - shell.Main.geometry().center();
   EXPECT_LE(offCentre.manhattanLength(), 2) << offCentre.x() << "," << offCentre.y();
   // Nothing of the dialog is left when the generation would start.

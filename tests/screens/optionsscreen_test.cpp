@@ -172,8 +172,7 @@ TEST_F(OptionsScreenTest, AFailedSaveKeepsTheScreenOpen) {
   Open();
   Click(Screen->cc_erreur);
   Click(Screen->hl_Retour);
-  EXPECT_EQ(Errors.Messages, QStringList{"Impossible d'écrire dans " +
-                                         QDir::toNativeSeparators(TAppFolders::SettingsFile())});
+  EXPECT_PRED2(SaysCannotWriteOnce, Errors.Messages, QDir::toNativeSeparators(TAppFolders::SettingsFile()));
   EXPECT_TRUE(Main.Calls.isEmpty());
   EXPECT_TRUE(Screen->isVisible());
   EXPECT_TRUE(Options.ErreurJeu);

@@ -157,8 +157,7 @@ TEST_F(SaveDialogsTest, AFailedSaveKeepsTheDialogOpenWithWhatWasTyped) {
   };
 
   Click(save.b_Enregistrer);
-  EXPECT_EQ(Errors.Messages,
-            QStringList{"Impossible d'écrire dans " + QDir::toNativeSeparators(FilePath("defaut"))});
+  EXPECT_PRED2(SaysCannotWriteOnce, Errors.Messages, QDir::toNativeSeparators(FilePath("defaut")));
   ExpectStillOpen(QStringLiteral("defaut"));
 
   // A full disk: the file cannot grow, and keeps what it held.
@@ -171,8 +170,7 @@ TEST_F(SaveDialogsTest, AFailedSaveKeepsTheDialogOpenWithWhatWasTyped) {
     ASSERT_TRUE(full.Active());
     Click(save.b_Enregistrer);
   }
-  EXPECT_EQ(Errors.Messages,
-            QStringList{"Impossible d'écrire dans " + QDir::toNativeSeparators(FilePath("plein"))});
+  EXPECT_PRED2(SaysCannotWriteOnce, Errors.Messages, QDir::toNativeSeparators(FilePath("plein")));
   ExpectStillOpen(QStringLiteral("plein"));
   EXPECT_EQ(ReadBytes(FilePath("plein")), held);
 

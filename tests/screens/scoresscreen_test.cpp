@@ -67,6 +67,17 @@ TEST_F(ScoresScreenTest, OpensAtItsLevelAndTheLevelButtonsSwitchTheRows) {
   EXPECT_EQ(screen.sb_Facile->text(), QStringLiteral("Niveau facile"));
 }
 
+// A name is shown as typed: markup in it is text, never bold letters nor a
+// picture loaded from some path.
+TEST_F(ScoresScreenTest, NamesAreShownAsPlainText) {
+  const QString name = QStringLiteral("<b>x</b><img src=\"/dev/zero\">");
+  ASSERT_TRUE(scores.AddScore(2, 70, name).Ok());
+  screen.Setup(&scores, 2);
+  const QLabel* label = screen.l_Nom[0];
+  EXPECT_EQ(label->text(), name);
+  EXPECT_GE(label->sizeHint().width(), label->fontMetrics().horizontalAdvance(name));
+}
+
 TEST_F(ScoresScreenTest, ReturnStandsBelowTheCentredPanelAndGoesBackToTheMenu) {
   for (const QSize size : {QSize(1920, 1080), QSize(697, 570)}) {
     screen.resize(size);

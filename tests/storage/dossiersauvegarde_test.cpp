@@ -34,6 +34,14 @@ class TDossierSauvegardeTest : public ::testing::Test {
   void MakeFolder() { ASSERT_TRUE(QDir(program.path()).mkpath(QStringLiteral("Sauvegarde"))); }
   QString FilePath(const QString& name) { return QDir(folder).filePath(name); }
 
+  // The grid at the index of the file's list, as the dialog holds it.
+  static SavedGrid RecordAt(const QString& path, int index) {
+    TFichier file;
+    file.LoadFromFile(path);
+    const SavedGrid* record = file.Record(index);
+    return record != nullptr ? *record : SavedGrid{};
+  }
+
   static QStringList Entries(const QString& path) {
     TFichier file;
     file.LoadFromFile(path);
@@ -95,7 +103,7 @@ TEST_F(TDossierSauvegardeTest, AccentsAreWindows1252AndOtherCharactersQuestionMa
   EXPECT_EQ(ReadBytes(path), "C\x9Cur d\x92\xE9t\xE9|???????? ? || fin|06/12/2026|" +
                                  GridText(3, 1, 2).toLatin1() + "\r\n");
   TFichier file;
-  ASSERT_TRUE(file.LoadFromFile(path));
+  ASSERT_TRUE(file.LoadFromFile(path).Ok());
   ASSERT_EQ(file.Count(), 1);
   EXPECT_EQ(file.Records[0].Name, QStringLiteral("Cœur d’été"));
   EXPECT_EQ(file.Records[0].Description, QStringLiteral("???????? ? | fin"));
@@ -167,7 +175,7 @@ TEST_F(TDossierSauvegardeTest, AnAppendThatCannotBeMadeIsReported) {
   FileResult result = saves.SaveGrid(QStringLiteral("defaut"), QStringLiteral("g"), QString(),
                                      GridText(1, 0, 0), kDay);
   EXPECT_EQ(result.Status, FileStatus::WriteFailed);
-  EXPECT_EQ(result.Message, QStringLiteral("Impossible d'écrire dans ") + FilePath(QStringLiteral("defaut.orv")));
+  EXPECT_PRED2(SaysCannotWrite, result.Message, FilePath(QStringLiteral("defaut.orv")));
   EXPECT_EQ(ReadBytes(folder), "pas un dossier");
 
   // A folder where the file should be.
@@ -176,7 +184,7 @@ TEST_F(TDossierSauvegardeTest, AnAppendThatCannotBeMadeIsReported) {
   ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("dossier.orv")));
   result = saves.SaveGrid(QStringLiteral("dossier"), QStringLiteral("g"), QString(), GridText(1, 0, 0), kDay);
   EXPECT_EQ(result.Status, FileStatus::WriteFailed);
-  EXPECT_EQ(result.Message, QStringLiteral("Impossible d'écrire dans ") + FilePath(QStringLiteral("dossier.orv")));
+  EXPECT_PRED2(SaysCannotWrite, result.Message, FilePath(QStringLiteral("dossier.orv")));
 }
 
 TEST_F(TDossierSauvegardeTest, AnAppendToAFileThatMayNotChangeIsReported) {
@@ -189,7 +197,7 @@ TEST_F(TDossierSauvegardeTest, AnAppendToAFileThatMayNotChangeIsReported) {
   const FileResult result = saves.SaveGrid(QStringLiteral("garde"), QStringLiteral("g"), QString(),
                                            GridText(1, 0, 0), kDay);
   EXPECT_EQ(result.Status, FileStatus::WriteFailed);
-  EXPECT_EQ(result.Message, QStringLiteral("Impossible d'écrire dans ") + path);
+  EXPECT_PRED2(SaysCannotWrite, result.Message, path);
   EXPECT_EQ(ReadBytes(path), before);
 }
 
@@ -200,35 +208,53 @@ TEST_F(TDossierSauvegardeTest, DeletingTheMiddleGridKeepsTheOthersInOrder) {
   const QString path = saves.PathOf(QStringLiteral("defaut"));
   const QByteArray before = ReadBytes(path);
   const QList<QByteArray> lines = SplitRecordLines(before);
-  ASSERT_TRUE(saves.DeleteRecord(path, 1).Ok());
+  ASSERT_TRUE(saves.DeleteRecord(path, RecordAt(path, 1)).Ok());
   EXPECT_EQ(ReadBytes(path), lines[0] + "\r\n" + lines[2] + "\r\n");
   TFichiers cache;
   QStringList list;
-  cache.GetFile(path, true).FillList(list);
+  cache.GetFile(path, true).File.FillList(list);
   EXPECT_EQ(list, QStringList({QStringLiteral("un(06/12/2026)"), QStringLiteral("trois(06/12/2026)")}));
 }
 
 TEST_F(TDossierSauvegardeTest, DeletingTheLastGridLeavesAnEmptyFile) {
   ASSERT_TRUE(saves.SaveGrid(QStringLiteral("seul"), QStringLiteral("g"), QString(), GridText(1, 0, 0), kDay).Ok());
   const QString path = saves.PathOf(QStringLiteral("seul"));
-  ASSERT_TRUE(saves.DeleteRecord(path, 0).Ok());
+  ASSERT_TRUE(saves.DeleteRecord(path, RecordAt(path, 0)).Ok());
   EXPECT_TRUE(QFileInfo(path).isFile());
   EXPECT_EQ(QFileInfo(path).size(), 0);
   EXPECT_EQ(saves.ListFileNames(), QStringList{QStringLiteral("seul")});
 }
 
-TEST_F(TDossierSauvegardeTest, DeletingCountsLinesAsTheListDoes) {
-  // Lone CR, LF, an empty line and a last line without its end: the index of a
-  // grid in the list is the index of its line.
+TEST_F(TDossierSauvegardeTest, DeletingFindsTheGridWhateverTheLineEnds) {
+  // Lone CR, LF, an empty line (no grid) and a last line without its end.
   MakeFolder();
   const QString path = FilePath(QStringLiteral("melange.orv"));
   ASSERT_TRUE(WriteBytes(path, "a|d|1|g|h|1|0|0\rb|d|2|g|h|1|0|0\n\r\nc|d|3|g|h|1|0|0\r\nd|d|4|g|h|1|0|0"));
   ASSERT_EQ(Entries(path), QStringList({QStringLiteral("a(1)"), QStringLiteral("b(2)"),
-                                        QStringLiteral("()"), QStringLiteral("c(3)"),
-                                        QStringLiteral("d(4)")}));
-  ASSERT_TRUE(saves.DeleteRecord(path, 3).Ok());
+                                        QStringLiteral("c(3)"), QStringLiteral("d(4)")}));
+  ASSERT_TRUE(saves.DeleteRecord(path, RecordAt(path, 2)).Ok());
   EXPECT_EQ(Entries(path), QStringList({QStringLiteral("a(1)"), QStringLiteral("b(2)"),
-                                        QStringLiteral("()"), QStringLiteral("d(4)")}));
+                                        QStringLiteral("d(4)")}));
+}
+
+TEST_F(TDossierSauvegardeTest, DeletingAfterAnotherWindowChangedTheFileTakesTheRightGrid) {
+  for (const char* name : {"un", "deux", "trois"})
+    ASSERT_TRUE(saves.SaveGrid(QStringLiteral("defaut"), QString::fromLatin1(name), QString(),
+                               GridText(1, 0, 0), kDay).Ok());
+  const QString path = saves.PathOf(QStringLiteral("defaut"));
+  const SavedGrid deux = RecordAt(path, 1);
+  const SavedGrid un = RecordAt(path, 0);
+  // Another window deletes "un" and adds a grid: "deux" is now first.
+  ASSERT_TRUE(TDossierSauvegarde(program.path()).DeleteRecord(path, un).Ok());
+  ASSERT_TRUE(saves.SaveGrid(QStringLiteral("defaut"), QStringLiteral("quatre"), QString(),
+                             GridText(1, 0, 0), kDay).Ok());
+  ASSERT_TRUE(saves.DeleteRecord(path, deux).Ok());
+  EXPECT_EQ(Entries(path), QStringList({QStringLiteral("trois(06/12/2026)"), QStringLiteral("quatre(06/12/2026)")}));
+  // Deleted meanwhile: said, and nothing else goes.
+  const FileResult again = saves.DeleteRecord(path, un);
+  EXPECT_EQ(again.Status, FileStatus::NoSuchRecord);
+  EXPECT_EQ(again.Message, QStringLiteral("Cette grille n'est plus dans le fichier ") + path);
+  EXPECT_EQ(Entries(path).size(), 2);
 }
 
 TEST_F(TDossierSauvegardeTest, ADeletionThatCannotBeMadeChangesNothing) {
@@ -237,23 +263,23 @@ TEST_F(TDossierSauvegardeTest, ADeletionThatCannotBeMadeChangesNothing) {
   const QString path = saves.PathOf(QStringLiteral("defaut"));
   const QByteArray before = ReadBytes(path);
 
-  FileResult result = saves.DeleteRecord(path, 2);
+  const SavedGrid first = RecordAt(path, 0);
+  SavedGrid other = first;
+  other.Time += 1;  // same name and date, another content
+  FileResult result = saves.DeleteRecord(path, other);
   EXPECT_EQ(result.Status, FileStatus::NoSuchRecord);
-  EXPECT_FALSE(result.Message.isEmpty());
-  EXPECT_EQ(saves.DeleteRecord(path, -1).Status, FileStatus::NoSuchRecord);
 
-  result = saves.DeleteRecord(FilePath(QStringLiteral("absent.orv")), 0);
-  EXPECT_EQ(result.Status, FileStatus::ReadFailed);
-  EXPECT_EQ(result.Message, QStringLiteral("Impossible de lire ") + FilePath(QStringLiteral("absent.orv")));
+  result = saves.DeleteRecord(FilePath(QStringLiteral("absent.orv")), first);
+  EXPECT_EQ(result.Status, FileStatus::NoSuchRecord);
   EXPECT_FALSE(QFileInfo::exists(FilePath(QStringLiteral("absent.orv"))));
 
   {
     // The new file cannot be put in the folder: the old one stays entire.
     ImmutableFlag locked(folder);
     if (!locked.Set()) GTEST_SKIP() << "the immutable flag is not available here";
-    result = saves.DeleteRecord(path, 0);
+    result = saves.DeleteRecord(path, first);
     EXPECT_EQ(result.Status, FileStatus::WriteFailed);
-    EXPECT_EQ(result.Message, QStringLiteral("Impossible d'écrire dans ") + path);
+    EXPECT_PRED2(SaysCannotWrite, result.Message, path);
   }
   EXPECT_EQ(ReadBytes(path), before);
   EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("defaut.orv")});
@@ -274,7 +300,7 @@ TEST_F(TDossierSauvegardeTest, TenThousandGridsAreListedLoadedAndDeleted) {
   const QStringList names = saves.ListFileNames();
   TFichiers cache;
   QStringList list;
-  cache.GetFile(saves.PathOf(QStringLiteral("grand")), false).FillList(list);
+  cache.GetFile(saves.PathOf(QStringLiteral("grand")), false).File.FillList(list);
   const auto elapsed = std::chrono::steady_clock::now() - start;
   std::cout << "[ info ] listing and loading 10,000 grids: "
             << std::chrono::duration<double, std::milli>(elapsed).count() << " ms\n";
@@ -289,9 +315,9 @@ TEST_F(TDossierSauvegardeTest, TenThousandGridsAreListedLoadedAndDeleted) {
   EXPECT_EQ(last->Level, 4);
   EXPECT_EQ(last->Hints, 9999 % 256);
 
-  ASSERT_TRUE(saves.DeleteRecord(path, 5000).Ok());
+  ASSERT_TRUE(saves.DeleteRecord(path, *cache.FindFile(path)->Record(5000)).Ok());
   list.clear();
-  cache.GetFile(path, true).FillList(list);
+  cache.GetFile(path, true).File.FillList(list);
   ASSERT_EQ(list.size(), 9999);
   EXPECT_EQ(list[4999], QStringLiteral("Grille 4999(06/12/2026)"));
   EXPECT_EQ(list[5000], QStringLiteral("Grille 5001(06/12/2026)"));

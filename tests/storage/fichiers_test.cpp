@@ -43,30 +43,31 @@ TEST_F(TFichiersTest, PathsDifferingInCaseAreDifferentFiles) {
   const QString lower = dir.filePath(QStringLiteral("a.orv"));
   ASSERT_TRUE(WriteBytes(lower, "minuscule|d|09/09/2026|g|h|1|2|3\r\n"));
   TFichiers cache;
-  EXPECT_EQ(List(cache.GetFile(a, false)),
+  EXPECT_EQ(List(cache.GetFile(a, false).File),
             QStringList({QStringLiteral("a1(01/01/2026)"), QStringLiteral("a2(02/01/2026)")}));
   EXPECT_EQ(cache.FindFile(lower), nullptr);
-  EXPECT_EQ(List(cache.GetFile(lower, false)), QStringList{QStringLiteral("minuscule(09/09/2026)")});
+  EXPECT_EQ(List(cache.GetFile(lower, false).File), QStringList{QStringLiteral("minuscule(09/09/2026)")});
   EXPECT_EQ(cache.Count(), 2);
 }
 
 TEST_F(TFichiersTest, AFileChosenAgainComesFromTheCacheUnlessReloaded) {
   TFichiers cache;
-  EXPECT_EQ(List(cache.GetFile(a, false)).size(), 2);
-  EXPECT_EQ(List(cache.GetFile(b, false)), QStringList{QStringLiteral("b1(03/01/2026)")});
+  EXPECT_EQ(List(cache.GetFile(a, false).File).size(), 2);
+  EXPECT_EQ(List(cache.GetFile(b, false).File), QStringList{QStringLiteral("b1(03/01/2026)")});
   // A, then B, then A again lists only A's grids each time.
   ASSERT_TRUE(WriteBytes(a, "nouveau|d|05/01/2026|g|h|1|2|3\r\n"));
-  EXPECT_EQ(List(cache.GetFile(a, false)),
+  EXPECT_EQ(List(cache.GetFile(a, false).File),
             QStringList({QStringLiteral("a1(01/01/2026)"), QStringLiteral("a2(02/01/2026)")}));
   // After a deletion the dialog reads the file again.
-  EXPECT_EQ(List(cache.GetFile(a, true)), QStringList{QStringLiteral("nouveau(05/01/2026)")});
+  EXPECT_EQ(List(cache.GetFile(a, true).File), QStringList{QStringLiteral("nouveau(05/01/2026)")});
   EXPECT_EQ(cache.Count(), 2);
 }
 
-TEST_F(TFichiersTest, AMissingFileGivesAnEmptyList) {
+TEST_F(TFichiersTest, AMissingFileGivesAnEmptyListAndSaysSo) {
   TFichiers cache;
-  const TFichier& file = cache.GetFile(dir.filePath(QStringLiteral("absent.orv")), false);
-  EXPECT_EQ(file.Count(), 0);
+  const TFichiers::Listed listed = cache.GetFile(dir.filePath(QStringLiteral("absent.orv")), false);
+  EXPECT_EQ(listed.File.Count(), 0);
+  EXPECT_EQ(listed.Result.Status, FileStatus::ReadFailed);
   EXPECT_NE(cache.FindFile(dir.filePath(QStringLiteral("absent.orv"))), nullptr);
 }
 

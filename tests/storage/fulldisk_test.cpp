@@ -61,7 +61,9 @@ std::vector<Write> Writes() {
   return {
       {"deleting a grid", QStringLiteral("Sauvegarde/grilles.orv"), SavedGrids(10),
        [](const QString& folder, const QString& path) {
-         return TDossierSauvegarde(folder).DeleteRecord(path, 1);
+         TFichier file;
+         file.LoadFromFile(path);
+         return TDossierSauvegarde(folder).DeleteRecord(path, file.Records.at(1));
        }},
       {"adding a high score", ini, SettingsAndScores(),
        [](const QString&, const QString& path) {
@@ -108,11 +110,11 @@ QStringList Contents(const QString& programFolder) {
 void ExpectRefusedAndUntouched(const FileResult& result, const QString& path, const Write& write,
                                const QStringList& contentsBefore, const QString& programFolder) {
   EXPECT_EQ(result.Status, FileStatus::WriteFailed);
-  EXPECT_EQ(result.Message, QStringLiteral("Impossible d'écrire dans ") + path);
+  EXPECT_PRED2(SaysCannotWrite, result.Message, path);
   {
     ErrorBoxRecorder box;
     EXPECT_FALSE(ReportFileResult(result));
-    EXPECT_EQ(box.Messages, QStringList{QStringLiteral("Impossible d'écrire dans ") + path});
+    EXPECT_PRED2(SaysCannotWriteOnce, box.Messages, path);
   }
   if (write.Before.isNull()) {
     EXPECT_FALSE(QFileInfo::exists(path));
@@ -136,6 +138,7 @@ TEST(FullDisk, AReallyFullFileSystemRefusesEveryWriteAndKeepsTheFiles) {
     ErrorBoxRecorder box;
     const FileResult result = write.Run(disk.Path(), path);
     ExpectRefusedAndUntouched(result, path, write, before, disk.Path());
+    EXPECT_TRUE(result.Message.endsWith(QStringLiteral(" (disque plein)"))) << result.Message.toStdString();
     EXPECT_TRUE(box.Messages.isEmpty()) << "storage shows nothing itself";
   }
 }

@@ -18,7 +18,7 @@ class TIniFileTest : public ::testing::Test {
 
 TEST_F(TIniFileTest, AMissingFileReadsAsEmpty) {
   TIniFile ini(path);
-  ASSERT_TRUE(ini.Load());
+  ASSERT_TRUE(ini.Load().Ok());
   EXPECT_FALSE(ini.ReadValue(QStringLiteral("general"), QStringLiteral("typeecran")).has_value());
   EXPECT_EQ(ini.ReadInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 7), 7);
   EXPECT_EQ(ini.ReadString(QStringLiteral("general"), QStringLiteral("FondEcran"),
@@ -32,7 +32,7 @@ TEST_F(TIniFileTest, HandEditedFileWithCrLfWindows1252AndOddCase) {
                            "scorenom1_2=L\xE9" "a \x8C\r\nscore1_1=abc\r\n";
   ASSERT_TRUE(WriteBytes(path, bytes));
   TIniFile ini(path);
-  ASSERT_TRUE(ini.Load());
+  ASSERT_TRUE(ini.Load().Ok());
   EXPECT_EQ(ini.ReadInteger(QStringLiteral("general"), QStringLiteral("affichagechrono"), 1), 0);
   EXPECT_EQ(ini.ReadString(QStringLiteral("general"), QStringLiteral("FondEcran"), {}),
             QStringLiteral("mon fond.jpg"));
@@ -54,7 +54,7 @@ TEST_F(TIniFileTest, AWindows1252FileIsWindows1252Throughout) {
   const QStringList names = {QStringLiteral("ANDRÉ’S"), QStringLiteral("Noé……"), QStringLiteral("Zoé")};
   for (int round = 0; round < 2; ++round) {
     TIniFile ini(path);
-    ASSERT_TRUE(ini.Load());
+    ASSERT_TRUE(ini.Load().Ok());
     for (int rank = 1; rank <= 3; ++rank)
       EXPECT_EQ(ini.ReadValue(QStringLiteral("Scores"), QStringLiteral("scorenom1_%1").arg(rank)), names[rank - 1])
           << (round == 0 ? "as edited" : "after a save");
@@ -75,7 +75,7 @@ TEST_F(TIniFileTest, AUtf16FileWithItsByteOrderMarkIsReadAndSavedAsUtf8) {
   for (const QByteArray& bytes : {littleEndian, bigEndian}) {
     ASSERT_TRUE(WriteBytes(path, bytes));
     TIniFile ini(path);
-    ASSERT_TRUE(ini.Load());
+    ASSERT_TRUE(ini.Load().Ok());
     EXPECT_EQ(ini.ReadInteger(QStringLiteral("general"), QStringLiteral("ErreurJeu"), 0), 1);
     EXPECT_EQ(ini.ReadValue(QStringLiteral("Scores"), QStringLiteral("scorenom1_1")), QStringLiteral("Éloïse Œ"));
     ini.WriteInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 1);
@@ -89,7 +89,7 @@ TEST_F(TIniFileTest, SavingKeepsWhatTheProgramDoesNotKnowAndWritesUtf8) {
   ASSERT_TRUE(WriteBytes(path, "; mes r\xE9glages\r\n[general]\r\nAutre=valeur;avec,virgule\r\n"
                                "typeecran=1\r\n[Fen\xEAtre]\r\nx=3\r\n"));
   TIniFile ini(path);
-  ASSERT_TRUE(ini.Load());
+  ASSERT_TRUE(ini.Load().Ok());
   ini.WriteInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 2);
   ini.WriteString(QStringLiteral("Scores"), QStringLiteral("scorenom1_1"), QStringLiteral("Zoé"));
   ASSERT_TRUE(ini.Save().Ok());
@@ -112,7 +112,7 @@ TEST_F(TIniFileTest, ValuesComeBackAsTheyWereWritten) {
     ASSERT_TRUE(ini.Save().Ok());
   }
   TIniFile ini(path);
-  ASSERT_TRUE(ini.Load());
+  ASSERT_TRUE(ini.Load().Ok());
   for (int i = 0; i < values.size(); ++i)
     EXPECT_EQ(ini.ReadValue(QStringLiteral("Scores"), QStringLiteral("k%1").arg(i)), values[i])
         << "value " << i;
@@ -126,7 +126,7 @@ TEST_F(TIniFileTest, AValueCannotAddLinesOrKeysOfItsOwn) {
     ASSERT_TRUE(ini.Save().Ok());
   }
   TIniFile ini(path);
-  ASSERT_TRUE(ini.Load());
+  ASSERT_TRUE(ini.Load().Ok());
   EXPECT_EQ(ini.ReadValue(QStringLiteral("Scores"), QStringLiteral("scorenom1_1")),
             QStringLiteral("Ana [general] typeecran=1 fin"));
   EXPECT_FALSE(ini.ReadValue(QStringLiteral("general"), QStringLiteral("typeecran")).has_value());
@@ -137,12 +137,12 @@ TEST_F(TIniFileTest, AValueCannotAddLinesOrKeysOfItsOwn) {
 TEST_F(TIniFileTest, AValueWithABreakThatEndsNoLineReadsAsItIsWritten) {
   ASSERT_TRUE(WriteBytes(path, "[general]\r\nFondEcran=a\vb\fc\r\n[Scores]\r\nscorenom1_1=L\xe2\x80\xa8" "a\r\n"));
   TIniFile ini(path);
-  ASSERT_TRUE(ini.Load());
+  ASSERT_TRUE(ini.Load().Ok());
   EXPECT_EQ(ini.ReadValue(QStringLiteral("general"), QStringLiteral("FondEcran")), QStringLiteral("a b c"));
   EXPECT_EQ(ini.ReadValue(QStringLiteral("Scores"), QStringLiteral("scorenom1_1")), QStringLiteral("L a"));
   ASSERT_TRUE(ini.Save().Ok());
   TIniFile again(path);
-  ASSERT_TRUE(again.Load());
+  ASSERT_TRUE(again.Load().Ok());
   EXPECT_EQ(again.ReadValue(QStringLiteral("general"), QStringLiteral("FondEcran")), QStringLiteral("a b c"));
   EXPECT_EQ(again.ReadValue(QStringLiteral("Scores"), QStringLiteral("scorenom1_1")), QStringLiteral("L a"));
 }
@@ -151,7 +151,7 @@ TEST_F(TIniFileTest, AKeyWrittenTwiceReadsTheFirstAndIsWrittenOnce) {
   ASSERT_TRUE(WriteBytes(path, "[Scores]\r\nscorenom1_1=Premier\r\nscore1_1=10\r\n"
                                "scorenom1_1=Second\r\n[Autre]\r\nk=1\r\nk=2\r\n"));
   TIniFile ini(path);
-  ASSERT_TRUE(ini.Load());
+  ASSERT_TRUE(ini.Load().Ok());
   EXPECT_EQ(ini.ReadValue(QStringLiteral("Scores"), QStringLiteral("scorenom1_1")),
             QStringLiteral("Premier"));
   ini.WriteString(QStringLiteral("Scores"), QStringLiteral("scorenom1_1"), QStringLiteral("Nouveau"));
@@ -163,7 +163,7 @@ TEST_F(TIniFileTest, AKeyWrittenTwiceReadsTheFirstAndIsWrittenOnce) {
 TEST_F(TIniFileTest, ANulByteDoesNotCutTheFile) {
   ASSERT_TRUE(WriteBytes(path, QByteArray("[general]\r\nFondEcran=a\0b\r\ntypeecran=1\r\n", 39)));
   TIniFile ini(path);
-  ASSERT_TRUE(ini.Load());
+  ASSERT_TRUE(ini.Load().Ok());
   EXPECT_EQ(ini.ReadInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 0), 1);
   ASSERT_TRUE(ini.Save().Ok());
   EXPECT_TRUE(ReadBytes(path).contains("typeecran=1"));
@@ -172,7 +172,7 @@ TEST_F(TIniFileTest, ANulByteDoesNotCutTheFile) {
 TEST_F(TIniFileTest, AFolderAtThePathCanBeNeitherReadNorReplaced) {
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sudoku.ini")));
   TIniFile ini(path);
-  EXPECT_FALSE(ini.Load());
+  EXPECT_FALSE(ini.Load().Ok());
   ini.WriteInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 1);
   EXPECT_FALSE(ini.Save().Ok());
   EXPECT_TRUE(QFileInfo(path).isDir());
@@ -184,7 +184,7 @@ TEST_F(TIniFileTest, AFailedSaveLeavesThePreviousContentEntire) {
   ImmutableFlag locked(path);
   if (!locked.Set()) GTEST_SKIP() << "the immutable flag is not available here";
   TIniFile ini(path);
-  ASSERT_TRUE(ini.Load());
+  ASSERT_TRUE(ini.Load().Ok());
   ini.WriteInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 2);
   EXPECT_FALSE(ini.Save().Ok());
   EXPECT_EQ(ReadBytes(path), before);

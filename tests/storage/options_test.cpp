@@ -167,7 +167,7 @@ TEST_F(TOptionsTest, SaveWritesOnlyWhatChangedSinceTheFileWasRead) {
   options.DecaleAuto = false;
   ASSERT_TRUE(options.Save().Ok());
   TIniFile ini(path);
-  ASSERT_TRUE(ini.Load());
+  ASSERT_TRUE(ini.Load().Ok());
   const QString general = QStringLiteral("general");
   EXPECT_EQ(ini.ReadInteger(general, QStringLiteral("typebrique"), 0), 3);
   EXPECT_EQ(ini.ReadInteger(general, QStringLiteral("ErreurJeu"), 0), 1);
@@ -185,7 +185,7 @@ TEST_F(TOptionsTest, SaveKeepsTheScoresAndTheUnknownKeysOfAHandEditedFile) {
   options.ErreurJeu = true;
   ASSERT_TRUE(options.Save().Ok());
   TIniFile ini(path);
-  ASSERT_TRUE(ini.Load());
+  ASSERT_TRUE(ini.Load().Ok());
   EXPECT_EQ(ini.ReadString(QStringLiteral("Scores"), QStringLiteral("scorenom1_1"), {}),
             QStringLiteral("Zoé"));
   EXPECT_EQ(ini.ReadInteger(QStringLiteral("Scores"), QStringLiteral("score1_1"), 0), 500);
@@ -206,7 +206,7 @@ TEST_F(TOptionsTest, AFailedSaveIsReportedAndKeepsTheFileEntire) {
   options.ErreurJeu = true;
   const FileResult result = options.Save();
   EXPECT_EQ(result.Status, FileStatus::WriteFailed);
-  EXPECT_EQ(result.Message, QStringLiteral("Impossible d'écrire dans ") + path);
+  EXPECT_PRED2(SaysCannotWrite, result.Message, path);
   EXPECT_EQ(ReadBytes(path), before);
   EXPECT_TRUE(options.ErreurJeu);  // memory keeps the new value
 }
@@ -217,8 +217,8 @@ TEST_F(TOptionsTest, AFolderInPlaceOfTheFileIsReportedOnSaveAndReadsAsDefaults) 
   options.Load();
   ExpectDefaults(options);
   options.ErreurJeu = true;
-  EXPECT_EQ(options.Save().Message, QStringLiteral("Impossible d'écrire dans ") + path);
-  EXPECT_EQ(options.SaveScreenMode(false).Message, QStringLiteral("Impossible d'écrire dans ") + path);
+  EXPECT_PRED2(SaysCannotWrite, options.Save().Message, path);
+  EXPECT_PRED2(SaysCannotWrite, options.SaveScreenMode(false).Message, path);
 }
 
 TEST_F(TOptionsTest, TheFirstStartQuestionReadsAndWritesTheScreenKeyAlone) {

@@ -46,6 +46,16 @@ inline bool WriteBytes(const QString& path, const QByteArray& bytes) {
   return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
+// A failed write's message: "Impossible d'écrire dans <path>", then the
+// reason in brackets when the system gave one.
+inline bool SaysCannotWrite(const QString& message, const QString& path) {
+  const QString start = QStringLiteral("Impossible d'écrire dans ") + path;
+  return message == start || message.startsWith(start + QStringLiteral(" ("));
+}
+inline bool SaysCannotWriteOnce(const QStringList& messages, const QString& path) {
+  return messages.size() == 1 && SaysCannotWrite(messages[0], path);
+}
+
 // Every message the error box would have shown while it lives.
 class ErrorBoxRecorder {
  public:

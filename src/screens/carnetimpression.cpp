@@ -1,0 +1,119 @@
+#include "carnetimpression.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPrinter>
+#include <algorithm>
+
+#include "grille.h"
+#include "grillesudoku.h"
+#include "jeux_shared.h"
+#include "look.h"
+
+namespace Carnet {
+
+namespace {
+
+// Room between the places, and under the grids for the page's foot, as
+// parts of the page's shorter side.
+constexpr double GapShare = 0.04;
+constexpr double FootShare = 0.04;
+constexpr int PuzzleCaptionPoints = 12;
+constexpr int SolutionCaptionPoints = 8;
+constexpr int FootPoints = 8;
+
+QString Cells(const ByteArray& Digits) {
+  QString text(81, u'0');
+  for (int i = 0; i < 81; ++i) text[i] = QChar(u'0' + Digits[std::size_t(i)]);
+  return text;
+}
+
+// One grid with its caption centred above it, in the paper look of the grid
+// view (which the caller has loaded with the grid).
+void DrawPlace(QPainter& Painter, const TGrilleSudoku& View, const QRect& Slot, const QString& Caption,
+               const QFont& Font) {
+  Painter.setFont(Font);
+  Painter.setPen(Qt::black);
+  const int captionHeight = QFontMetrics(Font, Painter.device()).height() * 3 / 2;
+  const QRect square = GridSquare(Slot, captionHeight);
+  Painter.drawText(QRect(Slot.left(), square.top() - captionHeight, Slot.width(), captionHeight),
+                   Qt::AlignHCenter | Qt::AlignVCenter, Caption);
+  Painter.save();
+  Painter.translate(square.topLeft());
+  Painter.scale(double(square.width()) / TGrilleSudoku::PaperSize, double(square.height()) / TGrilleSudoku::PaperSize);
+  View.DrawGrid(Painter, 40, 40, 20, 8, true);
+  Painter.restore();
+}
+
+void DrawFoot(QPainter& Painter, const QRect& Page, int Foot, int Number) {
+  QFont font = Look::PixelFont(Look::GridFamily, 10);
+  font.setPointSize(FootPoints);
+  Painter.setFont(font);
+  Painter.drawText(QRect(Page.left(), Page.bottom() - Foot, Page.width(), Foot), Qt::AlignCenter,
+                   QStringLiteral("Carnet Orvalis · page %1").arg(Number));
+}
+
+}  // namespace
+
+void PageGrid(int PerPage, int& Columns, int& Rows) {
+  Columns = PerPage >= 4 ? 2 : 1;
+  Rows = std::max(1, PerPage / Columns);
+}
+
+QRect SlotRect(const QRect& Area, int Columns, int Rows, int Index) {
+  const int gap = int(std::min(Area.width(), Area.height()) * GapShare);
+  const int width = (Area.width() - (Columns - 1) * gap) / Columns;
+  const int height = (Area.height() - (Rows - 1) * gap) / Rows;
+  const int column = Index % Columns;
+  const int row = (Index / Columns) % Rows;
+  return {Area.left() + column * (width + gap), Area.top() + row * (height + gap), width, height};
+}
+
+QRect GridSquare(const QRect& Slot, int CaptionHeight) {
+  const int side = std::max(0, std::min(Slot.width(), Slot.height() - CaptionHeight));
+  return {Slot.left() + (Slot.width() - side) / 2, Slot.top() + CaptionHeight, side, side};
+}
+
+bool PrintBooklet(QPrinter& Printer, const std::vector<TGrille>& Puzzles, int Level, int PerPage) {
+  Printer.setDocName(QStringLiteral("Orvalis"));
+  QPainter painter;
+  if (Puzzles.empty() || !painter.begin(&Printer)) return false;
+  const QRect page(0, 0, Printer.width(), Printer.height());
+  const int foot = int(std::min(page.width(), page.height()) * FootShare);
+  const QRect area = page.adjusted(0, 0, 0, -foot);
+  const QString levelName = Level >= LevelFacile && Level <= LevelExpert ? Jeux::LevelNames[Level - 1] : QString();
+  QFont puzzleFont = Look::PixelFont(Look::GridFamily, 10, true);
+  puzzleFont.setPointSize(PuzzleCaptionPoints);
+  QFont solutionFont = Look::PixelFont(Look::GridFamily, 10);
+  solutionFont.setPointSize(SolutionCaptionPoints);
+
+  TGrilleSudoku view;
+  int columns = 1, rows = 1;
+  PageGrid(PerPage, columns, rows);
+  const int count = int(Puzzles.size());
+  int pageNumber = 1;
+  const auto nextPage = [&] {
+    DrawFoot(painter, page, foot, pageNumber++);
+    return Printer.newPage();
+  };
+  for (int k = 0; k < count; ++k) {
+    if (k > 0 && k % (columns * rows) == 0 && !nextPage()) return false;
+    view.LoadGrid(Cells(Puzzles[std::size_t(k)].Givens), QString(), std::uint8_t(Level));
+    DrawPlace(painter, view, SlotRect(area, columns, rows, k),
+              QStringLiteral("Grille n° %1 · %2").arg(k + 1).arg(levelName), puzzleFont);
+  }
+  // The solutions, small, from a page of their own.
+  const int perSolutionPage = SolutionColumns * SolutionRows;
+  for (int k = 0; k < count; ++k) {
+    if (k % perSolutionPage == 0 && !nextPage()) return false;
+    const TGrille& puzzle = Puzzles[std::size_t(k)];
+    view.LoadGrid(Cells(puzzle.Givens), QString::fromStdString(DigitsText(puzzle.Solution)), std::uint8_t(Level));
+    DrawPlace(painter, view, SlotRect(area, SolutionColumns, SolutionRows, k),
+              QStringLiteral("Solution n° %1").arg(k + 1), solutionFont);
+  }
+  DrawFoot(painter, page, foot, pageNumber);
+  return painter.end();
+}
+
+}  // namespace Carnet

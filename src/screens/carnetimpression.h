@@ -1,0 +1,32 @@
+// The pages of a booklet: the puzzles 1, 2, 4 or 6 to a page, each with its
+// number and level above it, then pages of small solutions, twenty to a
+// page; each grid drawn as the grid view draws it on paper.
+#pragma once
+
+#include <QRect>
+#include <vector>
+
+class QPrinter;
+class TGrille;
+
+namespace Carnet {
+
+// The puzzles a page may hold, as the dialog offers them.
+inline constexpr int PageChoices[] = {1, 2, 4, 6};
+// Solutions on a page: four across, five down.
+inline constexpr int SolutionColumns = 4;
+inline constexpr int SolutionRows = 5;
+
+// The place of the Index-th of Count places laid Columns across and Rows
+// down on the page area (row by row), and the square of its grid in it,
+// below the room of its caption.
+QRect SlotRect(const QRect& Area, int Columns, int Rows, int Index);
+QRect GridSquare(const QRect& Slot, int CaptionHeight);
+// Columns and rows for 1, 2, 4 or 6 puzzles to a page.
+void PageGrid(int PerPage, int& Columns, int& Rows);
+
+// Prints the booklet as one job titled "Orvalis"; false when the printer
+// could not be opened or a page could not be started.
+bool PrintBooklet(QPrinter& Printer, const std::vector<TGrille>& Puzzles, int Level, int PerPage);
+
+}  // namespace Carnet

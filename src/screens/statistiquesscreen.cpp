@@ -1,0 +1,168 @@
+#include "statistiquesscreen.h"
+
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QLabel>
+
+#include "decor.h"
+#include "fileresult.h"
+#include "fondcopie.h"
+#include "hotlabel.h"
+#include "image.h"
+#include "jeux_shared.h"
+#include "look.h"
+#include "messages.h"
+#include "scores.h"
+#include "shell.h"
+#include "statistiques.h"
+
+namespace {
+
+// The panel of the high scores screen: same size, same place; the commands
+// below it at the same height as its "Retour au menu".
+constexpr int PanelWidth = 560;
+constexpr int PanelHeight = 476;
+constexpr QPoint ReturnOffset(392, 486);
+constexpr QPoint ScoresOffset(0, 486);
+constexpr int CommandPixelSize = 22;
+constexpr int TitlePixelSize = 30;
+constexpr int CellPixelSize = 17;
+
+const char* const RowNames[Tf_Statistiques::Rows] = {"Parties commencées", "Parties terminées", "Sans aucune aide",
+                                                      "Meilleur temps", "Temps moyen"};
+
+const QString ResetTitle = QStringLiteral("Statistiques");
+const QString ResetQuestion =
+    QStringLiteral("Voulez-vous vraiment remettre toutes les statistiques à zéro ? Les meilleurs scores restent.");
+
+QString Days(int Count) {
+  return Count <= 1 ? QStringLiteral("%1 jour").arg(Count) : QStringLiteral("%1 jours").arg(Count);
+}
+
+THotLabel* MakeCommand(const QString& Caption, const QString& Name, QWidget* Parent) {
+  auto* label = new THotLabel(Caption, Parent);
+  label->setObjectName(Name);
+  Look::DressCommand(*label, CommandPixelSize);
+  // Room for the bold of the hover.
+  QFont bold = label->font();
+  bold.setBold(true);
+  const QFontMetrics metrics(bold);
+  label->resize(metrics.horizontalAdvance(label->text()) + 6, metrics.height() + 2);
+  return label;
+}
+
+}  // namespace
+
+Tf_Statistiques::Tf_Statistiques(QWidget* Parent) : QWidget(Parent) {
+  setObjectName(QStringLiteral("f_Statistiques"));
+  Image1 = AddBackground(*this, true);
+  FondCopie1 = AddPanel(*this);
+  FondCopie1->resize(PanelWidth, PanelHeight);
+
+  auto* grid = new QGridLayout(FondCopie1);
+  grid->setContentsMargins(28, 16, 28, 16);
+  grid->setHorizontalSpacing(10);
+  grid->setColumnStretch(0, 1);
+  grid->setVerticalSpacing(6);
+
+  l_Titre = new QLabel(QStringLiteral("Statistiques"));
+  l_Titre->setFont(Look::PixelFont(Look::TitleFamily, TitlePixelSize));
+  l_Titre->setAlignment(Qt::AlignCenter);
+  grid->addWidget(l_Titre, 0, 0, 1, 5);
+
+  const QFont cellFont = Look::PixelFont(Look::TextFamily, CellPixelSize, true);
+  const QFont headFont = Look::PixelFont(Look::TitleFamily, CellPixelSize);
+  for (int level = 1; level <= 4; ++level) {
+    auto* head = new QLabel(Jeux::LevelNames[level - 1]);
+    head->setFont(headFont);
+    head->setAlignment(Qt::AlignCenter);
+    grid->addWidget(head, 1, level);
+  }
+  for (int row = 0; row < Rows; ++row) {
+    auto* name = new QLabel(QString::fromUtf8(RowNames[row]));
+    name->setFont(cellFont);
+    grid->addWidget(name, row + 2, 0);
+    for (int level = 1; level <= 4; ++level) {
+      QLabel*& value = l_Valeurs[std::size_t(row)][std::size_t(level - 1)];
+      value = new QLabel;
+      value->setObjectName(QStringLiteral("l_Valeur%1_%2").arg(row + 1).arg(level));
+      value->setFont(cellFont);
+      value->setAlignment(Qt::AlignCenter);
+      grid->addWidget(value, row + 2, level);
+    }
+  }
+  grid->setRowMinimumHeight(Rows + 2, 14);
+  auto* runs = new QLabel(QStringLiteral("Jours de suite avec une partie terminée, tous niveaux"));
+  runs->setFont(headFont);
+  grid->addWidget(runs, Rows + 3, 0, 1, 5);
+  l_Serie = new QLabel;
+  l_MeilleureSerie = new QLabel;
+  l_GrillesDuJour = new QLabel;
+  int line = Rows + 4;
+  for (QLabel* label : {l_Serie, l_MeilleureSerie}) {
+    label->setFont(cellFont);
+    grid->addWidget(label, line, label == l_Serie ? 0 : 1, 1, label == l_Serie ? 1 : 4);
+  }
+  ++line;
+  l_GrillesDuJour->setFont(cellFont);
+  grid->addWidget(l_GrillesDuJour, line++, 0, 1, 5);
+  l_Serie->setObjectName(QStringLiteral("l_Serie"));
+  l_MeilleureSerie->setObjectName(QStringLiteral("l_MeilleureSerie"));
+  l_GrillesDuJour->setObjectName(QStringLiteral("l_GrillesDuJour"));
+  grid->setRowStretch(line, 1);
+  hl_Reinitialiser = MakeCommand(QStringLiteral("Réinitialiser les statistiques"), QStringLiteral("hl_Reinitialiser"),
+                                 FondCopie1);
+  grid->addWidget(hl_Reinitialiser, line + 1, 0, 1, 5, Qt::AlignHCenter);
+  connect(hl_Reinitialiser, &THotLabel::clicked, this, &Tf_Statistiques::hl_ReinitialiserClick);
+
+  hl_Scores = MakeCommand(QStringLiteral("Meilleurs scores"), QStringLiteral("hl_Scores"), this);
+  connect(hl_Scores, &THotLabel::clicked, this, &Tf_Statistiques::hl_ScoresClick);
+  hl_RetourMenu = MakeCommand(QStringLiteral("Retour au menu"), QStringLiteral("hl_RetourMenu"), this);
+  connect(hl_RetourMenu, &THotLabel::clicked, this, &Tf_Statistiques::hl_RetourMenuClick);
+  Today = [] { return QDate::currentDate(); };
+}
+
+void Tf_Statistiques::resizeEvent(QResizeEvent* Event) {
+  QWidget::resizeEvent(Event);
+  Image1->setGeometry(rect());
+  FondCopie1->move((width() - PanelWidth) / 2, (height() - PanelHeight) / 2);
+  hl_Scores->move(FondCopie1->pos() + ScoresOffset);
+  hl_RetourMenu->move(FondCopie1->pos() + ReturnOffset);
+}
+
+void Tf_Statistiques::Setup(TStatistiques* Statistiques) {
+  Statistiques_ = Statistiques;
+  ShowStatistics();
+}
+
+void Tf_Statistiques::ShowStatistics() {
+  if (Statistiques_ == nullptr) return;
+  for (int level = 1; level <= 4; ++level) {
+    const TStatistiques::LevelStats s = Statistiques_->Level(level);
+    const auto cell = [&](int Row) { return l_Valeurs[std::size_t(Row)][std::size_t(level - 1)]; };
+    cell(0)->setText(QString::number(s.Started));
+    cell(1)->setText(QString::number(s.Finished));
+    cell(2)->setText(QString::number(s.WithoutHelp));
+    cell(3)->setText(s.Timed > 0 ? FormatTime(std::uint32_t(s.BestSeconds)) : QStringLiteral("-"));
+    cell(4)->setText(s.Timed > 0 ? FormatTime(std::uint32_t(s.TotalSeconds / s.Timed)) : QStringLiteral("-"));
+  }
+  l_Serie->setText(QStringLiteral("en ce moment : ") + Days(Statistiques_->CurrentRun(Today())));
+  l_MeilleureSerie->setText(QStringLiteral("meilleure série : ") + Days(Statistiques_->BestRun()));
+  l_GrillesDuJour->setText(QStringLiteral("Grilles du jour terminées : %1").arg(Statistiques_->DailyFinished()));
+}
+
+void Tf_Statistiques::hl_ReinitialiserClick() {
+  if (Statistiques_ == nullptr || !AskYesNo(ResetTitle, ResetQuestion)) return;
+  ReportFileResult(Statistiques_->Reset());
+  ShowStatistics();
+}
+
+void Tf_Statistiques::hl_ScoresClick() {
+  if (Shell() != nullptr) Shell()->ShowScores(1);
+}
+
+// The main window frees the screen once it has been replaced.
+void Tf_Statistiques::hl_RetourMenuClick() {
+  if (Shell() != nullptr) Shell()->ShowMenu();
+  close();
+}

@@ -1,0 +1,73 @@
+// Statistics: the run of days across a missed day and across midnight, read
+// back from the file; a failed write keeps the figures for the next one.
+#include "statistiques.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "storagetest.h"
+
+namespace {
+
+class TStatistiquesTest : public ::testing::Test {
+ protected:
+  QTemporaryDir dir;
+  QString path = dir.filePath(QStringLiteral("sudoku.ini"));
+  const QDate monday{2026, 12, 7};
+};
+
+TEST_F(TStatistiquesTest, RunsOfDaysGoOnOverMidnightAndStopAfterAMissedDay) {
+  struct Step {
+    int dayOffset;  // the day a game is finished, from Monday
+    int run;        // the run after it
+    int best;
+  };
+  // Monday, a second game on Monday, a game ended just after midnight on
+  // Tuesday, Wednesday; Thursday missed; Friday starts again.
+  const Step steps[] = {{0, 1, 1}, {0, 1, 1}, {1, 2, 2}, {2, 3, 3}, {4, 1, 3}, {5, 2, 3}};
+  {
+    TStatistiques stats(path);
+    for (const Step& step : steps) {
+      const TStatistiques::Finish finish = stats.RecordFinished(2, 300, 0, monday.addDays(step.dayOffset), false);
+      EXPECT_TRUE(finish.Saved.Ok());
+      EXPECT_EQ(finish.Run, step.run) << step.dayOffset;
+      EXPECT_EQ(stats.BestRun(), step.best) << step.dayOffset;
+    }
+  }
+  const TStatistiques stats(path);  // as the next start reads it
+  EXPECT_EQ(stats.BestRun(), 3);
+  EXPECT_EQ(stats.CurrentRun(monday.addDays(5)), 2);
+  EXPECT_EQ(stats.CurrentRun(monday.addDays(6)), 2);  // still open until Sunday ends
+  EXPECT_EQ(stats.CurrentRun(monday.addDays(7)), 0);  // Sunday missed
+  EXPECT_EQ(stats.Level(2).Finished, 6);
+}
+
+TEST_F(TStatistiquesTest, OnlyGamesWithoutHelpCountForTheTimes) {
+  TStatistiques stats(path);
+  stats.RecordStarted(4);
+  EXPECT_TRUE(stats.RecordFinished(4, 900, 0, monday, true).BestTime);
+  EXPECT_FALSE(stats.RecordFinished(4, 100, 2, monday, false).BestTime);  // a hint
+  EXPECT_FALSE(stats.RecordFinished(4, 1200, 0, monday, false).BestTime);
+  stats.RecordFinished(4, -1, 0, monday, false);  // the clock did not run
+  const TStatistiques::LevelStats expert = TStatistiques(path).Level(4);
+  EXPECT_EQ(expert.Started, 1);
+  EXPECT_EQ(expert.Finished, 4);
+  EXPECT_EQ(expert.WithoutHelp, 3);
+  EXPECT_EQ(expert.Timed, 2);
+  EXPECT_EQ(expert.BestSeconds, 900);
+  EXPECT_EQ(expert.TotalSeconds / expert.Timed, 1050);
+  EXPECT_EQ(TStatistiques(path).DailyFinished(), 1);
+}
+
+TEST_F(TStatistiquesTest, AFailedWriteIsToldAndItsFiguresGoWithTheNextOne) {
+  TStatistiques stats(path);
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sudoku.ini")));  // the file cannot be written
+  EXPECT_EQ(stats.RecordStarted(1).Status, FileStatus::WriteFailed);
+  ASSERT_TRUE(QDir(dir.path()).rmdir(QStringLiteral("sudoku.ini")));
+  EXPECT_TRUE(stats.RecordStarted(1).Ok());
+  EXPECT_EQ(TStatistiques(path).Level(1).Started, 2);
+}
+
+}  // namespace
