@@ -6,8 +6,8 @@
 # tips and help, the printed page, and the error signals in several colours
 # (signals: windowed on "Classique" in digits; signals-full-clouds-letters:
 # full screen on "Nuage" in letters). SCENARIOS="a b" takes only those.
-# Needs the packages xvfb, xauth and poppler-utils; with openbox installed the windows get a frame and full screen works as on a
-# desktop.
+# Needs the packages xvfb, xauth and poppler-utils; with openbox installed
+# the windows get a frame and full screen works as on a desktop.
 #
 #   bash scripts/screenshots.sh [build folder] [output folder]
 set -euo pipefail
