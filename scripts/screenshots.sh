@@ -3,9 +3,11 @@
 # (build/screenshots by default): the menu windowed and full screen, every
 # dialog, the game screen in digits and letters, the same digit highlighted on
 # both backgrounds, the pause, the keyboard on the menu, the options, rules,
-# tips and help, and the printed page. Needs the packages xvfb, xauth and poppler-utils;
-# with openbox installed the windows get a frame and full screen works as on a
-# desktop.
+# tips and help, the printed page, and the error signals in several colours
+# (signals: windowed on "Classique" in digits; signals-full-clouds-letters:
+# full screen on "Nuage" in letters). SCENARIOS="a b" takes only those.
+# Needs the packages xvfb, xauth and poppler-utils; with openbox installed
+# the windows get a frame and full screen works as on a desktop.
 #
 #   bash scripts/screenshots.sh [build folder] [output folder]
 set -euo pipefail
@@ -19,8 +21,11 @@ shoot() {
     if command -v openbox >/dev/null; then openbox & sleep 1; fi
     ${WRAP:-} "$0" "$1" "$2"' "$@"
 }
-for scenario in windowed fullscreen letters untimed noimages highlight clouds statistics booklet; do
+for scenario in ${SCENARIOS:-windowed fullscreen letters untimed noimages highlight clouds statistics booklet signals signals-full-clouds-letters}; do
   shoot "$program" "$scenario" "$out"
+done
+for pdf in "$out"/*-print.pdf; do
+  if [ -f "$pdf" ]; then pdftoppm -r 100 -png -singlefile "$pdf" "${pdf%.pdf}"; fi
 done
 # The daily grid of two dates (a Monday and a Sunday), with faketime when it is there.
 if command -v faketime >/dev/null; then
@@ -30,8 +35,5 @@ if command -v faketime >/dev/null; then
 fi
 if [ -f "$out/booklet.pdf" ]; then
   pdftoppm -r 50 -png "$out/booklet.pdf" "$out/booklet"
-fi
-if [ -f "$out/windowed-print.pdf" ]; then
-  pdftoppm -r 100 -png -singlefile "$out/windowed-print.pdf" "$out/windowed-print"
 fi
 ls "$out"

@@ -49,8 +49,6 @@ void ApplyStep(CandidateSets& cand, const AdvancedStep& step) {
 
 namespace {
 
-constexpr const char* Nbsp = "\u00a0";
-
 std::string CellText(int cell) {
   return "(ligne " + to_string(cellunits::RowOf(cell) + 1) + ", colonne " + to_string(cellunits::ColOf(cell) + 1) +
          ")";
@@ -137,14 +135,13 @@ const char* SubsetWord(int size) {
 std::string LineBlockSentence(const AdvancedStep& s) {
   const std::string d = to_string(s.Digit);
   return "Dans " + UnitText(s.Units[0]) + ", le " + d + " ne peut se trouver que dans " + UnitText(s.Units[1]) + " (" +
-         TechniqueName(s.Kind) + ")" + Nbsp + ": on peut donc retirer le " + d + " des autres cases de ce bloc.";
+         TechniqueName(s.Kind) + ")\u00a0: on peut donc retirer le " + d + " des autres cases de ce bloc.";
 }
 
 std::string NakedSubsetSentence(const AdvancedStep& s) {
   const int size = static_cast<int>(s.Cells.size());
   return "Dans " + UnitText(s.Units[0]) + ", les cases " + CellList(s.Cells) + " n'acceptent à elles " +
-         CountWord(size) + " que " + DigitChoice(DigitsOf(s.Pair)) + " (" + SubsetWord(size) + ")" + Nbsp +
-         ": ces chiffres leur reviennent, on peut donc les retirer des autres cases " + OfUnit(s.Units[0]) + ".";
+         CountWord(size) + " que " + DigitChoice(DigitsOf(s.Pair)) + " (" + SubsetWord(size) + ")\u00a0: ces chiffres leur reviennent, on peut donc les retirer des autres cases " + OfUnit(s.Units[0]) + ".";
 }
 
 std::string HiddenSubsetSentence(const AdvancedStep& s) {
@@ -152,8 +149,7 @@ std::string HiddenSubsetSentence(const AdvancedStep& s) {
   std::vector<std::string> digits;
   for (int d : DigitsOf(s.Pair)) digits.push_back("le " + to_string(d));
   return "Dans " + UnitText(s.Units[0]) + ", " + JoinFr(digits) + " ne peuvent se trouver que dans les cases " +
-         CellList(s.Cells) + " (" + SubsetWord(size) + " caché)" + Nbsp +
-         ": ces cases leur reviennent, on peut donc en retirer les autres chiffres.";
+         CellList(s.Cells) + " (" + SubsetWord(size) + " caché)\u00a0: ces cases leur reviennent, on peut donc en retirer les autres chiffres.";
 }
 
 std::string FishSentence(const AdvancedStep& s) {
@@ -161,8 +157,7 @@ std::string FishSentence(const AdvancedStep& s) {
   const char* cover = s.ByRow ? "colonnes" : "lignes";
   const std::string d = to_string(s.Digit);
   return std::string("Dans les ") + base + " " + Numbers(s.Base) + ", le " + d + " ne peut se trouver que dans les " +
-         cover + " " + Numbers(s.Cover) + " (" + TechniqueName(s.Kind) + ")" + Nbsp +
-         ": on peut donc retirer le " + d + " des autres cases de ces " + CountWord(static_cast<int>(s.Cover.size())) +
+         cover + " " + Numbers(s.Cover) + " (" + TechniqueName(s.Kind) + ")\u00a0: on peut donc retirer le " + d + " des autres cases de ces " + CountWord(static_cast<int>(s.Cover.size())) +
          " " + cover + ".";
 }
 
@@ -183,7 +178,7 @@ std::string WingSentence(const AdvancedStep& s) {
   std::string text = "La case " + CellText(s.Cells[0]) + " n'accepte que " + DigitChoice(Ordered(s, 0, x, s.Digit)) +
                      ", la case " + CellText(s.Cells[1]) + " que " + DigitChoice(Ordered(s, 1, x, s.Digit)) +
                      " et la case " + CellText(s.Cells[2]) + " que " + DigitChoice(Ordered(s, 2, 0, s.Digit)) + " (" +
-                     TechniqueName(s.Kind) + ")" + Nbsp + ": ";
+                     TechniqueName(s.Kind) + ")\u00a0: ";
   if (s.Kind == Technique::XYWing)
     return text + "quel que soit le chiffre de la première, l'une des deux autres contient le " + z +
            ". On peut donc retirer le " + z + " " + FromCellsSeeing(s, "ces deux cases") + ".";
@@ -198,7 +193,7 @@ std::string WWingSentence(const AdvancedStep& s) {
   return "Les cases " + CellText(s.Cells[0]) + " et " + CellText(s.Cells[1]) + " n'acceptent que le " + x +
          " ou le " + y + ", et dans " + unit + ", le " + y + " ne peut se trouver que dans les cases " +
          CellText(s.Cells[2]) + " et " + CellText(s.Cells[3]) + ", qui voient l'une la première case, l'autre la " +
-         "deuxième (" + TechniqueName(s.Kind) + ")" + Nbsp + ": si aucune des deux premières cases ne contenait le " +
+         "deuxième (" + TechniqueName(s.Kind) + ")\u00a0: si aucune des deux premières cases ne contenait le " +
          x + ", elles contiendraient toutes deux le " + y + " et " + unit + " n'aurait plus de place pour le " + y +
          ". L'une d'elles contient donc le " + x + ", que l'on peut retirer " + FromCellsSeeing(s, "ces deux cases") +
          ".";
@@ -209,8 +204,8 @@ std::string ColouringOpening(const AdvancedStep& s) {
   const std::string d = to_string(s.Digit);
   return "Pour le " + d + ", les cases " + CellList(s.Cells) +
          " se suivent deux à deux dans une ligne, une colonne ou un bloc où le " + d +
-         " n'a que ces deux places" + Nbsp + "; en les coloriant de deux couleurs en alternance, l'une des couleurs porte "
-         "le " + d + " (" + TechniqueName(s.Kind) + ")" + Nbsp + ": ";
+         " n'a que ces deux places\u00a0; en les coloriant de deux couleurs en alternance, l'une des couleurs porte "
+         "le " + d + " (" + TechniqueName(s.Kind) + ")\u00a0: ";
 }
 
 std::string ColourTrapSentence(const AdvancedStep& s) {
@@ -231,7 +226,7 @@ std::string ColourWrapSentence(const AdvancedStep& s) {
 
 std::string XChainSentence(const AdvancedStep& s) {
   const std::string d = to_string(s.Digit);
-  std::string text = "Pour le " + d + " (" + TechniqueName(s.Kind) + ")" + Nbsp + ": si la case " +
+  std::string text = "Pour le " + d + " (" + TechniqueName(s.Kind) + ")\u00a0: si la case " +
                      CellText(s.Cells[0]) + " ne contient pas le " + d;
   for (std::size_t k = 1; k < s.Cells.size(); ++k) {
     text += k == 1 ? ", la case " : ", donc la case ";
@@ -248,7 +243,7 @@ std::string XChainSentence(const AdvancedStep& s) {
 std::string XYChainSentence(const AdvancedStep& s) {
   const std::string z = to_string(s.Digit);
   std::string text = "Les cases " + CellList(s.Cells) + " n'acceptent chacune que deux chiffres et chacune voit la " +
-                     "suivante (" + TechniqueName(s.Kind) + ")" + Nbsp + ": si la case " + CellText(s.Cells[0]) +
+                     "suivante (" + TechniqueName(s.Kind) + ")\u00a0: si la case " + CellText(s.Cells[0]) +
                      " ne contient pas le " + z;
   int value = DigitsOf(static_cast<std::uint16_t>(s.CellCandidates[0] & ~Bit(s.Digit)))[0];
   text += ", elle contient le " + to_string(value);
@@ -264,8 +259,7 @@ std::string XYChainSentence(const AdvancedStep& s) {
 // la colonne 3", "elle contient le 4", "la case (…) ne contient pas le 8"...
 std::string AlternatingChainSentence(const AdvancedStep& s) {
   const std::size_t n = s.Cells.size();
-  std::string text = "En suivant une chaîne de déductions (" + std::string(TechniqueName(s.Kind)) + ")" + Nbsp +
-                     ": si la case " + CellText(s.Cells[0]) + " ne contient pas le " + to_string(s.ChainDigits[0]);
+  std::string text = "En suivant une chaîne de déductions (" + std::string(TechniqueName(s.Kind)) + ")\u00a0: si la case " + CellText(s.Cells[0]) + " ne contient pas le " + to_string(s.ChainDigits[0]);
   for (std::size_t k = 1; k < n; ++k) {
     const bool strong = k % 2 == 1;
     const bool sameCell = s.Cells[k] == s.Cells[k - 1];
@@ -297,7 +291,7 @@ std::string UniqueRectangleSentence(const AdvancedStep& s) {
   return "Les cases " + CellList({s.Cells[0], s.Cells[1], s.Cells[2]}) + " n'acceptent que le " + a + " ou le " + b +
          ", et la case " + CellText(s.Cells[3]) +
          " forme avec elles un rectangle sur deux lignes, deux colonnes et deux blocs (" + TechniqueName(s.Kind) +
-         ")" + Nbsp + ": si elle n'acceptait elle aussi que le " + a + " ou le " + b +
+         ")\u00a0: si elle n'acceptait elle aussi que le " + a + " ou le " + b +
          ", on pourrait échanger ces deux chiffres dans le rectangle et la grille aurait deux solutions. On peut "
          "donc retirer le " + a + " et le " + b + " de la case " + CellText(s.Cells[3]) + ".";
 }

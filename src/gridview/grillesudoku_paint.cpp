@@ -3,7 +3,9 @@
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "grillesudoku.h"
@@ -45,6 +47,86 @@ void DrawNoteLine(QPainter& Canvas, int X, int Y, int Room, const QString& Text,
   if (width > Room) Canvas.scale(Room / width, 1.0);
   if (at >= 0) Canvas.fillRect(QRectF(left - 1, -metrics.ascent(), wide + 2, metrics.height()), Mark);
   Canvas.drawText(QPoint(0, 0), Text);
+  Canvas.restore();
+}
+
+// How a text colour reads on a background: by the contrast of their
+// luminances and by how far apart they look (CIE 1976 distance in L*a*b*).
+// Orange on red is close on both counts; orange on a pale blue differs little
+// in luminance but a lot in hue, and reads well.
+double Linear(int Channel) {
+  const double c = Channel / 255.0;
+  return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double Luminance(const QColor& Colour) {
+  return 0.2126 * Linear(Colour.red()) + 0.7152 * Linear(Colour.green()) + 0.0722 * Linear(Colour.blue());
+}
+
+// 1 for equal luminances, 21 for black on white.
+double ContrastRatio(const QColor& A, const QColor& B) {
+  const double a = Luminance(A) + 0.05;
+  const double b = Luminance(B) + 0.05;
+  return std::max(a, b) / std::min(a, b);
+}
+
+std::array<double, 3> Lab(const QColor& Colour) {
+  const double r = Linear(Colour.red());
+  const double g = Linear(Colour.green());
+  const double b = Linear(Colour.blue());
+  // XYZ under D65, relative to the white point.
+  const double xyz[3] = {(0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047, 0.2126 * r + 0.7152 * g + 0.0722 * b,
+                         (0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883};
+  double f[3];
+  for (int k = 0; k < 3; ++k)
+    f[k] = xyz[k] > 0.008856 ? std::cbrt(xyz[k]) : 7.787 * xyz[k] + 16.0 / 116.0;
+  return {116 * f[1] - 16, 500 * (f[0] - f[1]), 200 * (f[1] - f[2])};
+}
+
+double LabDistance(const QColor& A, const QColor& B) {
+  const std::array<double, 3> a = Lab(A);
+  const std::array<double, 3> b = Lab(B);
+  return std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]);
+}
+
+// A text reads by itself on a background with a clear luminance contrast, or
+// with a fair one and clearly different colours.
+constexpr double ClearContrast = 3.0;
+constexpr double FairContrast = 1.5;
+constexpr double ClearDistance = 65.0;
+
+bool Legible(const QColor& Text, const QColor& Background) {
+  const double contrast = ContrastRatio(Text, Background);
+  return contrast >= ClearContrast || (contrast >= FairContrast && LabDistance(Text, Background) >= ClearDistance);
+}
+
+// The outline that sets a text apart from a background it does not read on:
+// black or white, whichever stands out from both the most.
+QColor HaloColour(const QColor& Text, const QColor& Background) {
+  const QColor black(Qt::black);
+  const QColor white(Qt::white);
+  const double onBlack = std::min(ContrastRatio(black, Text), ContrastRatio(black, Background));
+  const double onWhite = std::min(ContrastRatio(white, Text), ContrastRatio(white, Background));
+  return onBlack >= onWhite ? black : white;
+}
+
+// The ring of the selection colour inside the red frame of a selected cell
+// that shows a signal colour: a pixel wide per this many pixels of cell.
+constexpr int SelectionRingPer = 20;
+
+// The halo's pen, as wide as an eighth of the text's height: a band of a
+// sixteenth around each stroke.
+constexpr int HaloDivisor = 8;
+
+// A thin outline around the glyphs of Text drawn with its baseline at At; the
+// text itself is drawn over it afterwards, as everywhere else.
+void DrawHalo(QPainter& Canvas, QPoint At, const QFont& Font, const QString& Text, const QColor& Colour) {
+  QPainterPath path;
+  path.addText(At, Font, Text);
+  const qreal width = std::max<qreal>(2.0, qreal(Font.pixelSize()) / HaloDivisor);
+  Canvas.save();
+  Canvas.setRenderHint(QPainter::Antialiasing, true);
+  Canvas.strokePath(path, QPen(Colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   Canvas.restore();
 }
 
@@ -150,6 +232,18 @@ void TGrilleSudoku::DrawGrid(QPainter& Canvas, int CellWidth, int CellHeight, in
           Canvas.fillRect(left, i * H - 1, W + 1, 2, red);
           Canvas.fillRect(left, top, 2, H + 1, red);
           Canvas.fillRect(j * W - 1, top, 2, H + 1, red);
+          // On a signal colour the red frame may not show (a red error
+          // colour): a ring of the selection colour inside it does.
+          if (background != CouleurSelection) {
+            const int ringWidth = std::max(1, std::min(W, H) / SelectionRingPer);
+            const QRect ring(left + 2, top + 2, W - 3, H - 3);
+            Canvas.fillRect(ring.left(), ring.top(), ring.width(), ringWidth, CouleurSelection);
+            Canvas.fillRect(ring.left(), ring.bottom() - ringWidth + 1, ring.width(), ringWidth,
+                            CouleurSelection);
+            Canvas.fillRect(ring.left(), ring.top(), ringWidth, ring.height(), CouleurSelection);
+            Canvas.fillRect(ring.right() - ringWidth + 1, ring.top(), ringWidth, ring.height(),
+                            CouleurSelection);
+          }
         }
       }
 
@@ -162,7 +256,12 @@ void TGrilleSudoku::DrawGrid(QPainter& Canvas, int CellWidth, int CellHeight, in
         const int h = metrics.height();
         const int x = left + 1 + (W - w) / 2;
         const int y = top + 1 + (H - h) / 2;
-        Canvas.drawText(QPoint(x, y + metrics.ascent()), label);
+        const QPoint baseline(x, y + metrics.ascent());
+        // A digit on a signal colour close to its own (orange on red, the
+        // red hint on a wrong digit's red) gets an outline; the colours stay.
+        if (!ForPrint && background != CouleurFond_ && !Legible(text, background))
+          DrawHalo(Canvas, baseline, digitFont, label, HaloColour(text, background));
+        Canvas.drawText(baseline, label);
       } else {
         const std::uint16_t computed = grid.GetCandidates(i, j);
         const std::uint16_t set = ShowAllCandidates_ && computed != 0 ? computed : grid.GetNotes(i, j);

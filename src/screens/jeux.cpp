@@ -29,6 +29,7 @@
 #include "rondcoche.h"
 #include "shell.h"
 #include "statistiquesjeu.h"
+#include "wholelines.h"
 
 #include "jeux_shared.h"
 #include "pausepanel.h"
@@ -131,6 +132,9 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   GrilleSudoku->setObjectName(QStringLiteral("GrilleSudoku"));
   GrilleSudoku->SetCouleurFond(GridBackground);
   GrilleSudoku->CouleurSelection = GridSelection;
+  GrilleSudoku->CouleurChiffre = GridDigits;
+  GrilleSudoku->CouleurChiffreHint = GridHint;
+  GrilleSudoku->CouleurChiffreFixe = GridGivens;
   GrilleSudoku->setAccessibleName(QStringLiteral("Grille"));
   connect(GrilleSudoku, &TGrilleSudoku::GridChanged, this, [this] {
     ShowHelps();
@@ -189,6 +193,7 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
                                 .arg(Look::PanelColor.name(), Look::EdgeColor.name()));
   MemoAstuce->viewport()->installEventFilter(this);
   MemoAstuce->setAccessibleName(QStringLiteral("Boîte de conseils"));
+  KeepWholeLines(*MemoAstuce);
 
   t_Chronometre = new QTimer(this);
   t_Chronometre->setObjectName(QStringLiteral("t_Chronometre"));
@@ -357,6 +362,11 @@ void Tf_Jeux::SetupScreen(TOptions& GameOptions, TScores& GameScores) {
   GrilleSudoku->CouleurErreur = ColorFromBgr(Options->CouleurErreur);
   GrilleSudoku->CouleurImpossible = ColorFromBgr(Options->CouleurEmplacement);
   GrilleSudoku->TypeBrique = Options->UseLetters ? tb_Lettre : tb_Chiffre;
+  // The mode pictures show what the grid shows.
+  im_ModeNormal->SetPicture(Options->UseLetters ? QStringLiteral(":/pictures/mode_normal_letters.svg")
+                                                : QStringLiteral(":/pictures/mode_normal.svg"));
+  im_ModePossibilite->SetPicture(Options->UseLetters ? QStringLiteral(":/pictures/mode_notes_letters.svg")
+                                                     : QStringLiteral(":/pictures/mode_notes.svg"));
   for (int digit = 1; digit <= 9; ++digit) {
     QPushButton* button = Buttons[std::size_t(digit - 1)];
     button->setText(TGrilleSudoku::DigitText(digit, GrilleSudoku->TypeBrique));

@@ -15,6 +15,7 @@
 #include "charge.h"
 #include "finjeu.h"
 #include "grillesudoku.h"
+#include "hintletters.h"
 #include "hotlabel.h"
 #include "look.h"
 #include "messages.h"
@@ -169,7 +170,7 @@ void Tf_Jeux::hl_PauseClick() { SetPaused(!Paused_); }
 void Tf_Jeux::hl_IndiceClick() {
   QString text;
   GrilleSudoku->GiveHint(text);
-  MemoAstuce->setPlainText(text);
+  MemoAstuce->setPlainText(GrilleSudoku->TypeBrique == tb_Lettre ? HintInLetters(text) : text);
   ShowHelps();
   KeepGame();  // a hint that found nothing still counts
   FocusGrid();

@@ -14,6 +14,7 @@
 #include "image.h"
 #include "look.h"
 #include "rondcoche.h"
+#include "wholelines.h"
 
 #include "jeux_shared.h"
 
@@ -200,4 +201,5 @@ void Tf_Jeux::FormResize() {
   QFont memoFont = MemoAstuce->font();
   memoFont.setPointSize(memoPoints);
   MemoAstuce->setFont(memoFont);
+  MemoAstuce->resize(MemoAstuce->width(), WholeLinesHeight(*MemoAstuce, std::max(0, memoHeight)));
 }

@@ -3,8 +3,8 @@
 // sees. Each scenario starts the real program in a fresh folder, plays it with
 // the player's gestures and writes PNG files into the output folder.
 //
-//   orvalis-screenshots <windowed|fullscreen|letters|untimed|noimages|highlight|clouds|daily|statistics|booklet>
-//                       <folder>
+//   orvalis-screenshots <windowed|fullscreen|letters|untimed|noimages|highlight|clouds|daily|statistics|booklet|
+//                        signals[-full][-clouds][-letters]> <folder>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -305,6 +305,13 @@ void Letters() {
   Tf_Jeux* game = NewGame("hl_facile");
   PlaySome(game);
   Shot(QStringLiteral("game"));
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QDir(Out).filePath(Scenario + QStringLiteral("-print.pdf")));
+  game->Grid().PrintGrid(1, printer);
+  QTest::keyClick(&game->Grid(), Qt::Key_F5);
+  Shot(QStringLiteral("pause"));
+  QTest::keyClick(&game->Grid(), Qt::Key_Space);
   Click(Find<THotLabel>(game, "hl_Possibilite"));
   Shot(QStringLiteral("game-candidates"));
   WhenModal([](QWidget* Question) { ClickButton(Question, QStringLiteral("Non")); });
@@ -321,6 +328,54 @@ void Untimed() {
 }
 
 void NoImages() { Shot(QStringLiteral("menu")); }
+
+// The grid alone, as the display shows it.
+void GridShot(const QString& Name, QWidget* Grid) {
+  QTest::qWait(150);
+  const QRect rect(Grid->mapToGlobal(QPoint(0, 0)), Grid->size());
+  const QPixmap picture = QGuiApplication::primaryScreen()->grabWindow(0, rect.x(), rect.y(), rect.width(), rect.height());
+  const QString path = QDir(Out).filePath(Scenario + QLatin1Char('-') + Name + QStringLiteral(".png"));
+  std::printf("%s %s\n", picture.save(path) ? "wrote" : "FAILED", qPrintable(path));
+}
+
+// The error signals in the colours the options offer, with the same digit
+// highlighted, pencil marks and a hint; then the selection on each signal.
+void Signals() {
+  Tf_Jeux* game = NewGame("hl_facile");
+  PlaySome(game);
+  Highlight(game);
+  Shot(QStringLiteral("game"));
+  TGrilleSudoku* grid = &game->Grid();
+  const struct {
+    const char* Name;
+    QColor Erreur;
+    QColor Impossible;
+  } pairs[] = {{"default", QColor(255, 0, 0), QColor(128, 0, 128)},
+               {"orange-pink", QColor(255, 128, 0), QColor(255, 128, 192)},
+               {"green-navy", QColor(0, 128, 0), QColor(0, 0, 128)},
+               {"yellow-lightred", QColor(255, 255, 0), QColor(255, 128, 128)},
+               {"black-grey", QColor(0, 0, 0), QColor(160, 160, 164)},
+               {"sky-magenta", QColor(0, 200, 255), QColor(255, 0, 255)}};
+  for (const auto& pair : pairs) {
+    grid->CouleurErreur = pair.Erreur;
+    grid->CouleurImpossible = pair.Impossible;
+    grid->update();
+    GridShot(QStringLiteral("grid-") + QLatin1String(pair.Name), grid);
+  }
+  grid->CouleurErreur = pairs[0].Erreur;
+  grid->CouleurImpossible = pairs[0].Impossible;
+  for (const int wanted : {KindWrong, KindBrokeRule}) {
+    for (int row = 1; row <= 9; ++row)
+      for (int col = 1; col <= 9; ++col) {
+        int kind = 0;
+        grid->Grille().GetCellState(row, col, kind);
+        if (kind == wanted) ClickCell(grid, row, col);
+      }
+    GridShot(QStringLiteral("grid-selected-kind%1").arg(wanted), grid);
+  }
+  WhenModal([](QWidget* Question) { ClickButton(Question, QStringLiteral("Non")); });
+  Click(Child(game, "hl_Menu"));
+}
 
 // Fills every empty cell with its solution digit, as a player who needs no
 // help; the end of the game follows: the name box when the time ranks, then
@@ -406,7 +461,7 @@ int main(int argc, char** argv) {
   if (argc != 3) {
     std::fprintf(stderr,
                  "usage: orvalis-screenshots <windowed|fullscreen|letters|untimed|noimages|highlight|clouds|daily|"
-                 "statistics|booklet> "
+                 "statistics|booklet|signals...> "
                  "<folder>\n");
     return 2;
   }
@@ -427,6 +482,14 @@ int main(int argc, char** argv) {
   if (Scenario == QLatin1String("highlight") || Scenario == QLatin1String("clouds"))
     settings += "SurligneChiffres=1\n";
   if (Scenario == QLatin1String("clouds")) settings += "FondEcran=LightClouds.jpeg\n";
+  // signals, signals-full, signals-clouds, signals-letters, or several of them
+  // joined: signals-full-clouds-letters.
+  if (Scenario.startsWith(QLatin1String("signals"))) {
+    settings = "[general]\nErreurJeu=1\nMauvaisEmplacementJeu=1\nSurligneChiffres=1\n";
+    settings += Scenario.contains(QLatin1String("full")) ? "typeecran=1\n" : "typeecran=2\n";
+    if (Scenario.contains(QLatin1String("clouds"))) settings += "FondEcran=LightClouds.jpeg\n";
+    if (Scenario.contains(QLatin1String("letters"))) settings += "typebrique=2\n";
+  }
   QFile ini(folder.filePath(QStringLiteral("sudoku.ini")));
   if (!ini.open(QIODevice::WriteOnly) || ini.write(settings) < 0) return 1;
   ini.close();
@@ -444,6 +507,7 @@ int main(int argc, char** argv) {
       else if (Scenario == QLatin1String("letters")) Letters();
       else if (Scenario == QLatin1String("untimed")) Untimed();
       else if (Scenario == QLatin1String("highlight") || Scenario == QLatin1String("clouds")) HighlightAndPause();
+      else if (Scenario.startsWith(QLatin1String("signals"))) Signals();
       else if (Scenario == QLatin1String("daily")) Daily();
       else if (Scenario == QLatin1String("statistics")) Statistics();
       else if (Scenario == QLatin1String("booklet")) Booklet();

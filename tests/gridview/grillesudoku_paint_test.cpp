@@ -168,11 +168,14 @@ TEST_F(PaintTest, BackgroundPrecedenceErrorThenRuleBreakThenSelection) {
   View.SelRow = 2;
   View.SelCol = 2;
   QImage image = Shot(View);
-  EXPECT_EQ(image.pixelColor(Fill(2, 2).topLeft() + QPoint(2, 2)), C.Erreur);
+  EXPECT_EQ(image.pixelColor(Fill(2, 2).topLeft() + QPoint(4, 4)), C.Erreur);
   EXPECT_EQ(image.pixelColor(Fill(2, 5).topLeft() + QPoint(2, 2)), C.Impossible);
-  // The selected error cell keeps its red frame.
+  // The selected error cell keeps its red frame, with a ring of the
+  // selection colour inside it, which shows even on a red error colour.
   EXPECT_EQ(image.pixelColor(40, 60), Red);
   EXPECT_EQ(image.pixelColor(41, 60), Red);
+  EXPECT_EQ(image.pixelColor(42, 60), C.Selection);
+  EXPECT_EQ(image.pixelColor(43, 60), C.Selection);
 
   View.ShowErreur = false;
   image = Shot(View);
@@ -488,4 +491,21 @@ TEST_F(PaintTest, SameDigitHighlightingColoursCellsMarksAndTheSelectionsUnits) {
   View.DrawGrid(painter, 40, 40, 20, 8, true);
   painter.end();
   EXPECT_EQ(CountColor(paper, mark, paper.rect()) + CountColor(paper, zone, paper.rect()), 0);
+}
+
+TEST_F(PaintTest, ADigitOnASignalColourCloseToItsOwnGetsAnOutline) {
+  PutMarked(View.Grille(), 5, 5, 8, 3);
+  View.ShowErreur = true;
+  View.CouleurChiffreHint = Red;
+  View.Grille().HintCol = 5;
+  // Signal colour, hinted (red) or the player's orange digit, outlined.
+  for (const auto& [signal, hinted, outlined] : {std::tuple{Red, false, true}, {QColor(255, 128, 192), false, true},
+                                                 {Red, true, true}, {C.Impossible, true, false}}) {
+    View.CouleurErreur = signal;
+    View.Grille().HintRow = hinted ? 5 : 0;
+    const QImage cell = Shot(View).copy(CellInside(5, 5));
+    EXPECT_GT(CountColor(cell, hinted ? Red : C.Chiffre, cell.rect()), 15) << "the digit keeps its colour";
+    EXPECT_EQ(CountColor(cell, Qt::black, cell.rect()) + CountColor(cell, Qt::white, cell.rect()) > 20, outlined)
+        << signal.name().toStdString() << hinted;
+  }
 }

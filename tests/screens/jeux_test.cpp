@@ -29,6 +29,8 @@
 #include "scores.h"
 #include "screens_test_util.h"
 #include "child_util.h"
+#include "wholelines.h"
+#include "gridview/gridview_test_util.h"
 
 namespace {
 
@@ -513,6 +515,33 @@ TEST_F(GameScreenTest, LeavingAGameInProgressAsksToSaveItFirst) {
   EXPECT_FALSE(Game.HasUnsavedGame());
   Key(Qt::Key_Escape);
   EXPECT_EQ(Shell_.MenuShown, 3);
+}
+
+TEST_F(GameScreenTest, TheGridsColoursAHintInLettersAndATipsBoxOfWholeLines) {
+  Options.UseLetters = true;
+  Play(Changed({{Cell11, '0'}, {Cell14, '0'}}));
+  Game.hl_IndiceClick();  // the 4 (a D) of row 1, column 3
+  EXPECT_EQ(Find<QTextBrowser>(Game, "MemoAstuce")->toPlainText(),
+            QStringLiteral("En regardant la ligne 1, on remarque qu'il ne manque qu'un chiffre. En comptant de A à "
+                           "I, on voit qu'il s'agit du D, que l'on place donc sur la colonne 3"));
+  Game.Grid().SelRow = 5;  // a player's 5
+  Game.Grid().SelCol = 5;
+  const QImage screen = Game.grab(Game.Grid().geometry()).toImage();
+  const int w = Game.Grid().LargeurCase();
+  const auto pixels = [&](int Row, int Col, QColor C) {
+    return gridtest::CountColor(screen, C, gridtest::CellInside(Row, Col, w, w));
+  };
+  EXPECT_GT(pixels(9, 4, QColor(255, 255, 210)), w * w / 2) << "the board";
+  EXPECT_GT(pixels(5, 5, QColor(255, 255, 0)), w * w / 2) << "the selection";
+  EXPECT_GT(pixels(5, 5, QColor(255, 128, 0)), 15) << "a player's digit";
+  EXPECT_GT(pixels(1, 3, QColor(255, 0, 0)), 15) << "the hinted digit";
+  EXPECT_GT(pixels(1, 1, QColor(0, 0, 0)), 15) << "a given";
+  for (const QSize size : {QSize(697, 570), QSize(1920, 1080), QSize(800, 600)}) {
+    Game.resize(size);
+    const QTextBrowser& box = *Find<QTextBrowser>(Game, "MemoAstuce");  // its top margin, then lines
+    const double lines = (box.viewport()->height() - box.document()->documentMargin()) / TextLineHeight(box.font());
+    EXPECT_NEAR(lines, std::round(lines), 0.1) << "a line cut at the bottom at width " << size.width();
+  }
 }
 
 }  // namespace

@@ -1,0 +1,27 @@
+#include "hintletters.h"
+
+#include <QRegularExpression>
+
+#include "grillesudoku.h"
+
+QString HintInLetters(const QString& Sentence) {
+  // Where the sentences name a digit: after "chiffre" (the word goes, "le
+  // chiffre C" is no French), or after the articles "le" and "un" (a row,
+  // column or block number always follows its noun).
+  static const QRegularExpression digit(QStringLiteral(R"((?:\bchiffre |\b(le|un) )([1-9])\b)"),
+                                        QRegularExpression::UseUnicodePropertiesOption);
+  static const QString counting = QStringLiteral("de 1 à 9");
+  const auto letter = [](int Digit) { return TGrilleSudoku::DigitText(Digit, tb_Lettre); };
+  QString text = Sentence;
+  text.replace(counting, QStringLiteral("de %1 à %2").arg(letter(1), letter(9)));
+  QString result;
+  qsizetype from = 0;
+  for (const QRegularExpressionMatch& match : digit.globalMatch(text)) {
+    result += QStringView(text).sliced(from, match.capturedStart() - from);
+    if (!match.captured(1).isEmpty()) result += match.captured(1) + QLatin1Char(' ');
+    result += letter(match.captured(2).toInt());
+    from = match.capturedEnd();
+  }
+  result += QStringView(text).sliced(from);
+  return result;
+}

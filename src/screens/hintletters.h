@@ -1,0 +1,13 @@
+// The hint sentences in letters: the engine names digits ("il doit y avoir
+// un 3 sur la ligne 5"); a player who sees letters reads the letter of the
+// grid instead ("un C sur la ligne 5"). Only the digits a sentence places or
+// reasons about change; the numbers of rows, columns and blocks, and counts
+// ("les 3 lignes", "que 2 chiffres"), stay as they are.
+#pragma once
+
+#include <QString>
+
+// The sentence with each digit it names written as its letter, 1 as "A" to 9
+// as "I": "le chiffre 3" and "du chiffre 3" become "le C" and "du C", "le 3"
+// and "un 3" become "le C" and "un C", and "de 1 à 9" becomes "de A à I".
+QString HintInLetters(const QString& Sentence);

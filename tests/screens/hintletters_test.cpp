@@ -1,0 +1,21 @@
+// Each way a hint names a digit, in letters; rows, columns and counts stay.
+#include <gtest/gtest.h>
+#include "hintletters.h"
+#include "hinttexts.h"
+
+TEST(HintInLetters, OnlyTheDigitOfEachSentenceBecomesItsLetter) {
+  using namespace hinttexts;
+  const std::pair<std::string, std::vector<std::pair<const char*, const char*>>> cases[] = {
+      {LineCompletion(true, 3, 3, 3), {{"de 1 à 9", "de A à I"}, {"du chiffre 3,", "du C,"}}},
+      {LineCellSearch(false, 3, 3, 3, 9), {{"que le chiffre 9", "que le I"}}},
+      {BlockDigitSearch(3, 1, 3, 3, 3), {{"que le 3 ne", "que le C ne"}}},
+      {CrossHatch(true, 3, 3, 3, 3, true, 3), {{"un 3 sur", "un C sur"}, {"déjà un 3,", "déjà un C,"}}},
+      {NakedSingle(" (lignes 3, 9)", 3, 3, 3), {{"est le 3", "est le C"}}},
+      {HiddenSingleInBlock(" (bloc 1)", 1, 3, 1, 3, 3), {{"pour le chiffre 1", "pour le A"}}},
+  };
+  for (const auto& [sentence, changes] : cases) {
+    QString expected = QString::fromStdString(sentence);
+    for (const auto& [from, to] : changes) expected.replace(QString::fromUtf8(from), QString::fromUtf8(to));
+    EXPECT_EQ(HintInLetters(QString::fromStdString(sentence)), expected);
+  }
+}
