@@ -23,7 +23,7 @@ command -v run-clang-tidy >/dev/null || { echo "tidy.sh: run-clang-tidy is missi
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 # Our sources only: the generated moc and resource files live in the build folder.
-run-clang-tidy -p "$build" -quiet -j "$(nproc)" "${fix[@]}" "^$PWD/(src|tests|bench|fuzz|resources|packaging)/.*\.cpp$" \
+PYTHONUNBUFFERED=1 run-clang-tidy -p "$build" -quiet -j "$(nproc)" "${fix[@]}" "^$PWD/(src|tests|bench|fuzz|resources|packaging)/.*\.cpp$" \
   2>/dev/null | sed 's/\x1b\[[0-9;]*m//g' | tee "$log" | grep -v '^clang-tidy-[0-9]* ' || true
 if grep -q ': \(warning\|error\): ' "$log"; then
   echo "tidy.sh: $(grep -c ': \(warning\|error\): ' "$log") findings" >&2

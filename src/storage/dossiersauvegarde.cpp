@@ -60,7 +60,7 @@ QStringList TDossierSauvegarde::ListFileNames() const {
 QString TDossierSauvegarde::PathOf(const QString& name) const {
   if (name.contains(u'/') || name.contains(QChar(u'\0'))) return {};
   const QDir dir(folder_);
-  const QString exact = dir.filePath(name + kExtension);
+  QString exact = dir.filePath(name + kExtension);
   if (QFileInfo::exists(exact)) return exact;
   // "Grilles" is also the file "Grilles.ORV".
   for (const SavedFileEntry& entry : ListFiles())
