@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -18,7 +19,7 @@ inline double NowSeconds() {
 inline double Percentile(std::vector<double> values, double p) {
   if (values.empty()) return 0.0;
   std::sort(values.begin(), values.end());
-  std::size_t rank = static_cast<std::size_t>(p / 100.0 * static_cast<double>(values.size()) + 0.5);
+  std::size_t rank = static_cast<std::size_t>(std::llround(p / 100.0 * static_cast<double>(values.size())));
   rank = std::clamp<std::size_t>(rank, 1, values.size());
   return values[rank - 1];
 }

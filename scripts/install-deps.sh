@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libgmock-dev poppler-utils
   libsimpleini-dev libicu-dev libchm-dev fp-utils
   fonts-comic-neue fonts-leckerli-one fonts-kaushanscript fonts-klaudia-berenika
-  desktop-file-utils appstream
+  desktop-file-utils appstream lintian
 )
 missing=()
 for p in "${packages[@]}"; do

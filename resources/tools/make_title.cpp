@@ -158,6 +158,7 @@ bool WriteFile(const QString& FileName, const QString& Text) {
 QString SvgHeader(int Width, int Height) {
   return QStringLiteral(
              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+             "<!-- SPDX-License-Identifier: GPL-3.0-or-later -->\n"
              "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.2\" baseProfile=\"tiny\" "
              "width=\"%1\" height=\"%2\" viewBox=\"0 0 %1 %2\">\n")
       .arg(Width)

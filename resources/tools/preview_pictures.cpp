@@ -133,7 +133,8 @@ void PictureSheet(const QString& Name) {
                                  : BackgroundCrop(Col == 1 ? Fond : Clouds, QPoint(300, 200), Few, 1.0);
         {
           QPainter S(&Small1);
-          DrawPicture(S, Name, QPointF(Pad / Enlarge + 1, Pad / Enlarge + 1), 1.0);
+          const int Inset = Pad / Enlarge + 1;  // whole pixels of the 1x picture
+          DrawPicture(S, Name, QPointF(Inset, Inset), 1.0);
         }
         Ground = Small1.scaled(Few * Enlarge, Qt::IgnoreAspectRatio, Qt::FastTransformation);
       } else {

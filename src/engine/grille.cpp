@@ -164,11 +164,9 @@ void TGrille::EnterDigit(int Row, int Col, int Digit, bool AsGiven, bool NoteMod
   // broken rule.
   Contradiction = false;
   SetDigit(Row, Col, Digit, true);
-  if (Digit == 0)
-    Marks[i] = 0;
-  else if (Contradiction)
+  if (Digit != 0 && Contradiction)
     Marks[i] = static_cast<std::uint8_t>(Digit);
-  else if (Solution[i] != 0 && WordDigit(Solution[i]) != Digit)
+  else if (Digit != 0 && Solution[i] != 0 && WordDigit(Solution[i]) != Digit)
     Marks[i] = static_cast<std::uint8_t>(Digit | MarkDiffersFromSolution);
   else
     Marks[i] = 0;

@@ -6,8 +6,8 @@
 //
 // The rule:
 // - The data are beside the program when its folder holds "images/" (the
-//   build folder, a copy on a USB stick); else in the installed data folder,
-//   "share/orvalis" found from the program's folder (<prefix>/bin/../share/
+//   build folder, a copy on a USB stick); else in the installed data folder
+//   that the build names from the program's folder (games/../share/games/
 //   orvalis), so that an installed tree can be moved as a whole; when neither
 //   holds them, the program's folder is named all the same (what is missing
 //   is then told where it is needed).

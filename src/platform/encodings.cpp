@@ -1,32 +1,28 @@
 #include "encodings.h"
 
-#include <array>
-#include <cstdint>
-
+#include <QHash>
 #include <QStringDecoder>
 
 namespace {
 
-// Windows-1252 bytes 0x80 to 0x9F. The undefined bytes keep their Latin-1
-// (C1 control) code point so that they survive a round trip.
-constexpr std::array<char16_t, 32> kHighTable = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88-8F
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
-};
+// Qt's "windows-1252" (through ICU) reads all 256 bytes as our files always
+// have, the five the code page leaves undefined (81, 8D, 8F, 90, 9D) as the C1
+// controls of the same number. Its encoder differs where it matters: for a
+// character with no byte it writes 1A, not "?", and it drops 65 invisible ones
+// (U+200B, U+200E, U+FEFF...) altogether; so we write through the inverse of
+// its reading instead.
+constexpr const char* kWindows1252 = "windows-1252";
 
-char16_t CharOfByte(unsigned char byte) {
-  if (byte >= 0x80 && byte <= 0x9F) return kHighTable[byte - 0x80];
-  return char16_t(byte);
-}
-
-// The byte that stands for code unit c, or -1 when the code page has none.
-int ByteOfChar(char16_t c) {
-  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return int(c);
-  for (std::size_t i = 0; i < kHighTable.size(); ++i)
-    if (kHighTable[i] == c) return int(0x80 + i);
-  return -1;
+const QHash<char16_t, char>& ByteOfCharacter() {
+  static const QHash<char16_t, char> bytes = [] {
+    QByteArray all(256, Qt::Uninitialized);
+    for (int b = 0; b < 256; ++b) all[b] = char(b);
+    const QString text = FromWindows1252(all);
+    QHash<char16_t, char> map;
+    for (qsizetype b = 0; b < text.size(); ++b) map.insert(text[b].unicode(), all[b]);
+    return map;
+  }();
+  return bytes;
 }
 
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
@@ -64,27 +60,25 @@ int Utf8SequenceLength(const unsigned char* data, qsizetype size, qsizetype i) {
 }  // namespace
 
 QByteArray ToWindows1252(QStringView text) {
+  const QHash<char16_t, char>& byteOf = ByteOfCharacter();
   QByteArray bytes;
   bytes.reserve(text.size());
   for (qsizetype i = 0; i < text.size(); ++i) {
     const QChar c = text[i];
-    if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-      bytes.append('?');  // one character outside the code page
-      ++i;
-      continue;
-    }
-    const int byte = c.isSurrogate() ? -1 : ByteOfChar(c.unicode());
-    bytes.append(byte < 0 ? '?' : char(byte));
+    // A surrogate pair is one character beyond the code page.
+    if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
+    bytes.append(c.isSurrogate() ? '?' : byteOf.value(c.unicode(), '?'));
   }
   return bytes;
 }
 
 QString OutsideWindows1252(QStringView text) {
+  const QHash<char16_t, char>& byteOf = ByteOfCharacter();
   QString outside;
   for (qsizetype i = 0; i < text.size(); ++i) {
     const QChar c = text[i];
     const bool pair = c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-    if (!pair && !c.isSurrogate() && ByteOfChar(c.unicode()) >= 0) continue;
+    if (!pair && !c.isSurrogate() && byteOf.contains(c.unicode())) continue;
     const QStringView character = text.mid(i, pair ? 2 : 1);
     if (!outside.contains(character)) outside += character;
     if (pair) ++i;
@@ -92,13 +86,7 @@ QString OutsideWindows1252(QStringView text) {
   return outside;
 }
 
-QString FromWindows1252(QByteArrayView bytes) {
-  QString text(bytes.size(), Qt::Uninitialized);
-  QChar* out = text.data();
-  for (qsizetype i = 0; i < bytes.size(); ++i)
-    out[i] = QChar(CharOfByte(static_cast<unsigned char>(bytes[i])));
-  return text;
-}
+QString FromWindows1252(QByteArrayView bytes) { return QStringDecoder(kWindows1252).decode(bytes); }
 
 QString DecodeTextFile(QByteArrayView bytes) {
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());

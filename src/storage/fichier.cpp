@@ -20,9 +20,7 @@ QString ReadFieldAt(QStringView line, qsizetype& position, bool escaped) {
   while (i <= n) {
     if (line[i - 1] != u'|') {
       ++i;
-    } else if (!escaped) {
-      break;
-    } else if (i < n - 1 && line[i] != u'|') {
+    } else if (!escaped || (i < n - 1 && line[i] != u'|')) {
       break;
     } else {
       i += 2;  // a doubled "|", or a "|" among the last two characters

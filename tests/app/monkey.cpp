@@ -745,7 +745,8 @@ bool TMonkey::Run(int Steps) {
           givens += char('0' + before.Givens[i]);
           digits += char('0' + WordDigit(before.Digits[i]));
         }
-        Failure_ += "\nbefore the step: " + givens + "|" + digits + (before.GameMode ? " (playing)" : " (typing in)");
+        Failure_.append("\nbefore the step: ").append(givens).append("|").append(digits);
+        Failure_ += before.GameMode ? " (playing)" : " (typing in)";
         std::string after_;
         for (int i = 0; i < 81; ++i) after_ += char('0' + WordDigit(after.Digits[i]));
         Failure_ += "\nafter the step:  " + std::string(81, ' ') + " " + after_;

@@ -15,7 +15,7 @@ struct Result {
   std::string out, err;
 };
 
-Result Cli(std::vector<std::string> args, const std::string& input = "") {
+Result Cli(const std::vector<std::string>& args, const std::string& input = "") {
   std::istringstream in(input);
   std::ostringstream out, err;
   const int status = cli::Run(args, in, out, err);

@@ -1,15 +1,24 @@
 # `cmake --install` of the build folder into a scratch prefix, then the tree:
-# every file in its place and nothing else, the icons at their sizes, the
-# desktop entry naming an installed program and icon, the metainfo's newest
+# every file in its place and nothing else (Debian's layout for games, games/
+# and share/games/orvalis, unless the build was told otherwise), the icons at
+# their sizes, the desktop entry naming the installed program and icon, the metainfo's newest
 # release being this version, the validators and groff content with the
 # desktop entry, the metainfo and the manual pages (each where installed),
-# orvalis-cli's version, and a first start of a program in the installed bin/
-# (data from share/orvalis, the player's files in the user's data folder).
+# orvalis-cli's version, and a first start of a program in the installed
+# programs' folder (data from the installed data folder, the player's files in
+# the user's data folder).
 #
 #   cmake -DBUILD=<build folder> -DWORK=<scratch> -DVERSION=<version> -DAPP_ID=<app id>
-#         -DSTART_CHECK=<orvalis-start-check> -P install_test.cmake
+#         -DSTART_CHECK=<orvalis-start-check> -DGAMES_LAYOUT=<ON|OFF> -P install_test.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/firststart.cmake)
-require_defined(install_test.cmake BUILD WORK VERSION APP_ID START_CHECK)
+require_defined(install_test.cmake BUILD WORK VERSION APP_ID START_CHECK GAMES_LAYOUT)
+if(GAMES_LAYOUT)
+  set(bin games)
+  set(data share/games/orvalis)
+else()
+  set(bin bin)
+  set(data share/orvalis)
+endif()
 
 set(prefix ${WORK}/prefix)
 file(REMOVE_RECURSE ${WORK})
@@ -22,11 +31,12 @@ endif()
 # Every file, and nothing else.
 set(sizes 16 24 32 48 64 128 256 512)
 set(expected
-  bin/orvalis
-  bin/orvalis-cli
-  share/orvalis/images/fond.jpg
-  share/orvalis/images/LightClouds.jpeg
-  share/orvalis/orvalis.chm
+  ${bin}/orvalis
+  ${bin}/orvalis-cli
+  ${data}/images/fond.jpg
+  ${data}/images/LightClouds.jpeg
+  ${data}/orvalis.chm
+  share/doc/orvalis/copyright
   share/applications/${APP_ID}.desktop
   share/metainfo/${APP_ID}.metainfo.xml
   share/mime/packages/${APP_ID}.xml
@@ -48,9 +58,9 @@ if(missing OR unexpected)
 endif()
 
 foreach(program orvalis orvalis-cli)
-  execute_process(COMMAND test -x ${prefix}/bin/${program} RESULT_VARIABLE result)
+  execute_process(COMMAND test -x ${prefix}/${bin}/${program} RESULT_VARIABLE result)
   if(NOT result EQUAL 0)
-    message(FATAL_ERROR "bin/${program} is not executable")
+    message(FATAL_ERROR "${bin}/${program} is not executable")
   endif()
 endforeach()
 
@@ -67,7 +77,8 @@ foreach(size IN LISTS sizes)
   endif()
 endforeach()
 
-# The desktop entry starts an installed program and shows the installed icon.
+# The desktop entry starts the installed program by its path and shows the
+# installed icon.
 set(desktop ${prefix}/share/applications/${APP_ID}.desktop)
 # Each file type it opens is one the installed MIME description declares.
 file(STRINGS ${desktop} mime_types REGEX "^MimeType=")
@@ -83,7 +94,7 @@ endforeach()
 file(STRINGS ${desktop} exec REGEX "^Exec=")
 file(STRINGS ${desktop} icon REGEX "^Icon=")
 string(REGEX REPLACE "^Exec=([^ ]*).*" "\\1" exec "${exec}")
-if(NOT EXISTS ${prefix}/bin/${exec} OR NOT icon STREQUAL "Icon=${APP_ID}")
+if(NOT exec STREQUAL "${prefix}/${bin}/orvalis" OR NOT icon STREQUAL "Icon=${APP_ID}")
   message(FATAL_ERROR "the desktop entry starts \"${exec}\" with \"${icon}\"")
 endif()
 
@@ -131,23 +142,30 @@ else()
   message(STATUS "groff is not installed: the manual pages are not checked")
 endif()
 
-execute_process(COMMAND ${prefix}/bin/orvalis-cli --version
+# The game's manual page names the data folder of this layout.
+execute_process(COMMAND gzip -dc ${prefix}/share/man/man6/orvalis.6.gz OUTPUT_VARIABLE page)
+string(FIND "${page}" "/usr/${data}" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "orvalis(6) does not name /usr/${data}")
+endif()
+
+execute_process(COMMAND ${prefix}/${bin}/orvalis-cli --version
   RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
 if(NOT result EQUAL 0 OR NOT output STREQUAL "orvalis-cli ${VERSION}\n")
   message(FATAL_ERROR "orvalis-cli --version said \"${output}\" (${result})")
 endif()
 
-# A program in the installed bin/, which root may write in: the data come from
-# share/orvalis, the player's files go to the user's data folder, and nothing
-# is written beside the program.
-file(COPY ${START_CHECK} DESTINATION ${prefix}/bin)
+# A program in the installed programs' folder, which root may write in: the
+# data come from the installed data folder, the player's files go to the
+# user's data folder, and nothing is written beside the program.
+file(COPY ${START_CHECK} DESTINATION ${prefix}/${bin})
 get_filename_component(name ${START_CHECK} NAME)
-file(GLOB before RELATIVE ${prefix}/bin ${prefix}/bin/*)
+file(GLOB before RELATIVE ${prefix}/${bin} ${prefix}/${bin}/*)
 set(problems "")
-first_start(${prefix}/bin/${name} ${prefix}/share/orvalis ${WORK})
-file(GLOB after RELATIVE ${prefix}/bin ${prefix}/bin/*)
+first_start(${prefix}/${bin}/${name} ${prefix}/${data} ${WORK})
+file(GLOB after RELATIVE ${prefix}/${bin} ${prefix}/${bin}/*)
 if(NOT after STREQUAL before)
-  list(APPEND problems "the installed bin/ changed: ${before} became ${after}")
+  list(APPEND problems "the installed ${bin}/ changed: ${before} became ${after}")
 endif()
 if(problems)
   list(JOIN problems "\n" problems)

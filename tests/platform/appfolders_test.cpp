@@ -68,16 +68,19 @@ TEST_F(AppFoldersTest, AProgramFolderThatTakesNoFileSendsThePlayersFilesToTheUse
   EXPECT_TRUE(QFileInfo(UserFolder() + "/Sauvegarde").isDir());
 }
 
-// Root may write in bin/: the installed program still keeps out of it.
+// Root may write in the programs' folder (usr/games, or usr/bin outside the
+// games layout): the installed program still keeps out of it.
 TEST_F(AppFoldersTest, AnInstalledProgramReadsShareAndWritesInTheUsersFolder) {
-  MakeFolder("usr/bin");
-  MakeFolder("usr/share/orvalis/images");
-  TAppFolders::Init(Path("usr/bin"));
-  EXPECT_EQ(TAppFolders::DataFolder(), Path("usr/share/orvalis"));
-  EXPECT_EQ(TAppFolders::HelpFile(), Path("usr/share/orvalis/orvalis.chm"));
+  const QString bin = QStringLiteral("usr/" ORVALIS_INSTALL_BINDIR);
+  const QString data = QStringLiteral("usr/" ORVALIS_INSTALL_DATADIR);
+  MakeFolder(bin);
+  MakeFolder(data + "/images");
+  TAppFolders::Init(Path(bin));
+  EXPECT_EQ(TAppFolders::DataFolder(), Path(data));
+  EXPECT_EQ(TAppFolders::HelpFile(), Path(data + "/orvalis.chm"));
   EXPECT_EQ(TAppFolders::PlayerFolder(), UserFolder());
   EXPECT_TRUE(QFileInfo(UserFolder() + "/Sauvegarde").isDir());
-  EXPECT_TRUE(Entries("usr/bin").isEmpty());
+  EXPECT_TRUE(Entries(bin).isEmpty());
 }
 
 // The XDG rules ignore a relative XDG_DATA_HOME; without HOME the account's

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 QByteArray Bytes(std::initializer_list<int> values) {
@@ -33,17 +35,34 @@ TEST(Windows1252, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach) {
   EXPECT_EQ(ToWindows1252(text), QByteArray("?????") + "!");
 }
 
-TEST(Windows1252, EveryByteReadsBackToItself) {
+// The code page: bytes 80 to 9F, the five it leaves undefined read as the C1
+// control of the same number; every other byte is its Latin-1 character.
+constexpr char16_t kHigh[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88-8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
+};
+
+TEST(Windows1252, EveryByteReadsAsTheCodePagesCharacterAndBack) {
   QByteArray all;
   for (int b = 0; b < 256; ++b) all.append(char(b));
   const QString text = FromWindows1252(all);
   ASSERT_EQ(text.size(), 256);
-  EXPECT_EQ(text[0x80], QChar(0x20AC));
-  EXPECT_EQ(text[0x9C], QChar(0x0153));
-  EXPECT_EQ(text[0x9F], QChar(0x0178));
-  EXPECT_EQ(text[0x81], QChar(0x0081));  // undefined in the code page
-  EXPECT_EQ(text[0xE9], QChar(0x00E9));
+  for (int b = 0; b < 256; ++b)
+    EXPECT_EQ(text[b].unicode(), b >= 0x80 && b <= 0x9F ? kHigh[b - 0x80] : char16_t(b)) << "byte " << b;
   EXPECT_EQ(ToWindows1252(text), all);
+}
+
+TEST(Windows1252, EveryOtherCharacterOfTheBasicPlaneIsAQuestionMark) {
+  QString others;
+  for (char32_t u = 0x80; u <= 0xFFFF; ++u) {
+    const bool inCodePage = (u >= 0xA0 && u <= 0xFF) || std::find(kHigh, kHigh + 32, u) != kHigh + 32;
+    if (!inCodePage && (u < 0xD800 || u > 0xDFFF)) others.append(QChar(char16_t(u)));
+  }
+  ASSERT_EQ(others.size(), 0x10000 - 0x800 - 256);
+  EXPECT_EQ(ToWindows1252(others), QByteArray(others.size(), '?'));
+  EXPECT_EQ(ToWindows1252(u"a\u001Ab"), QByteArray("a\x1A" "b"));  // a control of its own, not a substitute
 }
 
 TEST(DecodeTextFile, WellFormedUtf8IsUtf8) {

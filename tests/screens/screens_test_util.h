@@ -2,6 +2,8 @@
 // the menu, the hidden holder of the panels' model, and a real click.
 #pragma once
 
+#include <cmath>
+
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -45,5 +47,5 @@ inline bool Click(THotLabel& Label) {
 // The height a text box's text takes once laid out at the box's width.
 inline int TextHeight(QTextBrowser& Box) {
   Box.document()->setTextWidth(Box.viewport()->width());
-  return int(Box.document()->size().height() + 0.5);
+  return int(std::lround(Box.document()->size().height()));
 }
