@@ -33,8 +33,7 @@ double CpuSeconds() {
 }
 
 struct Figures {
-  long puzzles = 0, rated20 = 0, finished = 0, searches = 0, removalsChecked = 0, wrongRemovals = 0,
-       wrongHints = 0;
+  long puzzles = 0, rated20 = 0, finished = 0, searches = 0, removalsChecked = 0, wrongRemovals = 0, wrongHints = 0;
   std::vector<double> times, cpuTimes;
 };
 
@@ -56,7 +55,8 @@ void CheckEveryTechnique(const TGrille& position, const WordArray& solution, Fig
   TGrille grid = position;
   grid.Solve(true, LevelCandidatesOnly, false);
   for (const advanced::TechniqueFinder& finder : advanced::Finders())
-    if (const auto step = finder.Find(grid.Candidates)) f.wrongRemovals += WrongRemovals(*step, solution, f.removalsChecked);
+    if (const auto step = finder.Find(grid.Candidates))
+      f.wrongRemovals += WrongRemovals(*step, solution, f.removalsChecked);
 }
 
 void RunPuzzle(const std::string& line, Figures& f) {
@@ -118,9 +118,8 @@ int main(int argc, char** argv) {
   // Times of the searches that went on to the advanced techniques: wall clock
   // (median, 99th percentile, worst), then the processor's (99th percentile,
   // worst), which other programs on the machine do not inflate.
-  std::printf("%-32s %7s %7s %8s %6s %8s %7s %7s %7s %8s %8s %8s %5s %6s\n", "file", "puzzles", "rate 20",
-              "no guess", "share", "searches", "med ms", "p99 ms", "max ms", "cpu p99", "cpu max", "removals", "wrong",
-              "wrongH");
+  std::printf("%-32s %7s %7s %8s %6s %8s %7s %7s %7s %8s %8s %8s %5s %6s\n", "file", "puzzles", "rate 20", "no guess",
+              "share", "searches", "med ms", "p99 ms", "max ms", "cpu p99", "cpu max", "removals", "wrong", "wrongH");
   for (const std::string& path : paths) {
     const std::vector<std::string> lines = bench::ReadLines(path);
     Figures f;
@@ -130,12 +129,12 @@ int main(int argc, char** argv) {
     }
     std::printf("%-32s %7ld %7ld %8ld %5.1f%% %8ld %7.2f %7.2f %7.2f %8.2f %8.2f %8ld %5ld %6ld\n",
                 fs::path(path).filename().c_str(), f.puzzles, f.rated20, f.finished,
-                f.rated20 ? 100.0 * static_cast<double>(f.finished) / static_cast<double>(f.rated20) : 0.0,
-                f.searches, bench::Percentile(f.times, 50), bench::Percentile(f.times, 99),
+                f.rated20 ? 100.0 * static_cast<double>(f.finished) / static_cast<double>(f.rated20) : 0.0, f.searches,
+                bench::Percentile(f.times, 50), bench::Percentile(f.times, 99),
                 f.times.empty() ? 0.0 : *std::max_element(f.times.begin(), f.times.end()),
                 bench::Percentile(f.cpuTimes, 99),
-                f.cpuTimes.empty() ? 0.0 : *std::max_element(f.cpuTimes.begin(), f.cpuTimes.end()),
-                f.removalsChecked, f.wrongRemovals, f.wrongHints);
+                f.cpuTimes.empty() ? 0.0 : *std::max_element(f.cpuTimes.begin(), f.cpuTimes.end()), f.removalsChecked,
+                f.wrongRemovals, f.wrongHints);
     std::fflush(stdout);
   }
   return 0;

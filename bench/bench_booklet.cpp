@@ -23,9 +23,12 @@ int main(int argc, char** argv) {
   std::uint64_t seed = 1;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string option = argv[i];
-    if (option == "--count") count = std::atoi(argv[i + 1]);
-    else if (option == "--level") level = std::atoi(argv[i + 1]);
-    else if (option == "--seed") seed = std::strtoull(argv[i + 1], nullptr, 10);
+    if (option == "--count")
+      count = std::atoi(argv[i + 1]);
+    else if (option == "--level")
+      level = std::atoi(argv[i + 1]);
+    else if (option == "--seed")
+      seed = std::strtoull(argv[i + 1], nullptr, 10);
   }
   std::vector<std::string> first;
   double oneJob = 0;
@@ -45,8 +48,8 @@ int main(int argc, char** argv) {
       first = texts;
       oneJob = seconds;
     }
-    std::printf("booklet of %d puzzles at level %d, seed %llu, %d job(s): %.2f s wall, %.2f s CPU%s\n", count,
-                level, static_cast<unsigned long long>(seed), jobs, seconds, CpuSeconds() - cpu,
+    std::printf("booklet of %d puzzles at level %d, seed %llu, %d job(s): %.2f s wall, %.2f s CPU%s\n", count, level,
+                static_cast<unsigned long long>(seed), jobs, seconds, CpuSeconds() - cpu,
                 jobs == 1 ? "" : (texts == first ? ", same puzzles" : ", DIFFERENT puzzles"));
     if (jobs != 1) std::printf("speed-up with %d jobs: %.2fx\n", jobs, oneJob / seconds);
   }

@@ -76,9 +76,8 @@ Figures Measure(const std::function<void()>& reading) {
 }
 
 void Print(const char* what, qint64 bytes, const Figures& figures) {
-  std::printf("%-40s %8.1f MB  %8.3f s  %9.1f MB peak (%.1f times the size)\n", what,
-              double(bytes) / 1e6, figures.Seconds, double(figures.PeakKb) / 1024.0,
-              double(figures.PeakKb) * 1024.0 / double(bytes));
+  std::printf("%-40s %8.1f MB  %8.3f s  %9.1f MB peak (%.1f times the size)\n", what, double(bytes) / 1e6,
+              figures.Seconds, double(figures.PeakKb) / 1024.0, double(figures.PeakKb) * 1024.0 / double(bytes));
 }
 
 // Standard input over bytes already in memory, without a copy of them.
@@ -115,9 +114,11 @@ int main(int argc, char** argv) {
   Write(orv, "nom|" + QByteArray(size - 4, '|'));
   Print("saved grids: one field of \"|\"", size, Measure(readGrids));
   const QByteArray record =
-      MakeRecordLine(QStringLiteral("Grille"), QStringLiteral("une description"), QDate(2026, 12, 6),
-                     QStringLiteral("400000805030000000000700000020000060000080400000010000000603070500200000104000000||2|754|3"))
-          .toLatin1() + "\r\n";
+      MakeRecordLine(
+          QStringLiteral("Grille"), QStringLiteral("une description"), QDate(2026, 12, 6),
+          QStringLiteral("400000805030000000000700000020000060000080400000010000000603070500200000104000000||2|754|3"))
+          .toLatin1() +
+      "\r\n";
   QByteArray grids;
   while (grids.size() + record.size() <= size) grids += record;
   Write(orv, grids);

@@ -14,13 +14,13 @@
 #include <vector>
 
 #include "bench_common.h"
+#include "child_util.h"
 #include "dessin.h"
 #include "fonts.h"
 #include "grillesudoku.h"
 #include "jeux.h"
 #include "options.h"
 #include "scores.h"
-#include "child_util.h"
 
 namespace fs = std::filesystem;
 
@@ -28,9 +28,12 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   std::string file = argc > 1 ? argv[1] : "";
   if (file.empty()) {
-    const fs::path shared = fs::path(ORVALIS_SOURCE_DIR) / ".." / "shared" / "data" / "puzzles" / "forum_hardest_1106.txt";
-    file = fs::exists(shared) ? shared.string()
-                              : (fs::path(ORVALIS_SOURCE_DIR) / "tests" / "data" / "puzzles" / "forum_hardest_1106.head40.txt").string();
+    const fs::path shared =
+        fs::path(ORVALIS_SOURCE_DIR) / ".." / "shared" / "data" / "puzzles" / "forum_hardest_1106.txt";
+    file =
+        fs::exists(shared)
+            ? shared.string()
+            : (fs::path(ORVALIS_SOURCE_DIR) / "tests" / "data" / "puzzles" / "forum_hardest_1106.head40.txt").string();
   }
   const std::vector<std::string> lines = bench::ReadLines(file);
   if (lines.empty()) {
@@ -73,9 +76,9 @@ int main(int argc, char** argv) {
     hintTimes.push_back((bench::NowSeconds() - t) * 1000.0);
   }
   std::printf("%s: %zu positions\n", file.c_str(), lines.size());
-  std::printf("key press to repainted grid: median %.2f ms, p90 %.2f ms, max %.2f ms\n", bench::Percentile(keyTimes, 50),
-              bench::Percentile(keyTimes, 90), bench::Percentile(keyTimes, 100));
-  std::printf("\"Indice\" to its sentence:   median %.2f ms, p90 %.2f ms, max %.2f ms\n", bench::Percentile(hintTimes, 50),
-              bench::Percentile(hintTimes, 90), bench::Percentile(hintTimes, 100));
+  std::printf("key press to repainted grid: median %.2f ms, p90 %.2f ms, max %.2f ms\n",
+              bench::Percentile(keyTimes, 50), bench::Percentile(keyTimes, 90), bench::Percentile(keyTimes, 100));
+  std::printf("\"Indice\" to its sentence:   median %.2f ms, p90 %.2f ms, max %.2f ms\n",
+              bench::Percentile(hintTimes, 50), bench::Percentile(hintTimes, 90), bench::Percentile(hintTimes, 100));
   return 0;
 }

@@ -31,9 +31,10 @@ bool HaveQqwing() { return std::system("command -v qqwing >/dev/null 2>&1") == 0
 bool InstallQqwing() {
   if (HaveQqwing()) return true;
   std::fprintf(stderr, "qqwing is missing: installing it with apt-get\n");
-  std::system("DEBIAN_FRONTEND=noninteractive apt-get install -y -qq qqwing >/dev/null 2>&1 || "
-              "(apt-get update -qq >/dev/null 2>&1 && "
-              "DEBIAN_FRONTEND=noninteractive apt-get install -y -qq qqwing >/dev/null 2>&1)");
+  std::system(
+      "DEBIAN_FRONTEND=noninteractive apt-get install -y -qq qqwing >/dev/null 2>&1 || "
+      "(apt-get update -qq >/dev/null 2>&1 && "
+      "DEBIAN_FRONTEND=noninteractive apt-get install -y -qq qqwing >/dev/null 2>&1)");
   return HaveQqwing();
 }
 
@@ -67,10 +68,14 @@ int main(int argc, char** argv) {
   bool compare = true;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string option = argv[i];
-    if (option == "--count") count = std::max(1, std::atoi(argv[i + 1]));
-    else if (option == "--seed") seed = std::strtoull(argv[i + 1], nullptr, 10);
-    else if (option == "--levels") levels = argv[i + 1];
-    else if (option == "--qqwing") compare = std::atoi(argv[i + 1]) != 0;
+    if (option == "--count")
+      count = std::max(1, std::atoi(argv[i + 1]));
+    else if (option == "--seed")
+      seed = std::strtoull(argv[i + 1], nullptr, 10);
+    else if (option == "--levels")
+      levels = argv[i + 1];
+    else if (option == "--qqwing")
+      compare = std::atoi(argv[i + 1]) != 0;
   }
   const bool qqwing = compare && InstallQqwing();
   if (compare && !qqwing) std::fprintf(stderr, "qqwing could not be installed: its columns stay empty\n");

@@ -64,9 +64,10 @@ int main(int argc, char** argv) {
     failure = monkey.Failure();
   }
   const double seconds = bench::NowSeconds() - start;
-  std::printf("seed %llu: %d of %d steps in %.1f s (%.2f ms a step); %d games ended, %d grids on screen, %d hints asked\n",
-              static_cast<unsigned long long>(seed), run, steps, seconds, run > 0 ? 1000.0 * seconds / run : 0.0, ended,
-              dealt, hints);
+  std::printf(
+      "seed %llu: %d of %d steps in %.1f s (%.2f ms a step); %d games ended, %d grids on screen, %d hints asked\n",
+      static_cast<unsigned long long>(seed), run, steps, seconds, run > 0 ? 1000.0 * seconds / run : 0.0, ended, dealt,
+      hints);
   if (!ok) std::printf("FAILED: %s\n", failure.c_str());
   window.reset();
   TAppFolders::Init();

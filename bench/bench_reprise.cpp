@@ -97,8 +97,8 @@ int main(int argc, char** argv) {
   QFile::remove(syncPath);
   QFile::remove(keptPath);
 
-  std::printf("%zu moves of %zu games, resume text of %zu bytes, written in %s\n", f.Move.size(),
-              lines.size(), textBytes, folder.toLocal8Bit().constData());
+  std::printf("%zu moves of %zu games, resume text of %zu bytes, written in %s\n", f.Move.size(), lines.size(),
+              textBytes, folder.toLocal8Bit().constData());
   Print("the move (model, history)", f.Move);
   Print("the resume text", f.Text);
   Print("its atomic synced write (ReplaceFile)", f.Write);

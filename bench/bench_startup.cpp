@@ -98,8 +98,8 @@ int main(int argc, char** argv) {
     if (painted > 0) times.push_back(painted - started);
   }
   if (times.empty()) return 1;
-  std::printf("start to first painted menu, %zu runs (%s): median %.0f ms, min %.0f ms, max %.0f ms\n",
-              times.size(), environment.contains(QStringLiteral("DISPLAY")) ? "display" : "offscreen",
-              bench::Percentile(times, 50), bench::Percentile(times, 0), bench::Percentile(times, 100));
+  std::printf("start to first painted menu, %zu runs (%s): median %.0f ms, min %.0f ms, max %.0f ms\n", times.size(),
+              environment.contains(QStringLiteral("DISPLAY")) ? "display" : "offscreen", bench::Percentile(times, 50),
+              bench::Percentile(times, 0), bench::Percentile(times, 100));
   return 0;
 }

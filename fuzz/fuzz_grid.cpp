@@ -12,8 +12,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "grille.h"
 #include "fuzz_util.h"
+#include "grille.h"
 
 namespace {
 

@@ -21,8 +21,8 @@
 #include "dossiersauvegarde.h"
 #include "encodings.h"
 #include "fichier.h"
-#include "textfields.h"
 #include "fuzz_util.h"
+#include "textfields.h"
 
 namespace {
 

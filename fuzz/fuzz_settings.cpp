@@ -17,10 +17,10 @@
 #include <QTemporaryDir>
 
 #include "fileread.h"
+#include "fuzz_util.h"
 #include "inifile.h"
 #include "options.h"
 #include "scores.h"
-#include "fuzz_util.h"
 
 namespace {
 
@@ -29,9 +29,9 @@ namespace {
 bool SameOptions(const TOptions& a, const TOptions& b) {
   return a.AffichageChrono == b.AffichageChrono && a.MauvaisEmplacementJeu == b.MauvaisEmplacementJeu &&
          a.ErreurJeu == b.ErreurJeu && a.DecaleAuto == b.DecaleAuto &&
-         a.MauvaisEmplacementProbleme == b.MauvaisEmplacementProbleme &&
-         a.CouleurEmplacement == b.CouleurEmplacement && a.CouleurErreur == b.CouleurErreur &&
-         a.UseLetters == b.UseLetters && a.Windowed == b.Windowed && a.FondEcran == b.FondEcran;
+         a.MauvaisEmplacementProbleme == b.MauvaisEmplacementProbleme && a.CouleurEmplacement == b.CouleurEmplacement &&
+         a.CouleurErreur == b.CouleurErreur && a.UseLetters == b.UseLetters && a.Windowed == b.Windowed &&
+         a.FondEcran == b.FondEcran;
 }
 
 // The place as the screen shows it: a score from 999999 up is an empty place.
@@ -78,7 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!saved || !read) {
     if (qint64(size) * 3 < MaxSettingsFileBytes) Fail("a file within the limit could not be read or saved");
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.readAll() != QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)))
+    if (!file.open(QIODevice::ReadOnly) ||
+        file.readAll() != QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)))
       Fail("a refused file was changed");
     return 0;
   }

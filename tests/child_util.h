@@ -5,9 +5,13 @@
 #include <QPushButton>
 
 template <class T = QWidget>
-T* Find(const QObject* Screen, const char* Name) { return Screen->findChild<T*>(QString::fromLatin1(Name)); }
+T* Find(const QObject* Screen, const char* Name) {
+  return Screen->findChild<T*>(QString::fromLatin1(Name));
+}
 template <class T = QWidget>
-T* Find(const QObject& Screen, const char* Name) { return Find<T>(&Screen, Name); }
+T* Find(const QObject& Screen, const char* Name) {
+  return Find<T>(&Screen, Name);
+}
 
 // The game screen's digit button Index: 0 to 8 enter 1 to 9, 9 erases.
 inline QPushButton* DigitButton(const QObject* Screen, std::size_t Index) {

@@ -15,8 +15,7 @@
 
 // Runs Action on the first modal window that is not the one active now. When
 // none comes within TimeoutMs, the watch ends and Missed (if given) is set.
-inline void WhenModal(const std::function<void(QWidget*)>& Action, bool* Missed = nullptr,
-                      int TimeoutMs = 30000) {
+inline void WhenModal(const std::function<void(QWidget*)>& Action, bool* Missed = nullptr, int TimeoutMs = 30000) {
   QPointer<QWidget> before = QApplication::activeModalWidget();
   auto* timer = new QTimer;
   auto clock = std::make_shared<QElapsedTimer>();

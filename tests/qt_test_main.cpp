@@ -1,10 +1,10 @@
 // Test entry point for the tests that need a QApplication (widgets, painting,
 // files). Qt's own buttons and dialogs speak French, as in the game.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -10,8 +10,8 @@
 #include <QWidget>
 
 struct TooltipKeys {
-  int Checked = 0;        // keys named by the tooltips
-  QStringList Unbound;    // "tooltip: key" for each one no shortcut has
+  int Checked = 0;      // keys named by the tooltips
+  QStringList Unbound;  // "tooltip: key" for each one no shortcut has
 };
 
 // Elsewhere: keys bound outside Root (the main window's F1 on every screen).

@@ -66,7 +66,7 @@ float ValueNoise(float X, float Y, std::uint32_t Seed) {
 // Octaves of value noise, each turned by an odd angle so that no lattice
 // direction shows; the result is in [0, 1).
 float Fbm(float X, float Y, int Octaves, std::uint32_t Seed, float Gain = 0.5f) {
-  constexpr float Cos = 0.8f;   // about 37 degrees
+  constexpr float Cos = 0.8f;  // about 37 degrees
   constexpr float Sin = 0.6f;
   float Sum = 0.0f;
   float Amplitude = 1.0f;
@@ -94,9 +94,7 @@ struct Rgb {
   float R, G, B;  // 0 to 255
 };
 
-inline Rgb Lerp(const Rgb& A, const Rgb& B, float T) {
-  return {Mix(A.R, B.R, T), Mix(A.G, B.G, T), Mix(A.B, B.B, T)};
-}
+inline Rgb Lerp(const Rgb& A, const Rgb& B, float T) { return {Mix(A.R, B.R, T), Mix(A.G, B.G, T), Mix(A.B, B.B, T)}; }
 
 // Rounds to 8 bits with a triangular dither of about one step.
 inline int Dithered(float V, int X, int Y, std::uint32_t Seed) {
@@ -147,9 +145,9 @@ class Field {
 // ---- "Classique": parchment ---------------------------------------------------
 
 QImage PaintParchment() {
-  const Rgb Light{238.0f, 222.0f, 186.0f};   // the paper where it is clean
-  const Rgb Warm{220.0f, 193.0f, 147.0f};    // its mottled, older parts
-  const Rgb Edge{158.0f, 114.0f, 70.0f};     // the browned border
+  const Rgb Light{238.0f, 222.0f, 186.0f};        // the paper where it is clean
+  const Rgb Warm{220.0f, 193.0f, 147.0f};         // its mottled, older parts
+  const Rgb Edge{158.0f, 114.0f, 70.0f};          // the browned border
   const float Unit = static_cast<float>(Height);  // noise scales follow the height
 
   // Broad clouds of age on the paper, smaller stains within them, and the
@@ -229,8 +227,8 @@ QImage PaintClouds() {
         // top; a point with cloud above and clear sky below is a shaded base.
         const float Above = Density(FX + Lift * 0.3f, FY - Lift);
         const float Below = Density(FX - Lift * 0.3f, FY + Lift);
-        const float Shade = Clamp01(0.12f + 0.55f * Above * (1.0f - Below) + 0.2f * Above * Below -
-                                    0.25f * (D - Above));
+        const float Shade =
+            Clamp01(0.12f + 0.55f * Above * (1.0f - Below) + 0.2f * Above * Below - 0.25f * (D - Above));
         const Rgb Cloud = Lerp(CloudLit, CloudShade, Shade);
         C = Lerp(Sky, Cloud, D * 0.95f);
       }

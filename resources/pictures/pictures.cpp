@@ -5,9 +5,7 @@
 
 #include <cmath>
 
-QString PicturePath(const QString& Name) {
-  return QStringLiteral(":/pictures/") + Name + QStringLiteral(".svg");
-}
+QString PicturePath(const QString& Name) { return QStringLiteral(":/pictures/") + Name + QStringLiteral(".svg"); }
 
 QSize PictureSize(const QString& Name) {
   QSvgRenderer Renderer(PicturePath(Name));

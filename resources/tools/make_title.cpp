@@ -34,18 +34,18 @@ const QPointF MotifOrigin(216, 49);
 
 // The word.
 const QString TitleFamily = QStringLiteral("Leckerli One");
-constexpr qreal TitleSize = 60;           // pixel size of the font
-constexpr qreal TitleLeft = 86;           // board x of the word's leftmost ink
-constexpr qreal TitleBaseline = 76;       // board y of the baseline
-constexpr qreal OutlineWidth = 2.6;       // light band around the letters
-constexpr qreal TitleSlant = -3.0;        // degrees; a slight rise to the right
+constexpr qreal TitleSize = 60;      // pixel size of the font
+constexpr qreal TitleLeft = 86;      // board x of the word's leftmost ink
+constexpr qreal TitleBaseline = 76;  // board y of the baseline
+constexpr qreal OutlineWidth = 2.6;  // light band around the letters
+constexpr qreal TitleSlant = -3.0;   // degrees; a slight rise to the right
 
 // The tile.
 const QString DigitFamily = QStringLiteral("Comic Neue");
 constexpr qreal TileSide = 44;
-constexpr qreal TileAngle = -8;           // degrees; negative leans it to the left
-constexpr qreal TileGap = 14;             // space between the word and the tile
-constexpr qreal TileCentreY = 75.5;       // board y of the tile's centre
+constexpr qreal TileAngle = -8;      // degrees; negative leans it to the left
+constexpr qreal TileGap = 14;        // space between the word and the tile
+constexpr qreal TileCentreY = 75.5;  // board y of the tile's centre
 
 const char* const Ink = "#3A2A1C";
 const char* const Maroon = "#800000";
@@ -71,8 +71,7 @@ void Simplify(const QPolygonF& In, qsizetype First, qsizetype Last, QList<bool>&
   qsizetype At = First;
   for (qsizetype i = First + 1; i < Last; ++i) {
     const QPointF AP = In[i] - A;
-    const qreal D = Length > 1e-9 ? std::abs(AB.x() * AP.y() - AB.y() * AP.x()) / Length
-                                  : std::hypot(AP.x(), AP.y());
+    const qreal D = Length > 1e-9 ? std::abs(AB.x() * AP.y() - AB.y() * AP.x()) / Length : std::hypot(AP.x(), AP.y());
     if (D > Worst) {
       Worst = D;
       At = i;
@@ -117,9 +116,7 @@ QPainterPath SimplifiedPolygons(const QPainterPath& Path) {
   return Result;
 }
 
-QPainterPath Scaled(const QPainterPath& Path, qreal Factor) {
-  return QTransform::fromScale(Factor, Factor).map(Path);
-}
+QPainterPath Scaled(const QPainterPath& Path, qreal Factor) { return QTransform::fromScale(Factor, Factor).map(Path); }
 
 // The shape grown by Radius all round (its union with a round-joined stroke).
 QPainterPath Outlined(const QPainterPath& Shape, qreal Radius) {
@@ -167,22 +164,21 @@ QString SvgHeader(int Width, int Height) {
 
 // Soft shadow: the shape, shifted and widened step by step, each step faint, so
 // that the layers add up to a shadow dark in its middle and fading at its edges.
-QString SoftShadow(const QPainterPath& Shape, QPointF Offset, const QList<qreal>& Radii,
-                   qreal Opacity) {
+QString SoftShadow(const QPainterPath& Shape, QPointF Offset, const QList<qreal>& Radii, qreal Opacity) {
   QString Out;
   for (qreal R : Radii) {
     QPainterPath Layer = Outlined(Shape, R).translated(Offset);
-    Out += PathElement(Layer, QStringLiteral("fill=\"%1\" fill-opacity=\"%2\" fill-rule=\"evenodd\"")
-                                  .arg(Shadow, Num(Opacity)));
+    Out += PathElement(
+        Layer, QStringLiteral("fill=\"%1\" fill-opacity=\"%2\" fill-rule=\"evenodd\"").arg(Shadow, Num(Opacity)));
   }
   return Out;
 }
 
 struct Layout {
-  QPainterPath Word;   // board coordinates
+  QPainterPath Word;  // board coordinates
   QRectF WordBox;
-  QTransform Tile;     // tile space (0..TileSide) to board coordinates
-  QRectF TileBox;      // board bounding box of the tile with its shadow
+  QTransform Tile;  // tile space (0..TileSide) to board coordinates
+  QRectF TileBox;   // board bounding box of the tile with its shadow
 };
 
 Layout MakeLayout() {
@@ -196,7 +192,8 @@ Layout MakeLayout() {
   L.WordBox = L.Word.boundingRect();
 
   const qreal Half = TileSide / 2;
-  const qreal Reach = Half * (std::cos(qDegreesToRadians(TileAngle)) + std::abs(std::sin(qDegreesToRadians(TileAngle))));
+  const qreal Reach =
+      Half * (std::cos(qDegreesToRadians(TileAngle)) + std::abs(std::sin(qDegreesToRadians(TileAngle))));
   const qreal CentreX = L.WordBox.right() + TileGap + Reach;
   L.Tile.translate(CentreX, TileCentreY);
   L.Tile.rotate(TileAngle);
@@ -227,7 +224,8 @@ QString TitleSvg(const Layout& L) {
   const QPainterPath Silhouette = Outlined(Word, OutlineWidth);
   Svg += SoftShadow(Silhouette, QPointF(1.6, 2.6), {2.2, 1.2, 0.3}, 0.13);
   Svg += PathElement(Silhouette, QStringLiteral("fill=\"%1\" fill-rule=\"evenodd\" stroke=\"#B8946A\" "
-                                                "stroke-width=\"0.7\"").arg(Cream));
+                                                "stroke-width=\"0.7\"")
+                                     .arg(Cream));
   Svg += PathElement(Word, QStringLiteral("fill=\"url(#ink)\""));
   // A lighter rim along the upper left edges of the strokes, as if lit from there.
   const QPainterPath Rim = Without(Word, Word.translated(0.7, 1.1));
@@ -250,14 +248,13 @@ QString MotifSvg(const Layout& L) {
   const int Width = static_cast<int>(std::ceil(Area.right() - MotifOrigin.x()));
   const int Height = static_cast<int>(std::ceil(Area.bottom() - MotifOrigin.y()));
   if (Area.left() < MotifOrigin.x() || Area.top() < MotifOrigin.y())
-    std::fprintf(stderr, "warning: the tile reaches outside the motif picture (%g, %g)\n", Area.left(),
-                 Area.top());
+    std::fprintf(stderr, "warning: the tile reaches outside the motif picture (%g, %g)\n", Area.left(), Area.top());
   const QPointF Centre = L.Tile.map(QPointF(TileSide / 2, TileSide / 2)) - MotifOrigin;
   const QString Place = QStringLiteral("translate(%1 %2) rotate(%3) translate(%4 %4)")
                             .arg(Num(Centre.x()), Num(Centre.y()), Num(TileAngle), Num(-TileSide / 2));
-  const QString ShadowPlace = QStringLiteral("translate(%1 %2) rotate(%3) translate(%4 %4)")
-                                  .arg(Num(Centre.x() + 1.2), Num(Centre.y() + 2.0), Num(TileAngle),
-                                       Num(-TileSide / 2));
+  const QString ShadowPlace =
+      QStringLiteral("translate(%1 %2) rotate(%3) translate(%4 %4)")
+          .arg(Num(Centre.x() + 1.2), Num(Centre.y() + 2.0), Num(TileAngle), Num(-TileSide / 2));
   const qreal Cell = TileSide / 3;
   const qreal Radius = TileSide * 0.13;
   const qreal Raised = Cell * 1.41;  // the raised cell overlaps the lines round it
@@ -290,11 +287,13 @@ QString MotifSvg(const Layout& L) {
   Svg += QStringLiteral("    <rect x=\"0\" y=\"0\" width=\"%1\" height=\"%1\" rx=\"%2\" fill=\"url(#paper)\"/>\n")
              .arg(S, Num(Radius));
   const qreal In = 1.5;
-  Svg += QStringLiteral("    <path d=\"M%1 %3 V%4 M%2 %3 V%4 M%3 %1 H%4 M%3 %2 H%4\" fill=\"none\" stroke=\"%5\" "
-                        "stroke-width=\"1.2\"/>\n")
+  Svg += QStringLiteral(
+             "    <path d=\"M%1 %3 V%4 M%2 %3 V%4 M%3 %1 H%4 M%3 %2 H%4\" fill=\"none\" stroke=\"%5\" "
+             "stroke-width=\"1.2\"/>\n")
              .arg(Num(Cell), Num(2 * Cell), Num(In), Num(TileSide - In), QString::fromLatin1(Olive));
-  Svg += QStringLiteral("    <rect x=\"0\" y=\"0\" width=\"%1\" height=\"%1\" rx=\"%2\" fill=\"none\" stroke=\"%3\" "
-                        "stroke-width=\"2\"/>\n")
+  Svg += QStringLiteral(
+             "    <rect x=\"0\" y=\"0\" width=\"%1\" height=\"%1\" rx=\"%2\" fill=\"none\" stroke=\"%3\" "
+             "stroke-width=\"2\"/>\n")
              .arg(S, Num(Radius), QString::fromLatin1(Maroon));
 
   // The given digits, one in each corner cell.
@@ -306,21 +305,26 @@ QString MotifSvg(const Layout& L) {
   const qreal DigitSize = Cell * 0.78;
   QPainterPath Given;
   for (const Placed& D : Digits)
-    Given.addPath(DigitCentred(QString::fromLatin1(D.Digit), DigitSize)
-                      .translated((D.Col + 0.5) * Cell, (D.Row + 0.5) * Cell));
+    Given.addPath(
+        DigitCentred(QString::fromLatin1(D.Digit), DigitSize).translated((D.Col + 0.5) * Cell, (D.Row + 0.5) * Cell));
   Svg += QStringLiteral("    <path fill=\"%1\" d=\"%2\"/>\n").arg(QString::fromLatin1(Ink), SvgPathData(Given));
 
   // The raised middle cell and its digit.
   const qreal RaisedRadius = Raised * 0.19;
-  Svg += QStringLiteral("    <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%3\" rx=\"%4\" fill=\"%5\" fill-opacity=\"0.22\"/>\n")
+  Svg += QStringLiteral(
+             "    <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%3\" rx=\"%4\" fill=\"%5\" fill-opacity=\"0.22\"/>\n")
              .arg(Num(R0 + 0.6), Num(R0 + 1.3), Num(Raised), Num(RaisedRadius), QString::fromLatin1(Shadow));
-  Svg += QStringLiteral("    <rect x=\"%1\" y=\"%1\" width=\"%2\" height=\"%2\" rx=\"%3\" fill=\"url(#mark)\" "
-                        "stroke=\"#5A0000\" stroke-width=\"0.8\"/>\n")
+  Svg += QStringLiteral(
+             "    <rect x=\"%1\" y=\"%1\" width=\"%2\" height=\"%2\" rx=\"%3\" fill=\"url(#mark)\" "
+             "stroke=\"#5A0000\" stroke-width=\"0.8\"/>\n")
              .arg(Num(R0), Num(Raised), Num(RaisedRadius));
-  Svg += QStringLiteral("    <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" fill=\"#FFFFFF\" fill-opacity=\"0.18\"/>\n")
-             .arg(Num(R0 + Raised * 0.1), Num(R0 + Raised * 0.08), Num(Raised * 0.8), Num(Raised * 0.19),
-                  Num(Raised * 0.095));
-  const QPainterPath Seven = DigitCentred(QStringLiteral("7"), Raised * 0.8).translated(TileSide / 2, TileSide / 2 + 0.2);
+  Svg +=
+      QStringLiteral(
+          "    <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" fill=\"#FFFFFF\" fill-opacity=\"0.18\"/>\n")
+          .arg(Num(R0 + Raised * 0.1), Num(R0 + Raised * 0.08), Num(Raised * 0.8), Num(Raised * 0.19),
+               Num(Raised * 0.095));
+  const QPainterPath Seven =
+      DigitCentred(QStringLiteral("7"), Raised * 0.8).translated(TileSide / 2, TileSide / 2 + 0.2);
   Svg += QStringLiteral("    <path fill=\"%1\" d=\"%2\"/>\n").arg(QString::fromLatin1(Cream), SvgPathData(Seven));
   Svg += QStringLiteral("  </g>\n</svg>\n");
   return Svg;
@@ -335,8 +339,8 @@ int PrintGlyph(const QStringList& Args) {
   QPainterPath P = TextOutline(Args[5], Args[2], Weight, Size);
   const QRectF B = P.boundingRect();
   P.translate(-B.center());
-  std::printf("<!-- %s, %g x %g -->\n%s\n", qPrintable(Args[5]), P.boundingRect().width(),
-              P.boundingRect().height(), qPrintable(SvgPathData(P)));
+  std::printf("<!-- %s, %g x %g -->\n%s\n", qPrintable(Args[5]), P.boundingRect().width(), P.boundingRect().height(),
+              qPrintable(SvgPathData(P)));
   return 0;
 }
 

@@ -42,8 +42,10 @@ QImage NewImage(int W, int H, const QColor& Fill) {
 
 void Save(const QImage& Image, const QString& Name) {
   const QString Path = OutFolder + QLatin1Char('/') + Name;
-  if (!Image.save(Path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(Path));
-  else std::printf("%s\n", qPrintable(Path));
+  if (!Image.save(Path))
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(Path));
+  else
+    std::printf("%s\n", qPrintable(Path));
 }
 
 QSize NominalSize(const QString& Name) { return PictureSize(Name); }
@@ -221,8 +223,8 @@ void AppIconSheet() {
   Save(Sheet, QStringLiteral("app_icon.png"));
 }
 
-const char* const MenuLines[] = {"Nouvelle partie", "Charger un puzzle", "Proposer un puzzle", "Règles du jeu",
-                                 "Astuces", "Options", "Quitter"};
+const char* const MenuLines[] = {
+    "Nouvelle partie", "Charger un puzzle", "Proposer un puzzle", "Règles du jeu", "Astuces", "Options", "Quitter"};
 const int MenuTops[] = {108, 152, 197, 241, 286, 330, 375};
 
 // The main window with its menu, at W by H logical pixels, drawn at Scale.
@@ -254,7 +256,8 @@ void MenuWindow(const QImage& Background, int W, int H, qreal Scale, const QStri
 
 // A dialog: background unscaled from its corner, a panel, drawn at Scale.
 QImage DialogBase(const QImage& Background, int W, int H, const QRect& Panel, qreal Scale) {
-  QImage Dialog = BackgroundCrop(Background, QPoint(0, 0), QSize(static_cast<int>(W * Scale), static_cast<int>(H * Scale)), Scale);
+  QImage Dialog =
+      BackgroundCrop(Background, QPoint(0, 0), QSize(static_cast<int>(W * Scale), static_cast<int>(H * Scale)), Scale);
   Dialog = Dialog.convertToFormat(QImage::Format_ARGB32_Premultiplied);
   QPainter P(&Dialog);
   DrawPanel(P, QRectF(Panel.x() * Scale, Panel.y() * Scale, Panel.width() * Scale, Panel.height() * Scale), Scale);
@@ -296,8 +299,7 @@ void LevelDialog(const QImage& Background, qreal Scale, const QString& FileName)
     P.drawPixmap(30, Top + 14 - Stars.height() / 2, PicturePixmap(QStringLiteral("level_stars_%1").arg(i + 1), Scale));
     P.drawPixmap(321 - 30 - Blocks.width(), Top + 14 - Blocks.height() / 2,
                  PicturePixmap(QStringLiteral("level_blocks_%1").arg(i + 1), Scale));
-    DrawLabel(P, QString::fromLatin1(Names[i]), QPointF(90, Top), 22, i == 2 ? Maroon : QColor(Qt::black), i == 2,
-              141);
+    DrawLabel(P, QString::fromLatin1(Names[i]), QPointF(90, Top), 22, i == 2 ? Maroon : QColor(Qt::black), i == 2, 141);
   }
   P.end();
   Save(Dialog, FileName);
@@ -312,7 +314,9 @@ void EndDialog(const QImage& Background, qreal Scale, const QString& FileName) {
   QFont F(QStringLiteral("Klaudia"));
   F.setPixelSize(16);
   P.setFont(F);
-  const char* Rows[][2] = {{"Votre score:", "12:30"}, {"Temps", "10:00"}, {"Pénalité aide (30s/aide)", "01:30"},
+  const char* Rows[][2] = {{"Votre score:", "12:30"},
+                           {"Temps", "10:00"},
+                           {"Pénalité aide (30s/aide)", "01:30"},
                            {"Pénalité possibilités", "1:00"}};
   for (int i = 0; i < 4; ++i) {
     P.drawText(QRectF(30, 70 + i * 24, 180, 22), Qt::AlignLeft, QString::fromUtf8(Rows[i][0]));
@@ -332,14 +336,15 @@ void EndDialog(const QImage& Background, qreal Scale, const QString& FileName) {
 
 // A command panel of the game screen with its bullets, and the two input modes.
 void GamePanel(const QImage& Background, qreal Scale, const QString& FileName) {
-  QImage Screen = BackgroundCrop(Background, QPoint(500, 300), QSize(static_cast<int>(260 * Scale), static_cast<int>(300 * Scale)), Scale)
+  QImage Screen = BackgroundCrop(Background, QPoint(500, 300),
+                                 QSize(static_cast<int>(260 * Scale), static_cast<int>(300 * Scale)), Scale)
                       .convertToFormat(QImage::Format_ARGB32_Premultiplied);
   QPainter P(&Screen);
   DrawPanel(P, QRectF(10 * Scale, 10 * Scale, 240 * Scale, 200 * Scale), Scale);
   P.setRenderHint(QPainter::TextAntialiasing);
   P.scale(Scale, Scale);
-  const char* Commands[] = {"Annuler la saisie", "Indice", "Voir possibilités", "Résoudre", "Documentation",
-                            "Retour au menu"};
+  const char* Commands[] = {"Annuler la saisie", "Indice",        "Voir possibilités",
+                            "Résoudre",          "Documentation", "Retour au menu"};
   for (int i = 0; i < 6; ++i) {
     const int Top = 20 + i * 31;
     P.drawPixmap(24, Top + 5, PicturePixmap(QStringLiteral("bullet"), Scale));
@@ -358,7 +363,8 @@ void GamePanel(const QImage& Background, qreal Scale, const QString& FileName) {
       P.setPen(Qt::NoPen);
       P.drawEllipse(QRectF(X + 4, 229, 4, 4));
     }
-    P.drawPixmap(QPointF(X + 18, 218), PicturePixmap(QString::fromLatin1(i == 0 ? "mode_normal" : "mode_notes"), Scale));
+    P.drawPixmap(QPointF(X + 18, 218),
+                 PicturePixmap(QString::fromLatin1(i == 0 ? "mode_normal" : "mode_notes"), Scale));
   }
   P.end();
   Save(Screen, FileName);
@@ -390,10 +396,12 @@ int main(int argc, char** argv) {
   }
   OutFolder = Args[1];
   QDir().mkpath(OutFolder);
-  const QString Images = Args.size() == 3 ? Args[2] : QCoreApplication::applicationDirPath() + QStringLiteral("/images");
+  const QString Images =
+      Args.size() == 3 ? Args[2] : QCoreApplication::applicationDirPath() + QStringLiteral("/images");
   Fond.load(Images + QStringLiteral("/fond.jpg"));
   Clouds.load(Images + QStringLiteral("/LightClouds.jpeg"));
-  if (Fond.isNull() || Clouds.isNull()) std::fprintf(stderr, "warning: backgrounds not found in %s\n", qPrintable(Images));
+  if (Fond.isNull() || Clouds.isNull())
+    std::fprintf(stderr, "warning: backgrounds not found in %s\n", qPrintable(Images));
 
   QStringList Names = QDir(QStringLiteral(":/pictures")).entryList({QStringLiteral("*.svg")}, QDir::Files, QDir::Name);
   for (QString& N : Names) N.chop(4);

@@ -7,9 +7,9 @@
 
 #include <random>
 
+#include "advancedhint.h"
 #include "dailygrid.h"
 #include "generatebatch.h"
-#include "advancedhint.h"
 #include "grille.h"
 
 namespace cli {
@@ -83,9 +83,9 @@ int Generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
 // The daily grid of a date, as the game deals it.
 int Daily(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   DailyDate date;
-  bool ok = args.size() == 3 && args[1] == "--date" && args[2].size() == 10 && args[2][4] == '-' &&
-            args[2][7] == '-' && ParseNumber(args[2].substr(0, 4), date.Year) &&
-            ParseNumber(args[2].substr(5, 2), date.Month) && ParseNumber(args[2].substr(8, 2), date.Day);
+  bool ok = args.size() == 3 && args[1] == "--date" && args[2].size() == 10 && args[2][4] == '-' && args[2][7] == '-' &&
+            ParseNumber(args[2].substr(0, 4), date.Year) && ParseNumber(args[2].substr(5, 2), date.Month) &&
+            ParseNumber(args[2].substr(8, 2), date.Day);
   TGrille grid;
   if (!ok || !GenerateDaily(grid, date)) {
     err << "orvalis-cli: daily needs --date YYYY-MM-DD, a real date\n" << kUsage;
@@ -104,9 +104,9 @@ bool ReadUsedLine(std::istream& in, std::string& kept) {
   std::streambuf* buffer = in.rdbuf();
   kept.clear();
   if (buffer == nullptr) return false;
-  int part = 0;             // 0 givens, 1 digits, 2 the rest of the line (ignored)
-  std::size_t inPart = 0;   // characters kept in the current part
-  bool pendingCr = false;   // a CR that ends the line if an LF follows
+  int part = 0;            // 0 givens, 1 digits, 2 the rest of the line (ignored)
+  std::size_t inPart = 0;  // characters kept in the current part
+  bool pendingCr = false;  // a CR that ends the line if an LF follows
   bool readAny = false;
   const auto keep = [&](char c) {
     if (part < 2 && c == '|') {
@@ -166,8 +166,7 @@ void SplitLine(std::string_view line, std::string_view& givens, std::string_view
   digits = rest.substr(0, 81);
 }
 
-bool RunCommand(const std::string& command, std::string_view line, std::string& output,
-                const CommandOptions& options) {
+bool RunCommand(const std::string& command, std::string_view line, std::string& output, const CommandOptions& options) {
   std::string_view givens, digits;
   SplitLine(line, givens, digits);
   TGrille grid;
@@ -190,8 +189,8 @@ bool RunCommand(const std::string& command, std::string_view line, std::string& 
     if (!hint)
       output = "-";
     else
-      output = std::to_string(hint->Row) + " " + std::to_string(hint->Col) + " " + std::to_string(hint->Digit) +
-               " " + std::to_string(hint->Replaced) + "\t" + hint->Text;
+      output = std::to_string(hint->Row) + " " + std::to_string(hint->Col) + " " + std::to_string(hint->Digit) + " " +
+               std::to_string(hint->Replaced) + "\t" + hint->Text;
   } else if (command == "hints") {
     // A player who accepts every hint: at most one per cell.
     std::string steps;

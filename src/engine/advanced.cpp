@@ -50,8 +50,7 @@ void ApplyStep(CandidateSets& cand, const AdvancedStep& step) {
 namespace {
 
 std::string CellText(int cell) {
-  return "(ligne " + to_string(cellunits::RowOf(cell) + 1) + ", colonne " + to_string(cellunits::ColOf(cell) + 1) +
-         ")";
+  return "(ligne " + to_string(cellunits::RowOf(cell) + 1) + ", colonne " + to_string(cellunits::ColOf(cell) + 1) + ")";
 }
 
 // "a", "a et b", "a, b et c".
@@ -96,9 +95,12 @@ std::vector<int> DigitsOf(std::uint16_t mask) {
 // "la ligne 3", "la colonne 5", "le bloc central".
 std::string UnitText(const HintUnit& unit) {
   switch (unit.Kind) {
-    case UnitKind::Row: return "la ligne " + to_string(unit.Number);
-    case UnitKind::Col: return "la colonne " + to_string(unit.Number);
-    case UnitKind::Block: break;
+    case UnitKind::Row:
+      return "la ligne " + to_string(unit.Number);
+    case UnitKind::Col:
+      return "la colonne " + to_string(unit.Number);
+    case UnitKind::Block:
+      break;
   }
   return "le bloc " + BlockName(Band(unit.Number), (unit.Number - 1) % 3 + 1);
 }
@@ -141,7 +143,8 @@ std::string LineBlockSentence(const AdvancedStep& s) {
 std::string NakedSubsetSentence(const AdvancedStep& s) {
   const int size = static_cast<int>(s.Cells.size());
   return "Dans " + UnitText(s.Units[0]) + ", les cases " + CellList(s.Cells) + " n'acceptent à elles " +
-         CountWord(size) + " que " + DigitChoice(DigitsOf(s.Pair)) + " (" + SubsetWord(size) + ")\u00a0: ces chiffres leur reviennent, on peut donc les retirer des autres cases " + OfUnit(s.Units[0]) + ".";
+         CountWord(size) + " que " + DigitChoice(DigitsOf(s.Pair)) + " (" + SubsetWord(size) +
+         ")\u00a0: ces chiffres leur reviennent, on peut donc les retirer des autres cases " + OfUnit(s.Units[0]) + ".";
 }
 
 std::string HiddenSubsetSentence(const AdvancedStep& s) {
@@ -149,7 +152,8 @@ std::string HiddenSubsetSentence(const AdvancedStep& s) {
   std::vector<std::string> digits;
   for (int d : DigitsOf(s.Pair)) digits.push_back("le " + to_string(d));
   return "Dans " + UnitText(s.Units[0]) + ", " + JoinFr(digits) + " ne peuvent se trouver que dans les cases " +
-         CellList(s.Cells) + " (" + SubsetWord(size) + " caché)\u00a0: ces cases leur reviennent, on peut donc en retirer les autres chiffres.";
+         CellList(s.Cells) + " (" + SubsetWord(size) +
+         " caché)\u00a0: ces cases leur reviennent, on peut donc en retirer les autres chiffres.";
 }
 
 std::string FishSentence(const AdvancedStep& s) {
@@ -157,8 +161,8 @@ std::string FishSentence(const AdvancedStep& s) {
   const char* cover = s.ByRow ? "colonnes" : "lignes";
   const std::string d = to_string(s.Digit);
   return std::string("Dans les ") + base + " " + Numbers(s.Base) + ", le " + d + " ne peut se trouver que dans les " +
-         cover + " " + Numbers(s.Cover) + " (" + TechniqueName(s.Kind) + ")\u00a0: on peut donc retirer le " + d + " des autres cases de ces " + CountWord(static_cast<int>(s.Cover.size())) +
-         " " + cover + ".";
+         cover + " " + Numbers(s.Cover) + " (" + TechniqueName(s.Kind) + ")\u00a0: on peut donc retirer le " + d +
+         " des autres cases de ces " + CountWord(static_cast<int>(s.Cover.size())) + " " + cover + ".";
 }
 
 // The candidates of the step's k-th cell, the digit `first` named first.
@@ -190,11 +194,11 @@ std::string WWingSentence(const AdvancedStep& s) {
   const std::string x = to_string(s.Digit);
   const std::string y = to_string(DigitsOf(static_cast<std::uint16_t>(s.Pair & ~Bit(s.Digit)))[0]);
   const std::string unit = UnitText(s.Units[0]);
-  return "Les cases " + CellText(s.Cells[0]) + " et " + CellText(s.Cells[1]) + " n'acceptent que le " + x +
-         " ou le " + y + ", et dans " + unit + ", le " + y + " ne peut se trouver que dans les cases " +
-         CellText(s.Cells[2]) + " et " + CellText(s.Cells[3]) + ", qui voient l'une la première case, l'autre la " +
-         "deuxième (" + TechniqueName(s.Kind) + ")\u00a0: si aucune des deux premières cases ne contenait le " +
-         x + ", elles contiendraient toutes deux le " + y + " et " + unit + " n'aurait plus de place pour le " + y +
+  return "Les cases " + CellText(s.Cells[0]) + " et " + CellText(s.Cells[1]) + " n'acceptent que le " + x + " ou le " +
+         y + ", et dans " + unit + ", le " + y + " ne peut se trouver que dans les cases " + CellText(s.Cells[2]) +
+         " et " + CellText(s.Cells[3]) + ", qui voient l'une la première case, l'autre la " + "deuxième (" +
+         TechniqueName(s.Kind) + ")\u00a0: si aucune des deux premières cases ne contenait le " + x +
+         ", elles contiendraient toutes deux le " + y + " et " + unit + " n'aurait plus de place pour le " + y +
          ". L'une d'elles contient donc le " + x + ", que l'on peut retirer " + FromCellsSeeing(s, "ces deux cases") +
          ".";
 }
@@ -205,7 +209,8 @@ std::string ColouringOpening(const AdvancedStep& s) {
   return "Pour le " + d + ", les cases " + CellList(s.Cells) +
          " se suivent deux à deux dans une ligne, une colonne ou un bloc où le " + d +
          " n'a que ces deux places\u00a0; en les coloriant de deux couleurs en alternance, l'une des couleurs porte "
-         "le " + d + " (" + TechniqueName(s.Kind) + ")\u00a0: ";
+         "le " +
+         d + " (" + TechniqueName(s.Kind) + ")\u00a0: ";
 }
 
 std::string ColourTrapSentence(const AdvancedStep& s) {
@@ -226,8 +231,8 @@ std::string ColourWrapSentence(const AdvancedStep& s) {
 
 std::string XChainSentence(const AdvancedStep& s) {
   const std::string d = to_string(s.Digit);
-  std::string text = "Pour le " + d + " (" + TechniqueName(s.Kind) + ")\u00a0: si la case " +
-                     CellText(s.Cells[0]) + " ne contient pas le " + d;
+  std::string text = "Pour le " + d + " (" + TechniqueName(s.Kind) + ")\u00a0: si la case " + CellText(s.Cells[0]) +
+                     " ne contient pas le " + d;
   for (std::size_t k = 1; k < s.Cells.size(); ++k) {
     text += k == 1 ? ", la case " : ", donc la case ";
     text += CellText(s.Cells[k]);
@@ -259,7 +264,9 @@ std::string XYChainSentence(const AdvancedStep& s) {
 // la colonne 3", "elle contient le 4", "la case (…) ne contient pas le 8"...
 std::string AlternatingChainSentence(const AdvancedStep& s) {
   const std::size_t n = s.Cells.size();
-  std::string text = "En suivant une chaîne de déductions (" + std::string(TechniqueName(s.Kind)) + ")\u00a0: si la case " + CellText(s.Cells[0]) + " ne contient pas le " + to_string(s.ChainDigits[0]);
+  std::string text = "En suivant une chaîne de déductions (" + std::string(TechniqueName(s.Kind)) +
+                     ")\u00a0: si la case " + CellText(s.Cells[0]) + " ne contient pas le " +
+                     to_string(s.ChainDigits[0]);
   for (std::size_t k = 1; k < n; ++k) {
     const bool strong = k % 2 == 1;
     const bool sameCell = s.Cells[k] == s.Cells[k - 1];
@@ -281,8 +288,8 @@ std::string AlternatingChainSentence(const AdvancedStep& s) {
     removed.push_back(JoinFr(ds) + " de la case " + CellText(cell));
   }
   return text + ". La case " + CellText(s.Cells.front()) + " contient donc le " + to_string(s.ChainDigits.front()) +
-         " ou la case " + CellText(s.Cells.back()) + " le " + to_string(s.ChainDigits.back()) +
-         " : on peut retirer " + JoinFr(removed) + ".";
+         " ou la case " + CellText(s.Cells.back()) + " le " + to_string(s.ChainDigits.back()) + " : on peut retirer " +
+         JoinFr(removed) + ".";
 }
 
 std::string UniqueRectangleSentence(const AdvancedStep& s) {
@@ -293,28 +300,41 @@ std::string UniqueRectangleSentence(const AdvancedStep& s) {
          " forme avec elles un rectangle sur deux lignes, deux colonnes et deux blocs (" + TechniqueName(s.Kind) +
          ")\u00a0: si elle n'acceptait elle aussi que le " + a + " ou le " + b +
          ", on pourrait échanger ces deux chiffres dans le rectangle et la grille aurait deux solutions. On peut "
-         "donc retirer le " + a + " et le " + b + " de la case " + CellText(s.Cells[3]) + ".";
+         "donc retirer le " +
+         a + " et le " + b + " de la case " + CellText(s.Cells[3]) + ".";
 }
 
 }  // namespace
 
 std::string StepSentence(const AdvancedStep& step) {
   switch (step.Kind) {
-    case Technique::LineBlock: return LineBlockSentence(step);
-    case Technique::NakedSubset: return NakedSubsetSentence(step);
-    case Technique::HiddenSubset: return HiddenSubsetSentence(step);
+    case Technique::LineBlock:
+      return LineBlockSentence(step);
+    case Technique::NakedSubset:
+      return NakedSubsetSentence(step);
+    case Technique::HiddenSubset:
+      return HiddenSubsetSentence(step);
     case Technique::XWing:
     case Technique::Swordfish:
-    case Technique::Jellyfish: return FishSentence(step);
+    case Technique::Jellyfish:
+      return FishSentence(step);
     case Technique::XYWing:
-    case Technique::XYZWing: return WingSentence(step);
-    case Technique::WWing: return WWingSentence(step);
-    case Technique::ColourTrap: return ColourTrapSentence(step);
-    case Technique::ColourWrap: return ColourWrapSentence(step);
-    case Technique::XChain: return XChainSentence(step);
-    case Technique::XYChain: return XYChainSentence(step);
-    case Technique::AlternatingChain: return AlternatingChainSentence(step);
-    case Technique::UniqueRectangle: return UniqueRectangleSentence(step);
+    case Technique::XYZWing:
+      return WingSentence(step);
+    case Technique::WWing:
+      return WWingSentence(step);
+    case Technique::ColourTrap:
+      return ColourTrapSentence(step);
+    case Technique::ColourWrap:
+      return ColourWrapSentence(step);
+    case Technique::XChain:
+      return XChainSentence(step);
+    case Technique::XYChain:
+      return XYChainSentence(step);
+    case Technique::AlternatingChain:
+      return AlternatingChainSentence(step);
+    case Technique::UniqueRectangle:
+      return UniqueRectangleSentence(step);
   }
   return std::string();
 }
@@ -332,21 +352,35 @@ void AddStepFocus(const AdvancedStep& step, HintFocusT& focus) {
 
 const char* TechniqueName(Technique t) {
   switch (t) {
-    case Technique::LineBlock: return "réduction ligne-bloc";
-    case Technique::NakedSubset: return "sous-ensemble";
-    case Technique::HiddenSubset: return "sous-ensemble caché";
-    case Technique::XWing: return "X-Wing";
-    case Technique::Swordfish: return "Swordfish";
-    case Technique::Jellyfish: return "Jellyfish";
-    case Technique::XYWing: return "XY-Wing";
-    case Technique::XYZWing: return "XYZ-Wing";
-    case Technique::WWing: return "W-Wing";
+    case Technique::LineBlock:
+      return "réduction ligne-bloc";
+    case Technique::NakedSubset:
+      return "sous-ensemble";
+    case Technique::HiddenSubset:
+      return "sous-ensemble caché";
+    case Technique::XWing:
+      return "X-Wing";
+    case Technique::Swordfish:
+      return "Swordfish";
+    case Technique::Jellyfish:
+      return "Jellyfish";
+    case Technique::XYWing:
+      return "XY-Wing";
+    case Technique::XYZWing:
+      return "XYZ-Wing";
+    case Technique::WWing:
+      return "W-Wing";
     case Technique::ColourTrap:
-    case Technique::ColourWrap: return "coloriage simple";
-    case Technique::XChain: return "chaîne X";
-    case Technique::XYChain: return "chaîne XY";
-    case Technique::AlternatingChain: return "chaîne alternée";
-    case Technique::UniqueRectangle: return "rectangle unique";
+    case Technique::ColourWrap:
+      return "coloriage simple";
+    case Technique::XChain:
+      return "chaîne X";
+    case Technique::XYChain:
+      return "chaîne XY";
+    case Technique::AlternatingChain:
+      return "chaîne alternée";
+    case Technique::UniqueRectangle:
+      return "rectangle unique";
   }
   return "";
 }

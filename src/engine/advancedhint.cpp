@@ -144,7 +144,8 @@ std::string PlacementSentence(const Single& single) {
     case Single::InCol:
       return text + "sur la colonne " + to_string(col) + ", le " + d + " ne peut se trouver que dans la case sur la " +
              "ligne " + to_string(row) + ".";
-    case Single::InBlock: break;
+    case Single::InBlock:
+      break;
   }
   return text + "dans le bloc " + BlockName(Band(row), Band(col)) + ", le " + d +
          " ne peut se trouver que dans la case sur la ligne " + to_string(row) + " et la colonne " + to_string(col) +
@@ -153,7 +154,9 @@ std::string PlacementSentence(const Single& single) {
 
 HintUnit PlacementUnit(const Single& single) {
   const auto units = cellunits::UnitsOf(single.cell);
-  return cellunits::UnitOf(single.kind == Single::InRow ? units[0] : single.kind == Single::InCol ? units[1] : units[2]);
+  return cellunits::UnitOf(single.kind == Single::InRow   ? units[0]
+                           : single.kind == Single::InCol ? units[1]
+                                                          : units[2]);
 }
 
 // "Dans …" after "Ensuite, ": the sentence's first letter in lower case.

@@ -55,8 +55,7 @@ std::vector<int> Trace(const std::array<int, 81>& parent, int end) {
 
 // X-chains of the digit from one start: breadth first, so the first chain
 // that removes something is a shortest one from this start.
-std::optional<Found> XChainFrom(const CandidateSets& cand, const std::array<int, 27>& places, int digit,
-                                int start) {
+std::optional<Found> XChainFrom(const CandidateSets& cand, const std::array<int, 27>& places, int digit, int start) {
   const std::uint16_t bit = Bit(digit);
   std::array<int, 81> parent, linkUnit;
   std::array<bool, 81> seen{};
@@ -103,8 +102,7 @@ std::optional<Found> XYChainFrom(const CandidateSets& cand, int start, int z) {
     std::vector<int> next;
     for (int from : layer)
       for (int to : cellunits::Peers[from]) {
-        if (seen[to] || std::popcount(cand[to]) != 2 || !(cand[to] & Bit(value[from])) || !Sees(from, to))
-          continue;
+        if (seen[to] || std::popcount(cand[to]) != 2 || !(cand[to] & Bit(value[from])) || !Sees(from, to)) continue;
         seen[to] = true;
         parent[to] = from;
         value[to] = std::countr_zero(static_cast<unsigned>(cand[to] & ~Bit(value[from]))) + 1;

@@ -33,8 +33,10 @@ struct Colouring {
     int n = 0;
     for (int cell : cellunits::Units[unit])
       if (cand[cell] & Bit(digit)) {
-        if (n == 0) x = cell;
-        else y = cell;
+        if (n == 0)
+          x = cell;
+        else
+          y = cell;
         if (++n > 2) return false;
       }
     return n == 2;

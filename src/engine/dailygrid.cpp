@@ -8,7 +8,7 @@
 namespace {
 
 // Monday first.
-constexpr int LevelOfDay[7] = {LevelFacile, LevelFacile,     LevelMoyen, LevelMoyen,
+constexpr int LevelOfDay[7] = {LevelFacile,    LevelFacile,    LevelMoyen, LevelMoyen,
                                LevelDifficile, LevelDifficile, LevelExpert};
 
 // A fixed salt, so that the daily seeds stand apart from the small seeds
@@ -30,9 +30,7 @@ std::chrono::year_month_day Calendar(const DailyDate& Date) {
 
 }  // namespace
 
-bool DailyDate::Valid() const {
-  return Month >= 1 && Month <= 12 && Day >= 1 && Day <= 31 && Calendar(*this).ok();
-}
+bool DailyDate::Valid() const { return Month >= 1 && Month <= 12 && Day >= 1 && Day <= 31 && Calendar(*this).ok(); }
 
 int DailyDate::DayOfWeek() const {
   return static_cast<int>(std::chrono::weekday(std::chrono::sys_days(Calendar(*this))).iso_encoding());

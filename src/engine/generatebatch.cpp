@@ -42,8 +42,10 @@ std::vector<TGrille> GenerateBatch(const BatchRequest& Request) {
     for (int k = next++; k < count && !stopRequested(); k = next++) {
       GenerateOptions options = ReproducibleOptions(Request.Seed + static_cast<std::uint64_t>(k));
       options.StopRequested = stopRequested;
-      if (!puzzles[static_cast<std::size_t>(k)].Generate(Request.Level, options)) stopped = true;
-      else if (Request.Done) ++*Request.Done;
+      if (!puzzles[static_cast<std::size_t>(k)].Generate(Request.Level, options))
+        stopped = true;
+      else if (Request.Done)
+        ++*Request.Done;
     }
   };
   {

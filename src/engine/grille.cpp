@@ -77,10 +77,9 @@ void TGrille::ComputeCandidates() {
   for (int r = 0; r < 9; ++r)
     for (int c = 0; c < 9; ++c) {
       const int i = r * 9 + c;
-      Candidates[i] = Digits[i] != 0
-                          ? std::uint16_t(0)
-                          : static_cast<std::uint16_t>(
-                                AllDigits & ~(U_.RowDigits[r] | U_.ColDigits[c] | U_.BlockDigits[(r / 3) * 3 + c / 3]));
+      Candidates[i] = Digits[i] != 0 ? std::uint16_t(0)
+                                     : static_cast<std::uint16_t>(AllDigits & ~(U_.RowDigits[r] | U_.ColDigits[c] |
+                                                                                U_.BlockDigits[(r / 3) * 3 + c / 3]));
     }
 }
 

@@ -48,8 +48,8 @@ constexpr CellWord DigitWord(int digit) {
   return digit == 0 ? CellWord(0) : CellWord((digit << 9) | (1 << (digit - 1)));
 }
 constexpr int WordDigit(CellWord w) { return w >> 9; }
-constexpr int Band(int n) { return (n - 1) / 3 + 1; }         // 1,1,1,2,2,2,3,3,3
-constexpr int BandStart(int n) { return 3 * ((n - 1) / 3) + 1; } // 1,1,1,4,4,4,7,7,7
+constexpr int Band(int n) { return (n - 1) / 3 + 1; }             // 1,1,1,2,2,2,3,3,3
+constexpr int BandStart(int n) { return 3 * ((n - 1) / 3) + 1; }  // 1,1,1,4,4,4,7,7,7
 constexpr int BlockOf(int row, int col) { return 3 * (Band(row) - 1) + Band(col); }
 
 constexpr std::uint16_t AllDigits = 511;
@@ -73,11 +73,11 @@ std::string DigitsText(const WordArray& words);
 
 // Solve levels. 1 to 4 are the player's levels, each allowing the techniques of
 // the one before and more:
-constexpr int LevelFacile = 1;      // line and block completion, cross-hatching
-constexpr int LevelMoyen = 2;       // + missing-digit searches in lines (at most 5 empty
-                                    //   cells) and in blocks (at most 4)
-constexpr int LevelDifficile = 3;   // + missing-digit searches in blocks of any filling
-constexpr int LevelExpert = 4;      // + the candidate techniques, then guessing
+constexpr int LevelFacile = 1;          // line and block completion, cross-hatching
+constexpr int LevelMoyen = 2;           // + missing-digit searches in lines (at most 5 empty
+                                        //   cells) and in blocks (at most 4)
+constexpr int LevelDifficile = 3;       // + missing-digit searches in blocks of any filling
+constexpr int LevelExpert = 4;          // + the candidate techniques, then guessing
 constexpr int LevelCandidatesOnly = 5;  // the candidate techniques alone, no guessing
                                         // (the generator's test of an expert puzzle)
 
@@ -91,7 +91,7 @@ constexpr std::uint8_t MarkDigitBits = 15;
 constexpr std::uint8_t MarkDiffersFromSolution = 16;
 
 // What GetCellState tells the grid view about a cell.
-constexpr int KindPlain = 0;      // empty, or a player's digit without a mark
+constexpr int KindPlain = 0;  // empty, or a player's digit without a mark
 constexpr int KindGiven = 1;
 constexpr int KindBrokeRule = 2;  // a player's digit that broke a rule when entered
 constexpr int KindWrong = 3;      // a player's digit that differs from the solution
@@ -286,8 +286,8 @@ class TGrille {
   struct UnitSets {
     std::array<std::uint16_t, 9> RowDigits, ColDigits, BlockDigits;  // digits present
     std::array<std::uint16_t, 9> RowFilled, ColFilled, BlockFilled;  // positions filled
-    std::array<std::array<std::uint16_t, 3>, 9> RowThirds;  // digits of a row in each block column
-    std::array<std::array<std::uint16_t, 3>, 9> ColThirds;  // digits of a column in each block row
+    std::array<std::array<std::uint16_t, 3>, 9> RowThirds;           // digits of a row in each block column
+    std::array<std::array<std::uint16_t, 3>, 9> ColThirds;           // digits of a column in each block row
   };
   UnitSets U_{};
 
@@ -327,5 +327,5 @@ class TGrille {
   bool SolveSteps(int Level, bool HintMode);
 };
 
-std::string DescribeMethod(const std::string& Name, const std::array<bool, 10>& Rows,
-                           const std::array<bool, 10>& Cols, const std::array<bool, 10>* Blocks);
+std::string DescribeMethod(const std::string& Name, const std::array<bool, 10>& Rows, const std::array<bool, 10>& Cols,
+                           const std::array<bool, 10>* Blocks);

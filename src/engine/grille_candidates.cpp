@@ -23,11 +23,10 @@ void TGrille::PutBackSavedCandidates() {
   for (int r = 0; r < 9; ++r)
     for (int c = 0; c < 9; ++c) {
       const int i = r * 9 + c;
-      Candidates[i] =
-          Digits[i] != 0
-              ? std::uint16_t(0)
-              : static_cast<std::uint16_t>(SavedCandidates[i] &
-                                           ~(U_.RowDigits[r] | U_.ColDigits[c] | U_.BlockDigits[(r / 3) * 3 + c / 3]));
+      Candidates[i] = Digits[i] != 0
+                          ? std::uint16_t(0)
+                          : static_cast<std::uint16_t>(SavedCandidates[i] & ~(U_.RowDigits[r] | U_.ColDigits[c] |
+                                                                              U_.BlockDigits[(r / 3) * 3 + c / 3]));
     }
 }
 
@@ -44,8 +43,8 @@ bool TGrille::AdvancedLogic(bool HintMode) {
     for (;;) {
       result = placementStep();
       if (HintRow != 0) break;
-      const bool e = PointingPass() || LinePairs(true) || LinePairs(false) || LineTriples(true) ||
-                     LineTriples(false) || BlockPairs();
+      const bool e = PointingPass() || LinePairs(true) || LinePairs(false) || LineTriples(true) || LineTriples(false) ||
+                     BlockPairs();
       EliminationsUsed = EliminationsUsed || e;
       if (e) continue;
       if (!HintMode) result = placementStep();
@@ -200,8 +199,7 @@ bool TGrille::EliminatePointing(const std::array<std::uint16_t, 3>& Union, int G
   const int stride = ByRow ? 1 : 9;
   for (int k = 1; k <= 3; ++k) {
     // The digits of line k that no other line of the block can take.
-    const std::uint16_t only =
-        static_cast<std::uint16_t>(Union[k - 1] & ~(Union[k % 3] | Union[(k + 1) % 3]));
+    const std::uint16_t only = static_cast<std::uint16_t>(Union[k - 1] & ~(Union[k % 3] | Union[(k + 1) % 3]));
     if (only == 0) continue;
     const int line = 3 * (Group - 1) + k;
     std::uint16_t* cell = &Candidates[LineCell(line, 1, ByRow)];
@@ -259,7 +257,8 @@ bool TGrille::LinePairs(bool ByRow) {
   bool changed = false;
   auto& record = ByRow ? MethodRecord.PairsByRow : MethodRecord.PairsByCol;
   for (int line = 1; line <= 9; ++line) {
-    const std::uint16_t empty = static_cast<std::uint16_t>(~(ByRow ? U_.RowFilled : U_.ColFilled)[line - 1] & AllDigits);
+    const std::uint16_t empty =
+        static_cast<std::uint16_t>(~(ByRow ? U_.RowFilled : U_.ColFilled)[line - 1] & AllDigits);
     auto small = [&] { return FewCandidates(*this, line, ByRow, empty, 2); };
     std::uint16_t pairable = small();
     for (int a = 1; a <= 9; ++a) {
@@ -284,7 +283,8 @@ bool TGrille::LineTriples(bool ByRow) {
   bool changed = false;
   auto& record = ByRow ? MethodRecord.TriplesByRow : MethodRecord.TriplesByCol;
   for (int line = 1; line <= 9; ++line) {
-    const std::uint16_t empty = static_cast<std::uint16_t>(~(ByRow ? U_.RowFilled : U_.ColFilled)[line - 1] & AllDigits);
+    const std::uint16_t empty =
+        static_cast<std::uint16_t>(~(ByRow ? U_.RowFilled : U_.ColFilled)[line - 1] & AllDigits);
     auto small = [&] { return FewCandidates(*this, line, ByRow, empty, 3); };
     std::uint16_t fit = small();
     if (CountBits(fit) < 3) continue;
@@ -311,8 +311,7 @@ bool TGrille::LineTriples(bool ByRow) {
   return changed;
 }
 
-bool TGrille::RemoveFromBlock(int BandRow, int BandCol, int RowA, int ColA, int RowB, int ColB,
-                              std::uint16_t Mask) {
+bool TGrille::RemoveFromBlock(int BandRow, int BandCol, int RowA, int ColA, int RowB, int ColB, std::uint16_t Mask) {
   bool removed = false;
   const int r0 = 3 * (BandRow - 1) + 1, c0 = 3 * (BandCol - 1) + 1;
   for (int r = r0; r < r0 + 3; ++r) {

@@ -23,11 +23,16 @@ struct LevelParameters {
 
 LevelParameters ParametersFor(int level) {
   switch (level) {
-    case LevelFacile: return {36, 4, LevelFacile, 0, 0};
-    case LevelMoyen: return {30, 6, LevelMoyen, 0, 0};
-    case LevelDifficile: return {26, 4, LevelDifficile, LevelMoyen, LevelFacile};
-    case LevelExpert: return {22, 6, LevelCandidatesOnly, LevelDifficile, LevelMoyen};
-    default: return {36, 4, level, 0, 0};
+    case LevelFacile:
+      return {36, 4, LevelFacile, 0, 0};
+    case LevelMoyen:
+      return {30, 6, LevelMoyen, 0, 0};
+    case LevelDifficile:
+      return {26, 4, LevelDifficile, LevelMoyen, LevelFacile};
+    case LevelExpert:
+      return {22, 6, LevelCandidatesOnly, LevelDifficile, LevelMoyen};
+    default:
+      return {36, 4, level, 0, 0};
   }
 }
 

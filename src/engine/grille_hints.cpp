@@ -49,8 +49,8 @@ std::string BlockList(const std::array<bool, 10>& flags) {
 
 }  // namespace
 
-std::string DescribeMethod(const std::string& Name, const std::array<bool, 10>& Rows,
-                           const std::array<bool, 10>& Cols, const std::array<bool, 10>* Blocks) {
+std::string DescribeMethod(const std::string& Name, const std::array<bool, 10>& Rows, const std::array<bool, 10>& Cols,
+                           const std::array<bool, 10>* Blocks) {
   std::string parts;
   for (const std::string& part :
        {NumberList("ligne", Rows), NumberList("colonne", Cols), Blocks ? BlockList(*Blocks) : std::string()}) {
@@ -84,9 +84,8 @@ static std::string MissingOpening(bool byRow, int line) {
 }
 
 std::string LineCompletion(bool byRow, int line, int digit, int pos) {
-  return MissingOpening(byRow, line) +
-         "qu'un chiffre. En comptant de 1 à 9, on voit qu'il s'agit du chiffre " + to_string(digit) +
-         ", que l'on place donc sur la " + Cross(byRow) + " " + to_string(pos);
+  return MissingOpening(byRow, line) + "qu'un chiffre. En comptant de 1 à 9, on voit qu'il s'agit du chiffre " +
+         to_string(digit) + ", que l'on place donc sur la " + Cross(byRow) + " " + to_string(pos);
 }
 
 std::string LineCellSearch(bool byRow, int line, int n, int pos, int digit) {

@@ -133,8 +133,8 @@ TGrille::BlockSearchKey TGrille::BlockSearchInputs(int BandRow, int BandCol) con
   const int b = 3 * (BandRow - 1) + BandCol - 1, r = 3 * (BandRow - 1), c = 3 * (BandCol - 1);
   // The filled set is never all ones (the search needs an empty cell), so an
   // all-ones key never matches.
-  return {U_.BlockFilled[b], U_.BlockDigits[b], U_.RowDigits[r],     U_.RowDigits[r + 1],
-          U_.RowDigits[r + 2], U_.ColDigits[c], U_.ColDigits[c + 1], U_.ColDigits[c + 2]};
+  return {U_.BlockFilled[b],   U_.BlockDigits[b], U_.RowDigits[r],     U_.RowDigits[r + 1],
+          U_.RowDigits[r + 2], U_.ColDigits[c],   U_.ColDigits[c + 1], U_.ColDigits[c + 2]};
 }
 
 bool TGrille::SolveBlock(int BandRow, int BandCol, bool HintMode, bool Extended, int Limit) {
@@ -222,9 +222,9 @@ bool TGrille::CrossHatchBand(int BandNo, bool ByRow, bool HintMode) {
   std::uint16_t inBlock[3];
   for (int k = 0; k < 3; ++k)
     inBlock[k] = static_cast<std::uint16_t>(thirds[first - 1][k] | thirds[first][k] | thirds[first + 1][k]);
-  const std::uint16_t two = static_cast<std::uint16_t>((inBlock[0] & inBlock[1] & ~inBlock[2]) |
-                                                       (inBlock[0] & ~inBlock[1] & inBlock[2]) |
-                                                       (~inBlock[0] & inBlock[1] & inBlock[2]));
+  const std::uint16_t two =
+      static_cast<std::uint16_t>((inBlock[0] & inBlock[1] & ~inBlock[2]) | (inBlock[0] & ~inBlock[1] & inBlock[2]) |
+                                 (~inBlock[0] & inBlock[1] & inBlock[2]));
   bool placed = false;
   for (int d = 1; d <= 9; ++d) {
     const std::uint16_t bit = static_cast<std::uint16_t>(1u << (d - 1));

@@ -155,7 +155,8 @@ bool TGrille::IsDeadEnd() const {
     return CountBits(present) == CountBits(filled) && (present | places) != AllDigits;
   };
   for (int k = 0; k < 9; ++k)
-    if (lacks(U_.RowDigits[k], U_.RowFilled[k], rowPlaces[k]) || lacks(U_.ColDigits[k], U_.ColFilled[k], colPlaces[k]) ||
+    if (lacks(U_.RowDigits[k], U_.RowFilled[k], rowPlaces[k]) ||
+        lacks(U_.ColDigits[k], U_.ColFilled[k], colPlaces[k]) ||
         lacks(U_.BlockDigits[k], U_.BlockFilled[k], blockPlaces[k]))
       return true;
   return false;

@@ -35,7 +35,8 @@ void AddCell(HintFocusT& focus, int cell) {
 // The digits none of the unit's cells holds.
 std::uint16_t Missing(const TGrille& grid, int unit) {
   std::uint16_t present = 0;
-  for (int cell : cellunits::Units[unit]) present = static_cast<std::uint16_t>(present | (grid.Digits[cell] & AllDigits));
+  for (int cell : cellunits::Units[unit])
+    present = static_cast<std::uint16_t>(present | (grid.Digits[cell] & AllDigits));
   return static_cast<std::uint16_t>(~present & AllDigits);
 }
 

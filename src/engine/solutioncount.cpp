@@ -62,7 +62,8 @@ class Counter {
         for (int i = 0; i < 81; ++i) result_.First[i] = DigitWord(LowestDigit(b.Sets[i]));
       return;
     }
-    for (std::uint16_t rest = b.Sets[best]; rest != 0 && result_.Count < 2; rest = static_cast<std::uint16_t>(rest & (rest - 1))) {
+    for (std::uint16_t rest = b.Sets[best]; rest != 0 && result_.Count < 2;
+         rest = static_cast<std::uint16_t>(rest & (rest - 1))) {
       Board trial = b;
       trial.Sets[best] = static_cast<std::uint16_t>(rest & -rest);
       Search(trial);
@@ -119,7 +120,8 @@ class Counter {
 SolutionCount CountSolutions(const WordArray& Digits, const WordArray& Candidates) {
   const Geometry& g = Grid();
   Board board{};
-  for (int i = 0; i < 81; ++i) board.Sets[i] = static_cast<std::uint16_t>((Digits[i] != 0 ? Digits[i] : Candidates[i]) & AllDigits);
+  for (int i = 0; i < 81; ++i)
+    board.Sets[i] = static_cast<std::uint16_t>((Digits[i] != 0 ? Digits[i] : Candidates[i]) & AllDigits);
   for (int i = 0; i < 81; ++i)
     if (Digits[i] != 0)
       for (std::uint8_t p : g.Peers[i])

@@ -11,7 +11,7 @@
 #include "grille.h"
 
 struct SolutionCount {
-  int Count = 0;     // 0, 1, or 2 for two and more
+  int Count = 0;      // 0, 1, or 2 for two and more
   WordArray First{};  // the first solution met, as cell words, when Count > 0
 };
 

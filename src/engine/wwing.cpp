@@ -29,8 +29,10 @@ std::optional<AdvancedStep> FindWWing(const CandidateSets& cand) {
             }
           if (n != 2 || ends[0] == a || ends[0] == b || ends[1] == a || ends[1] == b) continue;
           int nearA = -1, nearB = -1;
-          if (Sees(a, ends[0]) && Sees(b, ends[1])) nearA = ends[0], nearB = ends[1];
-          else if (Sees(a, ends[1]) && Sees(b, ends[0])) nearA = ends[1], nearB = ends[0];
+          if (Sees(a, ends[0]) && Sees(b, ends[1]))
+            nearA = ends[0], nearB = ends[1];
+          else if (Sees(a, ends[1]) && Sees(b, ends[0]))
+            nearA = ends[1], nearB = ends[0];
           if (nearA < 0) continue;
           const int seen[2] = {a, b};
           const std::vector<int> pattern{a, b, nearA, nearB};

@@ -42,8 +42,8 @@ class TChrono {
   bool Stopped_ = false;
   int Holds_ = 0;
   std::uint64_t CarriedMs_ = 0;
-  std::uint64_t StartMs_ = 0;      // when it started
-  std::uint64_t StillMs_ = 0;      // time it stood still since, holds released
-  std::uint64_t HeldSince_ = 0;    // when the first hold in place began
-  std::uint64_t StoppedMs_ = 0;    // what it counted when it stopped
+  std::uint64_t StartMs_ = 0;    // when it started
+  std::uint64_t StillMs_ = 0;    // time it stood still since, holds released
+  std::uint64_t HeldSince_ = 0;  // when the first hold in place began
+  std::uint64_t StoppedMs_ = 0;  // what it counted when it stopped
 };

@@ -206,9 +206,7 @@ std::optional<TMove> TPartie::Redo() {
   return move;
 }
 
-std::vector<TMove> TPartie::UndoMoves() const {
-  return {Moves_.begin(), Moves_.begin() + std::ptrdiff_t(Position_)};
-}
+std::vector<TMove> TPartie::UndoMoves() const { return {Moves_.begin(), Moves_.begin() + std::ptrdiff_t(Position_)}; }
 
 std::vector<TMove> TPartie::RedoMoves() const { return {Moves_.rbegin(), Moves_.rend() - std::ptrdiff_t(Position_)}; }
 

@@ -30,7 +30,8 @@ void TGenerateur::StartGeneration(int Level) {
   Current = Level;
   auto* thread = new TThreadGeneration(this);
   thread->Setup(Level, Grids[Level], GenerationOptions ? GenerationOptions(Level) : GenerateOptions{});
-  connect(thread, &QThread::finished, this, [this, thread] { ThreadDone(thread); }, Qt::QueuedConnection);
+  connect(
+      thread, &QThread::finished, this, [this, thread] { ThreadDone(thread); }, Qt::QueuedConnection);
   connect(thread, &QThread::finished, thread, &QObject::deleteLater);
   Thread = thread;
   ++RunningThreads_;

@@ -70,7 +70,7 @@ class TGrilleSudoku : public QWidget {
   int SelCol = 1;  // selected cell, 1 to 9 each way
   int SelRow = 1;
   bool NoteMode = false;  // entries toggle pencil marks
-  bool TabAuto = false;  // move on after each entry
+  bool TabAuto = false;   // move on after each entry
   QColor CouleurSelection{166, 202, 240};
   QColor CouleurChiffre{0, 0, 128};
   QColor CouleurChiffreFixe{0, 0, 0};
@@ -81,7 +81,7 @@ class TGrilleSudoku : public QWidget {
   TTypeBrique TypeBrique = tb_Chiffre;
   bool ShowErreur = false;
   bool ShowImpossible = false;
-  quint8 TailleEcriture = 20;  // points
+  quint8 TailleEcriture = 20;    // points
   quint8 TaillePossibilite = 8;  // points
   // When the selected cell holds a digit, the cells and the pencil marks (or
   // candidates) of that digit take CouleurSurlignage; the selected cell's
@@ -125,8 +125,7 @@ class TGrilleSudoku : public QWidget {
   // Draws the whole grid on any painter, cells W by H, text sizes in points.
   // ForPrint gives the paper look: white board, black text, no selection, no
   // hint colour, no error backgrounds.
-  void DrawGrid(QPainter& Canvas, int CellWidth, int CellHeight, int DigitSize, int NoteSize,
-                bool ForPrint) const;
+  void DrawGrid(QPainter& Canvas, int CellWidth, int CellHeight, int DigitSize, int NoteSize, bool ForPrint) const;
   // Prints the grid Copies times, each copy its own job titled "Orvalis", on the
   // control's printer or on the one given. Returns the number of jobs that went
   // through; a failed job is dropped silently.

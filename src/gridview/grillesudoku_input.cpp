@@ -22,8 +22,7 @@ int KeyDigit(const QKeyEvent& Event) {
   if (key >= Qt::Key_A && key <= Qt::Key_I) return key - Qt::Key_A + 1;
   // Keycodes 10 to 19 are the digit row "1" to "0" of every layout (X and Wayland).
   const quint32 code = Event.nativeScanCode();
-  if (code >= 10 && code <= 19 && (Event.modifiers() & Qt::KeypadModifier) == 0)
-    return code == 19 ? 0 : int(code) - 9;
+  if (code >= 10 && code <= 19 && (Event.modifiers() & Qt::KeypadModifier) == 0) return code == 19 ? 0 : int(code) - 9;
   return -1;
 }
 

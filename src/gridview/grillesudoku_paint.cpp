@@ -78,8 +78,7 @@ std::array<double, 3> Lab(const QColor& Colour) {
   const double xyz[3] = {(0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047, 0.2126 * r + 0.7152 * g + 0.0722 * b,
                          (0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883};
   double f[3];
-  for (int k = 0; k < 3; ++k)
-    f[k] = xyz[k] > 0.008856 ? std::cbrt(xyz[k]) : 7.787 * xyz[k] + 16.0 / 116.0;
+  for (int k = 0; k < 3; ++k) f[k] = xyz[k] > 0.008856 ? std::cbrt(xyz[k]) : 7.787 * xyz[k] + 16.0 / 116.0;
   return {116 * f[1] - 16, 500 * (f[0] - f[1]), 200 * (f[1] - f[2])};
 }
 
@@ -238,11 +237,9 @@ void TGrilleSudoku::DrawGrid(QPainter& Canvas, int CellWidth, int CellHeight, in
             const int ringWidth = std::max(1, std::min(W, H) / SelectionRingPer);
             const QRect ring(left + 2, top + 2, W - 3, H - 3);
             Canvas.fillRect(ring.left(), ring.top(), ring.width(), ringWidth, CouleurSelection);
-            Canvas.fillRect(ring.left(), ring.bottom() - ringWidth + 1, ring.width(), ringWidth,
-                            CouleurSelection);
+            Canvas.fillRect(ring.left(), ring.bottom() - ringWidth + 1, ring.width(), ringWidth, CouleurSelection);
             Canvas.fillRect(ring.left(), ring.top(), ringWidth, ring.height(), CouleurSelection);
-            Canvas.fillRect(ring.right() - ringWidth + 1, ring.top(), ringWidth, ring.height(),
-                            CouleurSelection);
+            Canvas.fillRect(ring.right() - ringWidth + 1, ring.top(), ringWidth, ring.height(), CouleurSelection);
           }
         }
       }
@@ -274,8 +271,7 @@ void TGrilleSudoku::DrawGrid(QPainter& Canvas, int CellWidth, int CellHeight, in
         const int room = W - 2 * NoteInset;
         const int t = metrics.height();
         // Only the digit of the selected cell is highlighted among the marks.
-        const QString marked =
-            selectedDigit > 0 && (set & (1u << (selectedDigit - 1))) != 0 ? markedText : QString();
+        const QString marked = selectedDigit > 0 && (set & (1u << (selectedDigit - 1))) != 0 ? markedText : QString();
         DrawNoteLine(Canvas, x, y, room, lines[0], marked, CouleurSurlignage);
         if (!lines[1].isEmpty()) {
           DrawNoteLine(Canvas, x, y + t, room, lines[1], marked, CouleurSurlignage);

@@ -58,13 +58,12 @@ QString HomeFolder() {
 }  // namespace
 
 void TAppFolders::Init(const QString& ProgramFolder) {
-  const QString program = QDir::cleanPath(
-      ProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath() : ProgramFolder);
+  const QString program =
+      QDir::cleanPath(ProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath() : ProgramFolder);
 
   QString data = program;
   if (!HoldsData(program)) {
-    const QString installed =
-        QDir::cleanPath(program + QLatin1Char('/') + QStringLiteral(ORVALIS_DATA_FROM_BIN));
+    const QString installed = QDir::cleanPath(program + QLatin1Char('/') + QStringLiteral(ORVALIS_DATA_FROM_BIN));
     if (HoldsData(installed)) data = installed;
   }
 

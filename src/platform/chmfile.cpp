@@ -107,8 +107,9 @@ QList<TChmTopic> ParseSitemap(const QString& Html) {
       lists = closing ? qMax(0, lists - 1) : lists + 1;
     } else if (name == QLatin1String("object")) {
       if (!closing) {
-        inEntry = Attributes(m.captured(3)).value(QStringLiteral("type")).compare(
-                      QLatin1String("text/sitemap"), Qt::CaseInsensitive) == 0;
+        inEntry = Attributes(m.captured(3))
+                      .value(QStringLiteral("type"))
+                      .compare(QLatin1String("text/sitemap"), Qt::CaseInsensitive) == 0;
         entry = TChmTopic{QString(), QString(), qMax(0, lists - 1)};
       } else if (inEntry) {
         inEntry = false;
@@ -163,8 +164,8 @@ std::optional<QByteArray> TChmFile::Read(const QString& Path) const {
   if (unit.length > kLargestEntry) return std::nullopt;
   QByteArray bytes(qsizetype(unit.length), Qt::Uninitialized);
   if (unit.length == 0) return bytes;
-  const LONGINT64 read = chm_retrieve_object(Handle_, &unit, reinterpret_cast<unsigned char*>(bytes.data()), 0,
-                                             LONGINT64(unit.length));
+  const LONGINT64 read =
+      chm_retrieve_object(Handle_, &unit, reinterpret_cast<unsigned char*>(bytes.data()), 0, LONGINT64(unit.length));
   if (read != LONGINT64(unit.length)) return std::nullopt;
   return bytes;
 }
@@ -181,11 +182,20 @@ void TChmFile::ReadSystemRecord() {
     const QByteArray data = record->mid(at, length);
     at += length;
     switch (code) {
-      case kContentsFile: ContentsFile_ = RecordString(data); break;
-      case kIndexFile: IndexFile_ = RecordString(data); break;
-      case kDefaultTopic: DefaultTopic_ = RecordString(data); break;
-      case kTitle: Title_ = RecordString(data); break;
-      default: break;
+      case kContentsFile:
+        ContentsFile_ = RecordString(data);
+        break;
+      case kIndexFile:
+        IndexFile_ = RecordString(data);
+        break;
+      case kDefaultTopic:
+        DefaultTopic_ = RecordString(data);
+        break;
+      case kTitle:
+        Title_ = RecordString(data);
+        break;
+      default:
+        break;
     }
   }
 }

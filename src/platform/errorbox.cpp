@@ -44,4 +44,3 @@ ErrorBoxHandler SetErrorBoxHandler(ErrorBoxHandler handler) {
 QString CannotWriteMessage(const QString& path) {
   return QStringLiteral("Impossible d'écrire dans %1").arg(QDir::toNativeSeparators(path));
 }
-

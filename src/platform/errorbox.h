@@ -21,4 +21,3 @@ ErrorBoxHandler SetErrorBoxHandler(ErrorBoxHandler handler);
 
 // "Impossible d'écrire dans <path>".
 QString CannotWriteMessage(const QString& path);
-

@@ -67,16 +67,20 @@ class THelpBrowser : public QTextBrowser {
     if (!bytes) return Type == QTextDocument::HtmlResource ? QVariant(MissingPage(path)) : QVariant();
     switch (Type) {
       case QTextDocument::HtmlResource:
-      case QTextDocument::StyleSheetResource: return DecodeHelpText(*bytes);
-      case QTextDocument::ImageResource: return Picture(path, *bytes);
-      default: return *bytes;
+      case QTextDocument::StyleSheetResource:
+        return DecodeHelpText(*bytes);
+      case QTextDocument::ImageResource:
+        return Picture(path, *bytes);
+      default:
+        return *bytes;
     }
   }
 
  private:
   static QString MissingPage(const QString& Path) {
-    return QStringLiteral("<h1>Page introuvable</h1><p>La page «\u00A0%1\u00A0» ne se trouve pas dans le fichier "
-                          "d'aide.</p>")
+    return QStringLiteral(
+               "<h1>Page introuvable</h1><p>La page «\u00A0%1\u00A0» ne se trouve pas dans le fichier "
+               "d'aide.</p>")
         .arg(Path.toHtmlEscaped());
   }
 

@@ -19,8 +19,7 @@ void NameButtons(QMessageBox& Box) {
 }  // namespace
 
 bool AskYesNo(const QString& Title, const QString& Text) {
-  QMessageBox box(QMessageBox::Question, Title, Text, QMessageBox::Yes | QMessageBox::No,
-                  QApplication::activeWindow());
+  QMessageBox box(QMessageBox::Question, Title, Text, QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
   NameButtons(box);
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(QMessageBox::No);
@@ -28,8 +27,7 @@ bool AskYesNo(const QString& Title, const QString& Text) {
 }
 
 TAnswer AskYesNoCancel(const QString& Title, const QString& Text) {
-  QMessageBox box(QMessageBox::Question, Title, Text,
-                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+  QMessageBox box(QMessageBox::Question, Title, Text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                   QApplication::activeWindow());
   NameButtons(box);
   box.setDefaultButton(QMessageBox::Yes);

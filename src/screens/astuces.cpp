@@ -87,8 +87,8 @@ Tf_Astuces::Tf_Astuces(QWidget* Parent) : QWidget(Parent) {
   };
   hl_Methode1 = method(QStringLiteral("hl_Methode1"),
                        QStringLiteral("Méthode 1: Repérage par bloc de lignes et/ou colonnes"), 1, 0);
-  hl_Methode2 = method(QStringLiteral("hl_Methode2"),
-                       QStringLiteral("Méthode 2: Completer les lignes, colonnes et blocs"), 3, 1);
+  hl_Methode2 =
+      method(QStringLiteral("hl_Methode2"), QStringLiteral("Méthode 2: Completer les lignes, colonnes et blocs"), 3, 1);
   hl_Methode3 = method(QStringLiteral("hl_Methode3"),
                        QStringLiteral("Méthode 3: Repérage par position unique d'un chiffre"), 5, 2);
   HotLabel1 = method(QStringLiteral("HotLabel1"), QStringLiteral("Méthode 4: Etudier les possibilités"), 7, 3);

@@ -38,8 +38,8 @@ QLabel* FieldLabel(const QString& Text) {
 }
 
 // A row of toggle buttons, one pressed, each with its value as id.
-QHBoxLayout* ToggleRow(QButtonGroup& Group, const QStringList& Captions, const QList<int>& Values,
-                       int Checked, QWidget* Owner) {
+QHBoxLayout* ToggleRow(QButtonGroup& Group, const QStringList& Captions, const QList<int>& Values, int Checked,
+                       QWidget* Owner) {
   auto* row = new QHBoxLayout;
   row->setSpacing(4);
   for (qsizetype k = 0; k < Captions.size(); ++k) {
@@ -59,8 +59,7 @@ std::uint64_t ClockSeed() { return (std::uint64_t(std::random_device{}()) << 32)
 
 }  // namespace
 
-Tf_Carnet::Tf_Carnet(int Level, QWidget* Parent)
-    : QDialog(DialogOwner(Parent), Look::DialogFlags), Seed(ClockSeed()) {
+Tf_Carnet::Tf_Carnet(int Level, QWidget* Parent) : QDialog(DialogOwner(Parent), Look::DialogFlags), Seed(ClockSeed()) {
   setObjectName(QStringLiteral("f_Carnet"));
   setWindowTitle(QStringLiteral("Imprimer un carnet"));
   setFixedSize(FormWidth, FormHeight);
@@ -70,8 +69,9 @@ Tf_Carnet::Tf_Carnet(int Level, QWidget* Parent)
   FondCopie1 = AddPanel(*this);
   FondCopie1->setGeometry(rect().adjusted(PanelMargin, PanelMargin, -PanelMargin, -PanelMargin));
 
-  Label1 = new QLabel(QStringLiteral("Des grilles toutes neuves à imprimer, ou à enregistrer en PDF, "
-                                     "avec leurs solutions en dernière page."));
+  Label1 =
+      new QLabel(QStringLiteral("Des grilles toutes neuves à imprimer, ou à enregistrer en PDF, "
+                                "avec leurs solutions en dernière page."));
   Label1->setFont(Look::PixelFont(Look::TextFamily, 14, true));
   Label1->setWordWrap(true);
   Label1->setAlignment(Qt::AlignCenter);
@@ -165,8 +165,10 @@ void Tf_Carnet::SetBusy(bool Busy) {
   se_Nombre->setEnabled(!Busy);
   b_Imprimer->setEnabled(!Busy);
   Attente->setVisible(Busy);
-  if (Busy) Progress_->start();
-  else Progress_->stop();
+  if (Busy)
+    Progress_->start();
+  else
+    Progress_->stop();
 }
 
 void Tf_Carnet::b_ImprimerClick() {

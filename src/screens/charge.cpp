@@ -11,8 +11,8 @@
 #include "appfolders.h"
 #include "carrecoche.h"
 #include "decor.h"
-#include "fileresult.h"
 #include "dossiersauvegarde.h"
+#include "fileresult.h"
 #include "fondcopie.h"
 #include "image.h"
 #include "look.h"
@@ -31,8 +31,7 @@ QPushButton* MakeButton(const QString& Name, const QString& Caption) {
 
 }  // namespace
 
-Tf_Charge::Tf_Charge(QWidget* Parent)
-    : QDialog(DialogOwner(Parent), Look::DialogFlags) {
+Tf_Charge::Tf_Charge(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::DialogFlags) {
   setObjectName(QStringLiteral("f_Charge"));
   setWindowTitle(QStringLiteral("Chargement d'une grille"));
   setFixedSize(FormWidth, FormHeight);
@@ -48,10 +47,10 @@ Tf_Charge::Tf_Charge(QWidget* Parent)
   // One family for every control, buttons and lists included.
   setFont(textFont);
 
-  l_Explication = new QLabel(QStringLiteral(
-      "Pour recharger une grille, vous devez d'abord selectionner le nom du fichier "
-      "contenant votre grille, puis choisir dans la liste ci-dessous la grille sur laquelle "
-      "vous souhaitez jouer."));
+  l_Explication =
+      new QLabel(QStringLiteral("Pour recharger une grille, vous devez d'abord selectionner le nom du fichier "
+                                "contenant votre grille, puis choisir dans la liste ci-dessous la grille sur laquelle "
+                                "vous souhaitez jouer."));
   l_Explication->setWordWrap(true);
   l_Explication->setFont(textFont);
   l_NomFichier = new QLabel(QStringLiteral("Nom du fichier:"));
@@ -123,8 +122,7 @@ Tf_Charge::Tf_Charge(QWidget* Parent)
   grid->setColumnStretch(1, 1);
   cb_FichierGrille->setFocus();
 
-  connect(cb_FichierGrille, &QComboBox::currentIndexChanged, this,
-          [this] { ShowFileGrids(false); });
+  connect(cb_FichierGrille, &QComboBox::currentIndexChanged, this, [this] { ShowFileGrids(false); });
   connect(cb_Grilles, &QComboBox::currentIndexChanged, this, &Tf_Charge::ShowDescription);
   connect(b_Charger, &QPushButton::clicked, this, &Tf_Charge::b_ChargerClick);
   connect(b_Annuler, &QPushButton::clicked, this, &QDialog::reject);
@@ -192,8 +190,7 @@ void Tf_Charge::b_EffacerClick() {
   if (record == nullptr || cb_FichierGrille->currentIndex() < 0) return;
   // By what the grid is, not by its place: another window may have changed
   // the file since it was listed.
-  const FileResult result =
-      TDossierSauvegarde(TAppFolders::PlayerFolder()).DeleteRecord(ChosenPath(), *record);
+  const FileResult result = TDossierSauvegarde(TAppFolders::PlayerFolder()).DeleteRecord(ChosenPath(), *record);
   ReportFileResult(result);
   // Whatever happened, the list shows what the file now holds.
   ShowFileGrids(true);

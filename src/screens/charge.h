@@ -54,8 +54,8 @@ class Tf_Charge : public QDialog {
   TImage* im_Fond;
   TFondCopie* FondCopie1;
   QLabel* l_Explication;  // the explanation at the top
-  QLabel* l_NomFichier;  // "Nom du fichier:"
-  QLabel* l_NomGrille;  // "Nom de la grille:"
+  QLabel* l_NomFichier;   // "Nom du fichier:"
+  QLabel* l_NomGrille;    // "Nom de la grille:"
   QComboBox* cb_FichierGrille;
   QComboBox* cb_Grilles;
   QPlainTextEdit* m_Description;

@@ -2,14 +2,14 @@
 
 #include <QCoreApplication>
 #include <QDate>
-#include <QLocale>
 #include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLocale>
 
 #include "decor.h"
-#include "grilledujour.h"
 #include "fondcopie.h"
+#include "grilledujour.h"
 #include "hotlabel.h"
 #include "image.h"
 #include "jeux_shared.h"
@@ -43,8 +43,7 @@ TImage* MakeIcon(const QString& Path, int FallbackWidth, QWidget* Parent) {
   icon->SetStretch(true);
   icon->setCursor(Qt::PointingHandCursor);
   const QSize own = icon->PictureSize();
-  const int width = own.height() > 0 ? (own.width() * IconHeight + own.height() / 2) / own.height()
-                                     : FallbackWidth;
+  const int width = own.height() > 0 ? (own.width() * IconHeight + own.height() / 2) / own.height() : FallbackWidth;
   icon->resize(width, IconHeight);
   return icon;
 }
@@ -59,8 +58,7 @@ void FitCommand(THotLabel& Label) {
 
 }  // namespace
 
-Tf_ChoixNiveau::Tf_ChoixNiveau(QWidget* Parent)
-    : QDialog(DialogOwner(Parent), Look::DialogFlags) {
+Tf_ChoixNiveau::Tf_ChoixNiveau(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::DialogFlags) {
   setObjectName(QStringLiteral("f_ChoixNiveau"));
   setWindowTitle(QStringLiteral("Choix du niveau"));
   setFixedSize(ClientWidth, ClientHeight);
@@ -73,8 +71,7 @@ Tf_ChoixNiveau::Tf_ChoixNiveau(QWidget* Parent)
   const int panelWidth = FondCopie1->width();
   const int middle = panelWidth / 2;
 
-  Label1 = new QLabel(QStringLiteral("Veuillez choisir le niveau de difficulté de la grille à générer"),
-                      FondCopie1);
+  Label1 = new QLabel(QStringLiteral("Veuillez choisir le niveau de difficulté de la grille à générer"), FondCopie1);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setFont(Look::PixelFont(Look::TextFamily, 14, true));
   Label1->setWordWrap(true);

@@ -10,10 +10,10 @@
 #include "decor.h"
 #include "fileresult.h"
 #include "fondcopie.h"
-#include "score.h"
 #include "hotlabel.h"
 #include "image.h"
 #include "look.h"
+#include "score.h"
 #include "scores.h"
 #include "shell.h"
 
@@ -53,8 +53,7 @@ TImage* MakeIcon(const QString& Path, QWidget* Parent) {
   icon->SetStretch(true);
   icon->setCursor(Qt::PointingHandCursor);
   const QSize own = icon->PictureSize();
-  const int width =
-      own.height() > 0 ? (own.width() * IconSize + own.height() / 2) / own.height() : IconSize;
+  const int width = own.height() > 0 ? (own.width() * IconSize + own.height() / 2) / own.height() : IconSize;
   icon->resize(width, IconSize);
   return icon;
 }
@@ -77,8 +76,7 @@ QLabel* MakeScoreLabel(const char* Name, const QString& Text, Qt::Alignment Alig
 
 }  // namespace
 
-Tf_FinJeu::Tf_FinJeu(QWidget* Parent)
-    : QDialog(DialogOwner(Parent), Look::DialogFlags) {
+Tf_FinJeu::Tf_FinJeu(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::DialogFlags) {
   setObjectName(QStringLiteral("f_FinJeu"));
   setWindowTitle(QStringLiteral("Fin de la partie"));
 

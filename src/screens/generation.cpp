@@ -29,8 +29,7 @@ constexpr int BarHeight = 12;
 
 }  // namespace
 
-Tf_generation::Tf_generation(QWidget* Parent)
-    : QDialog(DialogOwner(Parent), Look::DialogFlags) {
+Tf_generation::Tf_generation(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::DialogFlags) {
   setObjectName(QStringLiteral("f_generation"));
   setWindowTitle(QStringLiteral("Génération de la grille"));
   setModal(true);
@@ -64,8 +63,7 @@ Tf_generation::Tf_generation(QWidget* Parent)
   const int top = (panelHeight - height1 - LineGap - height2 - BarGap - BarHeight) / 2;
   l_Titre->setGeometry(0, top, panelWidth, height1);
   l_Patience->setGeometry(0, top + height1 + LineGap, panelWidth, height2);
-  Attente->setGeometry((panelWidth - BarWidth) / 2, l_Patience->geometry().bottom() + 1 + BarGap, BarWidth,
-                       BarHeight);
+  Attente->setGeometry((panelWidth - BarWidth) / 2, l_Patience->geometry().bottom() + 1 + BarGap, BarWidth, BarHeight);
 }
 
 void Tf_generation::GridReady() { done(QDialog::Accepted); }

@@ -22,18 +22,18 @@ constexpr auto Barre = TImageGrille::mg_Barre;
 
 // An easy puzzle and its solution: the rules' filled grid, and the position of
 // method 1.
-const QString Facile = QStringLiteral(
-    "001060057026704010000130200100800030592000684030005001003072000010403560250090800");
-const QString FacileSolution = QStringLiteral(
-    "381269457926754318475138296147826935592317684638945721863572149719483562254691873");
+const QString Facile =
+    QStringLiteral("001060057026704010000130200100800030592000684030005001003072000010403560250090800");
+const QString FacileSolution =
+    QStringLiteral("381269457926754318475138296147826935592317684638945721863572149719483562254691873");
 
 // Method 2: an easy game well under way.
-const QString EnCours = QStringLiteral(
-    "060300054090040107154900630070420013010568000280731060526074398701000020030200740");
+const QString EnCours =
+    QStringLiteral("060300054090040107154900630070420013010568000280731060526074398701000020030200740");
 
 // Method 3: a medium puzzle as it starts.
-const QString Moyen = QStringLiteral(
-    "053780020060004700070900530030170900000000000002069070096003050001600040020048160");
+const QString Moyen =
+    QStringLiteral("053780020060004700070900530030170900000000000002069070096003050001600040020048160");
 
 // The cells of a row, a column or a block, some left out.
 void AddRow(std::vector<M>& Marks, int Row, TImageGrille::TTeinte Teinte, int SkipCol) {
@@ -65,13 +65,21 @@ TImageGrille::TModele MakeConseil1() {
   std::vector<M> marks = {
       // By a band of rows: the 2s of A and C and the 2 of column 6 leave row 1,
       // column 4 in B.
-      {2, 2, Jaune, Zone}, {3, 7, Jaune, Zone}, {7, 6, Jaune, Zone}, {1, 4, Jaune, Cible, 2},
+      {2, 2, Jaune, Zone},
+      {3, 7, Jaune, Zone},
+      {7, 6, Jaune, Zone},
+      {1, 4, Jaune, Cible, 2},
       // By a band of columns: the 6s of F and I and the 6 of row 2 leave row 3,
       // column 9 in C.
-      {5, 7, Bleu, Zone}, {8, 8, Bleu, Zone}, {2, 3, Bleu, Zone}, {3, 9, Bleu, Cible, 6},
+      {5, 7, Bleu, Zone},
+      {8, 8, Bleu, Zone},
+      {2, 3, Bleu, Zone},
+      {3, 9, Bleu, Cible, 6},
       // Rows and columns together: the 7 of row 7 and the 7 of column 9 leave
       // row 9, column 8 in I.
-      {7, 5, Vert, Zone}, {1, 9, Vert, Zone}, {9, 8, Vert, Cible, 7},
+      {7, 5, Vert, Zone},
+      {1, 9, Vert, Zone},
+      {9, 8, Vert, Cible, 7},
   };
   return {Facile, QString(), 21, true, marks};
 }
@@ -95,10 +103,17 @@ TImageGrille::TModele MakeConseil2() {
 TImageGrille::TModele MakeConseil3() {
   std::vector<M> marks = {
       // Row 7: the 1 has no other place than column 5.
-      {7, 1, Jaune, Zone}, {7, 4, Jaune, Zone}, {7, 7, Jaune, Zone}, {7, 9, Jaune, Zone}, {7, 5, Jaune, Cible, 1},
+      {7, 1, Jaune, Zone},
+      {7, 4, Jaune, Zone},
+      {7, 7, Jaune, Zone},
+      {7, 9, Jaune, Zone},
+      {7, 5, Jaune, Cible, 1},
       // Row 1: the 9 goes to column 1 or 9; in I it stays in column 9, which
       // rules out row 1, column 9.
-      {8, 9, Vert, Note, 9}, {9, 9, Vert, Note, 9}, {1, 9, Vert, Barre}, {1, 1, Vert, Cible, 9},
+      {8, 9, Vert, Note, 9},
+      {9, 9, Vert, Note, 9},
+      {1, 9, Vert, Barre},
+      {1, 1, Vert, Cible, 9},
   };
   return {Moyen, QString(), 21, true, marks};
 }
@@ -195,7 +210,8 @@ QImage TImageGrille::Render(TDessin Dessin, qreal Ratio) {
       painter.fillRect((block % 3) * 3 * w, (block / 3) * 3 * w, 3 * w, 3 * w, QColor(244, 234, 178));
   for (const TMarque& mark : model.Marques)
     if (mark.Genre != mg_Barre)
-      painter.fillRect(CellRect(mark.Row, mark.Col, w), mark.Genre == mg_Cible ? Couleur(mark.Teinte) : Light(mark.Teinte));
+      painter.fillRect(CellRect(mark.Row, mark.Col, w),
+                       mark.Genre == mg_Cible ? Couleur(mark.Teinte) : Light(mark.Teinte));
   if (model.Letters) {
     painter.setFont(Look::PixelFont(Look::TitleFamily, empty ? 2 * w : int(1.7 * w)));
     painter.setPen(empty ? QColor(128, 0, 0, 150) : QColor(0, 0, 0, 44));

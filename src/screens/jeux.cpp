@@ -38,7 +38,6 @@ using namespace Jeux;
 
 namespace {
 
-
 bool IsModifierKey(int Key) {
   return Key == Qt::Key_Shift || Key == Qt::Key_Control || Key == Qt::Key_Alt || Key == Qt::Key_Meta ||
          Key == Qt::Key_AltGr || Key == Qt::Key_CapsLock || Key == Qt::Key_NumLock;
@@ -50,16 +49,12 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   setObjectName(QStringLiteral("f_Jeux"));
   Image1 = AddBackground(*this, true);
   p_Partie = AddPanel(*this, QStringLiteral("p_Partie"));
-  Commands1_ = {AddCommand(p_Partie, QStringLiteral("hl_reinit"), QStringLiteral("Réinitialiser"),
-                           &Tf_Jeux::hl_reinitClick),
-                AddCommand(p_Partie, QStringLiteral("hl_newgrille"), NewGridCaption,
-                           &Tf_Jeux::hl_newgrilleClick),
-                AddCommand(p_Partie, QStringLiteral("hl_charger"), QStringLiteral("Charger"),
-                           &Tf_Jeux::hl_chargerClick),
-                AddCommand(p_Partie, QStringLiteral("hl_sauver"), QStringLiteral("Sauver"),
-                           &Tf_Jeux::hl_sauverClick),
-                AddCommand(p_Partie, QStringLiteral("hl_imprimer"), QStringLiteral("Imprimer"),
-                           &Tf_Jeux::hl_imprimerClick)};
+  Commands1_ = {
+      AddCommand(p_Partie, QStringLiteral("hl_reinit"), QStringLiteral("Réinitialiser"), &Tf_Jeux::hl_reinitClick),
+      AddCommand(p_Partie, QStringLiteral("hl_newgrille"), NewGridCaption, &Tf_Jeux::hl_newgrilleClick),
+      AddCommand(p_Partie, QStringLiteral("hl_charger"), QStringLiteral("Charger"), &Tf_Jeux::hl_chargerClick),
+      AddCommand(p_Partie, QStringLiteral("hl_sauver"), QStringLiteral("Sauver"), &Tf_Jeux::hl_sauverClick),
+      AddCommand(p_Partie, QStringLiteral("hl_imprimer"), QStringLiteral("Imprimer"), &Tf_Jeux::hl_imprimerClick)};
   hl_reinit = Commands1_[0].Label;
   hl_newgrille = Commands1_[1].Label;
   hl_charger = Commands1_[2].Label;
@@ -80,28 +75,23 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   l_Indice->setObjectName(QStringLiteral("l_Indice"));
 
   p_Saisie = AddPanel(*this, QStringLiteral("p_Saisie"));
-  Commands4_ = {AddCommand(p_Saisie, QStringLiteral("hl_VerifierGrille"),
-                           QStringLiteral("Vérifier la grille"), &Tf_Jeux::hl_VerifierGrilleClick),
-                AddCommand(p_Saisie, QStringLiteral("hl_JouerGrille"),
-                           QStringLiteral("Jouer sur la grille"), &Tf_Jeux::hl_JouerGrilleClick)};
+  Commands4_ = {AddCommand(p_Saisie, QStringLiteral("hl_VerifierGrille"), QStringLiteral("Vérifier la grille"),
+                           &Tf_Jeux::hl_VerifierGrilleClick),
+                AddCommand(p_Saisie, QStringLiteral("hl_JouerGrille"), QStringLiteral("Jouer sur la grille"),
+                           &Tf_Jeux::hl_JouerGrilleClick)};
   hl_VerifierGrille = Commands4_[0].Label;
   hl_JouerGrille = Commands4_[1].Label;
   p_Saisie->hide();
 
   p_Aides = AddPanel(*this, QStringLiteral("p_Aides"));
   Commands2_ = {
-      AddCommand(p_Aides, QStringLiteral("hl_Annuler"), QStringLiteral("Annuler la saisie"),
-                 &Tf_Jeux::hl_AnnulerClick),
-      AddCommand(p_Aides, QStringLiteral("hl_Indice"), QStringLiteral("Indice"),
-                 &Tf_Jeux::hl_IndiceClick),
-      AddCommand(p_Aides, QStringLiteral("hl_Possibilite"), ShowCandidatesCaption,
-                 &Tf_Jeux::hl_PossibiliteClick),
-      AddCommand(p_Aides, QStringLiteral("hl_Resoudre"), QStringLiteral("Résoudre"),
-                 &Tf_Jeux::hl_ResoudreClick),
+      AddCommand(p_Aides, QStringLiteral("hl_Annuler"), QStringLiteral("Annuler la saisie"), &Tf_Jeux::hl_AnnulerClick),
+      AddCommand(p_Aides, QStringLiteral("hl_Indice"), QStringLiteral("Indice"), &Tf_Jeux::hl_IndiceClick),
+      AddCommand(p_Aides, QStringLiteral("hl_Possibilite"), ShowCandidatesCaption, &Tf_Jeux::hl_PossibiliteClick),
+      AddCommand(p_Aides, QStringLiteral("hl_Resoudre"), QStringLiteral("Résoudre"), &Tf_Jeux::hl_ResoudreClick),
       AddCommand(p_Aides, QStringLiteral("hl_documentation"), QStringLiteral("Documentation"),
                  &Tf_Jeux::hl_documentationClick),
-      AddCommand(p_Aides, QStringLiteral("hl_Menu"), QStringLiteral("Retour au menu"),
-                 &Tf_Jeux::hl_MenuClick)};
+      AddCommand(p_Aides, QStringLiteral("hl_Menu"), QStringLiteral("Retour au menu"), &Tf_Jeux::hl_MenuClick)};
   hl_Annuler = Commands2_[0].Label;
   hl_Indice = Commands2_[1].Label;
   hl_Possibilite = Commands2_[2].Label;
@@ -171,8 +161,14 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   rc_ModePossibilite->resize(16, 20);
   rc_ModePossibilite->setAccessibleName(QStringLiteral("Mode possibilité"));
   rc_ModePossibilite->setToolTip(QStringLiteral("Mode possibilité (F4)"));
-  connect(rc_ModeNormal, &TBoutonCoche::clicked, this, [this] { GrilleSudoku->NoteMode = false; FocusGrid(); });
-  connect(rc_ModePossibilite, &TBoutonCoche::clicked, this, [this] { GrilleSudoku->NoteMode = true; FocusGrid(); });
+  connect(rc_ModeNormal, &TBoutonCoche::clicked, this, [this] {
+    GrilleSudoku->NoteMode = false;
+    FocusGrid();
+  });
+  connect(rc_ModePossibilite, &TBoutonCoche::clicked, this, [this] {
+    GrilleSudoku->NoteMode = true;
+    FocusGrid();
+  });
   im_ModeNormal = new TImage(QStringLiteral(":/pictures/mode_normal.svg"), this);
   im_ModeNormal->setObjectName(QStringLiteral("im_ModeNormal"));
   im_ModeNormal->setToolTip(QStringLiteral("Mode normal\u00A0: les chiffres vont dans la grille (F4)"));
@@ -181,8 +177,16 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   im_ModePossibilite->setObjectName(QStringLiteral("im_ModePossibilite"));
   im_ModePossibilite->setToolTip(QStringLiteral("Mode possibilité\u00A0: les chiffres sont notés dans la case (F4)"));
   im_ModePossibilite->setAccessibleName(QStringLiteral("Mode possibilité"));
-  connect(im_ModeNormal, &TImage::clicked, this, [this] { rc_ModeNormal->SetChecked(true); GrilleSudoku->NoteMode = false; FocusGrid(); });
-  connect(im_ModePossibilite, &TImage::clicked, this, [this] { rc_ModePossibilite->SetChecked(true); GrilleSudoku->NoteMode = true; FocusGrid(); });
+  connect(im_ModeNormal, &TImage::clicked, this, [this] {
+    rc_ModeNormal->SetChecked(true);
+    GrilleSudoku->NoteMode = false;
+    FocusGrid();
+  });
+  connect(im_ModePossibilite, &TImage::clicked, this, [this] {
+    rc_ModePossibilite->SetChecked(true);
+    GrilleSudoku->NoteMode = true;
+    FocusGrid();
+  });
 
   MemoAstuce = new QTextBrowser(this);
   MemoAstuce->setObjectName(QStringLiteral("MemoAstuce"));
@@ -216,7 +220,7 @@ void Tf_Jeux::AddShortcuts() {
     THotLabel* Label;  // none for the commands without a label
     QWidget* Owner;    // the key works while this is on screen
     QList<QKeySequence> Keys;
-    const char* Tip;   // the tooltip, naming the key
+    const char* Tip;  // the tooltip, naming the key
     void (Tf_Jeux::*Handler)();
   };
   const Command commands[] = {
@@ -226,18 +230,26 @@ void Tf_Jeux::AddShortcuts() {
       {hl_sauver, hl_sauver, {key(Qt::CTRL | Qt::Key_S)}, "Sauver (Ctrl+S)", &Tf_Jeux::hl_sauverClick},
       {hl_imprimer, hl_imprimer, {key(Qt::CTRL | Qt::Key_P)}, "Imprimer (Ctrl+P)", &Tf_Jeux::hl_imprimerClick},
       {nullptr, hl_imprimer, {key(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}, nullptr, &Tf_Jeux::hl_CarnetClick},
-      {hl_Annuler, hl_Annuler, {key(Qt::CTRL | Qt::Key_Z)}, "Annuler la saisie (Ctrl+Z)",
-       &Tf_Jeux::hl_AnnulerClick},
-      {nullptr, hl_Annuler, {key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), key(Qt::CTRL | Qt::Key_Y)}, nullptr,
+      {hl_Annuler, hl_Annuler, {key(Qt::CTRL | Qt::Key_Z)}, "Annuler la saisie (Ctrl+Z)", &Tf_Jeux::hl_AnnulerClick},
+      {nullptr,
+       hl_Annuler,
+       {key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), key(Qt::CTRL | Qt::Key_Y)},
+       nullptr,
        &Tf_Jeux::hl_RetablirClick},
       {hl_Indice, hl_Indice, {key(Qt::Key_F2)}, "Indice (F2)", &Tf_Jeux::hl_IndiceClick},
-      {hl_Possibilite, hl_Possibilite, {key(Qt::Key_F3)}, "Voir ou cacher les possibilités (F3)",
+      {hl_Possibilite,
+       hl_Possibilite,
+       {key(Qt::Key_F3)},
+       "Voir ou cacher les possibilités (F3)",
        &Tf_Jeux::hl_PossibiliteClick},
       {hl_Resoudre, hl_Resoudre, {key(Qt::Key_F9)}, "Résoudre (F9)", &Tf_Jeux::hl_ResoudreClick},
       // F1 belongs to the main window, which opens the help on every screen.
       {hl_documentation, nullptr, {}, "Documentation (F1)", nullptr},
       {hl_Menu, hl_Menu, {key(Qt::Key_Escape)}, "Retour au menu (Échap)", &Tf_Jeux::hl_MenuClick},
-      {hl_VerifierGrille, hl_VerifierGrille, {key(Qt::Key_F6)}, "Vérifier la grille (F6)",
+      {hl_VerifierGrille,
+       hl_VerifierGrille,
+       {key(Qt::Key_F6)},
+       "Vérifier la grille (F6)",
        &Tf_Jeux::hl_VerifierGrilleClick},
       {hl_JouerGrille, hl_JouerGrille, {key(Qt::Key_F7)}, "Jouer sur la grille (F7)", &Tf_Jeux::hl_JouerGrilleClick},
       {nullptr, l_Temps, {key(Qt::Key_F5), key(Qt::Key_Pause)}, nullptr, &Tf_Jeux::hl_PauseClick},
@@ -277,8 +289,8 @@ void Tf_Jeux::SetCommandTip(THotLabel* Label, const QString& Tip) {
       }
 }
 
-Tf_Jeux::CommandLine Tf_Jeux::AddCommand(TFondCopie* Panel, const QString& Name,
-                                         const QString& Caption, void (Tf_Jeux::*Handler)()) {
+Tf_Jeux::CommandLine Tf_Jeux::AddCommand(TFondCopie* Panel, const QString& Name, const QString& Caption,
+                                         void (Tf_Jeux::*Handler)()) {
   auto* bullet = new TImage(QStringLiteral(":/pictures/bullet.svg"), Panel);
   bullet->setCursor(Qt::PointingHandCursor);
   auto* label = new THotLabel(Caption, Panel);
@@ -323,8 +335,7 @@ bool Tf_Jeux::ResumeOnInput(QObject* Watched, QEvent* Event) {
   const bool key = type == QEvent::KeyPress || type == QEvent::ShortcutOverride;
   if (!key && type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick) return false;
   auto* widget = qobject_cast<QWidget*>(Watched);
-  if (widget == nullptr || widget->window() != window() || QApplication::activeModalWidget() != nullptr)
-    return false;
+  if (widget == nullptr || widget->window() != window() || QApplication::activeModalWidget() != nullptr) return false;
   if (key && IsModifierKey(static_cast<QKeyEvent*>(Event)->key())) return false;
   Event->accept();
   // The key is kept from the shortcuts, then resumes when it arrives.
@@ -515,8 +526,7 @@ bool Tf_Jeux::eventFilter(QObject* Watched, QEvent* Event) {
     const auto button = std::find(Buttons.begin(), Buttons.end(), Watched);
     if (button != Buttons.end()) {
       // The right button, or Ctrl held, notes a possibility.
-      const bool note = mouse->button() == Qt::RightButton ||
-                        (mouse->modifiers() & Qt::ControlModifier) != 0;
+      const bool note = mouse->button() == Qt::RightButton || (mouse->modifiers() & Qt::ControlModifier) != 0;
       GrilleSudoku->EnterAtSelection((*button)->property("Tag").toInt(), note);
       FocusGrid();
       return false;

@@ -154,8 +154,7 @@ class Tf_Jeux : public QWidget {
     TImage* Bullet;
     THotLabel* Label;
   };
-  CommandLine AddCommand(TFondCopie* Panel, const QString& Name, const QString& Caption,
-                         void (Tf_Jeux::*Handler)());
+  CommandLine AddCommand(TFondCopie* Panel, const QString& Name, const QString& Caption, void (Tf_Jeux::*Handler)());
   // The keys of the commands, active while their control is on screen, and
   // the tooltips that name them.
   void AddShortcuts();
@@ -196,24 +195,24 @@ class Tf_Jeux : public QWidget {
   QLabel* l_Mode;
   TRondCoche* rc_ModeNormal;
   TRondCoche* rc_ModePossibilite;
-  TImage* im_ModeNormal;       // the pictures of the two modes, beside their boxes
+  TImage* im_ModeNormal;  // the pictures of the two modes, beside their boxes
   TImage* im_ModePossibilite;
   QTextBrowser* MemoAstuce;
-  TFondCopie* p_Partie;        // Réinitialiser, Nouvelle grille, Charger, Sauver, Imprimer
+  TFondCopie* p_Partie;  // Réinitialiser, Nouvelle grille, Charger, Sauver, Imprimer
   THotLabel* hl_reinit;
   THotLabel* hl_newgrille;
   THotLabel* hl_charger;
   THotLabel* hl_sauver;
   THotLabel* hl_imprimer;
-  TFondCopie* p_Compteurs;     // the clock and the help counter, while playing
+  TFondCopie* p_Compteurs;  // the clock and the help counter, while playing
   QLabel* l_TempsCaption;
   QLabel* l_Temps;
   QLabel* l_IndiceCaption;
   QLabel* l_Indice;
-  TFondCopie* p_Saisie;        // the checks of a typed-in puzzle, while typing it in
+  TFondCopie* p_Saisie;  // the checks of a typed-in puzzle, while typing it in
   THotLabel* hl_VerifierGrille;
   THotLabel* hl_JouerGrille;
-  TFondCopie* p_Aides;         // the help commands and the way back
+  TFondCopie* p_Aides;  // the help commands and the way back
   THotLabel* hl_Annuler;
   THotLabel* hl_Indice;
   THotLabel* hl_Possibilite;

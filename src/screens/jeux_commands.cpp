@@ -38,7 +38,6 @@ QString LevelName(int Rating) {
   return level >= LevelFacile && level <= LevelExpert ? LevelNames[level - 1] : QString();
 }
 
-
 }  // namespace
 
 std::uint8_t Tf_Jeux::VerifyGrid() {
@@ -49,8 +48,7 @@ std::uint8_t Tf_Jeux::VerifyGrid() {
   }
   const QString name = LevelName(rating);
   QString sentence = VerifySolvable;
-  if ((rating & RatingGuess) != 0)
-    sentence = (rating & RatingMultiple) != 0 ? VerifySeveral : VerifyGuessing;
+  if ((rating & RatingGuess) != 0) sentence = (rating & RatingMultiple) != 0 ? VerifySeveral : VerifyGuessing;
   ShowMessage(sentence + QLatin1Char('\n') + QStringLiteral("Niveau de la grille: ") + name);
   return rating;
 }
@@ -86,8 +84,8 @@ void Tf_Jeux::hl_sauverClick() {
 bool Tf_Jeux::SaveGame() {
   const ClockHold hold(*this);
   Tf_Sauve dialog(window());
-  dialog.Game = TSavedGame::FromGridText(QString::fromStdString(Partie().SaveText(
-      true, Partie().Playing() ? ElapsedSeconds() : 0, std::min(Partie().Helps(), MaxStoredHelps))));
+  dialog.Game = TSavedGame::FromGridText(QString::fromStdString(
+      Partie().SaveText(true, Partie().Playing() ? ElapsedSeconds() : 0, std::min(Partie().Helps(), MaxStoredHelps))));
   if (dialog.exec() != QDialog::Accepted) return false;
   Partie().MarkSaved();
   return true;

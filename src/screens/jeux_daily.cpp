@@ -2,8 +2,8 @@
 #include <QLocale>
 #include <QTextBrowser>
 
-#include "grilledujour.h"
 #include "grille.h"
+#include "grilledujour.h"
 #include "grillesudoku.h"
 #include "jeux.h"
 #include "partie.h"

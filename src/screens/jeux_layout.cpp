@@ -51,7 +51,7 @@ struct TJeuxLayout {
   int BulletLeft = 10;
   int LabelLeft = 30;
   int IconLeast = 16, IconMost = 24, IconInset = 4;  // "Rétablir" and the pause
-  int ValueGap = 8;  // between the counters' captions and their values
+  int ValueGap = 8;                                  // between the counters' captions and their values
   // The digit buttons under the grid.
   int ButtonsGap = 4;
   int ButtonStep = 29;

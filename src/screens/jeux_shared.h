@@ -51,12 +51,12 @@ inline const QString QuitQuestion = QStringLiteral("Voulez-vous enregistrer la p
 inline const QString PasteRefused = QStringLiteral(
     "Le texte collé n'est pas une grille : il faut 81 chiffres, 0 ou un point pour une case vide, "
     "sur une ligne ou sur neuf lignes de neuf.");
-inline const QString PasteOnlyTypingIn = QStringLiteral(
-    "Pour coller une grille, choisissez d'abord « Proposer un puzzle » dans le menu.");
+inline const QString PasteOnlyTypingIn =
+    QStringLiteral("Pour coller une grille, choisissez d'abord « Proposer un puzzle » dans le menu.");
 inline const QString PauseTitle = QStringLiteral("Pause");
 inline const QString PauseResume = QStringLiteral("Appuyez sur une touche ou cliquez pour reprendre la partie.");
-inline const QString LevelNames[] = {QStringLiteral("Facile"), QStringLiteral("Moyen"),
-                              QStringLiteral("Difficile"), QStringLiteral("Expert")};
+inline const QString LevelNames[] = {QStringLiteral("Facile"), QStringLiteral("Moyen"), QStringLiteral("Difficile"),
+                                     QStringLiteral("Expert")};
 
 inline constexpr int ClockIntervalMs = 500;
 inline constexpr int KeepClockEverySeconds = 10;

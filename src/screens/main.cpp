@@ -12,8 +12,8 @@
 #include <utility>
 
 #include "appfolders.h"
-#include "fileresult.h"
 #include "astuces.h"
+#include "fileresult.h"
 #include "generateur.h"
 #include "helpviewer.h"
 #include "hotlabel.h"
@@ -23,10 +23,10 @@
 #include "look.h"
 #include "messages.h"
 #include "options.h"
-#include "partie.h"
-#include "reprise.h"
 #include "optionsscreen.h"
+#include "partie.h"
 #include "regles.h"
+#include "reprise.h"
 #include "scores.h"
 #include "scoresscreen.h"
 #include "statistiques.h"
@@ -56,8 +56,7 @@ const QString CloudsPicture = QStringLiteral("LightClouds.jpeg");
 const QColor CloudsColor{205, 226, 244};
 
 const QString ScreenModeTitle = QStringLiteral("Mode de jeu");
-const QString ScreenModeQuestion =
-    QStringLiteral("Souhaitez vous lancer le logiciel en mode plein écran");
+const QString ScreenModeQuestion = QStringLiteral("Souhaitez vous lancer le logiciel en mode plein écran");
 
 }  // namespace
 
@@ -80,17 +79,17 @@ Tf_Main::Tf_Main(QWidget* Parent) : QWidget(Parent) {
 
   // The menu's keys: none is a digit or a letter A to I, which enter digits
   // in a grid.
-  hl_Reprendre = MakeMenuLabel(QStringLiteral("Reprendre la partie"), &Tf_Main::hl_ReprendreClick,
-                               Qt::CTRL | Qt::Key_R, QStringLiteral("Ctrl+R"));
+  hl_Reprendre = MakeMenuLabel(QStringLiteral("Reprendre la partie"), &Tf_Main::hl_ReprendreClick, Qt::CTRL | Qt::Key_R,
+                               QStringLiteral("Ctrl+R"));
   hl_Reprendre->setObjectName(QStringLiteral("hl_Reprendre"));
-  hl_nouveau = MakeMenuLabel(QStringLiteral("Nouvelle partie"), &Tf_Main::hl_nouveauClick,
-                             Qt::CTRL | Qt::Key_N, QStringLiteral("Ctrl+N"));
+  hl_nouveau = MakeMenuLabel(QStringLiteral("Nouvelle partie"), &Tf_Main::hl_nouveauClick, Qt::CTRL | Qt::Key_N,
+                             QStringLiteral("Ctrl+N"));
   hl_nouveau->setObjectName(QStringLiteral("hl_nouveau"));
-  hl_Charger = MakeMenuLabel(QStringLiteral("Charger un puzzle"), &Tf_Main::hl_ChargerClick,
-                             Qt::CTRL | Qt::Key_O, QStringLiteral("Ctrl+O"));
+  hl_Charger = MakeMenuLabel(QStringLiteral("Charger un puzzle"), &Tf_Main::hl_ChargerClick, Qt::CTRL | Qt::Key_O,
+                             QStringLiteral("Ctrl+O"));
   hl_Charger->setObjectName(QStringLiteral("hl_Charger"));
-  hl_puzzle = MakeMenuLabel(QStringLiteral("Proposer un puzzle"), &Tf_Main::hl_puzzleClick,
-                            Qt::CTRL | Qt::Key_T, QStringLiteral("Ctrl+T"));
+  hl_puzzle = MakeMenuLabel(QStringLiteral("Proposer un puzzle"), &Tf_Main::hl_puzzleClick, Qt::CTRL | Qt::Key_T,
+                            QStringLiteral("Ctrl+T"));
   hl_puzzle->setObjectName(QStringLiteral("hl_puzzle"));
   hl_regle = MakeMenuLabel(QStringLiteral("Règles du jeu"), &Tf_Main::hl_regleClick, Qt::CTRL | Qt::Key_L,
                            QStringLiteral("Ctrl+L"));
@@ -102,8 +101,8 @@ Tf_Main::Tf_Main(QWidget* Parent) : QWidget(Parent) {
                             QStringLiteral("Ctrl+,"));
   hl_Option->setObjectName(QStringLiteral("hl_Option"));
   // Ctrl+Q quits from every screen: its key belongs to the window.
-  hl_Quitter = MakeMenuLabel(QStringLiteral("Quitter"), &Tf_Main::hl_QuitterClick, QKeySequence(),
-                             QStringLiteral("Ctrl+Q"));
+  hl_Quitter =
+      MakeMenuLabel(QStringLiteral("Quitter"), &Tf_Main::hl_QuitterClick, QKeySequence(), QStringLiteral("Ctrl+Q"));
   hl_Quitter->setObjectName(QStringLiteral("hl_Quitter"));
 
   // The host of the screens covers the whole window, menu included, when shown.
@@ -164,7 +163,7 @@ Tf_Main::~Tf_Main() {
 }
 
 THotLabel* Tf_Main::MakeMenuLabel(const QString& Caption, void (Tf_Main::*Handler)(), const QKeySequence& Key,
-                                   const QString& KeyName) {
+                                  const QString& KeyName) {
   auto* label = new THotLabel(Caption, this);
   Look::DressCommand(*label, Look::MenuPixelSize);
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -228,8 +227,7 @@ void Tf_Main::LoadBackground(TImage& Image) {
   const QString name = Options ? Options->FondEcran : QString();
   const QString path = TAppFolders::ImagesFolder() + QLatin1Char('/') + name;
   // Only a picture file: a pipe put there would hold the screen forever.
-  if (name.isEmpty() || !QFileInfo(path).isFile() || !Image.SetPicture(path))
-    Image.ClearPicture();
+  if (name.isEmpty() || !QFileInfo(path).isFile() || !Image.SetPicture(path)) Image.ClearPicture();
 }
 
 void Tf_Main::Embed(QWidget* Screen, bool ShowPanel) {

@@ -113,10 +113,10 @@ class Tf_Main : public QWidget, public TShell {
   std::unique_ptr<TReprise> Reprise;
 
   // --- Controls ---
-  TImage* Image1;  // the background, over the whole client area
-  TImage* Image2;  // the menu board, centred
-  TImage* Image3;  // the title
-  TImage* Image4;  // the motif beside the title
+  TImage* Image1;           // the background, over the whole client area
+  TImage* Image2;           // the menu board, centred
+  TImage* Image3;           // the title
+  TImage* Image4;           // the motif beside the title
   THotLabel* hl_Reprendre;  // only while there is a game to take up
   THotLabel* hl_nouveau;
   THotLabel* hl_Charger;

@@ -39,14 +39,12 @@ namespace {
 // The items of cb_FondEcran.
 enum { ClassicItem = 0, CloudsItem = 1 };
 
-constexpr int CaptionSize = 15;  // check and radio captions, labels
+constexpr int CaptionSize = 15;        // check and radio captions, labels
 constexpr int ToggleCaptionSize = 16;  // the three page buttons
-constexpr int NoteSize = 13;     // the explanations under a check box
-constexpr int Indent = 25;       // explanations and colours stand under a caption
+constexpr int NoteSize = 13;           // the explanations under a check box
+constexpr int Indent = 25;             // explanations and colours stand under a caption
 
-QFont CaptionFont() {
-  return Look::PixelFont(Look::GridFamily, CaptionSize);
-}
+QFont CaptionFont() { return Look::PixelFont(Look::GridFamily, CaptionSize); }
 
 template <class Check>
 Check* MakeCheck(QWidget* Page, const char* Name, const QString& Caption) {
@@ -59,8 +57,7 @@ Check* MakeCheck(QWidget* Page, const char* Name, const QString& Caption) {
   return check;
 }
 
-QLabel* MakeLabel(const char* Name, const QString& Text, int PixelSize = CaptionSize,
-                  bool Bold = false) {
+QLabel* MakeLabel(const char* Name, const QString& Text, int PixelSize = CaptionSize, bool Bold = false) {
   auto* label = new QLabel(Text);
   label->setObjectName(QString::fromLatin1(Name));
   label->setFont(Look::PixelFont(Look::GridFamily, PixelSize, Bold));
@@ -80,8 +77,8 @@ THotLabel* MakeCommand(QWidget* Parent, const char* Name, const QString& Caption
 }
 
 // A colour swatch with its caption and its "..." button, on one line.
-QHBoxLayout* ColorLine(QLabel* Caption, QLineEdit*& Swatch, const char* SwatchName,
-                       QPushButton*& Button, const char* ButtonName) {
+QHBoxLayout* ColorLine(QLabel* Caption, QLineEdit*& Swatch, const char* SwatchName, QPushButton*& Button,
+                       const char* ButtonName) {
   Swatch = new QLineEdit;
   Swatch->setObjectName(QString::fromLatin1(SwatchName));
   Swatch->setReadOnly(true);
@@ -119,8 +116,7 @@ Tf_Options::Tf_Options(QWidget* Parent) : QWidget(Parent) {
   Toggles_->setExclusive(true);
   auto* toggles = new QHBoxLayout;
   toggles->setSpacing(6);
-  const QString captions[] = {QStringLiteral("Options de jeux"),
-                              QStringLiteral("Options du mode problème"),
+  const QString captions[] = {QStringLiteral("Options de jeux"), QStringLiteral("Options du mode problème"),
                               QStringLiteral("Option Logiciel")};
   const char* names[] = {"sb_Facile", "sb_Moyen", "SpeedButton1"};
   QToolButton* buttons[3];
@@ -147,10 +143,8 @@ Tf_Options::Tf_Options(QWidget* Parent) : QWidget(Parent) {
   Pages_->addWidget(p_OptionProbleme);
   Pages_->addWidget(p_OptionsLogiciel);
 
-  hl_MeilleursScores = MakeCommand(nullptr, "hl_MeilleursScores",
-                                   QStringLiteral("Voir les meilleurs scores"), 18);
-  hl_Sauvegarde = MakeCommand(nullptr, "hl_Sauvegarde",
-                              QStringLiteral("Gestion des fichiers de sauvegarde"), 18);
+  hl_MeilleursScores = MakeCommand(nullptr, "hl_MeilleursScores", QStringLiteral("Voir les meilleurs scores"), 18);
+  hl_Sauvegarde = MakeCommand(nullptr, "hl_Sauvegarde", QStringLiteral("Gestion des fichiers de sauvegarde"), 18);
 
   auto* panel = new QVBoxLayout(FondCopie1);
   panel->setContentsMargins(14, 14, 14, 10);
@@ -164,8 +158,7 @@ Tf_Options::Tf_Options(QWidget* Parent) : QWidget(Parent) {
   hl_Retour = MakeCommand(this, "hl_Retour", QStringLiteral("Valider les options"), 22);
 
   connect(Toggles_, &QButtonGroup::idClicked, this, &Tf_Options::ShowPage);
-  connect(b_CoulEmplacement, &QPushButton::clicked, this,
-          [this] { ChooseColor(*e_CoulEmplacement); });
+  connect(b_CoulEmplacement, &QPushButton::clicked, this, [this] { ChooseColor(*e_CoulEmplacement); });
   connect(b_CoulErreur, &QPushButton::clicked, this, [this] { ChooseColor(*e_CoulErreur); });
   connect(cb_FondEcran, &QComboBox::currentIndexChanged, this, &Tf_Options::cb_FondEcranChange);
   connect(hl_Retour, &THotLabel::clicked, this, &Tf_Options::hl_RetourClick);
@@ -178,18 +171,16 @@ Tf_Options::Tf_Options(QWidget* Parent) : QWidget(Parent) {
 QWidget* Tf_Options::MakeGamePage() {
   auto* page = new QWidget;
   page->setObjectName(QStringLiteral("p_OptionJeu"));
-  cc_chronometre = MakeCheck<TCarreCoche>(page, "cc_chronometre",
-                                          QStringLiteral("Afficher le chronomètre"));
-  cc_mauvaisemplacement = MakeCheck<TCarreCoche>(
-      page, "cc_mauvaisemplacement", QStringLiteral("Signaler un mauvais emplacement"));
+  cc_chronometre = MakeCheck<TCarreCoche>(page, "cc_chronometre", QStringLiteral("Afficher le chronomètre"));
+  cc_mauvaisemplacement =
+      MakeCheck<TCarreCoche>(page, "cc_mauvaisemplacement", QStringLiteral("Signaler un mauvais emplacement"));
   Label4 = MakeLabel("Label4",
                      QStringLiteral("Signale en changeant la couleur de la case que vous avez "
                                     "placé un chiffre à un endroit qui n'est pas autorisé par "
                                     "les règles du Sudoku"),
                      NoteSize);
   Label6 = MakeLabel("Label6", QStringLiteral("Couleur mauvais emplacement"));
-  cc_erreur = MakeCheck<TCarreCoche>(page, "cc_erreur",
-                                     QStringLiteral("Signaler une erreur de raisonnement"));
+  cc_erreur = MakeCheck<TCarreCoche>(page, "cc_erreur", QStringLiteral("Signaler une erreur de raisonnement"));
   Label5 = MakeLabel("Label5",
                      QStringLiteral("Signale en changeant la couleur de la case que le chiffre "
                                     "n'est pas celui que l'on trouve dans la solution de ce "
@@ -200,14 +191,14 @@ QWidget* Tf_Options::MakeGamePage() {
   rc_Chiffre = MakeCheck<TRondCoche>(page, "rc_Chiffre", QStringLiteral("Chiffres"));
   rc_Lettre = MakeCheck<TRondCoche>(page, "rc_Lettre", QStringLiteral("Lettres"));
   cc_surligne = MakeCheck<TCarreCoche>(page, "cc_surligne", QStringLiteral("Surligner les chiffres identiques"));
-  cc_surligne->setToolTip(QStringLiteral(
-      "Met en valeur les cases et les notes du chiffre de la case choisie, et teinte sa ligne, sa "
-      "colonne et son bloc"));
-  cc_effacenotes = MakeCheck<TCarreCoche>(page, "cc_effacenotes",
-                                          QStringLiteral("Effacer les notes devenues impossibles"));
-  cc_effacenotes->setToolTip(QStringLiteral(
-      "Un chiffre placé efface ce chiffre des notes de sa ligne, de sa colonne et de son bloc ; "
-      "« Annuler la saisie » les remet"));
+  cc_surligne->setToolTip(
+      QStringLiteral("Met en valeur les cases et les notes du chiffre de la case choisie, et teinte sa ligne, sa "
+                     "colonne et son bloc"));
+  cc_effacenotes =
+      MakeCheck<TCarreCoche>(page, "cc_effacenotes", QStringLiteral("Effacer les notes devenues impossibles"));
+  cc_effacenotes->setToolTip(
+      QStringLiteral("Un chiffre placé efface ce chiffre des notes de sa ligne, de sa colonne et de son bloc ; "
+                     "« Annuler la saisie » les remet"));
   for (QLabel* note : {Label4, Label5}) {
     note->setWordWrap(true);
     note->setContentsMargins(Indent, 0, 0, 0);
@@ -220,13 +211,11 @@ QWidget* Tf_Options::MakeGamePage() {
   column->addSpacing(10);
   column->addWidget(cc_mauvaisemplacement);
   column->addWidget(Label4);
-  column->addLayout(ColorLine(Label6, e_CoulEmplacement, "e_CoulEmplacement", b_CoulEmplacement,
-                              "b_CoulEmplacement"));
+  column->addLayout(ColorLine(Label6, e_CoulEmplacement, "e_CoulEmplacement", b_CoulEmplacement, "b_CoulEmplacement"));
   column->addSpacing(10);
   column->addWidget(cc_erreur);
   column->addWidget(Label5);
-  column->addLayout(
-      ColorLine(Label7, e_CoulErreur, "e_CoulErreur", b_CoulErreur, "b_CoulErreur"));
+  column->addLayout(ColorLine(Label7, e_CoulErreur, "e_CoulErreur", b_CoulErreur, "b_CoulErreur"));
   column->addSpacing(14);
   auto* bricks = new QHBoxLayout;
   bricks->addWidget(Label2);
@@ -246,11 +235,10 @@ QWidget* Tf_Options::MakeGamePage() {
 QWidget* Tf_Options::MakeProblemPage() {
   auto* page = new QWidget;
   page->setObjectName(QStringLiteral("p_OptionProbleme"));
-  cc_decalage = MakeCheck<TCarreCoche>(
-      page, "cc_decalage",
-      QStringLiteral("Passer à la case suivante après la saisie d'un chiffre"));
-  cc_erreurprobleme = MakeCheck<TCarreCoche>(page, "cc_erreurprobleme",
-                                             QStringLiteral("Signaler un mauvais emplacement"));
+  cc_decalage = MakeCheck<TCarreCoche>(page, "cc_decalage",
+                                       QStringLiteral("Passer à la case suivante après la saisie d'un chiffre"));
+  cc_erreurprobleme =
+      MakeCheck<TCarreCoche>(page, "cc_erreurprobleme", QStringLiteral("Signaler un mauvais emplacement"));
   auto* column = new QVBoxLayout(page);
   column->setContentsMargins(6, 0, 6, 0);
   column->setSpacing(10);
@@ -272,11 +260,11 @@ QWidget* Tf_Options::MakeProgramPage() {
   cb_FondEcran->addItems({QStringLiteral("Classique"), QStringLiteral("Nuage")});
   cb_FondEcran->setMinimumWidth(160);
   cb_FondEcran->setAccessibleName(QStringLiteral("Fond d'écran"));
-  cc_proposesauvegarde = MakeCheck<TCarreCoche>(page, "cc_proposesauvegarde",
-                                                QStringLiteral("Proposer d'enregistrer la partie en cours"));
-  cc_proposesauvegarde->setToolTip(QStringLiteral(
-      "Avant de quitter le logiciel ou de revenir au menu pendant une partie commencée, demande s'il "
-      "faut l'enregistrer"));
+  cc_proposesauvegarde =
+      MakeCheck<TCarreCoche>(page, "cc_proposesauvegarde", QStringLiteral("Proposer d'enregistrer la partie en cours"));
+  cc_proposesauvegarde->setToolTip(
+      QStringLiteral("Avant de quitter le logiciel ou de revenir au menu pendant une partie commencée, demande s'il "
+                     "faut l'enregistrer"));
   cc_reprendre = MakeCheck<TCarreCoche>(page, "cc_reprendre", QStringLiteral("Reprendre la partie interrompue"));
   cc_reprendre->setToolTip(QStringLiteral(
       "Garde la partie en cours à chaque coup\u00A0: le menu propose de la reprendre au prochain lancement, "
@@ -356,8 +344,7 @@ void Tf_Options::ChooseColor(QLineEdit& Swatch) {
 
 void Tf_Options::cb_FondEcranChange() {
   if (Options_ == nullptr) return;
-  const QString name =
-      cb_FondEcran->currentIndex() == CloudsItem ? CloudsBackground : ClassicBackground;
+  const QString name = cb_FondEcran->currentIndex() == CloudsItem ? CloudsBackground : ClassicBackground;
   if (name == Options_->FondEcran) return;
   Options_->FondEcran = name;
   LoadBackground(*im_Fond);
@@ -406,8 +393,7 @@ void Tf_Options::hl_SauvegardeClick() {
 void Tf_Options::resizeEvent(QResizeEvent* Event) {
   QWidget::resizeEvent(Event);
   im_Fond->setGeometry(rect());
-  const QPoint corner(std::max(0, (width() - PanelWidth) / 2),
-                      std::max(0, (height() - PanelHeight) / 2));
+  const QPoint corner(std::max(0, (width() - PanelWidth) / 2), std::max(0, (height() - PanelHeight) / 2));
   FondCopie1->move(corner);
   hl_Retour->move(corner + QPoint(RetourLeft, RetourTop));
 }

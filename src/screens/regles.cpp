@@ -27,11 +27,11 @@ QString Tf_Regles::StyleSheet() {
   // Headings are classes of paragraphs: the HTML headings of the rich text
   // engine keep a size of their own whatever the style sheet says.
   QString css = QStringLiteral(
-      ".titre { font-family: '%1'; font-size: 22px; color: %2; margin-top: 0px; margin-bottom: 6px; }"
-      ".soustitre { font-family: '%1'; font-size: 19px; color: %2; margin-top: 0px; margin-bottom: 4px; }"
-      "p { margin-top: 0px; margin-bottom: 6px; }"
-      "ul { margin-top: 0px; margin-bottom: 6px; }"
-      "li { margin-top: 0px; margin-bottom: 1px; }")
+                    ".titre { font-family: '%1'; font-size: 22px; color: %2; margin-top: 0px; margin-bottom: 6px; }"
+                    ".soustitre { font-family: '%1'; font-size: 19px; color: %2; margin-top: 0px; margin-bottom: 4px; }"
+                    "p { margin-top: 0px; margin-bottom: 6px; }"
+                    "ul { margin-top: 0px; margin-bottom: 6px; }"
+                    "li { margin-top: 0px; margin-bottom: 1px; }")
                     .arg(Look::TitleFamily, Look::HoverColor.name());
   for (auto teinte : {TImageGrille::tt_Jaune, TImageGrille::tt_Bleu, TImageGrille::tt_Vert, TImageGrille::tt_Violet})
     css += QStringLiteral(".%1 { background-color: %2; }")

@@ -20,8 +20,7 @@
 #include "look.h"
 #include "shell.h"
 
-Tf_Sauve::Tf_Sauve(QWidget* Parent)
-    : QDialog(DialogOwner(Parent), Look::DialogFlags) {
+Tf_Sauve::Tf_Sauve(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::DialogFlags) {
   setObjectName(QStringLiteral("f_Sauve"));
   setWindowTitle(QStringLiteral("Enregistrement d'une grille"));
   setFixedSize(FormWidth, FormHeight);
@@ -37,10 +36,10 @@ Tf_Sauve::Tf_Sauve(QWidget* Parent)
   // One family for every control, buttons and fields included.
   setFont(textFont);
 
-  l_Explication = new QLabel(QStringLiteral(
-      "Pour enregistrer votre grille, vous devez spécifier le nom du fichier dans lequel "
-      "vous souhaitez conserver la grille, et donner un nom à cette grille pour pouvoir "
-      "ensuite la retrouver facilement."));
+  l_Explication =
+      new QLabel(QStringLiteral("Pour enregistrer votre grille, vous devez spécifier le nom du fichier dans lequel "
+                                "vous souhaitez conserver la grille, et donner un nom à cette grille pour pouvoir "
+                                "ensuite la retrouver facilement."));
   l_Explication->setWordWrap(true);
   l_Explication->setFont(textFont);
   l_NomFichier = new QLabel(QStringLiteral("Nom du fichier:"));
@@ -162,10 +161,10 @@ void Tf_Sauve::RefuseUnsavable() {
   }
   QStringList shown;
   for (const char32_t character : refused.toUcs4()) shown << QString::fromUcs4(&character, 1);
-  l_CaracteresRefuses->setText(
-      (shown.size() == 1 ? QStringLiteral("Caractère refusé, le fichier ne peut pas le garder\u00A0: %1")
-                         : QStringLiteral("Caractères refusés, le fichier ne peut pas les garder\u00A0: %1"))
-          .arg(shown.join(u' ')));
+  l_CaracteresRefuses->setText((shown.size() == 1
+                                    ? QStringLiteral("Caractère refusé, le fichier ne peut pas le garder\u00A0: %1")
+                                    : QStringLiteral("Caractères refusés, le fichier ne peut pas les garder\u00A0: %1"))
+                                   .arg(shown.join(u' ')));
   l_CaracteresRefuses->show();
 }
 
@@ -175,9 +174,9 @@ void Tf_Sauve::b_EnregistrerClick() {
   TSavedGame saved = Game;
   if (cc_grilledepart->Checked()) saved.Digits.clear();
   // The description's line breaks become spaces: a record is one line.
-  const FileResult result = TDossierSauvegarde(TAppFolders::PlayerFolder())
-                                .SaveGrid(cb_FichierGrille->currentText(), saved.Name,
-                                          saved.Description, saved.GridText());
+  const FileResult result =
+      TDossierSauvegarde(TAppFolders::PlayerFolder())
+          .SaveGrid(cb_FichierGrille->currentText(), saved.Name, saved.Description, saved.GridText());
   // On failure the dialog stays open with what the player typed.
   if (ReportFileResult(result)) accept();
 }

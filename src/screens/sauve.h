@@ -43,8 +43,8 @@ class Tf_Sauve : public QDialog {
   TImage* im_Fond;
   TFondCopie* FondCopie1;
   QLabel* l_Explication;  // the explanation at the top
-  QLabel* l_NomFichier;  // "Nom du fichier:"
-  QLabel* l_NomGrille;  // "Nom de la grille:"
+  QLabel* l_NomFichier;   // "Nom du fichier:"
+  QLabel* l_NomGrille;    // "Nom de la grille:"
   QLabel* l_Description;  // "Description (optionnel)"
   QComboBox* cb_FichierGrille;
   QLineEdit* e_NomGrille;

@@ -42,7 +42,6 @@ constexpr int TimeRight = PanelWidth - 40;
 constexpr int TimeWidth = 120;
 constexpr int RowPixelSize = 21;
 
-
 }  // namespace
 
 Tf_Scores::Tf_Scores(QWidget* Parent) : QWidget(Parent) {
@@ -75,8 +74,7 @@ Tf_Scores::Tf_Scores(QWidget* Parent) : QWidget(Parent) {
     b.Button->setAutoRaise(false);
     b.Button->setFocusPolicy(Qt::NoFocus);
     Look::DressToggle(*b.Button, ButtonPixelSize);
-    b.Button->setGeometry(buttonsLeft + (level - 1) * (ButtonWidth + ButtonGap), ButtonTop, ButtonWidth,
-                          ButtonHeight);
+    b.Button->setGeometry(buttonsLeft + (level - 1) * (ButtonWidth + ButtonGap), ButtonTop, ButtonWidth, ButtonHeight);
     Niveaux->addButton(b.Button, level);
   }
   sb_Facile->setChecked(true);

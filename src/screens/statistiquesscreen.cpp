@@ -29,7 +29,7 @@ constexpr int TitlePixelSize = 30;
 constexpr int CellPixelSize = 17;
 
 const char* const RowNames[Tf_Statistiques::Rows] = {"Parties commencées", "Parties terminées", "Sans aucune aide",
-                                                      "Meilleur temps", "Temps moyen"};
+                                                     "Meilleur temps", "Temps moyen"};
 
 const QString ResetTitle = QStringLiteral("Statistiques");
 const QString ResetQuestion =
@@ -110,8 +110,8 @@ Tf_Statistiques::Tf_Statistiques(QWidget* Parent) : QWidget(Parent) {
   l_MeilleureSerie->setObjectName(QStringLiteral("l_MeilleureSerie"));
   l_GrillesDuJour->setObjectName(QStringLiteral("l_GrillesDuJour"));
   grid->setRowStretch(line, 1);
-  hl_Reinitialiser = MakeCommand(QStringLiteral("Réinitialiser les statistiques"), QStringLiteral("hl_Reinitialiser"),
-                                 FondCopie1);
+  hl_Reinitialiser =
+      MakeCommand(QStringLiteral("Réinitialiser les statistiques"), QStringLiteral("hl_Reinitialiser"), FondCopie1);
   grid->addWidget(hl_Reinitialiser, line + 1, 0, 1, 5, Qt::AlignHCenter);
   connect(hl_Reinitialiser, &THotLabel::clicked, this, &Tf_Statistiques::hl_ReinitialiserClick);
 

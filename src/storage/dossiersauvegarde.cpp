@@ -51,8 +51,7 @@ std::vector<SavedFileEntry> TDossierSauvegarde::ListFiles() const {
     // lead out of the folder); no folder, pipe or device.
     struct stat info {};
     if (::fstatat(::dirfd(dir), entry->d_name, &info, 0) != 0 || !S_ISREG(info.st_mode)) continue;
-    entries.push_back({DisplayPath(fileName.chopped(kExtension.size())),
-                       folder_ + u'/' + fileName});
+    entries.push_back({DisplayPath(fileName.chopped(kExtension.size())), folder_ + u'/' + fileName});
   }
   ::closedir(dir);
   std::sort(entries.begin(), entries.end(), [](const SavedFileEntry& a, const SavedFileEntry& b) {
@@ -78,11 +77,9 @@ QString TDossierSauvegarde::PathOf(const QString& name) const {
 }
 
 QString TDossierSauvegarde::CheckFileName(const QString& name) {
-  if (name.trimmed().isEmpty())
-    return QStringLiteral("Indiquez le nom du fichier dans lequel enregistrer la grille.");
+  if (name.trimmed().isEmpty()) return QStringLiteral("Indiquez le nom du fichier dans lequel enregistrer la grille.");
   if (name.toUcs4().size() > MaxFileNameLength)
-    return QStringLiteral("Le nom du fichier ne peut pas dépasser %1 caractères.")
-        .arg(MaxFileNameLength);
+    return QStringLiteral("Le nom du fichier ne peut pas dépasser %1 caractères.").arg(MaxFileNameLength);
   for (const QChar c : name)
     if (c.category() == QChar::Other_Control)
       return QStringLiteral("Le nom du fichier ne peut pas contenir de caractères de contrôle.");
@@ -90,14 +87,12 @@ QString TDossierSauvegarde::CheckFileName(const QString& name) {
     return QStringLiteral("Le nom du fichier ne peut pas contenir «\u00A0/\u00A0» ni «\u00A0\\\u00A0».");
   if (name.contains(QStringLiteral("..")))
     return QStringLiteral("Le nom du fichier ne peut pas contenir «\u00A0..\u00A0».");
-  if (name.startsWith(u'.'))
-    return QStringLiteral("Le nom du fichier ne peut pas commencer par un point.");
+  if (name.startsWith(u'.')) return QStringLiteral("Le nom du fichier ne peut pas commencer par un point.");
   return {};
 }
 
-FileResult TDossierSauvegarde::SaveGrid(const QString& fileName, const QString& gridName,
-                                        const QString& description, const QString& gridText,
-                                        const QDate& date) const {
+FileResult TDossierSauvegarde::SaveGrid(const QString& fileName, const QString& gridName, const QString& description,
+                                        const QString& gridText, const QDate& date) const {
   const QString refusal = CheckFileName(fileName);
   if (!refusal.isEmpty()) return Failure(FileStatus::NameRefused, refusal);
   const QString path = PathOf(fileName);
@@ -140,8 +135,8 @@ FileResult TDossierSauvegarde::DeleteRecord(const QString& path, const SavedGrid
     kept += "\r\n";
   });
   if (!found)
-    return Failure(FileStatus::NoSuchRecord,
-                   QStringLiteral("Cette grille n'est plus dans le fichier %1")
-                       .arg(QDir::toNativeSeparators(DisplayPath(path))));
+    return Failure(
+        FileStatus::NoSuchRecord,
+        QStringLiteral("Cette grille n'est plus dans le fichier %1").arg(QDir::toNativeSeparators(DisplayPath(path))));
   return ReplaceFile(path, kept);
 }

@@ -53,9 +53,8 @@ class TDossierSauvegarde {
   // disk; a file that would pass 16 Mo, a link out of the folder or anything
   // but a regular file is refused. On failure the file keeps its previous
   // content.
-  FileResult SaveGrid(const QString& fileName, const QString& gridName,
-                      const QString& description, const QString& gridText,
-                      const QDate& date = QDate::currentDate()) const;
+  FileResult SaveGrid(const QString& fileName, const QString& gridName, const QString& description,
+                      const QString& gridText, const QDate& date = QDate::currentDate()) const;
 
   // Removes the grid from the file at the path: under the file's lock, the
   // first line whose record is this one (name, description, date and

@@ -46,8 +46,7 @@ QString ReadField(QString& line, bool escaped) {
   return field;
 }
 
-QString MakeRecordLine(const QString& name, const QString& description, const QDate& date,
-                       const QString& gridText) {
+QString MakeRecordLine(const QString& name, const QString& description, const QDate& date, const QString& gridText) {
   return EscapeText(OneLine(name)) + u'|' + EscapeText(OneLine(description)) + u'|' +
          EscapeText(date.toString(QStringLiteral("dd/MM/yyyy"))) + u'|' + OneLine(gridText);
 }
@@ -127,6 +126,4 @@ const SavedGrid* TFichier::Record(int index) const {
   return &Records[static_cast<std::size_t>(index)];
 }
 
-QString TFichier::EntryText(const SavedGrid& record) {
-  return record.Name + u'(' + record.Date + u')';
-}
+QString TFichier::EntryText(const SavedGrid& record) { return record.Name + u'(' + record.Date + u')'; }

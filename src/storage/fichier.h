@@ -53,8 +53,7 @@ QString ReadFieldAt(QStringView line, qsizetype& position, bool escaped);
 
 // The record line, without its line end: name, description and date escaped
 // (line breaks as spaces), then the grid text as given.
-QString MakeRecordLine(const QString& name, const QString& description, const QDate& date,
-                       const QString& gridText);
+QString MakeRecordLine(const QString& name, const QString& description, const QDate& date, const QString& gridText);
 
 // The lines of a file's bytes. A line ends at CR LF, LF or CR; the end of the
 // file ends the last line, and a file ending in a line end has no empty line

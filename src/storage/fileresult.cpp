@@ -21,9 +21,7 @@ FileResult WriteFailure(const QString& Path, const QString& Reason) {
 
 FileResult ReadFailure(const QString& Path, const QString& Reason) {
   return {FileStatus::ReadFailed,
-          WithReason(QStringLiteral("Impossible de lire %1")
-                         .arg(QDir::toNativeSeparators(DisplayPath(Path))),
-                     Reason)};
+          WithReason(QStringLiteral("Impossible de lire %1").arg(QDir::toNativeSeparators(DisplayPath(Path))), Reason)};
 }
 
 QString ReasonOfError(int Errno) {

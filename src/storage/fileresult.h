@@ -34,8 +34,8 @@ FileResult ReadFailure(const QString& Path, const QString& Reason = QString());
 QString ReasonOfError(int Errno);
 
 // The reasons a file of the player's is refused.
-QString LinkOutsideReason();         // a link that leads out of its folder
-QString NotRegularFileReason();      // a folder, a pipe, a device...
+QString LinkOutsideReason();              // a link that leads out of its folder
+QString NotRegularFileReason();           // a folder, a pipe, a device...
 QString TooLargeReason(qint64 MaxBytes);  // "fichier de plus de 16 Mo"
 
 // Shows the message of a failed result in the general error box (nothing for

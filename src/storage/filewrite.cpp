@@ -96,8 +96,7 @@ FileResult ReplaceFile(const QString& Path, const QByteArray& Bytes) {
   QByteArray temporary = where.Folder + '/' + TemporaryPrefix(where.Name) + "XXXXXX";
   const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
   if (fd < 0) return WriteFailure(Path, ReasonOfError(errno));
-  const bool written = ::fchmod(fd, ModeFor(checked.Target)) == 0 && WriteAll(fd, Bytes) &&
-                       ::fsync(fd) == 0;
+  const bool written = ::fchmod(fd, ModeFor(checked.Target)) == 0 && WriteAll(fd, Bytes) && ::fsync(fd) == 0;
   int error = written ? 0 : errno;
   if (::close(fd) != 0 && error == 0) error = errno;
   if (error == 0 && ::rename(temporary.constData(), checked.Target.constData()) != 0) error = errno;

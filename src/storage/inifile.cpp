@@ -40,8 +40,7 @@ std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
 std::string StoredValue(const QString& text) {
   QString value = OneLine(text);
   value.remove(QChar(u'\0'));
-  if (value.size() >= 2 && value.front() == u'"' && value.back() == u'"')
-    value = u'"' + value + u'"';
+  if (value.size() >= 2 && value.front() == u'"' && value.back() == u'"') value = u'"' + value + u'"';
   return Utf8(value);
 }
 
@@ -74,8 +73,7 @@ std::optional<QString> TIniFile::LoadBytes() {
 }
 
 std::optional<QString> TIniFile::ReadValue(const QString& section, const QString& key) const {
-  const char* value =
-      impl_->ini.GetValue(Utf8(section).c_str(), Utf8(key).c_str(), nullptr, nullptr);
+  const char* value = impl_->ini.GetValue(Utf8(section).c_str(), Utf8(key).c_str(), nullptr, nullptr);
   if (value == nullptr) return std::nullopt;
   // Line breaks that end no line of the file (a vertical tab, a form feed,
   // U+2028 ...) read as the spaces a write turns them into, so that a value
@@ -83,13 +81,11 @@ std::optional<QString> TIniFile::ReadValue(const QString& section, const QString
   return OneLine(QString::fromUtf8(value));
 }
 
-QString TIniFile::ReadString(const QString& section, const QString& key,
-                             const QString& fallback) const {
+QString TIniFile::ReadString(const QString& section, const QString& key, const QString& fallback) const {
   return ReadValue(section, key).value_or(fallback);
 }
 
-std::int32_t TIniFile::ReadInteger(const QString& section, const QString& key,
-                                   std::int32_t fallback) const {
+std::int32_t TIniFile::ReadInteger(const QString& section, const QString& key, std::int32_t fallback) const {
   const std::optional<QString> value = ReadValue(section, key);
   if (!value) return fallback;
   return ParseInteger(*value).value_or(fallback);
@@ -130,8 +126,7 @@ FileResult TIniFile::Update(const std::function<void(TIniFile&)>& Change) {
 
   std::string text;
   if (impl_->ini.Save(text, /*a_bAddSignature=*/false) < 0) return WriteFailure(path_);
-  if (qint64(text.size()) > MaxSettingsFileBytes)
-    return WriteFailure(path_, TooLargeReason(MaxSettingsFileBytes));
+  if (qint64(text.size()) > MaxSettingsFileBytes) return WriteFailure(path_, TooLargeReason(MaxSettingsFileBytes));
   FileResult written = ReplaceFile(path_, QByteArray::fromStdString(text));
   if (written.Ok()) impl_->changes.clear();
   return written;

@@ -44,8 +44,7 @@ class TIniFile {
   std::optional<QString> ReadValue(const QString& section, const QString& key) const;
   QString ReadString(const QString& section, const QString& key, const QString& fallback) const;
   // The fallback when the key is absent or its value is not a decimal number.
-  std::int32_t ReadInteger(const QString& section, const QString& key,
-                           std::int32_t fallback) const;
+  std::int32_t ReadInteger(const QString& section, const QString& key, std::int32_t fallback) const;
 
   // Sets a value in memory. A key already present keeps its place; a new key
   // goes at the end of its section. Line breaks in the value become spaces,

@@ -95,8 +95,7 @@ QString StoredText(const TOptions& Options, const Setting& S) {
 // (which could reach a pipe or a device anywhere) is the first picture.
 QString BackgroundName(const QString& name) {
   const QString fallback = QStringLiteral("fond.jpg");
-  if (name.contains(u'/') || name.contains(u'\\') || name == QStringLiteral(".") ||
-      name == QStringLiteral(".."))
+  if (name.contains(u'/') || name.contains(u'\\') || name == QStringLiteral(".") || name == QStringLiteral(".."))
     return fallback;
   return name;
 }

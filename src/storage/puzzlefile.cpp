@@ -7,17 +7,14 @@
 
 namespace {
 
-QString Quoted(const QString& Path) {
-  return QStringLiteral("« %1 »").arg(QFileInfo(Path).fileName());
-}
+QString Quoted(const QString& Path) { return QStringLiteral("« %1 »").arg(QFileInfo(Path).fileName()); }
 
 }  // namespace
 
 PuzzleFile ReadPuzzleFile(const QString& Path) {
   const QFileInfo info(Path);
   // Only a plain file: reading a pipe would wait for a writer.
-  if (!info.isFile())
-    return {{}, QStringLiteral("Le fichier %1 est introuvable.").arg(Quoted(Path))};
+  if (!info.isFile()) return {{}, QStringLiteral("Le fichier %1 est introuvable.").arg(Quoted(Path))};
   if (info.size() > MaxPuzzleFileBytes)
     return {{}, QStringLiteral("Le fichier %1 est trop gros pour être une liste de grilles.").arg(Quoted(Path))};
   QFile file(Path);

@@ -28,13 +28,9 @@ QString FormatTime(std::uint32_t seconds) {
 
 TScores::TScores(QString fileName) : FileName(std::move(fileName)) { Load(); }
 
-TScores::TScores(QString fileName, const TIniFile& settings) : FileName(std::move(fileName)) {
-  ReadTable(settings);
-}
+TScores::TScores(QString fileName, const TIniFile& settings) : FileName(std::move(fileName)) { ReadTable(settings); }
 
-bool TScores::InRange(int level, int rank) {
-  return level >= 1 && level <= Levels && rank >= 1 && rank <= Ranks;
-}
+bool TScores::InRange(int level, int rank) { return level >= 1 && level <= Levels && rank >= 1 && rank <= Ranks; }
 
 void TScores::Load() {
   TIniFile ini(FileName);

@@ -17,8 +17,10 @@ QDate ReadDate(const TIniFile& Ini, const QString& KeyName) {
 }
 
 void WriteDate(TIniFile& Ini, const QString& KeyName, const QDate& Date) {
-  if (Date.isValid()) Ini.WriteString(Section, KeyName, Date.toString(DateFormat));
-  else Ini.DeleteKey(Section, KeyName);
+  if (Date.isValid())
+    Ini.WriteString(Section, KeyName, Date.toString(DateFormat));
+  else
+    Ini.DeleteKey(Section, KeyName);
 }
 
 int NonNegative(const TIniFile& Ini, const QString& KeyName) {
@@ -29,9 +31,7 @@ int NonNegative(const TIniFile& Ini, const QString& KeyName) {
 
 TStatistiques::TStatistiques(QString Path) : FileName(std::move(Path)) { Load(); }
 
-TStatistiques::TStatistiques(QString Path, const TIniFile& Ini) : FileName(std::move(Path)) {
-  ReadFrom(Ini);
-}
+TStatistiques::TStatistiques(QString Path, const TIniFile& Ini) : FileName(std::move(Path)) { ReadFrom(Ini); }
 
 void TStatistiques::Load() {
   TIniFile ini(FileName);
@@ -94,16 +94,14 @@ FileResult TStatistiques::RecordStarted(int Level) {
   return Apply([&] { ++Levels_[std::size_t(Level - 1)].Started; });
 }
 
-TStatistiques::Finish TStatistiques::RecordFinished(int Level, int Seconds, int Helps, const QDate& Date,
-                                                    bool Daily) {
+TStatistiques::Finish TStatistiques::RecordFinished(int Level, int Seconds, int Helps, const QDate& Date, bool Daily) {
   Finish result;
   const FileResult saved = Apply([&] { result = Finished(Level, Seconds, Helps, Date, Daily); });
   result.Saved = saved;
   return result;
 }
 
-TStatistiques::Finish TStatistiques::Finished(int Level, int Seconds, int Helps, const QDate& Date,
-                                              bool Daily) {
+TStatistiques::Finish TStatistiques::Finished(int Level, int Seconds, int Helps, const QDate& Date, bool Daily) {
   Finish result;
   if (Level >= 1 && Level <= Levels) {
     LevelStats& s = Levels_[std::size_t(Level - 1)];
@@ -120,8 +118,10 @@ TStatistiques::Finish TStatistiques::Finished(int Level, int Seconds, int Helps,
   }
   if (Date.isValid()) {
     const qint64 days = LastDay_.isValid() ? LastDay_.daysTo(Date) : 1;
-    if (!LastDay_.isValid() || days > 1) Run_ = 1;
-    else if (days == 1) ++Run_;
+    if (!LastDay_.isValid() || days > 1)
+      Run_ = 1;
+    else if (days == 1)
+      ++Run_;
     if (days >= 0) LastDay_ = Date;
     BestRun_ = std::max(BestRun_, Run_);
   }

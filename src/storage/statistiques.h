@@ -23,10 +23,10 @@ class TStatistiques {
   struct LevelStats {
     int Started = 0;
     int Finished = 0;
-    int WithoutHelp = 0;  // finished without a hint, a solve or the candidates shown
-    int Timed = 0;        // of those, finished with the clock running
+    int WithoutHelp = 0;            // finished without a hint, a solve or the candidates shown
+    int Timed = 0;                  // of those, finished with the clock running
     std::int64_t TotalSeconds = 0;  // their time, for the average
-    int BestSeconds = 0;  // their best time; 0 while Timed is 0
+    int BestSeconds = 0;            // their best time; 0 while Timed is 0
   };
 
   // What a finished game changed.

@@ -26,7 +26,13 @@ QString OneLine(QString text) {
   text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
   for (QChar& c : text) {
     switch (c.unicode()) {
-      case u'\r': case u'\n': case u'\v': case u'\f': case 0x85: case 0x2028: case 0x2029:
+      case u'\r':
+      case u'\n':
+      case u'\v':
+      case u'\f':
+      case 0x85:
+      case 0x2028:
+      case 0x2029:
         c = u' ';
         break;
       default:

@@ -21,8 +21,7 @@ class BoutonCocheAccessible : public QAccessibleWidget {
 
   QString text(QAccessible::Text Kind) const override {
     auto* box = static_cast<TBoutonCoche*>(widget());
-    if (Kind == QAccessible::Name)
-      return box->accessibleName().isEmpty() ? box->Caption() : box->accessibleName();
+    if (Kind == QAccessible::Name) return box->accessibleName().isEmpty() ? box->Caption() : box->accessibleName();
     return QAccessibleWidget::text(Kind);
   }
 
@@ -62,8 +61,7 @@ TBoutonCoche* TBoutonCoche::CheckedPartner() const {
   if (groupe_ < 0 || parentWidget() == nullptr) return nullptr;
   for (QObject* child : parentWidget()->children()) {
     auto* other = qobject_cast<TBoutonCoche*>(child);
-    if (other != nullptr && other != this && other->groupe_ == groupe_ && other->Checked_)
-      return other;
+    if (other != nullptr && other != this && other->groupe_ == groupe_ && other->Checked_) return other;
   }
   return nullptr;
 }
@@ -196,8 +194,7 @@ void TBoutonCoche::mousePressEvent(QMouseEvent* Event) {
 void TBoutonCoche::mouseReleaseEvent(QMouseEvent* Event) {
   QWidget::mouseReleaseEvent(Event);
   Event->accept();
-  const bool click = LeftPressed_ && Event->button() == Qt::LeftButton &&
-                     rect().contains(Event->position().toPoint());
+  const bool click = LeftPressed_ && Event->button() == Qt::LeftButton && rect().contains(Event->position().toPoint());
   if (Event->button() == Qt::LeftButton) LeftPressed_ = false;
   if (click) emit clicked();
 }

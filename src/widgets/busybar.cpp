@@ -54,8 +54,7 @@ void TBusyBar::paintEvent(QPaintEvent*) {
   const qreal length = inner * SegmentShare;
   const qreal t = qreal(Phase_) / Steps;
   const qreal eased = t * t * (3 - 2 * t);
-  const QRectF segment(track.left() + 2 + eased * (inner - length), track.top() + 2, length,
-                       track.height() - 4);
+  const QRectF segment(track.left() + 2 + eased * (inner - length), track.top() + 2, length, track.height() - 4);
   QLinearGradient shade(segment.topLeft(), segment.bottomLeft());
   shade.setColorAt(0, SegmentLight);
   shade.setColorAt(1, SegmentDark);

@@ -10,6 +10,5 @@ inline QColor ColorFromBgr(std::uint32_t Value) {
 }
 
 inline std::uint32_t BgrFromColor(const QColor& Color) {
-  return std::uint32_t(Color.red()) | (std::uint32_t(Color.green()) << 8) |
-         (std::uint32_t(Color.blue()) << 16);
+  return std::uint32_t(Color.red()) | (std::uint32_t(Color.green()) << 8) | (std::uint32_t(Color.blue()) << 16);
 }

@@ -13,11 +13,8 @@ struct Substitution {
 // Requested name first, then the free font that stands in for it, then a second
 // choice for a machine where the first one is missing.
 constexpr Substitution Substitutions[] = {
-    {"Comic Sans MS", "Comic Neue"},
-    {"Chow Fun", "Leckerli One"},
-    {"Chow Fun", "Kaushan Script"},
-    {"Papyrus", "Klaudia"},
-    {"Papyrus", "Berenika"},
+    {"Comic Sans MS", "Comic Neue"}, {"Chow Fun", "Leckerli One"}, {"Chow Fun", "Kaushan Script"},
+    {"Papyrus", "Klaudia"},          {"Papyrus", "Berenika"},
 };
 
 }  // namespace
@@ -28,6 +25,4 @@ void InstallFontSubstitutions() {
     QFont::insertSubstitution(QString::fromLatin1(s.Requested), QString::fromLatin1(s.Substitute));
 }
 
-QString ResolvedFontFamily(const QString& RequestedFamily) {
-  return QFontInfo(QFont(RequestedFamily)).family();
-}
+QString ResolvedFontFamily(const QString& RequestedFamily) { return QFontInfo(QFont(RequestedFamily)).family(); }

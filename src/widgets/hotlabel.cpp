@@ -124,7 +124,8 @@ bool THotLabel::event(QEvent* Event) {
 void THotLabel::keyPressEvent(QKeyEvent* Event) {
   const int key = Event->key();
   const bool run = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
-  if (!run && !KeyFocus::MoveWithArrows(*this, *Event, [](QWidget* W) { return qobject_cast<THotLabel*>(W) != nullptr; })) {
+  if (!run &&
+      !KeyFocus::MoveWithArrows(*this, *Event, [](QWidget* W) { return qobject_cast<THotLabel*>(W) != nullptr; })) {
     // An arrow on a label alone in its group shows the focus, nothing more.
     if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right) {
       KeyFocus_ = true;
@@ -182,8 +183,7 @@ void THotLabel::mousePressEvent(QMouseEvent* Event) {
 
 void THotLabel::mouseReleaseEvent(QMouseEvent* Event) {
   QLabel::mouseReleaseEvent(Event);
-  const bool click = LeftPressed_ && Event->button() == Qt::LeftButton &&
-                     rect().contains(Event->position().toPoint());
+  const bool click = LeftPressed_ && Event->button() == Qt::LeftButton && rect().contains(Event->position().toPoint());
   if (Event->button() == Qt::LeftButton) LeftPressed_ = false;
   Event->accept();
   if (click) emit clicked();

@@ -65,9 +65,7 @@ void TImage::FitToPicture() {
   if (HasPicture()) resize(PictureSize());
 }
 
-QSize TImage::sizeHint() const {
-  return HasPicture() ? PictureSize() : QWidget::sizeHint();
-}
+QSize TImage::sizeHint() const { return HasPicture() ? PictureSize() : QWidget::sizeHint(); }
 
 void TImage::Changed() {
   Scaled_ = QPixmap();
@@ -92,10 +90,8 @@ void TImage::paintEvent(QPaintEvent*) {
   const qreal ratio = devicePixelRatioF();
   const QSize device = (QSizeF(target.size()) * ratio).toSize();
   if (Scaled_.isNull() || Scaled_.size() != device) {
-    const QImage covering =
-        Raster_.scaled(device, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
-    const QRect middle(QPoint((covering.width() - device.width()) / 2,
-                              (covering.height() - device.height()) / 2),
+    const QImage covering = Raster_.scaled(device, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+    const QRect middle(QPoint((covering.width() - device.width()) / 2, (covering.height() - device.height()) / 2),
                        device);
     Scaled_ = QPixmap::fromImage(covering.copy(middle));
     Scaled_.setDevicePixelRatio(ratio);

@@ -80,14 +80,13 @@ bool MoveWithArrows(QWidget& Widget, const QKeyEvent& Key, const std::function<b
   if (parent == nullptr) return false;
   std::vector<QWidget*> group;
   for (QWidget* sibling : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    if (sibling == &Widget || (Peer(sibling) && sibling->isVisible() && sibling->isEnabled() &&
-                               (sibling->focusPolicy() & Qt::TabFocus) != 0))
+    if (sibling == &Widget ||
+        (Peer(sibling) && sibling->isVisible() && sibling->isEnabled() && (sibling->focusPolicy() & Qt::TabFocus) != 0))
       group.push_back(sibling);
   if (group.size() < 2) return false;
   // Reading order: by the top, then by the left.
-  std::sort(group.begin(), group.end(), [](QWidget* A, QWidget* B) {
-    return A->y() != B->y() ? A->y() < B->y() : A->x() < B->x();
-  });
+  std::sort(group.begin(), group.end(),
+            [](QWidget* A, QWidget* B) { return A->y() != B->y() ? A->y() < B->y() : A->x() < B->x(); });
   const auto at = std::find(group.begin(), group.end(), &Widget) - group.begin();
   const auto count = std::ptrdiff_t(group.size());
   QWidget* next = group[std::size_t(((at + step) % count + count) % count)];

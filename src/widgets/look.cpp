@@ -24,12 +24,11 @@ void DressToggle(QAbstractButton& Button, int PixelSize) {
   Button.setCheckable(true);
   Button.setCursor(Qt::PointingHandCursor);
   Button.setFont(PixelFont(TitleFamily, PixelSize));
-  Button.setStyleSheet(QStringLiteral(
-                           "QAbstractButton { color: black; background: rgb(250, 246, 200);"
-                           " border: 1px solid %1; border-radius: 5px; padding: 2px 8px; }"
-                           "QAbstractButton:hover { color: %2; }"
-                           "QAbstractButton:checked { color: %2; background: rgb(232, 222, 150);"
-                           " border: 2px solid %2; }")
+  Button.setStyleSheet(QStringLiteral("QAbstractButton { color: black; background: rgb(250, 246, 200);"
+                                      " border: 1px solid %1; border-radius: 5px; padding: 2px 8px; }"
+                                      "QAbstractButton:hover { color: %2; }"
+                                      "QAbstractButton:checked { color: %2; background: rgb(232, 222, 150);"
+                                      " border: 2px solid %2; }")
                            .arg(EdgeColor.name(), HoverColor.name()));
 }
 

@@ -7,23 +7,12 @@ namespace {
 // One code per pixel: 0 transparent, 1 grey, 2 black, 3 white (the inside),
 // 4 light grey.
 constexpr char Pattern[12][13] = {
-    "000011110000",
-    "001122221100",
-    "012233332230",
-    "012333333430",
-    "123333333343",
-    "123333333343",
-    "123333333343",
-    "123333333343",
-    "012333333430",
-    "014433334430",
-    "003344443300",
-    "000033330000",
+    "000011110000", "001122221100", "012233332230", "012333333430", "123333333343", "123333333343",
+    "123333333343", "123333333343", "012333333430", "014433334430", "003344443300", "000033330000",
 };
 
 QImage BuildPicture(const QColor& Inside) {
-  const QRgb colours[5] = {qRgba(0, 0, 0, 0), qRgb(128, 128, 128), qRgb(0, 0, 0), Inside.rgb(),
-                           qRgb(223, 223, 223)};
+  const QRgb colours[5] = {qRgba(0, 0, 0, 0), qRgb(128, 128, 128), qRgb(0, 0, 0), Inside.rgb(), qRgb(223, 223, 223)};
   QImage picture(12, 12, QImage::Format_ARGB32);
   for (int y = 0; y < 12; ++y)
     for (int x = 0; x < 12; ++x) picture.setPixel(x, y, colours[Pattern[y][x] - '0']);

@@ -2,11 +2,11 @@
 // player on it: clicks on labels, on cells, keys.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 #include <utility>
 
@@ -68,4 +68,3 @@ inline void Click(QWidget* Widget, Qt::MouseButton Button = Qt::LeftButton) {
   ASSERT_TRUE(Widget->isVisible()) << Widget->objectName().toStdString();
   QTest::mouseClick(Widget, Button, {}, Widget->rect().center());
 }
-

@@ -11,6 +11,7 @@
 #include "app_test_util.h"
 #include "boutoncoche.h"
 #include "charge.h"
+#include "child_util.h"
 #include "choixniveau.h"
 #include "finjeu.h"
 #include "generation.h"
@@ -18,11 +19,10 @@
 #include "look.h"
 #include "optionsscreen.h"
 #include "partie.h"
-#include "reprise.h"
 #include "regles.h"
-#include "shortcut_util.h"
+#include "reprise.h"
 #include "sauve.h"
-#include "child_util.h"
+#include "shortcut_util.h"
 
 namespace {
 
@@ -40,8 +40,7 @@ QStringList Unnamed(QWidget* Root) {
   QStringList unnamed;
   for (QWidget* widget : Root->findChildren<QWidget*>()) {
     // A list's popup and an editable list's text belong to the list.
-    if (widget->window() != Root->window() || qobject_cast<QComboBox*>(widget->parentWidget()) != nullptr)
-      continue;
+    if (widget->window() != Root->window() || qobject_cast<QComboBox*>(widget->parentWidget()) != nullptr) continue;
     const bool clickablePicture =
         qobject_cast<TImage*>(widget) != nullptr && widget->cursor().shape() == Qt::PointingHandCursor;
     const bool control = (widget->focusPolicy() & Qt::TabFocus) != 0 || qobject_cast<THotLabel*>(widget) ||
@@ -191,7 +190,12 @@ TEST_F(ComfortTest, AGameLeftComesBackFromTheMenuExactlyAsItWas) {
   // Quitting asks nothing: the game is kept.
   bool asked = false;
   bool watchEnded = false;
-  WhenModal([&asked](QWidget* Box) { asked = true; Box->close(); }, &watchEnded, 500);
+  WhenModal(
+      [&asked](QWidget* Box) {
+        asked = true;
+        Box->close();
+      },
+      &watchEnded, 500);
   Press(Main.get(), Qt::Key_Q, Qt::ControlModifier);
   EXPECT_FALSE(Main->isVisible());
   QTRY_VERIFY_WITH_TIMEOUT(watchEnded || asked, 2000);

@@ -10,16 +10,15 @@
 #include <QTextBrowser>
 
 #include "app_test_util.h"
+#include "child_util.h"
 #include "finjeu.h"
 #include "grille.h"
 #include "scores.h"
-#include "child_util.h"
 
 namespace {
 
 // A puzzle as a newspaper prints it.
-const char* const NewspaperPuzzle =
-    "530070000600195000098000060800060003400803001700020006060000280000419005000080079";
+const char* const NewspaperPuzzle = "530070000600195000098000060800060003400803001700020006060000280000419005000080079";
 
 THotLabel* Label(QWidget* Dialog, const char* Name) { return Dialog->findChild<THotLabel*>(QLatin1String(Name)); }
 
@@ -41,7 +40,8 @@ TEST_F(MainWindowTest, AnEveningOfPlayFromTheMenu) {
   game->Partie().SetClock([&now] { return now; });
   now += 100 * 1000;
   EXPECT_EQ(game->Partie().Level(), 1);
-  EXPECT_TRUE(grid->GetSaveText(false, 0, 0).endsWith(QStringLiteral("|1|0|0"))) << "a game saved from it stores its real level";
+  EXPECT_TRUE(grid->GetSaveText(false, 0, 0).endsWith(QStringLiteral("|1|0|0")))
+      << "a game saved from it stores its real level";
   const TGrille& model = grid->Grille();
   std::vector<std::pair<int, int>> empty = EmptyCells(model);
   ASSERT_GE(empty.size(), 5u);

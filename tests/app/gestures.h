@@ -28,6 +28,4 @@ inline std::vector<std::pair<int, int>> EmptyCells(const TGrille& Grid) {
   return cells;
 }
 
-inline int SolutionDigit(const TGrille& Grid, int Row, int Col) {
-  return WordDigit(Grid.Solution[Cell(Row, Col)]);
-}
+inline int SolutionDigit(const TGrille& Grid, int Row, int Col) { return WordDigit(Grid.Solution[Cell(Row, Col)]); }

@@ -44,7 +44,12 @@ TEST_F(MainWindowTest, TheFirstStartAsksForTheScreenModeOnce) {
   Main.reset();
   bool missed = false;
   Question.clear();
-  WhenModal([](QWidget* Box) { Question = Box->windowTitle(); Box->close(); }, &missed, 300);
+  WhenModal(
+      [](QWidget* Box) {
+        Question = Box->windowTitle();
+        Box->close();
+      },
+      &missed, 300);
   Start();
   QTRY_VERIFY(missed);
 

@@ -26,6 +26,7 @@
 
 #include "carrecoche.h"
 #include "charge.h"
+#include "child_util.h"
 #include "choixniveau.h"
 #include "finjeu.h"
 #include "generateur.h"
@@ -39,7 +40,6 @@
 #include "rondcoche.h"
 #include "sauve.h"
 #include "scoresscreen.h"
-#include "child_util.h"
 
 namespace {
 
@@ -70,10 +70,10 @@ namespace {
 // Random texts of the kind players type: accents, bars, quotes, line breaks,
 // nothing at all, a great deal.
 QString RandomText(std::mt19937& Random) {
-  static const QString pieces[] = {QStringLiteral("Ma grille"), QStringLiteral("Été"), QStringLiteral("a|b"),
-                                   QStringLiteral("||"), QStringLiteral("\"x\""), QStringLiteral("  "),
-                                   QStringLiteral("\n"), QStringLiteral("€œ"), QStringLiteral("日本"),
-                                   QStringLiteral("[Scores]"), QStringLiteral("=;#"), QString()};
+  static const QString pieces[] = {QStringLiteral("Ma grille"), QStringLiteral("Été"),   QStringLiteral("a|b"),
+                                   QStringLiteral("||"),        QStringLiteral("\"x\""), QStringLiteral("  "),
+                                   QStringLiteral("\n"),        QStringLiteral("€œ"),    QStringLiteral("日本"),
+                                   QStringLiteral("[Scores]"),  QStringLiteral("=;#"),   QString()};
   QString text;
   const int count = int(Random() % 4);
   for (int k = 0; k < count; ++k) text += pieces[Random() % std::size(pieces)];
@@ -192,9 +192,13 @@ class TMonkey::Answerer {
         save->b_Annuler->click();
         return;
       }
-      static const QString files[] = {QStringLiteral("defaut"), QStringLiteral("grilles"),
-                                      QStringLiteral("Été 2026"), QStringLiteral("a|b"), QString(),
-                                      QStringLiteral("../dehors"), QStringLiteral(".cache")};
+      static const QString files[] = {QStringLiteral("defaut"),
+                                      QStringLiteral("grilles"),
+                                      QStringLiteral("Été 2026"),
+                                      QStringLiteral("a|b"),
+                                      QString(),
+                                      QStringLiteral("../dehors"),
+                                      QStringLiteral(".cache")};
       save->cb_FichierGrille->setCurrentText(files[Pick(int(std::size(files)))]);
       save->e_NomGrille->setText(RandomText(Random_));
       save->m_Description->setPlainText(RandomText(Random_));
@@ -275,8 +279,7 @@ struct TMonkey::State {
   Kind StepKind = Kind::Quiet;
 };
 
-TMonkey::TMonkey(Tf_Main& Main, std::uint64_t Seed)
-    : Main_(Main), Seed_(Seed), Random_(std::uint32_t(Seed)) {
+TMonkey::TMonkey(Tf_Main& Main, std::uint64_t Seed) : Main_(Main), Seed_(Seed), Random_(std::uint32_t(Seed)) {
   Answerer_ = std::make_unique<Answerer>(Seed, "seed " + std::to_string(Seed));
   // Each generation seeded from the monkey's seed, in the order they start;
   // the monkey waits for the generator to rest, so that order is always the same.
@@ -381,8 +384,10 @@ std::string TMonkey::Check(const State& Before, const State& After) const {
       if (j != i && (r == row || c == col || BlockOf(r, c) == BlockOf(row, col)))
         peers = std::uint16_t(peers | (After.Digits[j] & AllDigits));
     }
-    if (After.Digits[i] != DigitWord(WordDigit(After.Digits[i]))) why << "cell " << CellName(i) << " holds no digit word; ";
-    if (After.Digits[i] != 0 && After.Candidates[i] != 0) why << "candidates in the filled cell " << CellName(i) << "; ";
+    if (After.Digits[i] != DigitWord(WordDigit(After.Digits[i])))
+      why << "cell " << CellName(i) << " holds no digit word; ";
+    if (After.Digits[i] != 0 && After.Candidates[i] != 0)
+      why << "candidates in the filled cell " << CellName(i) << "; ";
     if (After.Digits[i] == 0 && (After.Candidates[i] & peers) != 0)
       why << "cell " << CellName(i) << " has a candidate that a peer holds; ";
     if (After.GameMode && After.Givens[i] != 0 && WordDigit(After.Digits[i]) != After.Givens[i])
@@ -391,9 +396,10 @@ std::string TMonkey::Check(const State& Before, const State& After) const {
   for (const TMove& e : After.Stack)
     if (!WholeGrid(e) && (e.Row < 1 || e.Row > 9 || e.Col < 1 || e.Col > 9 || e.Digit > 9 || e.Previous > 9))
       why << "an undo entry out of range; ";
-  if (After.SelRow < 1 || After.SelRow > 9 || After.SelCol < 1 || After.SelCol > 9) why << "the selection left the grid; ";
-  if (After.HelpsShown != QString::number(After.Helps)) why << "the screen shows " << After.HelpsShown.toStdString()
-                                                          << " helps for " << After.Helps << "; ";
+  if (After.SelRow < 1 || After.SelRow > 9 || After.SelCol < 1 || After.SelCol > 9)
+    why << "the selection left the grid; ";
+  if (After.HelpsShown != QString::number(After.Helps))
+    why << "the screen shows " << After.HelpsShown.toStdString() << " helps for " << After.Helps << "; ";
 
   // --- What the step did, within one game ---
   const Kind kind = After.StepKind;
@@ -401,10 +407,12 @@ std::string TMonkey::Check(const State& Before, const State& After) const {
                         Before.GameMode == After.GameMode && kind != Kind::Reset && !Answerer_->FinishSeen;
   if (!sameGame) return why.str();
 
-  if (After.Helps < Before.Helps) why << "the help counter went back from " << Before.Helps << " to " << After.Helps << "; ";
+  if (After.Helps < Before.Helps)
+    why << "the help counter went back from " << Before.Helps << " to " << After.Helps << "; ";
   if (kind == Kind::Hint && After.Helps != Before.Helps + 1) why << "a hint did not count one help; ";
   if (kind != Kind::Hint && kind != Kind::Solve && After.Helps != Before.Helps) why << "the help counter moved; ";
-  if (After.Elapsed < Before.Elapsed) why << "the clock went back from " << Before.Elapsed << " to " << After.Elapsed << " s; ";
+  if (After.Elapsed < Before.Elapsed)
+    why << "the clock went back from " << Before.Elapsed << " to " << After.Elapsed << " s; ";
   if (After.GameMode && After.Givens != Before.Givens) why << "a given changed during play; ";
 
   const std::vector<int> changed = ChangedCells(Before.Digits, Before.Notes, After.Digits, After.Notes);
@@ -491,7 +499,8 @@ std::string TMonkey::Check(const State& Before, const State& After) const {
     case Kind::Redo: {
       const std::size_t redoBefore = Before.Redo.size(), redoAfter = After.Redo.size();
       if (redoBefore == 0) {
-        if (after != before || redoAfter != 0 || !changed.empty()) why << "redo with nothing to redo changed the game; ";
+        if (after != before || redoAfter != 0 || !changed.empty())
+          why << "redo with nothing to redo changed the game; ";
         break;
       }
       if (redoAfter >= redoBefore || !IsPrefix(After.Redo, Before.Redo)) {
@@ -580,15 +589,17 @@ void TMonkey::Step() {
   if (roll < 400) {
     // A key on the grid: a digit or a letter, erasing keys, arrows; Ctrl
     // notes a possibility, the keypad gives digits too.
-    static const int keys[] = {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5,
-                               Qt::Key_6, Qt::Key_7, Qt::Key_8, Qt::Key_9, Qt::Key_A, Qt::Key_E,
-                               Qt::Key_I, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Right,
-                               Qt::Key_Up, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right};
+    static const int keys[] = {Qt::Key_0,    Qt::Key_1,         Qt::Key_2,      Qt::Key_3,    Qt::Key_4,     Qt::Key_5,
+                               Qt::Key_6,    Qt::Key_7,         Qt::Key_8,      Qt::Key_9,    Qt::Key_A,     Qt::Key_E,
+                               Qt::Key_I,    Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
+                               Qt::Key_Down, Qt::Key_Down,      Qt::Key_Right};
     const int key = keys[Pick(int(std::size(keys)))];
     Qt::KeyboardModifiers modifiers;
     const int m = Pick(10);
-    if (m < 2) modifiers = Qt::ControlModifier;
-    else if (m == 2) modifiers = Qt::KeypadModifier;
+    if (m < 2)
+      modifiers = Qt::ControlModifier;
+    else if (m == 2)
+      modifiers = Qt::KeypadModifier;
     Action_ = "key " + QKeySequence(key | int(modifiers)).toString().toStdString();
     kind = Kind::Entry;
     Answerer_->SetAction(Action_);
@@ -614,7 +625,8 @@ void TMonkey::Step() {
     Action_ = notes ? "mode possibilité" : "mode normal";
     kind = Kind::Entry;
     Answerer_->SetAction(Action_);
-    Click(notes ? static_cast<QWidget*>(Find<TRondCoche>(game, "rc_ModePossibilite")) : Find<TRondCoche>(game, "rc_ModeNormal"));
+    Click(notes ? static_cast<QWidget*>(Find<TRondCoche>(game, "rc_ModePossibilite"))
+                : Find<TRondCoche>(game, "rc_ModeNormal"));
   } else if (roll < 830) {
     // "Rétablir" by either key or its picture.
     const int how = Pick(3);

@@ -72,7 +72,7 @@ class TMonkey {
   std::uint64_t Seed_;
   std::mt19937 Random_;
   std::unique_ptr<Answerer> Answerer_;
-  std::uint64_t Now_ = 1000;  // the game's clock, in milliseconds
+  std::uint64_t Now_ = 1000;       // the game's clock, in milliseconds
   const void* Adopted_ = nullptr;  // the game screen whose clock is Now_
   std::uint32_t AdoptedSerial_ = 0;
   std::uint64_t Generations_ = 0;

@@ -1,8 +1,8 @@
 // A monkey on the real main window: a few thousand random steps from two
 // seeds, every dialog answered at random, the game checked after each step
 // (see monkey.h). The long run is bench/orvalis-bench-monkey.
-#include "app_test_util.h"
 #include "monkey.h"
+#include "app_test_util.h"
 
 namespace {
 

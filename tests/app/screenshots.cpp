@@ -25,18 +25,18 @@
 #include "astuces.h"
 #include "carnet.h"
 #include "carnetimpression.h"
-#include "image.h"
+#include "child_util.h"
 #include "generation.h"
 #include "gestures.h"
 #include "grillesudoku.h"
 #include "helpviewer.h"
 #include "hotlabel.h"
+#include "image.h"
 #include "jeux.h"
 #include "main.h"
 #include "modal_util.h"
 #include "optionsscreen.h"
 #include "startup.h"
-#include "child_util.h"
 
 namespace {
 
@@ -222,7 +222,8 @@ void Windowed() {
   QTest::qWait(2000);
   WhenModal([](QWidget* NameBox) {
     Shot(QStringLiteral("name-box"));
-    if (auto* box = qobject_cast<QInputDialog*>(NameBox)) box->findChild<QLineEdit*>()->setText(QStringLiteral("Camille"));
+    if (auto* box = qobject_cast<QInputDialog*>(NameBox))
+      box->findChild<QLineEdit*>()->setText(QStringLiteral("Camille"));
     WhenModal([](QWidget* End) {
       Shot(QStringLiteral("end-of-game"));
       Click(Child(End, "hl_HighScore"));
@@ -333,7 +334,8 @@ void NoImages() { Shot(QStringLiteral("menu")); }
 void GridShot(const QString& Name, QWidget* Grid) {
   QTest::qWait(150);
   const QRect rect(Grid->mapToGlobal(QPoint(0, 0)), Grid->size());
-  const QPixmap picture = QGuiApplication::primaryScreen()->grabWindow(0, rect.x(), rect.y(), rect.width(), rect.height());
+  const QPixmap picture =
+      QGuiApplication::primaryScreen()->grabWindow(0, rect.x(), rect.y(), rect.width(), rect.height());
   const QString path = QDir(Out).filePath(Scenario + QLatin1Char('-') + Name + QStringLiteral(".png"));
   std::printf("%s %s\n", picture.save(path) ? "wrote" : "FAILED", qPrintable(path));
 }
@@ -442,7 +444,8 @@ void Booklet() {
       QPrinter printer(QPrinter::HighResolution);
       printer.setOutputFormat(QPrinter::PdfFormat);
       printer.setOutputFileName(QDir(Out).filePath(QStringLiteral("booklet.pdf")));
-      std::printf("%s %s\n", Carnet::PrintBooklet(printer, Carnet.Puzzles(), Carnet.ChosenLevel(), 4) ? "wrote" : "FAILED",
+      std::printf("%s %s\n",
+                  Carnet::PrintBooklet(printer, Carnet.Puzzles(), Carnet.ChosenLevel(), 4) ? "wrote" : "FAILED",
                   qPrintable(printer.outputFileName()));
       Carnet.accept();
     };
@@ -479,8 +482,7 @@ int main(int argc, char** argv) {
   settings += Scenario == QLatin1String("fullscreen") ? "typeecran=1\n" : "typeecran=2\n";
   if (Scenario == QLatin1String("letters")) settings += "typebrique=2\n";
   if (Scenario == QLatin1String("untimed")) settings += "AffichageChrono=0\n";
-  if (Scenario == QLatin1String("highlight") || Scenario == QLatin1String("clouds"))
-    settings += "SurligneChiffres=1\n";
+  if (Scenario == QLatin1String("highlight") || Scenario == QLatin1String("clouds")) settings += "SurligneChiffres=1\n";
   if (Scenario == QLatin1String("clouds")) settings += "FondEcran=LightClouds.jpeg\n";
   // signals, signals-full, signals-clouds, signals-letters, or several of them
   // joined: signals-full-clouds-letters.
@@ -495,23 +497,34 @@ int main(int argc, char** argv) {
   ini.close();
   if (Scenario != QLatin1String("noimages"))
     QFile::link(QDir(build + QStringLiteral("/images")).absolutePath(), folder.filePath(QStringLiteral("images")));
-  QFile::link(QDir(build).absoluteFilePath(QStringLiteral("orvalis.chm")), folder.filePath(QStringLiteral("orvalis.chm")));
+  QFile::link(QDir(build).absoluteFilePath(QStringLiteral("orvalis.chm")),
+              folder.filePath(QStringLiteral("orvalis.chm")));
 
   StartOptions options;
   options.ProgramFolder = folder.path();
   options.Started = [](Tf_Main& Main) {
     Window = &Main;
     QTimer::singleShot(800, [] {
-      if (Scenario == QLatin1String("windowed")) Windowed();
-      else if (Scenario == QLatin1String("fullscreen")) FullScreen();
-      else if (Scenario == QLatin1String("letters")) Letters();
-      else if (Scenario == QLatin1String("untimed")) Untimed();
-      else if (Scenario == QLatin1String("highlight") || Scenario == QLatin1String("clouds")) HighlightAndPause();
-      else if (Scenario.startsWith(QLatin1String("signals"))) Signals();
-      else if (Scenario == QLatin1String("daily")) Daily();
-      else if (Scenario == QLatin1String("statistics")) Statistics();
-      else if (Scenario == QLatin1String("booklet")) Booklet();
-      else NoImages();
+      if (Scenario == QLatin1String("windowed"))
+        Windowed();
+      else if (Scenario == QLatin1String("fullscreen"))
+        FullScreen();
+      else if (Scenario == QLatin1String("letters"))
+        Letters();
+      else if (Scenario == QLatin1String("untimed"))
+        Untimed();
+      else if (Scenario == QLatin1String("highlight") || Scenario == QLatin1String("clouds"))
+        HighlightAndPause();
+      else if (Scenario.startsWith(QLatin1String("signals")))
+        Signals();
+      else if (Scenario == QLatin1String("daily"))
+        Daily();
+      else if (Scenario == QLatin1String("statistics"))
+        Statistics();
+      else if (Scenario == QLatin1String("booklet"))
+        Booklet();
+      else
+        NoImages();
       Window->close();
     });
   };

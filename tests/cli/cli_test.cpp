@@ -39,10 +39,10 @@ TEST(Cli, RateWritesOneLinePerNonEmptyInputLine) {
 
 TEST(Cli, EveryOddLineGetsItsOutputLine) {
   std::string input;
-  input += std::string(10000, '7') + "\n";           // a very long line of clashing givens
-  input += "\xc3\xa9\xff\xfe\x01 abc|||\n";           // bytes that are not digits, bars in odd places
-  input += "12\n";                                    // short
-  input += "|" + kSolved + "\n";                      // no givens, digits only
+  input += std::string(10000, '7') + "\n";                     // a very long line of clashing givens
+  input += "\xc3\xa9\xff\xfe\x01 abc|||\n";                    // bytes that are not digits, bars in odd places
+  input += "12\n";                                             // short
+  input += "|" + kSolved + "\n";                               // no givens, digits only
   input += kSolved + "|" + std::string(81, '9') + "|4|0|0\n";  // digits that contradict the givens
   input += std::string(81, '0') + "|\n";
   for (const char* command : {"rate", "solution", "solve", "hint", "hints"}) {
@@ -116,24 +116,23 @@ TEST(Cli, AdvancedHintsAndTheHardestTechnique) {
 }
 
 TEST(Cli, UsageErrors) {
-  for (const auto& args : std::vector<std::vector<std::string>>{
-           {},
-           {"solver"},
-           {"rate", "--fast"},
-           {"solve", "--advanced"},
-           {"rate", "--advanced", "--fast"},
-           {"--version", "rate"},
-           {"--help", "rate"},
-           {"-help"},
-           {"generate"},
-           {"generate", "--level", "5"},
-           {"generate", "--level", "0"},
-           {"generate", "--level", "x"},
-           {"generate", "--level"},
-           {"generate", "--level", "2", "--count", "-1"},
-           {"generate", "--level", "2", "--seed", "1e3"},
-           {"generate", "--level", "2", "--jobs", "0"},
-           {"generate", "--level", "2", "--colour", "red"}}) {
+  for (const auto& args : std::vector<std::vector<std::string>>{{},
+                                                                {"solver"},
+                                                                {"rate", "--fast"},
+                                                                {"solve", "--advanced"},
+                                                                {"rate", "--advanced", "--fast"},
+                                                                {"--version", "rate"},
+                                                                {"--help", "rate"},
+                                                                {"-help"},
+                                                                {"generate"},
+                                                                {"generate", "--level", "5"},
+                                                                {"generate", "--level", "0"},
+                                                                {"generate", "--level", "x"},
+                                                                {"generate", "--level"},
+                                                                {"generate", "--level", "2", "--count", "-1"},
+                                                                {"generate", "--level", "2", "--seed", "1e3"},
+                                                                {"generate", "--level", "2", "--jobs", "0"},
+                                                                {"generate", "--level", "2", "--colour", "red"}}) {
     const Result r = Cli(args, kSolved + "\n");
     EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args[0]);
     EXPECT_TRUE(r.out.empty());

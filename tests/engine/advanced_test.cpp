@@ -127,10 +127,14 @@ TEST(HintFocus, BasicHintsNameTheirUnitAndTheCellsThatRuleOut) {
   const std::vector<Case> cases = {
       {"line completion", SolvedWithout({{4, 2}}), {Row(4)}, {}},
       // The 5s of the band's other blocks, then those of columns 7 and 8.
-      {"cross-hatching", Givens({{1, 1, 5}, {2, 4, 5}, {5, 7, 5}, {7, 8, 5}}), {Block(3), Row(3)},
+      {"cross-hatching",
+       Givens({{1, 1, 5}, {2, 4, 5}, {5, 7, 5}, {7, 8, 5}}),
+       {Block(3), Row(3)},
        {At(1, 1), At(2, 4), At(5, 7), At(7, 8)}},
       // Digit search in the top left block: the 1s of row 2 and column 2.
-      {"digit search in a block", Givens({{1, 3, 2}, {3, 1, 3}, {3, 3, 4}, {2, 5, 1}, {5, 2, 1}}), {Block(1)},
+      {"digit search in a block",
+       Givens({{1, 3, 2}, {3, 1, 3}, {3, 3, 4}, {2, 5, 1}, {5, 2, 1}}),
+       {Block(1)},
        {At(5, 2), At(2, 5)}},
   };
   for (const Case& c : cases) {

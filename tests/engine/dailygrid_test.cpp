@@ -17,8 +17,11 @@ TEST(DailyGrid, ADateGivesOnePuzzleAtTheLevelOfItsWeekday) {
   const struct {
     DailyDate Date;
     int Level;
-  } days[] = {{{2026, 12, 7}, LevelFacile},     {{2026, 12, 9}, LevelMoyen},   {{2026, 12, 11}, LevelDifficile},
-              {{2026, 12, 13}, LevelExpert},    {{2026, 12, 31}, LevelMoyen}};
+  } days[] = {{{2026, 12, 7}, LevelFacile},
+              {{2026, 12, 9}, LevelMoyen},
+              {{2026, 12, 11}, LevelDifficile},
+              {{2026, 12, 13}, LevelExpert},
+              {{2026, 12, 31}, LevelMoyen}};
   std::string previous;
   for (const auto& day : days) {
     const std::string text = DailyText(day.Date);

@@ -56,9 +56,12 @@ inline bool KeepsRules(const std::string& digits) {
     int seen = 0;
     for (int k = 0; k < 9; ++k) {
       int r, c;
-      if (unit < 9) r = unit, c = k;
-      else if (unit < 18) r = k, c = unit - 9;
-      else r = (unit - 18) / 3 * 3 + k / 3, c = (unit - 18) % 3 * 3 + k % 3;
+      if (unit < 9)
+        r = unit, c = k;
+      else if (unit < 18)
+        r = k, c = unit - 9;
+      else
+        r = (unit - 18) / 3 * 3 + k / 3, c = (unit - 18) % 3 * 3 + k % 3;
       const int d = digits[r * 9 + c] - '0';
       if (d == 0) continue;
       if (seen & (1 << d)) return false;

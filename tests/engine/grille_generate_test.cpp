@@ -73,8 +73,8 @@ TEST_P(GenerateLevel, SymmetricUniqueAndRatedAtItsLevel) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, GenerateLevel,
-                         ::testing::Values(LevelRule{1, 36, 4, 300}, LevelRule{2, 30, 6, 300},
-                                           LevelRule{3, 26, 4, 200}, LevelRule{4, 22, 6, 150}),
+                         ::testing::Values(LevelRule{1, 36, 4, 300}, LevelRule{2, 30, 6, 300}, LevelRule{3, 26, 4, 200},
+                                           LevelRule{4, 22, 6, 150}),
                          [](const auto& param) { return "Level" + std::to_string(param.param.level); });
 
 // What lets an attempt test its last puzzle first: once the givens of a

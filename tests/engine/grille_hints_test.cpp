@@ -174,7 +174,8 @@ TEST(HintNames, MethodClauses) {
   g.MethodRecord.TriplesByRow[8] = true;
   EXPECT_EQ(g.DescribeEliminations(), "");  // nothing counts until eliminations were used
   g.EliminationsUsed = true;
-  EXPECT_EQ(g.DescribeEliminations(), " et avoir éliminé des possibilités en utilisant la méthode des triplets (ligne 8)");
+  EXPECT_EQ(g.DescribeEliminations(),
+            " et avoir éliminé des possibilités en utilisant la méthode des triplets (ligne 8)");
 }
 
 TEST(HintSearch, AWrongMarkedDigitIsReplacedAndReported) {
@@ -291,7 +292,8 @@ TEST(HintSearch, HintsNeverChangeACorrectPlayerDigit) {
       const unsigned x = next();
       if (x < 300) digits[i] = solution[i];
       // Wrong digits only where the reference solution is known, so that they carry a mark.
-      else if (x < 380 && settled[i] != '0') digits[i] = static_cast<char>('1' + (solution[i] - '0') % 9);
+      else if (x < 380 && settled[i] != '0')
+        digits[i] = static_cast<char>('1' + (solution[i] - '0') % 9);
     }
     TGrille g;
     g.LoadFromText(givens, digits);

@@ -35,8 +35,8 @@ TEST(LineCompletion, UsesTheFirstMissingDigitWhenADigitStandsTwice) {
 
 TEST(LineSearch, FiveGapsAreSearchedSixAreNot) {
   // Row 1 lacks 1 to 5; column 1 holds 2, 3, 4 and 5, so (1,1) can only be 1.
-  const std::string five = Givens({{1, 6, 6}, {1, 7, 7}, {1, 8, 8}, {1, 9, 9},
-                                   {4, 1, 2}, {5, 1, 3}, {6, 1, 4}, {7, 1, 5}});
+  const std::string five =
+      Givens({{1, 6, 6}, {1, 7, 7}, {1, 8, 8}, {1, 9, 9}, {4, 1, 2}, {5, 1, 3}, {6, 1, 4}, {7, 1, 5}});
   TGrille g = Load(five);
   EXPECT_FALSE(g.SolveLine(1, true, false, false));
   EXPECT_TRUE(g.SolveLine(1, true, false, true));
@@ -50,8 +50,8 @@ TEST(LineSearch, FiveGapsAreSearchedSixAreNot) {
 }
 
 TEST(LineSearch, SearchedFromLevelTwoOnly) {
-  const std::string five = Givens({{1, 6, 6}, {1, 7, 7}, {1, 8, 8}, {1, 9, 9},
-                                   {4, 1, 2}, {5, 1, 3}, {6, 1, 4}, {7, 1, 5}});
+  const std::string five =
+      Givens({{1, 6, 6}, {1, 7, 7}, {1, 8, 8}, {1, 9, 9}, {4, 1, 2}, {5, 1, 3}, {6, 1, 4}, {7, 1, 5}});
   TGrille level1 = Load(five);
   level1.Solve(true, 1, false);
   EXPECT_EQ(level1.GetDigit(1, 1), 0);
@@ -66,8 +66,8 @@ TEST(LineSearch, LooksOnlyAtTheCrossLine) {
   // Row 1 lacks only 3 and 7; column 1 holds a 3, so (1,1) receives 7 even
   // though block 1 also holds a 7: the block is not consulted, and the refused
   // placement still counts as progress.
-  const std::string givens = Givens({{1, 3, 1}, {1, 4, 2}, {1, 5, 4}, {1, 6, 5}, {1, 7, 6},
-                                     {1, 8, 8}, {1, 9, 9}, {5, 1, 3}});
+  const std::string givens =
+      Givens({{1, 3, 1}, {1, 4, 2}, {1, 5, 4}, {1, 6, 5}, {1, 7, 6}, {1, 8, 8}, {1, 9, 9}, {5, 1, 3}});
   TGrille g = Load(givens);
   EXPECT_TRUE(g.SolveLine(1, true, false, true));
   EXPECT_EQ(g.GetDigit(1, 1), 7);
@@ -85,8 +85,7 @@ TEST(LineSearch, LooksOnlyAtTheCrossLine) {
 TEST(LineSearch, DigitSearchFindsTheOnlyPlaceOfADigit) {
   // Row 1 lacks 1, 2, 3; columns 1 and 2 hold a 1, so 1 goes to column 3 while
   // no cell has a single digit.
-  TGrille g = Load(Givens({{1, 4, 4}, {1, 5, 5}, {1, 6, 6}, {1, 7, 7}, {1, 8, 8}, {1, 9, 9},
-                           {5, 1, 1}, {8, 2, 1}}));
+  TGrille g = Load(Givens({{1, 4, 4}, {1, 5, 5}, {1, 6, 6}, {1, 7, 7}, {1, 8, 8}, {1, 9, 9}, {5, 1, 1}, {8, 2, 1}}));
   EXPECT_TRUE(g.SolveLine(1, true, false, true));
   EXPECT_EQ(g.GetDigit(1, 3), 1);
 }
@@ -94,8 +93,8 @@ TEST(LineSearch, DigitSearchFindsTheOnlyPlaceOfADigit) {
 TEST(BlockSearch, FiveGapsAreSearchedWithLimitNineNotFour) {
   // Block 1 lacks 1 to 5 in five cells; row 1 holds 2 and 3, column 1 holds 4
   // and 5, so (1,1) can only be 1.
-  const std::string givens = Givens({{2, 2, 6}, {2, 3, 7}, {3, 2, 8}, {3, 3, 9},
-                                     {1, 4, 2}, {1, 7, 3}, {4, 1, 4}, {7, 1, 5}});
+  const std::string givens =
+      Givens({{2, 2, 6}, {2, 3, 7}, {3, 2, 8}, {3, 3, 9}, {1, 4, 2}, {1, 7, 3}, {4, 1, 4}, {7, 1, 5}});
   TGrille g = Load(givens);
   EXPECT_FALSE(g.SolveBlock(1, 1, false, false, 9));
   EXPECT_FALSE(g.SolveBlock(1, 1, false, true, 4));
@@ -113,8 +112,7 @@ TEST(BlockSearch, FiveGapsAreSearchedWithLimitNineNotFour) {
 }
 
 TEST(BlockSearch, RepeatedCallsOnAnUnchangedBlockGiveTheSameAnswer) {
-  const std::string givens = Givens({{2, 2, 6}, {2, 3, 7}, {3, 2, 8}, {3, 3, 9},
-                                     {1, 4, 2}, {1, 7, 3}, {4, 1, 4}});
+  const std::string givens = Givens({{2, 2, 6}, {2, 3, 7}, {3, 2, 8}, {3, 3, 9}, {1, 4, 2}, {1, 7, 3}, {4, 1, 4}});
   TGrille g = Load(givens);
   EXPECT_FALSE(g.SolveBlock(1, 1, false, true, 9));  // (1,1) may be 1 or 5
   EXPECT_FALSE(g.SolveBlock(1, 1, false, true, 9));
@@ -136,8 +134,7 @@ TEST(CrossHatch, NeedsTheDigitInExactlyTwoBlocksOfTheBand) {
   EXPECT_EQ(g.GetDigit(3, 9), 5);
 
   // With 5 in one block only nothing is placed, even with a single free cell.
-  TGrille h = Load(Givens({{1, 1, 5}, {3, 7, 1}, {3, 8, 2}, {2, 7, 3}, {2, 8, 4}, {2, 9, 6},
-                           {1, 7, 7}, {1, 8, 8}}));
+  TGrille h = Load(Givens({{1, 1, 5}, {3, 7, 1}, {3, 8, 2}, {2, 7, 3}, {2, 8, 4}, {2, 9, 6}, {1, 7, 7}, {1, 8, 8}}));
   EXPECT_FALSE(h.CrossHatchBand(1, true, false));
   EXPECT_EQ(h.GetDigit(1, 9), 0);
 
@@ -157,8 +154,7 @@ TEST(CrossHatch, ExcludesPositionsWhoseCrossLineHoldsTheDigit) {
 
 TEST(CrossHatch, OnePlacementPerDigitAndTheNextDigitInTheSameCall) {
   // Both 5 and 6 stand in two blocks of the top band.
-  TGrille h = Load(Givens({{1, 1, 5}, {2, 4, 5}, {3, 7, 1}, {3, 8, 2},
-                           {2, 2, 6}, {3, 5, 6}, {1, 7, 3}, {1, 8, 4}}));
+  TGrille h = Load(Givens({{1, 1, 5}, {2, 4, 5}, {3, 7, 1}, {3, 8, 2}, {2, 2, 6}, {3, 5, 6}, {1, 7, 3}, {1, 8, 4}}));
   // 5 goes to (3,9); 6 goes to row 1 of block 3, where only (1,9) is free.
   EXPECT_TRUE(h.CrossHatchBand(1, true, false));
   EXPECT_EQ(h.GetDigit(3, 9), 5);

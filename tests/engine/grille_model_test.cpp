@@ -42,7 +42,7 @@ TEST(SetDigit, PlacementRemovesTheDigitFromItsPeersOnly) {
     }
   }
   EXPECT_FALSE(g.GetCandidates(4, 6) & Bit(3));  // same block
-  EXPECT_EQ(g.GetCandidates(1, 1), 511);          // unrelated cell
+  EXPECT_EQ(g.GetCandidates(1, 1), 511);         // unrelated cell
   EXPECT_EQ(g.GetCandidates(4, 7), 511);
   EXPECT_FALSE(g.Contradiction);
 }
@@ -211,7 +211,7 @@ TEST(CountErrors, UsesTheSolutionWhereKnownAndMarksElsewhere) {
   g.EnterDigit(1, 1, 3, false, false);  // wrong
   g.EnterDigit(2, 2, 7, false, false);  // right
   EXPECT_EQ(g.CountErrors(), 1);
-  g.Solution[Cell(1, 1)] = 0;           // solution unknown there: the mark counts
+  g.Solution[Cell(1, 1)] = 0;  // solution unknown there: the mark counts
   EXPECT_EQ(g.CountErrors(), 1);
   g.Marks[Cell(1, 1)] = 0;
   EXPECT_EQ(g.CountErrors(), 0);
@@ -228,7 +228,7 @@ TEST(RecordHintCell, ConfirmsARightMarkedDigitAndRecordsOtherCells) {
   EXPECT_EQ(g.HintRow, 0);
 
   g.PlaceDigit(7, 4, 2);
-  g.Marks[Cell(7, 4)] = 9 | 16;  // the player's wrong 9 stood there
+  g.Marks[Cell(7, 4)] = 9 | 16;                      // the player's wrong 9 stood there
   EXPECT_TRUE(g.RecordHintCell(4, 7, true, false));  // column 4, position 7
   EXPECT_EQ(g.HintRow, 7);
   EXPECT_EQ(g.HintCol, 4);

@@ -24,9 +24,8 @@ TEST(Rating, AFullValidGridIsLevelOne) {
 TEST(Rating, ACellWithoutCandidateMeansNoSolution) {
   // (1,1) sees 1-4 in its row, 5-8 in its column and 9 in its block.
   TGrille g;
-  g.LoadFromText(Givens({{1, 2, 1}, {1, 4, 2}, {1, 5, 3}, {1, 6, 4}, {4, 1, 5}, {5, 1, 6}, {6, 1, 7},
-                         {7, 1, 8}, {3, 3, 9}}),
-                 "");
+  g.LoadFromText(
+      Givens({{1, 2, 1}, {1, 4, 2}, {1, 5, 3}, {1, 6, 4}, {4, 1, 5}, {5, 1, 6}, {6, 1, 7}, {7, 1, 8}, {3, 3, 9}}), "");
   EXPECT_EQ(g.GetCandidates(1, 1), 0);
   EXPECT_EQ(g.RateLevel(), 0);
 }
@@ -36,8 +35,16 @@ TEST(Rating, ACellWithoutCandidateMeansNoSolution) {
 // place. The search went on through every other cell under that dead end, and
 // "Vérifier la grille" froze the game for hours; it must answer at once.
 TEST(Rating, AGuessThatLeavesNoPlaceForADigitIsGivenUpAtOnce) {
-  const std::string p = "........." "........." "1254....8" "4......2." "8........"
-                        ".....84.." "....2.8.." "...8....." ".........";
+  const std::string p =
+      "........."
+      "........."
+      "1254....8"
+      "4......2."
+      "8........"
+      ".....84.."
+      "....2.8.."
+      "...8....."
+      ".........";
   TGrille g;
   g.LoadFromText(p, "");
   EXPECT_EQ(g.RateLevel(), 0);
@@ -168,9 +175,9 @@ TEST(SolveGrid, FlagsAndTheCountOfSettledCells) {
   }
   {  // no solution
     TGrille g;
-    g.LoadFromText(Givens({{1, 2, 1}, {1, 4, 2}, {1, 5, 3}, {1, 6, 4}, {4, 1, 5}, {5, 1, 6}, {6, 1, 7},
-                           {7, 1, 8}, {3, 3, 9}}),
-                   "");
+    g.LoadFromText(
+        Givens({{1, 2, 1}, {1, 4, 2}, {1, 5, 3}, {1, 6, 4}, {4, 1, 5}, {5, 1, 6}, {6, 1, 7}, {7, 1, 8}, {3, 3, 9}}),
+        "");
     EXPECT_EQ(g.SolveGrid() & 0xFF00, SolveNoSolution);
   }
   {  // a wrong player digit is replaced and counted as settled

@@ -35,7 +35,10 @@ TEST(PuzzleText, EachFormGivesItsPuzzlesAndGarbageNone) {
       {"a row interrupted", "53..7....\n6..195...\nx\n" + sdk.substr(sdk.find(".98")), {}},
       {"82 cells", A + "1\n", {}},
       {"a letter among 81", A.substr(0, 40) + "x" + A.substr(41), {}},
-      {"garbage", "\x7f" "ELF\x02\x01\x01 Bonjour, voici la grille de demain !\n|||---\n", {}},
+      {"garbage",
+       "\x7f"
+       "ELF\x02\x01\x01 Bonjour, voici la grille de demain !\n|||---\n",
+       {}},
   };
   for (const Case& c : cases) EXPECT_EQ(ReadPuzzles(c.Text), c.Puzzles) << c.Name;
 }

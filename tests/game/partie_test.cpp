@@ -31,7 +31,8 @@ struct PartieTest : ::testing::Test {
   // (9, 7), which Complete fills.
   void FillAllButOne() {
     for (int i = 0; i < LastEmpty; ++i)
-      if (Game.Grille().Digits[std::size_t(i)] == 0) Game.Enter(i / 9 + 1, i % 9 + 1, Solved[std::size_t(i)] - '0', false);
+      if (Game.Grille().Digits[std::size_t(i)] == 0)
+        Game.Enter(i / 9 + 1, i % 9 + 1, Solved[std::size_t(i)] - '0', false);
   }
   void Complete() { ASSERT_TRUE(Game.Enter(9, 7, SolvedDigit(9, 7), false).Completed); }
   static constexpr int LastEmpty = Cell(9, 7);
@@ -40,7 +41,8 @@ struct PartieTest : ::testing::Test {
 // What the player sees of a grid.
 std::string Picture(const TGrille& Grid) {
   std::string text = Grid.SaveToText(true, 0, 0, 0);
-  for (std::size_t i = 0; i < 81; ++i) text += std::to_string(Grid.Notes[i]) + "," + std::to_string(Grid.Marks[i]) + ";";
+  for (std::size_t i = 0; i < 81; ++i)
+    text += std::to_string(Grid.Notes[i]) + "," + std::to_string(Grid.Marks[i]) + ";";
   return text;
 }
 
@@ -52,16 +54,36 @@ TEST_F(PartieTest, EveryKindOfMoveIsUndoneAndRedoneWhole) {
   };
   const Case cases[] = {
       {"a digit", [](TPartie& g) { g.Enter(1, 3, 4, false); }, TMoveKind::Digit},
-      {"a wrong digit over a right one", [](TPartie& g) { g.Enter(1, 3, 4, false); g.Enter(1, 3, 6, false); },
+      {"a wrong digit over a right one",
+       [](TPartie& g) {
+         g.Enter(1, 3, 4, false);
+         g.Enter(1, 3, 6, false);
+       },
        TMoveKind::Digit},
       {"a pencil mark", [](TPartie& g) { g.Enter(1, 3, 2, true); }, TMoveKind::Note},
-      {"the marks cleared", [](TPartie& g) { g.Enter(1, 3, 2, true); g.Enter(1, 3, 4, true); g.Enter(1, 3, 0, true); },
+      {"the marks cleared",
+       [](TPartie& g) {
+         g.Enter(1, 3, 2, true);
+         g.Enter(1, 3, 4, true);
+         g.Enter(1, 3, 0, true);
+       },
        TMoveKind::Note},
-      {"a digit that tidies marks", [](TPartie& g) { g.Enter(1, 4, 4, true); g.Enter(2, 2, 4, true); g.EffaceNotes = true; g.Enter(1, 3, 4, false); },
+      {"a digit that tidies marks",
+       [](TPartie& g) {
+         g.Enter(1, 4, 4, true);
+         g.Enter(2, 2, 4, true);
+         g.EffaceNotes = true;
+         g.Enter(1, 3, 4, false);
+       },
        TMoveKind::Digit},
       {"a hint", [](TPartie& g) { g.Hint(); }, TMoveKind::Hint},
       {"Résoudre", [](TPartie& g) { g.Solve(); }, TMoveKind::Solve},
-      {"Réinitialiser", [](TPartie& g) { g.Enter(1, 3, 4, false); g.Enter(5, 5, 1, true); g.Reset(); },
+      {"Réinitialiser",
+       [](TPartie& g) {
+         g.Enter(1, 3, 4, false);
+         g.Enter(5, 5, 1, true);
+         g.Reset();
+       },
        TMoveKind::Reset},
   };
   for (const Case& c : cases) {
@@ -94,16 +116,54 @@ TEST_F(PartieTest, TheClockCountsPlayOnly) {
   };
   const Step steps[] = {
       {"20 s of play", [](PartieTest& t) { t.Wait(20); }, 20},
-      {"a pause of a minute", [](PartieTest& t) { t.Game.HoldClock(); t.Wait(60); }, 20},
-      {"a dialog over the pause", [](PartieTest& t) { t.Game.HoldClock(); t.Wait(30); t.Game.ReleaseClock(); }, 20},
-      {"the pause ends", [](PartieTest& t) { t.Game.ReleaseClock(); t.Wait(5); }, 25},
-      {"a release too many", [](PartieTest& t) { t.Game.ReleaseClock(); t.Wait(1); }, 26},
+      {"a pause of a minute",
+       [](PartieTest& t) {
+         t.Game.HoldClock();
+         t.Wait(60);
+       },
+       20},
+      {"a dialog over the pause",
+       [](PartieTest& t) {
+         t.Game.HoldClock();
+         t.Wait(30);
+         t.Game.ReleaseClock();
+       },
+       20},
+      {"the pause ends",
+       [](PartieTest& t) {
+         t.Game.ReleaseClock();
+         t.Wait(5);
+       },
+       25},
+      {"a release too many",
+       [](PartieTest& t) {
+         t.Game.ReleaseClock();
+         t.Wait(1);
+       },
+       26},
       // The clock stops when the grid is complete: the end of game read for a
       // while, the time saved is still the time of play.
-      {"the grid completed", [](PartieTest& t) { t.FillAllButOne(); t.Wait(4); t.Complete(); t.Game.Finish(); }, 30},
+      {"the grid completed",
+       [](PartieTest& t) {
+         t.FillAllButOne();
+         t.Wait(4);
+         t.Complete();
+         t.Game.Finish();
+       },
+       30},
       {"reading the end of game", [](PartieTest& t) { t.Wait(57); }, 30},
-      {"a new game", [](PartieTest& t) { t.Deal(); t.Wait(3); }, 3},
-      {"untimed", [](PartieTest& t) { t.Game.SetTimed(false); t.Wait(9); }, 3},
+      {"a new game",
+       [](PartieTest& t) {
+         t.Deal();
+         t.Wait(3);
+       },
+       3},
+      {"untimed",
+       [](PartieTest& t) {
+         t.Game.SetTimed(false);
+         t.Wait(9);
+       },
+       3},
   };
   Deal();
   for (const Step& step : steps) {
@@ -130,7 +190,13 @@ TEST_F(PartieTest, HelpsCountWhatRevealsTheSolution) {
       {"a hint", "", [](TPartie& g) { g.Hint(); }, 1},
       {"a hint on a full grid finds none and still counts", Solved, [](TPartie& g) { g.Hint(); }, 1},
       {"Résoudre", fourToSettle, [](TPartie& g) { g.Solve(); }, 4},
-      {"undo and redo of a hint", "", [](TPartie& g) { g.Hint(); g.Undo(); g.Redo(); }, 1},
+      {"undo and redo of a hint", "",
+       [](TPartie& g) {
+         g.Hint();
+         g.Undo();
+         g.Redo();
+       },
+       1},
       {"the candidates shown", "", [](TPartie& g) { g.NoteCandidatesShown(); }, 0},
   };
   for (const Case& c : cases) {
@@ -161,7 +227,10 @@ TEST_F(PartieTest, ANewGridStartsFromZeroAfterALoadedGame) {
   const std::function<void(PartieTest&)> newGrids[] = {
       [](PartieTest& t) { t.Deal(); },  // "Nouvelle grille", "Jouer sur une autre grille"
       [](PartieTest& t) { t.Game.Load(Puzzle, {}, LevelFacile, 0, 0); },  // a grid restarted from its givens
-      [](PartieTest& t) { t.Game.Clear(); t.Game.PlayTypedIn(LevelFacile); },  // a typed-in puzzle
+      [](PartieTest& t) {
+        t.Game.Clear();
+        t.Game.PlayTypedIn(LevelFacile);
+      },  // a typed-in puzzle
   };
   for (const auto& newGrid : newGrids) {
     Game.Load(Puzzle, {}, LevelMoyen, 54, 1);
@@ -234,12 +303,12 @@ TEST_F(PartieTest, ADamagedResumeTextChangesNothing) {
   wrongMark.replace(wrongMark.find("marques ") + 8 + 2 * 2, 2, "15");
   const std::string damaged[] = {
       "",
-      text.substr(0, text.size() - 1),            // cut in its last line
-      text.substr(0, text.size() / 2),            // cut in the middle
-      "orvalis-partie 2" + text.substr(16),       // a newer version
+      text.substr(0, text.size() - 1),       // cut in its last line
+      text.substr(0, text.size() / 2),       // cut in the middle
+      "orvalis-partie 2" + text.substr(16),  // a newer version
       "orvalis-partie 1x" + text.substr(16),
       text.substr(0, text.find("niveau 2")) + "niveau 9" + text.substr(text.find("niveau 2") + 8),
-      wrongMark,                                   // a mark that names another digit
+      wrongMark,  // a mark that names another digit
       text + "de trop\n",
   };
   TPartie other;

@@ -98,8 +98,8 @@ TEST(GenerationUnderLoad, AThousandRequestsCancelledWaitsAndAQuitInTheMiddle) {
   generator->Shutdown();
   EXPECT_FALSE(generator->HasThreads());
   generator.reset();
-  std::printf("%d requests: %d grids handed out, %d waits cancelled, %d awaited, %llu generations started\n",
-              Requests, handedOut, cancelled, awaited, static_cast<unsigned long long>(generations));
+  std::printf("%d requests: %d grids handed out, %d waits cancelled, %d awaited, %llu generations started\n", Requests,
+              handedOut, cancelled, awaited, static_cast<unsigned long long>(generations));
   EXPECT_GT(handedOut, 0);
   EXPECT_GT(cancelled, 0);
 }

@@ -52,9 +52,7 @@ class GenerationTest : public ::testing::Test {
     gate.notify_all();
   }
 
-  static bool WaitUntil(const std::function<bool()>& Condition) {
-    return QTest::qWaitFor(Condition, WaitTimeoutMs);
-  }
+  static bool WaitUntil(const std::function<bool()>& Condition) { return QTest::qWaitFor(Condition, WaitTimeoutMs); }
   bool WaitForRest() {
     return WaitUntil([this] { return !Generateur.HasThreads(); });
   }

@@ -2,10 +2,10 @@
 // jump over givens, digits, letters, the numeric pad, pencil marks, undo and
 // redo, tidy pencil marks, hints, completion, the commands of the game screen,
 // and the puzzle as text.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "gridview_test_util.h"
 
@@ -43,7 +43,8 @@ struct InputTest : ::testing::Test {
   void FillAllBut(int Row, int Col) {
     for (int r = 1; r <= 9; ++r)
       for (int c = 1; c <= 9; ++c)
-        if ((r != Row || c != Col) && Digit(r, c) == 0) View.Grille().EnterDigit(r, c, SolutionDigit(r, c), false, false);
+        if ((r != Row || c != Col) && Digit(r, c) == 0)
+          View.Grille().EnterDigit(r, c, SolutionDigit(r, c), false, false);
   }
 };
 
@@ -158,11 +159,11 @@ TEST_F(InputTest, DigitKeysNumericPadAndLetters) {
   EXPECT_EQ(Digit(1, 6), 9);
   Key(Qt::Key_A);
   EXPECT_EQ(Digit(1, 6), 1);
-  for (const auto& [key, modifiers] : std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>>{
-           {Qt::Key_Backspace, Qt::NoModifier},
-           {Qt::Key_Delete, Qt::NoModifier},
-           {Qt::Key_0, Qt::NoModifier},
-           {Qt::Key_0, Qt::KeypadModifier}}) {
+  for (const auto& [key, modifiers] :
+       std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>>{{Qt::Key_Backspace, Qt::NoModifier},
+                                                              {Qt::Key_Delete, Qt::NoModifier},
+                                                              {Qt::Key_0, Qt::NoModifier},
+                                                              {Qt::Key_0, Qt::KeypadModifier}}) {
     View.Grille().EnterDigit(1, 6, 8, false, false);
     Key(key, modifiers);
     EXPECT_EQ(Digit(1, 6), 0) << key;
@@ -619,13 +620,11 @@ TEST_F(InputTest, TheSaveTextCarriesTheGamesLevelNotARating) {
   EXPECT_EQ(parts[2], QString::number(level));
   EXPECT_EQ(parts[3], QStringLiteral("75"));
   EXPECT_EQ(parts[4], QStringLiteral("1"));
-  EXPECT_EQ(View.GetSaveText(false, 0, 0), QString::fromLatin1(Puzzle) + QStringLiteral("||") +
-                                                QString::number(level) + QStringLiteral("|0|0"));
+  EXPECT_EQ(View.GetSaveText(false, 0, 0),
+            QString::fromLatin1(Puzzle) + QStringLiteral("||") + QString::number(level) + QStringLiteral("|0|0"));
 }
 
-TEST_F(InputTest, RateOfAnEmptyGridCarriesBothFlags) {
-  EXPECT_EQ(View.RateGrid(), 4 + 16 + 32);
-}
+TEST_F(InputTest, RateOfAnEmptyGridCarriesBothFlags) { EXPECT_EQ(View.RateGrid(), 4 + 16 + 32); }
 
 TEST_F(InputTest, ArrowKeysAreKeptFromShortcuts) {
   QKeyEvent overrideLeft(QEvent::ShortcutOverride, Qt::Key_Left, Qt::NoModifier);
@@ -748,9 +747,12 @@ TEST(GridText, ThePuzzleIsReadFromEachFormAndNothingElse) {
     for (int col = 0; col < 9; ++col) nineLines += QString(dotted[row * 9 + col]) + QLatin1Char(' ');
     nineLines += row == 2 || row == 5 ? QStringLiteral("\r\n\r\n") : QStringLiteral("\r\n");
   }
-  const QString accepted[] = {cells, dotted, QStringLiteral("  ") + dotted + QStringLiteral("\n"),
+  const QString accepted[] = {cells,
+                              dotted,
+                              QStringLiteral("  ") + dotted + QStringLiteral("\n"),
                               cells + QStringLiteral("|") + QString::fromLatin1(Solution) + QStringLiteral("|1|754|2"),
-                              dotted + QStringLiteral("||3|0|0"), nineLines};
+                              dotted + QStringLiteral("||3|0|0"),
+                              nineLines};
   for (const QString& text : accepted) EXPECT_EQ(TGrilleSudoku::ReadPuzzle(text), cells) << text.toStdString();
 
   const QString refused[] = {QString(),

@@ -1,8 +1,8 @@
 // What the grid view draws: properties and defaults, geometry, lines, cell
 // backgrounds and their precedence, the selection frame, text colours, the
 // candidate lines, letters, and the paper look.
-#include <QFontMetrics>
 #include <gtest/gtest.h>
+#include <QFontMetrics>
 
 #include "gridview_test_util.h"
 
@@ -83,10 +83,10 @@ TEST(GrillePaint, ConstructorValues) {
 
 TEST(GrillePaint, PublishedPropertiesByName) {
   TGrilleSudoku view;
-  for (const char* name : {"TabAuto", "CouleurFond", "CouleurTrait", "CouleurSelection", "CouleurChiffre",
-                           "CouleurChiffreFixe", "CouleurChiffreHint", "CouleurPossibilite", "CouleurErreur",
-                           "CouleurImpossible", "TypeBrique", "ShowErreur", "ShowImpossible", "HauteurCase",
-                           "LargeurCase", "TailleEcriture", "TaillePossibilite"})
+  for (const char* name :
+       {"TabAuto", "CouleurFond", "CouleurTrait", "CouleurSelection", "CouleurChiffre", "CouleurChiffreFixe",
+        "CouleurChiffreHint", "CouleurPossibilite", "CouleurErreur", "CouleurImpossible", "TypeBrique", "ShowErreur",
+        "ShowImpossible", "HauteurCase", "LargeurCase", "TailleEcriture", "TaillePossibilite"})
     EXPECT_GE(view.metaObject()->indexOfProperty(name), 0) << name;
   EXPECT_TRUE(view.setProperty("CouleurErreur", QColor(Qt::red)));
   EXPECT_EQ(view.CouleurErreur, QColor(Qt::red));
@@ -155,7 +155,8 @@ TEST_F(PaintTest, ErrorFillsStopShortOfTheLines) {
     const QRect fill = Fill(c[0], c[1]);
     for (const QPoint p : Ring(fill)) ASSERT_EQ(image.pixelColor(p), C.Erreur) << c[0] << "," << c[1];
     // Just outside the fill: the cell's lines, whole.
-    for (const QPoint p : Ring(fill.adjusted(-1, -1, 1, 1))) ASSERT_EQ(image.pixelColor(p), C.Trait) << c[0] << "," << c[1];
+    for (const QPoint p : Ring(fill.adjusted(-1, -1, 1, 1)))
+      ASSERT_EQ(image.pixelColor(p), C.Trait) << c[0] << "," << c[1];
   }
 }
 
@@ -232,7 +233,7 @@ TEST_F(PaintTest, TextColoursByKindAndHint) {
   TGrille& grid = View.Grille();
   grid.LoadFromText(Puzzle, "");
   grid.EnterDigit(1, 3, SolutionDigit(1, 3), false, false);  // player's digit
-  PutMarked(grid, 1, 4, 9, 2);                                 // broke a rule: text still CouleurChiffre
+  PutMarked(grid, 1, 4, 9, 2);                               // broke a rule: text still CouleurChiffre
   View.SelRow = 9;
   View.SelCol = 5;
   QImage image = Shot(View);
@@ -499,8 +500,10 @@ TEST_F(PaintTest, ADigitOnASignalColourCloseToItsOwnGetsAnOutline) {
   View.CouleurChiffreHint = Red;
   View.Grille().HintCol = 5;
   // Signal colour, hinted (red) or the player's orange digit, outlined.
-  for (const auto& [signal, hinted, outlined] : {std::tuple{Red, false, true}, {QColor(255, 128, 192), false, true},
-                                                 {Red, true, true}, {C.Impossible, true, false}}) {
+  for (const auto& [signal, hinted, outlined] : {std::tuple{Red, false, true},
+                                                 {QColor(255, 128, 192), false, true},
+                                                 {Red, true, true},
+                                                 {C.Impossible, true, false}}) {
     View.CouleurErreur = signal;
     View.Grille().HintRow = hinted ? 5 : 0;
     const QImage cell = Shot(View).copy(CellInside(5, 5));

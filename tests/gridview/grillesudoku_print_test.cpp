@@ -1,12 +1,12 @@
 // Printing to PDF files: one job per copy, the grid in the top half of a
 // portrait page or the left half of a landscape one, drawn as vectors.
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "gridview_test_util.h"
 
@@ -45,8 +45,8 @@ QImage RenderPage(const QString& Pdf, const QString& OutputBase, int Dpi) {
   const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
   if (tool.isEmpty()) return {};
   QProcess process;
-  process.start(tool, {QStringLiteral("-r"), QString::number(Dpi), QStringLiteral("-png"), QStringLiteral("-singlefile"),
-                       Pdf, OutputBase});
+  process.start(tool, {QStringLiteral("-r"), QString::number(Dpi), QStringLiteral("-png"),
+                       QStringLiteral("-singlefile"), Pdf, OutputBase});
   if (!process.waitForFinished(60000) || process.exitCode() != 0) return {};
   return QImage(OutputBase + QStringLiteral(".png"));
 }

@@ -68,10 +68,10 @@ void SetUpGame(TGrilleSudoku& View, TTypeBrique Type) {
   enter(1, 4, 6, false);
   enter(2, 2, 7, false);
   enter(9, 1, 3, false);
-  enter(3, 1, 2, false);  // allowed but wrong: the error colour
-  enter(3, 4, 9, false);  // a second 9 in its row: the rule-break colour
+  enter(3, 1, 2, false);                                  // allowed but wrong: the error colour
+  enter(3, 4, 9, false);                                  // a second 9 in its row: the rule-break colour
   for (int d : {1, 2, 5, 7, 8, 9}) enter(5, 2, d, true);  // pencil marks on two lines
-  for (int d = 1; d <= 9; ++d) enter(6, 3, d, true);        // all nine, three lines
+  for (int d = 1; d <= 9; ++d) enter(6, 3, d, true);      // all nine, three lines
   enter(8, 1, 2, true);
   QString hint;
   View.GiveHint(hint);
@@ -162,8 +162,9 @@ QImage WidgetsPanel() {
 // The historical font names as they resolve, beside the other candidates.
 QImage FontSamples() {
   const QString sample = QStringLiteral("Règles du jeu — Félicitations ! 123 œ ç à");
-  const QStringList families = {QStringLiteral("Comic Sans MS"), QStringLiteral("Chow Fun"), QStringLiteral("Leckerli One"),
-                                QStringLiteral("Kaushan Script"), QStringLiteral("Papyrus"), QStringLiteral("Klaudia"),
+  const QStringList families = {QStringLiteral("Comic Sans MS"), QStringLiteral("Chow Fun"),
+                                QStringLiteral("Leckerli One"),  QStringLiteral("Kaushan Script"),
+                                QStringLiteral("Papyrus"),       QStringLiteral("Klaudia"),
                                 QStringLiteral("Berenika")};
   QImage image(620, 40 * int(families.size()) + 10, QImage::Format_RGB32);
   image.fill(QColor(255, 255, 210));
@@ -188,8 +189,8 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   InstallFontSubstitutions();
-  const QString folderPath =
-      argc > 1 ? QString::fromLocal8Bit(argv[1]) : QCoreApplication::applicationDirPath() + QStringLiteral("/snapshots");
+  const QString folderPath = argc > 1 ? QString::fromLocal8Bit(argv[1])
+                                      : QCoreApplication::applicationDirPath() + QStringLiteral("/snapshots");
   QDir folder(folderPath);
   if (!folder.mkpath(QStringLiteral("."))) {
     std::fprintf(stderr, "cannot create %s\n", qPrintable(folderPath));
@@ -204,7 +205,8 @@ int main(int argc, char** argv) {
   // Four times larger, to see the pixels: the top-left block with the two error
   // backgrounds, and the selected cell.
   ok &= Save(digitsImage.copy(0, 0, 185, 140).scaled(740, 560), folder, QStringLiteral("grid-digits-zoom-errors.png"));
-  ok &= Save(digitsImage.copy(170, 260, 70, 60).scaled(280, 240), folder, QStringLiteral("grid-digits-zoom-selection.png"));
+  ok &= Save(digitsImage.copy(170, 260, 70, 60).scaled(280, 240), folder,
+             QStringLiteral("grid-digits-zoom-selection.png"));
 
   TGrilleSudoku letters;
   SetUpGame(letters, tb_Lettre);

@@ -29,8 +29,8 @@
 
 namespace {
 
-const QString kGrid = QStringLiteral(
-    "400000805030000000000700000020000060000080400000010000000603070500200000104000000||1|0|0");
+const QString kGrid =
+    QStringLiteral("400000805030000000000700000020000060000080400000010000000603070500200000104000000||1|0|0");
 
 void Print(const QString& Key, const QString& Value) {
   std::printf("%s: %s\n", qPrintable(Key), Value.toUtf8().constData());
@@ -65,8 +65,8 @@ int main(int argc, char** argv) {
     } else {
       failures << QStringLiteral("no help from ") + TAppFolders::HelpFile();
     }
-    const FileResult saved = TDossierSauvegarde().SaveGrid(
-        QStringLiteral("premier"), QStringLiteral("Premier lancement"), QString(), kGrid);
+    const FileResult saved =
+        TDossierSauvegarde().SaveGrid(QStringLiteral("premier"), QStringLiteral("Premier lancement"), QString(), kGrid);
     if (!saved.Ok()) failures << saved.Message;
     main.close();
   };

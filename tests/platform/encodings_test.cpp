@@ -20,18 +20,15 @@ TEST(Windows1252, AsciiAndLatin1LettersKeepTheirByte) {
 
 TEST(Windows1252, TheCodePagesOwnCharactersTakeBytes80To9F) {
   EXPECT_EQ(ToWindows1252(u"€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ"),
-            Bytes({0x80, 0x82, 0x83, 0x84, 0x85, 0x86, 0x87, 0x88, 0x89, 0x8A, 0x8B, 0x8C, 0x8E,
-                   0x91, 0x92, 0x93, 0x94, 0x95, 0x96, 0x97, 0x98, 0x99, 0x9A, 0x9B, 0x9C, 0x9E,
-                   0x9F}));
-  EXPECT_EQ(ToWindows1252(u"Cœur d’été"),
-            Bytes({'C', 0x9C, 'u', 'r', ' ', 'd', 0x92, 0xE9, 't', 0xE9}));
+            Bytes({0x80, 0x82, 0x83, 0x84, 0x85, 0x86, 0x87, 0x88, 0x89, 0x8A, 0x8B, 0x8C, 0x8E, 0x91,
+                   0x92, 0x93, 0x94, 0x95, 0x96, 0x97, 0x98, 0x99, 0x9A, 0x9B, 0x9C, 0x9E, 0x9F}));
+  EXPECT_EQ(ToWindows1252(u"Cœur d’été"), Bytes({'C', 0x9C, 'u', 'r', ' ', 'd', 0x92, 0xE9, 't', 0xE9}));
 }
 
 TEST(Windows1252, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach) {
   // Greek, a C1 control that the code page replaced by "€", an emoji (two UTF-16
   // units, one character), a lone surrogate.
-  QString text = QStringLiteral("αβ") + QChar(0x80) + QString::fromUcs4(U"\U0001F600", 1) +
-                 QChar(0xD800) + u'!';
+  QString text = QStringLiteral("αβ") + QChar(0x80) + QString::fromUcs4(U"\U0001F600", 1) + QChar(0xD800) + u'!';
   EXPECT_EQ(ToWindows1252(text), QByteArray("?????") + "!");
 }
 
@@ -62,7 +59,8 @@ TEST(Windows1252, EveryOtherCharacterOfTheBasicPlaneIsAQuestionMark) {
   }
   ASSERT_EQ(others.size(), 0x10000 - 0x800 - 256);
   EXPECT_EQ(ToWindows1252(others), QByteArray(others.size(), '?'));
-  EXPECT_EQ(ToWindows1252(u"a\u001Ab"), QByteArray("a\x1A" "b"));  // a control of its own, not a substitute
+  EXPECT_EQ(ToWindows1252(u"a\u001Ab"), QByteArray("a\x1A"
+                                                   "b"));  // a control of its own, not a substitute
 }
 
 TEST(DecodeTextFile, WellFormedUtf8IsUtf8) {

@@ -16,8 +16,7 @@ TEST(ErrorBox, CannotWriteMessageNamesThePath) {
 
 TEST(ErrorBox, AHandlerTakesThePlaceOfTheBoxUntilItIsRemoved) {
   QStringList seen;
-  const ErrorBoxHandler before =
-      SetErrorBoxHandler([&seen](const QString& message) { seen.append(message); });
+  const ErrorBoxHandler before = SetErrorBoxHandler([&seen](const QString& message) { seen.append(message); });
   ShowErrorBox(QStringLiteral("un"));
   ShowErrorBox(CannotWriteMessage(QStringLiteral("/x/y.orv")));
   const ErrorBoxHandler mine = SetErrorBoxHandler(before);

@@ -29,9 +29,7 @@ namespace {
 
 const QString kHelpFile = QStringLiteral(ORVALIS_HELP_CHM);
 
-QString FirstLine(const THelpViewer& Viewer) {
-  return Viewer.Browser()->document()->firstBlock().text().trimmed();
-}
+QString FirstLine(const THelpViewer& Viewer) { return Viewer.Browser()->document()->firstBlock().text().trimmed(); }
 
 // Where the link to Target starts in the page shown.
 int LinkPosition(const QTextBrowser& Browser, const QString& Target) {
@@ -245,13 +243,20 @@ TEST(HelpFile, TheQuotedHintsAreTheSentencesTheGameWrites) {
 // position of the advanced hints' table (tests/data/puzzles/advanced_hints.txt).
 TEST(HelpFile, TheAdvancedPagesQuoteTheGamesSentences) {
   const std::map<QString, QString> pages = {
-      {"réduction ligne-bloc", "tech-sous-ensembles.html"}, {"sous-ensemble", "tech-sous-ensembles.html"},
-      {"sous-ensemble caché", "tech-sous-ensembles.html"},  {"X-Wing", "tech-poissons.html"},
-      {"Swordfish", "tech-poissons.html"},                  {"Jellyfish", "tech-poissons.html"},
-      {"XY-Wing", "tech-ailes.html"},                       {"XYZ-Wing", "tech-ailes.html"},
-      {"W-Wing", "tech-ailes.html"},                        {"coloriage simple", "tech-coloriage.html"},
-      {"chaîne X", "tech-chaines.html"},                    {"chaîne XY", "tech-chaines.html"},
-      {"chaîne alternée", "tech-chaines.html"},             {"rectangle unique", "tech-rectangle.html"},
+      {"réduction ligne-bloc", "tech-sous-ensembles.html"},
+      {"sous-ensemble", "tech-sous-ensembles.html"},
+      {"sous-ensemble caché", "tech-sous-ensembles.html"},
+      {"X-Wing", "tech-poissons.html"},
+      {"Swordfish", "tech-poissons.html"},
+      {"Jellyfish", "tech-poissons.html"},
+      {"XY-Wing", "tech-ailes.html"},
+      {"XYZ-Wing", "tech-ailes.html"},
+      {"W-Wing", "tech-ailes.html"},
+      {"coloriage simple", "tech-coloriage.html"},
+      {"chaîne X", "tech-chaines.html"},
+      {"chaîne XY", "tech-chaines.html"},
+      {"chaîne alternée", "tech-chaines.html"},
+      {"rectangle unique", "tech-rectangle.html"},
   };
   TChmFile file;
   ASSERT_TRUE(file.Open(kHelpFile));

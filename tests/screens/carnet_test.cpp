@@ -26,9 +26,7 @@ TEST(Carnet, PuzzlesGoSoManyToAPageThenTheirSolutions) {
   ASSERT_EQ(puzzles.size(), 21u);
   QTemporaryDir dir;
   // Per page: the pages of puzzles, then two of solutions (20 and 1).
-  const struct {
-    int PerPage, Pages;
-  } cases[] = {{1, 21 + 2}, {2, 11 + 2}, {4, 6 + 2}, {6, 4 + 2}};
+  const struct { int PerPage, Pages; } cases[] = {{1, 21 + 2}, {2, 11 + 2}, {4, 6 + 2}, {6, 4 + 2}};
   for (const auto& c : cases) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);

@@ -1,9 +1,9 @@
 #include "choixniveau.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "image.h"
 #include "shell.h"
@@ -35,7 +35,7 @@ Tf_ChoixNiveau* OpenDialog() {
 
 TEST(ChoixNiveau, EachLabelAndBothItsPicturesPickTheLevel) {
   const std::pair<const char*, int> controls[] = {
-      {"hl_facile", 1}, {"Image5", 1}, {"Image2", 1},     {"hl_Moyen", 2},  {"Image4", 2}, {"Image3", 2},
+      {"hl_facile", 1},    {"Image5", 1}, {"Image2", 1}, {"hl_Moyen", 2},  {"Image4", 2}, {"Image3", 2},
       {"hl_Difficile", 3}, {"Image7", 3}, {"Image6", 3}, {"hl_Expert", 4}, {"Image8", 4}, {"Image9", 4}};
   for (const auto& [name, level] : controls) {
     Tf_ChoixNiveau dialog;
@@ -66,8 +66,7 @@ TEST(ChoixNiveau, ChooseReturnsTheLevelOfTheRightPictureOfDifficile) {
   const QPoint offCentre = geometry.center() - shell.Main.geometry().center();
   EXPECT_LE(offCentre.manhattanLength(), 2) << offCentre.x() << "," << offCentre.y();
   // Nothing of the dialog is left when the generation would start.
-  for (QWidget* window : QApplication::topLevelWidgets())
-    EXPECT_EQ(qobject_cast<Tf_ChoixNiveau*>(window), nullptr);
+  for (QWidget* window : QApplication::topLevelWidgets()) EXPECT_EQ(qobject_cast<Tf_ChoixNiveau*>(window), nullptr);
 }
 
 TEST(ChoixNiveau, ClosingTheDialogReturnsZero) {

@@ -1,5 +1,6 @@
 #include "finjeu.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QFontMetrics>
@@ -10,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "fonts.h"
 #include "hotlabel.h"
@@ -206,9 +206,9 @@ TEST_F(FinJeuTest, AnUnwritableFileIsReportedAndTheDialogIsNotToBeShown) {
 }
 
 TEST_F(FinJeuTest, EachChoiceAndItsPictureCloseWithTheirTagAndTheCloseBoxWithZero) {
-  const std::pair<const char*, int> controls[] = {
-      {"hl_HighScore", 1}, {"Image5", 1}, {"hl_Sauver", 2}, {"Image4", 2},
-      {"hl_Nouveau", 3},   {"Image7", 3}, {"hl_Retour", 4}, {"Image8", 4}, {nullptr, 0}};
+  const std::pair<const char*, int> controls[] = {{"hl_HighScore", 1}, {"Image5", 1},     {"hl_Sauver", 2},
+                                                  {"Image4", 2},       {"hl_Nouveau", 3}, {"Image7", 3},
+                                                  {"hl_Retour", 4},    {"Image8", 4},     {nullptr, 0}};
   for (const auto& [name, tag] : controls) {
     Tf_FinJeu dialog;
     QTimer::singleShot(0, [&dialog, name = name] {
@@ -240,11 +240,13 @@ TEST_F(FinJeuTest, NoValueTouchesItsCaptionAndTheValuesShareOneRightEdge) {
     ASSERT_TRUE(dialog.ShowScore(c.Time, c.Hints, c.Level, true, scores));
     const QRect block = dialog.Panel1->rect();
     int right = -1;
-    for (const auto& [caption, value] : {std::pair{dialog.Label2, dialog.l_Score}, std::pair{dialog.Label3, dialog.l_temps},
-                                         std::pair{dialog.Label4, dialog.l_aide}, std::pair{dialog.Label5, dialog.l_possibilite}}) {
+    for (const auto& [caption, value] :
+         {std::pair{dialog.Label2, dialog.l_Score}, std::pair{dialog.Label3, dialog.l_temps},
+          std::pair{dialog.Label4, dialog.l_aide}, std::pair{dialog.Label5, dialog.l_possibilite}}) {
       SCOPED_TRACE(caption->text().toStdString() + " " + value->text().toStdString());
       const int captionEnd = caption->x() + QFontMetrics(caption->font()).horizontalAdvance(caption->text());
-      const int valueStart = value->geometry().right() + 1 - QFontMetrics(value->font()).horizontalAdvance(value->text());
+      const int valueStart =
+          value->geometry().right() + 1 - QFontMetrics(value->font()).horizontalAdvance(value->text());
       EXPECT_LE(captionEnd, caption->geometry().right() + 1);
       EXPECT_GE(valueStart - captionEnd, 8);
       EXPECT_TRUE(block.contains(value->geometry()));

@@ -57,10 +57,10 @@ TEST(WaitDialog, BothLinesFitCentredOnTheYellowPanel) {
   for (QLabel* line : {dialog.l_Titre, dialog.l_Patience}) {
     SCOPED_TRACE(line->text().toStdString());
     const QFontMetrics metrics(line->font());
-    const QRect text = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
-                                           metrics.boundingRect(line->text()).size(), line->geometry());
-    EXPECT_TRUE(panel.adjusted(4, 2, -4, -2).contains(text)) << "text at " << text.x() << "," << text.y() << " "
-                                                            << text.width() << "x" << text.height();
+    const QRect text = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, metrics.boundingRect(line->text()).size(),
+                                           line->geometry());
+    EXPECT_TRUE(panel.adjusted(4, 2, -4, -2).contains(text))
+        << "text at " << text.x() << "," << text.y() << " " << text.width() << "x" << text.height();
     EXPECT_TRUE(line->geometry().contains(text));
     EXPECT_LE(std::abs(text.center().x() - panel.center().x()), 1);
   }

@@ -1,6 +1,6 @@
 // Each way a hint names a digit, in letters; rows, columns and counts stay.
-#include <gtest/gtest.h>
 #include "hintletters.h"
+#include <gtest/gtest.h>
 #include "hinttexts.h"
 
 TEST(HintInLetters, OnlyTheDigitOfEachSentenceBecomesItsLetter) {

@@ -3,6 +3,7 @@
 // puzzle, and what a cancelled level choice or "Effacer la grille" leaves;
 // the keys of the commands, redo, the pause, copy and paste, and the question
 // before a game is left.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -13,24 +14,23 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "hotlabel.h"
 #include "image.h"
 #include "rondcoche.h"
 
 #include "appfolders.h"
+#include "child_util.h"
 #include "finjeu.h"
+#include "gridview/gridview_test_util.h"
 #include "grillesudoku.h"
 #include "jeux.h"
 #include "modal_util.h"
-#include "shortcut_util.h"
 #include "options.h"
 #include "scores.h"
 #include "screens_test_util.h"
-#include "child_util.h"
+#include "shortcut_util.h"
 #include "wholelines.h"
-#include "gridview/gridview_test_util.h"
 
 namespace {
 
@@ -54,8 +54,7 @@ constexpr int Cell14 = 10;  // row 2, column 2: 7
 class GameScreenTest : public ::testing::Test, protected ScreenTestBase {
  protected:
   GameScreenTest()
-      : Options(Folder.filePath(QStringLiteral("sudoku.ini"))),
-        Scores(Folder.filePath(QStringLiteral("sudoku.ini"))) {
+      : Options(Folder.filePath(QStringLiteral("sudoku.ini"))), Scores(Folder.filePath(QStringLiteral("sudoku.ini"))) {
     TAppFolders::Init(Folder.path());
     Game.Partie().SetClock([this] { return Now; });
     Game.resize(900, 600);
@@ -309,11 +308,10 @@ TEST_F(GameScreenTest, DigitsAndLettersStayTheGridsInBothModes) {
   // No key of a command is one the grid uses, with or without a modifier.
   const auto taken = [](QKeyCombination Combination) {
     const int key = Combination.key();
-    return (key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_I) ||
-           key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down ||
-           key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Tab || key == Qt::Key_Backtab ||
-           key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
-           (Combination.keyboardModifiers() & Qt::KeypadModifier) != 0;
+    return (key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_I) || key == Qt::Key_Left ||
+           key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Backspace ||
+           key == Qt::Key_Delete || key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return ||
+           key == Qt::Key_Enter || key == Qt::Key_Space || (Combination.keyboardModifiers() & Qt::KeypadModifier) != 0;
   };
   const QList<QShortcut*> shortcuts = Game.findChildren<QShortcut*>();
   for (const QShortcut* shortcut : shortcuts)
@@ -328,7 +326,12 @@ TEST_F(GameScreenTest, DigitsAndLettersStayTheGridsInBothModes) {
     Activate();
     bool opened = false;
     bool watchEnded = false;
-    WhenModal([&opened](QWidget* Dialog) { opened = true; Dialog->close(); }, &watchEnded, 500);
+    WhenModal(
+        [&opened](QWidget* Dialog) {
+          opened = true;
+          Dialog->close();
+        },
+        &watchEnded, 500);
     for (int digit = 1; digit <= 9; ++digit) {
       for (const Qt::Key key : {Qt::Key(Qt::Key_0 + digit), Qt::Key(Qt::Key_A + digit - 1)}) {
         Game.Grid().SelRow = 1;

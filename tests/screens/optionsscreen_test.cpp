@@ -3,6 +3,7 @@
 // player.
 #include "optionsscreen.h"
 
+#include <gtest/gtest.h>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDir>
@@ -10,7 +11,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "carrecoche.h"
 #include "fondcopie.h"

@@ -1,8 +1,8 @@
 #include "regles.h"
 
+#include <gtest/gtest.h>
 #include <QScrollBar>
 #include <QTextBrowser>
-#include <gtest/gtest.h>
 
 #include "fondcopie.h"
 #include "imagegrille.h"

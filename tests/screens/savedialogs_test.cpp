@@ -1,16 +1,16 @@
 // The save and load dialogs driven as a player drives them: keys typed into
 // their fields, clicks on their buttons, files in a program folder of the test.
+#include <gtest/gtest.h>
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QScrollBar>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "carrecoche.h"
 #include "charge.h"
@@ -96,7 +96,7 @@ TEST_F(SaveDialogsTest, TwoGridsSavedAndTakenUpAgain) {
     save.Game = TSavedGame::FromGridText(View.GetSaveText(true, 30, 1));
     save.show();
     TypeInto(save.e_NomGrille, QStringLiteral("Seconde"));
-    Click(save.cc_grilledepart);  // only the starting grid
+    Click(save.cc_grilledepart);                        // only the starting grid
     QTest::keyClick(save.e_NomGrille, Qt::Key_Return);  // the default button
     EXPECT_EQ(save.result(), QDialog::Accepted);
   }
@@ -113,8 +113,7 @@ TEST_F(SaveDialogsTest, TwoGridsSavedAndTakenUpAgain) {
     EXPECT_EQ(load.cb_FichierGrille->currentIndex(), -1);
     EXPECT_FALSE(load.b_Effacer->isVisible());
     Pick(load.cb_FichierGrille, 0);
-    EXPECT_EQ(Entries(load.cb_Grilles),
-              QStringList({"Première(" + Today() + ")", "Seconde(" + Today() + ")"}));
+    EXPECT_EQ(Entries(load.cb_Grilles), QStringList({"Première(" + Today() + ")", "Seconde(" + Today() + ")"}));
     EXPECT_EQ(load.cb_Grilles->currentIndex(), 0);
     EXPECT_EQ(load.m_Description->toPlainText(), QStringLiteral("commencée hier à finir"));
     Click(load.b_Charger);
@@ -141,8 +140,8 @@ TEST_F(SaveDialogsTest, AFailedSaveKeepsTheDialogOpenWithWhatWasTyped) {
   // Something other than a file where the file should be: it cannot be written.
   ASSERT_TRUE(QDir().mkpath(FilePath("defaut")));
   // Names that would leave the folder, or that say nothing.
-  const QStringList refused = {QStringLiteral("../dehors"), QStringLiteral("a/b"),
-                               QStringLiteral("a\\b"), QStringLiteral(".cachee"), QString()};
+  const QStringList refused = {QStringLiteral("../dehors"), QStringLiteral("a/b"), QStringLiteral("a\\b"),
+                               QStringLiteral(".cachee"), QString()};
 
   Tf_Sauve save;
   save.Game = TSavedGame::FromGridText(View.GetSaveText(true, 0, 0));
@@ -178,14 +177,12 @@ TEST_F(SaveDialogsTest, AFailedSaveKeepsTheDialogOpenWithWhatWasTyped) {
     Errors.Messages.clear();
     ClearAndType(save.cb_FichierGrille, name);
     Click(save.b_Enregistrer);
-    EXPECT_EQ(Errors.Messages, QStringList{TDossierSauvegarde::CheckFileName(name)})
-        << name.toStdString();
+    EXPECT_EQ(Errors.Messages, QStringList{TDossierSauvegarde::CheckFileName(name)}) << name.toStdString();
     ExpectStillOpen(name);
     EXPECT_EQ(save.cb_FichierGrille->currentText(), name);
   }
   EXPECT_FALSE(QFileInfo::exists(Program.filePath("dehors.orv")));
-  EXPECT_EQ(QDir(SaveFolder()).entryList(QDir::Files | QDir::Hidden),
-            QStringList{QStringLiteral("plein.orv")});
+  EXPECT_EQ(QDir(SaveFolder()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("plein.orv")});
 }
 
 TEST_F(SaveDialogsTest, WhatTheFileCannotHoldIsRefusedAsTypedAndTold) {
@@ -225,9 +222,13 @@ TEST_F(SaveDialogsTest, AFileOfThreeHundredGridsOpensAListOfFifteenRowsThatScrol
 
 TEST_F(SaveDialogsTest, ManagementDeletesTheChosenGrid) {
   ASSERT_TRUE(QDir().mkpath(SaveFolder()));
-  ASSERT_TRUE(WriteBytes(FilePath("gestion"), "un| |01/02/2026|" + Givens.toLatin1() + "||1|0|0\r\n"
-                                              "deux| |01/02/2026|" + Givens.toLatin1() + "||1|0|0\r\n"
-                                              "trois| |01/02/2026|" + Givens.toLatin1() + "||1|0|0\r\n"));
+  ASSERT_TRUE(WriteBytes(FilePath("gestion"), "un| |01/02/2026|" + Givens.toLatin1() +
+                                                  "||1|0|0\r\n"
+                                                  "deux| |01/02/2026|" +
+                                                  Givens.toLatin1() +
+                                                  "||1|0|0\r\n"
+                                                  "trois| |01/02/2026|" +
+                                                  Givens.toLatin1() + "||1|0|0\r\n"));
   TOptions options(TAppFolders::SettingsFile());
   Tf_Options screen(&Main.MainWindow);
   screen.setGeometry(Main.MainWindow.rect());
@@ -249,9 +250,10 @@ TEST_F(SaveDialogsTest, ManagementDeletesTheChosenGrid) {
     Click(manage.b_Fermer);
   });
   Click(screen.hl_Sauvegarde);
-  EXPECT_EQ(ReadBytes(FilePath("gestion")),
-            "un| |01/02/2026|" + Givens.toLatin1() + "||1|0|0\r\n"
-            "trois| |01/02/2026|" + Givens.toLatin1() + "||1|0|0\r\n");
+  EXPECT_EQ(ReadBytes(FilePath("gestion")), "un| |01/02/2026|" + Givens.toLatin1() +
+                                                "||1|0|0\r\n"
+                                                "trois| |01/02/2026|" +
+                                                Givens.toLatin1() + "||1|0|0\r\n");
   EXPECT_TRUE(screen.isVisible());
   EXPECT_TRUE(Main.Calls.isEmpty());
 

@@ -1,12 +1,12 @@
 #include "scoresscreen.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "fondcopie.h"
 #include "hotlabel.h"

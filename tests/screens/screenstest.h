@@ -3,6 +3,7 @@
 // recorder, and a main window stand-in that records what the screens ask of it.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QColor>
 #include <QImage>
@@ -10,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include "appfolders.h"
 #include "dessin.h"

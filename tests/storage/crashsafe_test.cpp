@@ -164,9 +164,10 @@ TEST_F(CrashSafeTest, AThousandKillsWhileSavingLeaveEachFileWholeOldOrNew) {
     }
   }
   ::munmap(progress, sizeof(Progress));
-  std::printf("%d kills, %d inside a save; the save under way had not yet replaced \"sudoku.ini\" %d times, "
-              "nor added its grid %d times; %d unfinished new files left beside them\n",
-              Kills, insideSave, iniCut, orvCut, leftOver);
+  std::printf(
+      "%d kills, %d inside a save; the save under way had not yet replaced \"sudoku.ini\" %d times, "
+      "nor added its grid %d times; %d unfinished new files left beside them\n",
+      Kills, insideSave, iniCut, orvCut, leftOver);
   // The kills fell inside saves, and cut some of them (not all before or after).
   EXPECT_GT(insideSave, Kills / 2);
   EXPECT_GT(orvCut, 0);

@@ -51,19 +51,16 @@ class TDossierSauvegardeTest : public ::testing::Test {
   }
 };
 
-TEST_F(TDossierSauvegardeTest, TheFolderIsSauvegardeInsideTheProgramsFolder) {
-  EXPECT_EQ(saves.Folder(), folder);
-}
+TEST_F(TDossierSauvegardeTest, TheFolderIsSauvegardeInsideTheProgramsFolder) { EXPECT_EQ(saves.Folder(), folder); }
 
 TEST_F(TDossierSauvegardeTest, ListingFindsOrvFilesInAnyCaseAndNothingElse) {
   MakeFolder();
-  for (const char* name : {"defaut.orv", "Grilles.ORV", "b.Orv", ".cachee.orv", "notes.txt",
-                           "archive.orv.bak", "orv", "x.orvx"})
+  for (const char* name :
+       {"defaut.orv", "Grilles.ORV", "b.Orv", ".cachee.orv", "notes.txt", "archive.orv.bak", "orv", "x.orvx"})
     ASSERT_TRUE(WriteBytes(FilePath(QString::fromLatin1(name)), "x\r\n"));
   ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("dossier.orv")));
-  EXPECT_EQ(saves.ListFileNames(),
-            QStringList({QStringLiteral(".cachee"), QStringLiteral("b"), QStringLiteral("defaut"),
-                         QStringLiteral("Grilles")}));
+  EXPECT_EQ(saves.ListFileNames(), QStringList({QStringLiteral(".cachee"), QStringLiteral("b"),
+                                                QStringLiteral("defaut"), QStringLiteral("Grilles")}));
   for (const SavedFileEntry& entry : saves.ListFiles())
     EXPECT_TRUE(QFileInfo(entry.Path).isFile()) << entry.Path.toStdString();
   EXPECT_EQ(saves.PathOf(QStringLiteral("Grilles")), FilePath(QStringLiteral("Grilles.ORV")));
@@ -71,17 +68,18 @@ TEST_F(TDossierSauvegardeTest, ListingFindsOrvFilesInAnyCaseAndNothingElse) {
   EXPECT_EQ(saves.PathOf(QStringLiteral("../x")), QString());
 }
 
-TEST_F(TDossierSauvegardeTest, AMissingFolderListsNothing) {
-  EXPECT_TRUE(saves.ListFileNames().isEmpty());
-}
+TEST_F(TDossierSauvegardeTest, AMissingFolderListsNothing) { EXPECT_TRUE(saves.ListFileNames().isEmpty()); }
 
 TEST_F(TDossierSauvegardeTest, SavingTwoGridsGivesTwoLinesOldestFirst) {
-  ASSERT_TRUE(saves.SaveGrid(QStringLiteral("defaut"), QStringLiteral("Ma grille"),
-                             QStringLiteral("A|B"), GridText(2, 754, 3), kDay).Ok());
-  ASSERT_TRUE(saves.SaveGrid(QStringLiteral("defaut"), QString(), QString(), GridText(1, 5, 0),
-                             QDate(2026, 12, 7)).Ok());
-  const QByteArray expected = ("Ma grille|A||B|06/12/2026|" + GridText(2, 754, 3) + "\r\n" +
-                               " | |07/12/2026|" + GridText(1, 5, 0) + "\r\n").toLatin1();
+  ASSERT_TRUE(saves
+                  .SaveGrid(QStringLiteral("defaut"), QStringLiteral("Ma grille"), QStringLiteral("A|B"),
+                            GridText(2, 754, 3), kDay)
+                  .Ok());
+  ASSERT_TRUE(
+      saves.SaveGrid(QStringLiteral("defaut"), QString(), QString(), GridText(1, 5, 0), QDate(2026, 12, 7)).Ok());
+  const QByteArray expected =
+      ("Ma grille|A||B|06/12/2026|" + GridText(2, 754, 3) + "\r\n" + " | |07/12/2026|" + GridText(1, 5, 0) + "\r\n")
+          .toLatin1();
   EXPECT_EQ(ReadBytes(FilePath(QStringLiteral("defaut.orv"))), expected);
   EXPECT_EQ(Entries(saves.PathOf(QStringLiteral("defaut"))),
             QStringList({QStringLiteral("Ma grille(06/12/2026)"), QStringLiteral(" (07/12/2026)")}));
@@ -90,18 +88,19 @@ TEST_F(TDossierSauvegardeTest, SavingTwoGridsGivesTwoLinesOldestFirst) {
 
 TEST_F(TDossierSauvegardeTest, TheFolderIsCreatedWhenMissing) {
   ASSERT_FALSE(QFileInfo::exists(folder));
-  ASSERT_TRUE(saves.SaveGrid(QStringLiteral("premier"), QStringLiteral("g"), QString(),
-                             GridText(1, 0, 0), kDay).Ok());
+  ASSERT_TRUE(saves.SaveGrid(QStringLiteral("premier"), QStringLiteral("g"), QString(), GridText(1, 0, 0), kDay).Ok());
   EXPECT_TRUE(QFileInfo(folder).isDir());
   EXPECT_EQ(Entries(FilePath(QStringLiteral("premier.orv"))), QStringList{QStringLiteral("g(06/12/2026)")});
 }
 
 TEST_F(TDossierSauvegardeTest, AccentsAreWindows1252AndOtherCharactersQuestionMarks) {
-  ASSERT_TRUE(saves.SaveGrid(QStringLiteral("Noël"), QStringLiteral("Cœur d’été"),
-                             QStringLiteral("Ελληνικά \U0001F600 | fin"), GridText(3, 1, 2), kDay).Ok());
+  ASSERT_TRUE(saves
+                  .SaveGrid(QStringLiteral("Noël"), QStringLiteral("Cœur d’été"),
+                            QStringLiteral("Ελληνικά \U0001F600 | fin"), GridText(3, 1, 2), kDay)
+                  .Ok());
   const QString path = FilePath(QStringLiteral("Noël.orv"));
-  EXPECT_EQ(ReadBytes(path), "C\x9Cur d\x92\xE9t\xE9|???????? ? || fin|06/12/2026|" +
-                                 GridText(3, 1, 2).toLatin1() + "\r\n");
+  EXPECT_EQ(ReadBytes(path),
+            "C\x9Cur d\x92\xE9t\xE9|???????? ? || fin|06/12/2026|" + GridText(3, 1, 2).toLatin1() + "\r\n");
   TFichier file;
   ASSERT_TRUE(file.LoadFromFile(path).Ok());
   ASSERT_EQ(file.Count(), 1);
@@ -113,8 +112,8 @@ TEST_F(TDossierSauvegardeTest, AccentsAreWindows1252AndOtherCharactersQuestionMa
 TEST_F(TDossierSauvegardeTest, AFileNamedGrillesOrvUpperCaseIsOneFileWithGrilles) {
   MakeFolder();
   ASSERT_TRUE(WriteBytes(FilePath(QStringLiteral("Grilles.ORV")), "vieille|d|01/01/2020|g|h|1|0|0\r\n"));
-  ASSERT_TRUE(saves.SaveGrid(QStringLiteral("Grilles"), QStringLiteral("neuve"), QString(),
-                             GridText(1, 0, 0), kDay).Ok());
+  ASSERT_TRUE(
+      saves.SaveGrid(QStringLiteral("Grilles"), QStringLiteral("neuve"), QString(), GridText(1, 0, 0), kDay).Ok());
   EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("Grilles.ORV")});
   EXPECT_EQ(Entries(saves.PathOf(QStringLiteral("Grilles"))),
             QStringList({QStringLiteral("vieille(01/01/2020)"), QStringLiteral("neuve(06/12/2026)")}));
@@ -123,30 +122,36 @@ TEST_F(TDossierSauvegardeTest, AFileNamedGrillesOrvUpperCaseIsOneFileWithGrilles
 TEST_F(TDossierSauvegardeTest, ALastLineWithoutItsLineEndStaysItsOwnRecord) {
   MakeFolder();
   ASSERT_TRUE(WriteBytes(FilePath(QStringLiteral("main.orv")), "a la main|d|01/01/2020|g|h|1|0|0"));
-  ASSERT_TRUE(saves.SaveGrid(QStringLiteral("main"), QStringLiteral("suivante"), QString(),
-                             GridText(1, 0, 0), kDay).Ok());
+  ASSERT_TRUE(
+      saves.SaveGrid(QStringLiteral("main"), QStringLiteral("suivante"), QString(), GridText(1, 0, 0), kDay).Ok());
   EXPECT_EQ(Entries(FilePath(QStringLiteral("main.orv"))),
             QStringList({QStringLiteral("a la main(01/01/2020)"), QStringLiteral("suivante(06/12/2026)")}));
 }
 
 TEST_F(TDossierSauvegardeTest, FileNamesThatCouldLeaveTheFolderAreRefused) {
-  const QString refused[] = {
-      QString(), QStringLiteral("   "), QStringLiteral("../dehors"), QStringLiteral("a/b"),
-      QStringLiteral("/etc/passwd"), QStringLiteral("a\\b"), QStringLiteral(".."),
-      QStringLiteral("a..b"), QStringLiteral(".cache"), QStringLiteral("tab\there"),
-      QStringLiteral("ligne\nsuivante"), QString(QChar(0)) + u'x', QStringLiteral("del\x7F"),
-      QString(101, u'a')};
+  const QString refused[] = {QString(),
+                             QStringLiteral("   "),
+                             QStringLiteral("../dehors"),
+                             QStringLiteral("a/b"),
+                             QStringLiteral("/etc/passwd"),
+                             QStringLiteral("a\\b"),
+                             QStringLiteral(".."),
+                             QStringLiteral("a..b"),
+                             QStringLiteral(".cache"),
+                             QStringLiteral("tab\there"),
+                             QStringLiteral("ligne\nsuivante"),
+                             QString(QChar(0)) + u'x',
+                             QStringLiteral("del\x7F"),
+                             QString(101, u'a')};
   for (const QString& name : refused) {
     const QString message = TDossierSauvegarde::CheckFileName(name);
     EXPECT_FALSE(message.isEmpty()) << name.toStdString();
-    const FileResult result =
-        saves.SaveGrid(name, QStringLiteral("g"), QString(), GridText(1, 0, 0), kDay);
+    const FileResult result = saves.SaveGrid(name, QStringLiteral("g"), QString(), GridText(1, 0, 0), kDay);
     EXPECT_EQ(result.Status, FileStatus::NameRefused) << name.toStdString();
     EXPECT_EQ(result.Message, message);
   }
   // Nothing was written anywhere, not even the folder.
-  EXPECT_EQ(QDir(program.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            QStringList());
+  EXPECT_EQ(QDir(program.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
   EXPECT_EQ(TDossierSauvegarde::CheckFileName(QStringLiteral("../dehors")),
             QStringLiteral("Le nom du fichier ne peut pas contenir «\u00A0/\u00A0» ni «\u00A0\\\u00A0»."));
   EXPECT_EQ(TDossierSauvegarde::CheckFileName(QStringLiteral("a..b")),
@@ -160,20 +165,19 @@ TEST_F(TDossierSauvegardeTest, FileNamesThatCouldLeaveTheFolderAreRefused) {
 }
 
 TEST_F(TDossierSauvegardeTest, OrdinaryNamesAreAccepted) {
-  for (const QString& name : {QStringLiteral("defaut"), QStringLiteral("Grilles de Noël 2026"),
-                              QStringLiteral("a.b"), QStringLiteral("x."), QString(100, u'é'),
-                              QStringLiteral("l'été (difficile) #2")})
+  for (const QString& name : {QStringLiteral("defaut"), QStringLiteral("Grilles de Noël 2026"), QStringLiteral("a.b"),
+                              QStringLiteral("x."), QString(100, u'é'), QStringLiteral("l'été (difficile) #2")})
     EXPECT_TRUE(TDossierSauvegarde::CheckFileName(name).isEmpty()) << name.toStdString();
-  ASSERT_TRUE(saves.SaveGrid(QStringLiteral("l'été (difficile) #2"), QStringLiteral("g"), QString(),
-                             GridText(1, 0, 0), kDay).Ok());
+  ASSERT_TRUE(
+      saves.SaveGrid(QStringLiteral("l'été (difficile) #2"), QStringLiteral("g"), QString(), GridText(1, 0, 0), kDay)
+          .Ok());
   EXPECT_EQ(saves.ListFileNames(), QStringList{QStringLiteral("l'été (difficile) #2")});
 }
 
 TEST_F(TDossierSauvegardeTest, AnAppendThatCannotBeMadeIsReported) {
   // The folder cannot be created: a file stands in its place.
   ASSERT_TRUE(WriteBytes(folder, "pas un dossier"));
-  FileResult result = saves.SaveGrid(QStringLiteral("defaut"), QStringLiteral("g"), QString(),
-                                     GridText(1, 0, 0), kDay);
+  FileResult result = saves.SaveGrid(QStringLiteral("defaut"), QStringLiteral("g"), QString(), GridText(1, 0, 0), kDay);
   EXPECT_EQ(result.Status, FileStatus::WriteFailed);
   EXPECT_PRED2(SaysCannotWrite, result.Message, FilePath(QStringLiteral("defaut.orv")));
   EXPECT_EQ(ReadBytes(folder), "pas un dossier");
@@ -194,8 +198,8 @@ TEST_F(TDossierSauvegardeTest, AnAppendToAFileThatMayNotChangeIsReported) {
   ASSERT_TRUE(WriteBytes(path, before));
   ImmutableFlag locked(path);
   if (!locked.Set()) GTEST_SKIP() << "the immutable flag is not available here";
-  const FileResult result = saves.SaveGrid(QStringLiteral("garde"), QStringLiteral("g"), QString(),
-                                           GridText(1, 0, 0), kDay);
+  const FileResult result =
+      saves.SaveGrid(QStringLiteral("garde"), QStringLiteral("g"), QString(), GridText(1, 0, 0), kDay);
   EXPECT_EQ(result.Status, FileStatus::WriteFailed);
   EXPECT_PRED2(SaysCannotWrite, result.Message, path);
   EXPECT_EQ(ReadBytes(path), before);
@@ -203,8 +207,8 @@ TEST_F(TDossierSauvegardeTest, AnAppendToAFileThatMayNotChangeIsReported) {
 
 TEST_F(TDossierSauvegardeTest, DeletingTheMiddleGridKeepsTheOthersInOrder) {
   for (const char* name : {"un", "deux", "trois"})
-    ASSERT_TRUE(saves.SaveGrid(QStringLiteral("defaut"), QString::fromLatin1(name), QString(),
-                               GridText(1, 0, 0), kDay).Ok());
+    ASSERT_TRUE(
+        saves.SaveGrid(QStringLiteral("defaut"), QString::fromLatin1(name), QString(), GridText(1, 0, 0), kDay).Ok());
   const QString path = saves.PathOf(QStringLiteral("defaut"));
   const QByteArray before = ReadBytes(path);
   const QList<QByteArray> lines = SplitRecordLines(before);
@@ -230,24 +234,23 @@ TEST_F(TDossierSauvegardeTest, DeletingFindsTheGridWhateverTheLineEnds) {
   MakeFolder();
   const QString path = FilePath(QStringLiteral("melange.orv"));
   ASSERT_TRUE(WriteBytes(path, "a|d|1|g|h|1|0|0\rb|d|2|g|h|1|0|0\n\r\nc|d|3|g|h|1|0|0\r\nd|d|4|g|h|1|0|0"));
-  ASSERT_EQ(Entries(path), QStringList({QStringLiteral("a(1)"), QStringLiteral("b(2)"),
-                                        QStringLiteral("c(3)"), QStringLiteral("d(4)")}));
-  ASSERT_TRUE(saves.DeleteRecord(path, RecordAt(path, 2)).Ok());
-  EXPECT_EQ(Entries(path), QStringList({QStringLiteral("a(1)"), QStringLiteral("b(2)"),
+  ASSERT_EQ(Entries(path), QStringList({QStringLiteral("a(1)"), QStringLiteral("b(2)"), QStringLiteral("c(3)"),
                                         QStringLiteral("d(4)")}));
+  ASSERT_TRUE(saves.DeleteRecord(path, RecordAt(path, 2)).Ok());
+  EXPECT_EQ(Entries(path), QStringList({QStringLiteral("a(1)"), QStringLiteral("b(2)"), QStringLiteral("d(4)")}));
 }
 
 TEST_F(TDossierSauvegardeTest, DeletingAfterAnotherWindowChangedTheFileTakesTheRightGrid) {
   for (const char* name : {"un", "deux", "trois"})
-    ASSERT_TRUE(saves.SaveGrid(QStringLiteral("defaut"), QString::fromLatin1(name), QString(),
-                               GridText(1, 0, 0), kDay).Ok());
+    ASSERT_TRUE(
+        saves.SaveGrid(QStringLiteral("defaut"), QString::fromLatin1(name), QString(), GridText(1, 0, 0), kDay).Ok());
   const QString path = saves.PathOf(QStringLiteral("defaut"));
   const SavedGrid deux = RecordAt(path, 1);
   const SavedGrid un = RecordAt(path, 0);
   // Another window deletes "un" and adds a grid: "deux" is now first.
   ASSERT_TRUE(TDossierSauvegarde(program.path()).DeleteRecord(path, un).Ok());
-  ASSERT_TRUE(saves.SaveGrid(QStringLiteral("defaut"), QStringLiteral("quatre"), QString(),
-                             GridText(1, 0, 0), kDay).Ok());
+  ASSERT_TRUE(
+      saves.SaveGrid(QStringLiteral("defaut"), QStringLiteral("quatre"), QString(), GridText(1, 0, 0), kDay).Ok());
   ASSERT_TRUE(saves.DeleteRecord(path, deux).Ok());
   EXPECT_EQ(Entries(path), QStringList({QStringLiteral("trois(06/12/2026)"), QStringLiteral("quatre(06/12/2026)")}));
   // Deleted meanwhile: said, and nothing else goes.
@@ -259,7 +262,8 @@ TEST_F(TDossierSauvegardeTest, DeletingAfterAnotherWindowChangedTheFileTakesTheR
 
 TEST_F(TDossierSauvegardeTest, ADeletionThatCannotBeMadeChangesNothing) {
   ASSERT_TRUE(saves.SaveGrid(QStringLiteral("defaut"), QStringLiteral("un"), QString(), GridText(1, 0, 0), kDay).Ok());
-  ASSERT_TRUE(saves.SaveGrid(QStringLiteral("defaut"), QStringLiteral("deux"), QString(), GridText(1, 0, 0), kDay).Ok());
+  ASSERT_TRUE(
+      saves.SaveGrid(QStringLiteral("defaut"), QStringLiteral("deux"), QString(), GridText(1, 0, 0), kDay).Ok());
   const QString path = saves.PathOf(QStringLiteral("defaut"));
   const QByteArray before = ReadBytes(path);
 
@@ -290,8 +294,10 @@ TEST_F(TDossierSauvegardeTest, TenThousandGridsAreListedLoadedAndDeleted) {
   const QString path = FilePath(QStringLiteral("grand.orv"));
   QByteArray bytes;
   for (int i = 0; i < 10000; ++i)
-    bytes += MakeRecordLine(QStringLiteral("Grille %1").arg(i), QStringLiteral("n° %1|x").arg(i),
-                            kDay, GridText(1 + i % 4, i, i % 256)).toLatin1() + "\r\n";
+    bytes += MakeRecordLine(QStringLiteral("Grille %1").arg(i), QStringLiteral("n° %1|x").arg(i), kDay,
+                            GridText(1 + i % 4, i, i % 256))
+                 .toLatin1() +
+             "\r\n";
   ASSERT_TRUE(WriteBytes(path, bytes));
 
   // How long the load dialog takes to list the files and read this one (printed,

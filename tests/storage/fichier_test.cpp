@@ -46,12 +46,12 @@ TEST(ReadField, TableOfLines) {
       {u"abc|def", false, u"abc", u"def"},
       {u"a||b|cd", true, u"a|b", u"cd"},
       {u"a||b|cd", false, u"a", u"|b|cd"},
-      {u"x|||a|d", true, u"x|", u"a|d"},       // a run of three: "|" of the field, then the separator
+      {u"x|||a|d", true, u"x|", u"a|d"},  // a run of three: "|" of the field, then the separator
       {u"|def", true, u"", u"def"},
-      {u"abc", true, u"abc", u""},               // the last field ends with the line
+      {u"abc", true, u"abc", u""},  // the last field ends with the line
       {u"", true, u"", u""},
       {u"", false, u"", u""},
-      {u"ab|c", true, u"ab|c", u""},             // a "|" among the last two characters is not a separator
+      {u"ab|c", true, u"ab|c", u""},  // a "|" among the last two characters is not a separator
       {u"a||b|c", true, u"a|b|c", u""},
       {u"ab|", true, u"ab|", u""},
       {u"|", true, u"|", u""},
@@ -66,10 +66,9 @@ TEST(ReadField, TableOfLines) {
 }
 
 TEST(SavedGridRecord, TheExampleLineAndItsRoundTrip) {
-  const QString line = MakeRecordLine(QStringLiteral("Ma grille"), QStringLiteral("A|B"),
-                                      QDate(2026, 12, 6), GridText(true, 2, 754, 3));
-  EXPECT_EQ(line, QStringLiteral("Ma grille|A||B|06/12/2026|") + kGivens + u'|' + kDigits +
-                      QStringLiteral("|2|754|3"));
+  const QString line =
+      MakeRecordLine(QStringLiteral("Ma grille"), QStringLiteral("A|B"), QDate(2026, 12, 6), GridText(true, 2, 754, 3));
+  EXPECT_EQ(line, QStringLiteral("Ma grille|A||B|06/12/2026|") + kGivens + u'|' + kDigits + QStringLiteral("|2|754|3"));
   TFichier file;
   QString entry = line;
   EXPECT_EQ(file.ParseLine(entry), 0);
@@ -86,8 +85,7 @@ TEST(SavedGridRecord, TheExampleLineAndItsRoundTrip) {
 }
 
 TEST(SavedGridRecord, TheStartingGridAloneHasTwoBarsAfterTheGivens) {
-  const QString line = MakeRecordLine(QStringLiteral("Début"), QString(), QDate(2026, 1, 2),
-                                      GridText(false, 4, 0, 0));
+  const QString line = MakeRecordLine(QStringLiteral("Début"), QString(), QDate(2026, 1, 2), GridText(false, 4, 0, 0));
   EXPECT_TRUE(line.contains(kGivens + QStringLiteral("||4|0|0")));
   const SavedGrid r = Parsed(line);
   EXPECT_EQ(r.Givens, kGivens);
@@ -96,8 +94,8 @@ TEST(SavedGridRecord, TheStartingGridAloneHasTwoBarsAfterTheGivens) {
 }
 
 TEST(SavedGridRecord, NamesWithBarsAndEmptyNamesComeBack) {
-  SavedGrid r = Parsed(MakeRecordLine(QStringLiteral("a|b"), QStringLiteral("d"), QDate(2026, 3, 4),
-                                      GridText(true, 1, 5, 0)));
+  SavedGrid r =
+      Parsed(MakeRecordLine(QStringLiteral("a|b"), QStringLiteral("d"), QDate(2026, 3, 4), GridText(true, 1, 5, 0)));
   EXPECT_EQ(r.Name, QStringLiteral("a|b"));
   EXPECT_EQ(r.Description, QStringLiteral("d"));
 
@@ -109,16 +107,15 @@ TEST(SavedGridRecord, NamesWithBarsAndEmptyNamesComeBack) {
   EXPECT_EQ(file.Records[0].Name, QStringLiteral(" "));
   EXPECT_EQ(file.Records[0].Givens, kGivens);
 
-  r = Parsed(MakeRecordLine(QStringLiteral("x|"), QStringLiteral("desc"), QDate(2026, 3, 4),
-                            GridText(true, 1, 5, 0)));
+  r = Parsed(MakeRecordLine(QStringLiteral("x|"), QStringLiteral("desc"), QDate(2026, 3, 4), GridText(true, 1, 5, 0)));
   EXPECT_EQ(r.Name, QStringLiteral("x|"));
   EXPECT_EQ(r.Description, QStringLiteral("desc"));
   EXPECT_EQ(r.Givens, kGivens);
 }
 
 TEST(SavedGridRecord, ADescriptionBeginningWithABarReadsAsANameEndingWithOne) {
-  const QString line = MakeRecordLine(QStringLiteral("x"), QStringLiteral("|a"), QDate(2026, 3, 4),
-                                      GridText(true, 3, 60, 1));
+  const QString line =
+      MakeRecordLine(QStringLiteral("x"), QStringLiteral("|a"), QDate(2026, 3, 4), GridText(true, 3, 60, 1));
   EXPECT_TRUE(line.startsWith(QStringLiteral("x|||a|04/03/2026|")));
   const SavedGrid r = Parsed(line);
   EXPECT_EQ(r.Name, QStringLiteral("x|"));
@@ -225,8 +222,9 @@ TEST(TFichier, RecordAccessAndList) {
 TEST(TFichier, ReadsWindows1252Lines) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("a.orv"));
-  ASSERT_TRUE(WriteBytes(path, "No\xEBl \x9C|\x80 pour l\x92\xE9t\xE9|01/01/2026|g|h|1|2|3\r\n"
-                               "second|d|02/01/2026|g||2|0|0\r\n"));
+  ASSERT_TRUE(WriteBytes(path,
+                         "No\xEBl \x9C|\x80 pour l\x92\xE9t\xE9|01/01/2026|g|h|1|2|3\r\n"
+                         "second|d|02/01/2026|g||2|0|0\r\n"));
   TFichier file;
   ASSERT_TRUE(file.LoadFromFile(path).Ok());
   ASSERT_EQ(file.Count(), 2);
@@ -238,8 +236,10 @@ TEST(TFichier, ReadsWindows1252Lines) {
 TEST(TFichier, ADamagedFileLoadsWhatItCan) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("abime.orv"));
-  QByteArray bytes = MakeRecordLine(QStringLiteral("bon"), QStringLiteral("d"), QDate(2026, 1, 1),
-                                    GridText(true, 2, 10, 1)).toLatin1() + "\r\n";
+  QByteArray bytes =
+      MakeRecordLine(QStringLiteral("bon"), QStringLiteral("d"), QDate(2026, 1, 1), GridText(true, 2, 10, 1))
+          .toLatin1() +
+      "\r\n";
   bytes += "tronqu\xE9|desc|01/01/2026|4000008050300\r\n";  // truncated line
   QByteArray binary;
   for (int i = 0; i < 4096; ++i) binary.append(char((i * 37 + 11) % 256));
@@ -248,15 +248,16 @@ TEST(TFichier, ADamagedFileLoadsWhatItCan) {
   for (int i = 0; i < huge.size(); i += 1000) huge[i] = '|';
   bytes += huge + "\r\n";
   bytes += QByteArray(1 << 20, '|') + "\r\n";  // and one of bars only
-  bytes += MakeRecordLine(QStringLiteral("dernier"), QString(), QDate(2026, 1, 2),
-                          GridText(false, 1, 0, 0)).toLatin1();  // no line end at the end
+  bytes += MakeRecordLine(QStringLiteral("dernier"), QString(), QDate(2026, 1, 2), GridText(false, 1, 0, 0))
+               .toLatin1();  // no line end at the end
   ASSERT_TRUE(WriteBytes(path, bytes));
 
   TFichier file;
   ASSERT_TRUE(file.LoadFromFile(path).Ok());
   // Every line but the empty ones (among the binary bytes) holds a grid.
   const QList<QByteArray> lines = SplitRecordLines(bytes);
-  ASSERT_EQ(file.Count(), std::count_if(lines.begin(), lines.end(), [](const QByteArray& line) { return !line.isEmpty(); }));
+  ASSERT_EQ(file.Count(),
+            std::count_if(lines.begin(), lines.end(), [](const QByteArray& line) { return !line.isEmpty(); }));
   EXPECT_EQ(file.Records.front().Name, QStringLiteral("bon"));
   EXPECT_EQ(file.Records.front().Digits, kDigits);
   EXPECT_EQ(file.Records[1].Name, QStringLiteral("tronqué"));

@@ -28,8 +28,8 @@ const QDate kDay(2026, 12, 6);
 QByteArray SavedGrids(int count, int pageSize = 0) {
   QByteArray bytes;
   for (int i = 1; i <= count; ++i)
-    bytes += MakeRecordLine(QStringLiteral("Grille %1").arg(i), QStringLiteral("Noël"), kDay, kGridText)
-                 .toLatin1() + "\r\n";
+    bytes +=
+        MakeRecordLine(QStringLiteral("Grille %1").arg(i), QStringLiteral("Noël"), kDay, kGridText).toLatin1() + "\r\n";
   if (pageSize > 0) bytes += QByteArray(pageSize - (bytes.size() + 2) % pageSize, 'x') + "\r\n";
   return bytes;
 }
@@ -44,15 +44,17 @@ QByteArray SettingsAndScores() {
   for (int rank = 1; rank <= 10; ++rank)
     for (int level = 1; level <= 4; ++level)
       text += QStringLiteral("score%1_%2=%3\nscorenom%1_%2=Joueuse n°%2 Zoé\n")
-                  .arg(level).arg(rank).arg(100 * level + 10 * rank);
+                  .arg(level)
+                  .arg(rank)
+                  .arg(100 * level + 10 * rank);
   return text.toUtf8();
 }
 
 // One write of the game, on the files of a program folder.
 struct Write {
   const char* What;
-  QString File;        // relative to the program folder
-  QByteArray Before;   // the file's bytes before the write; null: no file
+  QString File;       // relative to the program folder
+  QByteArray Before;  // the file's bytes before the write; null: no file
   std::function<FileResult(const QString& programFolder, const QString& path)> Run;
 };
 
@@ -66,9 +68,7 @@ std::vector<Write> Writes() {
          return TDossierSauvegarde(folder).DeleteRecord(path, file.Records.at(1));
        }},
       {"adding a high score", ini, SettingsAndScores(),
-       [](const QString&, const QString& path) {
-         return TScores(path).AddScore(2, 5, QStringLiteral("Ana"));
-       }},
+       [](const QString&, const QString& path) { return TScores(path).AddScore(2, 5, QStringLiteral("Ana")); }},
       {"saving the settings", ini, SettingsAndScores(),
        [](const QString&, const QString& path) {
          TOptions options(path);
@@ -120,8 +120,8 @@ void ExpectRefusedAndUntouched(const FileResult& result, const QString& path, co
     EXPECT_FALSE(QFileInfo::exists(path));
   } else {
     const QByteArray after = ReadBytes(path);
-    EXPECT_TRUE(after == write.Before)
-        << "the file went from " << write.Before.size() << " to " << after.size() << " bytes";
+    EXPECT_TRUE(after == write.Before) << "the file went from " << write.Before.size() << " to " << after.size()
+                                       << " bytes";
   }
   EXPECT_EQ(Contents(programFolder), contentsBefore) << "a file was left or lost";
 }

@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "textfields.h"
 #include "storagetest.h"
+#include "textfields.h"
 
 namespace {
 
@@ -21,25 +21,23 @@ TEST_F(TIniFileTest, AMissingFileReadsAsEmpty) {
   ASSERT_TRUE(ini.Load().Ok());
   EXPECT_FALSE(ini.ReadValue(QStringLiteral("general"), QStringLiteral("typeecran")).has_value());
   EXPECT_EQ(ini.ReadInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 7), 7);
-  EXPECT_EQ(ini.ReadString(QStringLiteral("general"), QStringLiteral("FondEcran"),
-                           QStringLiteral("fond.jpg")),
+  EXPECT_EQ(ini.ReadString(QStringLiteral("general"), QStringLiteral("FondEcran"), QStringLiteral("fond.jpg")),
             QStringLiteral("fond.jpg"));
 }
 
 TEST_F(TIniFileTest, HandEditedFileWithCrLfWindows1252AndOddCase) {
-  const QByteArray bytes = "; r\xE9glages\r\n[General]\r\n  AffichageChrono = 0 \r\n"
-                           "FondEcran=  mon fond.jpg\r\n\r\n[SCORES]\r\nscorenom1_1=Zo\xE9\r\n"
-                           "scorenom1_2=L\xE9" "a \x8C\r\nscore1_1=abc\r\n";
+  const QByteArray bytes =
+      "; r\xE9glages\r\n[General]\r\n  AffichageChrono = 0 \r\n"
+      "FondEcran=  mon fond.jpg\r\n\r\n[SCORES]\r\nscorenom1_1=Zo\xE9\r\n"
+      "scorenom1_2=L\xE9"
+      "a \x8C\r\nscore1_1=abc\r\n";
   ASSERT_TRUE(WriteBytes(path, bytes));
   TIniFile ini(path);
   ASSERT_TRUE(ini.Load().Ok());
   EXPECT_EQ(ini.ReadInteger(QStringLiteral("general"), QStringLiteral("affichagechrono"), 1), 0);
-  EXPECT_EQ(ini.ReadString(QStringLiteral("general"), QStringLiteral("FondEcran"), {}),
-            QStringLiteral("mon fond.jpg"));
-  EXPECT_EQ(ini.ReadString(QStringLiteral("Scores"), QStringLiteral("scorenom1_1"), {}),
-            QStringLiteral("Zoé"));
-  EXPECT_EQ(ini.ReadString(QStringLiteral("Scores"), QStringLiteral("scorenom1_2"), {}),
-            QStringLiteral("Léa Œ"));
+  EXPECT_EQ(ini.ReadString(QStringLiteral("general"), QStringLiteral("FondEcran"), {}), QStringLiteral("mon fond.jpg"));
+  EXPECT_EQ(ini.ReadString(QStringLiteral("Scores"), QStringLiteral("scorenom1_1"), {}), QStringLiteral("Zoé"));
+  EXPECT_EQ(ini.ReadString(QStringLiteral("Scores"), QStringLiteral("scorenom1_2"), {}), QStringLiteral("Léa Œ"));
   EXPECT_EQ(ini.ReadInteger(QStringLiteral("Scores"), QStringLiteral("score1_1"), 999999), 999999);
 }
 
@@ -49,8 +47,9 @@ TEST_F(TIniFileTest, HandEditedFileWithCrLfWindows1252AndOddCase) {
 TEST_F(TIniFileTest, AWindows1252FileIsWindows1252Throughout) {
   // "ANDRÉ’S" and "Noé……" are also well-formed UTF-8 ("ANDRɒS", "No酅");
   // "Zoé" is not, and decides for the whole file.
-  ASSERT_TRUE(WriteBytes(path, "[Scores]\r\nscorenom1_1=ANDR\xC9\x92S\r\nscorenom1_2=No\xE9\x85\x85\r\n"
-                               "scorenom1_3=Zo\xE9\r\n"));
+  ASSERT_TRUE(WriteBytes(path,
+                         "[Scores]\r\nscorenom1_1=ANDR\xC9\x92S\r\nscorenom1_2=No\xE9\x85\x85\r\n"
+                         "scorenom1_3=Zo\xE9\r\n"));
   const QStringList names = {QStringLiteral("ANDRÉ’S"), QStringLiteral("Noé……"), QStringLiteral("Zoé")};
   for (int round = 0; round < 2; ++round) {
     TIniFile ini(path);
@@ -86,8 +85,9 @@ TEST_F(TIniFileTest, AUtf16FileWithItsByteOrderMarkIsReadAndSavedAsUtf8) {
 }
 
 TEST_F(TIniFileTest, SavingKeepsWhatTheProgramDoesNotKnowAndWritesUtf8) {
-  ASSERT_TRUE(WriteBytes(path, "; mes r\xE9glages\r\n[general]\r\nAutre=valeur;avec,virgule\r\n"
-                               "typeecran=1\r\n[Fen\xEAtre]\r\nx=3\r\n"));
+  ASSERT_TRUE(WriteBytes(path,
+                         "; mes r\xE9glages\r\n[general]\r\nAutre=valeur;avec,virgule\r\n"
+                         "typeecran=1\r\n[Fen\xEAtre]\r\nx=3\r\n"));
   TIniFile ini(path);
   ASSERT_TRUE(ini.Load().Ok());
   ini.WriteInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 2);
@@ -102,9 +102,13 @@ TEST_F(TIniFileTest, SavingKeepsWhatTheProgramDoesNotKnowAndWritesUtf8) {
 }
 
 TEST_F(TIniFileTest, ValuesComeBackAsTheyWereWritten) {
-  const QStringList values = {QStringLiteral("  deux espaces  "), QStringLiteral("\"entre guillemets\""),
-                              QStringLiteral("a=b;c,d #e"), QString(), QStringLiteral("<<<FIN"),
-                              QStringLiteral("[general]"), QStringLiteral("\t")};
+  const QStringList values = {QStringLiteral("  deux espaces  "),
+                              QStringLiteral("\"entre guillemets\""),
+                              QStringLiteral("a=b;c,d #e"),
+                              QString(),
+                              QStringLiteral("<<<FIN"),
+                              QStringLiteral("[general]"),
+                              QStringLiteral("\t")};
   {
     TIniFile ini(path);
     for (int i = 0; i < values.size(); ++i)
@@ -114,8 +118,7 @@ TEST_F(TIniFileTest, ValuesComeBackAsTheyWereWritten) {
   TIniFile ini(path);
   ASSERT_TRUE(ini.Load().Ok());
   for (int i = 0; i < values.size(); ++i)
-    EXPECT_EQ(ini.ReadValue(QStringLiteral("Scores"), QStringLiteral("k%1").arg(i)), values[i])
-        << "value " << i;
+    EXPECT_EQ(ini.ReadValue(QStringLiteral("Scores"), QStringLiteral("k%1").arg(i)), values[i]) << "value " << i;
 }
 
 TEST_F(TIniFileTest, AValueCannotAddLinesOrKeysOfItsOwn) {
@@ -135,7 +138,9 @@ TEST_F(TIniFileTest, AValueCannotAddLinesOrKeysOfItsOwn) {
 // Found by fuzzing: a hand-edited value holding a vertical tab read back
 // otherwise once the settings had been saved (the write makes it a space).
 TEST_F(TIniFileTest, AValueWithABreakThatEndsNoLineReadsAsItIsWritten) {
-  ASSERT_TRUE(WriteBytes(path, "[general]\r\nFondEcran=a\vb\fc\r\n[Scores]\r\nscorenom1_1=L\xe2\x80\xa8" "a\r\n"));
+  ASSERT_TRUE(WriteBytes(path,
+                         "[general]\r\nFondEcran=a\vb\fc\r\n[Scores]\r\nscorenom1_1=L\xe2\x80\xa8"
+                         "a\r\n"));
   TIniFile ini(path);
   ASSERT_TRUE(ini.Load().Ok());
   EXPECT_EQ(ini.ReadValue(QStringLiteral("general"), QStringLiteral("FondEcran")), QStringLiteral("a b c"));
@@ -148,12 +153,12 @@ TEST_F(TIniFileTest, AValueWithABreakThatEndsNoLineReadsAsItIsWritten) {
 }
 
 TEST_F(TIniFileTest, AKeyWrittenTwiceReadsTheFirstAndIsWrittenOnce) {
-  ASSERT_TRUE(WriteBytes(path, "[Scores]\r\nscorenom1_1=Premier\r\nscore1_1=10\r\n"
-                               "scorenom1_1=Second\r\n[Autre]\r\nk=1\r\nk=2\r\n"));
+  ASSERT_TRUE(WriteBytes(path,
+                         "[Scores]\r\nscorenom1_1=Premier\r\nscore1_1=10\r\n"
+                         "scorenom1_1=Second\r\n[Autre]\r\nk=1\r\nk=2\r\n"));
   TIniFile ini(path);
   ASSERT_TRUE(ini.Load().Ok());
-  EXPECT_EQ(ini.ReadValue(QStringLiteral("Scores"), QStringLiteral("scorenom1_1")),
-            QStringLiteral("Premier"));
+  EXPECT_EQ(ini.ReadValue(QStringLiteral("Scores"), QStringLiteral("scorenom1_1")), QStringLiteral("Premier"));
   ini.WriteString(QStringLiteral("Scores"), QStringLiteral("scorenom1_1"), QStringLiteral("Nouveau"));
   ASSERT_TRUE(ini.Save().Ok());
   // The unknown section keeps both of its lines.
@@ -189,8 +194,7 @@ TEST_F(TIniFileTest, AFailedSaveLeavesThePreviousContentEntire) {
   EXPECT_FALSE(ini.Save().Ok());
   EXPECT_EQ(ReadBytes(path), before);
   // No temporary file is left beside it.
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-            QStringList{QStringLiteral("sudoku.ini")});
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("sudoku.ini")});
 }
 
 TEST(ParseInteger, DecimalNumbersOfThirtyTwoBits) {
@@ -204,9 +208,8 @@ TEST(ParseInteger, DecimalNumbersOfThirtyTwoBits) {
 }
 
 TEST(ParseInteger, AnythingElseIsNotANumber) {
-  for (const char16_t* text : {u"", u" ", u"-", u"+", u"abc", u"12a", u"1 2", u"0x10", u"$FF",
-                               u"1.5", u"2147483648", u"-2147483649", u"99999999999999999999",
-                               u"١٢"})
+  for (const char16_t* text : {u"", u" ", u"-", u"+", u"abc", u"12a", u"1 2", u"0x10", u"$FF", u"1.5", u"2147483648",
+                               u"-2147483649", u"99999999999999999999", u"١٢"})
     EXPECT_FALSE(ParseInteger(text).has_value()) << QString::fromUtf16(text).toStdString();
 }
 

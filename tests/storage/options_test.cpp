@@ -177,8 +177,9 @@ TEST_F(TOptionsTest, SaveWritesOnlyWhatChangedSinceTheFileWasRead) {
 }
 
 TEST_F(TOptionsTest, SaveKeepsTheScoresAndTheUnknownKeysOfAHandEditedFile) {
-  ASSERT_TRUE(WriteBytes(path, "[Scores]\r\nscore1_1=500\r\nscorenom1_1=Zo\xE9\r\n"
-                               "[General]\r\nPerso=garde-moi\r\ntypeecran=1\r\n"));
+  ASSERT_TRUE(WriteBytes(path,
+                         "[Scores]\r\nscore1_1=500\r\nscorenom1_1=Zo\xE9\r\n"
+                         "[General]\r\nPerso=garde-moi\r\ntypeecran=1\r\n"));
   TOptions options(path);
   options.Load();
   EXPECT_FALSE(options.Windowed);
@@ -186,11 +187,9 @@ TEST_F(TOptionsTest, SaveKeepsTheScoresAndTheUnknownKeysOfAHandEditedFile) {
   ASSERT_TRUE(options.Save().Ok());
   TIniFile ini(path);
   ASSERT_TRUE(ini.Load().Ok());
-  EXPECT_EQ(ini.ReadString(QStringLiteral("Scores"), QStringLiteral("scorenom1_1"), {}),
-            QStringLiteral("Zoé"));
+  EXPECT_EQ(ini.ReadString(QStringLiteral("Scores"), QStringLiteral("scorenom1_1"), {}), QStringLiteral("Zoé"));
   EXPECT_EQ(ini.ReadInteger(QStringLiteral("Scores"), QStringLiteral("score1_1"), 0), 500);
-  EXPECT_EQ(ini.ReadString(QStringLiteral("general"), QStringLiteral("Perso"), {}),
-            QStringLiteral("garde-moi"));
+  EXPECT_EQ(ini.ReadString(QStringLiteral("general"), QStringLiteral("Perso"), {}), QStringLiteral("garde-moi"));
   EXPECT_EQ(ini.ReadInteger(QStringLiteral("general"), QStringLiteral("ErreurJeu"), 0), 1);
   EXPECT_EQ(ini.ReadInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 0), 1);
   // One "general" section, whatever the case it was written in.

@@ -35,13 +35,18 @@ class TScoresTest : public ::testing::Test {
 };
 
 TEST(FormatTime, MinutesAndSecondsThenHoursFromOneHourOn) {
-  const std::pair<std::uint32_t, const char*> cases[] = {
-      {0, "00:00"},      {59, "00:59"},         {75, "01:15"},
-      {3599, "59:59"},   {3600, "1:00:00"},     {36000, "10:00:00"},
-      {45296, "12:34:56"}, {999999, "-"},       {999998, "277:46:38"},
-      {1000000, "277:46:40"}, {4294967295u, "1193046:28:15"}};
-  for (const auto& [seconds, text] : cases)
-    EXPECT_EQ(FormatTime(seconds), QString::fromLatin1(text)) << seconds;
+  const std::pair<std::uint32_t, const char*> cases[] = {{0, "00:00"},
+                                                         {59, "00:59"},
+                                                         {75, "01:15"},
+                                                         {3599, "59:59"},
+                                                         {3600, "1:00:00"},
+                                                         {36000, "10:00:00"},
+                                                         {45296, "12:34:56"},
+                                                         {999999, "-"},
+                                                         {999998, "277:46:38"},
+                                                         {1000000, "277:46:40"},
+                                                         {4294967295u, "1193046:28:15"}};
+  for (const auto& [seconds, text] : cases) EXPECT_EQ(FormatTime(seconds), QString::fromLatin1(text)) << seconds;
 }
 
 TEST_F(TScoresTest, WithoutAFileEveryPlaceIsEmpty) {
@@ -74,8 +79,8 @@ TEST_F(TScoresTest, AnEqualScoreRanksBeforeTheStoredOne) {
   ASSERT_TRUE(scores.AddScore(2, 200, QStringLiteral("Nouveau")).Ok());
   EXPECT_EQ(scores.StoredName(2, 2), QStringLiteral("Nouveau"));
   EXPECT_EQ(scores.StoredName(2, 3), QStringLiteral("200"));
-  EXPECT_EQ(Column(scores, 2), QList<std::int32_t>({100, 200, 200, 300, 999999, 999999, 999999,
-                                                    999999, 999999, 999999}));
+  EXPECT_EQ(Column(scores, 2),
+            QList<std::int32_t>({100, 200, 200, 300, 999999, 999999, 999999, 999999, 999999, 999999}));
 }
 
 TEST_F(TScoresTest, AFullTableTakesAScoreEqualToItsTenthOnly) {
@@ -147,8 +152,9 @@ TEST_F(TScoresTest, AScoreOf999999EntersButIsNotWritten) {
 
 TEST_F(TScoresTest, TheFileHoldsWhatTheScreenShowsOnceATableIsWritten) {
   // A hand-edited table: one score in a lower place, the places above empty.
-  ASSERT_TRUE(WriteBytes(path, "[Scores]\r\nscore3_10=77\r\nscorenom3_10=Fran\xE7ois\r\n"
-                               "score1_3=999999\r\nscorenom1_3=Vide\r\nscore1_1=100\r\nscorenom1_1=A\r\n"));
+  ASSERT_TRUE(WriteBytes(path,
+                         "[Scores]\r\nscore3_10=77\r\nscorenom3_10=Fran\xE7ois\r\n"
+                         "score1_3=999999\r\nscorenom1_3=Vide\r\nscore1_1=100\r\nscorenom1_1=A\r\n"));
   TScores scores(path);
   ASSERT_TRUE(scores.AddScore(3, 200, QStringLiteral("Ana")).Ok());
   // The places now empty have no key left: the 77 that moved up is in the file
@@ -157,8 +163,8 @@ TEST_F(TScoresTest, TheFileHoldsWhatTheScreenShowsOnceATableIsWritten) {
                                        QStringLiteral("score3_2=200"), QStringLiteral("scorenom3_2=Ana")}));
   EXPECT_EQ(LevelKeys(1), QStringList({QStringLiteral("score1_1=100"), QStringLiteral("scorenom1_1=A")}));
   TScores reread(path);
-  EXPECT_EQ(Column(reread, 3), QList<std::int32_t>({77, 200, 999999, 999999, 999999, 999999, 999999, 999999,
-                                                    999999, 999999}));
+  EXPECT_EQ(Column(reread, 3),
+            QList<std::int32_t>({77, 200, 999999, 999999, 999999, 999999, 999999, 999999, 999999, 999999}));
   EXPECT_EQ(reread.StoredName(3, 1), QStringLiteral("François"));
   EXPECT_EQ(reread.StoredName(3, 2), QStringLiteral("Ana"));
 }
@@ -166,17 +172,18 @@ TEST_F(TScoresTest, TheFileHoldsWhatTheScreenShowsOnceATableIsWritten) {
 TEST_F(TScoresTest, AHandEditedTableIsReadInOrder) {
   // Out of order, CRLF, a non-number, names in Windows-1252, a missing name,
   // keys in any case, and the section written in another case.
-  QByteArray bytes = "[general]\r\ntypeecran=1\r\n[scores]\r\n"
-                     "score2_1=700\r\nscorenom2_1=Zo\xE9\r\n"
-                     "SCORE2_2=abc\r\nscorenom2_2=PasUnNombre\r\n"
-                     "score2_3=  90 \r\nscorenom2_3=\xC9lodie \x8C\r\n";
-  bytes += "score2_4=-5\r\nscorenom2_4=Moins\r\n"
-           "score2_7=300\r\n"
-           "score2_10=300\r\nscorenom2_10=Dixieme\r\n";
+  QByteArray bytes =
+      "[general]\r\ntypeecran=1\r\n[scores]\r\n"
+      "score2_1=700\r\nscorenom2_1=Zo\xE9\r\n"
+      "SCORE2_2=abc\r\nscorenom2_2=PasUnNombre\r\n"
+      "score2_3=  90 \r\nscorenom2_3=\xC9lodie \x8C\r\n";
+  bytes +=
+      "score2_4=-5\r\nscorenom2_4=Moins\r\n"
+      "score2_7=300\r\n"
+      "score2_10=300\r\nscorenom2_10=Dixieme\r\n";
   ASSERT_TRUE(WriteBytes(path, bytes));
   TScores scores(path);
-  EXPECT_EQ(Column(scores, 2), QList<std::int32_t>({-5, 90, 300, 300, 700, 999999, 999999, 999999,
-                                                    999999, 999999}));
+  EXPECT_EQ(Column(scores, 2), QList<std::int32_t>({-5, 90, 300, 300, 700, 999999, 999999, 999999, 999999, 999999}));
   EXPECT_EQ(scores.StoredName(2, 1), QStringLiteral("Moins"));
   EXPECT_EQ(scores.StoredName(2, 2), QStringLiteral("Élodie Œ"));
   EXPECT_EQ(scores.StoredName(2, 5), QStringLiteral("Zoé"));
@@ -186,8 +193,7 @@ TEST_F(TScoresTest, AHandEditedTableIsReadInOrder) {
   EXPECT_EQ(names, QStringList({QStringLiteral("Dixieme"), QStringLiteral("Orvalis")}));
   // The non-number is an empty place that keeps its name.
   bool found = false;
-  for (int rank = 6; rank <= 10; ++rank)
-    found = found || scores.StoredName(2, rank) == QStringLiteral("PasUnNombre");
+  for (int rank = 6; rank <= 10; ++rank) found = found || scores.StoredName(2, rank) == QStringLiteral("PasUnNombre");
   EXPECT_TRUE(found);
 }
 

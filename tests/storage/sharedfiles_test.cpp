@@ -23,8 +23,8 @@
 
 namespace {
 
-const QString kGrid = QStringLiteral(
-    "400000805030000000000700000020000060000080400000010000000603070500200000104000000||1|0|0");
+const QString kGrid =
+    QStringLiteral("400000805030000000000700000020000060000080400000010000000603070500200000104000000||1|0|0");
 const QDate kDay(2026, 12, 6);
 
 class SharedFilesTest : public ::testing::Test {
@@ -46,9 +46,11 @@ TEST_F(SharedFilesTest, TwoProgramsSavingAtOnceLoseNothing) {
     if (child == 0) {
       bool ok = true;
       for (int i = 0; i < Grids; ++i) {
-        ok &= saves.SaveGrid(QStringLiteral("partage"), QStringLiteral("%1-%2").arg(who).arg(i), QString(), kGrid, kDay).Ok();
+        ok &= saves.SaveGrid(QStringLiteral("partage"), QStringLiteral("%1-%2").arg(who).arg(i), QString(), kGrid, kDay)
+                  .Ok();
         if (i % 3 == 0 && i / 3 < ScoresPerLevel * TScores::Levels)
-          ok &= TScores(ini).AddScore(1 + (i / 3) % TScores::Levels, 100 * who + i, QStringLiteral("J%1").arg(who)).Ok();
+          ok &=
+              TScores(ini).AddScore(1 + (i / 3) % TScores::Levels, 100 * who + i, QStringLiteral("J%1").arg(who)).Ok();
       }
       ::_exit(ok ? 0 : 1);
     }
@@ -82,10 +84,12 @@ TEST_F(SharedFilesTest, ALinkOutOfTheFolderIsRefused) {
 
   TFichier file;
   const FileResult read = file.LoadFromFile(link);
-  EXPECT_EQ(read.Message, QStringLiteral("Impossible de lire ") + link + QStringLiteral(" (lien vers un autre dossier, refusé)"));
+  EXPECT_EQ(read.Message,
+            QStringLiteral("Impossible de lire ") + link + QStringLiteral(" (lien vers un autre dossier, refusé)"));
   EXPECT_EQ(file.Count(), 0);
   const FileResult saved = saves.SaveGrid(QStringLiteral("defaut"), QStringLiteral("g"), QString(), kGrid, kDay);
-  EXPECT_TRUE(saved.Message.endsWith(QStringLiteral("(lien vers un autre dossier, refusé)"))) << saved.Message.toStdString();
+  EXPECT_TRUE(saved.Message.endsWith(QStringLiteral("(lien vers un autre dossier, refusé)")))
+      << saved.Message.toStdString();
   EXPECT_FALSE(saves.DeleteRecord(link, ParseRecord(QString::fromLatin1(kept.trimmed()))).Ok());
   EXPECT_EQ(ReadBytes(outside), kept);
 }
@@ -94,7 +98,8 @@ TEST_F(SharedFilesTest, FilesOverTheirLimitAreRefusedAndKept) {
   const QByteArray big(MaxSettingsFileBytes + 1, '\n');
   ASSERT_TRUE(WriteBytes(ini, big));
   TIniFile settings(ini);
-  EXPECT_EQ(settings.Load().Message, QStringLiteral("Impossible de lire ") + ini + QStringLiteral(" (fichier de plus de 1 Mo)"));
+  EXPECT_EQ(settings.Load().Message,
+            QStringLiteral("Impossible de lire ") + ini + QStringLiteral(" (fichier de plus de 1 Mo)"));
   EXPECT_EQ(TScores(ini).AddScore(1, 10, QStringLiteral("A")).Message,
             QStringLiteral("Impossible d'écrire dans ") + ini + QStringLiteral(" (fichier de plus de 1 Mo)"));
   EXPECT_EQ(ReadBytes(ini).size(), big.size());
@@ -112,13 +117,16 @@ TEST_F(SharedFilesTest, HostileSavedGridFilesReadLinearly) {
       ASSERT_TRUE(WriteBytes(path, QByteArray(qsizetype(megabytes) << 20, fill)));
       int pipe[2];
       ASSERT_EQ(::pipe(pipe), 0);
-      if (::fork() == 0) {  // a child, so that its peak memory is its own
+      if (::fork() == 0) {         // a child, so that its peak memory is its own
         rusage before{}, after{};  // processor time: other programs running do not count
         ::getrusage(RUSAGE_SELF, &before);
         const bool ok = TFichier().LoadFromFile(path).Ok();
         ::getrusage(RUSAGE_SELF, &after);
-        const auto cpu = [](const rusage& r) { return double(r.ru_utime.tv_sec + r.ru_stime.tv_sec) + 1e-6 * double(r.ru_utime.tv_usec + r.ru_stime.tv_usec); };
-        const double sent[2] = {cpu(after) - cpu(before), ok ? double(after.ru_maxrss - before.ru_maxrss) / 1024 : -1.0};
+        const auto cpu = [](const rusage& r) {
+          return double(r.ru_utime.tv_sec + r.ru_stime.tv_sec) + 1e-6 * double(r.ru_utime.tv_usec + r.ru_stime.tv_usec);
+        };
+        const double sent[2] = {cpu(after) - cpu(before),
+                                ok ? double(after.ru_maxrss - before.ru_maxrss) / 1024 : -1.0};
         (void)!::write(pipe[1], sent, sizeof sent);
         ::_exit(0);
       }

@@ -32,7 +32,10 @@ inline void PrintTo(const QStringList& list, std::ostream* os) {
   *os << '[' << list.join(QStringLiteral(", ")).toStdString() << ']';
 }
 inline void PrintTo(const std::optional<QString>& text, std::ostream* os) {
-  if (text) PrintTo(*text, os); else *os << "(none)";
+  if (text)
+    PrintTo(*text, os);
+  else
+    *os << "(none)";
 }
 
 inline QByteArray ReadBytes(const QString& path) {
@@ -59,8 +62,7 @@ inline bool SaysCannotWriteOnce(const QStringList& messages, const QString& path
 // Every message the error box would have shown while it lives.
 class ErrorBoxRecorder {
  public:
-  ErrorBoxRecorder()
-      : previous_(SetErrorBoxHandler([this](const QString& message) { Messages.append(message); })) {}
+  ErrorBoxRecorder() : previous_(SetErrorBoxHandler([this](const QString& message) { Messages.append(message); })) {}
   ~ErrorBoxRecorder() { SetErrorBoxHandler(previous_); }
   ErrorBoxRecorder(const ErrorBoxRecorder&) = delete;
   ErrorBoxRecorder& operator=(const ErrorBoxRecorder&) = delete;
@@ -138,8 +140,7 @@ class SmallFileSystem {
   explicit SmallFileSystem(std::size_t bytes) {
     if (!where_.isValid()) return;
     const QByteArray options = "size=" + QByteArray::number(qulonglong(bytes));
-    mounted_ = ::mount("tmpfs", QFile::encodeName(where_.path()).constData(), "tmpfs", 0,
-                       options.constData()) == 0;
+    mounted_ = ::mount("tmpfs", QFile::encodeName(where_.path()).constData(), "tmpfs", 0, options.constData()) == 0;
   }
   ~SmallFileSystem() {
     if (mounted_) ::umount2(QFile::encodeName(where_.path()).constData(), MNT_DETACH);

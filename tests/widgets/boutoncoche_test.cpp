@@ -2,9 +2,9 @@
 // automatic width.
 #include "boutoncoche.h"
 
+#include <gtest/gtest.h>
 #include <QFontMetrics>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "carrecoche.h"
 #include "rondcoche.h"

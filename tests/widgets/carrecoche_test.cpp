@@ -1,8 +1,8 @@
 #include "carrecoche.h"
 
+#include <gtest/gtest.h>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "render_util.h"
 
@@ -30,12 +30,18 @@ const char* const CheckedDisabled[13] = {
 
 QColor ColorOf(char Code, const QColor& Tick) {
   switch (Code) {
-    case 'G': return {128, 128, 128};
-    case 'K': return {0, 0, 0};
-    case 'L': return {223, 223, 223};
-    case 'W': return {255, 255, 255};
-    case 'D': return {191, 191, 191};
-    default: return Tick;
+    case 'G':
+      return {128, 128, 128};
+    case 'K':
+      return {0, 0, 0};
+    case 'L':
+      return {223, 223, 223};
+    case 'W':
+      return {255, 255, 255};
+    case 'D':
+      return {191, 191, 191};
+    default:
+      return Tick;
   }
 }
 

@@ -1,9 +1,9 @@
 #include "edition2.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "fond.h"
 #include "render_util.h"
@@ -40,8 +40,8 @@ TEST_F(Edition2Test, StartsSingleUnselectableBoldAndUnlimited) {
   EXPECT_FALSE(field.Selectionne());
   EXPECT_EQ(field.Maxlength(), 0);
   EXPECT_TRUE(field.font().bold());
-  for (const char* name : {"DecalX", "DecalY", "Selectionne", "Focuse", "Multi", "Maxlength", "Selectionnable",
-                           "AutoSelect", "Text"})
+  for (const char* name :
+       {"DecalX", "DecalY", "Selectionne", "Focuse", "Multi", "Maxlength", "Selectionnable", "AutoSelect", "Text"})
     EXPECT_GE(field.metaObject()->indexOfProperty(name), 0) << name;
 }
 

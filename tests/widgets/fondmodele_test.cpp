@@ -5,9 +5,9 @@
 // then ends with the picture's far end at the width that remains.
 #include "fondmodele.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QPainter>
-#include <gtest/gtest.h>
 
 #include "fond.h"
 #include "fondcopie.h"
@@ -40,8 +40,8 @@ std::string CompareFrame(const QImage& Panel, const QImage& Picture, int mL, int
       const int sx = Source(x, Panel.width(), Picture.width(), mL, mR);
       const int sy = Source(y, Panel.height(), Picture.height(), mT, mB);
       if (Panel.pixel(x, y) != Picture.pixel(sx, sy))
-        return "panel pixel (" + std::to_string(x) + ", " + std::to_string(y) +
-               ") should come from picture pixel (" + std::to_string(sx) + ", " + std::to_string(sy) + ")";
+        return "panel pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") should come from picture pixel (" +
+               std::to_string(sx) + ", " + std::to_string(sy) + ")";
     }
   return {};
 }

@@ -1,8 +1,8 @@
 #include "fonts.h"
 
+#include <gtest/gtest.h>
 #include <QFont>
 #include <QStringList>
-#include <gtest/gtest.h>
 
 TEST(Fonts, HistoricalNamesResolveToTheInstalledFreeFonts) {
   InstallFontSubstitutions();
@@ -11,5 +11,7 @@ TEST(Fonts, HistoricalNamesResolveToTheInstalledFreeFonts) {
   EXPECT_EQ(ResolvedFontFamily(QStringLiteral("Chow Fun")), QStringLiteral("Leckerli One"));
   EXPECT_EQ(ResolvedFontFamily(QStringLiteral("Papyrus")), QStringLiteral("Klaudia"));
   // Calling it twice adds no duplicate.
-  EXPECT_EQ(QFont::substitutes(QStringLiteral("Chow Fun")).filter(QStringLiteral("Leckerli One"), Qt::CaseInsensitive).size(), 1);
+  EXPECT_EQ(
+      QFont::substitutes(QStringLiteral("Chow Fun")).filter(QStringLiteral("Leckerli One"), Qt::CaseInsensitive).size(),
+      1);
 }

@@ -1,10 +1,10 @@
 #include "hotlabel.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QEnterEvent>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "render_util.h"
 
@@ -23,9 +23,7 @@ void Leave(THotLabel& Label) {
 }
 
 // Pixels of the text drawn in a colour, on a white underlay.
-int TextPixels(THotLabel& Label, const QColor& Color) {
-  return CountColor(RenderOver(Label, Qt::white), Color);
-}
+int TextPixels(THotLabel& Label, const QColor& Color) { return CountColor(RenderOver(Label, Qt::white), Color); }
 
 struct HotLabelTest : ::testing::Test {
   THotLabel Label{QStringLiteral("Nouvelle grille")};

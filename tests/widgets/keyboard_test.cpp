@@ -1,12 +1,12 @@
 // The screens' own widgets on the keyboard and for screen readers: Tab, the
 // arrows within a group, Enter and Space; the focus drawn only when the
 // player moved it; the role, name and state a screen reader is given.
+#include <gtest/gtest.h>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "carrecoche.h"
 #include "hotlabel.h"

@@ -1,7 +1,7 @@
 #include "marge.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 #include "fond.h"
 

@@ -1,8 +1,8 @@
 #include "rondcoche.h"
 
+#include <gtest/gtest.h>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "render_util.h"
 
@@ -19,11 +19,16 @@ const char* const Ring[12] = {
 
 QColor ColorOf(char Code, bool Enabled) {
   switch (Code) {
-    case '0': return Underlay;
-    case '1': return {128, 128, 128};
-    case '2': return {0, 0, 0};
-    case '3': return Enabled ? QColor(255, 255, 255) : QColor(191, 191, 191);
-    default: return {223, 223, 223};
+    case '0':
+      return Underlay;
+    case '1':
+      return {128, 128, 128};
+    case '2':
+      return {0, 0, 0};
+    case '3':
+      return Enabled ? QColor(255, 255, 255) : QColor(191, 191, 191);
+    default:
+      return {223, 223, 223};
   }
 }
 
