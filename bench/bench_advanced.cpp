@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The advanced hints on puzzle collections: for each file, of the puzzles
 // that the techniques of the levels cannot finish without guessing (rating
 // 20), how many the hints with the advanced techniques finish without a guess

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzles of a booklet ("Imprimer un carnet"): COUNT puzzles of a level
 // generated as the booklet does, with one thread and then with one per core;
 // prints the wall time and CPU time of each, the speed-up, and whether both

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // For each puzzle file: the number of puzzles, then the median and 90th
 // percentile time per puzzle of the rating and of one hint search from the
 // starting position.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readers of the player's files on hostile files: for each, the time to
 // read it and the peak memory it took, each measured in a child process of
 // its own so that the figures are its alone.

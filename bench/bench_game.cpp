@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How quickly the game screen answers the player, on the hardest positions
 // (forum_hardest_1106 of ../shared/data/puzzles when it is there, else the
 // tests' extract of it): from a key press to the repainted grid, and from

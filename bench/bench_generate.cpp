@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generates the same number of puzzles per level with our generator and with
 // Debian's qqwing (levels 1 to 4 paired with simple, easy, intermediate and
 // expert, half-turn symmetry), and prints per level: puzzles per second of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monkey's long run: random steps on the real main window, every dialog
 // answered, the game checked after each step (tests/app/monkey.h). Prints the
 // seed, the steps and the time; a failure prints its seed and step, and the

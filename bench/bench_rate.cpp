@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rating beside Debian's qqwing, in one run on the same puzzles: for each file,
 // the processor time of our RateLevel over all its puzzles (each loaded
 // first, untimed) and the processor time of `qqwing --solve --count-solutions`

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What keeping the game in progress costs a move. A game of the tests'
 // puzzles is played to the end, cell by cell (a pencil mark, then the digit),
 // and each move is timed: the move in the game model alone, the resume text

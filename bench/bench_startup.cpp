@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time: from the moment the program is started to the first painted
 // menu, as a player sees it. The program starts itself several times as a
 // child process; each child runs the real game in a fresh folder (settings

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target "cli": the command-line tool's reading of its input. The first
 // byte chooses the command (rate, solution, solve, hint, hints; rate, hint and
 // hints with --advanced when its value divided by 5 is odd), the rest is what

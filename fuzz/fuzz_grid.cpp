@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target "grid": the grid text reader, then a rating and a hint search,
 // as the game runs them on a puzzle typed in, loaded or given to the tool.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target "puzzletext": the reader of puzzle files and pasted puzzles
 // (lines of 81, the .sdk and .ss grids), as `orvalis FILE` and paste run it.
 //

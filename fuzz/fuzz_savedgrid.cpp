@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target "savedgrid": the saved-grid reader. The input is the bytes of a
 // ".orv" file as a player, another program or an older version left it.
 //

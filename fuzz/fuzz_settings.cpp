@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target "settings": the settings and high scores reader. The input is
 // the bytes of a "sudoku.ini" as a player, another program or an older version
 // left it (any encoding, any content).

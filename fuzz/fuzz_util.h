@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the fuzz targets share: how a target stops on a model that does not
 // hold together (libFuzzer keeps the input as a crash), and the scratch
 // folder of the targets that write real files.

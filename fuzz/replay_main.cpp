@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target's entry function once on each file given, or on each file
 // of each folder given (in name order), without libFuzzer: the normal build
 // runs the corpora this way as regression tests. A failing input aborts, as it

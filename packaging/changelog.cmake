@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by cpack while it stages the package (CPACK_INSTALL_SCRIPTS): writes the
 # package's changelog, /usr/share/doc/orvalis/changelog.gz, in Debian's format,
 # its entry signed by the package's maintainer (see maintainer.cmake).

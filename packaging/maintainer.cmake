@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Read by cpack when it makes the package: the Maintainer field is the one
 # given to CMake (ORVALIS_DEB_MAINTAINER), or else the builder's name and
 # address from DEBFULLNAME and DEBEMAIL, the variables Debian's own tools read.

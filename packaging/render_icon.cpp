@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the application icon into the PNG sizes of the desktop's icon theme,
 // laid out as the theme's folders:
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Lays out our C++ sources by .clang-format (clang-format, Debian's
 # clang-format package):
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes one reader of the game with libFuzzer (clang), AddressSanitizer and
 # UndefinedBehaviorSanitizer:
 #

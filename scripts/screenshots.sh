@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of the running game under a virtual display, into a folder
 # (build/screenshots by default): the menu windowed and full screen, every
 # dialog, the game screen in digits and letters, the same digit highlighted on

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs clang-tidy (Debian's clang-tidy package) with .clang-tidy over every C++
 # source of ours that the build compiles, as compile_commands.json lists them:
 #

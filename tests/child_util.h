@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of a screen, found by their names: screens keep their controls private.
 #pragma once
 

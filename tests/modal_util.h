@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Acting on modal windows in tests: a dialog's exec() runs its own event loop,
 // so what the player does there is scheduled beforehand and runs from that
 // loop. WhenModal waits (polling the event loop) for the next modal window

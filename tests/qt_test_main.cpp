@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test entry point for the tests that need a QApplication (widgets, painting,
 // files). Qt's own buttons and dialogs speak French, as in the game.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checking the keys that tooltips promise: a tooltip that ends with its keys
 // in brackets, "Indice (F2)" or "Rétablir (Ctrl+Maj+Z ou Ctrl+Y)", names them
 // as the player reads them (Qt's French names of keys); each of them must be

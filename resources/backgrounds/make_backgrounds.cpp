@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paints the game's two background pictures:
 //   fond.jpg          "Classique": warm parchment, softly mottled, with faint
 //                     fibres and a gentle vignette;

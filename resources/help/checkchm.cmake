@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks what chmcmd produced and puts it where the game reads it.
 #
 #   cmake -DCHM=<file chmcmd was to write> [-DDESTINATION=<copy>] -P checkchm.cmake

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the pictures of the help pages on the advanced techniques, with the
 // grid view's own painting code: a real position where the technique applies
 // (givens in black, the digits found so far in the player's colour), every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's own pictures, compiled into the program and loaded as
 // ":/pictures/<name>.svg" (for example ":/pictures/bullet.svg").
 #pragma once

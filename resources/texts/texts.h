@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rich texts the screens show, compiled into the program: each is an HTML
 // file of Qt's rich-text subset, read as ":/texts/<name>.html".
 #pragma once

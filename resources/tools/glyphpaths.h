@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns text set in an installed font into SVG path data, so that the pictures
 // that show letters or digits never depend on fonts at run time.
 #pragma once

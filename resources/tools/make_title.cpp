@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the two title pictures of the menu board, with every letter and digit
 // turned into paths so that the pictures look the same on every machine:
 //   title_orvalis.svg  the name "Orvalis" in Leckerli One, light outline, soft shadow;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the game's pictures into PNG files for a look at them side by side:
 // every picture at 1x and 2x on the pale yellow panel and on both backgrounds
 // (small ones also enlarged pixel by pixel), the application icon at its usual

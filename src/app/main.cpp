@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvalis: the game; `orvalis FILE` opens a saved-grid file or a file of
 // puzzles (the desktop passes the file of a double click).
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line tool's commands, apart from main() so that tests can run them
 // on strings.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The advanced techniques in their order, their removals, and the sentences
 // and cells of their steps.
 #include "advanced.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The advanced techniques that the hint search tries before it gives up and
 // guesses. Each looks at the candidate sets of the 81 cells (0 for a filled
 // cell, digit d in bit d - 1) and returns its first step, with the cells and

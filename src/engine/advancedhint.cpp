@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The advanced hint search over TGrille's public state: the candidates, the
 // candidate techniques' elimination passes, placement and the hint fields.
 #include "advancedhint.h"

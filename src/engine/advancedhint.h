@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The advanced hint: when the techniques of the game's levels stall, the
 // advanced techniques remove candidates, step by step, until a digit has one
 // place left in a unit or a cell one digit left; that placement is the hint.

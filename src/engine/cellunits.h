@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid's geometry for the advanced techniques: the 27 units and their
 // cells, the units of a cell, which cells see each other. Cells are indexes 0
 // to 80; units 0-8 are the rows, 9-17 the columns, 18-26 the blocks.

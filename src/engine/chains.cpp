@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chains whose two ends cannot both be wrong, so that a cell that sees both
 // ends loses the digit.
 //

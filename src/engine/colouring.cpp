@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Simple colouring of one digit. Where a unit has exactly two places for the
 // digit, one of them holds it: the two cells get different colours, and the
 // colouring spreads along such pairs. One colour holds the digit everywhere,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Grille du jour": the same puzzle for every player on a given date, without
 // a network. Its seed is made of the date alone and its level of the day of
 // the week (Monday and Tuesday "Facile", Wednesday and Thursday "Moyen",

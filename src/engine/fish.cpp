@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Basic fish: X-Wing, Swordfish and Jellyfish. When, in Size rows, a digit's
 // candidates all lie in the same Size columns, those rows take the digit in
 // those columns, so the other cells of the columns lose it (and the same with

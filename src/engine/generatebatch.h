@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Many puzzles of one level at once (a booklet, `orvalis-cli generate`), on
 // every core, and the same puzzles from the same seed whatever the number of
 // threads: puzzle k is generated from the seed S + k, by itself.

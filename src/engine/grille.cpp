@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid model: placement rules, candidate bookkeeping, error marks, text form.
 #include "grille.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Sudoku grid model: givens, digits, candidates, pencil marks, error marks,
 // the reference solution, and every solving operation that works on them.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Candidate techniques: naked and hidden singles, block-line elimination,
 // naked pairs and triples. They work on the Candidates array.
 #include <cstring>

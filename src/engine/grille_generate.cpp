@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Puzzle generation: a random complete grid, then point-symmetric givens drawn
 // from it until the level's techniques solve the puzzle and, for the two upper
 // levels, the level below does not.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hint sentences: names of thirds and blocks, the clause naming the
 // elimination methods, and one sentence per technique.
 #include "grille.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Basic techniques: they read the digits only, never the candidates.
 // Line and block completion, the missing-digit searches, cross-hatching.
 #include "grille.h"

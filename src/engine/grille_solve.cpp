@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solve driver: the logic passes by level, the depth-first search that
 // tells no, one and several solutions apart, the rating, and "Résoudre".
 #include <cstring>

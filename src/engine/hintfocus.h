@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cells and units each basic hint speaks of, read from the grid right
 // after the hint digit was placed: the row, column or block it names, and the
 // cells whose digits rule out the other places or the other digits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The French sentences that explain a hint, one builder per technique.
 // Only called once a placement has been accepted as the hint.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a hint tells besides its sentence: the cells and units it speaks of
 // (so that a view can tint them), and, for the advanced techniques, each step
 // with the candidates it removed.

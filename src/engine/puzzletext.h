@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Puzzles written as plain text, as other programs and puzzle collections
 // write them: one puzzle of 81 characters per line (what follows the 81st
 // cell, after a character that is no cell, is a comment), the grid text form

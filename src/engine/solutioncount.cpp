@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A solution counter over candidate sets: singles and hidden singles settle
 // what they can, then the cell with the fewest candidates is tried digit by
 // digit, each try on a copy of the board.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How many solutions a position has, none, one, or two and more, and the first
 // one met: a compact search of its own (singles and hidden singles between
 // guesses, the cell with the fewest candidates first), much faster than the

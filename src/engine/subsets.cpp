@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eliminations that the candidate techniques of the levels leave out and
 // that come before the fish, simplest first:
 // - line-block reduction: in a row or column, a digit whose places all lie in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unique rectangle of type 1. Four empty cells at the corners of a rectangle
 // over two rows, two columns and two blocks: if all four took only a and b,
 // the two digits could be swapped around the rectangle and the puzzle would

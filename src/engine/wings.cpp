@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wings of three cells around a pivot. XY-Wing: a pivot that takes x or y sees
 // a cell of x and z and a cell of y and z; whatever the pivot holds, one of
 // the two holds z, so a cell that sees both loses z. XYZ-Wing: the pivot takes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // W-Wing: two cells that take only x or y and do not see each other, and a
 // unit where y has exactly two places, one seen by each of the two cells. If
 // neither cell held x, both would hold y, and y would have no place left in

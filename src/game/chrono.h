@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TChrono: the clock of one game. It counts the milliseconds of play: those
 // carried over from a loaded or resumed game, plus the time since it started,
 // less the time it stood still (held by a dialog of ours, or the pause). Holds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPartie: one game, whole. It owns the grid (TGrille) and its history of
 // moves for undo and redo, the clock, the helps, the candidates penalty, the
 // level the game was dealt or loaded at, whether the puzzle is played or

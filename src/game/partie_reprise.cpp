@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game as a text of its own, kept so that a game left (a quit, a crash)
 // can be taken up again exactly as it was. One "key value" pair a line, in a
 // fixed order, between a first line naming the format and its version and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score of a completed grid, in seconds, lower is better: the time, plus
 // a penalty per help that grows with the level (15 s a help at "Facile", 60 s
 // at "Expert"), plus a flat minute when the candidates were shown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TGenerateur: prepares puzzles ahead of demand, one slot per level 1 to 4,
 // with at most one generation running (the thread of slot Current) plus, for a
 // short while, threads that were asked to stop and have not ended yet.

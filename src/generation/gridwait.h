@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TGridWait: what a game shows while the grid it asked for is still being
 // generated, and RequestGrid, the way a game asks the generator for its grid.
 // The generator knows nothing of windows: the game screen brings its wait

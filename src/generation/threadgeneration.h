@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TThreadGeneration: one call of TGrille::Generate on a worker thread.
 //
 // The generator creates it, gives it a level and the grid to fill with Setup,

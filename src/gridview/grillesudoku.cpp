@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Construction, properties and the commands the game screen and its dialogs
 // pass to the model.
 #include <QPrinter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TGrilleSudoku: the grid control of the game screen. It shows the game
 // (TPartie, src/game/) it holds and draws everything from its grid (lines,
 // givens, the player's digits, the hinted digit, pencil marks or computed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Selection, keyboard and mouse input, entries, undo and redo.
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing the grid, on screen and for paper.
 #include <QFont>
 #include <QFontMetrics>

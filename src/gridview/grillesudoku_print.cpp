@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing: one job per copy, the paper look drawn at 361 units through a
 // scaled painter, so that the page gets sharp lines and text instead of a
 // stretched picture.

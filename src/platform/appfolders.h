@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program's files live, decided once at start and asked by every
 // part of the program: the read-only data (the background pictures of
 // "images/", the help file "orvalis.chm") and the player's files (the settings

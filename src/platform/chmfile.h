@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A compiled HTML help file (".chm") opened for reading with chmlib: its pages,
 // pictures and style sheets by their path inside the file, its default topic
 // and title, and its table of contents and index as flat lists of entries.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text encodings of the files the player keeps: the single-byte Windows-1252 code
 // page of the saved-grid files, and "sudoku.ini", written as UTF-8 but read in
 // whatever encoding a hand-edited file was saved in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's general error box: a message titled "Orvalis", shown when an
 // operation on the player's files cannot be completed. Everything that reports
 // such a failure goes through ShowErrorBox, so that a test can put its own

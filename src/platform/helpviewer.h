@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: shows the pages of the compiled help file "orvalis.chm"
 // with its table of contents and its index, links between pages, pictures and
 // style read from inside the file, and the previous and next pages. OpenHelp is

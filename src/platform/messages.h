@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The questions and plain messages the program puts to the player. Every box
 // goes through here: a question has Yes and No (and Cancel when the player may
 // also change their mind) and a title of its own, a plain message is titled

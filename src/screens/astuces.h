@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tf_Astuces: the tips screen ("Astuces" in the main menu). Four solving
 // methods over eight pages, on a framed pale yellow panel centred over the
 // background. Page 0 is the tips menu: an introduction and the four methods;

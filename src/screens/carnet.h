@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tf_Carnet: "Imprimer un carnet", a booklet of fresh puzzles for players who
 // like paper. The player chooses the level, how many puzzles and how many to
 // a page; the puzzles are generated on every core while the busy bar runs,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tf_Charge: the dialog that takes a saved grid up again. The player chooses a
 // file of the folder "Sauvegarde", then one of its grids, whose description
 // shows below; "Charger" puts the grid into the grid view, from where it was

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tf_ChoixNiveau: the level choice shown before a new grid is generated. Each
 // of the four levels is a clickable label between two small pictures; any of
 // the twelve controls picks its level and closes the dialog.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What dresses every screen and dialog: its background picture and its framed
 // pale yellow panels.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tf_FinJeu: the dialog that ends a completed grid. It congratulates the
 // player, shows the score and how it was made up, enters it in the high scores
 // of the level (asking for the player's name when it ranks), then offers what

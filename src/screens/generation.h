@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tf_generation: the small wait dialog shown while the grid a game needs is
 // still being generated, and RequestGrid, the way a game screen asks for its
 // grid with this dialog as the wait.

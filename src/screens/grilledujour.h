@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The daily grid of a date for a game ("Grille du jour").
 #pragma once
 

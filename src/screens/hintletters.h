@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hint sentences in letters: the engine names digits ("il doit y avoir
 // un 3 sur la ligne 5"); a player who sees letters reads the letter of the
 // grid instead ("un C sur la ligne 5"). Only the digits a sentence places or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TImageGrille: a picture of the rules and tips screens. The grid is drawn by
 // the grid view's own painting code, so it looks exactly like the game's;
 // around it come the row and column numbers, behind it the region letters A

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tf_Jeux: the game screen. It wires and lays out: the grid view, which holds
 // the game (TPartie: grid, history, clock, helps, level, end rule), the panels
 // of commands, the clock and help counter, the digit buttons, the mode and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game screen's commands: the panels' commands, the help commands, the
 // checks of a typed-in puzzle, saving, copy and paste.
 #include "jeux.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game screen's daily grid ("Grille du jour").
 #include <QLocale>
 #include <QTextBrowser>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game screen's layout: the grid sized to the window, the panels of
 // commands in a column at its left, the digit buttons under it, the mode and
 // the tips below the panels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game screen's sources share: its texts, its numbers, its colours,
 // and the hold on its clock while a dialog of ours is open.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tf_Main: the program's only window. It draws the main menu itself and shows
 // every other screen (game, options, high scores, rules, tips) inside its own
 // client area, one at a time, in place of the menu. It owns what lives as long

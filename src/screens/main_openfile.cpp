@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file given to the program: a saved-grid file opens the load dialog on it,
 // a file of puzzles opens "Proposer un puzzle" on one of its puzzles.
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tf_Options: the options screen, shown inside the main window. Three toggle
 // buttons switch between the pages of settings: the game's, the typing-in
 // mode's and the program's. The controls are the pending state: only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPausePanel: what covers the grid while the game is paused, a pale panel
 // saying "Pause" and how to go on. It shows nothing of the grid.
 #pragma once

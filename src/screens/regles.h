@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tf_Regles: the rules screen ("Règles du jeu" in the main menu). On a framed
 // pale yellow panel centred over the background: the presentation of the grid
 // beside a picture of its regions, rows and columns, and the rules beside a

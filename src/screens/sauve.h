@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tf_Sauve: the dialog that saves the grid on screen into a file of the folder
 // "Sauvegarde". The player picks or types the file name ("defaut" at first),
 // names the grid and may describe it; the grid goes at the end of the file.

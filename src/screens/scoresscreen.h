@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tf_Scores: the high scores screen, shown inside the main window. Four
 // toggle buttons choose the level; the ten places of its table show their
 // rank, the player's name and the score.

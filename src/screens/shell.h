@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the screens and dialogs ask of the main window: their background
 // picture, the way back to the menu, the high scores, the help, the screen
 // mode and the window to centre on. The main window is the shell while it

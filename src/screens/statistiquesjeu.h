@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a game tells the player's statistics (through the shell, which owns
 // them): a game dealt, a game finished. A failed write is shown at once.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tf_Statistiques: the statistics screen, shown inside the main window and
 // reached from the high scores screen. For each level: the games started,
 // finished and finished without any help, the best and average times of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder "Sauvegarde" of the player's files and what the save and load dialogs
 // do with its files: list them, append a grid, delete a grid. Every operation
 // returns a FileResult; nothing here shows a box or throws.

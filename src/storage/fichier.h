@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A saved-grid file read into memory, and the record line it is made of.
 //
 // A record is one line of eight fields separated by "|":

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The load dialog's cache of the saved-grid files it has read, one entry per
 // path. Paths are compared exactly: on this system "A.orv" and "a.orv" are two
 // files, and mixing them up would show, and delete, the grids of the other.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One writer at a time for a file of the player's: every read-modify-write of
 // "sudoku.ini" or of a saved-grid file holds the file's lock, a lock file
 // beside it ("<file>.lock"), from the read to the replacement. Two windows of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the player's files are read: only regular files, never through a link
 // that leads out of the file's folder, within a size limit, in one pass.
 // A pipe or a device at the path is refused at once instead of being waited

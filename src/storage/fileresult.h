@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How an operation on the player's files ended, and the one place where a
 // failure is shown to the player.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the player's files are written, each step checked, so that a full
 // disk, a size limit or a file that may not change is reported instead of
 // costing the player data.

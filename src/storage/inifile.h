@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "sudoku.ini" in memory: sections of keys and text values, read from the file
 // and written back whole. Section and key names are compared without regard to
 // case; sections, keys and comments that the program does not know are kept.

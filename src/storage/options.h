@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's settings, kept in the section "general" of "sudoku.ini". Every
 // setting is declared once, in the table of options.cpp: its section, key,
 // member, stored form and default drive reading, writing and the defaults.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file of puzzles given to the game (`orvalis FILE`, a double click on a
 // ".sdk" file): read whole, within a size limit, and its puzzles taken out
 // by ReadPuzzles.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TReprise: the file that keeps the game in progress (the resume text of
 // TPartie), so that a game left by a quit, a crash or a power cut can be
 // taken up again. The file stands in the player's folder

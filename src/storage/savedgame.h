@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TSavedGame: one game as the save and load dialogs exchange it with the game
 // screen: the grid (givens and digits), its level, the seconds played, the
 // helps used, and the name and description the player gives it in a file.

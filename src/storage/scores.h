@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ten best scores of each level, with their players' names, kept in the
 // section "Scores" of "sudoku.ini"; and FormatTime, the one way durations are
 // written for the player.

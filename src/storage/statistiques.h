@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's statistics, kept in the section "Statistiques" of
 // "sudoku.ini": per level the games started, finished, finished without any
 // help, and the best and average times of those; the run of days on which a

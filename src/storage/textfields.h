@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The values of the player's files: numbers as they are read, texts as they
 // are kept on one line.
 #pragma once

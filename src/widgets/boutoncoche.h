@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TBoutonCoche: the common base of the screens' square check boxes (TCarreCoche)
 // and round radio buttons (TRondCoche). It keeps the state, the caption and the
 // group rule: within one parent, at most one widget of a group is checked.

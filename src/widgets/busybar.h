@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TBusyBar: an indeterminate busy indicator, for a wait of unknown length. A
 // short maroon segment runs to and fro along a pale track with an olive edge,
 // the panels' colours; it moves only while the bar is on screen.

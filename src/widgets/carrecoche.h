@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TCarreCoche: a square check box with a tick. Independent (group -1) unless
 // given a group, in which case it acts as a radio button that a second press can
 // also uncheck.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colours as the forms and the settings file store them: a 32-bit value laid out
 // 0x00BBGGRR, red in the low byte.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tf_Dessin: the hidden form that holds the background models every screen's
 // panels copy. It is created at start-up and lives for the whole run, so the
 // panels that draw with its models never outlive them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TEdition2: a text field drawn as a background panel copy. It shows its model's
 // picture, or the model's selection picture while it is selected; it keeps its
 // text but draws none itself (the owner draws it from OnPaint).

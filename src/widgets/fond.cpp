@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fond.h"
 
 TFond::TFond(QWidget* Parent) : TFondModele(Parent) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFond: a background panel with its own pictures and margins.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFondCopie: a background panel that draws with the pictures and margins of
 // its model; it has none of its own and draws nothing without a model.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFondModele: a panel whose background is a small picture drawn as a frame:
 // fixed corners, tiled edges and a tiled middle, so that one picture dresses a
 // panel of any size. TFond holds its own pictures; TFondCopie draws with the

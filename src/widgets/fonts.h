@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program asks for its fonts by their historical names; this maps each name
 // to a free font of the same feel that has every French character.
 #pragma once

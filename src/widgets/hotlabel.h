@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // THotLabel: the clickable text of every screen command. A transparent label that
 // takes a hand cursor, a colour and optionally underline or bold while the
 // pointer is over it.

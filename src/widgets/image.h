@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TImage: a picture control. It shows a raster picture (JPEG, PNG) or a vector
 // picture (SVG), either stretched over the whole control (a raster picture
 // keeps its proportions and is cut to cover it) or at its own size

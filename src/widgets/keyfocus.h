@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard access shared by the screens' own widgets (the clickable labels,
 // the check and radio boxes): whether the focus a widget receives is the
 // player's doing on the keyboard, and the arrow keys that move it between the

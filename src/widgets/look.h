@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The look every screen shares: the fonts by their historical names (mapped to
 // installed fonts by InstallFontSubstitutions), the colours of the commands,
 // the panels' pale yellow, and the way a command label is dressed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TMarge: the four margins of a background picture's frame, in pixels: the widths
 // of its left, top, right and bottom bands.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TRondCoche: a round radio button. All round buttons of a parent form one group
 // (group 0) unless told otherwise; pressing a checked one changes nothing.
 #pragma once

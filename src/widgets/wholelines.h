@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A read-only text box that never shows half a line at its bottom: its
 // height holds a whole number of lines, and its scrolling stops on lines.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window in a fresh program folder, and the gestures of a
 // player on it: clicks on labels, on cells, keys.
 #pragma once

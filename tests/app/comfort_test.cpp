@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What players of today's games expect, on the real main window: the menu on
 // the keyboard, the keys of every screen, the pause when the window is
 // minimised, no game lost at quitting, and a name for every control.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole evening of play on the real main window, with the player's own
 // gestures: a new game to its score, a game saved and taken up again, and a
 // puzzle from a newspaper typed in, checked and played.

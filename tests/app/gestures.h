@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A player's gestures on the grid and what the model knows of it, shared by the
 // app tests and the screenshot program (which runs without GoogleTest).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the first start's question, the background pictures, the
 // screens it frees, and the end of the program while a grid is generated.
 #include <sys/stat.h>

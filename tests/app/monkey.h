@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TMonkey: a player who does anything at all, at random, on the real main
 // window: keys, clicks on cells, the digit buttons (left and right, with Ctrl
 // or not), every command of the game screen (hint, undo, candidates, solve,

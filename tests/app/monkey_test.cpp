@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A monkey on the real main window: a few thousand random steps from two
 // seeds, every dialog answered at random, the game checked after each step
 // (see monkey.h). The long run is bench/orvalis-bench-monkey.

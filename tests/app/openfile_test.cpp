@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file given to the program: a file of puzzles opens "Proposer un puzzle"
 // on the puzzle the player picks; a file without a puzzle only says so.
 #include <QInputDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screenshots of the running game, taken from the display it runs on (run it
 // under xvfb-run: scripts/screenshots.sh does), for looking at what a player
 // sees. Each scenario starts the real program in a fresh folder, plays it with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvalis-cli: commands, line handling, odd input and usage errors.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The advanced hints: each technique's sentence on a position that needs it,
 // soundness on a sample of puzzles, the options that allow them, and the cells
 // every hint speaks of.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The daily grid: the same puzzle for a date, at the level of its weekday.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared helpers of the engine tests: a known solution grid, grids from text,
 // the puzzle files copied into tests/data.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Candidate techniques: singles, block-line elimination, naked pairs and
 // triples, and the advanced driver.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generation: seeded puzzles of every level, the fallback, the stop request.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hints: which step becomes the hint, what it leaves in the grid, and the exact
 // French sentence of every kind of step.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Basic techniques: line and block completion, the missing-digit searches,
 // cross-hatching, and the passes that run them.
 #include <gtest/gtest.h>

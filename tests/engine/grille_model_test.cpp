@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid model: placement, candidates, error marks, hint cells, text form.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solve driver: levels, the search, the rating and "Résoudre", checked on
 // hand-made grids and on public puzzle collections.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Puzzles read from the plain text forms, and nothing read from garbage.
 #include <gtest/gtest.h>
 

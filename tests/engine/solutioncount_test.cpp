@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solution counter, and the search that asks it before it guesses.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game model without a window: undo and redo of every kind of move, the
 // clock, the helps, the level through saves and loads, the end of a game,
 // resuming, and the faults of the game screen that the model now rules out.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator's slots: preparation ahead of demand, waiting callers,
 // stopped threads, and shutdown.
 #include <QPointer>

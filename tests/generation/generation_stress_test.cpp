@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator under a player who cannot make up their mind: a thousand
 // requests in quick succession for one level after another, waits given up at
 // once or awaited, and the program quitting in the middle of it all. Run under

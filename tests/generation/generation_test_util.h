@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A generator whose generations are reproducible (each one seeded by its start
 // order) and can be held: a held generation draws its complete grid, then
 // waits at its clock until the test releases it, so that a test decides when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared set-up of the grid view tests: puzzles, a view dressed with distinct
 // colours, and picture helpers.
 #pragma once

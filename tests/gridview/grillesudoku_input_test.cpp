@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing the grid view with real key and mouse events: selection moves and the
 // jump over givens, digits, letters, the numeric pad, pencil marks, undo and
 // redo, tidy pencil marks, hints, completion, the commands of the game screen,

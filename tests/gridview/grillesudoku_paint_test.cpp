@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the grid view draws: properties and defaults, geometry, lines, cell
 // backgrounds and their precedence, the selection frame, text colours, the
 // candidate lines, letters, and the paper look.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing to PDF files: one job per copy, the grid in the top half of a
 // portrait page or the left half of a landscape one, drawn as vectors.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes PNG pictures of the grid view and of the widgets into the folder given
 // on the command line (the build folder's "snapshots" by default), for looking
 // at what the player sees.

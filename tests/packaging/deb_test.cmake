@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, made by cpack from the build folder into a scratch
 # folder: the programs in /usr/games, the data in /usr/share/games/orvalis, the
 # copyright file in /usr/share/doc/orvalis, the desktop entry starting

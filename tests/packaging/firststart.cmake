@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # require_defined(<script> <var>...): stops the script when one of the
 # variables it is given with -D is missing.
 function(require_defined script)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` of the build folder into a scratch prefix, then the tree:
 # every file in its place and nothing else (Debian's layout for games, games/
 # and share/games/orvalis, unless the build was told otherwise), the icons at

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A copy of the program, with its pictures and help beside it, in a folder that
 # takes no file: the immutable flag (chattr +i), which binds root too, where
 # modes do not. The first start must put the player's files in the user's data

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A first start of the game that ends by itself, for the tests that copy it
 // where a real program stands (a protected folder, an installed tree's bin/).
 // It starts the game as orvalis does, answers "Non" to the screen-mode

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program's files live, decided on real folders: the build folder,
 // a program folder that takes no file, an installed tree, and a bare folder.
 #include "appfolders.h"

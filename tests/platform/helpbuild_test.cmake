@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The build compiles the help with chmcmd and then runs checkchm.cmake, because
 # chmcmd exits with 0 even when it writes no file. This script shows both
 # halves on a small project of its own:

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The French typography of what the player reads: our help pages and index,
 # the rules and tips texts, and the French strings of the program's sources.
 #   - a no-break space (U+00A0: "&nbsp;" in HTML, "\u00A0" or the character

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A booklet's pages: the puzzles so many to a page, then the solutions
 // twenty to a page.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wait dialog and the way a game asks for its grid.
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each way a hint names a digit, in letters; rows, columns and counts stay.
 #include "hintletters.h"
 #include <gtest/gtest.h>

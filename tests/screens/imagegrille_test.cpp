@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tips' examples are true: each position is a real puzzle position with
 // one solution, each digit a picture shows as found is that solution's, and
 // the game's own techniques make each deduction the texts describe.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game screen on its own, over a known position: the clock, the help
 // counter, the end of a game with and without errors, verification of a typed
 // puzzle, and what a cancelled level choice or "Effacer la grille" leaves;

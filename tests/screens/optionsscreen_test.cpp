@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options screen driven with clicks and keys, in a program folder of the
 // test, inside a main window stand-in that records where the screen sends the
 // player.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes PNG pictures of the rules screen, the tips menu and the eight tips
 // pages, at the smallest window size and at full HD, into the folder given on
 // the command line (the build folder's "snapshots" by default). With a second

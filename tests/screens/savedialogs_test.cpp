@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The save and load dialogs driven as a player drives them: keys typed into
 // their fields, clicks on their buttons, files in a program folder of the test.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the rules and tips tests share: a shell that records the way back to
 // the menu, the hidden holder of the panels' model, and a real click.
 #pragma once

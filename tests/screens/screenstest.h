@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers of the tests of the storage dialogs and the options screen: a program
 // folder of their own, the shared panel model, the error box replaced by a
 // recorder, and a main window stand-in that records what the screens ask of it.

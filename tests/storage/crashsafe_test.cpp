@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's files when the game is killed while it writes them: a child
 // process saves the settings and the high scores into "sudoku.ini" and
 // appends grids to a ".orv" file, over and over, and is killed with SIGKILL at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every write of the player's files on a disk that has no room left: a file
 // system that is really full, and a limit on the size of files. Each write
 // must say so, and leave the file exactly as it was.

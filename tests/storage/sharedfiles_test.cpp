@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's files shared and attacked: two programs writing at once, links
 // out of the folder, pipes, huge files, names that are not UTF-8, saves that
 // must survive a power cut.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Statistics: the run of days across a missed day and across midnight, read
 // back from the file; a failed write keeps the figures for the next one.
 #include "statistiques.h"

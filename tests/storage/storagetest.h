@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers of the storage tests: real files in a temporary folder, the error box
 // replaced by a recorder, and the ways to make a write fail for real (root
 // ignores file modes).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules shared by both kinds: groups within one parent, group changes,
 // automatic width.
 #include "boutoncoche.h"

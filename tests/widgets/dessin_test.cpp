@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared pale yellow model and what the panels drawn with it look like.
 #include "dessin.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame drawing of the background panels, checked pixel by pixel against an
 // independent description: with all four margins set, the panel's pixel (x, y)
 // is the picture's pixel (sx(x), sy(y)), where each axis keeps its first margin,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screens' own widgets on the keyboard and for screen readers: Tab, the
 // arrows within a group, Enter and Space; the focus drawn only when the
 // player moved it; the role, name and state a screen reader is given.

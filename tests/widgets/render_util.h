@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders a widget (and its children) offscreen onto a picture filled with a
 // given colour first, so that whatever the widget leaves unpainted keeps it.
 #pragma once
