@@ -53,7 +53,7 @@ endif()
 execute_process(COMMAND dpkg-deb --fsys-tarfile ${deb}
                 COMMAND tar -xO ./usr/share/applications/${APP_ID}.desktop
   OUTPUT_VARIABLE entry)
-if(NOT entry MATCHES "\nExec=/usr/games/orvalis\n")
+if(NOT entry MATCHES "\nExec=/usr/games/orvalis %f\n")
   message(FATAL_ERROR "the package's desktop entry does not start /usr/games/orvalis:\n${entry}")
 endif()
 

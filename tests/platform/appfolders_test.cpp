@@ -87,12 +87,13 @@ TEST_F(AppFoldersTest, AnInstalledProgramReadsShareAndWritesInTheUsersFolder) {
 // The XDG rules ignore a relative XDG_DATA_HOME; without HOME the account's
 // home is taken, never "/.local" at the root.
 TEST_F(AppFoldersTest, ARelativeXdgDataHomeOrNoHomeStillGivesTheUsersHome) {
-  MakeFolder("usr/bin");
-  MakeFolder("usr/share/orvalis/images");
+  const QString bin = QStringLiteral("usr/" ORVALIS_INSTALL_BINDIR);
+  MakeFolder(bin);
+  MakeFolder(QStringLiteral("usr/" ORVALIS_INSTALL_DATADIR "/images"));
   const QByteArray home = qgetenv("HOME");
   qputenv("HOME", QFile::encodeName(MakeFolder("maison")));
   qputenv("XDG_DATA_HOME", "relatif/data");
-  TAppFolders::Init(Path("usr/bin"));
+  TAppFolders::Init(Path(bin));
   EXPECT_EQ(TAppFolders::PlayerFolder(), Path("maison/.local/share/orvalis"));
   qunsetenv("HOME");
   qunsetenv("XDG_DATA_HOME");
