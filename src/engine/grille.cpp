@@ -2,6 +2,10 @@
 // The grid model: placement rules, candidate bookkeeping, error marks, text form.
 #include "grille.h"
 
+#include <algorithm>
+
+#include "cellunits.h"
+
 TGrille::TGrille() {
   for (auto& limit : EmptyBlockSearch_)
     for (auto& key : limit) key.fill(0xFFFF);
@@ -196,6 +200,21 @@ void TGrille::ShowFirstSolution() {
     for (int c = 1; c <= 9; ++c)
       if (Digits[Cell(r, c)] == 0 && FirstSolution[Cell(r, c)] != 0)
         PlaceDigit(r, c, WordDigit(FirstSolution[Cell(r, c)]));
+}
+
+bool TGrille::Clashes(int Row, int Col, int Digit) const {
+  if (Row < 1 || Row > 9 || Col < 1 || Col > 9 || Digit < 1 || Digit > 9) return false;
+  const int cell = Cell(Row, Col);
+  return std::ranges::any_of(cellunits::Peers[std::size_t(cell)],
+                             [&](int other) { return WordDigit(Digits[std::size_t(other)]) == Digit; });
+}
+
+void TGrille::ForgetSettledClashes() {
+  for (int i = 0; i < 81; ++i) {
+    const int mark = Marks[i] & MarkDigitBits;
+    if (mark == 0 || (Marks[i] & MarkDiffersFromSolution) != 0 || mark != WordDigit(Digits[i])) continue;
+    if (!Clashes(i / 9 + 1, i % 9 + 1, mark)) Marks[i] = 0;
+  }
 }
 
 // --- Snapshots ---

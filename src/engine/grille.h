@@ -218,6 +218,11 @@ class TGrille {
   void EnterDigit(int Row, int Col, int Digit, bool AsGiven, bool NoteMode);
   bool RecordHintCell(int Line, int Pos, bool HintMode, bool ByRow);
   void ShowFirstSolution();
+  // Whether another cell of the row, the column or the block holds Digit.
+  bool Clashes(int Row, int Col, int Digit) const;
+  // A digit marked for breaking a rule loses its mark once no other cell of
+  // its row, column or block holds it any more; other marks stay.
+  void ForgetSettledClashes();
 
   // --- Text form: givens|digits|level|time|hints ---
   std::string SaveToText(bool IncludeDigits, int Level, long long Time, int Hints) const;

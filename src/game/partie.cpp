@@ -98,6 +98,7 @@ void TPartie::Announce(bool NewGame) {
 }
 
 void TPartie::Record(const TMove& Move) {
+  Grid_.ForgetSettledClashes();
   Moves_.resize(Position_);
   States_.resize(Position_ + 1);
   Moves_.push_back(Move);
@@ -130,6 +131,7 @@ TEntryResult TPartie::Enter(int Row, int Col, int Digit, bool Note) {
   const int current = Grid_.GetCellState(Row, Col, kind);
   // While playing, a given never changes.
   if (current == Digit || (Playing_ && kind == KindGiven)) return {};
+  if (!Playing_ && !Note && Grid_.Clashes(Row, Col, Digit)) return {.Refused = true};
   Grid_.ForgetHintAt(Row, Col);  // the hint colour leaves a cell the player changes
   Grid_.EnterDigit(Row, Col, Digit, !Playing_, Note);
   if (!Note) TidyNotes(Row, Col, Digit);

@@ -44,11 +44,13 @@ struct TMove {
   std::uint8_t Previous = 0;  // the digit the cell held before
 };
 
-// What an entry did: whether the grid changed (a move was recorded) and
-// whether it left no empty cell.
+// What an entry did: whether the grid changed (a move was recorded),
+// whether it left no empty cell, and whether it was refused: a given typed
+// in that another given of its row, column or block already holds.
 struct TEntryResult {
   bool Changed = false;
   bool Completed = false;
+  bool Refused = false;
 };
 
 // What "Résoudre" did: the flags SolveNoSolution, SolveMultiple,
@@ -132,7 +134,10 @@ class TPartie {
 
   // --- Moves ---
   // A digit (Note false) or a pencil mark at the cell. Nothing when the cell
-  // already holds Digit or, while playing, is a given.
+  // already holds Digit or, while playing, is a given. While typing in, a
+  // digit that breaks the rules of the givens is refused (the cell keeps
+  // its content). After every move, a digit marked for breaking a rule whose
+  // clash is gone loses its mark.
   TEntryResult Enter(int Row, int Col, int Digit, bool Note);
   // One hint step; counts one help, found or not.
   std::optional<HintStep> Hint();

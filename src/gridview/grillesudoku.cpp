@@ -16,6 +16,12 @@ TGrilleSudoku::TGrilleSudoku(QWidget* Parent) : QWidget(Parent) {
     if (OnComplete_) OnComplete_();
   };
   resize(9 * LargeurCase_ + 1, 9 * HauteurCase_ + 1);
+  RefusedFlash_.setSingleShot(true);
+  RefusedFlash_.setInterval(RefusedFlashMs);
+  connect(&RefusedFlash_, &QTimer::timeout, this, [this] {
+    Refused_ = {};
+    update();
+  });
 }
 
 TGrilleSudoku::~TGrilleSudoku() = default;
@@ -54,6 +60,8 @@ int TGrilleSudoku::CountEmpty() const { return Grille().CountEmpty(); }
 int TGrilleSudoku::CountErrors() const { return Grille().CountErrors(); }
 
 void TGrilleSudoku::GridChangedInGame(bool NewGame) {
+  RefusedFlash_.stop();
+  Refused_ = {};
   if (NewGame) {
     ShowAllCandidates_ = false;
     ResetSelection();

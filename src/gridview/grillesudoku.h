@@ -17,6 +17,7 @@
 #include <QMetaType>
 #include <QRect>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -140,7 +141,10 @@ class TGrilleSudoku : public QWidget {
   static QRect PrintSquare(int PageWidth, int PageHeight, bool Landscape);
 
   // --- Input and commands: thin calls of the game ---
+  // A given the game refuses while a puzzle is typed in shows a moment in
+  // the rule-break colour (when ShowImpossible), and the selection stays.
   void EnterAtSelection(int Digit, bool NoteKey);
+  static constexpr int RefusedFlashMs = 1000;
   // Takes back the newest move; the selection goes to its cell.
   void Undo();
   // Makes again the newest move that Undo took back ("Rétablir").
@@ -197,6 +201,8 @@ class TGrilleSudoku : public QWidget {
   // The game's grid changed: an entry, an undo or a redo, a hint, a solve, a
   // grid loaded, assigned or cleared.
   void GridChanged();
+  // The game refused the digit entered: it breaks the rules of the givens.
+  void EntryRefused();
 
  protected:
   bool event(QEvent* Event) override;
@@ -222,4 +228,11 @@ class TGrilleSudoku : public QWidget {
   int HauteurCase_ = 40;
   int LargeurCase_ = 40;
   bool ShowAllCandidates_ = false;
+  // The refused digit shown at its cell while RefusedFlash_ runs.
+  struct TRefused {
+    int Row = 0;
+    int Col = 0;
+    int Digit = 0;
+  } Refused_;
+  QTimer RefusedFlash_;
 };

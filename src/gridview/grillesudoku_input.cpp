@@ -136,8 +136,13 @@ void TGrilleSudoku::EnterAtSelection(int Digit, bool NoteKey) {
   // selection can stand on one after a typed-in puzzle becomes the game).
   // When the entry completes the grid, OnComplete runs before the selection
   // moves on.
-  Partie_.Enter(SelRow, SelCol, Digit, NoteKey || NoteMode);
-  if (TabAuto) MoveSelection(Qt::Key_Right);
+  if (Partie_.Enter(SelRow, SelCol, Digit, NoteKey || NoteMode).Refused) {
+    Refused_ = {SelRow, SelCol, Digit};
+    RefusedFlash_.start();
+    emit EntryRefused();
+  } else if (TabAuto) {
+    MoveSelection(Qt::Key_Right);
+  }
   update();
 }
 

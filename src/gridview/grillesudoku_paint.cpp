@@ -195,12 +195,17 @@ void TGrilleSudoku::DrawGrid(QPainter& Canvas, int CellWidth, int CellHeight, in
   for (int i = 1; i <= 9; ++i) {
     for (int j = 1; j <= 9; ++j) {
       int kind = 0;
-      const int d = grid.GetCellState(i, j, kind);
+      const int held = grid.GetCellState(i, j, kind);
+      // A refused given shows a moment in the rule-break colour.
+      const bool refused = !ForPrint && ShowImpossible && i == Refused_.Row && j == Refused_.Col;
+      const int d = refused ? Refused_.Digit : held;
       const bool selected = i == selRow && j == selCol;
       QColor background = CouleurFond_;
       QColor text(Qt::black);
       if (!ForPrint) {
-        if (kind == KindWrong && ShowErreur)
+        if (refused)
+          background = CouleurImpossible;
+        else if (kind == KindWrong && ShowErreur)
           background = CouleurErreur;
         else if (kind == KindBrokeRule && ShowImpossible)
           background = CouleurImpossible;
@@ -213,7 +218,7 @@ void TGrilleSudoku::DrawGrid(QPainter& Canvas, int CellWidth, int CellHeight, in
         if (i == grid.HintRow && j == grid.HintCol)
           text = CouleurChiffreHint;
         else if (d > 0)
-          text = kind == KindGiven ? CouleurChiffreFixe : CouleurChiffre;
+          text = kind == KindGiven && !refused ? CouleurChiffreFixe : CouleurChiffre;
       }
 
       const int left = (j - 1) * W;

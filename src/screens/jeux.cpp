@@ -131,6 +131,7 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
     ShowHelps();
     KeepGame();
   });
+  connect(GrilleSudoku, &TGrilleSudoku::EntryRefused, this, [this] { MemoAstuce->setPlainText(RefusedGivenTip); });
   p_Pause = new TPausePanel(this);
 
   for (int k = 0; k < 10; ++k) {

@@ -25,6 +25,8 @@ inline const QString NoteTip = QStringLiteral(
 inline const QString TypingInTip = QStringLiteral(
     "Une fois la grille saisie, cliquez sur \"Jouer sur la grille\" pour pouvoir résoudre le "
     "puzzle.");
+inline const QString RefusedGivenTip =
+    QStringLiteral("Ce chiffre est déjà présent dans la ligne, la colonne ou le bloc.");
 inline const QString NewGridCaption = QStringLiteral("Nouvelle grille");
 inline const QString ClearGridCaption = QStringLiteral("Effacer la grille");
 inline const QString ShowCandidatesCaption = QStringLiteral("Voir possibilités");

@@ -321,3 +321,12 @@ TEST_F(PartieTest, ADamagedResumeTextChangesNothing) {
 }
 
 }  // namespace
+
+TEST_F(PartieTest, ARightDigitLosesItsRuleMarkOnceResoudreCorrectsTheClash) {
+  Deal();
+  Game.Enter(1, 3, 2, false);                  // wrong: (1, 3) is a 4
+  Game.Enter(1, 9, SolvedDigit(1, 9), false);  // the right 2, clashing with it
+  Game.Solve();
+  EXPECT_EQ(Game.Grille().Marks[Cell(1, 9)], 0);
+  EXPECT_NE(Game.Grille().Marks[Cell(1, 3)], 0);  // the replaced wrong digit keeps its own
+}

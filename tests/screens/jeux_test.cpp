@@ -549,3 +549,16 @@ TEST_F(GameScreenTest, TheGridsColoursAHintInLettersAndATipsBoxOfWholeLines) {
 }
 
 }  // namespace
+
+TEST_F(GameScreenTest, ARefusedGivenFlashesSaysWhyAndKeepsTheSelection) {
+  Game.SetPlayMode(false);  // moving on after each digit is on
+  Game.SetupScreen(Options, Scores);
+  Game.show();
+  Type(1, 1, 5);
+  Type(1, 5, 5);  // row 1 holds a 5: refused
+  EXPECT_EQ(std::pair(Digit(1, 5), Game.Grid().SelCol), std::pair(0, 5));
+  EXPECT_EQ(Find<QTextBrowser>(Game, "MemoAstuce")->toPlainText(),
+            QStringLiteral("Ce chiffre est déjà présent dans la ligne, la colonne ou le bloc."));
+  const QRect cell = gridtest::CellInside(1, 5, Game.Grid().LargeurCase(), Game.Grid().HauteurCase());
+  EXPECT_GT(gridtest::CountColor(Game.Grid().grab().toImage(), Game.Grid().CouleurImpossible, cell), cell.width());
+}
