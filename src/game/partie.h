@@ -21,6 +21,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "chrono.h"
@@ -99,6 +100,9 @@ class TPartie {
   // A digit placed while playing takes the marks of that digit out of its
   // row, column and block, in the same move.
   bool EffaceNotes = false;
+  // The hint tries the advanced techniques (X-Wing, chains...) before the
+  // guess hint ("IndicesAvances").
+  bool AdvancedHints = false;
 
   // --- The clock ---
   int Seconds() const { return Chrono_.Seconds(); }
@@ -184,6 +188,8 @@ class TPartie {
   void TidyNotes(int Row, int Col, int Digit);
   // The state at the position becomes the grid.
   void TakeState();
+  // Whether the puzzle has one solution, worked out once per puzzle.
+  bool OneSolution();
 
   TGrille Grid_;
   // States_[k] is the grid after Moves_[0..k), k up to Moves_.size().
@@ -198,4 +204,6 @@ class TPartie {
   bool Unsaved_ = false;
   bool Finished_ = false;
   std::uint32_t Serial_ = 0;
+  // OneSolution() for the puzzle of that serial, once worked out.
+  std::optional<std::pair<std::uint32_t, bool>> OneSolution_;
 };

@@ -389,6 +389,7 @@ void Tf_Jeux::SetupScreen(TOptions& GameOptions, TScores& GameScores) {
   // The comforts of the page "Options de jeux" apply while playing.
   GrilleSudoku->SurligneChiffres = GrilleSudoku->GameMode() && Options->SurligneChiffres;
   GrilleSudoku->SetEffaceNotes(GrilleSudoku->GameMode() && Options->EffaceNotes);
+  Partie().AdvancedHints = Options->IndicesAvances;
   Partie().SetTimed(Options->AffichageChrono);
   if (GrilleSudoku->GameMode()) {
     GrilleSudoku->ShowErreur = Options->ErreurJeu;

@@ -6,7 +6,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <tuple>
 
 #include "partie.h"
 
@@ -317,6 +319,30 @@ TEST_F(PartieTest, ADamagedResumeTextChangesNothing) {
   for (const std::string& bad : damaged) {
     EXPECT_FALSE(other.Resume(bad)) << bad.substr(0, 40);
     EXPECT_EQ(other.ResumeText(), before);
+  }
+}
+
+// A position that the techniques of the levels leave stuck and an X-Wing on
+// the 2 unlocks: (4, 2) is then the 2.
+TEST_F(PartieTest, TheAdvancedHintsSettingChoosesTheHint) {
+  const std::string givens = "846000000700005008002700306000840700000509000004017000301002800200900007000000129";
+  const std::string digits = "846093570700005048002784306000846700000509004004017000391472865200901437400008129";
+  for (const bool advanced : {false, true}) {
+    SCOPED_TRACE(advanced);
+    Game.Load(givens, digits, LevelExpert, 0, 0);
+    Game.AdvancedHints = advanced;
+    TGrille before = Game.Grille();
+    const std::optional<HintStep> old = before.FindHint();
+    const std::optional<HintStep> hint = Game.Hint();
+    ASSERT_TRUE(hint && old);
+    if (advanced) {
+      EXPECT_EQ(std::tuple(hint->Row, hint->Col, hint->Digit, hint->Guess), std::tuple(4, 2, 2, false));
+      EXPECT_NE(hint->Text, old->Text);
+    } else {
+      EXPECT_EQ(std::tuple(hint->Row, hint->Col, hint->Digit, hint->Text),
+                std::tuple(old->Row, old->Col, old->Digit, old->Text));
+      EXPECT_TRUE(hint->Guess);
+    }
   }
 }
 
