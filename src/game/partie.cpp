@@ -157,6 +157,18 @@ std::optional<HintStep> TPartie::Hint() {
   return hint;
 }
 
+bool TPartie::FillNotes() {
+  if (!Playing_) return false;
+  NoteCandidatesShown();
+  Grid_.ComputeCandidates();
+  const WordArray before = Grid_.Notes;
+  for (std::size_t i = 0; i < Grid_.Notes.size(); ++i)
+    if (Grid_.Digits[i] == 0) Grid_.Notes[i] = Grid_.Candidates[i];
+  if (Grid_.Notes == before) return false;
+  Record({TMoveKind::Notes});
+  return true;
+}
+
 bool TPartie::OneSolution() {
   // Typing a puzzle in changes its givens under the same serial.
   if (!Playing_) return advanced::HasOneSolution(Grid_);

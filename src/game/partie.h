@@ -31,6 +31,7 @@
 enum class TMoveKind : std::uint8_t {
   Digit,  // a digit entered (0 erases)
   Note,   // a pencil mark toggled (0 clears the cell's marks)
+  Notes,  // "Remplir les notes": the marks of every empty cell
   Hint,   // the digit of a hint
   Solve,  // "Résoudre", or the solution shown after it
   Reset,  // "Réinitialiser", or the grid emptied while a puzzle is typed in
@@ -161,6 +162,10 @@ class TPartie {
   // --- Candidates ---
   // The candidates were shown: the game pays the penalty.
   void NoteCandidatesShown() { CandidatesShown_ = true; }
+  // "Remplir les notes": every empty cell gets as its pencil marks the digits
+  // the rules still allow there, in one move; the candidates penalty is paid.
+  // Nothing (false) when the marks were already those, or while typing in.
+  bool FillNotes();
 
   // --- End of game ---
   // The grid is complete and accepted: the clock stops, the score is given.

@@ -163,6 +163,8 @@ class TGrilleSudoku : public QWidget {
   void AssignGrid(std::unique_ptr<TGrille> Grid, int GridLevel = 0);
   // "Réinitialiser" (false) or, typing a puzzle in, "Effacer la grille" (true).
   void ClearGrid(bool EmptyAll);
+  // "Remplir les notes" (TPartie::FillNotes); false when nothing changed.
+  bool FillNotes() { return Partie_.FillNotes(); }
   // One hint step; false (Text untouched) when no step was found.
   bool GiveHint(QString& Text);
   // Solves the grid: the flags 256 (no solution), 512 (several solutions, not

@@ -172,7 +172,7 @@ void HighlightAndPause() {
 }
 
 // Hints with their cells tinted: a basic one on a dealt grid, then an X-Wing
-// and an XY-Wing.
+// and an XY-Wing; and the pencil marks filled in one move.
 void Hints() {
   Tf_Jeux* game = NewGame("hl_facile");
   Click(Child(game, "hl_Indice"));
@@ -188,6 +188,8 @@ void Hints() {
     Click(Child(game, "hl_Indice"));
     Shot(QStringLiteral("hint-") + QLatin1String(position[0]));
   }
+  QTest::keyClick(&game->Grid(), Qt::Key_F8);
+  Shot(QStringLiteral("fillnotes"));
 }
 
 void Windowed() {

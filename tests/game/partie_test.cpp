@@ -322,6 +322,23 @@ TEST_F(PartieTest, ADamagedResumeTextChangesNothing) {
   }
 }
 
+TEST_F(PartieTest, FillingTheNotesIsOneMoveThatPaysThePenalty) {
+  Deal();
+  Game.Enter(1, 3, 8, true);  // a mark the 8 of (3, 3) rules out: filling replaces it
+  const std::string before = Picture(Game.Grille());
+  ASSERT_TRUE(Game.FillNotes());
+  EXPECT_TRUE(Game.CandidatesShown());
+  const TGrille& grid = Game.Grille();
+  EXPECT_EQ(grid.GetNotes(1, 1), 0);                                  // a given has none
+  EXPECT_EQ(grid.GetNotes(1, 3), (1u << 0) | (1u << 1) | (1u << 3));  // 1, 2, 4
+  EXPECT_EQ(grid.GetNotes(9, 1), (1u << 0) | (1u << 1) | (1u << 2));  // 1, 2, 3
+  EXPECT_FALSE(Game.FillNotes());                                     // already filled: no second move
+  ASSERT_TRUE(Game.Undo());
+  EXPECT_EQ(Picture(Game.Grille()), before);
+  ASSERT_TRUE(Game.Redo());
+  EXPECT_EQ(Game.Grille().GetNotes(1, 3), (1u << 0) | (1u << 1) | (1u << 3));
+}
+
 // A position that the techniques of the levels leave stuck and an X-Wing on
 // the 2 unlocks: (4, 2) is then the 2.
 TEST_F(PartieTest, TheAdvancedHintsSettingChoosesTheHint) {
