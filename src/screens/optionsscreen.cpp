@@ -214,15 +214,15 @@ QWidget* Tf_Options::MakeGamePage() {
   column->setContentsMargins(6, 0, 6, 0);
   column->setSpacing(4);
   column->addWidget(cc_chronometre);
-  column->addSpacing(10);
+  column->addSpacing(8);
   column->addWidget(cc_mauvaisemplacement);
   column->addWidget(Label4);
   column->addLayout(ColorLine(Label6, e_CoulEmplacement, "e_CoulEmplacement", b_CoulEmplacement, "b_CoulEmplacement"));
-  column->addSpacing(10);
+  column->addSpacing(8);
   column->addWidget(cc_erreur);
   column->addWidget(Label5);
   column->addLayout(ColorLine(Label7, e_CoulErreur, "e_CoulErreur", b_CoulErreur, "b_CoulErreur"));
-  column->addSpacing(14);
+  column->addSpacing(8);
   auto* bricks = new QHBoxLayout;
   bricks->addWidget(Label2);
   bricks->addSpacing(16);
@@ -231,7 +231,7 @@ QWidget* Tf_Options::MakeGamePage() {
   bricks->addWidget(rc_Lettre);
   bricks->addStretch();
   column->addLayout(bricks);
-  column->addSpacing(14);
+  column->addSpacing(8);
   column->addWidget(cc_surligne);
   column->addWidget(cc_effacenotes);
   column->addWidget(cc_indicesavances);

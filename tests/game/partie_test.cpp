@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <tuple>
 
@@ -80,6 +79,7 @@ TEST_F(PartieTest, EveryKindOfMoveIsUndoneAndRedoneWhole) {
        },
        TMoveKind::Digit},
       {"a hint", [](TPartie& g) { g.Hint(); }, TMoveKind::Hint},
+      {"the notes filled", [](TPartie& g) { g.FillNotes(); }, TMoveKind::Notes},
       {"Résoudre", [](TPartie& g) { g.Solve(); }, TMoveKind::Solve},
       {"Réinitialiser",
        [](TPartie& g) {
@@ -322,44 +322,24 @@ TEST_F(PartieTest, ADamagedResumeTextChangesNothing) {
   }
 }
 
-TEST_F(PartieTest, FillingTheNotesIsOneMoveThatPaysThePenalty) {
+TEST_F(PartieTest, FilledNotesAreTheCandidatesAndPayThePenalty) {
   Deal();
-  Game.Enter(1, 3, 8, true);  // a mark the 8 of (3, 3) rules out: filling replaces it
-  const std::string before = Picture(Game.Grille());
+  Game.Enter(1, 3, 8, true);  // ruled out by the 8 of (3, 3): replaced
   ASSERT_TRUE(Game.FillNotes());
   EXPECT_TRUE(Game.CandidatesShown());
-  const TGrille& grid = Game.Grille();
-  EXPECT_EQ(grid.GetNotes(1, 1), 0);                                  // a given has none
-  EXPECT_EQ(grid.GetNotes(1, 3), (1u << 0) | (1u << 1) | (1u << 3));  // 1, 2, 4
-  EXPECT_EQ(grid.GetNotes(9, 1), (1u << 0) | (1u << 1) | (1u << 2));  // 1, 2, 3
-  EXPECT_FALSE(Game.FillNotes());                                     // already filled: no second move
-  ASSERT_TRUE(Game.Undo());
-  EXPECT_EQ(Picture(Game.Grille()), before);
-  ASSERT_TRUE(Game.Redo());
-  EXPECT_EQ(Game.Grille().GetNotes(1, 3), (1u << 0) | (1u << 1) | (1u << 3));
+  EXPECT_EQ(Game.Grille().GetNotes(1, 3), 0b1011);  // 1, 2, 4
 }
 
-// A position that the techniques of the levels leave stuck and an X-Wing on
-// the 2 unlocks: (4, 2) is then the 2.
-TEST_F(PartieTest, TheAdvancedHintsSettingChoosesTheHint) {
-  const std::string givens = "846000000700005008002700306000840700000509000004017000301002800200900007000000129";
-  const std::string digits = "846093570700005048002784306000846700000509004004017000391472865200901437400008129";
+TEST_F(PartieTest, AdvancedHintsSolveAnXWingOnTheTwoThatPlainHintsGuess) {
   for (const bool advanced : {false, true}) {
-    SCOPED_TRACE(advanced);
-    Game.Load(givens, digits, LevelExpert, 0, 0);
+    Game.Load("846000000700005008002700306000840700000509000004017000301002800200900007000000129",
+              "846093570700005048002784306000846700000509004004017000391472865200901437400008129", LevelExpert, 0, 0);
     Game.AdvancedHints = advanced;
-    TGrille before = Game.Grille();
-    const std::optional<HintStep> old = before.FindHint();
-    const std::optional<HintStep> hint = Game.Hint();
-    ASSERT_TRUE(hint && old);
-    if (advanced) {
-      EXPECT_EQ(std::tuple(hint->Row, hint->Col, hint->Digit, hint->Guess), std::tuple(4, 2, 2, false));
-      EXPECT_NE(hint->Text, old->Text);
-    } else {
-      EXPECT_EQ(std::tuple(hint->Row, hint->Col, hint->Digit, hint->Text),
-                std::tuple(old->Row, old->Col, old->Digit, old->Text));
-      EXPECT_TRUE(hint->Guess);
-    }
+    const HintStep old = TGrille(Game.Grille()).FindHint().value();
+    const HintStep hint = Game.Hint().value();
+    EXPECT_EQ(std::tuple(hint.Row, hint.Col, hint.Digit, hint.Guess),
+              advanced ? std::tuple(4, 2, 2, false) : std::tuple(old.Row, old.Col, old.Digit, true));
+    EXPECT_EQ(hint.Text == old.Text, !advanced);
   }
 }
 

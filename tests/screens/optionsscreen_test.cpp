@@ -138,7 +138,6 @@ TEST_F(OptionsScreenTest, TheComfortsStandOnTheirPagesAndTheKeyboardTogglesThem)
   ASSERT_TRUE(QTest::qWaitForWindowActive(&Main.MainWindow));
   EXPECT_TRUE(Screen->p_OptionJeu->isAncestorOf(Screen->cc_surligne));
   EXPECT_TRUE(Screen->p_OptionJeu->isAncestorOf(Screen->cc_effacenotes));
-  EXPECT_TRUE(Screen->p_OptionJeu->isAncestorOf(Screen->cc_indicesavances));
   EXPECT_TRUE(Screen->p_OptionsLogiciel->isAncestorOf(Screen->cc_proposesauvegarde));
   const auto press = [](Qt::Key Key) { QTest::keyClick(QApplication::focusWidget(), Key); };
   const auto tabTo = [&](QWidget* Target) {
@@ -154,7 +153,6 @@ TEST_F(OptionsScreenTest, TheComfortsStandOnTheirPagesAndTheKeyboardTogglesThem)
   ASSERT_TRUE(Screen->cc_effacenotes->HasKeyFocus());
   press(Qt::Key_Space);
   press(Qt::Key_Down);
-  ASSERT_TRUE(Screen->cc_indicesavances->HasKeyFocus());
   press(Qt::Key_Space);  // on at first: now off
   Click(Screen->SpeedButton1);
   tabTo(Screen->cc_proposesauvegarde);

@@ -121,7 +121,6 @@ TEST_F(TOptionsTest, SaveThenLoadGivesBackEveryField) {
   saved.FondEcran = QStringLiteral("Mon fond d'écran.jpg");
   saved.SurligneChiffres = true;
   saved.EffaceNotes = true;
-  saved.IndicesAvances = false;
   saved.ProposerSauvegarde = false;
   ASSERT_TRUE(saved.Save().Ok());
 
@@ -139,7 +138,6 @@ TEST_F(TOptionsTest, SaveThenLoadGivesBackEveryField) {
   EXPECT_EQ(loaded.FondEcran, saved.FondEcran);
   EXPECT_EQ(loaded.SurligneChiffres, saved.SurligneChiffres);
   EXPECT_EQ(loaded.EffaceNotes, saved.EffaceNotes);
-  EXPECT_EQ(loaded.IndicesAvances, saved.IndicesAvances);
   EXPECT_EQ(loaded.ProposerSauvegarde, saved.ProposerSauvegarde);
 }
 
