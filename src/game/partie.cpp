@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "advancedhint.h"
+
 namespace {
 
 // The cells that share a row, a column or a block with (Row, Col).
@@ -145,7 +147,8 @@ TEntryResult TPartie::Enter(int Row, int Col, int Digit, bool Note) {
 
 std::optional<HintStep> TPartie::Hint() {
   ++Helps_;
-  std::optional<HintStep> hint = Grid_.FindHint();
+  const HintOptions options{AdvancedHints, AdvancedHints && OneSolution()};
+  std::optional<HintStep> hint = Grid_.FindHint(options);
   if (hint) {
     TidyNotes(hint->Row, hint->Col, hint->Digit);
     Record({TMoveKind::Hint, std::uint8_t(hint->Row), std::uint8_t(hint->Col), std::uint8_t(hint->Digit),
@@ -154,6 +157,25 @@ std::optional<HintStep> TPartie::Hint() {
     Unsaved_ = true;  // the help counts
   }
   return hint;
+}
+
+bool TPartie::FillNotes() {
+  if (!Playing_) return false;
+  NoteCandidatesShown();
+  Grid_.ComputeCandidates();
+  const WordArray before = Grid_.Notes;
+  for (std::size_t i = 0; i < Grid_.Notes.size(); ++i)
+    if (Grid_.Digits[i] == 0) Grid_.Notes[i] = Grid_.Candidates[i];
+  if (Grid_.Notes == before) return false;
+  Record({TMoveKind::Notes});
+  return true;
+}
+
+bool TPartie::OneSolution() {
+  // Typing a puzzle in changes its givens under the same serial.
+  if (!Playing_) return advanced::HasOneSolution(Grid_);
+  if (!OneSolution_ || OneSolution_->first != Serial_) OneSolution_.emplace(Serial_, advanced::HasOneSolution(Grid_));
+  return OneSolution_->second;
 }
 
 TSolveResult TPartie::Solve() {

@@ -21,6 +21,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "chrono.h"
@@ -30,6 +31,7 @@
 enum class TMoveKind : std::uint8_t {
   Digit,  // a digit entered (0 erases)
   Note,   // a pencil mark toggled (0 clears the cell's marks)
+  Notes,  // "Remplir les notes": the marks of every empty cell
   Hint,   // the digit of a hint
   Solve,  // "Résoudre", or the solution shown after it
   Reset,  // "Réinitialiser", or the grid emptied while a puzzle is typed in
@@ -101,6 +103,9 @@ class TPartie {
   // A digit placed while playing takes the marks of that digit out of its
   // row, column and block, in the same move.
   bool EffaceNotes = false;
+  // The hint tries the advanced techniques (X-Wing, chains...) before the
+  // guess hint ("IndicesAvances").
+  bool AdvancedHints = false;
 
   // --- The clock ---
   int Seconds() const { return Chrono_.Seconds(); }
@@ -162,6 +167,10 @@ class TPartie {
   // --- Candidates ---
   // The candidates were shown: the game pays the penalty.
   void NoteCandidatesShown() { CandidatesShown_ = true; }
+  // "Remplir les notes": every empty cell gets as its pencil marks the digits
+  // the rules still allow there, in one move; the candidates penalty is paid.
+  // Nothing (false) when the marks were already those, or while typing in.
+  bool FillNotes();
 
   // --- End of game ---
   // The grid is complete and accepted: the clock stops, the score is given.
@@ -189,6 +198,8 @@ class TPartie {
   void TidyNotes(int Row, int Col, int Digit);
   // The state at the position becomes the grid.
   void TakeState();
+  // Whether the puzzle has one solution, worked out once per puzzle.
+  bool OneSolution();
 
   TGrille Grid_;
   // States_[k] is the grid after Moves_[0..k), k up to Moves_.size().
@@ -203,4 +214,6 @@ class TPartie {
   bool Unsaved_ = false;
   bool Finished_ = false;
   std::uint32_t Serial_ = 0;
+  // OneSolution() for the puzzle of that serial, once worked out.
+  std::optional<std::pair<std::uint32_t, bool>> OneSolution_;
 };

@@ -62,6 +62,7 @@ int TGrilleSudoku::CountErrors() const { return Grille().CountErrors(); }
 void TGrilleSudoku::GridChangedInGame(bool NewGame) {
   RefusedFlash_.stop();
   Refused_ = {};
+  HintTint_.fill(THintTint::None);
   if (NewGame) {
     ShowAllCandidates_ = false;
     ResetSelection();
@@ -117,7 +118,26 @@ bool TGrilleSudoku::GiveHint(QString& Text) {
   const std::optional<HintStep> hint = Partie_.Hint();
   if (!hint) return false;
   Text = QString::fromStdString(hint->Text);
+  // The hint's move cleared the tint of the one before: this one's goes on.
+  const auto tint = [this](int Row, int Col, THintTint Tint) {
+    THintTint& cell = HintTint_[std::size_t(Cell(Row, Col))];
+    cell = std::max(cell, Tint);
+  };
+  for (const HintUnit& unit : hint->Focus.Units)
+    for (int row = 1; row <= 9; ++row)
+      for (int col = 1; col <= 9; ++col) {
+        const int number = unit.Kind == UnitKind::Row ? row : unit.Kind == UnitKind::Col ? col : BlockOf(row, col);
+        if (number == unit.Number) tint(row, col, THintTint::Unit);
+      }
+  for (const HintRemoval& removal : hint->Focus.Removed) tint(removal.Row, removal.Col, THintTint::Unit);
+  for (const HintCell& cell : hint->Focus.Cells) tint(cell.Row, cell.Col, THintTint::Key);
+  update();
   return true;
+}
+
+TGrilleSudoku::THintTint TGrilleSudoku::HintTint(int Row, int Col) const {
+  if (Row < 1 || Row > 9 || Col < 1 || Col > 9) return THintTint::None;
+  return HintTint_[std::size_t(Cell(Row, Col))];
 }
 
 std::uint16_t TGrilleSudoku::SolveGrid() { return Partie_.Solve().Flags; }

@@ -92,6 +92,14 @@ class TGrilleSudoku : public QWidget {
   bool SurligneChiffres = false;
   QColor CouleurSurlignage{180, 212, 242};
   QColor CouleurZone{232, 240, 238};
+  // The cells the last hint speaks of, until the next move: the units it
+  // names take CouleurIndiceZone, the cells that justify it (those that rule
+  // out the other places, a pattern's cells) CouleurIndiceCase. The error
+  // backgrounds and the selection stay on top.
+  QColor CouleurIndiceZone{222, 236, 250};
+  QColor CouleurIndiceCase{158, 206, 246};
+  enum class THintTint : std::uint8_t { None, Unit, Key };
+  THintTint HintTint(int Row, int Col) const;
   // Playing (true), or typing in the givens of a puzzle: the game's mode.
   bool GameMode() const { return Partie_.Playing(); }
   void SetGameMode(bool Playing) { Partie_.SetPlaying(Playing); }
@@ -159,6 +167,8 @@ class TGrilleSudoku : public QWidget {
   void AssignGrid(std::unique_ptr<TGrille> Grid, int GridLevel = 0);
   // "Réinitialiser" (false) or, typing a puzzle in, "Effacer la grille" (true).
   void ClearGrid(bool EmptyAll);
+  // "Remplir les notes" (TPartie::FillNotes); false when nothing changed.
+  bool FillNotes() { return Partie_.FillNotes(); }
   // One hint step; false (Text untouched) when no step was found.
   bool GiveHint(QString& Text);
   // Solves the grid: the flags 256 (no solution), 512 (several solutions, not
@@ -235,4 +245,6 @@ class TGrilleSudoku : public QWidget {
     int Digit = 0;
   } Refused_;
   QTimer RefusedFlash_;
+  // Per cell, row by row: how the last hint's cells are tinted.
+  std::array<THintTint, 81> HintTint_{};
 };

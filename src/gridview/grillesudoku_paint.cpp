@@ -211,6 +211,10 @@ void TGrilleSudoku::DrawGrid(QPainter& Canvas, int CellWidth, int CellHeight, in
           background = CouleurImpossible;
         else if (selected)
           background = CouleurSelection;
+        else if (HintTint(i, j) == THintTint::Key)
+          background = CouleurIndiceCase;
+        else if (HintTint(i, j) == THintTint::Unit)
+          background = CouleurIndiceZone;
         else if (selectedDigit > 0 && d == selectedDigit)
           background = CouleurSurlignage;
         else if (highlight && (i == selRow || j == selCol || BlockOf(i, j) == BlockOf(selRow, selCol)))

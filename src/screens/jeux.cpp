@@ -107,6 +107,11 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   im_Retablir->setAccessibleName(QStringLiteral("Rétablir"));
   im_Retablir->setCursor(Qt::PointingHandCursor);
   connect(im_Retablir, &TImage::clicked, this, &Tf_Jeux::hl_RetablirClick);
+  im_RemplirNotes = new TImage(QStringLiteral(":/pictures/icon_fillnotes.svg"), p_Aides);
+  im_RemplirNotes->setObjectName(QStringLiteral("im_RemplirNotes"));
+  im_RemplirNotes->setAccessibleName(QStringLiteral("Remplir les notes"));
+  im_RemplirNotes->setCursor(Qt::PointingHandCursor);
+  connect(im_RemplirNotes, &TImage::clicked, this, &Tf_Jeux::RemplirNotesClick);
   im_Pause = new TImage(QStringLiteral(":/pictures/icon_pause.svg"), p_Compteurs);
   im_Pause->setObjectName(QStringLiteral("im_Pause"));
   im_Pause->setAccessibleName(QStringLiteral("Pause"));
@@ -244,6 +249,7 @@ void Tf_Jeux::AddShortcuts() {
        {key(Qt::Key_F3)},
        "Voir ou cacher les possibilités (F3)",
        &Tf_Jeux::hl_PossibiliteClick},
+      {nullptr, im_RemplirNotes, {key(Qt::Key_F8)}, nullptr, &Tf_Jeux::RemplirNotesClick},
       {hl_Resoudre, hl_Resoudre, {key(Qt::Key_F9)}, "Résoudre (F9)", &Tf_Jeux::hl_ResoudreClick},
       // F1 belongs to the main window, which opens the help on every screen.
       {hl_documentation, nullptr, {}, "Documentation (F1)", nullptr},
@@ -265,6 +271,8 @@ void Tf_Jeux::AddShortcuts() {
       SetCommandTip(command.Label, QString::fromUtf8(command.Tip));
   }
   im_Retablir->setToolTip(QStringLiteral("Rétablir (Ctrl+Maj+Z ou Ctrl+Y)"));
+  im_RemplirNotes->setToolTip(
+      QStringLiteral("Remplir les notes des cases vides avec les chiffres encore possibles (F8)"));
   im_Pause->setToolTip(QStringLiteral("Pause (F5 ou Pause)"));
   im_Carnet->setToolTip(QStringLiteral("Imprimer un carnet de grilles neuves (Ctrl+Maj+P)"));
   // "Nouvelle grille" changes with the mode (SetPlayMode).
@@ -390,6 +398,7 @@ void Tf_Jeux::SetupScreen(TOptions& GameOptions, TScores& GameScores) {
   // The comforts of the page "Options de jeux" apply while playing.
   GrilleSudoku->SurligneChiffres = GrilleSudoku->GameMode() && Options->SurligneChiffres;
   GrilleSudoku->SetEffaceNotes(GrilleSudoku->GameMode() && Options->EffaceNotes);
+  Partie().AdvancedHints = Options->IndicesAvances;
   Partie().SetTimed(Options->AffichageChrono);
   if (GrilleSudoku->GameMode()) {
     GrilleSudoku->ShowErreur = Options->ErreurJeu;

@@ -136,6 +136,7 @@ class Tf_Jeux : public QWidget {
   void hl_PauseClick();
   void hl_IndiceClick();
   void hl_PossibiliteClick();
+  void RemplirNotesClick();
   void hl_ResoudreClick();
   void hl_documentationClick();
   void hl_MenuClick();
@@ -220,10 +221,11 @@ class Tf_Jeux : public QWidget {
   THotLabel* hl_Resoudre;
   THotLabel* hl_documentation;
   THotLabel* hl_Menu;
-  TImage* im_Retablir;  // at the right end of the "Annuler la saisie" line
-  TImage* im_Pause;     // at the right end of the clock's line
-  TImage* im_Carnet;    // "Imprimer un carnet", at the right end of the "Imprimer" line
-  QWidget* p_Pause;     // covers the grid while the game is paused
+  TImage* im_Retablir;      // at the right end of the "Annuler la saisie" line
+  TImage* im_RemplirNotes;  // at the right end of the "Voir possibilités" line
+  TImage* im_Pause;         // at the right end of the clock's line
+  TImage* im_Carnet;        // "Imprimer un carnet", at the right end of the "Imprimer" line
+  QWidget* p_Pause;         // covers the grid while the game is paused
   QTimer* t_Chronometre;
 
   std::vector<CommandLine> Commands1_;

@@ -181,6 +181,12 @@ void Tf_Jeux::hl_PossibiliteClick() {
   FocusGrid();
 }
 
+void Tf_Jeux::RemplirNotesClick() {
+  // The penalty counts even when the marks were complete already.
+  if (!GrilleSudoku->FillNotes()) KeepGame();
+  FocusGrid();
+}
+
 void Tf_Jeux::SetPossibilitiesShown(bool Shown) {
   ShowPossibilities = Shown;
   GrilleSudoku->SetShowAllCandidates(Shown);

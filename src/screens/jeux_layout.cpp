@@ -151,6 +151,10 @@ void Tf_Jeux::FormResize() {
   im_Retablir->SetStretch(true);
   im_Retablir->resize(iconSize, iconSize);
   im_Retablir->move(panelWidth - Layout.LineInset - iconSize, hl_Annuler->y() + (lineHeight - iconSize) / 2);
+  // "Remplir les notes" at the end of the line of "Voir possibilités".
+  im_RemplirNotes->SetStretch(true);
+  im_RemplirNotes->resize(iconSize, iconSize);
+  im_RemplirNotes->move(panelWidth - Layout.LineInset - iconSize, hl_Possibilite->y() + (lineHeight - iconSize) / 2);
   // "Imprimer un carnet" at the end of the line of "Imprimer".
   im_Carnet->SetStretch(true);
   im_Carnet->resize(iconSize, iconSize);

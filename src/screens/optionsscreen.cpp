@@ -200,6 +200,11 @@ QWidget* Tf_Options::MakeGamePage() {
   cc_effacenotes->setToolTip(
       QStringLiteral("Un chiffre placé efface ce chiffre des notes de sa ligne, de sa colonne et de son bloc ; "
                      "« Annuler la saisie » les remet"));
+  cc_indicesavances =
+      MakeCheck<TCarreCoche>(page, "cc_indicesavances", QStringLiteral("Indices avancés (X-Wing, chaînes...)"));
+  cc_indicesavances->setToolTip(
+      QStringLiteral("Quand les techniques simples ne suffisent plus, l'indice explique l'étape suivante par un "
+                     "X-Wing, un XY-Wing, un coloriage ou une chaîne plutôt que de proposer des essais"));
   for (QLabel* note : {Label4, Label5}) {
     note->setWordWrap(true);
     note->setContentsMargins(Indent, 0, 0, 0);
@@ -209,15 +214,15 @@ QWidget* Tf_Options::MakeGamePage() {
   column->setContentsMargins(6, 0, 6, 0);
   column->setSpacing(4);
   column->addWidget(cc_chronometre);
-  column->addSpacing(10);
+  column->addSpacing(8);
   column->addWidget(cc_mauvaisemplacement);
   column->addWidget(Label4);
   column->addLayout(ColorLine(Label6, e_CoulEmplacement, "e_CoulEmplacement", b_CoulEmplacement, "b_CoulEmplacement"));
-  column->addSpacing(10);
+  column->addSpacing(8);
   column->addWidget(cc_erreur);
   column->addWidget(Label5);
   column->addLayout(ColorLine(Label7, e_CoulErreur, "e_CoulErreur", b_CoulErreur, "b_CoulErreur"));
-  column->addSpacing(14);
+  column->addSpacing(8);
   auto* bricks = new QHBoxLayout;
   bricks->addWidget(Label2);
   bricks->addSpacing(16);
@@ -226,9 +231,10 @@ QWidget* Tf_Options::MakeGamePage() {
   bricks->addWidget(rc_Lettre);
   bricks->addStretch();
   column->addLayout(bricks);
-  column->addSpacing(14);
+  column->addSpacing(8);
   column->addWidget(cc_surligne);
   column->addWidget(cc_effacenotes);
+  column->addWidget(cc_indicesavances);
   column->addStretch();
   return page;
 }
@@ -329,6 +335,7 @@ void Tf_Options::Setup(TOptions* Options) {
   (Options_->Windowed ? rc_Fenetre : rc_PleinEcran)->SetChecked(true);
   cc_surligne->SetChecked(Options_->SurligneChiffres);
   cc_effacenotes->SetChecked(Options_->EffaceNotes);
+  cc_indicesavances->SetChecked(Options_->IndicesAvances);
   cc_proposesauvegarde->SetChecked(Options_->ProposerSauvegarde);
   cc_reprendre->SetChecked(Options_->ReprendrePartie);
   // Showing the setting is no choice of the player's: a picture named by hand
@@ -364,6 +371,7 @@ void Tf_Options::hl_RetourClick() {
   Options_->UseLetters = !rc_Chiffre->Checked();
   Options_->SurligneChiffres = cc_surligne->Checked();
   Options_->EffaceNotes = cc_effacenotes->Checked();
+  Options_->IndicesAvances = cc_indicesavances->Checked();
   Options_->ProposerSauvegarde = cc_proposesauvegarde->Checked();
   Options_->ReprendrePartie = cc_reprendre->Checked();
   const bool windowed = !rc_PleinEcran->Checked();

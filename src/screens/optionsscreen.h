@@ -81,6 +81,7 @@ class Tf_Options : public QWidget {
   TRondCoche* rc_Lettre;
   TCarreCoche* cc_surligne;
   TCarreCoche* cc_effacenotes;
+  TCarreCoche* cc_indicesavances;
   // "Options du mode problème"
   TCarreCoche* cc_decalage;
   TCarreCoche* cc_erreurprobleme;

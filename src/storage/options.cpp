@@ -29,7 +29,7 @@ struct Setting {
   const char* Default;
 };
 
-constexpr std::array<Setting, 14> Settings{{
+constexpr std::array<Setting, 15> Settings{{
     {"general", "AffichageChrono", &TOptions::AffichageChrono, Form::Flag, "1"},
     {"general", "MauvaisEmplacementJeu", &TOptions::MauvaisEmplacementJeu, Form::Flag, "1"},
     {"general", "ErreurJeu", &TOptions::ErreurJeu, Form::Flag, "0"},
@@ -42,6 +42,7 @@ constexpr std::array<Setting, 14> Settings{{
     {"general", "FondEcran", &TOptions::FondEcran, Form::Text, "fond.jpg"},
     {"general", "SurligneChiffres", &TOptions::SurligneChiffres, Form::Flag, "0"},
     {"general", "EffaceNotes", &TOptions::EffaceNotes, Form::Flag, "0"},
+    {"general", "IndicesAvances", &TOptions::IndicesAvances, Form::Flag, "1"},
     {"general", "ProposerSauvegarde", &TOptions::ProposerSauvegarde, Form::Flag, "1"},
     {"general", "ReprendrePartie", &TOptions::ReprendrePartie, Form::Flag, "1"},
 }};

@@ -62,6 +62,9 @@ class TOptions {
   // offers to save it ("ProposerSauvegarde", the only one on at first).
   bool SurligneChiffres;
   bool EffaceNotes;
+  // The hint explains the next step with X-Wing, chains... before it falls
+  // back on trying ("IndicesAvances", on at first).
+  bool IndicesAvances;
   bool ProposerSauvegarde;
   // The game in progress is kept at every move and offered again by the menu
   // ("ReprendrePartie"); leaving a game then asks nothing, nothing is lost.

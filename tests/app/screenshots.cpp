@@ -5,7 +5,7 @@
 // the player's gestures and writes PNG files into the output folder.
 //
 //   orvalis-screenshots <windowed|fullscreen|letters|untimed|noimages|highlight|clouds|daily|statistics|booklet|
-//                        signals[-full][-clouds][-letters]> <folder>
+//                        signals[-full][-clouds][-letters]|hints> <folder>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -169,6 +169,27 @@ void HighlightAndPause() {
   });
   QTest::keyClick(&game->Grid(), Qt::Key_Escape);
   QTest::qWait(100);
+}
+
+// Hints with their cells tinted: a basic one on a dealt grid, then an X-Wing
+// and an XY-Wing; and the pencil marks filled in one move.
+void Hints() {
+  Tf_Jeux* game = NewGame("hl_facile");
+  Click(Child(game, "hl_Indice"));
+  Shot(QStringLiteral("hint-basic"));
+  const char* positions[][3] = {
+      {"xwing", "846000000700005008002700306000840700000509000004017000301002800200900007000000129",
+       "846093570700005048002784306000846700000509004004017000391472865200901437400008129"},
+      {"xywing", "020080070401003006007002830064000000900000007000000410078900500500800301090060040",
+       "329080170481003006657002830064000003910340607030000410178934562546827391293060748"},
+  };
+  for (const auto& position : positions) {
+    game->Grid().LoadGrid(QString::fromLatin1(position[1]), QString::fromLatin1(position[2]), LevelExpert);
+    Click(Child(game, "hl_Indice"));
+    Shot(QStringLiteral("hint-") + QLatin1String(position[0]));
+  }
+  QTest::keyClick(&game->Grid(), Qt::Key_F8);
+  Shot(QStringLiteral("fillnotes"));
 }
 
 void Windowed() {
@@ -524,6 +545,8 @@ int main(int argc, char** argv) {
         Statistics();
       else if (Scenario == QLatin1String("booklet"))
         Booklet();
+      else if (Scenario == QLatin1String("hints"))
+        Hints();
       else
         NoImages();
       Window->close();

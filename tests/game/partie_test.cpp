@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "partie.h"
 
@@ -78,6 +79,7 @@ TEST_F(PartieTest, EveryKindOfMoveIsUndoneAndRedoneWhole) {
        },
        TMoveKind::Digit},
       {"a hint", [](TPartie& g) { g.Hint(); }, TMoveKind::Hint},
+      {"the notes filled", [](TPartie& g) { g.FillNotes(); }, TMoveKind::Notes},
       {"Résoudre", [](TPartie& g) { g.Solve(); }, TMoveKind::Solve},
       {"Réinitialiser",
        [](TPartie& g) {
@@ -317,6 +319,27 @@ TEST_F(PartieTest, ADamagedResumeTextChangesNothing) {
   for (const std::string& bad : damaged) {
     EXPECT_FALSE(other.Resume(bad)) << bad.substr(0, 40);
     EXPECT_EQ(other.ResumeText(), before);
+  }
+}
+
+TEST_F(PartieTest, FilledNotesAreTheCandidatesAndPayThePenalty) {
+  Deal();
+  Game.Enter(1, 3, 8, true);  // ruled out by the 8 of (3, 3): replaced
+  ASSERT_TRUE(Game.FillNotes());
+  EXPECT_TRUE(Game.CandidatesShown());
+  EXPECT_EQ(Game.Grille().GetNotes(1, 3), 0b1011);  // 1, 2, 4
+}
+
+TEST_F(PartieTest, AdvancedHintsSolveAnXWingOnTheTwoThatPlainHintsGuess) {
+  for (const bool advanced : {false, true}) {
+    Game.Load("846000000700005008002700306000840700000509000004017000301002800200900007000000129",
+              "846093570700005048002784306000846700000509004004017000391472865200901437400008129", LevelExpert, 0, 0);
+    Game.AdvancedHints = advanced;
+    const HintStep old = TGrille(Game.Grille()).FindHint().value();
+    const HintStep hint = Game.Hint().value();
+    EXPECT_EQ(std::tuple(hint.Row, hint.Col, hint.Digit, hint.Guess),
+              advanced ? std::tuple(4, 2, 2, false) : std::tuple(old.Row, old.Col, old.Digit, true));
+    EXPECT_EQ(hint.Text == old.Text, !advanced);
   }
 }
 

@@ -319,6 +319,17 @@ TEST_F(InputTest, HintPlacesADigitAndUndoTakesItBack) {
   EXPECT_EQ(View.Grille().HintRow, 0);
 }
 
+TEST_F(InputTest, AHintsCellsAreTintedUntilTheNextMove) {
+  LoadPuzzle();
+  QString text;
+  ASSERT_TRUE(View.GiveHint(text));
+  ASSERT_FALSE(View.Grille().HintFocus.Cells.empty());
+  const HintCell key = View.Grille().HintFocus.Cells.front();
+  EXPECT_EQ(View.HintTint(key.Row, key.Col), TGrilleSudoku::THintTint::Key);
+  View.Undo();
+  EXPECT_EQ(View.HintTint(key.Row, key.Col), TGrilleSudoku::THintTint::None);
+}
+
 TEST_F(InputTest, HintOverAWrongDigitIsUndoneToTheWrongDigit) {
   LoadPuzzle();
   // Find the first hint's cell, undo it, put a wrong digit there and ask again.

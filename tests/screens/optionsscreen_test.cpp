@@ -152,6 +152,8 @@ TEST_F(OptionsScreenTest, TheComfortsStandOnTheirPagesAndTheKeyboardTogglesThem)
   press(Qt::Key_Down);
   ASSERT_TRUE(Screen->cc_effacenotes->HasKeyFocus());
   press(Qt::Key_Space);
+  press(Qt::Key_Down);
+  press(Qt::Key_Space);  // on at first: now off
   Click(Screen->SpeedButton1);
   tabTo(Screen->cc_proposesauvegarde);
   ASSERT_TRUE(Screen->cc_proposesauvegarde->hasFocus());
@@ -164,6 +166,7 @@ TEST_F(OptionsScreenTest, TheComfortsStandOnTheirPagesAndTheKeyboardTogglesThem)
   const TOptions saved = Saved();
   EXPECT_TRUE(saved.SurligneChiffres);
   EXPECT_TRUE(saved.EffaceNotes);
+  EXPECT_FALSE(saved.IndicesAvances);
   EXPECT_FALSE(saved.ProposerSauvegarde);
 }
 
