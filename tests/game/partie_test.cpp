@@ -314,7 +314,7 @@ TEST_F(PartieTest, ADamagedResumeTextChangesNothing) {
       wrongMark,  // a mark that names another digit
       text + "de trop\n",
   };
-  TPartie other;
+  TPartie other{[this] { return Now; }};
   const std::string before = other.ResumeText();
   for (const std::string& bad : damaged) {
     EXPECT_FALSE(other.Resume(bad)) << bad.substr(0, 40);
