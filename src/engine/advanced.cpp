@@ -66,12 +66,14 @@ std::string JoinFr(const std::vector<std::string>& items) {
 
 std::string Numbers(const std::vector<int>& numbers) {
   std::vector<std::string> items;
+  items.reserve(numbers.size());
   for (int n : numbers) items.push_back(to_string(n));
   return JoinFr(items);
 }
 
 std::string CellList(const std::vector<int>& cells) {
   std::vector<std::string> items;
+  items.reserve(cells.size());
   for (int cell : cells) items.push_back(CellText(cell));
   return JoinFr(items);
 }
@@ -279,8 +281,12 @@ std::string AlternatingChainSentence(const AdvancedStep& s) {
     else if (sameCell)
       text += " contient le " + d + ", son seul autre chiffre";
     else
-      text += " contient le " + d + ", seule autre place du " + d + " dans " +
-              UnitText(cellunits::UnitOf(s.LinkUnits[k - 1]));
+      text.append(" contient le ")
+          .append(d)
+          .append(", seule autre place du ")
+          .append(d)
+          .append(" dans ")
+          .append(UnitText(cellunits::UnitOf(s.LinkUnits[k - 1])));
   }
   std::vector<std::string> removed;
   for (const auto& [cell, digits] : s.Removals) {

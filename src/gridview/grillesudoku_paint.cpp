@@ -203,11 +203,9 @@ void TGrilleSudoku::DrawGrid(QPainter& Canvas, int CellWidth, int CellHeight, in
       QColor background = CouleurFond_;
       QColor text(Qt::black);
       if (!ForPrint) {
-        if (refused)
-          background = CouleurImpossible;
-        else if (kind == KindWrong && ShowErreur)
+        if (kind == KindWrong && ShowErreur && !refused)
           background = CouleurErreur;
-        else if (kind == KindBrokeRule && ShowImpossible)
+        else if (refused || (kind == KindBrokeRule && ShowImpossible))
           background = CouleurImpossible;
         else if (selected)
           background = CouleurSelection;

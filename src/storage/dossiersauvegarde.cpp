@@ -69,7 +69,7 @@ QStringList TDossierSauvegarde::ListFileNames() const {
 
 QString TDossierSauvegarde::PathOf(const QString& name) const {
   if (name.contains(u'/') || name.contains(QChar(u'\0'))) return {};
-  const QString exact = folder_ + u'/' + name + kExtension;
+  QString exact = folder_ + u'/' + name + kExtension;
   if (ExistsAt(exact)) return exact;
   // "Grilles" is also the file "Grilles.ORV".
   for (const SavedFileEntry& entry : ListFiles())

@@ -96,7 +96,7 @@ QString StoredText(const TOptions& Options, const Setting& S) {
 // The background picture is a file of "images/": a name with a path in it
 // (which could reach a pipe or a device anywhere) is the first picture.
 QString BackgroundName(const QString& name) {
-  const QString fallback = QStringLiteral("fond.jpg");
+  QString fallback = QStringLiteral("fond.jpg");
   if (name.contains(u'/') || name.contains(u'\\') || name == QStringLiteral(".") || name == QStringLiteral(".."))
     return fallback;
   return name;
@@ -127,6 +127,7 @@ void TOptions::Load(const TIniFile& ini) {
 
 FileResult TOptions::Save() {
   std::vector<QString> now;
+  now.reserve(Settings.size());
   for (const Setting& setting : Settings) now.push_back(StoredText(*this, setting));
   if (now == Stored_) return {};
   // Saving merges the keys written here into the file as it stands on disk,
@@ -135,7 +136,7 @@ FileResult TOptions::Save() {
   TIniFile ini(FileName);
   for (std::size_t k = 0; k < Settings.size(); ++k)
     if (now[k] != Stored_[k]) ini.WriteString(Section(Settings[k]), Key(Settings[k]), now[k]);
-  const FileResult result = ini.Save();
+  FileResult result = ini.Save();
   if (result.Ok()) Stored_ = std::move(now);
   return result;
 }
@@ -157,7 +158,7 @@ FileResult TOptions::SaveScreenMode(bool windowed) {
   const Setting& screen = Settings[ScreenMode];
   const QString text = StoredText(*this, screen);
   ini.WriteString(Section(screen), Key(screen), text);
-  const FileResult result = ini.Save();
+  FileResult result = ini.Save();
   if (result.Ok()) Stored_[ScreenMode] = text;
   return result;
 }

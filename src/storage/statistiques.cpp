@@ -77,7 +77,7 @@ void TStatistiques::WriteTo(TIniFile& ini) const {
 FileResult TStatistiques::Apply(const std::function<void()>& Change) {
   TIniFile ini(FileName);
   bool applied = false;
-  const FileResult result = ini.Update([&](TIniFile& onDisk) {
+  FileResult result = ini.Update([&](TIniFile& onDisk) {
     // After a failed write the figures held here are ahead of the file's:
     // they are written whole, so that nothing of them is lost.
     if (!Unwritten_) ReadFrom(onDisk);
