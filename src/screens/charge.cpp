@@ -37,16 +37,11 @@ Tf_Charge::Tf_Charge(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::Dialo
   setWindowTitle(QStringLiteral("Chargement d'une grille"));
   setFixedSize(FormWidth, FormHeight);
 
-  im_Fond = AddBackground(*this, false, QStringLiteral("im_Fond"));
-  im_Fond->setGeometry(rect());
-
-  FondCopie1 = AddPanel(*this);
-  FondCopie1->setGeometry(rect().adjusted(12, 12, -12, -12));
-
-  const QFont textFont = Look::PixelFont(Look::GridFamily, 15);
-  const QFont labelFont = Look::PixelFont(Look::GridFamily, 15, true);
-  // One family for every control, buttons and lists included.
-  setFont(textFont);
+  const TFileDialogDress dress = DressFileDialog(*this);
+  im_Fond = dress.Background;
+  FondCopie1 = dress.Panel;
+  const QFont& textFont = dress.Text;
+  const QFont& labelFont = dress.Label;
 
   l_Explication =
       new QLabel(QStringLiteral("Pour recharger une grille, vous devez d'abord selectionner le nom du fichier "

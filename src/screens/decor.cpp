@@ -23,3 +23,15 @@ TFondCopie* AddPanel(QWidget& Parent, const QString& Name) {
   if (f_Dessin != nullptr) panel->SetModele(f_Dessin->fondJaune);
   return panel;
 }
+
+TFileDialogDress DressFileDialog(QWidget& Dialog) {
+  constexpr int Margin = 12;
+  constexpr int FontPixels = 15;
+  TFileDialogDress dress{AddBackground(Dialog, false, QStringLiteral("im_Fond")), AddPanel(Dialog),
+                         Look::PixelFont(Look::GridFamily, FontPixels),
+                         Look::PixelFont(Look::GridFamily, FontPixels, true)};
+  dress.Background->setGeometry(Dialog.rect());
+  dress.Panel->setGeometry(Dialog.rect().adjusted(Margin, Margin, -Margin, -Margin));
+  Dialog.setFont(dress.Text);
+  return dress;
+}

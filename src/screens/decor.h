@@ -3,6 +3,7 @@
 // pale yellow panels.
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 class QWidget;
@@ -18,3 +19,14 @@ TImage* AddBackground(QWidget& Form, bool Stretch, const QString& Name = QString
 // A framed panel drawn with the shared pale yellow model (none when the holder
 // of the models does not exist).
 TFondCopie* AddPanel(QWidget& Parent, const QString& Name = QStringLiteral("FondCopie1"));
+
+// How the save and load dialogs are dressed: the background picture over the
+// whole dialog, one panel inside it with a margin, and one font family for
+// every control (the text's), with the bold of the field captions.
+struct TFileDialogDress {
+  TImage* Background;
+  TFondCopie* Panel;
+  QFont Text;
+  QFont Label;
+};
+TFileDialogDress DressFileDialog(QWidget& Dialog);

@@ -26,16 +26,11 @@ Tf_Sauve::Tf_Sauve(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::DialogF
   setWindowTitle(QStringLiteral("Enregistrement d'une grille"));
   setFixedSize(FormWidth, FormHeight);
 
-  im_Fond = AddBackground(*this, false, QStringLiteral("im_Fond"));
-  im_Fond->setGeometry(rect());
-
-  FondCopie1 = AddPanel(*this);
-  FondCopie1->setGeometry(rect().adjusted(12, 12, -12, -12));
-
-  const QFont textFont = Look::PixelFont(Look::GridFamily, 15);
-  const QFont labelFont = Look::PixelFont(Look::GridFamily, 15, true);
-  // One family for every control, buttons and fields included.
-  setFont(textFont);
+  const TFileDialogDress dress = DressFileDialog(*this);
+  im_Fond = dress.Background;
+  FondCopie1 = dress.Panel;
+  const QFont& textFont = dress.Text;
+  const QFont& labelFont = dress.Label;
 
   l_Explication =
       new QLabel(QStringLiteral("Pour enregistrer votre grille, vous devez spécifier le nom du fichier dans lequel "
