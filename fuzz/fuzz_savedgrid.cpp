@@ -47,8 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QString line = FromWindows1252(lineBytes);
     const int index = lines.ParseLine(line);
     if (index != lines.Count() - 1) Fail("ParseLine gave another index than the last");
-    const SavedGrid& record = lines.Records.back();
-    if (line != TFichier::EntryText(record)) Fail("the line is not the record's list entry");
+    const SavedGrid record = lines.Records.back();
+    if (!(record == ParseRecord(FromWindows1252(lineBytes)))) Fail("the kept line reads as another record");
+    if (line != record.Name + u'(' + record.Date + u')') Fail("the line is not the record's list entry");
     if (record.Time < 0) Fail("a negative time");
   });
 

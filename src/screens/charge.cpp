@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -15,6 +16,7 @@
 #include "dossiersauvegarde.h"
 #include "fileresult.h"
 #include "fondcopie.h"
+#include "gridlistmodel.h"
 #include "image.h"
 #include "look.h"
 #include "shell.h"
@@ -61,6 +63,8 @@ Tf_Charge::Tf_Charge(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::Dialo
 
   cb_Grilles = new QComboBox;
   cb_Grilles->setObjectName(QStringLiteral("cb_Grilles"));
+  Grids_ = new TGridListModel(cb_Grilles);
+  cb_Grilles->setModel(Grids_);
   // A file of hundreds of grids opens a list of a few rows that scrolls, not
   // one taller than the screen: the style's own popup ignores the number of
   // rows asked for, the plain list keeps it.
@@ -68,6 +72,10 @@ Tf_Charge::Tf_Charge(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::Dialo
     list->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     list->setMaxVisibleItems(ListRows);
   }
+  // However many grids a file holds, the list measures and lays out only the
+  // rows it shows: every row is one line of text.
+  cb_Grilles->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  if (auto* rows = qobject_cast<QListView*>(cb_Grilles->view())) rows->setUniformItemSizes(true);
 
   m_Description = new QPlainTextEdit;
   m_Description->setObjectName(QStringLiteral("m_Description"));
@@ -148,42 +156,43 @@ void Tf_Charge::ChooseFile(const QString& Path) {
 
 QString Tf_Charge::ChosenPath() const { return cb_FichierGrille->currentData().toString(); }
 
-const SavedGrid* Tf_Charge::ChosenGrid() const {
+std::optional<SavedGrid> Tf_Charge::ChosenGrid() const {
   const TFichier* file = Fichiers_.FindFile(ChosenPath());
-  return file != nullptr ? file->Record(cb_Grilles->currentIndex()) : nullptr;
+  return file != nullptr ? file->Record(cb_Grilles->currentIndex()) : std::nullopt;
 }
 
 void Tf_Charge::ShowFileGrids(bool Reload) {
   if (cb_FichierGrille->currentIndex() < 0) return;
-  const TFichiers::Listed listed = Fichiers_.GetFile(ChosenPath(), Reload);
-  ReportFileResult(listed.Result);
-  QStringList entries;
-  listed.File.FillList(entries);
+  FileResult result;
   {
     const QSignalBlocker blocker(cb_Grilles);
-    cb_Grilles->clear();
-    cb_Grilles->addItems(entries);
-    cb_Grilles->setCurrentIndex(entries.isEmpty() ? -1 : 0);
+    // Let go of the file first: reading it again frees what was read.
+    Grids_->Show(nullptr);
+    const TFichiers::Listed listed = Fichiers_.GetFile(ChosenPath(), Reload);
+    result = listed.Result;
+    Grids_->Show(&listed.File);
+    cb_Grilles->setCurrentIndex(listed.File.Count() > 0 ? 0 : -1);
   }
   ShowDescription();
+  ReportFileResult(result);
 }
 
 void Tf_Charge::ShowDescription() {
   m_Description->clear();
-  if (const SavedGrid* record = ChosenGrid()) m_Description->setPlainText(record->Description);
+  if (const std::optional<SavedGrid> record = ChosenGrid()) m_Description->setPlainText(record->Description);
 }
 
 void Tf_Charge::b_ChargerClick() {
-  const SavedGrid* record = ChosenGrid();
+  const std::optional<SavedGrid> record = ChosenGrid();
   // Without a grid chosen the dialog stays open.
-  if (record == nullptr) return;
+  if (!record) return;
   Game_ = TSavedGame::FromRecord(*record, cc_grilledepart->Checked());
   accept();
 }
 
 void Tf_Charge::b_EffacerClick() {
-  const SavedGrid* record = ChosenGrid();
-  if (record == nullptr || cb_FichierGrille->currentIndex() < 0) return;
+  const std::optional<SavedGrid> record = ChosenGrid();
+  if (!record || cb_FichierGrille->currentIndex() < 0) return;
   // By what the grid is, not by its place: another window may have changed
   // the file since it was listed.
   const FileResult result = TDossierSauvegarde(TAppFolders::PlayerFolder()).DeleteRecord(ChosenPath(), *record);

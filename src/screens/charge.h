@@ -12,6 +12,8 @@
 // reads Game(): the grid and what the game carries on from.
 #pragma once
 
+#include <optional>
+
 #include <QDialog>
 
 #include "fichiers.h"
@@ -23,6 +25,7 @@ class QPlainTextEdit;
 class QPushButton;
 class TCarreCoche;
 class TFondCopie;
+class TGridListModel;
 class TImage;
 
 class Tf_Charge : public QDialog {
@@ -70,11 +73,12 @@ class Tf_Charge : public QDialog {
   // The path of the chosen file; empty when none is chosen.
   QString ChosenPath() const;
   // The chosen grid as read from its file, or none.
-  const SavedGrid* ChosenGrid() const;
+  std::optional<SavedGrid> ChosenGrid() const;
   void ShowDescription();
   void b_ChargerClick();
   void b_EffacerClick();
 
   TFichiers Fichiers_;
+  TGridListModel* Grids_;  // what cb_Grilles lists, read from Fichiers_
   TSavedGame Game_;
 };

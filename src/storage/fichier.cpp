@@ -2,6 +2,7 @@
 #include "fichier.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "encodings.h"
 #include "fileread.h"
@@ -100,10 +101,36 @@ SavedGrid ParseRecord(QStringView line) {
   return record;
 }
 
+QString TRecordList::Line(qsizetype index) const {
+  const std::uint32_t begin = index == 0 ? 0 : ends_[std::size_t(index - 1)];
+  return QString::fromUtf8(QByteArrayView(text_).sliced(begin, ends_[std::size_t(index)] - begin));
+}
+
+QString TRecordList::Entry(qsizetype index) const {
+  const QString line = Line(index);
+  qsizetype at = 0;
+  const QString name = ReadFieldAt(line, at, true);
+  ReadFieldAt(line, at, true);  // the description
+  return name + u'(' + ReadFieldAt(line, at, true) + u')';
+}
+
+void TRecordList::Reserve(qsizetype lines, qsizetype textBytes) {
+  ends_.reserve(std::size_t(lines));
+  text_.reserve(textBytes);
+}
+
+bool TRecordList::AppendUtf8(QByteArrayView line) {
+  if (line.size() > qsizetype(std::numeric_limits<std::uint32_t>::max()) - text_.size()) return false;
+  text_.append(line);
+  ends_.push_back(static_cast<std::uint32_t>(text_.size()));
+  return true;
+}
+
+bool TRecordList::Append(QStringView line) { return AppendUtf8(line.toUtf8()); }
+
 int TFichier::ParseLine(QString& line) {
-  SavedGrid record = ParseRecord(line);
-  line = EntryText(record);
-  Records.push_back(std::move(record));
+  if (!Records.Append(line)) return -1;
+  line = Records.Entry(Records.size() - 1);
   return Count() - 1;
 }
 
@@ -111,20 +138,38 @@ FileResult TFichier::LoadFromFile(const QString& path) {
   const FileContent content = ReadPlayerFile(path, MaxSavedGridFileBytes);
   if (!content.Result.Ok()) return content.Result;
   if (!content.Exists) return ReadFailure(path, QStringLiteral("fichier introuvable"));
+  // Counted first, so that the list takes its room once, without the spare
+  // room and copies of a list that grows.
+  qsizetype lines = 0;
+  qsizetype textBytes = 0;
+  ForEachRecordLine(content.Bytes, [&](QByteArrayView bytes) {
+    lines += bytes.isEmpty() ? 0 : 1;
+    textBytes += bytes.size();
+  });
+  Records.Reserve(Records.size() + lines, textBytes);
   ForEachRecordLine(content.Bytes, [this](QByteArrayView bytes) {
     // An empty line holds no grid (a file of line ends alone lists nothing).
-    if (!bytes.isEmpty()) Records.push_back(ParseRecord(FromWindows1252(bytes)));
+    if (bytes.isEmpty()) return;
+    // Plain ASCII reads the same in Windows-1252 and UTF-8.
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+    if (ascii)
+      Records.AppendUtf8(bytes);
+    else
+      Records.Append(FromWindows1252(bytes));
   });
   return {};
 }
 
 void TFichier::FillList(QStringList& list) const {
-  for (const SavedGrid& record : Records) list.append(EntryText(record));
+  for (qsizetype i = 0; i < Records.size(); ++i) list.append(Records.Entry(i));
 }
 
-const SavedGrid* TFichier::Record(int index) const {
-  if (index < 0 || index >= Count()) return nullptr;
-  return &Records[static_cast<std::size_t>(index)];
+std::optional<SavedGrid> TFichier::Record(int index) const {
+  if (index < 0 || index >= Count()) return std::nullopt;
+  return Records[index];
 }
 
-QString TFichier::EntryText(const SavedGrid& record) { return record.Name + u'(' + record.Date + u')'; }
+QString TFichier::Entry(int index) const {
+  if (index < 0 || index >= Count()) return {};
+  return Records.Entry(index);
+}

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include <QByteArray>
@@ -78,10 +79,39 @@ struct GridToLoad {
 };
 GridToLoad PrepareLoad(const SavedGrid& record, bool restart);
 
+// The records of a file in the order of its lines, kept as the lines' text
+// (UTF-8, end to end) and where each line ends: four bytes a line beyond its
+// text, however short the lines, so that a file of a million tiny lines costs
+// a small multiple of its size. A record is read from its line when asked for.
+class TRecordList {
+ public:
+  qsizetype size() const { return static_cast<qsizetype>(ends_.size()); }
+  bool empty() const { return ends_.empty(); }
+  // The record of the line at the index, 0 <= index < size().
+  SavedGrid operator[](qsizetype index) const { return ParseRecord(Line(index)); }
+  SavedGrid front() const { return (*this)[0]; }
+  SavedGrid back() const { return (*this)[size() - 1]; }
+  // The record's list entry, Name + "(" + Date + ")", read from its line.
+  QString Entry(qsizetype index) const;
+
+  // Room for so many lines of so many bytes of text in all.
+  void Reserve(qsizetype lines, qsizetype textBytes);
+  // Adds a line; false, and nothing added, past 4 Gio of text in all (a file
+  // read is far below: it is refused above 16 Mo).
+  bool Append(QStringView line);
+  bool AppendUtf8(QByteArrayView line);
+
+ private:
+  QString Line(qsizetype index) const;
+
+  QByteArray text_;
+  std::vector<std::uint32_t> ends_;  // where each line's text ends in text_
+};
+
 class TFichier {
  public:
   // The records in the order of the file's lines.
-  std::vector<SavedGrid> Records;
+  TRecordList Records;
 
   // Reads one record from the line, appends it to Records and returns its index;
   // the line becomes the record's list entry, Name + "(" + Date + ")". Missing
@@ -100,6 +130,7 @@ class TFichier {
 
   int Count() const { return static_cast<int>(Records.size()); }
   // The record at the index (0 = the file's first line), or none.
-  const SavedGrid* Record(int index) const;
-  static QString EntryText(const SavedGrid& record);
+  std::optional<SavedGrid> Record(int index) const;
+  // Its list entry, or an empty text.
+  QString Entry(int index) const;
 };

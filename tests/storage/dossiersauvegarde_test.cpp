@@ -39,8 +39,7 @@ class TDossierSauvegardeTest : public ::testing::Test {
   static SavedGrid RecordAt(const QString& path, int index) {
     TFichier file;
     file.LoadFromFile(path);
-    const SavedGrid* record = file.Record(index);
-    return record != nullptr ? *record : SavedGrid{};
+    return file.Record(index).value_or(SavedGrid{});
   }
 
   static QStringList Entries(const QString& path) {
@@ -315,8 +314,8 @@ TEST_F(TDossierSauvegardeTest, TenThousandGridsAreListedLoadedAndDeleted) {
   EXPECT_EQ(names, QStringList{QStringLiteral("grand")});
   ASSERT_EQ(list.size(), 10000);
   EXPECT_EQ(list[9999], QStringLiteral("Grille 9999(06/12/2026)"));
-  const SavedGrid* last = cache.FindFile(path)->Record(9999);
-  ASSERT_NE(last, nullptr);
+  const std::optional<SavedGrid> last = cache.FindFile(path)->Record(9999);
+  ASSERT_TRUE(last.has_value());
   EXPECT_EQ(last->Description, QStringLiteral("n° 9999|x"));
   EXPECT_EQ(last->Time, 9999);
   EXPECT_EQ(last->Level, 4);

@@ -74,7 +74,7 @@ TEST(SavedGridRecord, TheExampleLineAndItsRoundTrip) {
   QString entry = line;
   EXPECT_EQ(file.ParseLine(entry), 0);
   EXPECT_EQ(entry, QStringLiteral("Ma grille(06/12/2026)"));
-  const SavedGrid& r = file.Records[0];
+  const SavedGrid r = file.Records[0];
   EXPECT_EQ(r.Name, QStringLiteral("Ma grille"));
   EXPECT_EQ(r.Description, QStringLiteral("A|B"));
   EXPECT_EQ(r.Date, QStringLiteral("06/12/2026"));
@@ -210,10 +210,10 @@ TEST(TFichier, RecordAccessAndList) {
     file.ParseLine(line);
   }
   EXPECT_EQ(file.Count(), 3);
-  ASSERT_NE(file.Record(2), nullptr);
+  ASSERT_TRUE(file.Record(2).has_value());
   EXPECT_EQ(file.Record(2)->Name, QStringLiteral("trois"));
-  EXPECT_EQ(file.Record(3), nullptr);
-  EXPECT_EQ(file.Record(-1), nullptr);
+  EXPECT_FALSE(file.Record(3).has_value());
+  EXPECT_FALSE(file.Record(-1).has_value());
   QStringList list = {QStringLiteral("déjà là")};
   file.FillList(list);
   EXPECT_EQ(list, QStringList({QStringLiteral("déjà là"), QStringLiteral("un(01/01/2026)"),

@@ -66,7 +66,7 @@ std::vector<Write> Writes() {
        [](const QString& folder, const QString& path) {
          TFichier file;
          file.LoadFromFile(path);
-         return TDossierSauvegarde(folder).DeleteRecord(path, file.Records.at(1));
+         return TDossierSauvegarde(folder).DeleteRecord(path, file.Records[1]);
        }},
       {"adding a high score", ini, SettingsAndScores(),
        [](const QString&, const QString& path) { return TScores(path).AddScore(2, 5, QStringLiteral("Ana")); }},
