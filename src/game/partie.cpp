@@ -46,8 +46,10 @@ bool TPartie::InProgress() const {
   return Grid_.CountEmpty() < 81;
 }
 
-void TPartie::Begin(int Level, std::uint64_t CarriedMs, int Helps) {
+void TPartie::Begin(int Level, std::uint64_t CarriedMs, int Helps,
+                    std::optional<std::chrono::year_month_day> DailyDay) {
   Level_ = Level;
+  DailyDay_ = DailyDay;
   Helps_ = Helps;
   CandidatesShown_ = false;
   Finished_ = false;
@@ -58,11 +60,11 @@ void TPartie::Begin(int Level, std::uint64_t CarriedMs, int Helps) {
   Announce(true);
 }
 
-bool TPartie::NewGame(std::unique_ptr<TGrille> Grid, int Level) {
+bool TPartie::NewGame(std::unique_ptr<TGrille> Grid, int Level, std::optional<std::chrono::year_month_day> DailyDay) {
   if (!Grid) return false;
   Grid_ = std::move(*Grid);
   Playing_ = true;
-  Begin(Level, 0, 0);
+  Begin(Level, 0, 0, DailyDay);
   return true;
 }
 

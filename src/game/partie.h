@@ -15,6 +15,7 @@
 // are called) hear that the grid changed and that an entry completed it.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -86,6 +87,8 @@ class TPartie {
   // 1 to 4, the level the game was dealt or loaded at; 0 while a typed-in
   // puzzle has not been accepted.
   int Level() const { return Level_; }
+  // The day whose daily grid this game is, or none for any other game.
+  std::optional<std::chrono::year_month_day> DailyDay() const { return DailyDay_; }
   int Helps() const { return Helps_; }
   bool CandidatesShown() const { return CandidatesShown_; }
   // Changed since it was dealt, loaded or saved.
@@ -121,7 +124,10 @@ class TPartie {
   // --- Starting a game: the clock, the helps and the penalty start afresh ---
   // A dealt puzzle of Level, played. Without a grid (the level choice or the
   // wait was given up) nothing changes and the result is false.
-  bool NewGame(std::unique_ptr<TGrille> Grid, int Level);
+  // The daily grid of a day gives that day: the game stays that day's daily
+  // grid until another starts, resumed included.
+  bool NewGame(std::unique_ptr<TGrille> Grid, int Level,
+               std::optional<std::chrono::year_month_day> DailyDay = std::nullopt);
   // A saved game: the grid from its text, the level it was saved with (when
   // it is not 1 to 4, the rating of its givens), the seconds and helps it
   // carries on from. The mode stays.
@@ -183,7 +189,7 @@ class TPartie {
 
   // --- Resuming ---
   // The whole game as text: givens, digits, pencil marks, error marks, the
-  // hinted cell, the clock, helps, penalty, level and mode.
+  // hinted cell, the clock, helps, penalty, level, mode and daily day.
   std::string ResumeText() const;
   // Takes the game back from ResumeText. A text that is cut, damaged or of a
   // newer version changes nothing and gives false.
@@ -191,7 +197,8 @@ class TPartie {
 
  private:
   // A new game in Grid_: counters from the values given, history forgotten.
-  void Begin(int Level, std::uint64_t CarriedMs, int Helps);
+  void Begin(int Level, std::uint64_t CarriedMs, int Helps,
+             std::optional<std::chrono::year_month_day> DailyDay = std::nullopt);
   // Grid_ holds the outcome of a move: it is recorded and announced.
   void Record(const TMove& Move);
   void Announce(bool NewGame);
@@ -209,6 +216,7 @@ class TPartie {
   TChrono Chrono_;
   bool Playing_ = true;
   int Level_ = 0;
+  std::optional<std::chrono::year_month_day> DailyDay_;
   int Helps_ = 0;
   bool CandidatesShown_ = false;
   bool Unsaved_ = false;

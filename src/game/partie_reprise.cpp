@@ -4,19 +4,25 @@
 // fixed order, between a first line naming the format and its version and a
 // last line "fin": a file cut anywhere misses that line and is refused.
 //
-//   orvalis-partie 1
+//   orvalis-partie 2
 //   mode 1                  1 playing, 0 typing a puzzle in
 //   niveau 2
 //   temps 54321             milliseconds of play
 //   aides 1
 //   possibilites 0          1 once the candidates were shown
+//   jour 2026-12-07         the day of a daily grid, "-" for any other game
+//                           (not in version 1, which is still read)
 //   indice 3 4 7            the hinted cell and the wrong digit it replaced; 0 0 0 for none
 //   donnees <81 digits>     the givens, "0" for a free cell
 //   chiffres <81 digits>    every digit in the grid
 //   notes <81 x 3 hex>      the pencil marks of each cell
 //   marques <81 x 2 hex>    the error marks of each cell
 //   fin
+#include <array>
 #include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <optional>
 #include <sstream>
 
 #include "partie.h"
@@ -24,7 +30,7 @@
 namespace {
 
 constexpr std::string_view Format = "orvalis-partie";
-constexpr int Version = 1;
+constexpr int Version = 2;
 constexpr int MaxHelps = 1 << 20;
 
 std::string Hex(unsigned Value, int Width) {
@@ -65,6 +71,20 @@ class Reader {
     if (text.size() != Count || text.find_first_not_of("0123456789") != std::string_view::npos) Failed = true;
     return text;
   }
+  // A day "YYYY-MM-DD" that exists, or "-" for none.
+  std::optional<std::chrono::year_month_day> Day(std::string_view Key) {
+    const std::string_view text = Value(Key);
+    if (text == "-") return std::nullopt;
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
+      Failed = true;
+      return std::nullopt;
+    }
+    const std::chrono::year_month_day day{std::chrono::year(ReadNumber(text.substr(0, 4), 1, 9999)),
+                                          std::chrono::month(ReadNumber(text.substr(5, 2), 1u, 12u)),
+                                          std::chrono::day(ReadNumber(text.substr(8, 2), 1u, 31u))};
+    if (!day.ok()) Failed = true;
+    return day;
+  }
   std::string_view NextLine() {
     if (Rest_ >= Text_.size()) {
       Failed = true;
@@ -98,6 +118,11 @@ std::string TPartie::ResumeText() const {
   out << "temps " << Chrono_.Milliseconds() << '\n';
   out << "aides " << Helps_ << '\n';
   out << "possibilites " << (CandidatesShown_ ? 1 : 0) << '\n';
+  std::array<char, 16> day{'-'};
+  if (DailyDay_)
+    std::snprintf(day.data(), day.size(), "%04d-%02u-%02u", int(DailyDay_->year()), unsigned(DailyDay_->month()),
+                  unsigned(DailyDay_->day()));
+  out << "jour " << day.data() << '\n';
   out << "indice " << int(Grid_.HintRow) << ' ' << int(Grid_.HintCol) << ' ' << int(Grid_.HintDigit) << '\n';
   std::string givens, digits, notes, marks;
   for (std::size_t i = 0; i < 81; ++i) {
@@ -118,12 +143,14 @@ bool TPartie::Resume(std::string_view Text) {
       head[Format.size()] != ' ')
     return false;
   // A newer version is not ours to read.
-  if (in.ReadNumber(head.substr(Format.size() + 1), 1, Version) != Version || in.Failed) return false;
+  const int version = in.ReadNumber(head.substr(Format.size() + 1), 1, Version);
+  if (in.Failed) return false;
   const int mode = in.Number_("mode", 0, 1);
   const int level = in.Number_("niveau", 0, LevelExpert);
   const auto ms = in.Number_<std::uint64_t>("temps", 0, std::uint64_t(1) << 40);
   const int helps = in.Number_("aides", 0, MaxHelps);
   const int shown = in.Number_("possibilites", 0, 1);
+  const std::optional<std::chrono::year_month_day> day = version >= 2 ? in.Day("jour") : std::nullopt;
   const std::string_view hint = in.Value("indice");
   const std::string_view givens = in.Digits("donnees", 81);
   const std::string_view digits = in.Digits("chiffres", 81);
@@ -163,7 +190,7 @@ bool TPartie::Resume(std::string_view Text) {
   grid.HintDigit = std::uint8_t(hintCell[2]);
   Grid_ = std::move(grid);
   Playing_ = mode == 1;
-  Begin(level, ms, helps);
+  Begin(level, ms, helps, day);
   CandidatesShown_ = shown == 1;
   return true;
 }

@@ -444,7 +444,6 @@ bool Tf_Jeux::StartNewGame() {
   // The level choice or the wait given up: the game on screen goes on.
   if (chosen == 0 || Generateur_ == nullptr) return false;
   if (!Partie().NewGame(RequestGrid(*Generateur_, chosen, window()), chosen)) return false;
-  DailyGrid = QDate();
   RecordGameStarted(chosen);
   ShowCounters();
   return true;
@@ -472,7 +471,6 @@ bool Tf_Jeux::LoadGame(const QString& Path) {
   if (dialog.exec() != QDialog::Accepted) return false;
   const TSavedGame& game = dialog.Game();
   Partie().Load(game.Givens.toStdString(), game.Digits.toStdString(), game.Level, game.Time, game.Hints);
-  DailyGrid = QDate();
   ShowCounters();
   return true;
 }
@@ -496,7 +494,7 @@ void Tf_Jeux::FinishGame() {
   t_Chronometre->stop();
   if (game.Playing())
     RecordGameFinished(game.Level(), game.Timed() ? int(score.Time) : -1,
-                       game.Helps() + (game.CandidatesShown() ? 1 : 0), DailyGrid.isValid());
+                       game.Helps() + (game.CandidatesShown() ? 1 : 0), game.DailyDay().has_value());
   Tf_FinJeu dialog(window());
   // When the score could not be stored, the error has been shown and the
   // game stays as it is, its clock stopped.

@@ -187,8 +187,6 @@ class Tf_Jeux : public QWidget {
   TReprise* Reprise_ = nullptr;
   bool ShowPossibilities = false;
   bool FirstShow = true;
-  // The date of the daily grid on screen; none for any other grid.
-  QDate DailyGrid;
 
   // --- Controls ---
   TImage* Image1;  // the background

@@ -14,8 +14,9 @@ bool Tf_Jeux::StartDailyGame() {
   const QDate today = QDate::currentDate();
   const int level = DailyGridLevel(today);
   // The wait given up: the game on screen goes on as it was.
-  if (!Partie().NewGame(RequestDailyGrid(today, window()), level)) return false;
-  DailyGrid = today;
+  const std::chrono::year_month_day day{std::chrono::year(today.year()), std::chrono::month(unsigned(today.month())),
+                                        std::chrono::day(unsigned(today.day()))};
+  if (!Partie().NewGame(RequestDailyGrid(today, window()), level, day)) return false;
   RecordGameStarted(level);
   ShowCounters();
   ShowDailyCaption();
@@ -24,8 +25,10 @@ bool Tf_Jeux::StartDailyGame() {
 }
 
 void Tf_Jeux::ShowDailyCaption() {
-  if (!DailyGrid.isValid() || !GrilleSudoku->GameMode()) return;
+  const std::optional<std::chrono::year_month_day> day = Partie().DailyDay();
+  if (!day || !GrilleSudoku->GameMode()) return;
+  const QDate date(int(day->year()), int(unsigned(day->month())), int(unsigned(day->day())));
   const QString caption = QStringLiteral("Grille du jour du %1 : la même pour tous les joueurs aujourd'hui.")
-                              .arg(QLocale().toString(DailyGrid, QStringLiteral("dddd d MMMM yyyy")));
+                              .arg(QLocale().toString(date, QStringLiteral("dddd d MMMM yyyy")));
   MemoAstuce->setPlainText(caption + QStringLiteral("\n\n") + MemoAstuce->toPlainText());
 }

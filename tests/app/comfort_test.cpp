@@ -2,12 +2,16 @@
 // What players of today's games expect, on the real main window: the menu on
 // the keyboard, the keys of every screen, the pause when the window is
 // minimised, no game lost at quitting, and a name for every control.
+#include <chrono>
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextBrowser>
 
 #include "app_test_util.h"
 #include "boutoncoche.h"
@@ -224,6 +228,26 @@ TEST_F(ComfortTest, AGameLeftComesBackFromTheMenuExactlyAsItWas) {
   Click(Find<THotLabel>(Game(), "hl_Menu"));
   Main->Reprise->Flush();
   EXPECT_NE(Main->Reprise->Read()->substr(left.find("aides")), left.substr(left.find("aides")));
+}
+
+TEST_F(ComfortTest, AResumedDailyGridIsStillTheDailyGridOfItsDay) {
+  using namespace std::chrono;
+  TPartie daily;
+  auto grid = std::make_unique<TGrille>();
+  grid->LoadFromText("530070000600195000098000060800060003400803001700020006060000280000419005000080079", {});
+  ASSERT_TRUE(daily.NewGame(std::move(grid), LevelFacile, 2026y / December / 7));
+  daily.Enter(1, 3, 4, false);
+  {
+    QFile kept(PathOf(QStringLiteral("reprise.txt")));
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+    kept.write(QByteArray::fromStdString(daily.ResumeText()));
+  }
+  StartActive();
+  Click(Find<THotLabel>(*Main, "hl_Reprendre"));
+  Tf_Jeux* game = Game();
+  ASSERT_NE(game, nullptr);
+  const QString memo = Find<QTextBrowser>(game, "MemoAstuce")->toPlainText();
+  EXPECT_TRUE(memo.startsWith(QStringLiteral("Grille du jour du lundi 7 décembre 2026"))) << memo.toStdString();
 }
 
 TEST_F(ComfortTest, MinimisingTheWindowPausesTheGame) {

@@ -4,6 +4,7 @@
 // resuming, and the faults of the game screen that the model now rules out.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -296,6 +297,32 @@ TEST_F(PartieTest, AResumedGameIsTheGameLeft) {
   EXPECT_EQ(Picture(resumed.Grille()), Picture(Game.Grille()));
   // The hinted cell, the clock to the millisecond, helps, level, penalty and mode too.
   EXPECT_EQ(resumed.ResumeText(), text);
+  EXPECT_FALSE(resumed.DailyDay().has_value());
+}
+
+TEST_F(PartieTest, ADailyGridStaysOneThroughAResumeUntilAnotherGame) {
+  using namespace std::chrono;
+  const year_month_day day = 2026y / December / 7;
+  auto grid = std::make_unique<TGrille>();
+  grid->LoadFromText(Puzzle, {});
+  ASSERT_TRUE(Game.NewGame(std::move(grid), LevelFacile, day));
+  Game.Enter(1, 3, 4, false);
+  const std::string text = Game.ResumeText();
+  ASSERT_NE(text.find("\njour 2026-12-07\n"), std::string::npos);
+
+  TPartie resumed([this] { return Now; });
+  ASSERT_TRUE(resumed.Resume(text));
+  EXPECT_EQ(resumed.DailyDay(), day);
+  // A game left by the version before days were kept reads as no daily grid.
+  std::string older = text;
+  older.replace(0, 16, "orvalis-partie 1");
+  older.erase(older.find("jour "), older.find('\n', older.find("jour ")) - older.find("jour ") + 1);
+  ASSERT_TRUE(resumed.Resume(older));
+  EXPECT_FALSE(resumed.DailyDay().has_value());
+  EXPECT_EQ(Picture(resumed.Grille()), Picture(Game.Grille()));
+  // Another game is no daily grid.
+  Deal();
+  EXPECT_FALSE(Game.DailyDay().has_value());
 }
 
 TEST_F(PartieTest, ADamagedResumeTextChangesNothing) {
@@ -308,7 +335,8 @@ TEST_F(PartieTest, ADamagedResumeTextChangesNothing) {
       "",
       text.substr(0, text.size() - 1),       // cut in its last line
       text.substr(0, text.size() / 2),       // cut in the middle
-      "orvalis-partie 2" + text.substr(16),  // a newer version
+      "orvalis-partie 3" + text.substr(16),  // a newer version
+      text.substr(0, text.find("jour -")) + "jour 2026-02-30" + text.substr(text.find("jour -") + 6),
       "orvalis-partie 1x" + text.substr(16),
       text.substr(0, text.find("niveau 2")) + "niveau 9" + text.substr(text.find("niveau 2") + 8),
       wrongMark,  // a mark that names another digit
