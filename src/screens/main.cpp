@@ -183,17 +183,19 @@ THotLabel* Tf_Main::MakeMenuLabel(const QString& Caption, void (Tf_Main::*Handle
 void Tf_Main::ShowMenuCommands(bool Shown) {
   for (THotLabel* label : {hl_nouveau, hl_Charger, hl_puzzle, hl_regle, hl_Astuces, hl_Option, hl_Quitter})
     label->setVisible(Shown);
-  hl_Reprendre->setVisible(Shown && CanResume());
+  hl_Reprendre->setVisible(Shown && GameToResume().has_value());
   PlaceMenu();
 }
 
-bool Tf_Main::CanResume() const {
-  if (!Options || !Options->ReprendrePartie || !Reprise) return false;
+std::optional<TReprise::Kept> Tf_Main::GameToResume() const {
+  if (!Options || !Options->ReprendrePartie || !Reprise) return std::nullopt;
   // What the game screen kept last is on the disk first.
   Reprise->Flush();
-  const std::optional<std::string> text = Reprise->Read();
-  TPartie probe;
-  return text && probe.Resume(*text) && probe.InProgress();
+  for (TReprise::Kept& kept : Reprise->KeptGames()) {
+    TPartie probe;
+    if (probe.Resume(kept.Text) && probe.InProgress()) return std::move(kept);
+  }
+  return std::nullopt;
 }
 
 std::vector<THotLabel*> Tf_Main::MenuLines() const {
@@ -349,10 +351,11 @@ Tf_Jeux* Tf_Main::NewGameScreen() {
 }
 
 void Tf_Main::hl_ReprendreClick() {
-  const std::optional<std::string> text = Reprise->Read();
+  const std::optional<TReprise::Kept> kept = GameToResume();
   Tf_Jeux* game = NewGameScreen();
-  // The file may have gone since the menu showed: the menu comes back.
-  if (!text || !game->ResumeGame(*text)) {
+  // The file may have gone, or another window taken the game up, since the
+  // menu showed: the menu comes back.
+  if (!kept || !Reprise->TakeUp(kept->Slot) || !game->ResumeGame(kept->Text)) {
     ShowNoScreen();
     return;
   }

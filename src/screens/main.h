@@ -15,9 +15,11 @@
 #include <QPointer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "fileresult.h"
+#include "reprise.h"
 #include "shell.h"
 
 class QTimer;
@@ -25,7 +27,6 @@ class TGenerateur;
 class THotLabel;
 class TImage;
 class TOptions;
-class TReprise;
 class TScores;
 class TStatistiques;
 
@@ -153,8 +154,9 @@ class Tf_Main : public QWidget, public TShell {
   void ShowMenuCommands(bool Shown);
   // The menu lines on show, in their order.
   std::vector<THotLabel*> MenuLines() const;
-  // Whether the game left can be taken up: the setting on and its file a game.
-  bool CanResume() const;
+  // The game left that "Reprendre la partie" takes up, when the setting is
+  // on: this window's own, else the newest that no other window plays.
+  std::optional<TReprise::Kept> GameToResume() const;
   // A new game screen, lent what it needs, waiting behind the menu.
   class Tf_Jeux* NewGameScreen();
 };

@@ -227,7 +227,7 @@ TEST_F(ComfortTest, AGameLeftComesBackFromTheMenuExactlyAsItWas) {
   NewGame();
   Click(Find<THotLabel>(Game(), "hl_Menu"));
   Main->Reprise->Flush();
-  EXPECT_NE(Main->Reprise->Read()->substr(left.find("aides")), left.substr(left.find("aides")));
+  EXPECT_NE(Main->Reprise->KeptGames().at(0).Text.substr(left.find("aides")), left.substr(left.find("aides")));
 }
 
 TEST_F(ComfortTest, AResumedDailyGridIsStillTheDailyGridOfItsDay) {

@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "dossiersauvegarde.h"
@@ -19,6 +21,7 @@
 #include "fileread.h"
 #include "filewrite.h"
 #include "inifile.h"
+#include "reprise.h"
 #include "scores.h"
 #include "storagetest.h"
 
@@ -104,6 +107,53 @@ TEST_F(SharedFilesTest, FilesOverTheirLimitAreRefusedAndKept) {
   EXPECT_EQ(TScores(ini).AddScore(1, 10, QStringLiteral("A")).Message,
             QStringLiteral("Impossible d'écrire dans ") + ini + QStringLiteral(" (fichier de plus de 1 Mo)"));
   EXPECT_EQ(ReadBytes(ini).size(), big.size());
+}
+
+// Two windows playing at once keep a game each, a later start offers both,
+// newest first, and a window that died leaves its game to take up.
+TEST_F(SharedFilesTest, EveryWindowKeepsItsOwnGameLeft) {
+  const QString first = program.filePath(QStringLiteral("reprise.txt"));
+  const auto texts = [](const TReprise& window) {
+    std::vector<std::string> kept;
+    for (const TReprise::Kept& game : window.KeptGames()) kept.push_back(game.Text);
+    return kept;
+  };
+  {
+    TReprise a(first), b(first);
+    a.Keep("A\n");
+    b.Keep("B\n");
+    a.Flush();
+    b.Flush();
+    EXPECT_EQ(texts(a), std::vector<std::string>{"A\n"}) << "B is being played";
+    EXPECT_FALSE(b.TakeUp(a.Slot()));
+  }
+  const QString second = program.filePath(QStringLiteral("reprise-2.txt"));
+  {
+    QFile later(second);  // B left last
+    ASSERT_TRUE(later.open(QIODevice::Append));
+    ASSERT_TRUE(later.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+  }
+  if (::fork() == 0) {  // a window killed in the middle of its game
+    TReprise killed(first);
+    killed.TakeUp(3);
+    killed.Keep("K\n");
+    killed.Flush();
+    ::_exit(0);  // no destructor: its lock stays
+  }
+  ::wait(nullptr);
+  ASSERT_TRUE(QFileInfo::exists(program.filePath(QStringLiteral("reprise-3.txt.lock"))));
+
+  TReprise c(first);
+  EXPECT_EQ(texts(c), (std::vector<std::string>{"B\n", "K\n", "A\n"}));
+  // A new game takes the place of the game offered; the others stay.
+  c.Keep("C\n");
+  c.Flush();
+  TReprise d(first);
+  EXPECT_EQ(texts(d), (std::vector<std::string>{"K\n", "A\n"}));
+  c.Remove();
+  c.Flush();
+  EXPECT_FALSE(QFileInfo::exists(second));
+  EXPECT_EQ(texts(d), (std::vector<std::string>{"K\n", "A\n"}));
 }
 
 // A saved-grid file of line ends only, one of a single field of bars and one
