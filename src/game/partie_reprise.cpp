@@ -17,6 +17,13 @@
 //   chiffres <81 digits>    every digit in the grid
 //   notes <81 x 3 hex>      the pencil marks of each cell
 //   marques <81 x 2 hex>    the error marks of each cell
+//   historique 12 10        the moves undo and redo go through, the first 10 done
+//                           (not in version 1; 0 0 past MaxHistory moves)
+//   coup 0 1 3 4 0          each move: kind, row, column, digit, digit before
+//   etat 347 <cells>        the grid before the first move, then after each: its
+//                           hinted cell, then each cell that differs from the grid
+//                           before it (two digits of cell, given, digit, 3 hex of
+//                           notes, 2 hex of marks)
 //   fin
 #include <array>
 #include <charconv>
@@ -24,6 +31,7 @@
 #include <cstdio>
 #include <optional>
 #include <sstream>
+#include <vector>
 
 #include "partie.h"
 
@@ -32,6 +40,10 @@ namespace {
 constexpr std::string_view Format = "orvalis-partie";
 constexpr int Version = 2;
 constexpr int MaxHelps = 1 << 20;
+// Longer histories are not kept, so that the text a move writes stays small
+// (a digit writes some 30 to 250 characters of history).
+constexpr std::size_t MaxHistory = 4000;
+constexpr std::size_t MaxHistoryBytes = 512 * 1024;
 
 std::string Hex(unsigned Value, int Width) {
   static constexpr char digits[] = "0123456789abcdef";
@@ -108,6 +120,83 @@ class Reader {
   std::size_t Rest_ = 0;
 };
 
+// A grid as the text holds it.
+struct Fields {
+  std::string Givens = std::string(81, '0');
+  std::string Digits = std::string(81, '0');
+  WordArray Notes{};
+  ByteArray Marks{};
+  std::array<int, 3> Hint{};  // row, column, digit; 0 0 0 for none
+
+  explicit Fields() = default;
+  explicit Fields(const TGrille& Grid) {
+    for (std::size_t i = 0; i < 81; ++i) {
+      Givens[i] = char('0' + Grid.Givens[i] % 10);
+      Digits[i] = char('0' + WordDigit(Grid.Digits[i]));
+      Notes[i] = Grid.Notes[i] & AllDigits;
+      Marks[i] = Grid.Marks[i];
+    }
+    Hint = {Grid.HintRow, Grid.HintCol, Grid.HintDigit};
+  }
+  bool SameCell(const Fields& Other, std::size_t i) const {
+    return Givens[i] == Other.Givens[i] && Digits[i] == Other.Digits[i] && Notes[i] == Other.Notes[i] &&
+           Marks[i] == Other.Marks[i];
+  }
+  // The grid, or none when a mark stands where no player's digit names it
+  // or the hint names half a cell.
+  std::optional<TGrille> Grid() const {
+    if ((Hint[0] == 0) != (Hint[1] == 0)) return std::nullopt;
+    TGrille grid;
+    grid.LoadFromText(Givens, Digits);
+    for (std::size_t i = 0; i < 81; ++i) {
+      const int digit = WordDigit(grid.Digits[i]);
+      if (Marks[i] != 0 && (grid.Givens[i] != 0 || (Marks[i] & MarkDigitBits) != digit)) return std::nullopt;
+      grid.Marks[i] = Marks[i];
+      grid.Notes[i] = Notes[i];
+    }
+    grid.HintRow = std::uint8_t(Hint[0]);
+    grid.HintCol = std::uint8_t(Hint[1]);
+    grid.HintDigit = std::uint8_t(Hint[2]);
+    return grid;
+  }
+};
+
+// The "etat" line of a grid after the grid before it.
+std::string StateLine(const Fields& Before, const Fields& After) {
+  std::string line = "etat ";
+  for (const int k : After.Hint) line += char('0' + k);
+  for (std::size_t i = 0; i < 81; ++i) {
+    if (After.SameCell(Before, i)) continue;
+    line += ' ';
+    line += char('0' + i / 10);
+    line += char('0' + i % 10);
+    line += After.Givens[i];
+    line += After.Digits[i];
+    line += Hex(After.Notes[i], 3) + Hex(After.Marks[i], 2);
+  }
+  return line + '\n';
+}
+
+// The grid of an "etat" line after the grid before it.
+Fields ReadState(Reader& In, const Fields& Before) {
+  Fields after = Before;
+  const std::string_view text = In.Value("etat");
+  if (text.size() < 3 || (text.size() - 3) % 10 != 0) In.Failed = true;
+  if (In.Failed) return after;
+  for (std::size_t k = 0; k < 3; ++k) after.Hint[k] = In.ReadNumber(text.substr(k, 1), 0, 9);
+  for (std::size_t at = 3; at < text.size(); at += 10) {
+    if (text[at] != ' ') In.Failed = true;
+    const auto i = In.ReadNumber<std::size_t>(text.substr(at + 1, 2), 0, 80);
+    if (In.Failed) break;
+    after.Givens[i] = char('0' + In.ReadNumber(text.substr(at + 3, 1), 0, 9));
+    after.Digits[i] = char('0' + In.ReadNumber(text.substr(at + 4, 1), 0, 9));
+    after.Notes[i] = In.ReadNumber<std::uint16_t>(text.substr(at + 5, 3), 0, AllDigits, 16);
+    after.Marks[i] =
+        In.ReadNumber<std::uint8_t>(text.substr(at + 8, 2), 0, MarkDigitBits | MarkDiffersFromSolution, 16);
+  }
+  return after;
+}
+
 }  // namespace
 
 std::string TPartie::ResumeText() const {
@@ -132,7 +221,23 @@ std::string TPartie::ResumeText() const {
     marks += Hex(Grid_.Marks[i], 2);
   }
   out << "donnees " << givens << '\n' << "chiffres " << digits << '\n';
-  out << "notes " << notes << '\n' << "marques " << marks << '\n' << "fin\n";
+  out << "notes " << notes << '\n' << "marques " << marks << '\n';
+  std::ostringstream history;
+  history << "historique " << Moves_.size() << ' ' << Position_ << '\n';
+  for (const TMove& move : Moves_)
+    history << "coup " << int(move.Kind) << ' ' << int(move.Row) << ' ' << int(move.Col) << ' ' << int(move.Digit)
+            << ' ' << int(move.Previous) << '\n';
+  Fields before;
+  for (const TGrille& state : States_) {
+    const Fields after(state);
+    history << StateLine(before, after);
+    before = after;
+  }
+  if (Moves_.size() <= MaxHistory && history.view().size() <= MaxHistoryBytes)
+    out << history.view();
+  else
+    out << "historique 0 0\n" << StateLine(Fields(), Fields(Grid_));
+  out << "fin\n";
   return out.str();
 }
 
@@ -156,41 +261,68 @@ bool TPartie::Resume(std::string_view Text) {
   const std::string_view digits = in.Digits("chiffres", 81);
   const std::string_view notes = in.Value("notes");
   const std::string_view marks = in.Value("marques");
-  if (in.NextLine() != "fin" || !in.AtEnd() || in.Failed || notes.size() != 81 * 3 || marks.size() != 81 * 2)
-    return false;
-  int hintCell[3] = {};
+  if (in.Failed || notes.size() != 81 * 3 || marks.size() != 81 * 2) return false;
+  Fields now;
   {
     std::size_t at = 0;
-    for (int k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < 3; ++k) {
       const std::size_t end = k < 2 ? hint.find(' ', at) : hint.size();
       if (end == std::string_view::npos) return false;
-      hintCell[k] = in.ReadNumber(hint.substr(at, end - at), 0, 9);
+      now.Hint[k] = in.ReadNumber(hint.substr(at, end - at), 0, 9);
       at = end + 1;
     }
   }
-  WordArray noteSets{};
-  ByteArray markBytes{};
+  now.Givens = givens;
+  now.Digits = digits;
   for (std::size_t i = 0; i < 81; ++i) {
-    noteSets[i] = in.ReadNumber<std::uint16_t>(notes.substr(3 * i, 3), 0, AllDigits, 16);
-    markBytes[i] = in.ReadNumber<std::uint8_t>(marks.substr(2 * i, 2), 0, MarkDigitBits | MarkDiffersFromSolution, 16);
+    now.Notes[i] = in.ReadNumber<std::uint16_t>(notes.substr(3 * i, 3), 0, AllDigits, 16);
+    now.Marks[i] = in.ReadNumber<std::uint8_t>(marks.substr(2 * i, 2), 0, MarkDigitBits | MarkDiffersFromSolution, 16);
   }
-  if (in.Failed || (hintCell[0] == 0) != (hintCell[1] == 0)) return false;
+  std::optional<TGrille> grid = now.Grid();
+  if (in.Failed || !grid) return false;
 
-  TGrille grid;
-  grid.LoadFromText(givens, digits);
-  for (std::size_t i = 0; i < 81; ++i) {
-    // A mark stands only on a player's digit, and names it.
-    const int digit = WordDigit(grid.Digits[i]);
-    if (markBytes[i] != 0 && (grid.Givens[i] != 0 || (markBytes[i] & MarkDigitBits) != digit)) return false;
-    grid.Marks[i] = markBytes[i];
-    grid.Notes[i] = noteSets[i];
+  // The history, each of its grids as sound as the game's own.
+  std::vector<TMove> moves;
+  std::vector<TGrille> states;
+  std::size_t position = 0;
+  if (version >= 2) {
+    const std::string_view counts = in.Value("historique");
+    const std::size_t space = counts.find(' ');
+    if (space == std::string_view::npos) return false;
+    const auto count = in.ReadNumber<std::size_t>(counts.substr(0, space), 0, MaxHistory);
+    position = in.ReadNumber<std::size_t>(counts.substr(space + 1), 0, count);
+    for (std::size_t k = 0; k < count && !in.Failed; ++k) {
+      const std::string_view line = in.Value("coup");
+      std::array<int, 5> values{};
+      std::size_t at = 0;
+      for (std::size_t v = 0; v < values.size(); ++v) {
+        const std::size_t end = v + 1 < values.size() ? line.find(' ', at) : line.size();
+        if (end == std::string_view::npos) return false;
+        values[v] = in.ReadNumber(line.substr(at, end - at), 0, v == 0 ? int(TMoveKind::Reset) : 9);
+        at = end + 1;
+      }
+      moves.push_back({TMoveKind(values[0]), std::uint8_t(values[1]), std::uint8_t(values[2]), std::uint8_t(values[3]),
+                       std::uint8_t(values[4])});
+    }
+    Fields before;
+    for (std::size_t k = 0; k <= count && !in.Failed; ++k) {
+      before = ReadState(in, before);
+      std::optional<TGrille> state = before.Grid();
+      if (!state) return false;
+      states.push_back(std::move(*state));
+    }
   }
-  grid.HintRow = std::uint8_t(hintCell[0]);
-  grid.HintCol = std::uint8_t(hintCell[1]);
-  grid.HintDigit = std::uint8_t(hintCell[2]);
-  Grid_ = std::move(grid);
+  if (in.NextLine() != "fin" || !in.AtEnd() || in.Failed) return false;
+
+  Grid_ = std::move(*grid);
   Playing_ = mode == 1;
   Begin(level, ms, helps, day);
   CandidatesShown_ = shown == 1;
+  if (!moves.empty()) {
+    Moves_ = std::move(moves);
+    States_ = std::move(states);
+    Position_ = position;
+    Announce(false);  // undo and redo have moves again
+  }
   return true;
 }

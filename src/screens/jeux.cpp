@@ -137,6 +137,9 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
     KeepGame();
   });
   connect(GrilleSudoku, &TGrilleSudoku::EntryRefused, this, [this] { MemoAstuce->setPlainText(RefusedGivenTip); });
+  // Set before any game comes in: setting it resets the view, and a game
+  // taken up keeps its moves to undo.
+  GrilleSudoku->SetOnComplete([this] { FinishGame(); });
   p_Pause = new TPausePanel(this);
 
   for (int k = 0; k < 10; ++k) {
@@ -557,7 +560,6 @@ void Tf_Jeux::FormShow() {
     WatchedWindow_->installEventFilter(this);
   }
   SetPossibilitiesShown(false);
-  GrilleSudoku->SetOnComplete([this] { FinishGame(); });
   FocusGrid();
   FormResize();
 }

@@ -63,8 +63,8 @@ class TReprise {
   // The window's slot, or 0 before it has kept a game.
   int Slot() const;
 
-  // A resume text is far below this.
-  static constexpr qint64 MaxBytes = 64 * 1024;
+  // A resume text is far below this, its undo history included.
+  static constexpr qint64 MaxBytes = 1024 * 1024;
   // Windows playing at once beyond this many share the last slot.
   static constexpr int MaxSlots = 32;
 

@@ -298,6 +298,21 @@ TEST_F(PartieTest, AResumedGameIsTheGameLeft) {
   // The hinted cell, the clock to the millisecond, helps, level, penalty and mode too.
   EXPECT_EQ(resumed.ResumeText(), text);
   EXPECT_FALSE(resumed.DailyDay().has_value());
+  // Undo and redo go through the same grids.
+  ASSERT_TRUE(Game.Undo());
+  ASSERT_TRUE(resumed.Undo());
+  EXPECT_EQ(resumed.ResumeText(), Game.ResumeText()) << "a move undone is kept for redo";
+  ASSERT_TRUE(resumed.Resume(Game.ResumeText()));
+  while (Game.Undo()) {
+    ASSERT_TRUE(resumed.Undo());
+    EXPECT_EQ(Picture(resumed.Grille()), Picture(Game.Grille()));
+  }
+  EXPECT_FALSE(resumed.Undo());
+  while (Game.Redo()) {
+    ASSERT_TRUE(resumed.Redo());
+    EXPECT_EQ(Picture(resumed.Grille()), Picture(Game.Grille()));
+  }
+  EXPECT_FALSE(resumed.Redo());
 }
 
 TEST_F(PartieTest, ADailyGridStaysOneThroughAResumeUntilAnotherGame) {
@@ -317,6 +332,7 @@ TEST_F(PartieTest, ADailyGridStaysOneThroughAResumeUntilAnotherGame) {
   std::string older = text;
   older.replace(0, 16, "orvalis-partie 1");
   older.erase(older.find("jour "), older.find('\n', older.find("jour ")) - older.find("jour ") + 1);
+  older.erase(older.find("historique "), older.find("fin\n") - older.find("historique "));
   ASSERT_TRUE(resumed.Resume(older));
   EXPECT_FALSE(resumed.DailyDay().has_value());
   EXPECT_EQ(Picture(resumed.Grille()), Picture(Game.Grille()));
@@ -340,6 +356,8 @@ TEST_F(PartieTest, ADamagedResumeTextChangesNothing) {
       "orvalis-partie 1x" + text.substr(16),
       text.substr(0, text.find("niveau 2")) + "niveau 9" + text.substr(text.find("niveau 2") + 8),
       wrongMark,  // a mark that names another digit
+      text.substr(0, text.find("coup ") + 5) + "9" + text.substr(text.find("coup ") + 6),  // no such move
+      text.substr(0, text.find("\netat ") + 6) + "0" + text.substr(text.find("\netat ") + 6),
       text + "de trop\n",
   };
   TPartie other{[this] { return Now; }};
