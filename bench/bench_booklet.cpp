@@ -44,6 +44,7 @@ int main(int argc, char** argv) {
     const std::vector<TGrille> puzzles = GenerateBatch(request);
     const double seconds = bench::NowSeconds() - wall;
     std::vector<std::string> texts;
+    texts.reserve(puzzles.size());
     for (const TGrille& grid : puzzles) texts.push_back(grid.SaveToText(false, level, 0, 0));
     if (jobs == 1) {
       first = texts;

@@ -89,7 +89,8 @@ QRectF CandidateBox(const QPainter& painter, const QFont& font, int cell, std::u
     const qreal width = metrics.horizontalAdvance(lines[k]);
     const qreal scale = width > room ? room / width : 1.0;
     const qreal x = (cell % 9) * CellSize + NoteInset + metrics.horizontalAdvance(lines[k].left(at)) * scale;
-    const qreal baseline = (cell / 9) * CellSize + NoteInset + whole.ascent() + k * whole.height();
+    const int row = cell / 9;  // whole rows of cells
+    const qreal baseline = row * CellSize + NoteInset + whole.ascent() + k * whole.height();
     return {x, baseline - whole.ascent(), metrics.horizontalAdvance(label) * scale, qreal(whole.height())};
   }
   return {};

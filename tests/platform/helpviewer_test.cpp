@@ -267,7 +267,7 @@ TEST(HelpFile, TheAdvancedPagesQuoteTheGamesSentences) {
   while (!table.atEnd()) {
     const QStringList fields = QString::fromUtf8(table.readLine()).trimmed().split(QLatin1Char('\t'));
     ASSERT_EQ(fields.size(), 4);
-    const QString page = pages.at(fields[0]);
+    const QString& page = pages.at(fields[0]);
     TGrille grid;
     grid.LoadFromText(fields[1].left(81).toStdString(), fields[1].mid(82, 81).toStdString());
     const std::optional<HintStep> hint = grid.FindHint({true, advanced::HasOneSolution(grid)});
