@@ -72,18 +72,6 @@ QList<QByteArray> SplitRecordLines(QByteArrayView bytes) {
   return lines;
 }
 
-GridToLoad PrepareLoad(const SavedGrid& record, bool restart) {
-  GridToLoad load;
-  load.Givens = record.Givens;
-  load.Level = record.Level;
-  if (!restart) {
-    load.Digits = record.Digits;
-    load.Time = record.Time;
-    load.Hints = record.Hints;
-  }
-  return load;
-}
-
 SavedGrid ParseRecord(QStringView line) {
   qsizetype at = 0;
   SavedGrid record;

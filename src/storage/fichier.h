@@ -67,18 +67,6 @@ void ForEachRecordLine(QByteArrayView bytes, const std::function<void(QByteArray
 // The record of a line (missing fields empty, numbers as ParseLine reads them).
 SavedGrid ParseRecord(QStringView line);
 
-// What a load hands on: the grid for the grid view, and the level, seconds and
-// helps the game carries on from. Starting again gives the givens alone, with
-// no time and no helps.
-struct GridToLoad {
-  QString Givens;
-  QString Digits;
-  std::uint8_t Level = 1;
-  std::int32_t Time = 0;
-  std::uint8_t Hints = 0;
-};
-GridToLoad PrepareLoad(const SavedGrid& record, bool restart);
-
 // The records of a file in the order of its lines, kept as the lines' text
 // (UTF-8, end to end) and where each line ends: four bytes a line beyond its
 // text, however short the lines, so that a file of a million tiny lines costs

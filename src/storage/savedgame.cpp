@@ -29,13 +29,15 @@ TSavedGame TSavedGame::FromGridText(const QString& Text) {
 }
 
 TSavedGame TSavedGame::FromRecord(const SavedGrid& Record, bool Restart) {
-  const GridToLoad load = PrepareLoad(Record, Restart);
   TSavedGame game;
-  game.Givens = load.Givens;
-  game.Digits = load.Digits;
-  game.Level = load.Level;
-  game.Time = load.Time;
-  game.Hints = load.Hints;
+  game.Givens = Record.Givens;
+  game.Level = Record.Level;
+  // Starting again gives the givens alone, with no time and no helps.
+  if (!Restart) {
+    game.Digits = Record.Digits;
+    game.Time = Record.Time;
+    game.Hints = Record.Hints;
+  }
   game.Name = Record.Name;
   game.Description = Record.Description;
   return game;

@@ -7,6 +7,7 @@
 
 #include <QTemporaryDir>
 
+#include "savedgame.h"
 #include "storagetest.h"
 
 namespace {
@@ -170,26 +171,26 @@ TEST(SavedGridRecord, ATimeBelowZeroReadsAsZero) {
   for (const char* time : {"-5", "-2147483648", "-0"}) {
     const SavedGrid r = Parsed(QStringLiteral("n|d|01/01/2026|") + kGivens + QStringLiteral("||2|%1|1").arg(time));
     EXPECT_EQ(r.Time, 0) << time;
-    EXPECT_EQ(PrepareLoad(r, false).Time, 0) << time;
+    EXPECT_EQ(TSavedGame::FromRecord(r, false).Time, 0) << time;
   }
 }
 
 TEST(SavedGridRecord, LoadingGivesTheRecordOrItsStartingPosition) {
   const SavedGrid r = Parsed(QStringLiteral("n|d|01/01/2026|") + GridText(true, 3, 754, 7));
-  GridToLoad load = PrepareLoad(r, false);
+  TSavedGame load = TSavedGame::FromRecord(r, false);
   EXPECT_EQ(load.Givens, kGivens);
   EXPECT_EQ(load.Digits, kDigits);
   EXPECT_EQ(load.Level, 3);
   EXPECT_EQ(load.Time, 754);
   EXPECT_EQ(load.Hints, 7);
-  load = PrepareLoad(r, true);  // "Recommencer la grille"
+  load = TSavedGame::FromRecord(r, true);  // "Recommencer la grille"
   EXPECT_EQ(load.Givens, kGivens);
   EXPECT_TRUE(load.Digits.isEmpty());
   EXPECT_EQ(load.Level, 3);
   EXPECT_EQ(load.Time, 0);
   EXPECT_EQ(load.Hints, 0);
   // Saved with the starting grid only: the starting position, with its time and helps.
-  load = PrepareLoad(Parsed(QStringLiteral("n|d|01/01/2026|") + GridText(false, 2, 90, 1)), false);
+  load = TSavedGame::FromRecord(Parsed(QStringLiteral("n|d|01/01/2026|") + GridText(false, 2, 90, 1)), false);
   EXPECT_TRUE(load.Digits.isEmpty());
   EXPECT_EQ(load.Time, 90);
   EXPECT_EQ(load.Hints, 1);
