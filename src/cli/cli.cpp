@@ -11,6 +11,7 @@
 #include "advancedhint.h"
 #include "dailygrid.h"
 #include "generatebatch.h"
+#include "gridtext.h"
 #include "grille.h"
 
 namespace cli {
@@ -154,17 +155,9 @@ std::string HardestTechnique(TGrille& grid, std::uint8_t rating) {
 }  // namespace
 
 void SplitLine(std::string_view line, std::string_view& givens, std::string_view& digits) {
-  const std::size_t bar = line.find('|');
-  if (bar == std::string_view::npos) {
-    givens = line.substr(0, 81);
-    digits = std::string_view();
-    return;
-  }
-  givens = line.substr(0, std::min<std::size_t>(bar, 81));
-  std::string_view rest = line.substr(bar + 1);
-  const std::size_t bar2 = rest.find('|');
-  if (bar2 != std::string_view::npos) rest = rest.substr(0, bar2);
-  digits = rest.substr(0, 81);
+  const TGridText grid = ReadGridText(line);
+  givens = grid.Givens.substr(0, 81);
+  digits = grid.Digits.substr(0, 81);
 }
 
 bool RunCommand(const std::string& command, std::string_view line, std::string& output, const CommandOptions& options) {

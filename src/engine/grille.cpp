@@ -2,6 +2,8 @@
 // The grid model: placement rules, candidate bookkeeping, error marks, text form.
 #include "grille.h"
 
+#include "gridtext.h"
+
 #include <algorithm>
 
 #include "cellunits.h"
@@ -240,18 +242,9 @@ std::string DigitsText(const WordArray& words) {
 }
 
 std::string TGrille::SaveToText(bool IncludeDigits, int Level, long long Time, int Hints) const {
-  std::string text;
-  text.reserve(81 * 2 + 24);
-  for (int i = 0; i < 81; ++i) text += static_cast<char>('0' + Givens[i] % 10);
-  text += '|';
-  if (IncludeDigits) text += DigitsText(Digits);
-  text += '|';
-  text += std::to_string(Level);
-  text += '|';
-  text += std::to_string(Time);
-  text += '|';
-  text += std::to_string(Hints);
-  return text;
+  std::string givens(81, '0');
+  for (int i = 0; i < 81; ++i) givens[i] = static_cast<char>('0' + Givens[i] % 10);
+  return WriteGridText(givens, IncludeDigits ? DigitsText(Digits) : std::string(), Level, Time, Hints);
 }
 
 // A cell's character: "1" to "9" a digit; anything else, and a cell past the

@@ -4,27 +4,22 @@
 #include <algorithm>
 #include <limits>
 
-#include <QStringList>
-
 #include "fichier.h"
+#include "gridtext.h"
 
 QString TSavedGame::GridText() const {
-  return QStringLiteral("%1|%2|%3|%4|%5").arg(Givens, Digits).arg(Level).arg(Time).arg(Hints);
+  return QString::fromStdString(WriteGridText(Givens.toStdString(), Digits.toStdString(), Level, Time, Hints));
 }
 
 TSavedGame TSavedGame::FromGridText(const QString& Text) {
-  const QStringList fields = Text.split(u'|');
-  const auto number = [&fields](int Index, long long Fallback) {
-    bool ok = false;
-    const long long value = fields.value(Index).toLongLong(&ok);
-    return ok ? value : Fallback;
-  };
+  const std::string text = Text.toStdString();
+  const TGridText fields = ReadGridText(text);
   TSavedGame game;
-  game.Givens = fields.value(0);
-  game.Digits = fields.value(1);
-  game.Level = std::uint8_t(number(2, 1));
-  game.Time = std::int32_t(std::clamp<long long>(number(3, 0), 0, std::numeric_limits<std::int32_t>::max()));
-  game.Hints = std::uint8_t(std::clamp<long long>(number(4, 0), 0, 255));
+  game.Givens = QString::fromStdString(std::string(fields.Givens));
+  game.Digits = QString::fromStdString(std::string(fields.Digits));
+  game.Level = std::uint8_t(fields.Level.value_or(1));
+  game.Time = std::int32_t(std::clamp<long long>(fields.Time.value_or(0), 0, std::numeric_limits<std::int32_t>::max()));
+  game.Hints = std::uint8_t(std::clamp<long long>(fields.Helps.value_or(0), 0, 255));
   return game;
 }
 
