@@ -21,7 +21,6 @@
 #include "grillesudoku.h"
 #include "jeux.h"
 #include "options.h"
-#include "scores.h"
 
 namespace fs = std::filesystem;
 
@@ -46,11 +45,9 @@ int main(int argc, char** argv) {
   InstallFontSubstitutions();
   Tf_Dessin dessin;
   TOptions options(QStringLiteral("/nonexistent/sudoku.ini"));
-  TScores scores(QStringLiteral("/nonexistent/sudoku.ini"));
   Tf_Jeux game;
   game.resize(1280, 800);
-  game.SetPlayMode(true);
-  game.SetupScreen(options, scores);
+  game.Start({&options, nullptr, nullptr, nullptr}, TStart(TStartKind::AsIs));
   game.show();
   TGrilleSudoku* grid = &game.Grid();
 

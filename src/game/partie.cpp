@@ -46,12 +46,35 @@ bool TPartie::InProgress() const {
   return Grid_.CountEmpty() < 81;
 }
 
+std::optional<TFull> TPartie::Full() const {
+  if (!Playing_ || Finished_ || Grid_.CountEmpty() != 0) return std::nullopt;
+  return Grid_.CountErrors() == 0 ? TFull::Solved : TFull::ErrorsRemain;
+}
+
+void TPartie::AnnounceIfFull() {
+  if (const std::optional<TFull> full = Full(); full && OnComplete) OnComplete(*full);
+}
+
+bool TPartie::SetPaused(bool Paused) {
+  if (Paused == Paused_ || (Paused && (!Playing_ || Finished_))) return false;
+  Paused_ = Paused;
+  if (Paused)
+    Chrono_.Hold();
+  else
+    Chrono_.Release();
+  return true;
+}
+
 void TPartie::Begin(int Level, std::uint64_t CarriedMs, int Helps,
                     std::optional<std::chrono::year_month_day> DailyDay) {
+  SetPaused(false);
   Level_ = Level;
   DailyDay_ = DailyDay;
   Helps_ = Helps;
+  Origin_ = TOrigin::Dealt;
   CandidatesShown_ = false;
+  LastHint_.reset();
+  Result_.reset();
   Finished_ = false;
   Unsaved_ = false;
   ++Serial_;
@@ -81,19 +104,14 @@ void TPartie::Load(std::string_view Givens, std::string_view Digits, int Level, 
   Begin(level, std::uint64_t(std::max(0, Seconds)) * 1000, std::max(0, Helps));
 }
 
-void TPartie::CarryOver(int Seconds, int Helps) {
-  Chrono_.Start(std::uint64_t(std::max(0, Seconds)) * 1000);
-  Helps_ = std::max(0, Helps);
-  Announce(false);
-}
-
 std::uint8_t TPartie::Rate() { return Grid_.RateLevel(); }
 
 bool TPartie::PlayTypedIn(std::uint8_t Rating) {
   const int level = Rating & RatingLevelBits;
-  if (level < LevelFacile || level > LevelExpert) return false;
+  if (level < LevelFacile || level > LevelExpert || TypedClash()) return false;
   Playing_ = true;
   Begin(level, 0, 0);
+  Origin_ = TOrigin::TypedIn;
   return true;
 }
 
@@ -103,6 +121,7 @@ void TPartie::Announce(bool NewGame) {
 
 void TPartie::Record(const TMove& Move) {
   Grid_.ForgetSettledClashes();
+  if (Move.Kind != TMoveKind::Hint) LastHint_.reset();
   Moves_.resize(Position_);
   States_.resize(Position_ + 1);
   Moves_.push_back(Move);
@@ -142,8 +161,8 @@ TEntryResult TPartie::Enter(int Row, int Col, int Digit, bool Note) {
   Record({Note ? TMoveKind::Note : TMoveKind::Digit, std::uint8_t(Row), std::uint8_t(Col), std::uint8_t(Digit),
           std::uint8_t(current)});
   // A pencil mark on a full grid does not complete it again.
-  TEntryResult result{true, !Note && Grid_.CountEmpty() == 0};
-  if (result.Completed && OnComplete) OnComplete();
+  const TEntryResult result{true, !Note && Grid_.CountEmpty() == 0};
+  if (!Note) AnnounceIfFull();
   return result;
 }
 
@@ -153,9 +172,12 @@ std::optional<HintStep> TPartie::Hint() {
   std::optional<HintStep> hint = Grid_.FindHint(options);
   if (hint) {
     TidyNotes(hint->Row, hint->Col, hint->Digit);
+    LastHint_ = hint;
     Record({TMoveKind::Hint, std::uint8_t(hint->Row), std::uint8_t(hint->Col), std::uint8_t(hint->Digit),
             std::uint8_t(hint->Replaced)});
+    AnnounceIfFull();
   } else {
+    LastHint_.reset();
     Unsaved_ = true;  // the help counts
   }
   return hint;
@@ -187,6 +209,7 @@ TSolveResult TPartie::Solve() {
   result.Settled = result.Flags & SettledMask;
   Helps_ += result.Settled;
   if (Grid_.Digits != before) Record({TMoveKind::Solve});
+  AnnounceIfFull();
   return result;
 }
 
@@ -197,6 +220,7 @@ int TPartie::ShowSolution() {
   const int filled = std::max(0, before - Unsettled(Grid_));
   Helps_ += filled;
   if (Grid_.Digits != digits) Record({TMoveKind::Solve});
+  AnnounceIfFull();
   return filled;
 }
 
@@ -210,10 +234,30 @@ void TPartie::Clear() {
   Record({TMoveKind::Reset});
 }
 
+void TPartie::Paste(std::string_view Cells) {
+  // The givens of the text are those that break no rule of the ones before
+  // them; the digits part gives every cell, so that a clashing one stays as
+  // a player's digit marked for the clash.
+  Grid_.LoadFromText(Cells, Cells);
+  Record({TMoveKind::Reset});
+}
+
+std::optional<TCellDigit> TPartie::TypedClash() const {
+  if (Playing_) return std::nullopt;
+  for (int row = 1; row <= 9; ++row)
+    for (int col = 1; col <= 9; ++col) {
+      int kind = KindPlain;
+      const int digit = Grid_.GetCellState(row, col, kind);
+      if (digit != 0 && kind == KindBrokeRule) return TCellDigit{row, col, digit};
+    }
+  return std::nullopt;
+}
+
 std::optional<TMove> TPartie::Undo() {
   if (Position_ == 0) return std::nullopt;
   const TMove move = Moves_[--Position_];
   TakeState();
+  LastHint_.reset();
   // As when it was entered, the hint colour leaves the cell.
   if (move.Kind != TMoveKind::Solve && move.Kind != TMoveKind::Reset) Grid_.ForgetHintAt(move.Row, move.Col);
   Unsaved_ = true;
@@ -225,11 +269,12 @@ std::optional<TMove> TPartie::Redo() {
   if (Position_ >= Moves_.size()) return std::nullopt;
   const TMove move = Moves_[Position_++];
   TakeState();
+  LastHint_.reset();
   Unsaved_ = true;
   Announce(false);
-  // A digit redone into the last cell ends the game, as when it was typed.
-  const bool digit = move.Kind == TMoveKind::Digit || move.Kind == TMoveKind::Hint;
-  if (digit && Grid_.CountEmpty() == 0 && OnComplete) OnComplete();
+  // A move redone that fills the last cell ends the game, as when it was
+  // made; a pencil mark does not.
+  if (move.Kind != TMoveKind::Note && move.Kind != TMoveKind::Notes) AnnounceIfFull();
   return move;
 }
 
@@ -237,12 +282,38 @@ std::vector<TMove> TPartie::UndoMoves() const { return {Moves_.begin(), Moves_.b
 
 std::vector<TMove> TPartie::RedoMoves() const { return {Moves_.rbegin(), Moves_.rend() - std::ptrdiff_t(Position_)}; }
 
-TScore TPartie::Finish() {
+TGameResult TPartie::Finish(std::optional<std::chrono::year_month_day> DailyCounted) {
+  if (Result_) return *Result_;
+  // The errors left are corrected as "Résoudre" would, each a help.
+  if (Full() == TFull::ErrorsRemain) {
+    const int before = Unsettled(Grid_);
+    Grid_.SolveGrid();
+    Helps_ += std::max(0, before - Unsettled(Grid_));
+    Record({TMoveKind::Solve});
+  }
+  SetPaused(false);
   Chrono_.Stop();
   Finished_ = true;
-  return ComputeScore(std::uint32_t(Chrono_.Seconds()), Helps_, Level_, CandidatesShown_);
+  TGameResult result;
+  result.Timed = Chrono_.Timed();
+  result.Level = Level_;
+  result.Helps = Helps_;
+  result.CandidatesShown = CandidatesShown_;
+  result.Origin = Origin_;
+  result.DailyDay = DailyDay_;
+  result.Score = ComputeScore(std::uint32_t(Chrono_.Seconds()), Helps_, Level_, CandidatesShown_);
+  result.Counts = Playing_ && !(DailyDay_ && DailyCounted && *DailyDay_ == *DailyCounted);
+  Result_ = result;
+  return result;
 }
 
-std::string TPartie::SaveText(bool IncludeDigits, long long Time, int Hints) const {
-  return Grid_.SaveToText(IncludeDigits, Level_, Time, Hints);
+std::string TPartie::SaveText() const {
+  return Grid_.SaveToText(true, Level_, Playing_ ? Seconds() : 0, std::min(Helps_, MaxStoredHelps));
+}
+
+std::string TPartie::PuzzleText() const { return Grid_.SaveToText(false, Level_, 0, 0); }
+
+TKeep TPartie::KeepAction() const {
+  if (Finished_) return TKeep::Remove;
+  return Playing_ && Serial_ > 0 ? TKeep::Keep : TKeep::Nothing;
 }

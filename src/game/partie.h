@@ -12,7 +12,12 @@
 // with what it tidied.
 //
 // Calls return what happened. Listeners (plain functions, tested before they
-// are called) hear that the grid changed and that an entry completed it.
+// are called) hear that the grid changed and that a move filled it.
+//
+// The end of a game is decided here: every move that leaves no empty cell
+// while playing (a digit, a hint, "Résoudre", a redo) says so, with whether
+// errors remain; Finish() then gives the one result of the game (TGameResult)
+// that the end dialog shows and the records take.
 #pragma once
 
 #include <chrono>
@@ -56,6 +61,33 @@ struct TEntryResult {
   bool Refused = false;
 };
 
+// What a move that filled the last cell left: a solved grid, or errors that
+// the player may still correct (Finish corrects them, each a help).
+enum class TFull : std::uint8_t { Solved, ErrorsRemain };
+
+// How the player was looking at the game when it was kept: the selected cell,
+// the tip shown (the last hint's sentence, empty for none) and what that hint
+// tints. It comes back with the game taken up.
+struct TVue {
+  int Row = 1;
+  int Col = 1;
+  std::string Tip;
+  HintFocusT Focus;
+  bool operator==(const TVue&) const = default;
+};
+
+// What the game-in-progress file should do after a change: keep the game
+// (played), remove it (finished), or nothing (a puzzle being typed in is not
+// a game yet and never takes the place of the game left).
+enum class TKeep : std::uint8_t { Nothing, Keep, Remove };
+
+// A digit at a cell.
+struct TCellDigit {
+  int Row = 0;
+  int Col = 0;
+  int Digit = 0;
+};
+
 // What "Résoudre" did: the flags SolveNoSolution, SolveMultiple,
 // SolveGuessed, and the cells it filled or corrected, each one help.
 struct TSolveResult {
@@ -71,8 +103,9 @@ class TPartie {
   // The grid changed: a move, an undo or a redo, a new, loaded or resumed
   // game (NewGame true: what the views remember of the old grid goes).
   std::function<void(bool NewGame)> OnGridChanged;
-  // An entry (or its redo) filled the last empty cell.
-  std::function<void()> OnComplete;
+  // A move (a digit, a hint, "Résoudre", a redo) filled the last empty cell
+  // while playing.
+  std::function<void(TFull)> OnComplete;
 
   // --- What the game is ---
   const TGrille& Grille() const { return Grid_; }
@@ -90,11 +123,16 @@ class TPartie {
   // The day whose daily grid this game is, or none for any other game.
   std::optional<std::chrono::year_month_day> DailyDay() const { return DailyDay_; }
   int Helps() const { return Helps_; }
+  // A dealt or loaded puzzle, or one typed in and accepted.
+  TOrigin Origin() const { return Origin_; }
   bool CandidatesShown() const { return CandidatesShown_; }
   // Changed since it was dealt, loaded or saved.
   bool Unsaved() const { return Unsaved_; }
   // The end-of-game rule ran: the clock stopped, the score was given.
   bool Finished() const { return Finished_; }
+  // Playing, not finished, and no empty cell left: the game waits for its end
+  // (Finish), or for the player to correct the errors left.
+  std::optional<TFull> Full() const;
   // Leaving now would lose something: unsaved, not finished, and the grid
   // holds a digit of the player's (a typed given while typing in).
   bool HasProgress() const;
@@ -116,10 +154,15 @@ class TPartie {
   void SetClock(TChrono::NowFunction Now) { Chrono_.SetNow(std::move(Now)); }
   void SetTimed(bool Timed) { Chrono_.SetTimed(Timed); }
   bool Timed() const { return Chrono_.Timed(); }
-  // The clock stands still between the two calls (pause, a dialog); they nest.
+  // The clock stands still between the two calls (a dialog); they nest.
   void HoldClock() { Chrono_.Hold(); }
   void ReleaseClock() { Chrono_.Release(); }
   bool ClockRunning() const { return Chrono_.Timed() && !Chrono_.Held() && !Chrono_.Stopped(); }
+  // The pause: the clock stands still until the game goes on. Only a game
+  // being played and not finished pauses; a new game is never paused. True
+  // when the call changed something.
+  bool SetPaused(bool Paused);
+  bool Paused() const { return Paused_; }
 
   // --- Starting a game: the clock, the helps and the penalty start afresh ---
   // A dealt puzzle of Level, played. Without a grid (the level choice or the
@@ -132,9 +175,6 @@ class TPartie {
   // it is not 1 to 4, the rating of its givens), the seconds and helps it
   // carries on from. The mode stays.
   void Load(std::string_view Givens, std::string_view Digits, int Level, int Seconds, int Helps);
-  // A game just loaded carries on from the seconds and helps it was saved
-  // with (the load dialog gives them after the grid).
-  void CarryOver(int Seconds, int Helps);
   // The grid's rating (RateLevel), for checking a typed-in puzzle.
   std::uint8_t Rate();
   // A typed-in puzzle of this rating becomes the game: its level is the
@@ -150,8 +190,10 @@ class TPartie {
   // its content). After every move, a digit marked for breaking a rule whose
   // clash is gone loses its mark.
   TEntryResult Enter(int Row, int Col, int Digit, bool Note);
-  // One hint step; counts one help, found or not.
+  // One hint step; counts one help, found or not. The hint stays the game's
+  // last hint (LastHint) until the next move.
   std::optional<HintStep> Hint();
+  const std::optional<HintStep>& LastHint() const { return LastHint_; }
   // "Résoudre"; every cell filled or corrected counts one help.
   TSolveResult Solve();
   // The first solution after "Résoudre" found several; the cells filled
@@ -161,6 +203,14 @@ class TPartie {
   void Reset();
   // Typing a puzzle in, "Effacer la grille": the grid empty, givens too.
   void Clear();
+  // Typing a puzzle in: the 81 cells of a pasted text ("0" empty) become the
+  // grid as if typed one by one. A digit that breaks a rule of the givens
+  // before it stays in its cell as a digit that broke a rule (a typed one
+  // would be refused), for the player to see and take away. One move.
+  void Paste(std::string_view Cells);
+  // Typing a puzzle in: the first digit of the grid that breaks a rule of
+  // the givens (a pasted one), or none. No puzzle is played with one.
+  std::optional<TCellDigit> TypedClash() const;
   // The move taken back or made again, or none when there is none.
   std::optional<TMove> Undo();
   std::optional<TMove> Redo();
@@ -174,31 +224,47 @@ class TPartie {
   // The candidates were shown: the game pays the penalty.
   void NoteCandidatesShown() { CandidatesShown_ = true; }
   // "Remplir les notes": every empty cell gets as its pencil marks the digits
-  // the rules still allow there, in one move; the candidates penalty is paid.
-  // Nothing (false) when the marks were already those, or while typing in.
+  // the rules still allow there, in one move; the candidates penalty is paid
+  // (the marks show every candidate), undone or not. Nothing (false) when the
+  // marks were already those, or while typing in.
   bool FillNotes();
 
   // --- End of game ---
-  // The grid is complete and accepted: the clock stops, the score is given.
-  TScore Finish();
+  // The grid is full and the player accepts it as it is: the errors left are
+  // corrected (each a help, as by "Résoudre"), the clock stops and the game
+  // gives its result. DailyCounted is the last day whose daily grid was
+  // finished and counted (the statistics know it): a daily grid of that day
+  // is played again but counts no more. A game finished already gives the
+  // same result again.
+  TGameResult Finish(std::optional<std::chrono::year_month_day> DailyCounted = std::nullopt);
 
   // --- Saving ---
-  // The grid text form with the game's level (see TGrille::SaveToText).
-  std::string SaveText(bool IncludeDigits, long long Time, int Hints) const;
+  // The grid text form with the game's level, its time of play (none while a
+  // puzzle is typed in) and its helps (at most MaxStoredHelps).
+  std::string SaveText() const;
+  // The puzzle alone: the givens, no time, no helps.
+  std::string PuzzleText() const;
   void MarkSaved() { Unsaved_ = false; }
+
+  // What the game-in-progress file should do now.
+  TKeep KeepAction() const;
 
   // --- Resuming ---
   // The whole game as text: givens, digits, pencil marks, error marks, the
-  // hinted cell, the clock, helps, penalty, level, mode and daily day.
-  std::string ResumeText() const;
-  // Takes the game back from ResumeText. A text that is cut, damaged or of a
-  // newer version changes nothing and gives false.
-  bool Resume(std::string_view Text);
+  // hinted cell, the clock, helps, penalty, level, origin, mode, daily day,
+  // the history, and how the player was looking at it (Vue).
+  std::string ResumeText(const TVue& Vue = {}) const;
+  // Takes the game back from ResumeText, and gives how the player was looking
+  // at it. A text that is cut, damaged or of a newer version changes nothing
+  // and gives none.
+  std::optional<TVue> Resume(std::string_view Text);
 
  private:
   // A new game in Grid_: counters from the values given, history forgotten.
   void Begin(int Level, std::uint64_t CarriedMs, int Helps,
              std::optional<std::chrono::year_month_day> DailyDay = std::nullopt);
+  // After a move: a grid filled while playing is announced (OnComplete).
+  void AnnounceIfFull();
   // Grid_ holds the outcome of a move: it is recorded and announced.
   void Record(const TMove& Move);
   void Announce(bool NewGame);
@@ -218,7 +284,12 @@ class TPartie {
   int Level_ = 0;
   std::optional<std::chrono::year_month_day> DailyDay_;
   int Helps_ = 0;
+  TOrigin Origin_ = TOrigin::Dealt;
   bool CandidatesShown_ = false;
+  bool Paused_ = false;
+  std::optional<HintStep> LastHint_;
+  // The result given by Finish, for as long as the game stays finished.
+  std::optional<TGameResult> Result_;
   bool Unsaved_ = false;
   bool Finished_ = false;
   std::uint32_t Serial_ = 0;

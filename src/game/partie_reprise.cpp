@@ -12,6 +12,7 @@
 //   possibilites 0          1 once the candidates were shown
 //   jour 2026-12-07         the day of a daily grid, "-" for any other game
 //                           (not in version 1, which is still read)
+//   origine 0               0 dealt or loaded, 1 typed in (from version 3)
 //   indice 3 4 7            the hinted cell and the wrong digit it replaced; 0 0 0 for none
 //   donnees <81 digits>     the givens, "0" for a free cell
 //   chiffres <81 digits>    every digit in the grid
@@ -24,6 +25,12 @@
 //                           hinted cell, then each cell that differs from the grid
 //                           before it (two digits of cell, given, digit, 3 hex of
 //                           notes, 2 hex of marks)
+//   vue 3 4                 the selected cell (from version 3)
+//   conseil <text>          the tip shown, the last hint's sentence ("\n" a line
+//                           break, "\\" a backslash); nothing after the space for none
+//   teinte <words>          what that hint tints: U<kind><n> a unit (kind 0 row,
+//                           1 column, 2 block), C<row><col><group> a cell,
+//                           R<row><col><3 hex> candidates removed
 //   fin
 #include <array>
 #include <charconv>
@@ -38,7 +45,9 @@
 namespace {
 
 constexpr std::string_view Format = "orvalis-partie";
-constexpr int Version = 2;
+constexpr int Version = 3;
+// A tip longer than this is not kept (the longest hint is far shorter).
+constexpr std::size_t MaxTipBytes = 64 * 1024;
 constexpr int MaxHelps = 1 << 20;
 // Longer histories are not kept, so that the text a move writes stays small
 // (a digit writes some 30 to 250 characters of history).
@@ -50,6 +59,53 @@ std::string Hex(unsigned Value, int Width) {
   std::string text(std::size_t(Width), '0');
   for (int k = Width - 1; k >= 0; --k, Value >>= 4) text[std::size_t(k)] = digits[Value & 15];
   return text;
+}
+
+std::string Escaped(std::string_view Text) {
+  std::string out;
+  out.reserve(Text.size());
+  for (const char c : Text) {
+    if (c == '\\')
+      out += "\\\\";
+    else if (c == '\n')
+      out += "\\n";
+    else if (c != '\r')
+      out += c;
+  }
+  return out;
+}
+
+std::optional<std::string> Unescaped(std::string_view Text) {
+  std::string out;
+  out.reserve(Text.size());
+  for (std::size_t k = 0; k < Text.size(); ++k) {
+    if (Text[k] != '\\') {
+      out += Text[k];
+      continue;
+    }
+    if (++k == Text.size()) return std::nullopt;
+    if (Text[k] == 'n')
+      out += '\n';
+    else if (Text[k] == '\\')
+      out += '\\';
+    else
+      return std::nullopt;
+  }
+  return out;
+}
+
+std::string TintWords(const HintFocusT& Focus) {
+  std::string words;
+  const auto add = [&words](const std::string& word) {
+    if (!words.empty()) words += ' ';
+    words += word;
+  };
+  for (const HintUnit& unit : Focus.Units) add("U" + std::to_string(int(unit.Kind)) + std::to_string(unit.Number));
+  for (const HintCell& cell : Focus.Cells)
+    add("C" + std::to_string(cell.Row) + std::to_string(cell.Col) + std::to_string(cell.Group));
+  for (const HintRemoval& removal : Focus.Removed)
+    add("R" + std::to_string(removal.Row) + std::to_string(removal.Col) + Hex(removal.Digits & AllDigits, 3));
+  return words;
 }
 
 // Reads the lines in order; any deviation leaves it failed.
@@ -199,7 +255,7 @@ Fields ReadState(Reader& In, const Fields& Before) {
 
 }  // namespace
 
-std::string TPartie::ResumeText() const {
+std::string TPartie::ResumeText(const TVue& Vue) const {
   std::ostringstream out;
   out << Format << ' ' << Version << '\n';
   out << "mode " << (Playing_ ? 1 : 0) << '\n';
@@ -212,6 +268,7 @@ std::string TPartie::ResumeText() const {
     std::snprintf(day.data(), day.size(), "%04d-%02u-%02u", int(DailyDay_->year()), unsigned(DailyDay_->month()),
                   unsigned(DailyDay_->day()));
   out << "jour " << day.data() << '\n';
+  out << "origine " << int(Origin_) << '\n';
   out << "indice " << int(Grid_.HintRow) << ' ' << int(Grid_.HintCol) << ' ' << int(Grid_.HintDigit) << '\n';
   std::string givens, digits, notes, marks;
   for (std::size_t i = 0; i < 81; ++i) {
@@ -237,37 +294,69 @@ std::string TPartie::ResumeText() const {
     out << history.view();
   else
     out << "historique 0 0\n" << StateLine(Fields(), Fields(Grid_));
+  const bool inGrid = Vue.Row >= 1 && Vue.Row <= 9 && Vue.Col >= 1 && Vue.Col <= 9;
+  out << "vue " << (inGrid ? Vue.Row : 1) << ' ' << (inGrid ? Vue.Col : 1) << '\n';
+  const bool tip = Vue.Tip.size() <= MaxTipBytes;
+  out << "conseil " << (tip ? Escaped(Vue.Tip) : std::string()) << '\n';
+  out << "teinte " << (tip ? TintWords(Vue.Focus) : std::string()) << '\n';
   out << "fin\n";
   return out.str();
 }
 
-bool TPartie::Resume(std::string_view Text) {
+namespace {
+
+// What a "teinte" line says, or none when a word is not one of ours.
+std::optional<HintFocusT> ReadTint(Reader& In, std::string_view Words) {
+  HintFocusT focus;
+  while (!Words.empty()) {
+    const std::size_t end = std::min(Words.find(' '), Words.size());
+    const std::string_view word = Words.substr(0, end);
+    Words = end < Words.size() ? Words.substr(end + 1) : std::string_view();
+    const auto digit = [&](std::size_t at, int Low, int High) { return In.ReadNumber(word.substr(at, 1), Low, High); };
+    if (word.size() == 3 && word[0] == 'U')
+      focus.Units.push_back({UnitKind(digit(1, 0, 2)), digit(2, 1, 9)});
+    else if (word.size() == 4 && word[0] == 'C')
+      focus.Cells.push_back({digit(1, 1, 9), digit(2, 1, 9), digit(3, 0, 9)});
+    else if (word.size() == 6 && word[0] == 'R')
+      focus.Removed.push_back(
+          {digit(1, 1, 9), digit(2, 1, 9), In.ReadNumber<std::uint16_t>(word.substr(3), 0, AllDigits, 16)});
+    else
+      In.Failed = true;
+    if (In.Failed) return std::nullopt;
+  }
+  return focus;
+}
+
+}  // namespace
+
+std::optional<TVue> TPartie::Resume(std::string_view Text) {
   Reader in(Text);
   const std::string_view head = in.NextLine();
   if (in.Failed || head.substr(0, Format.size()) != Format || head.size() <= Format.size() + 1 ||
       head[Format.size()] != ' ')
-    return false;
+    return std::nullopt;
   // A newer version is not ours to read.
   const int version = in.ReadNumber(head.substr(Format.size() + 1), 1, Version);
-  if (in.Failed) return false;
+  if (in.Failed) return std::nullopt;
   const int mode = in.Number_("mode", 0, 1);
   const int level = in.Number_("niveau", 0, LevelExpert);
   const auto ms = in.Number_<std::uint64_t>("temps", 0, std::uint64_t(1) << 40);
   const int helps = in.Number_("aides", 0, MaxHelps);
   const int shown = in.Number_("possibilites", 0, 1);
   const std::optional<std::chrono::year_month_day> day = version >= 2 ? in.Day("jour") : std::nullopt;
+  const int origin = version >= 3 ? in.Number_("origine", 0, int(TOrigin::TypedIn)) : 0;
   const std::string_view hint = in.Value("indice");
   const std::string_view givens = in.Digits("donnees", 81);
   const std::string_view digits = in.Digits("chiffres", 81);
   const std::string_view notes = in.Value("notes");
   const std::string_view marks = in.Value("marques");
-  if (in.Failed || notes.size() != 81 * 3 || marks.size() != 81 * 2) return false;
+  if (in.Failed || notes.size() != 81 * 3 || marks.size() != 81 * 2) return std::nullopt;
   Fields now;
   {
     std::size_t at = 0;
     for (std::size_t k = 0; k < 3; ++k) {
       const std::size_t end = k < 2 ? hint.find(' ', at) : hint.size();
-      if (end == std::string_view::npos) return false;
+      if (end == std::string_view::npos) return std::nullopt;
       now.Hint[k] = in.ReadNumber(hint.substr(at, end - at), 0, 9);
       at = end + 1;
     }
@@ -279,7 +368,7 @@ bool TPartie::Resume(std::string_view Text) {
     now.Marks[i] = in.ReadNumber<std::uint8_t>(marks.substr(2 * i, 2), 0, MarkDigitBits | MarkDiffersFromSolution, 16);
   }
   std::optional<TGrille> grid = now.Grid();
-  if (in.Failed || !grid) return false;
+  if (in.Failed || !grid) return std::nullopt;
 
   // The history, each of its grids as sound as the game's own.
   std::vector<TMove> moves;
@@ -288,7 +377,7 @@ bool TPartie::Resume(std::string_view Text) {
   if (version >= 2) {
     const std::string_view counts = in.Value("historique");
     const std::size_t space = counts.find(' ');
-    if (space == std::string_view::npos) return false;
+    if (space == std::string_view::npos) return std::nullopt;
     const auto count = in.ReadNumber<std::size_t>(counts.substr(0, space), 0, MaxHistory);
     position = in.ReadNumber<std::size_t>(counts.substr(space + 1), 0, count);
     for (std::size_t k = 0; k < count && !in.Failed; ++k) {
@@ -297,7 +386,7 @@ bool TPartie::Resume(std::string_view Text) {
       std::size_t at = 0;
       for (std::size_t v = 0; v < values.size(); ++v) {
         const std::size_t end = v + 1 < values.size() ? line.find(' ', at) : line.size();
-        if (end == std::string_view::npos) return false;
+        if (end == std::string_view::npos) return std::nullopt;
         values[v] = in.ReadNumber(line.substr(at, end - at), 0, v == 0 ? int(TMoveKind::Reset) : 9);
         at = end + 1;
       }
@@ -308,15 +397,32 @@ bool TPartie::Resume(std::string_view Text) {
     for (std::size_t k = 0; k <= count && !in.Failed; ++k) {
       before = ReadState(in, before);
       std::optional<TGrille> state = before.Grid();
-      if (!state) return false;
+      if (!state) return std::nullopt;
       states.push_back(std::move(*state));
     }
   }
-  if (in.NextLine() != "fin" || !in.AtEnd() || in.Failed) return false;
+  TVue vue;
+  if (version >= 3) {
+    const std::string_view cell = in.Value("vue");
+    if (cell.size() != 3 || cell[1] != ' ') return std::nullopt;
+    vue.Row = in.ReadNumber(cell.substr(0, 1), 1, 9);
+    vue.Col = in.ReadNumber(cell.substr(2, 1), 1, 9);
+    // Empty values end at the key's space.
+    const std::string_view tip = in.NextLine();
+    const std::string_view tint = in.NextLine();
+    if (tip.substr(0, 8) != "conseil " || tint.substr(0, 7) != "teinte ") return std::nullopt;
+    std::optional<std::string> text = Unescaped(tip.substr(8));
+    std::optional<HintFocusT> focus = ReadTint(in, tint.substr(7));
+    if (!text || !focus) return std::nullopt;
+    vue.Tip = std::move(*text);
+    vue.Focus = std::move(*focus);
+  }
+  if (in.NextLine() != "fin" || !in.AtEnd() || in.Failed) return std::nullopt;
 
   Grid_ = std::move(*grid);
   Playing_ = mode == 1;
   Begin(level, ms, helps, day);
+  Origin_ = TOrigin(origin);
   CandidatesShown_ = shown == 1;
   if (!moves.empty()) {
     Moves_ = std::move(moves);
@@ -324,5 +430,5 @@ bool TPartie::Resume(std::string_view Text) {
     Position_ = position;
     Announce(false);  // undo and redo have moves again
   }
-  return true;
+  return vue;
 }

@@ -12,7 +12,8 @@
 TGrilleSudoku::TGrilleSudoku(QWidget* Parent) : QWidget(Parent) {
   setFocusPolicy(Qt::StrongFocus);
   Partie_.OnGridChanged = [this](bool NewGame) { GridChangedInGame(NewGame); };
-  Partie_.OnComplete = [this] {
+  // Whether errors remain is the game's to say again when the end comes.
+  Partie_.OnComplete = [this](TFull) {
     if (OnComplete_) OnComplete_();
   };
   resize(9 * LargeurCase_ + 1, 9 * HauteurCase_ + 1);
@@ -63,6 +64,7 @@ void TGrilleSudoku::GridChangedInGame(bool NewGame) {
   RefusedFlash_.stop();
   Refused_ = {};
   HintTint_.fill(THintTint::None);
+  HintFocus_ = {};
   if (NewGame) {
     ShowAllCandidates_ = false;
     ResetSelection();
@@ -100,6 +102,12 @@ void TGrilleSudoku::LoadGrid(const QString& GivensText, const QString& DigitsTex
   Partie_.Load(givens, CellText(DigitsText), GridLevel, 0, 0);
 }
 
+void TGrilleSudoku::PastePuzzle(const QString& Cells) {
+  std::string cells = CellText(Cells);
+  cells.resize(81, '0');
+  Partie_.Paste(cells);
+}
+
 void TGrilleSudoku::AssignGrid(std::unique_ptr<TGrille> Grid, int GridLevel) {
   // Without a grid there is nothing to show: the current one stays.
   Partie_.NewGame(std::move(Grid), GridLevel);
@@ -119,20 +127,26 @@ bool TGrilleSudoku::GiveHint(QString& Text) {
   if (!hint) return false;
   Text = QString::fromStdString(hint->Text);
   // The hint's move cleared the tint of the one before: this one's goes on.
+  ShowHintFocus(hint->Focus);
+  return true;
+}
+
+void TGrilleSudoku::ShowHintFocus(const HintFocusT& Focus) {
+  HintFocus_ = Focus;
+  HintTint_.fill(THintTint::None);
   const auto tint = [this](int Row, int Col, THintTint Tint) {
     THintTint& cell = HintTint_[std::size_t(Cell(Row, Col))];
     cell = std::max(cell, Tint);
   };
-  for (const HintUnit& unit : hint->Focus.Units)
+  for (const HintUnit& unit : Focus.Units)
     for (int row = 1; row <= 9; ++row)
       for (int col = 1; col <= 9; ++col) {
         const int number = unit.Kind == UnitKind::Row ? row : unit.Kind == UnitKind::Col ? col : BlockOf(row, col);
         if (number == unit.Number) tint(row, col, THintTint::Unit);
       }
-  for (const HintRemoval& removal : hint->Focus.Removed) tint(removal.Row, removal.Col, THintTint::Unit);
-  for (const HintCell& cell : hint->Focus.Cells) tint(cell.Row, cell.Col, THintTint::Key);
+  for (const HintRemoval& removal : Focus.Removed) tint(removal.Row, removal.Col, THintTint::Unit);
+  for (const HintCell& cell : Focus.Cells) tint(cell.Row, cell.Col, THintTint::Key);
   update();
-  return true;
 }
 
 TGrilleSudoku::THintTint TGrilleSudoku::HintTint(int Row, int Col) const {
@@ -159,7 +173,3 @@ QString TGrilleSudoku::ReadPuzzle(const QString& Text) {
 }
 
 std::uint8_t TGrilleSudoku::RateGrid() { return Partie_.Rate(); }
-
-QString TGrilleSudoku::GetSaveText(bool IncludeDigits, long long Time, int Hints) const {
-  return QString::fromStdString(Partie_.SaveText(IncludeDigits, Time, Hints));
-}

@@ -100,6 +100,10 @@ class TGrilleSudoku : public QWidget {
   QColor CouleurIndiceCase{158, 206, 246};
   enum class THintTint : std::uint8_t { None, Unit, Key };
   THintTint HintTint(int Row, int Col) const;
+  // What the last hint tints, until the next move; a game taken up shows
+  // its last hint's again.
+  const HintFocusT& HintFocus() const { return HintFocus_; }
+  void ShowHintFocus(const HintFocusT& Focus);
   // Playing (true), or typing in the givens of a puzzle: the game's mode.
   bool GameMode() const { return Partie_.Playing(); }
   void SetGameMode(bool Playing) { Partie_.SetPlaying(Playing); }
@@ -161,6 +165,8 @@ class TGrilleSudoku : public QWidget {
   void ResetView();
   // The cell under a point, clamped to the grid.
   void CellAtPoint(int X, int Y, int& Col, int& Row) const;
+  // Typing a puzzle in: the puzzle of a pasted text (TPartie::Paste).
+  void PastePuzzle(const QString& Cells);
   // A saved grid: a game of that level from its start (no time, no helps).
   void LoadGrid(const QString& GivensText, const QString& DigitsText, std::uint8_t GridLevel);
   // A dealt grid of that level; none leaves the game as it is.
@@ -179,7 +185,6 @@ class TGrilleSudoku : public QWidget {
   int ShowSolution();
   // The rating of the grid (RateLevel).
   std::uint8_t RateGrid();
-  QString GetSaveText(bool IncludeDigits, long long Time, int Hints) const;
   int CountEmpty() const;
   int CountErrors() const;
   // Called when a digit entered leaves no empty cell; setting it resets the view.
@@ -247,4 +252,5 @@ class TGrilleSudoku : public QWidget {
   QTimer RefusedFlash_;
   // Per cell, row by row: how the last hint's cells are tinted.
   std::array<THintTint, 81> HintTint_{};
+  HintFocusT HintFocus_;
 };

@@ -19,12 +19,22 @@ void NameButtons(QMessageBox& Box) {
 
 }  // namespace
 
-bool AskYesNo(const QString& Title, const QString& Text) {
+namespace {
+
+bool AskYesNoWithDefault(const QString& Title, const QString& Text, QMessageBox::StandardButton Default) {
   QMessageBox box(QMessageBox::Question, Title, Text, QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
   NameButtons(box);
-  box.setDefaultButton(QMessageBox::Yes);
+  box.setDefaultButton(Default);
   box.setEscapeButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace
+
+bool AskYesNo(const QString& Title, const QString& Text) { return AskYesNoWithDefault(Title, Text, QMessageBox::Yes); }
+
+bool AskYesNoDefaultNo(const QString& Title, const QString& Text) {
+  return AskYesNoWithDefault(Title, Text, QMessageBox::No);
 }
 
 TAnswer AskYesNoCancel(const QString& Title, const QString& Text) {

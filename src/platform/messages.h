@@ -10,6 +10,10 @@
 // True when the player answers Yes; closing the box answers No.
 bool AskYesNo(const QString& Title, const QString& Text);
 
+// The same when Yes cannot be taken back (solving a game): "Non" is the
+// default button, and Escape answers it.
+bool AskYesNoDefaultNo(const QString& Title, const QString& Text);
+
 // The answers of a question with "Oui", "Non" and "Annuler".
 enum class TAnswer { Yes, No, Cancel };
 

@@ -15,6 +15,7 @@
 #include "image.h"
 #include "jeux_shared.h"
 #include "look.h"
+#include "scores.h"
 #include "shell.h"
 
 namespace {
@@ -158,10 +159,19 @@ void Tf_ChoixNiveau::Choice(int Level) {
   accept();
 }
 
-int Tf_ChoixNiveau::Choose(QWidget* Parent) {
+void Tf_ChoixNiveau::ShowDailyDone(int Seconds) {
+  QString done = QStringLiteral(" · terminée");
+  if (Seconds >= 0) done += QStringLiteral(" en ") + FormatTime(std::uint32_t(Seconds));
+  l_GrilleDuJour->setText(l_GrilleDuJour->text() + done);
+  hl_GrilleDuJour->setToolTip(QStringLiteral(
+      "Vous avez déjà terminé la grille du jour\u00A0: vous pouvez la rejouer, elle ne compte qu'une fois"));
+}
+
+int Tf_ChoixNiveau::Choose(QWidget* Parent, std::optional<int> DailyDoneSeconds) {
   int level = 0;
   {
     Tf_ChoixNiveau dialog(Parent);
+    if (DailyDoneSeconds) dialog.ShowDailyDone(*DailyDoneSeconds);
     if (dialog.exec() == QDialog::Accepted) level = dialog.ChosenLevel;
   }
   // Let the windows under the dialog repaint before the caller goes on.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 class QLabel;
 class TFondCopie;
@@ -24,7 +25,11 @@ class Tf_ChoixNiveau : public QDialog {
   // Shows the dialog modally: the level 1 to 4 picked, DailyChoice for the
   // daily grid, or 0 when the player closed it. The dialog is gone from the screen when this returns, so that a
   // long generation does not start under it.
-  static int Choose(QWidget* Parent = nullptr);
+  // DailyDoneSeconds: today's daily grid was finished already, in that many
+  // seconds (below 0 without the clock); the choice says so.
+  static int Choose(QWidget* Parent = nullptr, std::optional<int> DailyDoneSeconds = std::nullopt);
+  // Today's daily grid was finished already: "terminée" and its time under it.
+  void ShowDailyDone(int Seconds);
 
   // The level picked: 1 "Facile", 2 "Moyen", 3 "Difficile", 4 "Expert"; 0 until
   // a choice is clicked.

@@ -14,6 +14,7 @@
 #include "hotlabel.h"
 #include "image.h"
 #include "look.h"
+#include "recorder.h"
 #include "score.h"
 #include "scores.h"
 #include "shell.h"
@@ -197,8 +198,8 @@ void Tf_FinJeu::PlaceControls() {
   }
 }
 
-bool Tf_FinJeu::ShowScore(std::uint32_t Time, int Hints, int Level, bool PossibilitiesShown, TScores& Scores) {
-  if (Time == 0) {
+bool Tf_FinJeu::ShowScore(const TGameResult& Result, TRecorder& Recorder) {
+  if (!Result.Timed) {
     setFixedSize(ClientWidth, UntimedHeight);
     PlaceControls();
     Panel1->hide();
@@ -206,7 +207,7 @@ bool Tf_FinJeu::ShowScore(std::uint32_t Time, int Hints, int Level, bool Possibi
     Image5->hide();
     return true;
   }
-  const TScore score = ComputeScore(Time, Hints, Level, PossibilitiesShown);
+  const TScore& score = Result.Score;
   Label4->setText(QStringLiteral("Pénalité aide (%1s/aide)").arg(score.PerHelp));
   l_temps->setText(FormatTime(score.Time));
   l_aide->setText(FormatTime(score.HelpPenalty));
@@ -215,11 +216,10 @@ bool Tf_FinJeu::ShowScore(std::uint32_t Time, int Hints, int Level, bool Possibi
   l_Score->setText(FormatTime(score.Total));
   PlaceScore();
 
-  const int rank = Scores.RankOf(Level, std::int32_t(score.Total));
+  const int rank = Recorder.Rank(Result);
   if (rank == 0) return true;
   const QString rankText = rank == 1 ? QStringLiteral("1er") : QStringLiteral("%1ème").arg(rank);
-  const QString name = AskName(rankText);
-  return ReportFileResult(Scores.AddScore(Level, std::int32_t(score.Total), name));
+  return Recorder.AddScore(Result, AskName(rankText));
 }
 
 QString Tf_FinJeu::AskName(const QString& RankText) {

@@ -12,7 +12,8 @@ class QLabel;
 class TFondCopie;
 class THotLabel;
 class TImage;
-class TScores;
+class TRecorder;
+struct TGameResult;
 
 class Tf_FinJeu : public QDialog {
   Q_OBJECT
@@ -24,12 +25,11 @@ class Tf_FinJeu : public QDialog {
   // Parent none: centred on the main window when there is one.
   explicit Tf_FinJeu(QWidget* Parent = nullptr);
 
-  // Fills the dialog for a grid completed in Time seconds (0: an untimed game,
-  // which shows no score) with Hints helps at Level 1 to 4, the candidates
-  // shown or not; asks for the player's name when the score ranks and stores
-  // it in Scores. Call once, before showing the dialog. False when the score
-  // could not be written: the error has been shown, and the dialog must not be.
-  bool ShowScore(std::uint32_t Time, int Hints, int Level, bool PossibilitiesShown, TScores& Scores);
+  // Shows the game's result (an untimed game shows no score); asks for the
+  // player's name when the score ranks and has the recorder store it. Call
+  // once, before showing the dialog. False when the score could not be
+  // written: the error has been shown, and the dialog must not be.
+  bool ShowScore(const TGameResult& Result, TRecorder& Recorder);
 
   // The player's choice once the dialog has closed: 1 high scores, 2 save,
   // 3 another grid, 4 the menu; 0 when it was closed by its close box.

@@ -11,6 +11,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 #include "charge.h"
 #include "choixniveau.h"
@@ -26,10 +27,11 @@
 #include "messages.h"
 #include "options.h"
 #include "partie.h"
+#include "recorder.h"
 #include "reprise.h"
 #include "rondcoche.h"
 #include "shell.h"
-#include "statistiquesjeu.h"
+#include "statistiques.h"
 #include "wholelines.h"
 
 #include "jeux_shared.h"
@@ -136,10 +138,13 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
     ShowHelps();
     KeepGame();
   });
-  connect(GrilleSudoku, &TGrilleSudoku::EntryRefused, this, [this] { MemoAstuce->setPlainText(RefusedGivenTip); });
+  connect(GrilleSudoku, &TGrilleSudoku::EntryRefused, this, [this] {
+    HintTip_.clear();
+    MemoAstuce->setPlainText(RefusedGivenTip);
+  });
   // Set before any game comes in: setting it resets the view, and a game
   // taken up keeps its moves to undo.
-  GrilleSudoku->SetOnComplete([this] { FinishGame(); });
+  GrilleSudoku->SetOnComplete([this] { GameFilled(); });
   p_Pause = new TPausePanel(this);
 
   for (int k = 0; k < 10; ++k) {
@@ -274,8 +279,9 @@ void Tf_Jeux::AddShortcuts() {
       SetCommandTip(command.Label, QString::fromUtf8(command.Tip));
   }
   im_Retablir->setToolTip(QStringLiteral("Rétablir (Ctrl+Maj+Z ou Ctrl+Y)"));
-  im_RemplirNotes->setToolTip(
-      QStringLiteral("Remplir les notes des cases vides avec les chiffres encore possibles (F8)"));
+  im_RemplirNotes->setToolTip(QStringLiteral(
+      "Remplir les notes des cases vides avec les chiffres encore possibles (F8)\u00A0: comme «\u00A0Voir "
+      "possibilités\u00A0», une minute de pénalité"));
   im_Pause->setToolTip(QStringLiteral("Pause (F5 ou Pause)"));
   im_Carnet->setToolTip(QStringLiteral("Imprimer un carnet de grilles neuves (Ctrl+Maj+P)"));
   // "Nouvelle grille" changes with the mode (SetPlayMode).
@@ -324,11 +330,11 @@ void Tf_Jeux::HoldClock() { Partie().HoldClock(); }
 
 void Tf_Jeux::ReleaseClock() { Partie().ReleaseClock(); }
 
+bool Tf_Jeux::Paused() const { return Partie().Paused(); }
+
 void Tf_Jeux::SetPaused(bool Paused) {
-  if (Paused == Paused_ || (Paused && !GrilleSudoku->GameMode())) return;
-  Paused_ = Paused;
+  if (!Partie().SetPaused(Paused)) return;
   if (Paused) {
-    HoldClock();
     KeepGame();
     p_Pause->setGeometry(GrilleSudoku->geometry());
     p_Pause->raise();
@@ -338,7 +344,6 @@ void Tf_Jeux::SetPaused(bool Paused) {
   }
   qApp->removeEventFilter(this);
   p_Pause->hide();
-  ReleaseClock();
   t_ChronometreTimer();
   FocusGrid();
 }
@@ -380,9 +385,40 @@ void Tf_Jeux::SetPlayMode(bool Playing) {
   rc_ModeNormal->SetChecked(true);
 }
 
-void Tf_Jeux::SetupScreen(TOptions& GameOptions, TScores& GameScores) {
-  Options = &GameOptions;
-  Scores = &GameScores;
+bool Tf_Jeux::Start(const TJeuxServices& Services, const TStart& How) {
+  Options = Services.Options;
+  Recorder_ = Services.Recorder;
+  Generateur_ = Services.Generateur;
+  Reprise_ = Services.Reprise;
+  switch (How.Kind) {
+    case TStartKind::NewGame:
+      if (!StartNewGame()) return false;
+      break;
+    case TStartKind::Load:
+      if (!LoadGame(How.Path)) return false;
+      break;
+    case TStartKind::Resume:
+      if (!ResumeGame(How.ResumeText)) return false;
+      break;
+    case TStartKind::TypeIn:
+      SetPlayMode(false);
+      break;
+    case TStartKind::AsIs:
+      break;
+  }
+  // Setting up empties the tip box: a resumed game's last hint comes back after.
+  const std::string tip = std::exchange(HintTip_, {});
+  SetPlayMode(Partie().Playing());
+  SetupScreen();
+  if (!tip.empty()) {
+    ShowHintTip(tip);
+    KeepGame();
+  }
+  return true;
+}
+
+void Tf_Jeux::SetupScreen() {
+  if (Options == nullptr) return;
   GrilleSudoku->CouleurErreur = ColorFromBgr(Options->CouleurErreur);
   GrilleSudoku->CouleurImpossible = ColorFromBgr(Options->CouleurEmplacement);
   GrilleSudoku->TypeBrique = Options->UseLetters ? tb_Lettre : tb_Chiffre;
@@ -398,6 +434,7 @@ void Tf_Jeux::SetupScreen(TOptions& GameOptions, TScores& GameScores) {
                               button->text());
   }
   MemoAstuce->clear();
+  HintTip_.clear();
   // The comforts of the page "Options de jeux" apply while playing.
   GrilleSudoku->SurligneChiffres = GrilleSudoku->GameMode() && Options->SurligneChiffres;
   GrilleSudoku->SetEffaceNotes(GrilleSudoku->GameMode() && Options->EffaceNotes);
@@ -442,29 +479,45 @@ void Tf_Jeux::ShowCounters() {
 }
 
 bool Tf_Jeux::StartNewGame() {
-  const int chosen = Tf_ChoixNiveau::Choose(window());
+  std::optional<int> dailyDone;
+  if (Recorder_ != nullptr) dailyDone = Recorder_->Statistiques().DailySeconds(QDate::currentDate());
+  const int chosen = Tf_ChoixNiveau::Choose(window(), dailyDone);
   if (chosen == Tf_ChoixNiveau::DailyChoice) return StartDailyGame();
   // The level choice or the wait given up: the game on screen goes on.
   if (chosen == 0 || Generateur_ == nullptr) return false;
   if (!Partie().NewGame(RequestGrid(*Generateur_, chosen, window()), chosen)) return false;
-  RecordGameStarted(chosen);
+  if (Recorder_ != nullptr) Recorder_->Started(Partie());
   ShowCounters();
   return true;
 }
 
 bool Tf_Jeux::ResumeGame(const std::string& Text) {
-  if (!Partie().Resume(Text)) return false;
+  const std::optional<TVue> vue = Partie().Resume(Text);
+  if (!vue) return false;
+  GrilleSudoku->SelRow = vue->Row;
+  GrilleSudoku->SelCol = vue->Col;
+  GrilleSudoku->ShowHintFocus(vue->Focus);
   ShowCounters();
+  HintTip_ = vue->Tip;
   return true;
 }
 
 void Tf_Jeux::KeepGame() {
-  if (Reprise_ == nullptr || Options == nullptr || !Options->ReprendrePartie) return;
+  if (Reprise_ == nullptr || Options == nullptr) return;
   KeptAtSeconds_ = ElapsedSeconds();
-  if (Partie().Finished())
+  const TKeep action = Partie().KeepAction();
+  if (!Options->ReprendrePartie) {
+    if (action != TKeep::Nothing && Partie().Serial() != ReplacedSerial_) {
+      ReplacedSerial_ = Partie().Serial();
+      Reprise_->Keep({});  // an empty text removes the file the game would have taken
+    }
+    return;
+  }
+  if (action == TKeep::Remove)
     Reprise_->Remove();
-  else if (Partie().InProgress())
-    Reprise_->Keep(Partie().ResumeText());
+  else if (action == TKeep::Keep)
+    Reprise_->Keep(
+        Partie().ResumeText({GrilleSudoku->SelRow, GrilleSudoku->SelCol, HintTip_, GrilleSudoku->HintFocus()}));
 }
 
 bool Tf_Jeux::LoadGame(const QString& Path) {
@@ -478,30 +531,38 @@ bool Tf_Jeux::LoadGame(const QString& Path) {
   return true;
 }
 
+void Tf_Jeux::GameFilled() {
+  if (InCommand_)
+    EndPending_ = true;
+  else
+    FinishGame();
+}
+
 void Tf_Jeux::FinishGame() {
   TPartie& game = Partie();
-  if (GrilleSudoku->CountErrors() != 0) {
+  // The grid may have changed since the move that filled it.
+  const std::optional<TFull> full = game.Full();
+  if (!full) return;
+  if (*full == TFull::ErrorsRemain) {
     bool goOn = false;
     {
       const ClockHold hold(*this);
       goOn = AskYesNo(ErrorsTitle, ErrorsQuestion);
     }
     if (goOn) return;
-    game.Solve();
-    ShowHelps();
   }
   // The clock stops now: the time shown, scored and saved is the time of play.
-  const TScore score = game.Finish();
+  const TGameResult result = game.Finish(Recorder_ != nullptr ? Recorder_->DailyCounted() : std::nullopt);
+  ShowHelps();
   KeepGame();
   t_ChronometreTimer();
   t_Chronometre->stop();
-  if (game.Playing())
-    RecordGameFinished(game.Level(), game.Timed() ? int(score.Time) : -1,
-                       game.Helps() + (game.CandidatesShown() ? 1 : 0), game.DailyDay().has_value());
+  if (Recorder_ == nullptr) return;
+  Recorder_->Finished(result);
   Tf_FinJeu dialog(window());
   // When the score could not be stored, the error has been shown and the
   // game stays as it is, its clock stopped.
-  if (!dialog.ShowScore(score.Time, game.Helps(), game.Level(), game.CandidatesShown(), *Scores)) return;
+  if (!dialog.ShowScore(result, *Recorder_)) return;
   dialog.exec();
   TShell* shell = Shell();
   switch (dialog.Tag) {
@@ -527,7 +588,7 @@ void Tf_Jeux::FinishGame() {
 // --- Events ---
 
 bool Tf_Jeux::eventFilter(QObject* Watched, QEvent* Event) {
-  if (Paused_ && ResumeOnInput(Watched, Event)) return true;
+  if (Paused() && ResumeOnInput(Watched, Event)) return true;
   if (Watched == WatchedWindow_ && Event->type() == QEvent::WindowStateChange) WindowStateChanged(WatchedWindow_);
   if (Event->type() == QEvent::MouseButtonPress) {
     auto* mouse = static_cast<QMouseEvent*>(Event);

@@ -3,8 +3,10 @@
 // the game (TPartie: grid, history, clock, helps, level, end rule), the panels
 // of commands, the clock and help counter, the digit buttons, the mode and the
 // tips. Playing a puzzle (generated, loaded, typed in or resumed), or typing
-// one in before playing it. The main window creates it, gives it the
-// generator, the settings and the high scores, and chooses the mode.
+// one in before playing it. The main window creates it and starts it with one
+// call (Start): what it uses (TJeuxServices) and how the game begins. The
+// rules of the game (its end, its score, what counts) are the game's
+// (TPartie); the screen shows them and asks the player.
 //
 // Every command has its key, named in its tooltip (the table of commands in
 // AddShortcuts); none takes a key that the grid uses (digits, letters A to I,
@@ -19,6 +21,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QLabel;
@@ -34,9 +37,35 @@ class THotLabel;
 class TImage;
 class TOptions;
 class TPartie;
+class TRecorder;
 class TReprise;
 class TRondCoche;
-class TScores;
+
+// What the game screen uses, lent by the main window: the settings, the
+// recorder of games (statistics, high scores), the generator and the files of
+// the game in progress (none keeps nothing).
+struct TJeuxServices {
+  TOptions* Options = nullptr;
+  TRecorder* Recorder = nullptr;
+  TGenerateur* Generateur = nullptr;
+  TReprise* Reprise = nullptr;
+};
+
+// How a game screen begins.
+enum class TStartKind : std::uint8_t {
+  NewGame,  // the level choice, then a grid of that level or the daily grid
+  Load,     // the load dialog, on Path when given
+  Resume,   // the game left, from ResumeText
+  TypeIn,   // an empty grid to type a puzzle in
+  AsIs,     // the game the grid view holds already
+};
+struct TStart {
+  explicit TStart(TStartKind How, QString File = {}, std::string Text = {})
+      : Kind(How), Path(std::move(File)), ResumeText(std::move(Text)) {}
+  TStartKind Kind;
+  QString Path;            // Load: the saved-grid file to open, or none
+  std::string ResumeText;  // Resume: the game left
+};
 
 class Tf_Jeux : public QWidget {
   Q_OBJECT
@@ -45,14 +74,13 @@ class Tf_Jeux : public QWidget {
   explicit Tf_Jeux(QWidget* Parent = nullptr);
   ~Tf_Jeux() override;
 
-  // --- Entry points, in the order the main window calls them ---
-  void SetGenerateur(TGenerateur* Generateur) { Generateur_ = Generateur; }
-  // Where the game in progress is kept at every move (the setting
-  // "ReprendrePartie" on); none keeps nothing.
-  void SetReprise(TReprise* Reprise) { Reprise_ = Reprise; }
-  // The game left, from its resume text; false (nothing changes) when the
-  // text is no game.
-  bool ResumeGame(const std::string& Text);
+  // --- The one entry point ---
+  // Sets the screen up with what it uses and begins a game the way asked,
+  // with the settings applied. False when there is no game to show: the
+  // level choice, the wait or the load dialog was given up, or the text is no
+  // game; the caller then goes back to the menu.
+  bool Start(const TJeuxServices& Services, const TStart& How);
+
   // Level choice, then a grid of that level from the generator (at once when
   // it is ready, else behind the wait dialog). False when the choice or the
   // wait was given up: the game on screen then goes on as it was.
@@ -63,13 +91,9 @@ class Tf_Jeux : public QWidget {
   // The load dialog, on the saved-grid file at the path when one is given;
   // false when it did not load a grid.
   bool LoadGame(const QString& Path = QString());
-  // Playing (true) or typing in a puzzle (false).
-  void SetPlayMode(bool Playing);
-  // Applies the settings to the grid view, the buttons and the tips, and
-  // shows the counters.
-  void SetupScreen(TOptions& GameOptions, TScores& GameScores);
-  // The end of a game: the grid is full (the grid view calls it), or a hint
-  // or "Résoudre" filled its last cell.
+  // The end of a game: the game said a move filled its grid. With errors
+  // left the player is asked first; then the game gives its result, the
+  // recorder takes it and the end dialog shows it.
   void FinishGame();
   // The checks of a typed-in puzzle: can it be solved, with one solution,
   // without guessing, and at which level. The rating, 0 when it cannot be
@@ -85,12 +109,12 @@ class Tf_Jeux : public QWidget {
   int ElapsedSeconds() const;
 
   // --- Pause ---
-  // Pausing stops the clock and covers the grid with the panel p_Pause until
-  // the player presses any key or clicks anywhere in the window, which only
-  // resumes. Only while playing. The game pauses by itself when the window is
-  // minimised.
+  // The game's pause (TPartie::SetPaused) covers the grid with the panel
+  // p_Pause until the player presses any key or clicks anywhere in the
+  // window, which only resumes. Only while playing. The game pauses by
+  // itself when the window is minimised.
   void SetPaused(bool Paused);
-  bool Paused() const { return Paused_; }
+  bool Paused() const;
   // The clock stands still between the two calls (a dialog of ours that is
   // not part of the game is open: save, load, print). Calls may nest.
   void HoldClock();
@@ -110,8 +134,11 @@ class Tf_Jeux : public QWidget {
   // The save dialog; true when it saved the grid.
   bool SaveGame();
   // The game in progress goes to its file (the setting "ReprendrePartie"
-  // on): after every move, and when the screen is left. A finished game's
-  // file goes.
+  // on), with how the player looks at it (selection, last hint): after every
+  // move, and when the screen is left. A finished game's file goes; a puzzle
+  // being typed in is not kept. With the setting off, a game started here
+  // still takes the place of the game left, so that turning the setting on
+  // again never brings back an older game.
   void KeepGame();
 
   // --- Copy and paste ---
@@ -168,6 +195,19 @@ class Tf_Jeux : public QWidget {
   bool ResumeOnInput(QObject* Watched, QEvent* Event);
   void FormShow();
   void FormResize();
+  // Playing (true) or typing in a puzzle (false).
+  void SetPlayMode(bool Playing);
+  // Applies the settings to the grid view, the buttons and the tips, and
+  // shows the counters.
+  void SetupScreen();
+  // The game left, from its resume text, as the player looked at it; false
+  // (nothing changes) when the text is no game.
+  bool ResumeGame(const std::string& Text);
+  // A move filled the grid: the end runs now, or once the command that made
+  // the move has shown what it did (a hint's sentence).
+  void GameFilled();
+  // The tip box shows the hint's sentence (in letters for a grid in letters).
+  void ShowHintTip(const std::string& Text);
   // Spreads the lines of a panel evenly from its first line to its last one,
   // which keeps its distance from the panel's bottom.
   static void SpreadLines(const std::vector<CommandLine>& Lines, int PanelHeight, int LineHeight);
@@ -182,9 +222,17 @@ class Tf_Jeux : public QWidget {
   void FocusGrid();
 
   TOptions* Options = nullptr;
-  TScores* Scores = nullptr;
+  TRecorder* Recorder_ = nullptr;
   TGenerateur* Generateur_ = nullptr;
   TReprise* Reprise_ = nullptr;
+  // The sentence of the last hint while the tip box shows it.
+  std::string HintTip_;
+  // A command is showing what its move did: the end waits for it.
+  bool InCommand_ = false;
+  bool EndPending_ = false;
+  // The game (by serial) whose start has taken the place of the game left,
+  // with the setting "ReprendrePartie" off.
+  std::uint32_t ReplacedSerial_ = 0;
   bool ShowPossibilities = false;
   bool FirstShow = true;
 
@@ -230,7 +278,6 @@ class Tf_Jeux : public QWidget {
   std::vector<CommandLine> Commands2_;
   std::vector<CommandLine> Commands4_;
 
-  bool Paused_ = false;
   QWidget* WatchedWindow_ = nullptr;
   int KeptAtSeconds_ = 0;  // the clock when the game was last kept
 };

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <algorithm>
+#include <utility>
 
 #include "carnet.h"
 #include "charge.h"
@@ -22,11 +23,11 @@
 #include "messages.h"
 #include "options.h"
 #include "partie.h"
+#include "recorder.h"
 #include "rondcoche.h"
 #include "sauve.h"
 #include "scores.h"
 #include "shell.h"
-#include "statistiquesjeu.h"
 
 #include "jeux_shared.h"
 
@@ -42,6 +43,14 @@ QString LevelName(int Rating) {
 }  // namespace
 
 std::uint8_t Tf_Jeux::VerifyGrid() {
+  // A digit pasted where the rules forbid it stays in the grid until the
+  // player takes it away: no puzzle to play yet.
+  if (const std::optional<TCellDigit> clash = Partie().TypedClash()) {
+    ShowMessage(VerifyClash.arg(GrilleSudoku->DigitText(clash->Digit, GrilleSudoku->TypeBrique))
+                    .arg(clash->Row)
+                    .arg(clash->Col));
+    return 0;
+  }
   const std::uint8_t rating = GrilleSudoku->RateGrid();
   if (rating == 0) {
     ShowMessage(VerifyCannotSolve);
@@ -85,8 +94,7 @@ void Tf_Jeux::hl_sauverClick() {
 bool Tf_Jeux::SaveGame() {
   const ClockHold hold(*this);
   Tf_Sauve dialog(window());
-  dialog.Game = TSavedGame::FromGridText(QString::fromStdString(
-      Partie().SaveText(true, Partie().Playing() ? ElapsedSeconds() : 0, std::min(Partie().Helps(), MaxStoredHelps))));
+  dialog.Game = TSavedGame::FromGridText(QString::fromStdString(Partie().SaveText()));
   if (dialog.exec() != QDialog::Accepted) return false;
   Partie().MarkSaved();
   return true;
@@ -127,7 +135,7 @@ void Tf_Jeux::PastePuzzle() {
     if (cells.isEmpty())
       ShowMessage(PasteRefused);
     else
-      GrilleSudoku->LoadGrid(cells, QString(), 0);
+      GrilleSudoku->PastePuzzle(cells);
   }
   FocusGrid();
 }
@@ -164,16 +172,25 @@ void Tf_Jeux::hl_RetablirClick() {
   FocusGrid();
 }
 
-void Tf_Jeux::hl_PauseClick() { SetPaused(!Paused_); }
+void Tf_Jeux::hl_PauseClick() { SetPaused(!Paused()); }
+
+void Tf_Jeux::ShowHintTip(const std::string& Text) {
+  HintTip_ = Text;
+  const QString text = QString::fromStdString(Text);
+  MemoAstuce->setPlainText(GrilleSudoku->TypeBrique == tb_Lettre ? HintInLetters(text) : text);
+}
 
 void Tf_Jeux::hl_IndiceClick() {
+  // The end of a game the hint fills waits until its sentence is shown.
+  InCommand_ = true;
   QString text;
   GrilleSudoku->GiveHint(text);
-  MemoAstuce->setPlainText(GrilleSudoku->TypeBrique == tb_Lettre ? HintInLetters(text) : text);
+  ShowHintTip(text.toStdString());
   ShowHelps();
   KeepGame();  // a hint that found nothing still counts
   FocusGrid();
-  if (GrilleSudoku->CountEmpty() == 0) FinishGame();
+  InCommand_ = false;
+  if (std::exchange(EndPending_, false)) FinishGame();
 }
 
 void Tf_Jeux::hl_PossibiliteClick() {
@@ -199,6 +216,20 @@ void Tf_Jeux::SetPossibilitiesShown(bool Shown) {
 }
 
 void Tf_Jeux::hl_ResoudreClick() {
+  // Solving ends a game being played: the player says so first. Typing a
+  // puzzle in, it only shows the solution.
+  if (GrilleSudoku->GameMode() && !Partie().Finished()) {
+    bool solve = false;
+    {
+      const ClockHold hold(*this);
+      solve = AskYesNoDefaultNo(SolveTitle, SolveQuestion);
+    }
+    if (!solve) {
+      FocusGrid();
+      return;
+    }
+  }
+  InCommand_ = true;
   const std::uint16_t flags = GrilleSudoku->SolveGrid();
   if ((flags & SolveNoSolution) != 0) {
     ShowMessage(CannotSolve);
@@ -207,7 +238,8 @@ void Tf_Jeux::hl_ResoudreClick() {
   }
   ShowHelps();
   FocusGrid();
-  if (GrilleSudoku->CountEmpty() == 0 && GrilleSudoku->GameMode()) FinishGame();
+  InCommand_ = false;
+  if (std::exchange(EndPending_, false)) FinishGame();
 }
 
 void Tf_Jeux::hl_documentationClick() {
@@ -229,10 +261,10 @@ void Tf_Jeux::hl_JouerGrilleClick() {
   // The typed digits become the givens of a game at the puzzle's level, with
   // no history (undo can never take a given away), the clock and the helps
   // from zero.
-  if (Options != nullptr && Scores != nullptr && Partie().PlayTypedIn(VerifyGrid())) {
+  if (Options != nullptr && Partie().PlayTypedIn(VerifyGrid())) {
     SetPlayMode(true);
-    SetupScreen(*Options, *Scores);
-    RecordGameStarted(Partie().Level());
+    SetupScreen();
+    if (Recorder_ != nullptr) Recorder_->Started(Partie());
     GrilleSudoku->ResetView();
   }
   FocusGrid();

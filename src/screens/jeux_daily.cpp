@@ -8,7 +8,7 @@
 #include "grillesudoku.h"
 #include "jeux.h"
 #include "partie.h"
-#include "statistiquesjeu.h"
+#include "recorder.h"
 
 bool Tf_Jeux::StartDailyGame() {
   const QDate today = QDate::currentDate();
@@ -17,7 +17,7 @@ bool Tf_Jeux::StartDailyGame() {
   const std::chrono::year_month_day day{std::chrono::year(today.year()), std::chrono::month(unsigned(today.month())),
                                         std::chrono::day(unsigned(today.day()))};
   if (!Partie().NewGame(RequestDailyGrid(today, window()), level, day)) return false;
-  RecordGameStarted(level);
+  if (Recorder_ != nullptr) Recorder_->Started(Partie());
   ShowCounters();
   ShowDailyCaption();
   KeepGame();

@@ -41,6 +41,12 @@ inline const QString ErrorsQuestion = QStringLiteral(
     "Il reste des erreurs sur cette grille. Voulez-vous continuer à jouer avec cette grille? (Si "
     "vous répondez non, celles-ci seront corrigées automatiquement et vous pourrez voir votre "
     "score");
+inline const QString VerifyClash = QStringLiteral(
+    "La grille ne peut pas être jouée\u00A0: le %1 de la case (ligne %2, colonne %3) est déjà dans sa ligne, sa "
+    "colonne ou son bloc. Effacez-le ou changez-le, puis vérifiez à nouveau.");
+inline const QString SolveTitle = QStringLiteral("Résoudre");
+inline const QString SolveQuestion =
+    QStringLiteral("Voulez-vous vraiment résoudre la grille\u00A0? La partie sera terminée.");
 inline const QString VerifyCannotSolve = QStringLiteral("La grille ne peut pas être résolue.");
 inline const QString VerifySolvable = QStringLiteral("La grille peut être résolue.");
 inline const QString VerifySeveral = QStringLiteral(
@@ -63,7 +69,6 @@ inline const QString LevelNames[] = {QStringLiteral("Facile"), QStringLiteral("M
 
 inline constexpr int ClockIntervalMs = 500;
 inline constexpr int KeepClockEverySeconds = 10;
-inline constexpr int MaxStoredHelps = 255;
 
 // The colours the grid is drawn in on the game screen: a pale yellow board,
 // a yellow selection, the player's digits orange, the hinted one red, the

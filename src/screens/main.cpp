@@ -26,6 +26,7 @@
 #include "options.h"
 #include "optionsscreen.h"
 #include "partie.h"
+#include "recorder.h"
 #include "regles.h"
 #include "reprise.h"
 #include "scores.h"
@@ -56,6 +57,14 @@ constexpr int FullScreenDelayMs = 50;
 const QString CloudsPicture = QStringLiteral("LightClouds.jpeg");
 const QColor CloudsColor{205, 226, 244};
 
+const QString WaitingTitle = QStringLiteral("Partie interrompue");
+const QString WaitingQuestion = QStringLiteral(
+    "Une partie interrompue attend d'être reprise. Voulez-vous la reprendre\u00A0?\n\n"
+    "Non\u00A0: la nouvelle partie prendra sa place.");
+const QString WaitingQuestionTypingIn = QStringLiteral(
+    "Une partie interrompue attend d'être reprise. Voulez-vous la reprendre\u00A0?\n\n"
+    "Non\u00A0: elle restera en attente jusqu'à ce que vous jouiez sur la grille proposée, qui prendra "
+    "alors sa place.");
 const QString ScreenModeTitle = QStringLiteral("Mode de jeu");
 const QString ScreenModeQuestion = QStringLiteral("Souhaitez vous lancer le logiciel en mode plein écran");
 
@@ -125,6 +134,14 @@ Tf_Main::Tf_Main(QWidget* Parent) : QWidget(Parent) {
     ApplyScreenMode(!Options->Windowed);
   });
 
+  // From the menu board, Ctrl+M shows the high scores and Ctrl+S the
+  // statistics (keys that live with a menu line, so they work only while the
+  // menu is shown).
+  auto* scoresKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), hl_Option);
+  connect(scoresKey, &QShortcut::activated, this, [this] { ShowScores(1); });
+  auto* statisticsKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), hl_Option);
+  connect(statisticsKey, &QShortcut::activated, this, &Tf_Main::ShowStatistics);
+
   // F1 opens the help and Ctrl+Q quits, on every screen.
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(help, &QShortcut::activated, this, &Tf_Main::OpenHelp);
@@ -139,6 +156,7 @@ Tf_Main::Tf_Main(QWidget* Parent) : QWidget(Parent) {
   Options->Load(settings);
   Scores = std::make_unique<TScores>(TAppFolders::SettingsFile(), settings);
   Statistiques_ = std::make_unique<TStatistiques>(TAppFolders::SettingsFile(), settings);
+  Recorder_ = std::make_unique<TRecorder>(*Scores, *Statistiques_);
   ScreenModeAnswer = TOptions::ReadScreenModeAnswer(settings);
   Reprise = std::make_unique<TReprise>(TAppFolders::ResumeFile());
   ShowMenuCommands(true);
@@ -157,6 +175,7 @@ Tf_Main::~Tf_Main() {
   Generateur->Shutdown();
   Generateur.reset();
   Reprise.reset();  // what is kept is written first
+  Recorder_.reset();
   Statistiques_.reset();
   Scores.reset();
   Options.reset();
@@ -193,7 +212,7 @@ std::optional<TReprise::Kept> Tf_Main::GameToResume() const {
   Reprise->Flush();
   for (TReprise::Kept& kept : Reprise->KeptGames()) {
     TPartie probe;
-    if (probe.Resume(kept.Text) && probe.InProgress()) return std::move(kept);
+    if (probe.Resume(kept.Text) && probe.KeepAction() == TKeep::Keep) return std::move(kept);
   }
   return std::nullopt;
 }
@@ -343,58 +362,48 @@ void Tf_Main::PlaceMenu() {
   }
 }
 
-Tf_Jeux* Tf_Main::NewGameScreen() {
+bool Tf_Main::StartGame(const TStart& How) {
+  // The game screen waits behind the menu while a level is chosen, a grid
+  // generated or a file chosen.
   auto* game = ShowScreen<Tf_Jeux>(false);
-  game->SetGenerateur(Generateur.get());
-  game->SetReprise(Reprise.get());
-  return game;
+  if (!game->Start({Options.get(), Recorder_.get(), Generateur.get(), Reprise.get()}, How)) {
+    ShowNoScreen();
+    return false;
+  }
+  p_Form->show();
+  return true;
+}
+
+bool Tf_Main::MayReplaceWaitingGame(bool TypingIn) {
+  if (!GameToResume()) return true;
+  const TAnswer answer = AskYesNoCancel(WaitingTitle, TypingIn ? WaitingQuestionTypingIn : WaitingQuestion);
+  if (answer == TAnswer::Yes) hl_ReprendreClick();
+  return answer == TAnswer::No;
 }
 
 void Tf_Main::hl_ReprendreClick() {
-  const std::optional<TReprise::Kept> kept = GameToResume();
-  Tf_Jeux* game = NewGameScreen();
+  std::optional<TReprise::Kept> kept = GameToResume();
   // The file may have gone, or another window taken the game up, since the
-  // menu showed: the menu comes back.
-  if (!kept || !Reprise->TakeUp(kept->Slot) || !game->ResumeGame(kept->Text)) {
+  // menu showed: the menu stays.
+  if (!kept || !Reprise->TakeUp(kept->Slot)) {
     ShowNoScreen();
     return;
   }
-  game->SetPlayMode(game->Partie().Playing());
-  game->SetupScreen(*Options, *Scores);
-  p_Form->show();
+  StartGame(TStart(TStartKind::Resume, {}, std::move(kept->Text)));
 }
 
 void Tf_Main::hl_nouveauClick() {
-  // The game screen waits behind the menu while the level is chosen and the
-  // grid is generated.
-  Tf_Jeux* game = NewGameScreen();
-  if (!game->StartNewGame()) {
-    ShowNoScreen();
-    return;
-  }
-  game->SetPlayMode(true);
-  game->SetupScreen(*Options, *Scores);
-  p_Form->show();
+  if (MayReplaceWaitingGame(false)) StartGame(TStart(TStartKind::NewGame));
 }
 
 void Tf_Main::hl_ChargerClick() { LoadSavedGame(QString()); }
 
 void Tf_Main::LoadSavedGame(const QString& Path) {
-  Tf_Jeux* game = NewGameScreen();
-  if (!game->LoadGame(Path)) {
-    ShowNoScreen();
-    return;
-  }
-  game->SetPlayMode(true);
-  game->SetupScreen(*Options, *Scores);
-  p_Form->show();
+  if (MayReplaceWaitingGame(false)) StartGame(TStart(TStartKind::Load, Path));
 }
 
 void Tf_Main::hl_puzzleClick() {
-  Tf_Jeux* game = NewGameScreen();
-  game->SetPlayMode(false);
-  game->SetupScreen(*Options, *Scores);
-  p_Form->show();
+  if (MayReplaceWaitingGame(true)) StartGame(TStart(TStartKind::TypeIn));
 }
 
 void Tf_Main::hl_regleClick() { ShowScreen<Tf_Regles>(true); }

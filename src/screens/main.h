@@ -28,7 +28,9 @@ class THotLabel;
 class TImage;
 class TOptions;
 class TScores;
+class TRecorder;
 class TStatistiques;
+struct TStart;
 
 class Tf_Main : public QWidget, public TShell {
   Q_OBJECT
@@ -54,7 +56,6 @@ class Tf_Main : public QWidget, public TShell {
   void ShowMenu() override;
   void ShowScores(int Level) override;
   void ShowStatistics() override;
-  TStatistiques* Statistiques() override { return Statistiques_.get(); }
   void OpenHelp() override;
   // The options screen changed the background: the menu's picture follows.
   void BackgroundChanged() override;
@@ -111,6 +112,8 @@ class Tf_Main : public QWidget, public TShell {
   bool FirstShow = true;
   std::unique_ptr<TGenerateur> Generateur;
   std::unique_ptr<TStatistiques> Statistiques_;
+  // Where games reach the statistics and the high scores.
+  std::unique_ptr<TRecorder> Recorder_;
   // The game in progress, kept for "Reprendre la partie".
   std::unique_ptr<TReprise> Reprise;
 
@@ -157,6 +160,11 @@ class Tf_Main : public QWidget, public TShell {
   // The game left that "Reprendre la partie" takes up, when the setting is
   // on: this window's own, else the newest that no other window plays.
   std::optional<TReprise::Kept> GameToResume() const;
-  // A new game screen, lent what it needs, waiting behind the menu.
-  class Tf_Jeux* NewGameScreen();
+  // A new game screen, lent what it needs, begun the way asked; the menu
+  // comes back when it has no game to show. True when it shows one.
+  bool StartGame(const TStart& How);
+  // Before a new, loaded or typed-in game: a game waiting to be taken up is
+  // never replaced without a word. The player takes it up (false: it is on
+  // screen now), lets the new game take its place (true), or stays (false).
+  bool MayReplaceWaitingGame(bool TypingIn);
 };

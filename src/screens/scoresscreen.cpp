@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QShortcut>
 #include <QToolButton>
 
 #include "decor.h"
@@ -119,9 +120,12 @@ Tf_Scores::Tf_Scores(QWidget* Parent) : QWidget(Parent) {
   hl_Statistiques->setObjectName(QStringLiteral("hl_Statistiques"));
   Look::DressCommand(*hl_Statistiques, ReturnPixelSize);
   hl_Statistiques->resize(metrics.horizontalAdvance(hl_Statistiques->text()) + 6, metrics.height() + 2);
-  connect(hl_Statistiques, &THotLabel::clicked, this, [] {
+  hl_Statistiques->setToolTip(QStringLiteral("Statistiques (Ctrl+S)"));
+  const auto showStatistics = [] {
     if (Shell() != nullptr) Shell()->ShowStatistics();
-  });
+  };
+  connect(hl_Statistiques, &THotLabel::clicked, this, showStatistics);
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this, showStatistics);
 }
 
 void Tf_Scores::resizeEvent(QResizeEvent* Event) {

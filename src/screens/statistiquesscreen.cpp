@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
+#include <QShortcut>
 
 #include "decor.h"
 #include "fileresult.h"
@@ -69,55 +70,65 @@ Tf_Statistiques::Tf_Statistiques(QWidget* Parent) : QWidget(Parent) {
   l_Titre = new QLabel(QStringLiteral("Statistiques"));
   l_Titre->setFont(Look::PixelFont(Look::TitleFamily, TitlePixelSize));
   l_Titre->setAlignment(Qt::AlignCenter);
-  grid->addWidget(l_Titre, 0, 0, 1, 5);
+  grid->addWidget(l_Titre, 0, 0, 1, Columns + 1);
 
   const QFont cellFont = Look::PixelFont(Look::TextFamily, CellPixelSize, true);
   const QFont headFont = Look::PixelFont(Look::TitleFamily, CellPixelSize);
-  for (int level = 1; level <= 4; ++level) {
-    auto* head = new QLabel(Jeux::LevelNames[level - 1]);
+  for (int column = 1; column <= Columns; ++column) {
+    auto* head = new QLabel(column <= 4 ? Jeux::LevelNames[column - 1] : QStringLiteral("Proposées"));
     head->setFont(headFont);
     head->setAlignment(Qt::AlignCenter);
-    grid->addWidget(head, 1, level);
+    if (column > 4) head->setToolTip(QStringLiteral("Les grilles que vous avez proposées et jouées"));
+    grid->addWidget(head, 1, column);
   }
   for (int row = 0; row < Rows; ++row) {
     auto* name = new QLabel(QString::fromUtf8(RowNames[row]));
     name->setFont(cellFont);
     grid->addWidget(name, row + 2, 0);
-    for (int level = 1; level <= 4; ++level) {
-      QLabel*& value = l_Valeurs[std::size_t(row)][std::size_t(level - 1)];
+    for (int column = 1; column <= Columns; ++column) {
+      QLabel*& value = l_Valeurs[std::size_t(row)][std::size_t(column - 1)];
       value = new QLabel;
-      value->setObjectName(QStringLiteral("l_Valeur%1_%2").arg(row + 1).arg(level));
+      value->setObjectName(QStringLiteral("l_Valeur%1_%2").arg(row + 1).arg(column));
       value->setFont(cellFont);
       value->setAlignment(Qt::AlignCenter);
-      grid->addWidget(value, row + 2, level);
+      grid->addWidget(value, row + 2, column);
     }
   }
-  grid->setRowMinimumHeight(Rows + 2, 14);
+  l_Temps =
+      new QLabel(QStringLiteral("Les temps sont ceux des parties terminées sans aucune aide, chronomètre en marche."));
+  l_Temps->setObjectName(QStringLiteral("l_Temps"));
+  l_Temps->setFont(Look::PixelFont(Look::TextFamily, CellPixelSize - 4, true));
+  l_Temps->setWordWrap(true);
+  grid->addWidget(l_Temps, Rows + 2, 0, 1, Columns + 1);
+  grid->setRowMinimumHeight(Rows + 3, 8);
   auto* runs = new QLabel(QStringLiteral("Jours de suite avec une partie terminée, tous niveaux"));
   runs->setFont(headFont);
-  grid->addWidget(runs, Rows + 3, 0, 1, 5);
+  grid->addWidget(runs, Rows + 4, 0, 1, Columns + 1);
   l_Serie = new QLabel;
   l_MeilleureSerie = new QLabel;
   l_GrillesDuJour = new QLabel;
-  int line = Rows + 4;
+  int line = Rows + 5;
   for (QLabel* label : {l_Serie, l_MeilleureSerie}) {
     label->setFont(cellFont);
-    grid->addWidget(label, line, label == l_Serie ? 0 : 1, 1, label == l_Serie ? 1 : 4);
+    grid->addWidget(label, line, label == l_Serie ? 0 : 1, 1, label == l_Serie ? 1 : Columns);
   }
   ++line;
   l_GrillesDuJour->setFont(cellFont);
-  grid->addWidget(l_GrillesDuJour, line++, 0, 1, 5);
+  grid->addWidget(l_GrillesDuJour, line++, 0, 1, Columns + 1);
   l_Serie->setObjectName(QStringLiteral("l_Serie"));
   l_MeilleureSerie->setObjectName(QStringLiteral("l_MeilleureSerie"));
   l_GrillesDuJour->setObjectName(QStringLiteral("l_GrillesDuJour"));
   grid->setRowStretch(line, 1);
   hl_Reinitialiser =
       MakeCommand(QStringLiteral("Réinitialiser les statistiques"), QStringLiteral("hl_Reinitialiser"), FondCopie1);
-  grid->addWidget(hl_Reinitialiser, line + 1, 0, 1, 5, Qt::AlignHCenter);
+  grid->addWidget(hl_Reinitialiser, line + 1, 0, 1, Columns + 1, Qt::AlignHCenter);
   connect(hl_Reinitialiser, &THotLabel::clicked, this, &Tf_Statistiques::hl_ReinitialiserClick);
 
   hl_Scores = MakeCommand(QStringLiteral("Meilleurs scores"), QStringLiteral("hl_Scores"), this);
+  hl_Scores->setToolTip(QStringLiteral("Meilleurs scores (Ctrl+M)"));
   connect(hl_Scores, &THotLabel::clicked, this, &Tf_Statistiques::hl_ScoresClick);
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this), &QShortcut::activated, this,
+          &Tf_Statistiques::hl_ScoresClick);
   hl_RetourMenu = MakeCommand(QStringLiteral("Retour au menu"), QStringLiteral("hl_RetourMenu"), this);
   connect(hl_RetourMenu, &THotLabel::clicked, this, &Tf_Statistiques::hl_RetourMenuClick);
   Today = [] { return QDate::currentDate(); };
@@ -138,9 +149,10 @@ void Tf_Statistiques::Setup(TStatistiques* Statistiques) {
 
 void Tf_Statistiques::ShowStatistics() {
   if (Statistiques_ == nullptr) return;
-  for (int level = 1; level <= 4; ++level) {
-    const TStatistiques::LevelStats s = Statistiques_->Level(level);
-    const auto cell = [&](int Row) { return l_Valeurs[std::size_t(Row)][std::size_t(level - 1)]; };
+  for (int column = 1; column <= Columns; ++column) {
+    // The puzzles typed in are the figures' level 0.
+    const TStatistiques::LevelStats s = Statistiques_->Level(column % Columns);
+    const auto cell = [&](int Row) { return l_Valeurs[std::size_t(Row)][std::size_t(column - 1)]; };
     cell(0)->setText(QString::number(s.Started));
     cell(1)->setText(QString::number(s.Finished));
     cell(2)->setText(QString::number(s.WithoutHelp));

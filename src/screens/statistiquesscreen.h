@@ -22,6 +22,8 @@ class Tf_Statistiques : public QWidget {
 
  public:
   static constexpr int Rows = 5;
+  // The four levels, then the puzzles typed in ("Proposées").
+  static constexpr int Columns = 5;
 
   explicit Tf_Statistiques(QWidget* Parent = nullptr);
 
@@ -36,7 +38,9 @@ class Tf_Statistiques : public QWidget {
   QLabel* l_Titre;
   // l_Valeurs[row][level - 1]: the rows "Parties commencées", "Parties
   // terminées", "Sans aucune aide", "Meilleur temps", "Temps moyen".
-  std::array<std::array<QLabel*, 4>, Rows> l_Valeurs{};
+  std::array<std::array<QLabel*, Columns>, Rows> l_Valeurs{};
+  // Under the table: its times are of games finished without help.
+  QLabel* l_Temps;
   QLabel* l_Serie;
   QLabel* l_MeilleureSerie;
   QLabel* l_GrillesDuJour;

@@ -30,6 +30,27 @@ int NonNegative(const TIniFile& Ini, const QString& KeyName) {
 
 }  // namespace
 
+TDay DayOf(const QDate& Date) {
+  return TDay{std::chrono::year(Date.year()), std::chrono::month(unsigned(Date.month())),
+              std::chrono::day(unsigned(Date.day()))};
+}
+
+QDate DateOf(TDay Day) { return QDate(int(Day.year()), int(unsigned(Day.month())), int(unsigned(Day.day()))); }
+
+namespace {
+
+std::optional<TDay> ReadDay(const TIniFile& Ini, const QString& KeyName) {
+  const QDate date = ReadDate(Ini, KeyName);
+  if (!date.isValid()) return std::nullopt;
+  return DayOf(date);
+}
+
+void WriteDay(TIniFile& Ini, const QString& KeyName, std::optional<TDay> Day) {
+  WriteDate(Ini, KeyName, Day ? DateOf(*Day) : QDate());
+}
+
+}  // namespace
+
 TStatistiques::TStatistiques(QString Path) : FileName(std::move(Path)) { Load(); }
 
 TStatistiques::TStatistiques(QString Path, const TIniFile& Ini) : FileName(std::move(Path)) { ReadFrom(Ini); }
@@ -40,9 +61,11 @@ void TStatistiques::Load() {
   ReadFrom(ini);
 }
 
+// Index 0 of the figures, the puzzles typed in, is kept under the keys ending
+// in 0.
 void TStatistiques::ReadFrom(const TIniFile& ini) {
-  for (int level = 1; level <= Levels; ++level) {
-    LevelStats& s = Levels_[std::size_t(level - 1)];
+  for (int level = 0; level <= Levels; ++level) {
+    LevelStats& s = Figures_.ByLevel[std::size_t(level)];
     s.Started = NonNegative(ini, Key("commencees", level));
     s.Finished = NonNegative(ini, Key("terminees", level));
     s.WithoutHelp = NonNegative(ini, Key("sansaide", level));
@@ -50,16 +73,17 @@ void TStatistiques::ReadFrom(const TIniFile& ini) {
     s.TotalSeconds = NonNegative(ini, Key("tempstotal", level));
     s.BestSeconds = NonNegative(ini, Key("meilleurtemps", level));
   }
-  LastDay_ = ReadDate(ini, QStringLiteral("dernierjour"));
-  Run_ = NonNegative(ini, QStringLiteral("serie"));
-  BestRun_ = std::max(Run_, NonNegative(ini, QStringLiteral("meilleureserie")));
-  DailyFinished_ = NonNegative(ini, QStringLiteral("grillesdujour"));
-  LastDailyDay_ = ReadDate(ini, QStringLiteral("dernieregrilledujour"));
+  Figures_.LastDay = ReadDay(ini, QStringLiteral("dernierjour"));
+  Figures_.Run = NonNegative(ini, QStringLiteral("serie"));
+  Figures_.BestRun = std::max(Figures_.Run, NonNegative(ini, QStringLiteral("meilleureserie")));
+  Figures_.DailyFinished = NonNegative(ini, QStringLiteral("grillesdujour"));
+  Figures_.LastDailyDay = ReadDay(ini, QStringLiteral("dernieregrilledujour"));
+  Figures_.LastDailySeconds = std::max(-1, ini.ReadInteger(Section, QStringLiteral("tempsgrilledujour"), -1));
 }
 
 void TStatistiques::WriteTo(TIniFile& ini) const {
-  for (int level = 1; level <= Levels; ++level) {
-    const LevelStats& s = Levels_[std::size_t(level - 1)];
+  for (int level = 0; level <= Levels; ++level) {
+    const LevelStats& s = Figures_.ByLevel[std::size_t(level)];
     ini.WriteInteger(Section, Key("commencees", level), s.Started);
     ini.WriteInteger(Section, Key("terminees", level), s.Finished);
     ini.WriteInteger(Section, Key("sansaide", level), s.WithoutHelp);
@@ -67,11 +91,12 @@ void TStatistiques::WriteTo(TIniFile& ini) const {
     ini.WriteInteger(Section, Key("tempstotal", level), s.TotalSeconds);
     ini.WriteInteger(Section, Key("meilleurtemps", level), s.BestSeconds);
   }
-  WriteDate(ini, QStringLiteral("dernierjour"), LastDay_);
-  ini.WriteInteger(Section, QStringLiteral("serie"), Run_);
-  ini.WriteInteger(Section, QStringLiteral("meilleureserie"), BestRun_);
-  ini.WriteInteger(Section, QStringLiteral("grillesdujour"), DailyFinished_);
-  WriteDate(ini, QStringLiteral("dernieregrilledujour"), LastDailyDay_);
+  WriteDay(ini, QStringLiteral("dernierjour"), Figures_.LastDay);
+  ini.WriteInteger(Section, QStringLiteral("serie"), Figures_.Run);
+  ini.WriteInteger(Section, QStringLiteral("meilleureserie"), Figures_.BestRun);
+  ini.WriteInteger(Section, QStringLiteral("grillesdujour"), Figures_.DailyFinished);
+  WriteDay(ini, QStringLiteral("dernieregrilledujour"), Figures_.LastDailyDay);
+  ini.WriteInteger(Section, QStringLiteral("tempsgrilledujour"), Figures_.LastDailySeconds);
 }
 
 FileResult TStatistiques::Apply(const std::function<void()>& Change) {
@@ -90,65 +115,27 @@ FileResult TStatistiques::Apply(const std::function<void()>& Change) {
   return result;
 }
 
-FileResult TStatistiques::RecordStarted(int Level) {
-  if (Level < 1 || Level > Levels) return {};
-  return Apply([&] { ++Levels_[std::size_t(Level - 1)].Started; });
+FileResult TStatistiques::RecordStarted(TOrigin Origin, int Level, std::optional<TDay> DailyDay) {
+  return Apply([&] { Figures_.Started(Origin, Level, DailyDay); });
 }
 
-TStatistiques::Finish TStatistiques::RecordFinished(int Level, int Seconds, int Helps, const QDate& Date, bool Daily) {
-  Finish result;
-  const FileResult saved = Apply([&] { result = Finished(Level, Seconds, Helps, Date, Daily); });
-  result.Saved = saved;
-  return result;
-}
-
-TStatistiques::Finish TStatistiques::Finished(int Level, int Seconds, int Helps, const QDate& Date, bool Daily) {
-  Finish result;
-  if (Level >= 1 && Level <= Levels) {
-    LevelStats& s = Levels_[std::size_t(Level - 1)];
-    ++s.Finished;
-    if (Helps == 0) {
-      ++s.WithoutHelp;
-      if (Seconds >= 0) {
-        result.BestTime = s.Timed == 0 || Seconds < s.BestSeconds;
-        if (result.BestTime) s.BestSeconds = Seconds;
-        ++s.Timed;
-        s.TotalSeconds += Seconds;
-      }
-    }
-  }
-  if (Date.isValid()) {
-    const qint64 days = LastDay_.isValid() ? LastDay_.daysTo(Date) : 1;
-    if (!LastDay_.isValid() || days > 1)
-      Run_ = 1;
-    else if (days == 1)
-      ++Run_;
-    if (days >= 0) LastDay_ = Date;
-    BestRun_ = std::max(BestRun_, Run_);
-  }
-  if (Daily) {
-    ++DailyFinished_;
-    LastDailyDay_ = Date;
-  }
-  result.Run = Run_;
-  return result;
+TStatistiques::Finish TStatistiques::RecordFinished(const TGameResult& Result, const QDate& Date) {
+  Finish finish;
+  finish.Saved = Apply([&] { finish.News = Figures_.Finished(Result, DayOf(Date)); });
+  return finish;
 }
 
 FileResult TStatistiques::Reset() {
-  return Apply([&] {
-    Levels_ = {};
-    LastDay_ = QDate();
-    Run_ = BestRun_ = DailyFinished_ = 0;
-    LastDailyDay_ = QDate();
-  });
+  return Apply([&] { Figures_ = TFigures{}; });
 }
 
 TStatistiques::LevelStats TStatistiques::Level(int Level) const {
-  return Level >= 1 && Level <= Levels ? Levels_[std::size_t(Level - 1)] : LevelStats{};
+  return Level >= 0 && Level <= Levels ? Figures_.ByLevel[std::size_t(Level)] : LevelStats{};
 }
 
-int TStatistiques::CurrentRun(const QDate& Today) const {
-  if (!LastDay_.isValid()) return 0;
-  const qint64 days = LastDay_.daysTo(Today);
-  return days <= 1 ? Run_ : 0;
+int TStatistiques::CurrentRun(const QDate& Today) const { return Figures_.CurrentRun(DayOf(Today)); }
+
+std::optional<int> TStatistiques::DailySeconds(const QDate& Day) const {
+  if (!Day.isValid() || !Figures_.DailyDone(DayOf(Day))) return std::nullopt;
+  return Figures_.LastDailySeconds;
 }

@@ -3,11 +3,13 @@
 // the keyboard, the keys of every screen, the pause when the window is
 // minimised, no game lost at quitting, and a name for every control.
 #include <chrono>
+#include <functional>
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
 #include <QFile>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -27,7 +29,9 @@
 #include "regles.h"
 #include "reprise.h"
 #include "sauve.h"
+#include "scores.h"
 #include "shortcut_util.h"
+#include "statistiques.h"
 
 namespace {
 
@@ -81,9 +85,10 @@ class ComfortTest : public MainWindowTest {
     ASSERT_TRUE(QTest::qWaitForWindowActive(Main.get()));
   }
 
-  // "Nouvelle partie" by its key, "Facile" in the level choice.
-  Tf_Jeux* NewGame() {
-    WhenModal([](QWidget* Levels) { Click(Label(Levels, "hl_facile")); });
+  // "Nouvelle partie" by its key, "Facile" (or the choice named) in the
+  // level choice; a game waiting to be taken up is let go ("Non").
+  Tf_Jeux* NewGame(const char* Choice = "hl_facile") {
+    AnswerWaitingThen([Choice](QWidget* Levels) { Click(Label(Levels, Choice)); });
     Press(Main.get(), Qt::Key_N, Qt::ControlModifier);
     Tf_Jeux* game = Game();
     EXPECT_NE(game, nullptr);
@@ -92,6 +97,16 @@ class ComfortTest : public MainWindowTest {
     }
     Activate();
     return game;
+  }
+
+  // The question about a game waiting, if it comes, answered "Non"; then
+  // Then on the next dialog.
+  static void AnswerWaitingThen(const std::function<void(QWidget*)>& Then) {
+    WhenModal([Then](QWidget* Modal) {
+      if (qobject_cast<QMessageBox*>(Modal) == nullptr) return Then(Modal);
+      WhenModal(Then);
+      ClickButton(Modal, QStringLiteral("Non"));
+    });
   }
 
   // One right digit in the first empty cell.
@@ -191,6 +206,8 @@ TEST_F(ComfortTest, AGameLeftComesBackFromTheMenuExactlyAsItWas) {
   Click(Find<THotLabel>(game, "hl_Indice"));
   const std::string left = game->Partie().ResumeText();
   const int seconds = game->ElapsedSeconds();
+  const QString tip = Find<QTextBrowser>(game, "MemoAstuce")->toPlainText();
+  ClickCell(&game->Grid(), 9, 9);
 
   // Quitting asks nothing: the game is kept.
   bool asked = false;
@@ -220,6 +237,8 @@ TEST_F(ComfortTest, AGameLeftComesBackFromTheMenuExactlyAsItWas) {
       << "the same grid, marks, hint and helps";
   EXPECT_GE(game->ElapsedSeconds(), seconds);
   EXPECT_EQ(Find<QLabel>(game, "l_Indice")->text(), QStringLiteral("1"));
+  EXPECT_EQ(Find<QTextBrowser>(game, "MemoAstuce")->toPlainText(), tip) << "the hint's sentence";
+  EXPECT_EQ(std::pair(game->Grid().SelRow, game->Grid().SelCol), std::pair(9, 9)) << "the selection";
 
   // A new game takes its place.
   Click(Find<THotLabel>(game, "hl_Menu"));
@@ -228,6 +247,69 @@ TEST_F(ComfortTest, AGameLeftComesBackFromTheMenuExactlyAsItWas) {
   Click(Find<THotLabel>(Game(), "hl_Menu"));
   Main->Reprise->Flush();
   EXPECT_NE(Main->Reprise->KeptGames().at(0).Text.substr(left.find("aides")), left.substr(left.find("aides")));
+}
+
+TEST_F(ComfortTest, TypingAPuzzleInNeverReplacesTheGameWaiting) {
+  StartActive();
+  Tf_Jeux* game = NewGame();
+  ASSERT_NE(game, nullptr);
+  for (int k = 0; k < 5; ++k) PlayOneDigit(game);
+  const std::string digits = game->Grid().Grille().SaveToText(true, 0, 0, 0);
+  Press(Main.get(), Qt::Key_Escape);
+  // "Proposer un puzzle": the question, "Non", one digit typed, back to the menu.
+  QString asked;
+  WhenModal([&asked](QWidget* Box) {
+    asked = qobject_cast<QMessageBox*>(Box)->text();
+    ClickButton(Box, QStringLiteral("Non"));
+  });
+  Press(Main.get(), Qt::Key_T, Qt::ControlModifier);
+  EXPECT_TRUE(asked.startsWith(QStringLiteral("Une partie interrompue attend d'être reprise.")));
+  Activate();
+  ASSERT_NE(Game(), nullptr);
+  ClickCell(&Game()->Grid(), 1, 1);
+  TypeDigit(&Game()->Grid(), 5);
+  Press(Main.get(), Qt::Key_Escape);
+  Press(Main.get(), Qt::Key_R, Qt::ControlModifier);
+  ASSERT_NE(Game(), nullptr);
+  EXPECT_TRUE(Game()->Grid().GameMode());
+  EXPECT_EQ(Game()->Grid().Grille().SaveToText(true, 0, 0, 0), digits) << "the \"Facile\" game, as it was left";
+}
+
+TEST_F(ComfortTest, ADailyGridFinishedTwiceCountsOnce) {
+  StartActive();
+  for (const bool replay : {false, true}) {
+    SCOPED_TRACE(replay ? "the replay" : "the first time");
+    QString dailyLine;
+    AnswerWaitingThen([&dailyLine](QWidget* Levels) {
+      dailyLine = Levels->findChild<QLabel*>(QStringLiteral("l_GrilleDuJour"))->text();
+      Click(Label(Levels, "hl_GrilleDuJour"));
+    });
+    Press(Main.get(), Qt::Key_N, Qt::ControlModifier);
+    QTRY_VERIFY_WITH_TIMEOUT(Game() != nullptr && Game()->isVisible(), 20000);
+    EXPECT_EQ(dailyLine.contains(QStringLiteral("terminée")), replay);
+    Activate();
+    // "Résoudre", "Oui"; the first time the score ranks and a name is asked.
+    bool named = false;
+    WhenModal([&named](QWidget* Question) {
+      WhenModal([&named](QWidget* Next) {
+        if (auto* box = qobject_cast<QInputDialog*>(Next)) {
+          named = true;
+          WhenModal([](QWidget* End) { Click(Label(End, "hl_Retour")); });
+          box->reject();
+          return;
+        }
+        Click(Label(Next, "hl_Retour"));
+      });
+      ClickButton(Question, QStringLiteral("Oui"));
+    });
+    Press(Main.get(), Qt::Key_F9);
+    QTRY_VERIFY_WITH_TIMEOUT(!Main->p_Form->isVisible(), 5000);
+    EXPECT_EQ(named, !replay);
+    EXPECT_EQ(Main->Statistiques_->DailyFinished(), 1);
+  }
+  int ranked = 0;
+  for (int level = 1; level <= 4; ++level) ranked += Main->Scores->StoredScore(level, 1) != EmptyScore ? 1 : 0;
+  EXPECT_EQ(ranked, 1) << "one high score for one daily grid";
 }
 
 TEST_F(ComfortTest, AResumedDailyGridIsStillTheDailyGridOfItsDay) {

@@ -41,7 +41,7 @@ TEST_F(MainWindowTest, AnEveningOfPlayFromTheMenu) {
   game->Partie().SetClock([&now] { return now; });
   now += 100 * 1000;
   EXPECT_EQ(game->Partie().Level(), 1);
-  EXPECT_TRUE(grid->GetSaveText(false, 0, 0).endsWith(QStringLiteral("|1|0|0")))
+  EXPECT_TRUE(QString::fromStdString(grid->Partie().PuzzleText()).endsWith(QStringLiteral("|1|0|0")))
       << "a game saved from it stores its real level";
   const TGrille& model = grid->Grille();
   std::vector<std::pair<int, int>> empty = EmptyCells(model);
@@ -74,12 +74,14 @@ TEST_F(MainWindowTest, AnEveningOfPlayFromTheMenu) {
   EXPECT_EQ(model.CountEmpty(), emptyBefore);
   EXPECT_EQ(Find<QLabel>(game, "l_Indice")->text(), QStringLiteral("1"));
 
-  // "Voir possibilités", then "Résoudre": the name box, then the score.
+  // "Voir possibilités", then "Résoudre": the question, the name box, then
+  // the score.
   Click(Find<THotLabel>(game, "hl_Possibilite"));
   EXPECT_EQ(Find<THotLabel>(game, "hl_Possibilite")->text(), QStringLiteral("Cacher possibil."));
   QString scoreShown;
   int helpsAtEnd = 0;
-  WhenModal([&](QWidget* NameBox) {
+  QString solveAsked;
+  const auto nameBox = [&](QWidget* NameBox) {
     auto* box = qobject_cast<QInputDialog*>(NameBox);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->windowTitle(), QStringLiteral("High-Score"));
@@ -90,8 +92,14 @@ TEST_F(MainWindowTest, AnEveningOfPlayFromTheMenu) {
       Click(Label(End, "hl_Retour"));
     });
     ClickButton(box, QStringLiteral("OK"));
+  };
+  WhenModal([&](QWidget* Question) {
+    solveAsked = qobject_cast<QMessageBox*>(Question)->text();
+    WhenModal(nameBox);
+    ClickButton(Question, QStringLiteral("Oui"));
   });
   Click(Find<THotLabel>(game, "hl_Resoudre"));
+  EXPECT_TRUE(solveAsked.startsWith(QStringLiteral("Voulez-vous vraiment résoudre la grille")));
   helpsAtEnd = game->Partie().Helps();
   EXPECT_EQ(model.CountEmpty(), 0);
   EXPECT_GT(helpsAtEnd, 1) << "each cell solved counts as a help";
@@ -126,12 +134,16 @@ TEST_F(MainWindowTest, AnEveningOfPlayFromTheMenu) {
   Click(Find<THotLabel>(game, "hl_Menu"));
   EXPECT_FALSE(Main->p_Form->isVisible());
 
-  WhenModal([](QWidget* Load) {
-    auto* files = Load->findChild<QComboBox*>(QStringLiteral("cb_FichierGrille"));
-    files->setCurrentIndex(files->findText(QStringLiteral("defaut")));
-    auto* grids = Load->findChild<QComboBox*>(QStringLiteral("cb_Grilles"));
-    EXPECT_TRUE(grids->currentText().startsWith(QStringLiteral("Partie du soir(")));
-    Click(Load->findChild<QPushButton*>(QStringLiteral("b_Charger")));
+  // The game left waits to be taken up: the player lets the load take its place.
+  WhenModal([](QWidget* Question) {
+    WhenModal([](QWidget* Load) {
+      auto* files = Load->findChild<QComboBox*>(QStringLiteral("cb_FichierGrille"));
+      files->setCurrentIndex(files->findText(QStringLiteral("defaut")));
+      auto* grids = Load->findChild<QComboBox*>(QStringLiteral("cb_Grilles"));
+      EXPECT_TRUE(grids->currentText().startsWith(QStringLiteral("Partie du soir(")));
+      Click(Load->findChild<QPushButton*>(QStringLiteral("b_Charger")));
+    });
+    ClickButton(Question, QStringLiteral("Non"));
   });
   Click(Main->hl_Charger);
   game = Game();
@@ -147,6 +159,7 @@ TEST_F(MainWindowTest, AnEveningOfPlayFromTheMenu) {
   Click(Find<THotLabel>(game, "hl_Menu"));
 
   // --- A puzzle typed in, checked, then played ---
+  WhenModal([](QWidget* Question) { ClickButton(Question, QStringLiteral("Non")); });
   Click(Main->hl_puzzle);
   game = Game();
   ASSERT_NE(game, nullptr);

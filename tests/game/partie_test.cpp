@@ -7,6 +7,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 
@@ -174,7 +175,7 @@ TEST_F(PartieTest, TheClockCountsPlayOnly) {
     step.Do(*this);
     EXPECT_EQ(Game.Seconds(), step.Seconds) << step.Name;
     if (Game.Finished()) {
-      EXPECT_EQ(Game.SaveText(true, Game.Seconds(), 0).substr(164), "2|30|0");
+      EXPECT_EQ(Game.SaveText().substr(164), "2|30|0");
     }
   }
 }
@@ -208,7 +209,7 @@ TEST_F(PartieTest, HelpsCountWhatRevealsTheSolution) {
     Game.Load(Puzzle, c.Digits, LevelDifficile, 100, 0);
     c.Help(Game);
     EXPECT_EQ(Game.Helps(), c.Helps);
-    EXPECT_EQ(Game.Finish().HelpPenalty, 45u * std::uint32_t(c.Helps)) << "at the level it was loaded with";
+    EXPECT_EQ(Game.Finish().Score.HelpPenalty, 45u * std::uint32_t(c.Helps)) << "at the level it was loaded with";
   }
 }
 
@@ -216,7 +217,7 @@ TEST_F(PartieTest, TheLevelDealtStaysThroughSavesAndLoads) {
   Deal(Puzzle, LevelMoyen);
   FillAllButOne();  // the position left would rate "Facile"
   for (int round = 0; round < 2; ++round) {
-    const std::string text = Game.SaveText(true, Game.Seconds(), Game.Helps());
+    const std::string text = Game.SaveText();
     const std::size_t bar = text.find('|');
     Game.Load(text.substr(0, bar), text.substr(bar + 1, 81), std::stoi(text.substr(bar + 83)), 0, 0);
     EXPECT_EQ(Game.Level(), LevelMoyen) << "load " << round + 1;
@@ -331,7 +332,8 @@ TEST_F(PartieTest, ADailyGridStaysOneThroughAResumeUntilAnotherGame) {
   // A game left by the version before days were kept reads as no daily grid.
   std::string older = text;
   older.replace(0, 16, "orvalis-partie 1");
-  older.erase(older.find("jour "), older.find('\n', older.find("jour ")) - older.find("jour ") + 1);
+  for (const char* key : {"jour ", "origine "})
+    older.erase(older.find(key), older.find('\n', older.find(key)) - older.find(key) + 1);
   older.erase(older.find("historique "), older.find("fin\n") - older.find("historique "));
   ASSERT_TRUE(resumed.Resume(older));
   EXPECT_FALSE(resumed.DailyDay().has_value());
@@ -351,7 +353,7 @@ TEST_F(PartieTest, ADamagedResumeTextChangesNothing) {
       "",
       text.substr(0, text.size() - 1),       // cut in its last line
       text.substr(0, text.size() / 2),       // cut in the middle
-      "orvalis-partie 3" + text.substr(16),  // a newer version
+      "orvalis-partie 4" + text.substr(16),  // a newer version
       text.substr(0, text.find("jour -")) + "jour 2026-02-30" + text.substr(text.find("jour -") + 6),
       "orvalis-partie 1x" + text.substr(16),
       text.substr(0, text.find("niveau 2")) + "niveau 9" + text.substr(text.find("niveau 2") + 8),
@@ -387,6 +389,157 @@ TEST_F(PartieTest, AdvancedHintsSolveAnXWingOnTheTwoThatPlainHintsGuess) {
               advanced ? std::tuple(4, 2, 2, false) : std::tuple(old.Row, old.Col, old.Digit, true));
     EXPECT_EQ(hint.Text == old.Text, !advanced);
   }
+}
+
+// --- The end of a game: one result, whatever ended it ---
+
+TEST_F(PartieTest, EveryWayAGameEndsGivesOneResult) {
+  using namespace std::chrono;
+  const year_month_day monday = 2026y / December / 7;
+  struct Case {
+    const char* Name;
+    std::function<void(PartieTest&)> Play;  // from the puzzle dealt at "Moyen", 100 s in
+    std::optional<TFull> Filled;            // what the move that filled the grid said
+    int Helps;
+    bool Timed;
+    std::uint32_t Time;
+    bool Counts;
+  };
+  const auto lastDigit = [](PartieTest& t) {
+    t.FillAllButOne();
+    t.Complete();
+  };
+  const Case cases[] = {
+      {"the last digit typed", lastDigit, TFull::Solved, 0, true, 100, true},
+      {"a hint fills the last cell",
+       [](PartieTest& t) {
+         t.FillAllButOne();
+         t.Game.Hint();
+       },
+       TFull::Solved, 1, true, 100, true},
+      {"Résoudre", [](PartieTest& t) { t.Game.Solve(); }, TFull::Solved, 51, true, 100, true},
+      {"errors left, accepted as they are: each corrected is a help",
+       [](PartieTest& t) {
+         t.Game.Enter(1, 3, 1, false);  // wrong: a 4
+         t.FillAllButOne();
+         t.Complete();
+       },
+       TFull::ErrorsRemain, 1, true, 100, true},
+      {"the last digit redone",
+       [](PartieTest& t) {
+         t.FillAllButOne();
+         t.Game.Enter(9, 7, SolvedDigit(9, 7), false);
+         t.Game.Undo();
+         t.Game.Redo();
+       },
+       TFull::Solved, 0, true, 100, true},
+      {"the clock off: the time carried over is no score",
+       [](PartieTest& t) {
+         t.Game.Load(Puzzle, {}, LevelMoyen, 300, 0);
+         t.Game.SetTimed(false);
+         t.FillAllButOne();
+         t.Complete();
+       },
+       TFull::Solved, 0, false, 300, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Game.SetTimed(true);
+    Deal();
+    std::optional<TFull> filled;
+    Game.OnComplete = [&filled](TFull Full) { filled = Full; };
+    Wait(100);
+    c.Play(*this);
+    EXPECT_EQ(filled, c.Filled);
+    const TGameResult result = Game.Finish();
+    Game.OnComplete = nullptr;
+    EXPECT_EQ(result.Helps, c.Helps);
+    EXPECT_EQ(result.Timed, c.Timed);
+    EXPECT_EQ(result.Score.Time, c.Time);
+    EXPECT_EQ(result.Score.Total, c.Time + std::uint32_t(30 * c.Helps));
+    EXPECT_EQ(result.Counts, c.Counts);
+    EXPECT_EQ(result.MayRank(), c.Counts && c.Timed);
+    EXPECT_EQ(Game.Grille().CountErrors() + Game.Grille().CountEmpty(), 0) << "the grid ends solved";
+    Wait(60);
+    EXPECT_EQ(Game.Finish().Score.Time, c.Time) << "finished once: the same result again";
+  }
+  // The daily grid of a day whose grid was finished already plays, but no
+  // longer counts.
+  Game.SetTimed(true);
+  for (const bool replay : {false, true}) {
+    auto grid = std::make_unique<TGrille>();
+    grid->LoadFromText(Puzzle, {});
+    ASSERT_TRUE(Game.NewGame(std::move(grid), LevelFacile, monday));
+    Game.Solve();
+    const year_month_day counted = replay ? monday : year_month_day(sys_days(monday) - days(1));
+    const TGameResult result = Game.Finish(counted);
+    EXPECT_EQ(result.DailyDay, monday);
+    EXPECT_EQ(result.Counts, !replay);
+    EXPECT_EQ(result.MayRank(), !replay);
+  }
+}
+
+TEST_F(PartieTest, APencilMarkOrAnUndoNeverEndsTheGame) {
+  Deal();
+  int ends = 0;
+  Game.OnComplete = [&ends](TFull) { ++ends; };
+  FillAllButOne();
+  Game.Enter(9, 7, 1, true);
+  Game.FillNotes();
+  EXPECT_EQ(ends, 0);
+  Complete();
+  Game.Enter(9, 7, 5, true);  // a mark on the full grid
+  Game.Undo();
+  Game.Undo();
+  EXPECT_EQ(ends, 1);
+  EXPECT_FALSE(Game.Full().has_value());
+}
+
+TEST_F(PartieTest, ThePauseIsTheGamesAndOnlyAPlayedGamePauses) {
+  Deal();
+  Wait(10);
+  EXPECT_TRUE(Game.SetPaused(true));
+  EXPECT_FALSE(Game.SetPaused(true));
+  Wait(50);
+  EXPECT_EQ(Game.Seconds(), 10);
+  Deal();  // a new game is never paused
+  EXPECT_FALSE(Game.Paused());
+  Wait(5);
+  EXPECT_EQ(Game.Seconds(), 5);
+  Game.SetPlaying(false);
+  EXPECT_FALSE(Game.SetPaused(true)) << "typing a puzzle in";
+}
+
+TEST_F(PartieTest, APastedDuplicateStaysAndNoPuzzleIsPlayedWithIt) {
+  Game.SetPlaying(false);
+  std::string pasted = Puzzle;
+  pasted[2] = '5';  // row 1 holds 5 at column 1 already
+  Game.Paste(pasted);
+  EXPECT_EQ(Game.Grille().GetDigit(1, 3), 5) << "the second 5 is kept, not dropped";
+  const std::optional<TCellDigit> clash = Game.TypedClash();
+  ASSERT_TRUE(clash.has_value());
+  EXPECT_EQ(std::tuple(clash->Row, clash->Col, clash->Digit), std::tuple(1, 3, 5));
+  EXPECT_FALSE(Game.PlayTypedIn(LevelFacile));
+  Game.Enter(1, 3, 0, false);
+  EXPECT_FALSE(Game.TypedClash().has_value());
+  EXPECT_TRUE(Game.PlayTypedIn(Game.Rate()));
+  EXPECT_EQ(Game.Origin(), TOrigin::TypedIn);
+}
+
+TEST_F(PartieTest, AResumedGameComesBackAsThePlayerLookedAtIt) {
+  Deal();
+  const HintStep hint = Game.Hint().value();
+  const TVue vue{4, 7, hint.Text + "\nune ligne \\ de plus", hint.Focus};
+  TPartie resumed([this] { return Now; });
+  EXPECT_EQ(resumed.Resume(Game.ResumeText(vue)), vue);
+  EXPECT_EQ(resumed.Resume(Game.ResumeText()), TVue{}) << "no hint shown";
+  // Only a game being played is kept; a finished one's file goes.
+  EXPECT_EQ(resumed.KeepAction(), TKeep::Keep);
+  resumed.SetPlaying(false);
+  EXPECT_EQ(resumed.KeepAction(), TKeep::Nothing) << "typing in never replaces the game left";
+  Game.Solve();
+  Game.Finish();
+  EXPECT_EQ(Game.KeepAction(), TKeep::Remove);
 }
 
 }  // namespace

@@ -624,15 +624,14 @@ TEST_F(InputTest, TheSaveTextCarriesTheGamesLevelNotARating) {
   const int level = 3;
   Select(1, 3);
   Key(Qt::Key_4);
-  const QString text = View.GetSaveText(true, 75, 1);
+  const QString text = QString::fromStdString(View.Partie().SaveText());
   const QStringList parts = text.split(u'|');
   ASSERT_EQ(parts.size(), 5);
   EXPECT_EQ(parts[0], QString::fromLatin1(Puzzle));
   EXPECT_EQ(parts[1].at(2), u'4');
   EXPECT_EQ(parts[2], QString::number(level));
-  EXPECT_EQ(parts[3], QStringLiteral("75"));
-  EXPECT_EQ(parts[4], QStringLiteral("1"));
-  EXPECT_EQ(View.GetSaveText(false, 0, 0),
+  EXPECT_EQ(parts[4], QStringLiteral("0"));
+  EXPECT_EQ(QString::fromStdString(View.Partie().PuzzleText()),
             QString::fromLatin1(Puzzle) + QStringLiteral("||") + QString::number(level) + QStringLiteral("|0|0"));
 }
 

@@ -16,7 +16,10 @@
 #include "fonts.h"
 #include "hotlabel.h"
 #include "image.h"
+#include "recorder.h"
+#include "score.h"
 #include "scores.h"
+#include "statistiques.h"
 #include "storagetest.h"
 
 namespace {
@@ -94,6 +97,20 @@ class FinJeuTest : public ::testing::Test {
     return QStringLiteral("Vous avez réalisé le %1 score pour ce niveau de difficulté. Veuillez saisir votre nom")
         .arg(QString::fromUtf8(RankText));
   }
+  // The result of a game of the level finished in Time seconds (0: untimed),
+  // shown by the dialog over the table.
+  bool Show(Tf_FinJeu& Dialog, std::uint32_t Time, int Hints, int Level, bool Candidates, TScores& Table) {
+    TGameResult result;
+    result.Score = ComputeScore(Time, Hints, Level, Candidates);
+    result.Timed = Time != 0;
+    result.Level = Level;
+    result.Helps = Hints;
+    result.CandidatesShown = Candidates;
+    result.Counts = true;
+    TStatistiques statistics(path);
+    TRecorder recorder(Table, statistics);
+    return Dialog.ShowScore(result, recorder);
+  }
   // How far the lowest choice stands from the dialog's bottom edge.
   static int ReturnFromBottom(Tf_FinJeu& Dialog) {
     return Dialog.height() - Dialog.hl_Retour->mapTo(&Dialog, QPoint(0, 0)).y();
@@ -105,7 +122,7 @@ class FinJeuTest : public ::testing::Test {
 TEST_F(FinJeuTest, LevelTwoWithThreeHelpsAndCandidatesScoresTwelveThirtyAndStoresTheName) {
   Tf_FinJeu dialog;
   NameBox box(NameBox::TypeThenOk, QStringLiteral("Ana"));
-  EXPECT_TRUE(dialog.ShowScore(600, 3, 2, true, scores));
+  EXPECT_TRUE(Show(dialog, 600, 3, 2, true, scores));
 
   EXPECT_EQ(dialog.Label4->text(), QStringLiteral("Pénalité aide (30s/aide)"));
   EXPECT_EQ(dialog.l_temps->text(), QStringLiteral("10:00"));
@@ -131,7 +148,7 @@ TEST_F(FinJeuTest, UntimedGameIsShorterShowsNoScoreAndAsksNothing) {
   Tf_FinJeu timed;
   Tf_FinJeu dialog;
   NameBox box(NameBox::TypeThenOk, QStringLiteral("Ana"));
-  EXPECT_TRUE(dialog.ShowScore(0, 3, 2, true, scores));
+  EXPECT_TRUE(Show(dialog, 0, 3, 2, true, scores));
   EXPECT_EQ(dialog.height(), 225);
   EXPECT_TRUE(dialog.Panel1->isHidden());
   EXPECT_TRUE(dialog.hl_HighScore->isHidden());
@@ -149,7 +166,7 @@ TEST_F(FinJeuTest, ScoreEqualToTheFirstRanksFirstAndCancelStoresOrvalis) {
   ASSERT_TRUE(scores.AddScore(2, 750, QStringLiteral("Ancien")).Ok());
   Tf_FinJeu dialog;
   NameBox box(NameBox::Cancel);
-  EXPECT_TRUE(dialog.ShowScore(600, 3, 2, true, scores));
+  EXPECT_TRUE(Show(dialog, 600, 3, 2, true, scores));
   EXPECT_EQ(box.Prompt, Prompt("1er"));
   const TScores stored(path);
   EXPECT_EQ(stored.StoredName(2, 1), QStringLiteral("Orvalis"));
@@ -161,7 +178,7 @@ TEST_F(FinJeuTest, SecondPlaceWithoutPenaltiesAndAnEmptyNameStoredEmpty) {
   ASSERT_TRUE(scores.AddScore(1, 100, QStringLiteral("Ana")).Ok());
   Tf_FinJeu dialog;
   NameBox box(NameBox::TypeThenOk, QString());
-  EXPECT_TRUE(dialog.ShowScore(200, 0, 1, false, scores));
+  EXPECT_TRUE(Show(dialog, 200, 0, 1, false, scores));
   EXPECT_EQ(dialog.l_aide->text(), QStringLiteral("00:00"));
   EXPECT_EQ(dialog.l_possibilite->text(), QStringLiteral("0"));
   EXPECT_EQ(dialog.l_Score->text(), QStringLiteral("03:20"));
@@ -174,7 +191,7 @@ TEST_F(FinJeuTest, SecondPlaceWithoutPenaltiesAndAnEmptyNameStoredEmpty) {
 TEST_F(FinJeuTest, ExpertPenaltyAndClosingTheNameBoxStoresOrvalis) {
   Tf_FinJeu dialog;
   NameBox box(NameBox::CloseBox);
-  EXPECT_TRUE(dialog.ShowScore(3599, 2, 4, false, scores));
+  EXPECT_TRUE(Show(dialog, 3599, 2, 4, false, scores));
   EXPECT_EQ(dialog.Label4->text(), QStringLiteral("Pénalité aide (60s/aide)"));
   EXPECT_EQ(dialog.l_aide->text(), QStringLiteral("02:00"));
   EXPECT_EQ(dialog.l_Score->text(), QStringLiteral("1:01:59"));
@@ -189,7 +206,7 @@ TEST_F(FinJeuTest, AScoreBehindTheTenthAsksNothingAndStoresNothing) {
   const QByteArray before = ReadBytes(path);
   Tf_FinJeu dialog;
   NameBox box(NameBox::TypeThenOk, QStringLiteral("Bea"));
-  EXPECT_TRUE(dialog.ShowScore(101, 0, 3, false, scores));
+  EXPECT_TRUE(Show(dialog, 101, 0, 3, false, scores));
   QCoreApplication::processEvents();
   EXPECT_FALSE(box.Shown);
   EXPECT_EQ(ReadBytes(path), before);
@@ -200,7 +217,7 @@ TEST_F(FinJeuTest, AnUnwritableFileIsReportedAndTheDialogIsNotToBeShown) {
   TScores blocked(path);
   Tf_FinJeu dialog;
   NameBox box(NameBox::TypeThenOk, QStringLiteral("Ana"));
-  EXPECT_FALSE(dialog.ShowScore(600, 3, 2, true, blocked));
+  EXPECT_FALSE(Show(dialog, 600, 3, 2, true, blocked));
   EXPECT_TRUE(box.Shown);
   ASSERT_EQ(errors.Messages.size(), 1);
   EXPECT_TRUE(errors.Messages[0].startsWith(CannotWriteMessage(path))) << errors.Messages[0].toStdString();
@@ -238,7 +255,7 @@ TEST_F(FinJeuTest, NoValueTouchesItsCaptionAndTheValuesShareOneRightEdge) {
     SCOPED_TRACE(c.Longest);
     Tf_FinJeu dialog;
     NameBox box(NameBox::Cancel);
-    ASSERT_TRUE(dialog.ShowScore(c.Time, c.Hints, c.Level, true, scores));
+    ASSERT_TRUE(Show(dialog, c.Time, c.Hints, c.Level, true, scores));
     const QRect block = dialog.Panel1->rect();
     int right = -1;
     for (const auto& [caption, value] :

@@ -28,9 +28,11 @@
 #include "jeux.h"
 #include "modal_util.h"
 #include "options.h"
+#include "recorder.h"
 #include "scores.h"
 #include "screens_test_util.h"
 #include "shortcut_util.h"
+#include "statistiques.h"
 #include "wholelines.h"
 
 namespace {
@@ -55,7 +57,9 @@ constexpr int Cell14 = 10;  // row 2, column 2: 7
 class GameScreenTest : public ::testing::Test, protected ScreenTestBase {
  protected:
   GameScreenTest()
-      : Options(Folder.filePath(QStringLiteral("sudoku.ini"))), Scores(Folder.filePath(QStringLiteral("sudoku.ini"))) {
+      : Options(Folder.filePath(QStringLiteral("sudoku.ini"))),
+        Scores(Folder.filePath(QStringLiteral("sudoku.ini"))),
+        Statistiques(Folder.filePath(QStringLiteral("sudoku.ini"))) {
     TAppFolders::Init(Folder.path());
     Game.Partie().SetClock([this] { return Now; });
     Game.resize(900, 600);
@@ -64,9 +68,13 @@ class GameScreenTest : public ::testing::Test, protected ScreenTestBase {
 
   // A game of level Level on the position, the clock at its start.
   void Play(const QString& Digits, int Level = 1) {
-    Game.SetPlayMode(true);
+    Game.Grid().SetGameMode(true);
     Game.Grid().LoadGrid(Puzzle, Digits, std::uint8_t(Level));
-    Game.SetupScreen(Options, Scores);
+    Start(TStartKind::AsIs);
+  }
+  // The screen begun the way asked, with the fixture's settings and records.
+  void Start(TStartKind How) {
+    Game.Start({&Options, &Recorder, nullptr, nullptr}, TStart(How));
     Game.show();
   }
 
@@ -125,6 +133,8 @@ class GameScreenTest : public ::testing::Test, protected ScreenTestBase {
   QTemporaryDir Folder;
   TOptions Options;
   TScores Scores;
+  TStatistiques Statistiques;
+  TRecorder Recorder{Scores, Statistiques};
   std::uint64_t Now = 10000;
   Tf_Jeux Game;
 };
@@ -186,10 +196,29 @@ TEST_F(GameScreenTest, AFullGridWithAnErrorAsksFirst) {
   EXPECT_FALSE(Find<QTimer>(Game, "t_Chronometre")->isActive());
 }
 
-TEST_F(GameScreenTest, ResoudreCountsEveryCellItSettles) {
+TEST_F(GameScreenTest, ResoudreAsksFirstThenCountsEveryCellItSettles) {
   Play(Changed({{Cell11, '0'}, {Cell12, '0'}, {Cell13, '0'}, {Cell14, '9'}}));
+  // Échap answers the question "Non", its default: the game goes on untouched.
+  QString asked;
+  bool noByDefault = false;
+  WhenModal([&](QWidget* Box) {
+    auto* box = qobject_cast<QMessageBox*>(Box);
+    asked = box->text();
+    noByDefault = box->defaultButton() == ButtonNamed(Box, QStringLiteral("Non"));
+    QTest::keyClick(Box, Qt::Key_Escape);
+  });
+  Game.hl_ResoudreClick();
+  EXPECT_EQ(asked, QStringLiteral("Voulez-vous vraiment résoudre la grille\u00A0? La partie sera terminée."));
+  EXPECT_TRUE(noByDefault);
+  EXPECT_EQ(Game.Grid().CountEmpty(), 3);
+  EXPECT_EQ(Game.Partie().Helps(), 0);
+  EXPECT_FALSE(Game.Partie().Finished());
+
   EndSeen end;
-  WatchEnd(end);
+  WhenModal([this, &end](QWidget* Box) {
+    WatchEnd(end);
+    ClickButton(Box, QStringLiteral("Oui"));
+  });
   Game.hl_ResoudreClick();
   EXPECT_EQ(Game.Partie().Helps(), 4) << "three cells filled, one corrected";
   EXPECT_EQ(Find<QLabel>(Game, "l_Indice")->text(), QStringLiteral("4"));
@@ -198,9 +227,7 @@ TEST_F(GameScreenTest, ResoudreCountsEveryCellItSettles) {
 }
 
 TEST_F(GameScreenTest, AnEmptyTypedGridHasSeveralSolutionsAtExpert) {
-  Game.SetPlayMode(false);
-  Game.SetupScreen(Options, Scores);
-  Game.show();
+  Start(TStartKind::TypeIn);
   QString told;
   WhenModal([&told](QWidget* Box) {
     told = qobject_cast<QMessageBox*>(Box)->text();
@@ -212,9 +239,7 @@ TEST_F(GameScreenTest, AnEmptyTypedGridHasSeveralSolutionsAtExpert) {
 }
 
 TEST_F(GameScreenTest, EffacerLaGrilleLeavesNoOldPuzzleBehind) {
-  Game.SetPlayMode(false);
-  Game.SetupScreen(Options, Scores);
-  Game.show();
+  Start(TStartKind::TypeIn);
   Game.Grid().SelRow = 1;
   Game.Grid().SelCol = 1;
   for (const QChar c : Puzzle) QTest::keyClick(&Game.Grid(), Qt::Key(c.unicode()));
@@ -278,7 +303,10 @@ TEST_F(GameScreenTest, EveryCommandAnswersTheKeyItsTooltipNames) {
   }
 
   EndSeen end;
-  WatchEnd(end);
+  WhenModal([this, &end](QWidget* Box) {
+    WatchEnd(end);
+    ClickButton(Box, QStringLiteral("Oui"));
+  });
   Key(Qt::Key_F9);
   EXPECT_EQ(Game.Grid().CountEmpty(), 0) << "Résoudre";
   EXPECT_TRUE(end.Shown);
@@ -429,8 +457,7 @@ TEST_F(GameScreenTest, APuzzleIsCopiedAndPastedAsText) {
   Key(Qt::Key_V, Qt::ControlModifier);
   EXPECT_TRUE(told.contains(QStringLiteral("Proposer un puzzle")));
 
-  Game.SetPlayMode(false);
-  Game.SetupScreen(Options, Scores);
+  Start(TStartKind::TypeIn);
   QString nineLines;
   for (int row = 0; row < 9; ++row) nineLines += Puzzle.mid(row * 9, 9) + QStringLiteral("\r\n");
   const QString forms[] = {dotted, Puzzle + QStringLiteral("|") + Solved + QStringLiteral("|1|300|2"), nineLines};
@@ -457,6 +484,24 @@ TEST_F(GameScreenTest, APuzzleIsCopiedAndPastedAsText) {
   Key(Qt::Key_V, Qt::ControlModifier);
   EXPECT_TRUE(told.startsWith(QStringLiteral("Le texte collé n'est pas une grille")));
   EXPECT_EQ(Game.Grid().PuzzleText(), before);
+
+  // Two 5s in the first row: the second stays, in the rule-break colour, and
+  // "Vérifier la grille" says why the puzzle cannot be played.
+  QGuiApplication::clipboard()->setText(QStringLiteral("535") + Puzzle.mid(3));
+  Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Digit(1, 3), 5);
+  const QRect cell = gridtest::CellInside(1, 3, Game.Grid().LargeurCase(), Game.Grid().HauteurCase());
+  EXPECT_GT(gridtest::CountColor(Game.Grid().grab().toImage(), Game.Grid().CouleurImpossible, cell), 0);
+  WhenModal([&told](QWidget* Box) {
+    told = qobject_cast<QMessageBox*>(Box)->text();
+    ClickButton(Box, QStringLiteral("OK"));
+  });
+  Game.hl_JouerGrilleClick();
+  EXPECT_TRUE(
+      told.startsWith(QStringLiteral("La grille ne peut pas être jouée\u00A0: le 5 de la case (ligne 1, "
+                                     "colonne 3)")))
+      << told.toStdString();
+  EXPECT_FALSE(Game.Grid().GameMode());
 }
 
 TEST_F(GameScreenTest, LeavingAGameInProgressAsksToSaveItFirst) {
@@ -551,9 +596,7 @@ TEST_F(GameScreenTest, TheGridsColoursAHintInLettersAndATipsBoxOfWholeLines) {
 }  // namespace
 
 TEST_F(GameScreenTest, ARefusedGivenFlashesSaysWhyAndKeepsTheSelection) {
-  Game.SetPlayMode(false);  // moving on after each digit is on
-  Game.SetupScreen(Options, Scores);
-  Game.show();
+  Start(TStartKind::TypeIn);  // moving on after each digit is on
   Type(1, 1, 5);
   Type(1, 5, 5);  // row 1 holds a 5: refused
   EXPECT_EQ(std::pair(Digit(1, 5), Game.Grid().SelCol), std::pair(0, 5));

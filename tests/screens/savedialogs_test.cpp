@@ -69,6 +69,10 @@ class SaveDialogsTest : public StorageScreensTest {
   QString FilePath(const QString& Name) const { return QDir(SaveFolder()).filePath(Name + ".orv"); }
   // The view holds the puzzle with its first row filled in, at level 2.
   TGrilleSudoku View;
+  // The game's grid text with that time and those helps.
+  QString GridText(long long Time, int Helps) const {
+    return QString::fromStdString(View.Grille().SaveToText(true, View.Partie().Level(), Time, Helps));
+  }
   void SetUp() override {
     StorageScreensTest::SetUp();
     View.LoadGrid(Givens, Digits, 2);
@@ -79,7 +83,7 @@ TEST_F(SaveDialogsTest, TwoGridsSavedAndTakenUpAgain) {
   Main.MainWindow.show();
   {
     Tf_Sauve save;
-    save.Game = TSavedGame::FromGridText(View.GetSaveText(true, 754, 300));  // more helps than a byte holds
+    save.Game = TSavedGame::FromGridText(GridText(754, 300));  // more helps than a byte holds
     save.show();
     EXPECT_EQ(save.parentWidget(), &Main.MainWindow);
     EXPECT_LE((save.geometry().center() - Main.MainWindow.geometry().center()).manhattanLength(), 2);
@@ -94,7 +98,7 @@ TEST_F(SaveDialogsTest, TwoGridsSavedAndTakenUpAgain) {
   }
   {
     Tf_Sauve save;
-    save.Game = TSavedGame::FromGridText(View.GetSaveText(true, 30, 1));
+    save.Game = TSavedGame::FromGridText(GridText(30, 1));
     save.show();
     TypeInto(save.e_NomGrille, QStringLiteral("Seconde"));
     Click(save.cc_grilledepart);                        // only the starting grid
@@ -119,7 +123,7 @@ TEST_F(SaveDialogsTest, TwoGridsSavedAndTakenUpAgain) {
     EXPECT_EQ(load.m_Description->toPlainText(), QStringLiteral("commencée hier à finir"));
     Click(load.b_Charger);
     EXPECT_EQ(load.result(), QDialog::Accepted);
-    EXPECT_EQ(load.Game().GridText(), View.GetSaveText(true, 754, 255));
+    EXPECT_EQ(load.Game().GridText(), GridText(754, 255));
     EXPECT_EQ(load.Game().Name, QStringLiteral("Première"));
   }
   // The second grid again from its start.
@@ -145,7 +149,7 @@ TEST_F(SaveDialogsTest, AFailedSaveKeepsTheDialogOpenWithWhatWasTyped) {
                                QStringLiteral(".cachee"), QString()};
 
   Tf_Sauve save;
-  save.Game = TSavedGame::FromGridText(View.GetSaveText(true, 0, 0));
+  save.Game = TSavedGame::FromGridText(GridText(0, 0));
   save.show();
   TypeInto(save.e_NomGrille, QStringLiteral("Ma grille"));
   TypeInto(save.m_Description, QStringLiteral("à garder"));
@@ -188,7 +192,7 @@ TEST_F(SaveDialogsTest, AFailedSaveKeepsTheDialogOpenWithWhatWasTyped) {
 
 TEST_F(SaveDialogsTest, WhatTheFileCannotHoldIsRefusedAsTypedAndTold) {
   Tf_Sauve save;
-  save.Game = TSavedGame::FromGridText(View.GetSaveText(true, 0, 0));
+  save.Game = TSavedGame::FromGridText(GridText(0, 0));
   save.show();
   EXPECT_FALSE(save.l_CaracteresRefuses->isVisible());
   TypeInto(save.e_NomGrille, QStringLiteral("Bonhomme ☃ à 5 €"));

@@ -7,10 +7,22 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "storagetest.h"
 
 namespace {
+
+// A game of the level that counts, finished in Seconds (below 0: untimed).
+TGameResult Result(int Level, int Seconds, int Helps = 0) {
+  TGameResult result;
+  result.Level = Level;
+  result.Timed = Seconds >= 0;
+  result.Helps = Helps;
+  result.Score = ComputeScore(std::uint32_t(std::max(0, Seconds)), Helps, Level, false);
+  result.Counts = true;
+  return result;
+}
 
 class TStatistiquesTest : public ::testing::Test {
  protected:
@@ -31,9 +43,9 @@ TEST_F(TStatistiquesTest, RunsOfDaysGoOnOverMidnightAndStopAfterAMissedDay) {
   {
     TStatistiques stats(path);
     for (const Step& step : steps) {
-      const TStatistiques::Finish finish = stats.RecordFinished(2, 300, 0, monday.addDays(step.dayOffset), false);
+      const TStatistiques::Finish finish = stats.RecordFinished(Result(2, 300), monday.addDays(step.dayOffset));
       EXPECT_TRUE(finish.Saved.Ok());
-      EXPECT_EQ(finish.Run, step.run) << step.dayOffset;
+      EXPECT_EQ(finish.News.Run, step.run) << step.dayOffset;
       EXPECT_EQ(stats.BestRun(), step.best) << step.dayOffset;
     }
   }
@@ -45,29 +57,40 @@ TEST_F(TStatistiquesTest, RunsOfDaysGoOnOverMidnightAndStopAfterAMissedDay) {
   EXPECT_EQ(stats.Level(2).Finished, 6);
 }
 
-TEST_F(TStatistiquesTest, OnlyGamesWithoutHelpCountForTheTimes) {
+TEST_F(TStatistiquesTest, EveryFigureReadsBackAsTheGamesLeftIt) {
   TStatistiques stats(path);
-  stats.RecordStarted(4);
-  EXPECT_TRUE(stats.RecordFinished(4, 900, 0, monday, true).BestTime);
-  EXPECT_FALSE(stats.RecordFinished(4, 100, 2, monday, false).BestTime);  // a hint
-  EXPECT_FALSE(stats.RecordFinished(4, 1200, 0, monday, false).BestTime);
-  stats.RecordFinished(4, -1, 0, monday, false);  // the clock did not run
-  const TStatistiques::LevelStats expert = TStatistiques(path).Level(4);
+  stats.RecordStarted(TOrigin::Dealt, 4);
+  TGameResult daily = Result(4, 900);
+  daily.DailyDay = DayOf(monday);
+  EXPECT_TRUE(stats.RecordFinished(daily, monday).News.BestTime);
+  EXPECT_FALSE(stats.RecordFinished(Result(4, 100, 2), monday).News.BestTime);  // a hint
+  EXPECT_FALSE(stats.RecordFinished(Result(4, 1200), monday).News.BestTime);
+  stats.RecordFinished(Result(4, -1), monday);  // the clock did not run
+  TGameResult typed = Result(3, 60);
+  typed.Origin = TOrigin::TypedIn;
+  stats.RecordStarted(TOrigin::TypedIn, 3);
+  stats.RecordFinished(typed, monday);
+  const TStatistiques again(path);
+  const TStatistiques::LevelStats expert = again.Level(4);
   EXPECT_EQ(expert.Started, 1);
   EXPECT_EQ(expert.Finished, 4);
   EXPECT_EQ(expert.WithoutHelp, 3);
   EXPECT_EQ(expert.Timed, 2);
   EXPECT_EQ(expert.BestSeconds, 900);
   EXPECT_EQ(expert.TotalSeconds / expert.Timed, 1050);
-  EXPECT_EQ(TStatistiques(path).DailyFinished(), 1);
+  EXPECT_EQ(again.Level(0).Finished, 1) << "the puzzles typed in, apart";
+  EXPECT_EQ(again.Level(3).Finished, 0);
+  EXPECT_EQ(again.DailyFinished(), 1);
+  EXPECT_EQ(again.DailySeconds(monday), 900);
+  EXPECT_FALSE(again.DailySeconds(monday.addDays(1)).has_value());
 }
 
 TEST_F(TStatistiquesTest, AFailedWriteIsToldAndItsFiguresGoWithTheNextOne) {
   TStatistiques stats(path);
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sudoku.ini")));  // the file cannot be written
-  EXPECT_EQ(stats.RecordStarted(1).Status, FileStatus::WriteFailed);
+  EXPECT_EQ(stats.RecordStarted(TOrigin::Dealt, 1).Status, FileStatus::WriteFailed);
   ASSERT_TRUE(QDir(dir.path()).rmdir(QStringLiteral("sudoku.ini")));
-  EXPECT_TRUE(stats.RecordStarted(1).Ok());
+  EXPECT_TRUE(stats.RecordStarted(TOrigin::Dealt, 1).Ok());
   EXPECT_EQ(TStatistiques(path).Level(1).Started, 2);
 }
 
