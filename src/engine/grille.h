@@ -188,7 +188,6 @@ class TGrille {
 
   // --- Line accessors: ByRow reads (Line, Pos) as (row, column), else (column, row) ---
   static int LineCell(int Line, int Pos, bool ByRow) { return ByRow ? Cell(Line, Pos) : Cell(Pos, Line); }
-  int GetDigitInLine(int Line, int Pos, bool ByRow) const { return WordDigit(Digits[LineCell(Line, Pos, ByRow)]); }
   void PlaceDigitInLine(int Line, int Pos, int Digit, bool ByRow) {
     if (ByRow)
       SetDigit(Line, Pos, Digit, false);
@@ -197,12 +196,6 @@ class TGrille {
   }
   std::uint16_t GetCandidatesInLine(int Line, int Pos, bool ByRow) const {
     return Candidates[LineCell(Line, Pos, ByRow)];
-  }
-  void SetCandidatesInLine(int Line, int Pos, std::uint16_t Mask, bool ByRow) {
-    Candidates[LineCell(Line, Pos, ByRow)] = Mask;
-  }
-  bool LineHasDigit(int Line, int Digit, bool ByRow) const {
-    return (((ByRow ? U_.RowDigits[Line - 1] : U_.ColDigits[Line - 1]) >> (Digit - 1)) & 1u) != 0;
   }
   bool RemoveCandidatesInLine(int Line, int Pos, bool ByRow, std::uint16_t Mask) {
     std::uint16_t& c = Candidates[LineCell(Line, Pos, ByRow)];

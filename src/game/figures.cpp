@@ -11,9 +11,7 @@ int IndexOf(TOrigin Origin, int Level) {
   return Level >= 1 && Level <= TFigures::Levels ? Level : -1;
 }
 
-long long DaysBetween(TDay From, TDay To) {
-  return (std::chrono::sys_days(To) - std::chrono::sys_days(From)).count();
-}
+long long DaysBetween(TDay From, TDay To) { return (std::chrono::sys_days(To) - std::chrono::sys_days(From)).count(); }
 
 }  // namespace
 
@@ -57,7 +55,8 @@ TFigures::News TFigures::Finished(const TGameResult& Result, TDay Today) {
   if (Result.DailyDay) {
     Bump(DailyFinished);
     LastDailyDay = Result.DailyDay;
-    LastDailySeconds = Result.Timed ? int(std::min<std::uint32_t>(Result.Score.Time, std::numeric_limits<int>::max())) : -1;
+    LastDailySeconds =
+        Result.Timed ? int(std::min<std::uint32_t>(Result.Score.Time, std::numeric_limits<int>::max())) : -1;
   }
   news.Run = Run;
   return news;

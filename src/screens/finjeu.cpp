@@ -121,6 +121,11 @@ Tf_FinJeu::Tf_FinJeu(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::Dialo
   QFont underlined = Label2->font();
   underlined.setUnderline(true);
   Label2->setFont(underlined);
+  // Both lines overlap the block's width: the value's tooltip is the line's.
+  for (QLabel* label : {Label5, l_possibilite})
+    label->setToolTip(
+        QStringLiteral("Une minute dès que les possibilités ont été affichées (Voir possibilités, F3) "
+                       "ou les notes remplies (Remplir les notes, F8)"));
 
   struct ChoiceRow {
     THotLabel*& Label;

@@ -75,10 +75,9 @@ Tf_Statistiques::Tf_Statistiques(QWidget* Parent) : QWidget(Parent) {
   const QFont cellFont = Look::PixelFont(Look::TextFamily, CellPixelSize, true);
   const QFont headFont = Look::PixelFont(Look::TitleFamily, CellPixelSize);
   for (int column = 1; column <= Columns; ++column) {
-    auto* head = new QLabel(column <= 4 ? Jeux::LevelNames[column - 1] : QStringLiteral("Proposées"));
+    auto* head = new QLabel(Jeux::LevelNames[column - 1]);
     head->setFont(headFont);
     head->setAlignment(Qt::AlignCenter);
-    if (column > 4) head->setToolTip(QStringLiteral("Les grilles que vous avez proposées et jouées"));
     grid->addWidget(head, 1, column);
   }
   for (int row = 0; row < Rows; ++row) {
@@ -115,6 +114,10 @@ Tf_Statistiques::Tf_Statistiques(QWidget* Parent) : QWidget(Parent) {
   ++line;
   l_GrillesDuJour->setFont(cellFont);
   grid->addWidget(l_GrillesDuJour, line++, 0, 1, Columns + 1);
+  l_Proposees = new QLabel;
+  l_Proposees->setObjectName(QStringLiteral("l_Proposees"));
+  l_Proposees->setFont(cellFont);
+  grid->addWidget(l_Proposees, line++, 0, 1, Columns + 1);
   l_Serie->setObjectName(QStringLiteral("l_Serie"));
   l_MeilleureSerie->setObjectName(QStringLiteral("l_MeilleureSerie"));
   l_GrillesDuJour->setObjectName(QStringLiteral("l_GrillesDuJour"));
@@ -150,8 +153,7 @@ void Tf_Statistiques::Setup(TStatistiques* Statistiques) {
 void Tf_Statistiques::ShowStatistics() {
   if (Statistiques_ == nullptr) return;
   for (int column = 1; column <= Columns; ++column) {
-    // The puzzles typed in are the figures' level 0.
-    const TStatistiques::LevelStats s = Statistiques_->Level(column % Columns);
+    const TStatistiques::LevelStats s = Statistiques_->Level(column);
     const auto cell = [&](int Row) { return l_Valeurs[std::size_t(Row)][std::size_t(column - 1)]; };
     cell(0)->setText(QString::number(s.Started));
     cell(1)->setText(QString::number(s.Finished));
@@ -162,6 +164,10 @@ void Tf_Statistiques::ShowStatistics() {
   l_Serie->setText(QStringLiteral("en ce moment : ") + Days(Statistiques_->CurrentRun(Today())));
   l_MeilleureSerie->setText(QStringLiteral("meilleure série : ") + Days(Statistiques_->BestRun()));
   l_GrillesDuJour->setText(QStringLiteral("Grilles du jour terminées : %1").arg(Statistiques_->DailyFinished()));
+  // The puzzles typed in are the figures' level 0, apart from the levels.
+  const TStatistiques::LevelStats typed = Statistiques_->Level(0);
+  l_Proposees->setText(
+      QStringLiteral("Grilles proposées jouées\u00A0: %1, terminées\u00A0: %2").arg(typed.Started).arg(typed.Finished));
 }
 
 void Tf_Statistiques::hl_ReinitialiserClick() {

@@ -22,8 +22,8 @@ class Tf_Statistiques : public QWidget {
 
  public:
   static constexpr int Rows = 5;
-  // The four levels, then the puzzles typed in ("Proposées").
-  static constexpr int Columns = 5;
+  // The four levels; the puzzles typed in have a line of their own.
+  static constexpr int Columns = 4;
 
   explicit Tf_Statistiques(QWidget* Parent = nullptr);
 
@@ -44,6 +44,8 @@ class Tf_Statistiques : public QWidget {
   QLabel* l_Serie;
   QLabel* l_MeilleureSerie;
   QLabel* l_GrillesDuJour;
+  // The puzzles typed in and played, started and finished.
+  QLabel* l_Proposees;
   THotLabel* hl_Reinitialiser;
   THotLabel* hl_Scores;
   THotLabel* hl_RetourMenu;

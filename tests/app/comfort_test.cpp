@@ -24,6 +24,7 @@
 #include "generation.h"
 #include "image.h"
 #include "look.h"
+#include "options.h"
 #include "optionsscreen.h"
 #include "partie.h"
 #include "regles.h"
@@ -273,6 +274,23 @@ TEST_F(ComfortTest, TypingAPuzzleInNeverReplacesTheGameWaiting) {
   ASSERT_NE(Game(), nullptr);
   EXPECT_TRUE(Game()->Grid().GameMode());
   EXPECT_EQ(Game()->Grid().Grille().SaveToText(true, 0, 0, 0), digits) << "the \"Facile\" game, as it was left";
+}
+
+TEST_F(ComfortTest, TheSettingOffAndOnNeverBringsBackAnOlderGame) {
+  StartActive();
+  PlayOneDigit(NewGame());
+  Press(Main.get(), Qt::Key_Escape);
+  ASSERT_TRUE(Find<THotLabel>(*Main, "hl_Reprendre")->isVisible());
+  // Off: a game played and left (its question answered "Non") takes the
+  // place of the one waiting, though nothing is kept.
+  Main->Options->ReprendrePartie = false;
+  PlayOneDigit(NewGame());
+  WhenModal([](QWidget* Question) { ClickButton(Question, QStringLiteral("Non")); });
+  Press(Main.get(), Qt::Key_Escape);
+  Main->Options->ReprendrePartie = true;
+  Main->hl_regleClick();  // a screen and back: the menu asks again what there is to take up
+  Main->ShowMenu();
+  EXPECT_TRUE(Find<THotLabel>(*Main, "hl_Reprendre")->isHidden());
 }
 
 TEST_F(ComfortTest, ADailyGridFinishedTwiceCountsOnce) {

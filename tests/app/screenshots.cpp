@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -70,9 +71,16 @@ T* Child(QWidget* Parent, const char* Name) {
 }
 
 Tf_Jeux* NewGame(const char* LevelLabel, const QString& LevelShot = {}) {
-  WhenModal([LevelLabel, LevelShot](QWidget* Levels) {
+  const auto levels = [LevelLabel, LevelShot](QWidget* Levels) {
     if (!LevelShot.isEmpty()) Shot(LevelShot);
     Click(Child(Levels, LevelLabel));
+  };
+  // A game waiting to be taken up: the question, answered "Non".
+  WhenModal([levels](QWidget* First) {
+    if (qobject_cast<QMessageBox*>(First) == nullptr) return levels(First);
+    Shot(QStringLiteral("waiting-question"), First);
+    WhenModal(levels);
+    ClickButton(First, QStringLiteral("Non"));
   });
   Click(Window->hl_nouveau);
   QTest::qWait(100);
@@ -242,15 +250,19 @@ void Windowed() {
   // The end of the game: the name box, the score, the high scores. The time
   // spent in the save and load dialogs does not count: a little play first.
   QTest::qWait(2000);
-  WhenModal([](QWidget* NameBox) {
-    Shot(QStringLiteral("name-box"));
-    if (auto* box = qobject_cast<QInputDialog*>(NameBox))
-      box->findChild<QLineEdit*>()->setText(QStringLiteral("Camille"));
-    WhenModal([](QWidget* End) {
-      Shot(QStringLiteral("end-of-game"));
-      Click(Child(End, "hl_HighScore"));
+  WhenModal([](QWidget* Question) {
+    Shot(QStringLiteral("solve-question"), Question);
+    WhenModal([](QWidget* NameBox) {
+      Shot(QStringLiteral("name-box"));
+      if (auto* box = qobject_cast<QInputDialog*>(NameBox))
+        box->findChild<QLineEdit*>()->setText(QStringLiteral("Camille"));
+      WhenModal([](QWidget* End) {
+        Shot(QStringLiteral("end-of-game"));
+        Click(Child(End, "hl_HighScore"));
+      });
+      ClickButton(NameBox, QStringLiteral("OK"));
     });
-    ClickButton(NameBox, QStringLiteral("OK"));
+    ClickButton(Question, QStringLiteral("Oui"));
   });
   Click(Child(game, "hl_Resoudre"));
   QTest::qWait(100);
@@ -404,17 +416,21 @@ void Signals() {
 // Fills every empty cell with its solution digit, as a player who needs no
 // help; the end of the game follows: the name box when the time ranks, then
 // the end dialog, left for the menu.
+// The end of a game: the name box when the score ranks, then the end
+// dialog, left for the menu.
+void LeaveTheEnd(QWidget* First) {
+  if (auto* name = qobject_cast<QInputDialog*>(First)) {
+    name->setTextValue(QStringLiteral("Ana"));
+    WhenModal([](QWidget* End) { Click(Child(End, "hl_Retour")); });
+    name->accept();
+  } else {
+    Click(Child(First, "hl_Retour"));
+  }
+}
+
 void SolveByHand(Tf_Jeux* Game) {
   TGrilleSudoku* grid = &Game->Grid();
-  WhenModal([](QWidget* First) {
-    if (auto* name = qobject_cast<QInputDialog*>(First)) {
-      name->setTextValue(QStringLiteral("Ana"));
-      WhenModal([](QWidget* End) { Click(Child(End, "hl_Retour")); });
-      name->accept();
-    } else {
-      Click(Child(First, "hl_Retour"));
-    }
-  });
+  WhenModal(LeaveTheEnd);
   for (const auto& [row, col] : EmptyCells(grid->Grille())) {
     ClickCell(grid, row, col);
     TypeDigit(grid, SolutionDigit(grid->Grille(), row, col));
@@ -429,6 +445,13 @@ void Daily() {
   Tf_Jeux* game = NewGame("hl_GrilleDuJour", QStringLiteral("levels-") + date);
   Shot(QStringLiteral("game-") + date);
   SolveByHand(game);
+  // Done: the level choice says so, with its time.
+  WhenModal([date](QWidget* Levels) {
+    Shot(QStringLiteral("levels-done-") + date);
+    Levels->close();
+  });
+  Click(Window->hl_nouveau);
+  QTest::qWait(100);
 }
 
 // A few games (the daily grid and a "Facile" grid solved by hand, one with
@@ -440,7 +463,10 @@ void Statistics() {
   QTest::qWait(2200);
   SolveByHand(first);
   Tf_Jeux* game = NewGame("hl_Moyen");
-  WhenModal([](QWidget* End) { Click(Child(End, "hl_Retour")); });
+  WhenModal([](QWidget* Question) {
+    WhenModal(LeaveTheEnd);
+    ClickButton(Question, QStringLiteral("Oui"));
+  });
   Click(Child(game, "hl_Resoudre"));
   QTest::qWait(300);
   game = NewGame("hl_facile");
