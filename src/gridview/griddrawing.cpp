@@ -226,8 +226,8 @@ void PaintGrid(QPainter& Canvas, const TGridState& State, const TGridLook& Look)
   QFont noteFont(QStringLiteral("Comic Sans MS"));
   noteFont.setPixelSize(PointsToPixels(Look.NoteSize));
 
-  const bool hasSelection = Look.ShowSelection && State.SelRow >= 1 && State.SelRow <= 9 && State.SelCol >= 1 &&
-                            State.SelCol <= 9;
+  const bool hasSelection =
+      Look.ShowSelection && State.SelRow >= 1 && State.SelRow <= 9 && State.SelCol >= 1 && State.SelCol <= 9;
   const int selRow = hasSelection ? State.SelRow : 0;
   const int selCol = hasSelection ? State.SelCol : 0;
   // The same-digit highlighting: the digit of the selected cell (0 for none)
@@ -312,8 +312,7 @@ void PaintGrid(QPainter& Canvas, const TGridState& State, const TGridLook& Look)
           DrawHalo(Canvas, baseline, digitFont, label, HaloColour(text, background));
         Canvas.drawText(baseline, label);
       } else {
-        const std::uint16_t set =
-            Look.ShowAllCandidates && shown.Candidates != 0 ? shown.Candidates : shown.Notes;
+        const std::uint16_t set = Look.ShowAllCandidates && shown.Candidates != 0 ? shown.Candidates : shown.Notes;
         if (set == 0) continue;
         const std::array<QString, 3> lines = CandidateLines(set, Look.TypeBrique);
         Canvas.setFont(noteFont);

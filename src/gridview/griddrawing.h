@@ -89,11 +89,11 @@ struct TGridLook {
   QColor CouleurFond{255, 255, 255};
   QColor CouleurTrait{0, 0, 0};  // every line
   QColor CouleurSelection{166, 202, 240};
-  QColor CouleurChiffre{0, 0, 128};       // the player's digits
-  QColor CouleurChiffreFixe{0, 0, 0};     // the givens
+  QColor CouleurChiffre{0, 0, 128};        // the player's digits
+  QColor CouleurChiffreFixe{0, 0, 0};      // the givens
   QColor CouleurChiffreHint{255, 0, 255};  // the hinted cell's digit or marks
-  QColor CouleurErreur{0, 0, 0};          // a digit that differs from the solution
-  QColor CouleurImpossible{0, 0, 0};      // a digit that broke a rule
+  QColor CouleurErreur{0, 0, 0};           // a digit that differs from the solution
+  QColor CouleurImpossible{0, 0, 0};       // a digit that broke a rule
   QColor CouleurSurlignage{180, 212, 242};
   QColor CouleurZone{232, 240, 238};
   QColor CouleurIndiceZone{222, 236, 250};

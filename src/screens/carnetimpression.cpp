@@ -94,16 +94,18 @@ bool PrintBooklet(QPrinter& Printer, const std::vector<TGrille>& Puzzles, int Le
   };
   for (int k = 0; k < count; ++k) {
     if (k > 0 && k % (columns * rows) == 0 && !nextPage()) return false;
-    DrawPlace(painter, TGridState::FromText(Cells(Puzzles[std::size_t(k)].Givens), {}), SlotRect(area, columns, rows, k),
-              QStringLiteral("Grille n° %1 · %2").arg(k + 1).arg(levelName), puzzleFont);
+    DrawPlace(painter, TGridState::FromText(Cells(Puzzles[std::size_t(k)].Givens), {}),
+              SlotRect(area, columns, rows, k), QStringLiteral("Grille n° %1 · %2").arg(k + 1).arg(levelName),
+              puzzleFont);
   }
   // The solutions, small, from a page of their own.
   const int perSolutionPage = SolutionColumns * SolutionRows;
   for (int k = 0; k < count; ++k) {
     if (k % perSolutionPage == 0 && !nextPage()) return false;
     const TGrille& puzzle = Puzzles[std::size_t(k)];
-    DrawPlace(painter, TGridState::FromText(Cells(puzzle.Givens), DigitsText(puzzle.Solution)), SlotRect(area, SolutionColumns, SolutionRows, k),
-              QStringLiteral("Solution n° %1").arg(k + 1), solutionFont);
+    DrawPlace(painter, TGridState::FromText(Cells(puzzle.Givens), DigitsText(puzzle.Solution)),
+              SlotRect(area, SolutionColumns, SolutionRows, k), QStringLiteral("Solution n° %1").arg(k + 1),
+              solutionFont);
   }
   DrawFoot(painter, page, foot, pageNumber);
   return painter.end();

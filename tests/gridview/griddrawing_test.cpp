@@ -87,14 +87,14 @@ TEST(GridDrawing, EachSwitchOfTheLookShowsItsSignalOrNothing) {
   state.SelCol = 6;
   state.Tints[std::size_t(Cell(8, 8))] = THintTint::Key;
   struct Case {
-    bool TGridLook::* Switch;
+    bool TGridLook::*Switch;
     int Row;
     QColor Shown;
   };
   TGridLook look = GameLook(C);
-  for (const Case& c : {Case{&TGridLook::ShowErreur, 2, C.Erreur}, Case{&TGridLook::ShowImpossible, 4, C.Impossible},
-                        Case{&TGridLook::ShowSelection, 6, C.Selection},
-                        Case{&TGridLook::ShowHintTint, 8, look.CouleurIndiceCase}}) {
+  for (const Case& c :
+       {Case{&TGridLook::ShowErreur, 2, C.Erreur}, Case{&TGridLook::ShowImpossible, 4, C.Impossible},
+        Case{&TGridLook::ShowSelection, 6, C.Selection}, Case{&TGridLook::ShowHintTint, 8, look.CouleurIndiceCase}}) {
     for (const bool on : {true, false}) {
       look.*c.Switch = on;
       const QRect inside = CellInside(c.Row, c.Row).adjusted(3, 3, -3, -3);
