@@ -52,8 +52,8 @@ constexpr std::array<Setting, 15> Table{{
      "", true},
     {"general", "EffaceNotes", &TOptions::EffaceNotes, Form::Flag, "0", Page::Jeu,
      "Effacer les notes devenues impossibles", "cc_effacenotes",
-     "Un chiffre placé efface ce chiffre des notes de sa ligne, de sa colonne et de son bloc ; « Annuler la "
-     "saisie » les remet"},
+     "Un chiffre placé efface ce chiffre des notes de sa ligne, de sa colonne et de son bloc ; « Annuler "
+     "la saisie » les remet"},
     {"general", "IndicesAvances", &TOptions::IndicesAvances, Form::Flag, "1", Page::Jeu,
      "Indices avancés (X-Wing, chaînes...)", "cc_indicesavances",
      "Quand les techniques simples ne suffisent plus, l'indice explique l'étape suivante par un X-Wing, un "
