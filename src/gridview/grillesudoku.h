@@ -60,31 +60,32 @@ class TGrilleSudoku : public QWidget {
   int SelRow = 1;
   bool NoteMode = false;  // entries toggle pencil marks
   bool TabAuto = false;   // move on after each entry
-  QColor CouleurSelection{166, 202, 240};
-  QColor CouleurChiffre{0, 0, 128};
-  QColor CouleurChiffreFixe{0, 0, 0};
-  QColor CouleurChiffreHint{255, 0, 255};
+  // The look's defaults (TGridLook) until the owner sets them.
+  QColor CouleurSelection = TGridLook{}.CouleurSelection;
+  QColor CouleurChiffre = TGridLook{}.CouleurChiffre;
+  QColor CouleurChiffreFixe = TGridLook{}.CouleurChiffreFixe;
+  QColor CouleurChiffreHint = TGridLook{}.CouleurChiffreHint;
   QColor CouleurPossibilite{0, 0, 0};  // kept for the forms; candidates use the cell's text colour
-  QColor CouleurErreur{0, 0, 0};
-  QColor CouleurImpossible{0, 0, 0};
-  TTypeBrique TypeBrique = tb_Chiffre;
-  bool ShowErreur = false;
-  bool ShowImpossible = false;
-  quint8 TailleEcriture = 20;    // points
-  quint8 TaillePossibilite = 8;  // points
+  QColor CouleurErreur = TGridLook{}.CouleurErreur;
+  QColor CouleurImpossible = TGridLook{}.CouleurImpossible;
+  TTypeBrique TypeBrique = TGridLook{}.TypeBrique;
+  bool ShowErreur = TGridLook{}.ShowErreur;
+  bool ShowImpossible = TGridLook{}.ShowImpossible;
+  quint8 TailleEcriture = quint8(TGridLook{}.DigitSize);  // points
+  quint8 TaillePossibilite = quint8(TGridLook{}.NoteSize);
   // When the selected cell holds a digit, the cells and the pencil marks (or
   // candidates) of that digit take CouleurSurlignage; the selected cell's
   // row, column and block take CouleurZone. Off: the grid looks as it always
   // has. The error backgrounds and the selection stay on top.
-  bool SurligneChiffres = false;
-  QColor CouleurSurlignage{180, 212, 242};
-  QColor CouleurZone{232, 240, 238};
+  bool SurligneChiffres = TGridLook{}.SurligneChiffres;
+  QColor CouleurSurlignage = TGridLook{}.CouleurSurlignage;
+  QColor CouleurZone = TGridLook{}.CouleurZone;
   // The cells the last hint speaks of, until the next move: the units it
   // names take CouleurIndiceZone, the cells that justify it (those that rule
   // out the other places, a pattern's cells) CouleurIndiceCase. The error
   // backgrounds and the selection stay on top.
-  QColor CouleurIndiceZone{222, 236, 250};
-  QColor CouleurIndiceCase{158, 206, 246};
+  QColor CouleurIndiceZone = TGridLook{}.CouleurIndiceZone;
+  QColor CouleurIndiceCase = TGridLook{}.CouleurIndiceCase;
   using THintTint = ::THintTint;
   THintTint HintTint(int Row, int Col) const;
   // Playing (true), or typing in the givens of a puzzle: the game's mode.
@@ -218,10 +219,10 @@ class TGrilleSudoku : public QWidget {
   TPartie Partie_;
   std::function<void()> OnComplete_;
   std::unique_ptr<QPrinter> Printer_;
-  QColor CouleurFond_{255, 255, 255};
-  QColor CouleurTrait_{0, 0, 0};
-  int HauteurCase_ = 40;
-  int LargeurCase_ = 40;
+  QColor CouleurFond_ = TGridLook{}.CouleurFond;
+  QColor CouleurTrait_ = TGridLook{}.CouleurTrait;
+  int HauteurCase_ = TGridLook{}.CellHeight;
+  int LargeurCase_ = TGridLook{}.CellWidth;
   bool ShowAllCandidates_ = false;
   // The refused digit shown at its cell while RefusedFlash_ runs.
   TGridState::TRefused Refused_;
