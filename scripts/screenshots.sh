@@ -7,7 +7,8 @@
 # tips and help, the printed page, and the error signals in several colours
 # (signals: windowed on "Classique" in digits; signals-full-clouds-letters:
 # full screen on "Nuage" in letters), and hints with their cells tinted
-# (hints). SCENARIOS="a b" takes only those.
+# (hints). SCENARIOS="a b" takes only those; ORVALIS_SEED=n generates every
+# grid from that seed, so that the pictures of two builds can be compared.
 # Needs the packages xvfb, xauth and poppler-utils; with openbox installed
 # the windows get a frame and full screen works as on a desktop.
 #

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the pictures of the help pages on the advanced techniques, with the
-// grid view's own painting code: a real position where the technique applies
+// game's own drawing of a grid (PaintGrid): a real position where the technique applies
 // (givens in black, the digits found so far in the player's colour), every
 // cell's candidates as the game's candidate techniques leave them, the cells
 // of the pattern tinted (yellow and blue for its two sides), the units that
@@ -22,7 +22,8 @@
 #include "advanced.h"
 #include "cellunits.h"
 #include "fonts.h"
-#include "grillesudoku.h"
+#include "griddrawing.h"
+#include "grille.h"
 #include "look.h"
 
 namespace {
@@ -63,8 +64,7 @@ constexpr int CellSize = 44;
 constexpr int Margin = 20;
 constexpr int DigitPoints = 18;
 constexpr int NotePoints = 9;
-// The grid view's candidates start this far inside their cell.
-constexpr int NoteInset = 2;
+constexpr int NoteInset = TGridLook::NoteInset;
 
 const QColor Board(255, 255, 210);
 const QColor PlayerDigit(255, 128, 0);
@@ -75,11 +75,11 @@ const QColor Strike(200, 20, 20);
 
 QRect CellRect(int cell) { return {(cell % 9) * CellSize + 1, (cell / 9) * CellSize + 1, CellSize - 1, CellSize - 1}; }
 
-// Where the grid view writes candidate Digit of a cell whose candidates are
+// Where PaintGrid writes candidate Digit of a cell whose candidates are
 // Set: the box of its glyph.
 QRectF CandidateBox(const QPainter& painter, const QFont& font, int cell, std::uint16_t set, int digit) {
-  const std::array<QString, 3> lines = TGrilleSudoku::CandidateLines(set, tb_Chiffre);
-  const QString label = TGrilleSudoku::DigitText(digit, tb_Chiffre);
+  const std::array<QString, 3> lines = CandidateLines(set, tb_Chiffre);
+  const QString label = DigitText(digit, tb_Chiffre);
   const QFontMetricsF metrics(font, painter.device());
   const QFontMetrics whole(font, painter.device());
   for (int k = 0; k < 3; ++k) {
@@ -97,10 +97,10 @@ QRectF CandidateBox(const QPainter& painter, const QFont& font, int cell, std::u
 }
 
 bool Render(const Picture& picture, const QString& folder) {
-  TGrilleSudoku view;
-  view.LoadGrid(QString::fromLatin1(picture.Givens), QString::fromLatin1(picture.Digits), 0);
+  TGrille grid;
+  grid.LoadFromText(picture.Givens, picture.Digits);
   // The candidates as the game's own techniques leave them, then the step.
-  TGrille stuck = view.Grille();
+  TGrille stuck = grid;
   stuck.Solve(true, LevelCandidatesOnly, false);
   const std::optional<AdvancedStep> step = advanced::FirstAdvancedStep(stuck.Candidates, true);
   if (!step || step->Kind != picture.Kind) {
@@ -133,18 +133,22 @@ bool Render(const Picture& picture, const QString& folder) {
   for (std::size_t k = 0; k < step->Cells.size(); ++k)
     painter.fillRect(CellRect(step->Cells[k]), SideColours[k < step->Groups.size() ? step->Groups[k] % 2 : 0]);
 
-  // The grid by the game's painting code, on a transparent board.
-  view.SetCouleurFond(Qt::transparent);
-  view.CouleurSelection = QColor(Qt::transparent);
-  view.CouleurChiffreFixe = QColor(Qt::black);
-  view.CouleurChiffre = PlayerDigit;
-  view.Grille().Candidates = stuck.Candidates;
-  view.SetShowAllCandidates(true);
-  view.DrawGrid(painter, CellSize, CellSize, DigitPoints, NotePoints, false);
+  // The grid by the game's drawing, on a transparent board, every cell's
+  // candidates shown.
+  grid.Candidates = stuck.Candidates;
+  TGridLook look;
+  look.CellWidth = CellSize;
+  look.CellHeight = CellSize;
+  look.DigitSize = DigitPoints;
+  look.NoteSize = NotePoints;
+  look.CouleurFond = QColor(Qt::transparent);
+  look.CouleurChiffre = PlayerDigit;
+  look.ShowAllCandidates = true;
+  PaintGrid(painter, TGridState::Of(grid), look);
 
   // Each candidate removed, struck out.
   QFont noteFont(Look::GridFamily);
-  noteFont.setPixelSize(TGrilleSudoku::PointsToPixels(NotePoints));
+  noteFont.setPixelSize(PointsToPixels(NotePoints));
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(Strike, 1.8, Qt::SolidLine, Qt::RoundCap));
   for (const auto& [cell, digits] : step->Removals)

@@ -1,20 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // TGrilleSudoku: the grid control of the game screen. It shows the game
-// (TPartie, src/game/) it holds and draws everything from its grid (lines,
-// givens, the player's digits, the hinted digit, pencil marks or computed
-// candidates, the selection and the backgrounds of wrong digits), keeps the
-// selection and the display settings, turns keys and clicks into moves of the
-// game, passes the game screen's commands to it, repaints when the game says
-// its grid changed, and prints the grid.
-//
-// Geometry: with cells W wide and H high, column j (1 to 9) spans x from
-// (j - 1) * W to j * W and row i spans y from (i - 1) * H to i * H; the control
-// is 9 * W + 1 by 9 * H + 1. A 1-pixel line at coordinate c covers pixel c; a
-// 2-pixel line (the border and the block lines) covers c - 1 and c.
+// (TPartie, src/game/) it holds, keeps the selection and the display settings
+// (its look), turns keys and clicks into moves of the game, passes the game
+// screen's commands to it, repaints when the game says its grid changed, and
+// prints the grid. The grid is drawn by PaintGrid (griddrawing.h) from the
+// game's grid, the selection and the tints of the last hint.
 #pragma once
 
 #include <QColor>
-#include <QMetaType>
 #include <QRect>
 #include <QString>
 #include <QTimer>
@@ -26,15 +19,12 @@
 #include <utility>
 #include <vector>
 
+#include "griddrawing.h"
 #include "grille.h"
 #include "partie.h"
 
 class QPainter;
 class QPrinter;
-
-// What the cells and the digit buttons show: digits 1 to 9 or letters A to I.
-enum TTypeBrique : std::uint8_t { tb_Chiffre = 0, tb_Lettre = 1 };
-Q_DECLARE_METATYPE(TTypeBrique)
 
 class TGrilleSudoku : public QWidget {
   Q_OBJECT
@@ -61,9 +51,6 @@ class TGrilleSudoku : public QWidget {
   Q_PROPERTY(bool EffaceNotes READ EffaceNotes WRITE SetEffaceNotes)
 
  public:
-  // The size of the grid drawn for paper: 40-pixel cells, 20 and 8 point text.
-  static constexpr int PaperSize = 361;
-
   explicit TGrilleSudoku(QWidget* Parent = nullptr);
   ~TGrilleSudoku() override;
 
@@ -73,32 +60,33 @@ class TGrilleSudoku : public QWidget {
   int SelRow = 1;
   bool NoteMode = false;  // entries toggle pencil marks
   bool TabAuto = false;   // move on after each entry
-  QColor CouleurSelection{166, 202, 240};
-  QColor CouleurChiffre{0, 0, 128};
-  QColor CouleurChiffreFixe{0, 0, 0};
-  QColor CouleurChiffreHint{255, 0, 255};
+  // The look's defaults (TGridLook) until the owner sets them.
+  QColor CouleurSelection = TGridLook{}.CouleurSelection;
+  QColor CouleurChiffre = TGridLook{}.CouleurChiffre;
+  QColor CouleurChiffreFixe = TGridLook{}.CouleurChiffreFixe;
+  QColor CouleurChiffreHint = TGridLook{}.CouleurChiffreHint;
   QColor CouleurPossibilite{0, 0, 0};  // kept for the forms; candidates use the cell's text colour
-  QColor CouleurErreur{0, 0, 0};
-  QColor CouleurImpossible{0, 0, 0};
-  TTypeBrique TypeBrique = tb_Chiffre;
-  bool ShowErreur = false;
-  bool ShowImpossible = false;
-  quint8 TailleEcriture = 20;    // points
-  quint8 TaillePossibilite = 8;  // points
+  QColor CouleurErreur = TGridLook{}.CouleurErreur;
+  QColor CouleurImpossible = TGridLook{}.CouleurImpossible;
+  TTypeBrique TypeBrique = TGridLook{}.TypeBrique;
+  bool ShowErreur = TGridLook{}.ShowErreur;
+  bool ShowImpossible = TGridLook{}.ShowImpossible;
+  quint8 TailleEcriture = quint8(TGridLook{}.DigitSize);  // points
+  quint8 TaillePossibilite = quint8(TGridLook{}.NoteSize);
   // When the selected cell holds a digit, the cells and the pencil marks (or
   // candidates) of that digit take CouleurSurlignage; the selected cell's
   // row, column and block take CouleurZone. Off: the grid looks as it always
   // has. The error backgrounds and the selection stay on top.
-  bool SurligneChiffres = false;
-  QColor CouleurSurlignage{180, 212, 242};
-  QColor CouleurZone{232, 240, 238};
+  bool SurligneChiffres = TGridLook{}.SurligneChiffres;
+  QColor CouleurSurlignage = TGridLook{}.CouleurSurlignage;
+  QColor CouleurZone = TGridLook{}.CouleurZone;
   // The cells the last hint speaks of, until the next move: the units it
   // names take CouleurIndiceZone, the cells that justify it (those that rule
   // out the other places, a pattern's cells) CouleurIndiceCase. The error
   // backgrounds and the selection stay on top.
-  QColor CouleurIndiceZone{222, 236, 250};
-  QColor CouleurIndiceCase{158, 206, 246};
-  enum class THintTint : std::uint8_t { None, Unit, Key };
+  QColor CouleurIndiceZone = TGridLook{}.CouleurIndiceZone;
+  QColor CouleurIndiceCase = TGridLook{}.CouleurIndiceCase;
+  using THintTint = ::THintTint;
   THintTint HintTint(int Row, int Col) const;
   // What the last hint tints, until the next move; a game taken up shows
   // its last hint's again.
@@ -136,9 +124,14 @@ class TGrilleSudoku : public QWidget {
   std::vector<TMove> RedoStack() const { return Partie_.RedoMoves(); }
 
   // --- Painting and printing ---
+  // The grid as it is drawn: the game's grid, the selection, a refused given
+  // and the tints of the last hint.
+  TGridState State() const;
+  // The look of the control: its cell and text sizes, colours and what it shows.
+  TGridLook Look() const;
   // Draws the whole grid on any painter, cells W by H, text sizes in points.
-  // ForPrint gives the paper look: white board, black text, no selection, no
-  // hint colour, no error backgrounds.
+  // ForPrint gives the paper look (TGridLook::Paper): white board, black
+  // text, no selection, no hint colour, no error backgrounds.
   void DrawGrid(QPainter& Canvas, int CellWidth, int CellHeight, int DigitSize, int NoteSize, bool ForPrint) const;
   // Prints the grid Copies times, each copy its own job titled "Orvalis", on the
   // control's printer or on the one given. Returns the number of jobs that went
@@ -200,15 +193,8 @@ class TGrilleSudoku : public QWidget {
   // when the text holds none.
   static QString ReadPuzzle(const QString& Text);
 
-  // --- Texts ---
-  // "1" to "9", or "A" to "I" in letters.
-  static QString DigitText(int Digit, TTypeBrique Type);
-  // The up to three lines of a candidate set: four digits joined by "-" on each
-  // of the first two lines, the ninth alone on the third.
-  static std::array<QString, 3> CandidateLines(std::uint16_t Set, TTypeBrique Type);
-  // Point sizes are those of a 96 dpi screen on every device, so that screen,
-  // pictures and paper have the same proportions.
-  static int PointsToPixels(int Points);
+  // "1" to "9", or "A" to "I" in letters (::DigitText).
+  static QString DigitText(int Digit, TTypeBrique Type) { return ::DigitText(Digit, Type); }
 
   QSize sizeHint() const override;
 
@@ -238,17 +224,13 @@ class TGrilleSudoku : public QWidget {
   TPartie Partie_;
   std::function<void()> OnComplete_;
   std::unique_ptr<QPrinter> Printer_;
-  QColor CouleurFond_{255, 255, 255};
-  QColor CouleurTrait_{0, 0, 0};
-  int HauteurCase_ = 40;
-  int LargeurCase_ = 40;
+  QColor CouleurFond_ = TGridLook{}.CouleurFond;
+  QColor CouleurTrait_ = TGridLook{}.CouleurTrait;
+  int HauteurCase_ = TGridLook{}.CellHeight;
+  int LargeurCase_ = TGridLook{}.CellWidth;
   bool ShowAllCandidates_ = false;
   // The refused digit shown at its cell while RefusedFlash_ runs.
-  struct TRefused {
-    int Row = 0;
-    int Col = 0;
-    int Digit = 0;
-  } Refused_;
+  TGridState::TRefused Refused_;
   QTimer RefusedFlash_;
   // Per cell, row by row: how the last hint's cells are tinted.
   std::array<THintTint, 81> HintTint_{};

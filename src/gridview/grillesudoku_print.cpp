@@ -39,9 +39,7 @@ int TGrilleSudoku::PrintGrid(int Copies, QPrinter& Printer) {
   for (int copy = 0; copy < Copies; ++copy) {
     QPainter painter;
     if (!painter.begin(&Printer)) continue;  // this job failed; try the next one
-    painter.translate(square.topLeft());
-    painter.scale(double(square.width()) / PaperSize, double(square.height()) / PaperSize);
-    DrawGrid(painter, 40, 40, 20, 8, true);
+    PaintGridInSquare(painter, State(), TGridLook::Paper(TypeBrique, CouleurTrait_, ShowAllCandidates_), square);
     if (painter.end()) ++printed;
   }
   Printer.setCopyCount(printerCopies);

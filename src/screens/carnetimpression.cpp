@@ -7,8 +7,8 @@
 #include <QPrinter>
 #include <algorithm>
 
+#include "griddrawing.h"
 #include "grille.h"
-#include "grillesudoku.h"
 #include "jeux_shared.h"
 #include "look.h"
 
@@ -24,15 +24,14 @@ constexpr int PuzzleCaptionPoints = 12;
 constexpr int SolutionCaptionPoints = 8;
 constexpr int FootPoints = 8;
 
-QString Cells(const ByteArray& Digits) {
-  QString text(81, u'0');
-  for (int i = 0; i < 81; ++i) text[i] = QChar(u'0' + Digits[std::size_t(i)]);
+std::string Cells(const ByteArray& Digits) {
+  std::string text(81, '0');
+  for (std::size_t i = 0; i < text.size(); ++i) text[i] = char('0' + Digits[i]);
   return text;
 }
 
-// One grid with its caption centred above it, in the paper look of the grid
-// view (which the caller has loaded with the grid).
-void DrawPlace(QPainter& Painter, const TGrilleSudoku& View, const QRect& Slot, const QString& Caption,
+// One grid with its caption centred above it, in the paper look.
+void DrawPlace(QPainter& Painter, const TGridState& Grid, const QRect& Slot, const QString& Caption,
                const QFont& Font) {
   Painter.setFont(Font);
   Painter.setPen(Qt::black);
@@ -40,11 +39,7 @@ void DrawPlace(QPainter& Painter, const TGrilleSudoku& View, const QRect& Slot, 
   const QRect square = GridSquare(Slot, captionHeight);
   Painter.drawText(QRect(Slot.left(), square.top() - captionHeight, Slot.width(), captionHeight),
                    Qt::AlignHCenter | Qt::AlignVCenter, Caption);
-  Painter.save();
-  Painter.translate(square.topLeft());
-  Painter.scale(double(square.width()) / TGrilleSudoku::PaperSize, double(square.height()) / TGrilleSudoku::PaperSize);
-  View.DrawGrid(Painter, 40, 40, 20, 8, true);
-  Painter.restore();
+  PaintGridInSquare(Painter, Grid, TGridLook::Paper(tb_Chiffre, Qt::black, false), square);
 }
 
 void DrawFoot(QPainter& Painter, const QRect& Page, int Foot, int Number) {
@@ -89,7 +84,6 @@ bool PrintBooklet(QPrinter& Printer, const std::vector<TGrille>& Puzzles, int Le
   QFont solutionFont = Look::PixelFont(Look::GridFamily, 10);
   solutionFont.setPointSize(SolutionCaptionPoints);
 
-  TGrilleSudoku view;
   int columns = 1, rows = 1;
   PageGrid(PerPage, columns, rows);
   const int count = int(Puzzles.size());
@@ -100,18 +94,18 @@ bool PrintBooklet(QPrinter& Printer, const std::vector<TGrille>& Puzzles, int Le
   };
   for (int k = 0; k < count; ++k) {
     if (k > 0 && k % (columns * rows) == 0 && !nextPage()) return false;
-    view.LoadGrid(Cells(Puzzles[std::size_t(k)].Givens), QString(), std::uint8_t(Level));
-    DrawPlace(painter, view, SlotRect(area, columns, rows, k),
-              QStringLiteral("Grille n° %1 · %2").arg(k + 1).arg(levelName), puzzleFont);
+    DrawPlace(painter, TGridState::FromText(Cells(Puzzles[std::size_t(k)].Givens), {}),
+              SlotRect(area, columns, rows, k), QStringLiteral("Grille n° %1 · %2").arg(k + 1).arg(levelName),
+              puzzleFont);
   }
   // The solutions, small, from a page of their own.
   const int perSolutionPage = SolutionColumns * SolutionRows;
   for (int k = 0; k < count; ++k) {
     if (k % perSolutionPage == 0 && !nextPage()) return false;
     const TGrille& puzzle = Puzzles[std::size_t(k)];
-    view.LoadGrid(Cells(puzzle.Givens), QString::fromStdString(DigitsText(puzzle.Solution)), std::uint8_t(Level));
-    DrawPlace(painter, view, SlotRect(area, SolutionColumns, SolutionRows, k),
-              QStringLiteral("Solution n° %1").arg(k + 1), solutionFont);
+    DrawPlace(painter, TGridState::FromText(Cells(puzzle.Givens), DigitsText(puzzle.Solution)),
+              SlotRect(area, SolutionColumns, SolutionRows, k), QStringLiteral("Solution n° %1").arg(k + 1),
+              solutionFont);
   }
   DrawFoot(painter, page, foot, pageNumber);
   return painter.end();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pages of a booklet: the puzzles 1, 2, 4 or 6 to a page, each with its
 // number and level above it, then pages of small solutions, twenty to a
-// page; each grid drawn as the grid view draws it on paper.
+// page; each grid drawn in the paper look (PaintGrid, griddrawing.h).
 #pragma once
 
 #include <QRect>

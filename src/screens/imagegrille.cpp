@@ -6,7 +6,7 @@
 #include <QPen>
 #include <array>
 
-#include "grillesudoku.h"
+#include "griddrawing.h"
 #include "look.h"
 
 namespace {
@@ -222,28 +222,27 @@ QImage TImageGrille::Render(TDessin Dessin, qreal Ratio) {
     }
   }
 
-  // The grid itself, by the game's own painting code, on a transparent board
-  // so that the highlights show through; the selection takes the board's
-  // colour and so does not show.
-  TGrilleSudoku view;
-  view.SetCouleurFond(Qt::transparent);
-  view.CouleurSelection = QColor(Qt::transparent);
-  view.CouleurChiffreFixe = QColor(Qt::black);
-  QString digits = model.Digits.isEmpty() ? model.Givens : model.Digits;
-  bool found = !model.Digits.isEmpty();
-  for (const TMarque& mark : model.Marques)
-    if (mark.Genre == mg_Cible && mark.Digit > 0) {
-      digits[(mark.Row - 1) * 9 + mark.Col - 1] = QChar(u'0' + mark.Digit);
-      found = true;
-    }
+  // The grid itself, by the game's own drawing, on a transparent board so
+  // that the highlights show through.
+  TGridState state = TGridState::FromText(model.Givens.toStdString(), model.Digits.toStdString());
+  for (const TMarque& mark : model.Marques) {
+    if (mark.Digit <= 0) continue;
+    TCellShown& cell = state.At(mark.Row, mark.Col);
+    if (mark.Genre == mg_Cible)
+      cell.Digit = std::uint8_t(mark.Digit);
+    else if (mark.Genre == mg_Note)
+      cell.Notes = std::uint16_t(cell.Notes | (1u << (mark.Digit - 1)));
+  }
+  TGridLook look;
+  look.CellWidth = w;
+  look.CellHeight = w;
+  look.DigitSize = w >= 22 ? 12 : 11;
+  look.NoteSize = 10;
+  look.CouleurFond = QColor(Qt::transparent);
   // The player's digits in the game's colour; the digits an example finds in
   // the colour of a hint's digit.
-  view.CouleurChiffre = model.Digits.isEmpty() ? HintDigit : PlayerDigit;
-  view.LoadGrid(model.Givens, found ? digits : QString(), 0);
-  for (const TMarque& mark : model.Marques)
-    if (mark.Genre == mg_Note && mark.Digit > 0) view.Grille().EnterDigit(mark.Row, mark.Col, mark.Digit, false, true);
-  const int digitPoints = w >= 22 ? 12 : 11;
-  view.DrawGrid(painter, w, w, digitPoints, 10, false);
+  look.CouleurChiffre = model.Digits.isEmpty() ? HintDigit : PlayerDigit;
+  PaintGrid(painter, state, look);
 
   // Positions ruled out: a red cross over the cell.
   painter.setRenderHint(QPainter::Antialiasing);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // TImageGrille: a picture of the rules and tips screens. The grid is drawn by
-// the grid view's own painting code, so it looks exactly like the game's;
+// the game's own drawing of a grid (PaintGrid), so it looks like the game's;
 // around it come the row and column numbers, behind it the region letters A
 // to I, and on its cells the highlights that the texts refer to by colour.
 // The picture is rendered at the screen's own resolution, and again when that

@@ -44,6 +44,7 @@ constexpr int CaptionSize = 15;        // check and radio captions, labels
 constexpr int ToggleCaptionSize = 16;  // the three page buttons
 constexpr int NoteSize = 13;           // the explanations under a check box
 constexpr int Indent = 25;             // explanations and colours stand under a caption
+constexpr int GroupGap = 8;            // above a check box that stands apart
 
 QFont CaptionFont() { return Look::PixelFont(Look::GridFamily, CaptionSize); }
 
@@ -57,6 +58,9 @@ Check* MakeCheck(QWidget* Page, const char* Name, const QString& Caption) {
   check->setFixedSize(check->width(), 22);
   return check;
 }
+
+// A setting's caption from the table of settings.
+QString LabelOf(const TOptions::TMember& Setting) { return QString::fromUtf8(TOptions::SettingOf(Setting)->Label); }
 
 QLabel* MakeLabel(const char* Name, const QString& Text, int PixelSize = CaptionSize, bool Bold = false) {
   auto* label = new QLabel(Text);
@@ -169,115 +173,86 @@ Tf_Options::Tf_Options(QWidget* Parent) : QWidget(Parent) {
   ShowPage(0);
 }
 
+void Tf_Options::AddChecks(QWidget* Page, TOptions::TPage Which, QVBoxLayout* Column,
+                           const std::function<void(bool TOptions::*)>& After) {
+  for (const TOptions::TSetting& setting : TOptions::Settings()) {
+    bool TOptions::*flag = setting.Flag();
+    if (flag == nullptr || setting.Page != Which) continue;
+    auto* check = MakeCheck<TCarreCoche>(Page, setting.Control, QString::fromUtf8(setting.Label));
+    check->setToolTip(QString::fromUtf8(setting.Tooltip));
+    Checks_.emplace_back(flag, check);
+    if (setting.Apart) Column->addSpacing(GroupGap);
+    Column->addWidget(check);
+    if (*setting.Note != 0) {
+      QLabel* note = MakeLabel("", QString::fromUtf8(setting.Note), NoteSize);
+      note->setWordWrap(true);
+      note->setContentsMargins(Indent, 0, 0, 0);
+      Column->addWidget(note);
+    }
+    if (After) After(flag);
+  }
+}
+
 QWidget* Tf_Options::MakeGamePage() {
   auto* page = new QWidget;
   page->setObjectName(QStringLiteral("p_OptionJeu"));
-  cc_chronometre = MakeCheck<TCarreCoche>(page, "cc_chronometre", QStringLiteral("Afficher le chronomètre"));
-  cc_mauvaisemplacement =
-      MakeCheck<TCarreCoche>(page, "cc_mauvaisemplacement", QStringLiteral("Signaler un mauvais emplacement"));
-  Label4 = MakeLabel("Label4",
-                     QStringLiteral("Signale en changeant la couleur de la case que vous avez "
-                                    "placé un chiffre à un endroit qui n'est pas autorisé par "
-                                    "les règles du Sudoku"),
-                     NoteSize);
-  Label6 = MakeLabel("Label6", QStringLiteral("Couleur mauvais emplacement"));
-  cc_erreur = MakeCheck<TCarreCoche>(page, "cc_erreur", QStringLiteral("Signaler une erreur de raisonnement"));
-  Label5 = MakeLabel("Label5",
-                     QStringLiteral("Signale en changeant la couleur de la case que le chiffre "
-                                    "n'est pas celui que l'on trouve dans la solution de ce "
-                                    "puzzle"),
-                     NoteSize);
-  Label7 = MakeLabel("Label7", QStringLiteral("Couleur erreur de raisonnement"));
-  Label2 = MakeLabel("Label2", QStringLiteral("Type des briques:"), CaptionSize, true);
-  rc_Chiffre = MakeCheck<TRondCoche>(page, "rc_Chiffre", QStringLiteral("Chiffres"));
-  rc_Lettre = MakeCheck<TRondCoche>(page, "rc_Lettre", QStringLiteral("Lettres"));
-  cc_surligne = MakeCheck<TCarreCoche>(page, "cc_surligne", QStringLiteral("Surligner les chiffres identiques"));
-  cc_surligne->setToolTip(
-      QStringLiteral("Met en valeur les cases et les notes du chiffre de la case choisie, et teinte sa ligne, sa "
-                     "colonne et son bloc"));
-  cc_effacenotes =
-      MakeCheck<TCarreCoche>(page, "cc_effacenotes", QStringLiteral("Effacer les notes devenues impossibles"));
-  cc_effacenotes->setToolTip(
-      QStringLiteral("Un chiffre placé efface ce chiffre des notes de sa ligne, de sa colonne et de son bloc ; "
-                     "« Annuler la saisie » les remet"));
-  cc_indicesavances =
-      MakeCheck<TCarreCoche>(page, "cc_indicesavances", QStringLiteral("Indices avancés (X-Wing, chaînes...)"));
-  cc_indicesavances->setToolTip(
-      QStringLiteral("Quand les techniques simples ne suffisent plus, l'indice explique l'étape suivante par un "
-                     "X-Wing, un XY-Wing, un coloriage ou une chaîne plutôt que de proposer des essais"));
-  for (QLabel* note : {Label4, Label5}) {
-    note->setWordWrap(true);
-    note->setContentsMargins(Indent, 0, 0, 0);
-  }
+  Label6 = MakeLabel("Label6", LabelOf(&TOptions::CouleurEmplacement));
+  Label7 = MakeLabel("Label7", LabelOf(&TOptions::CouleurErreur));
+  Label2 = MakeLabel("Label2", LabelOf(&TOptions::UseLetters), CaptionSize, true);
 
-  auto* column = new QVBoxLayout(page);
+  auto* column = new QVBoxLayout;
   column->setContentsMargins(6, 0, 6, 0);
   column->setSpacing(4);
-  column->addWidget(cc_chronometre);
-  column->addSpacing(8);
-  column->addWidget(cc_mauvaisemplacement);
-  column->addWidget(Label4);
-  column->addLayout(ColorLine(Label6, e_CoulEmplacement, "e_CoulEmplacement", b_CoulEmplacement, "b_CoulEmplacement"));
-  column->addSpacing(8);
-  column->addWidget(cc_erreur);
-  column->addWidget(Label5);
-  column->addLayout(ColorLine(Label7, e_CoulErreur, "e_CoulErreur", b_CoulErreur, "b_CoulErreur"));
-  column->addSpacing(8);
-  auto* bricks = new QHBoxLayout;
-  bricks->addWidget(Label2);
-  bricks->addSpacing(16);
-  bricks->addWidget(rc_Chiffre);
-  bricks->addSpacing(16);
-  bricks->addWidget(rc_Lettre);
-  bricks->addStretch();
-  column->addLayout(bricks);
-  column->addSpacing(8);
-  column->addWidget(cc_surligne);
-  column->addWidget(cc_effacenotes);
-  column->addWidget(cc_indicesavances);
+  AddChecks(page, TOptions::TPage::Jeu, column, [&](bool TOptions::*Setting) {
+    // Each signal's colour under its check box, then the type of bricks.
+    if (Setting == &TOptions::MauvaisEmplacementJeu)
+      column->addLayout(
+          ColorLine(Label6, e_CoulEmplacement, "e_CoulEmplacement", b_CoulEmplacement, "b_CoulEmplacement"));
+    if (Setting != &TOptions::ErreurJeu) return;
+    column->addLayout(ColorLine(Label7, e_CoulErreur, "e_CoulErreur", b_CoulErreur, "b_CoulErreur"));
+    column->addSpacing(GroupGap);
+    rc_Chiffre = MakeCheck<TRondCoche>(page, "rc_Chiffre", QStringLiteral("Chiffres"));
+    rc_Lettre = MakeCheck<TRondCoche>(page, "rc_Lettre", QStringLiteral("Lettres"));
+    auto* bricks = new QHBoxLayout;
+    bricks->addWidget(Label2);
+    bricks->addSpacing(16);
+    bricks->addWidget(rc_Chiffre);
+    bricks->addSpacing(16);
+    bricks->addWidget(rc_Lettre);
+    bricks->addStretch();
+    column->addLayout(bricks);
+  });
   column->addStretch();
+  page->setLayout(column);
   return page;
 }
 
 QWidget* Tf_Options::MakeProblemPage() {
   auto* page = new QWidget;
   page->setObjectName(QStringLiteral("p_OptionProbleme"));
-  cc_decalage = MakeCheck<TCarreCoche>(page, "cc_decalage",
-                                       QStringLiteral("Passer à la case suivante après la saisie d'un chiffre"));
-  cc_erreurprobleme =
-      MakeCheck<TCarreCoche>(page, "cc_erreurprobleme", QStringLiteral("Signaler un mauvais emplacement"));
-  auto* column = new QVBoxLayout(page);
+  auto* column = new QVBoxLayout;
   column->setContentsMargins(6, 0, 6, 0);
   column->setSpacing(10);
-  column->addWidget(cc_decalage);
-  column->addWidget(cc_erreurprobleme);
+  AddChecks(page, TOptions::TPage::Probleme, column);
   column->addStretch();
+  page->setLayout(column);
   return page;
 }
 
 QWidget* Tf_Options::MakeProgramPage() {
   auto* page = new QWidget;
   page->setObjectName(QStringLiteral("p_OptionsLogiciel"));
-  Label8 = MakeLabel("Label8", QStringLiteral("Taille de l'ecran de jeu:"), CaptionSize, true);
+  Label8 = MakeLabel("Label8", LabelOf(&TOptions::Windowed), CaptionSize, true);
   rc_PleinEcran = MakeCheck<TRondCoche>(page, "rc_PleinEcran", QStringLiteral("Plein écran"));
   rc_Fenetre = MakeCheck<TRondCoche>(page, "rc_Fenetre", QStringLiteral("Fenêtre windows"));
-  Label1 = MakeLabel("Label1", QStringLiteral("Fond d'écran:"), CaptionSize, true);
+  Label1 = MakeLabel("Label1", LabelOf(&TOptions::FondEcran), CaptionSize, true);
   cb_FondEcran = new QComboBox;
   cb_FondEcran->setObjectName(QStringLiteral("cb_FondEcran"));
   cb_FondEcran->addItems({QStringLiteral("Classique"), QStringLiteral("Nuage")});
   cb_FondEcran->setMinimumWidth(160);
   cb_FondEcran->setAccessibleName(QStringLiteral("Fond d'écran"));
-  cc_proposesauvegarde =
-      MakeCheck<TCarreCoche>(page, "cc_proposesauvegarde", QStringLiteral("Proposer d'enregistrer la partie en cours"));
-  cc_proposesauvegarde->setToolTip(
-      QStringLiteral("Avant de quitter le logiciel ou de revenir au menu pendant une partie commencée, demande s'il "
-                     "faut l'enregistrer"));
-  cc_reprendre = MakeCheck<TCarreCoche>(page, "cc_reprendre", QStringLiteral("Reprendre la partie interrompue"));
-  cc_reprendre->setToolTip(QStringLiteral(
-      "Garde la partie en cours à chaque coup\u00A0: le menu propose de la reprendre au prochain lancement, "
-      "même après un arrêt brutal"));
 
-  auto* column = new QVBoxLayout(page);
+  auto* column = new QVBoxLayout;
   column->setContentsMargins(6, 0, 6, 0);
   column->setSpacing(4);
   column->addWidget(Label8);
@@ -296,11 +271,16 @@ QWidget* Tf_Options::MakeProgramPage() {
   background->addStretch();
   column->addLayout(background);
   column->addSpacing(24);
-  column->addWidget(cc_proposesauvegarde);
-  column->addSpacing(8);
-  column->addWidget(cc_reprendre);
+  AddChecks(page, TOptions::TPage::Logiciel, column);
   column->addStretch();
+  page->setLayout(column);
   return page;
+}
+
+TCarreCoche* Tf_Options::Check(bool TOptions::*Setting) const {
+  for (const auto& [flag, check] : Checks_)
+    if (flag == Setting) return check;
+  return nullptr;
 }
 
 void Tf_Options::ShowPage(int Page) {
@@ -324,20 +304,11 @@ void Tf_Options::SetSwatchColor(QLineEdit& Swatch, const QColor& Color) {
 void Tf_Options::Setup(TOptions* Options) {
   Options_ = Options;
   if (Options_ == nullptr) return;
-  cc_chronometre->SetChecked(Options_->AffichageChrono);
-  cc_mauvaisemplacement->SetChecked(Options_->MauvaisEmplacementJeu);
-  cc_erreur->SetChecked(Options_->ErreurJeu);
-  cc_decalage->SetChecked(Options_->DecaleAuto);
-  cc_erreurprobleme->SetChecked(Options_->MauvaisEmplacementProbleme);
+  for (const auto& [flag, check] : Checks_) check->SetChecked(Options_->*flag);
   SetSwatchColor(*e_CoulEmplacement, ColorFromBgr(Options_->CouleurEmplacement));
   SetSwatchColor(*e_CoulErreur, ColorFromBgr(Options_->CouleurErreur));
   (Options_->UseLetters ? rc_Lettre : rc_Chiffre)->SetChecked(true);
   (Options_->Windowed ? rc_Fenetre : rc_PleinEcran)->SetChecked(true);
-  cc_surligne->SetChecked(Options_->SurligneChiffres);
-  cc_effacenotes->SetChecked(Options_->EffaceNotes);
-  cc_indicesavances->SetChecked(Options_->IndicesAvances);
-  cc_proposesauvegarde->SetChecked(Options_->ProposerSauvegarde);
-  cc_reprendre->SetChecked(Options_->ReprendrePartie);
   // Showing the setting is no choice of the player's: a picture named by hand
   // shows as "Classique" and stays the setting.
   const QSignalBlocker blocker(cb_FondEcran);
@@ -361,19 +332,10 @@ void Tf_Options::cb_FondEcranChange() {
 
 void Tf_Options::hl_RetourClick() {
   if (Options_ == nullptr) return;
-  Options_->AffichageChrono = cc_chronometre->Checked();
-  Options_->MauvaisEmplacementJeu = cc_mauvaisemplacement->Checked();
-  Options_->ErreurJeu = cc_erreur->Checked();
-  Options_->DecaleAuto = cc_decalage->Checked();
-  Options_->MauvaisEmplacementProbleme = cc_erreurprobleme->Checked();
+  for (const auto& [flag, check] : Checks_) Options_->*flag = check->Checked();
   Options_->CouleurEmplacement = BgrFromColor(SwatchColor(*e_CoulEmplacement));
   Options_->CouleurErreur = BgrFromColor(SwatchColor(*e_CoulErreur));
   Options_->UseLetters = !rc_Chiffre->Checked();
-  Options_->SurligneChiffres = cc_surligne->Checked();
-  Options_->EffaceNotes = cc_effacenotes->Checked();
-  Options_->IndicesAvances = cc_indicesavances->Checked();
-  Options_->ProposerSauvegarde = cc_proposesauvegarde->Checked();
-  Options_->ReprendrePartie = cc_reprendre->Checked();
   const bool windowed = !rc_PleinEcran->Checked();
   if (windowed != Options_->Windowed) {
     Options_->Windowed = windowed;

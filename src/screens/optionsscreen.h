@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tf_Options: the options screen, shown inside the main window. Three toggle
 // buttons switch between the pages of settings: the game's, the typing-in
-// mode's and the program's. The controls are the pending state: only
+// mode's and the program's. Every boolean setting's check box (caption,
+// tooltip, explanation, page) is built from the table of settings
+// (TOptions::Settings); the colours, the two choices and the background are
+// placed by hand. The controls are the pending state: only
 // "Valider les options" copies them into the settings and writes them, except
 // the background, which changes at once (in memory) so that the player sees it.
 //
@@ -12,6 +15,11 @@
 
 #include <QColor>
 #include <QWidget>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "options.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -23,8 +31,8 @@ class QToolButton;
 class TCarreCoche;
 class TFondCopie;
 class THotLabel;
+class QVBoxLayout;
 class TImage;
-class TOptions;
 class TRondCoche;
 
 class Tf_Options : public QWidget {
@@ -51,6 +59,9 @@ class Tf_Options : public QWidget {
   // ("Option Logiciel"), as its toggle button does.
   void ShowPage(int Page);
 
+  // The check box of a boolean setting; nullptr for a member that has none.
+  TCarreCoche* Check(bool TOptions::*Setting) const;
+
   // The colour a swatch shows.
   static QColor SwatchColor(const QLineEdit& Swatch);
   static void SetSwatchColor(QLineEdit& Swatch, const QColor& Color);
@@ -64,35 +75,22 @@ class Tf_Options : public QWidget {
   QWidget* p_OptionJeu;
   QWidget* p_OptionProbleme;
   QWidget* p_OptionsLogiciel;
-  // "Options de jeux"
-  TCarreCoche* cc_chronometre;
-  TCarreCoche* cc_mauvaisemplacement;
-  QLabel* Label4;
+  // The controls placed by hand. "Options de jeux":
   QLabel* Label6;
   QLineEdit* e_CoulEmplacement;
   QPushButton* b_CoulEmplacement;
-  TCarreCoche* cc_erreur;
-  QLabel* Label5;
   QLabel* Label7;
   QLineEdit* e_CoulErreur;
   QPushButton* b_CoulErreur;
   QLabel* Label2;
   TRondCoche* rc_Chiffre;
   TRondCoche* rc_Lettre;
-  TCarreCoche* cc_surligne;
-  TCarreCoche* cc_effacenotes;
-  TCarreCoche* cc_indicesavances;
-  // "Options du mode problème"
-  TCarreCoche* cc_decalage;
-  TCarreCoche* cc_erreurprobleme;
   // "Option Logiciel"
   QLabel* Label8;
   TRondCoche* rc_PleinEcran;
   TRondCoche* rc_Fenetre;
   QLabel* Label1;
   QComboBox* cb_FondEcran;
-  TCarreCoche* cc_proposesauvegarde;
-  TCarreCoche* cc_reprendre;
   // Commands
   THotLabel* hl_Retour;
   THotLabel* hl_MeilleursScores;
@@ -105,6 +103,11 @@ class Tf_Options : public QWidget {
   QWidget* MakeGamePage();
   QWidget* MakeProblemPage();
   QWidget* MakeProgramPage();
+  // The check boxes of the boolean settings of Which, in the table's order,
+  // into Column of Page; After adds the controls placed by hand under a
+  // setting's row.
+  void AddChecks(QWidget* Page, TOptions::TPage Which, QVBoxLayout* Column,
+                 const std::function<void(bool TOptions::*)>& After = {});
   void ChooseColor(QLineEdit& Swatch);
   void cb_FondEcranChange();
   void hl_RetourClick();
@@ -114,4 +117,6 @@ class Tf_Options : public QWidget {
   QButtonGroup* Toggles_;
   QStackedLayout* Pages_;
   TOptions* Options_ = nullptr;
+  // Each boolean setting's check box.
+  std::vector<std::pair<bool TOptions::*, TCarreCoche*>> Checks_;
 };

@@ -3,53 +3,75 @@
 
 #include <array>
 #include <utility>
-#include <variant>
 
 #include "inifile.h"
 
 namespace {
 
-// How a setting's value is stored in the file.
-enum class Form {
-  Flag,          // "1" or "0"; any number but 0 reads as true
-  Colour,        // a signed 32-bit decimal, as it has always been
-  SecondChoice,  // "1" (false) or "2" (true); only the lowest byte is read, 1 the first choice
-  Text,          // the text as it is
-};
+using Form = TOptions::TForm;
+using Page = TOptions::TPage;
+using Setting = TOptions::TSetting;
 
-using Member = std::variant<bool TOptions::*, std::uint32_t TOptions::*, QString TOptions::*>;
-
-struct Setting {
-  const char* Section;
-  const char* Key;
-  Member Field;
-  Form Stored;
-  // The value of an absent key, in its stored form; also what a value that is
-  // not a number reads as.
-  const char* Default;
-};
-
-constexpr std::array<Setting, 15> Settings{{
-    {"general", "AffichageChrono", &TOptions::AffichageChrono, Form::Flag, "1"},
-    {"general", "MauvaisEmplacementJeu", &TOptions::MauvaisEmplacementJeu, Form::Flag, "1"},
-    {"general", "ErreurJeu", &TOptions::ErreurJeu, Form::Flag, "0"},
-    {"general", "DecaleAuto", &TOptions::DecaleAuto, Form::Flag, "1"},
-    {"general", "MauvaisEmplacementProbleme", &TOptions::MauvaisEmplacementProbleme, Form::Flag, "1"},
-    {"general", "CouleurEmplacement", &TOptions::CouleurEmplacement, Form::Colour, "8388736"},  // purple
-    {"general", "CouleurErreur", &TOptions::CouleurErreur, Form::Colour, "255"},                // red
-    {"general", "typebrique", &TOptions::UseLetters, Form::SecondChoice, "1"},                  // digits
-    {"general", "typeecran", &TOptions::Windowed, Form::SecondChoice, "2"},                     // a window
-    {"general", "FondEcran", &TOptions::FondEcran, Form::Text, "fond.jpg"},
-    {"general", "SurligneChiffres", &TOptions::SurligneChiffres, Form::Flag, "0"},
-    {"general", "EffaceNotes", &TOptions::EffaceNotes, Form::Flag, "0"},
-    {"general", "IndicesAvances", &TOptions::IndicesAvances, Form::Flag, "1"},
-    {"general", "ProposerSauvegarde", &TOptions::ProposerSauvegarde, Form::Flag, "1"},
-    {"general", "ReprendrePartie", &TOptions::ReprendrePartie, Form::Flag, "1"},
+// Every setting of the section "general": where and how the file keeps it,
+// its default, and how the options screen shows it. A boolean setting is one
+// row of Form::Flag with its page, caption and check box name: the screen
+// builds its check box from the row, reads and writes it. The fields, in
+// order: section, key, member, stored form, default, page, caption; for a
+// flag also its check box's name, tooltip, explanation and whether it stands
+// apart from the row above.
+constexpr std::array<Setting, 15> Table{{
+    {"general", "AffichageChrono", &TOptions::AffichageChrono, Form::Flag, "1", Page::Jeu, "Afficher le chronomètre",
+     "cc_chronometre"},
+    {"general", "MauvaisEmplacementJeu", &TOptions::MauvaisEmplacementJeu, Form::Flag, "1", Page::Jeu,
+     "Signaler un mauvais emplacement", "cc_mauvaisemplacement", "",
+     "Signale en changeant la couleur de la case que vous avez placé un chiffre à un endroit qui n'est pas "
+     "autorisé par les règles du Sudoku",
+     true},
+    {"general", "ErreurJeu", &TOptions::ErreurJeu, Form::Flag, "0", Page::Jeu, "Signaler une erreur de raisonnement",
+     "cc_erreur", "",
+     "Signale en changeant la couleur de la case que le chiffre n'est pas celui que l'on trouve dans la solution "
+     "de ce puzzle",
+     true},
+    {"general", "DecaleAuto", &TOptions::DecaleAuto, Form::Flag, "1", Page::Probleme,
+     "Passer à la case suivante après la saisie d'un chiffre", "cc_decalage"},
+    {"general", "MauvaisEmplacementProbleme", &TOptions::MauvaisEmplacementProbleme, Form::Flag, "1", Page::Probleme,
+     "Signaler un mauvais emplacement", "cc_erreurprobleme"},
+    {"general", "CouleurEmplacement", &TOptions::CouleurEmplacement, Form::Colour, "8388736", Page::Jeu,  // purple
+     "Couleur mauvais emplacement"},
+    {"general", "CouleurErreur", &TOptions::CouleurErreur, Form::Colour, "255", Page::Jeu,  // red
+     "Couleur erreur de raisonnement"},
+    {"general", "typebrique", &TOptions::UseLetters, Form::SecondChoice, "1", Page::Jeu,  // digits
+     "Type des briques:"},
+    {"general", "typeecran", &TOptions::Windowed, Form::SecondChoice, "2", Page::Logiciel,  // a window
+     "Taille de l'ecran de jeu:"},
+    {"general", "FondEcran", &TOptions::FondEcran, Form::Text, "fond.jpg", Page::Logiciel, "Fond d'écran:"},
+    {"general", "SurligneChiffres", &TOptions::SurligneChiffres, Form::Flag, "0", Page::Jeu,
+     "Surligner les chiffres identiques", "cc_surligne",
+     "Met en valeur les cases et les notes du chiffre de la case choisie, et teinte sa ligne, sa colonne et son "
+     "bloc",
+     "", true},
+    {"general", "EffaceNotes", &TOptions::EffaceNotes, Form::Flag, "0", Page::Jeu,
+     "Effacer les notes devenues impossibles", "cc_effacenotes",
+     "Un chiffre placé efface ce chiffre des notes de sa ligne, de sa colonne et de son bloc ; « Annuler "
+     "la saisie » les remet"},
+    {"general", "IndicesAvances", &TOptions::IndicesAvances, Form::Flag, "1", Page::Jeu,
+     "Indices avancés (X-Wing, chaînes...)", "cc_indicesavances",
+     "Quand les techniques simples ne suffisent plus, l'indice explique l'étape suivante par un X-Wing, un "
+     "XY-Wing, un coloriage ou une chaîne plutôt que de proposer des essais"},
+    {"general", "ProposerSauvegarde", &TOptions::ProposerSauvegarde, Form::Flag, "1", Page::Logiciel,
+     "Proposer d'enregistrer la partie en cours", "cc_proposesauvegarde",
+     "Avant de quitter le logiciel ou de revenir au menu pendant une partie commencée, demande s'il faut "
+     "l'enregistrer"},
+    {"general", "ReprendrePartie", &TOptions::ReprendrePartie, Form::Flag, "1", Page::Logiciel,
+     "Reprendre la partie interrompue", "cc_reprendre",
+     "Garde la partie en cours à chaque coup\u00A0: le menu propose de la reprendre au prochain lancement, "
+     "même après un arrêt brutal",
+     "", true},
 }};
 
 // The key the first-start question reads and writes on its own.
 constexpr std::size_t ScreenMode = 8;
-static_assert(std::get<bool TOptions::*>(Settings[ScreenMode].Field) == &TOptions::Windowed);
+static_assert(std::get<bool TOptions::*>(Table[ScreenMode].Field) == &TOptions::Windowed);
 
 QString Section(const Setting& S) { return QString::fromLatin1(S.Section); }
 QString Key(const Setting& S) { return QString::fromLatin1(S.Key); }
@@ -104,8 +126,16 @@ QString BackgroundName(const QString& name) {
 
 }  // namespace
 
+std::span<const TOptions::TSetting> TOptions::Settings() { return Table; }
+
+const TOptions::TSetting* TOptions::SettingOf(const TMember& Field) {
+  for (const TSetting& setting : Table)
+    if (setting.Field == Field) return &setting;
+  return nullptr;
+}
+
 TOptions::TOptions(QString fileName) : FileName(std::move(fileName)) {
-  for (const Setting& setting : Settings) {
+  for (const Setting& setting : Table) {
     ReadSetting(*this, setting, nullptr);
     Stored_.push_back(StoredText(*this, setting));
   }
@@ -118,24 +148,24 @@ void TOptions::Load() {
 }
 
 void TOptions::Load(const TIniFile& ini) {
-  for (std::size_t k = 0; k < Settings.size(); ++k) {
-    ReadSetting(*this, Settings[k], &ini);
-    Stored_[k] = StoredText(*this, Settings[k]);
+  for (std::size_t k = 0; k < Table.size(); ++k) {
+    ReadSetting(*this, Table[k], &ini);
+    Stored_[k] = StoredText(*this, Table[k]);
   }
   FondEcran = BackgroundName(FondEcran);
 }
 
 FileResult TOptions::Save() {
   std::vector<QString> now;
-  now.reserve(Settings.size());
-  for (const Setting& setting : Settings) now.push_back(StoredText(*this, setting));
+  now.reserve(Table.size());
+  for (const Setting& setting : Table) now.push_back(StoredText(*this, setting));
   if (now == Stored_) return {};
   // Saving merges the keys written here into the file as it stands on disk,
   // under its lock (TIniFile::Save): a change made meanwhile by another
   // window of the game is kept.
   TIniFile ini(FileName);
-  for (std::size_t k = 0; k < Settings.size(); ++k)
-    if (now[k] != Stored_[k]) ini.WriteString(Section(Settings[k]), Key(Settings[k]), now[k]);
+  for (std::size_t k = 0; k < Table.size(); ++k)
+    if (now[k] != Stored_[k]) ini.WriteString(Section(Table[k]), Key(Table[k]), now[k]);
   FileResult result = ini.Save();
   if (result.Ok()) Stored_ = std::move(now);
   return result;
@@ -148,14 +178,14 @@ std::int32_t TOptions::ReadScreenModeAnswer() const {
 }
 
 std::int32_t TOptions::ReadScreenModeAnswer(const TIniFile& ini) {
-  const Setting& screen = Settings[ScreenMode];
+  const Setting& screen = Table[ScreenMode];
   return ini.ReadInteger(Section(screen), Key(screen), 0);
 }
 
 FileResult TOptions::SaveScreenMode(bool windowed) {
   Windowed = windowed;
   TIniFile ini(FileName);
-  const Setting& screen = Settings[ScreenMode];
+  const Setting& screen = Table[ScreenMode];
   const QString text = StoredText(*this, screen);
   ini.WriteString(Section(screen), Key(screen), text);
   FileResult result = ini.Save();

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The player's settings, kept in the section "general" of "sudoku.ini". Every
 // setting is declared once, in the table of options.cpp: its section, key,
-// member, stored form and default drive reading, writing and the defaults.
+// member, stored form and default drive reading, writing and the defaults,
+// and its page, caption, tooltip and explanation build the options screen
+// (a boolean setting's check box comes from its row alone).
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <variant>
 #include <vector>
 
 #include <QString>
@@ -15,6 +19,44 @@ class TIniFile;
 
 class TOptions {
  public:
+  // How a setting's value is stored in the file.
+  enum class TForm : std::uint8_t {
+    Flag,          // "1" or "0"; any number but 0 reads as true
+    Colour,        // a signed 32-bit decimal, as it has always been
+    SecondChoice,  // "1" (false) or "2" (true); only the lowest byte is read, 1 the first choice
+    Text,          // the text as it is
+  };
+  // The page of the options screen a setting shows on.
+  enum class TPage : std::uint8_t { Jeu, Probleme, Logiciel };
+  using TMember = std::variant<bool TOptions::*, std::uint32_t TOptions::*, QString TOptions::*>;
+
+  // One row of the table of settings.
+  struct TSetting {
+    const char* Section;
+    const char* Key;
+    TMember Field;
+    TForm Stored;
+    // The value of an absent key, in its stored form; also what a value that
+    // is not a number reads as.
+    const char* Default;
+    TPage Page;
+    // The caption on the options screen (UTF-8), and for a flag the name of
+    // its check box, its tooltip and the explanation under it ("" for none).
+    const char* Label;
+    const char* Control = "";
+    const char* Tooltip = "";
+    const char* Note = "";
+    // A flag's check box stands apart from the row above it.
+    bool Apart = false;
+
+    // The member of a flag (a check box), or nullptr.
+    bool TOptions::*Flag() const { return Stored == TForm::Flag ? std::get<bool TOptions::*>(Field) : nullptr; }
+  };
+  // Every setting, in the order they are read and written.
+  static std::span<const TSetting> Settings();
+  // The row of a setting by its member; nullptr for a member not in the table.
+  static const TSetting* SettingOf(const TMember& Field);
+
   // Stores the path of the settings file and gives every setting its
   // default; reads nothing.
   explicit TOptions(QString fileName);

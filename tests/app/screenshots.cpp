@@ -22,12 +22,15 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
+#include <array>
 #include <cstdio>
+#include <optional>
 
 #include "astuces.h"
 #include "carnet.h"
 #include "carnetimpression.h"
 #include "child_util.h"
+#include "generateur.h"
 #include "generation.h"
 #include "gestures.h"
 #include "grillesudoku.h"
@@ -45,6 +48,13 @@ namespace {
 QString Out;
 QString Scenario;
 Tf_Main* Window = nullptr;
+// ORVALIS_SEED=n: every grid generated (games and booklet) comes from that
+// seed, so that the screenshots of two builds compare pixel for pixel.
+const std::optional<std::uint64_t> Seed = [] {
+  bool ok = false;
+  const qulonglong value = qEnvironmentVariable("ORVALIS_SEED").toULongLong(&ok);
+  return ok ? std::optional<std::uint64_t>(value) : std::nullopt;
+}();
 
 // What the display shows of the window (of the whole screen when it is full
 // screen), dialogs included.
@@ -486,6 +496,7 @@ void Booklet() {
   WhenModal([](QWidget* Dialog) {
     auto* booklet = qobject_cast<Tf_Carnet*>(Dialog);
     if (booklet == nullptr) return;
+    if (Seed) booklet->Seed = *Seed;
     Shot(QStringLiteral("dialog"), booklet);
     booklet->findChild<QSpinBox*>(QStringLiteral("se_Nombre"))->setValue(10);
     booklet->PrintStep = [](Tf_Carnet& Carnet) {
@@ -552,6 +563,17 @@ int main(int argc, char** argv) {
   options.ProgramFolder = folder.path();
   options.Started = [](Tf_Main& Main) {
     Window = &Main;
+    if (Seed) {
+      // Each level's grids from the seed in turn; the grid being prepared at
+      // start is made again from it.
+      Main.Generateur->GenerationOptions = [](int Level) {
+        static std::array<std::uint64_t, 5> made{};
+        GenerateOptions generation;
+        generation.Seed = *Seed * 1000003u + std::uint64_t(Level) * 1000u + made[std::size_t(Level)]++;
+        return generation;
+      };
+      Main.Generateur->StartGeneration(1);
+    }
     QTimer::singleShot(800, [] {
       if (Scenario == QLatin1String("windowed"))
         Windowed();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the grid view draws: properties and defaults, geometry, lines, cell
-// backgrounds and their precedence, the selection frame, text colours, the
-// candidate lines, letters, and the paper look.
+// What the grid view draws through PaintGrid: properties and defaults,
+// geometry, lines, cell backgrounds and their precedence, the selection frame,
+// text colours, the candidate lines, letters, and the paper look.
 #include <gtest/gtest.h>
 #include <QFontMetrics>
 
@@ -281,29 +281,6 @@ TEST_F(PaintTest, DigitsAreCentredInTheirCells) {
   EXPECT_NEAR(centreY, 180 + 22.5, 4.0);
 }
 
-TEST(GrilleText, DigitsAndLetters) {
-  EXPECT_EQ(TGrilleSudoku::DigitText(1, tb_Chiffre), QStringLiteral("1"));
-  EXPECT_EQ(TGrilleSudoku::DigitText(9, tb_Chiffre), QStringLiteral("9"));
-  EXPECT_EQ(TGrilleSudoku::DigitText(1, tb_Lettre), QStringLiteral("A"));
-  EXPECT_EQ(TGrilleSudoku::DigitText(9, tb_Lettre), QStringLiteral("I"));
-  EXPECT_EQ(TGrilleSudoku::DigitText(0, tb_Lettre), QString());
-}
-
-TEST(GrilleText, CandidateLines) {
-  using Lines = std::array<QString, 3>;
-  auto set = [](std::initializer_list<int> Digits) {
-    std::uint16_t s = 0;
-    for (int d : Digits) s = std::uint16_t(s | (1 << (d - 1)));
-    return s;
-  };
-  EXPECT_EQ(TGrilleSudoku::CandidateLines(set({1, 2, 5, 7, 8, 9}), tb_Chiffre), (Lines{"1-2-5-7", "8-9", ""}));
-  EXPECT_EQ(TGrilleSudoku::CandidateLines(set({1, 2, 5, 7, 8, 9}), tb_Lettre), (Lines{"A-B-E-G", "H-I", ""}));
-  EXPECT_EQ(TGrilleSudoku::CandidateLines(511, tb_Chiffre), (Lines{"1-2-3-4", "5-6-7-8", "9"}));
-  EXPECT_EQ(TGrilleSudoku::CandidateLines(set({6}), tb_Chiffre), (Lines{"6", "", ""}));
-  EXPECT_EQ(TGrilleSudoku::CandidateLines(set({2, 3, 4, 9}), tb_Chiffre), (Lines{"2-3-4-9", "", ""}));
-  EXPECT_EQ(TGrilleSudoku::CandidateLines(0, tb_Chiffre), (Lines{"", "", ""}));
-}
-
 namespace {
 
 // The cell (Row, Col) as it should look: the board colour, then the given lines
@@ -315,7 +292,7 @@ QImage ExpectedCell(const TGrilleSudoku& View, const QColor& Board, int Row, int
   image.fill(Board);
   QPainter painter(&image);
   QFont font(QStringLiteral("Comic Sans MS"));
-  font.setPixelSize(TGrilleSudoku::PointsToPixels(View.TaillePossibilite));
+  font.setPixelSize(PointsToPixels(View.TaillePossibilite));
   painter.setFont(font);
   painter.setPen(Qt::black);
   const QFontMetrics metrics = painter.fontMetrics();
@@ -487,7 +464,7 @@ TEST_F(PaintTest, SameDigitHighlightingColoursCellsMarksAndTheSelectionsUnits) {
   EXPECT_GT(CountColor(empty, zone, CellInside(7, 1)), 600);
 
   // Paper shows none of it.
-  QImage paper(TGrilleSudoku::PaperSize, TGrilleSudoku::PaperSize, QImage::Format_RGB32);
+  QImage paper(TGridLook::PaperSize, TGridLook::PaperSize, QImage::Format_RGB32);
   QPainter painter(&paper);
   View.SelCol = 5;
   View.DrawGrid(painter, 40, 40, 20, 8, true);

@@ -262,7 +262,7 @@ TEST_F(PrintTest, LetterMarksStayInsideTheirCellsOnPaperAsOnThePicture) {
   const QRect ink = InkBox(page);
   const double unit = ink.width() / 361.0;
   // The same grid on the 361-unit picture.
-  QImage picture(TGrilleSudoku::PaperSize, TGrilleSudoku::PaperSize, QImage::Format_RGB32);
+  QImage picture(TGridLook::PaperSize, TGridLook::PaperSize, QImage::Format_RGB32);
   QPainter painter(&picture);
   View.DrawGrid(painter, 40, 40, 20, 8, true);
   painter.end();

@@ -214,7 +214,7 @@ int main(int argc, char** argv) {
   ok &= Save(Render(letters), folder, QStringLiteral("grid-letters.png"));
 
   // The paper look, at its own 361-pixel size.
-  QImage paper(TGrilleSudoku::PaperSize, TGrilleSudoku::PaperSize, QImage::Format_RGB32);
+  QImage paper(TGridLook::PaperSize, TGridLook::PaperSize, QImage::Format_RGB32);
   paper.fill(Qt::white);
   {
     QPainter painter(&paper);

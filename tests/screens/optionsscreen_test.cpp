@@ -65,9 +65,9 @@ TEST_F(OptionsScreenTest, EveryControlChangedIsWrittenOnValidation) {
   EXPECT_EQ(corner, QPoint((900 - Tf_Options::PanelWidth) / 2, (700 - Tf_Options::PanelHeight) / 2));
   EXPECT_EQ(Screen->hl_Retour->pos(), corner + QPoint(384, 486));
 
-  Click(Screen->cc_chronometre);
-  Click(Screen->cc_mauvaisemplacement);
-  Click(Screen->cc_erreur);
+  Click(Screen->Check(&TOptions::AffichageChrono));
+  Click(Screen->Check(&TOptions::MauvaisEmplacementJeu));
+  Click(Screen->Check(&TOptions::ErreurJeu));
   ChooseColor(Screen->b_CoulEmplacement, QColor(0, 128, 0));
   ChooseColor(Screen->b_CoulErreur, QColor(0, 0, 255));
   EXPECT_EQ(Tf_Options::SwatchColor(*Screen->e_CoulEmplacement), QColor(0, 128, 0));
@@ -77,8 +77,8 @@ TEST_F(OptionsScreenTest, EveryControlChangedIsWrittenOnValidation) {
   Click(Screen->sb_Moyen);
   EXPECT_TRUE(Screen->p_OptionProbleme->isVisible());
   EXPECT_FALSE(Screen->p_OptionJeu->isVisible());
-  Click(Screen->cc_decalage);
-  Click(Screen->cc_erreurprobleme);
+  Click(Screen->Check(&TOptions::DecaleAuto));
+  Click(Screen->Check(&TOptions::MauvaisEmplacementProbleme));
 
   Click(Screen->SpeedButton1);
   EXPECT_TRUE(Screen->p_OptionsLogiciel->isVisible());
@@ -104,12 +104,34 @@ TEST_F(OptionsScreenTest, EveryControlChangedIsWrittenOnValidation) {
   EXPECT_EQ(saved.FondEcran, QStringLiteral("LightClouds.jpeg"));
 }
 
+TEST_F(OptionsScreenTest, EveryBooleanSettingIsACheckBoxOnItsPageThatShowsAndWritesIt) {
+  Open();
+  const TOptions first = Options;
+  QWidget* const pages[] = {Screen->p_OptionJeu, Screen->p_OptionProbleme, Screen->p_OptionsLogiciel};
+  for (const TOptions::TSetting& setting : TOptions::Settings()) {
+    bool TOptions::*flag = setting.Flag();
+    if (flag == nullptr) continue;
+    TCarreCoche* check = Screen->Check(flag);
+    ASSERT_NE(check, nullptr) << setting.Key;
+    EXPECT_TRUE(pages[int(setting.Page)]->isAncestorOf(check)) << setting.Key;
+    EXPECT_EQ(check->Checked(), first.*flag) << setting.Key;
+    Screen->ShowPage(int(setting.Page));
+    Click(check);
+  }
+  Click(Screen->hl_Retour);
+  const TOptions saved = Saved();
+  for (const TOptions::TSetting& setting : TOptions::Settings())
+    if (bool TOptions::*flag = setting.Flag()) {
+      EXPECT_NE(saved.*flag, first.*flag) << setting.Key;
+    }
+}
+
 TEST_F(OptionsScreenTest, CloudsShowAtOnceAndTheScoresLeaveWithoutWriting) {
   const QByteArray before = "[general]\r\nAffichageChrono=1\r\nFondEcran=fond.jpg\r\n";
   ASSERT_TRUE(WriteBytes(TAppFolders::SettingsFile(), before));
   Open();
   EXPECT_EQ(ScreenBackground(), ClassicColor);
-  Click(Screen->cc_chronometre);
+  Click(Screen->Check(&TOptions::AffichageChrono));
   Click(Screen->SpeedButton1);
   QTest::keyClick(Screen->cb_FondEcran, Qt::Key_Down);
   EXPECT_EQ(Options.FondEcran, QStringLiteral("LightClouds.jpeg"));
@@ -136,9 +158,9 @@ TEST_F(OptionsScreenTest, TheComfortsStandOnTheirPagesAndTheKeyboardTogglesThem)
   Open();
   Main.MainWindow.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&Main.MainWindow));
-  EXPECT_TRUE(Screen->p_OptionJeu->isAncestorOf(Screen->cc_surligne));
-  EXPECT_TRUE(Screen->p_OptionJeu->isAncestorOf(Screen->cc_effacenotes));
-  EXPECT_TRUE(Screen->p_OptionsLogiciel->isAncestorOf(Screen->cc_proposesauvegarde));
+  EXPECT_TRUE(Screen->p_OptionJeu->isAncestorOf(Screen->Check(&TOptions::SurligneChiffres)));
+  EXPECT_TRUE(Screen->p_OptionJeu->isAncestorOf(Screen->Check(&TOptions::EffaceNotes)));
+  EXPECT_TRUE(Screen->p_OptionsLogiciel->isAncestorOf(Screen->Check(&TOptions::ProposerSauvegarde)));
   const auto press = [](Qt::Key Key) { QTest::keyClick(QApplication::focusWidget(), Key); };
   const auto tabTo = [&](QWidget* Target) {
     if (QApplication::focusWidget() == nullptr) Screen->sb_Facile->setFocus(Qt::OtherFocusReason);
@@ -146,17 +168,17 @@ TEST_F(OptionsScreenTest, TheComfortsStandOnTheirPagesAndTheKeyboardTogglesThem)
   };
 
   // Tab to the check box, Space ticks it; the arrow goes to the next one.
-  tabTo(Screen->cc_surligne);
-  ASSERT_TRUE(Screen->cc_surligne->HasKeyFocus());
+  tabTo(Screen->Check(&TOptions::SurligneChiffres));
+  ASSERT_TRUE(Screen->Check(&TOptions::SurligneChiffres)->HasKeyFocus());
   press(Qt::Key_Space);
   press(Qt::Key_Down);
-  ASSERT_TRUE(Screen->cc_effacenotes->HasKeyFocus());
+  ASSERT_TRUE(Screen->Check(&TOptions::EffaceNotes)->HasKeyFocus());
   press(Qt::Key_Space);
   press(Qt::Key_Down);
   press(Qt::Key_Space);  // on at first: now off
   Click(Screen->SpeedButton1);
-  tabTo(Screen->cc_proposesauvegarde);
-  ASSERT_TRUE(Screen->cc_proposesauvegarde->hasFocus());
+  tabTo(Screen->Check(&TOptions::ProposerSauvegarde));
+  ASSERT_TRUE(Screen->Check(&TOptions::ProposerSauvegarde)->hasFocus());
   press(Qt::Key_Space);
   tabTo(Screen->hl_Retour);
   ASSERT_TRUE(Screen->hl_Retour->HasKeyFocus());
@@ -174,7 +196,7 @@ TEST_F(OptionsScreenTest, AFailedSaveKeepsTheScreenOpen) {
   // A folder where the settings file should be: it cannot be written.
   ASSERT_TRUE(QDir().mkpath(TAppFolders::SettingsFile()));
   Open();
-  Click(Screen->cc_erreur);
+  Click(Screen->Check(&TOptions::ErreurJeu));
   Click(Screen->hl_Retour);
   EXPECT_PRED2(SaysCannotWriteOnce, Errors.Messages, QDir::toNativeSeparators(TAppFolders::SettingsFile()));
   EXPECT_TRUE(Main.Calls.isEmpty());
