@@ -120,8 +120,8 @@ struct GenerateReport {
 
 // One hint: the cell, the digit now placed there, the player's wrong digit it
 // replaced (0 when the cell was empty) and the French explanation; the cells
-// and units it speaks of; the advanced techniques' steps it took (none for the
-// techniques of the levels); whether it is the guess hint.
+// and units it speaks of; its steps, the last one the placement, each with its
+// own sentence and focus (none for the guess hint); whether it is the guess hint.
 struct HintStep {
   int Row = 0;
   int Col = 0;
@@ -129,17 +129,8 @@ struct HintStep {
   int Replaced = 0;
   std::string Text;
   HintFocusT Focus;
-  std::vector<AdvancedStep> Steps;
+  std::vector<ReasoningStep> Steps;
   bool Guess = false;
-};
-
-// The pairs and triples that AdvancedLogic used, named by the hint sentences.
-struct MethodRecordT {
-  std::array<bool, 10> PairsByRow{};
-  std::array<bool, 10> PairsByCol{};
-  std::array<bool, 10> PairsByBlock{};
-  std::array<bool, 10> TriplesByRow{};
-  std::array<bool, 10> TriplesByCol{};
 };
 
 class TGrille {
@@ -149,9 +140,9 @@ class TGrille {
   std::uint8_t HintCol = 0;
   std::uint8_t HintDigit = 0;
   std::string HintText;
-  // What the last hint speaks of, and its advanced steps (set with HintText).
+  // What the last hint speaks of, and its steps (set with HintText).
   HintFocusT HintFocus;
-  std::vector<AdvancedStep> HintSteps;
+  std::vector<ReasoningStep> HintSteps;
   WordArray Solution{};
   WordArray FirstSolution{};
   bool FirstSolutionStored = false;
@@ -321,6 +312,11 @@ class TGrille {
   bool RemoveFromLine(int Line, bool ByRow, std::uint16_t Mask, int P1, int P2, int P3);
   bool RemoveFromBlock(int BandRow, int BandCol, int RowA, int ColA, int RowB, int ColB, std::uint16_t Mask);
   void GuessHint();
+  // Makes the step the hint: its sentence, focus and steps.
+  void RecordHint(ReasoningStep Step);
+  // The same for a single of the candidate techniques, naming the pairs and
+  // triples they used first.
+  void RecordSingle(ReasoningStep Step);
   // The options of the hint search under way.
   HintOptions HintOptions_{};
   // True when the position can never be completed: a free cell without a

@@ -5,7 +5,6 @@
 
 #include "grille.h"
 #include "hintfocus.h"
-#include "hinttexts.h"
 
 namespace {
 inline std::uint16_t Bit(int d) { return static_cast<std::uint16_t>(1u << (d - 1)); }
@@ -58,6 +57,11 @@ bool TGrille::AdvancedLogic(bool HintMode) {
   return result;
 }
 
+void TGrille::RecordSingle(ReasoningStep Step) {
+  if (EliminationsUsed) Step.Eliminations = MethodRecord;
+  RecordHint(std::move(Step));
+}
+
 void TGrille::RestoreBeforeHint(int Row, int Col, int Digit, bool HintMode) {
   if (!HintMode || !LogicRan) return;
   if ((Marks[Cell(Row, Col)] & MarkDigitBits) == Digit) return;  // a confirmation, not the hint
@@ -106,8 +110,7 @@ bool TGrille::NakedSingles(bool HintMode) {
     PlaceDigit(r, c, d);
     placed = true;
     if (RecordHintCell(r, c, HintMode, true)) {
-      HintText = hinttexts::NakedSingle(DescribeEliminations(), r, c, d);
-      HintFocus = hintfocus::NakedSingle(*this, r, c, d);
+      RecordSingle(hintfocus::Placement(Technique::NakedSingle, i, d, hintfocus::NakedSingle(*this, r, c, d)));
       return true;
     }
   }
@@ -147,8 +150,8 @@ bool TGrille::HiddenSinglesInLines(bool ByRow, bool HintMode) {
       PlaceDigitInLine(line, where, d, ByRow);
       placed = true;
       if (RecordHintCell(line, where, HintMode, ByRow)) {
-        HintText = hinttexts::HiddenSingleInLine(DescribeEliminations(), ByRow, line, d, where);
-        HintFocus = hintfocus::Line(*this, ByRow, line, where, d, hintfocus::Search::HiddenSingle);
+        RecordSingle(hintfocus::Placement(Technique::HiddenSingle, LineCell(line, where, ByRow), d,
+                                          hintfocus::Line(*this, ByRow, line, where, d, hintfocus::Search::HiddenSingle)));
         return placed;
       }
       single = OnlyOnce(get);
@@ -172,8 +175,8 @@ bool TGrille::HiddenSinglesInBlock(int BandRow, int BandCol, bool HintMode) {
     PlaceDigit(wr, wc, d);
     placed = true;
     if (RecordHintCell(wr, wc, HintMode, true)) {
-      HintText = hinttexts::HiddenSingleInBlock(DescribeEliminations(), BandRow, BandCol, d, wr, wc);
-      HintFocus = hintfocus::Block(*this, wr, wc, d, hintfocus::Search::HiddenSingle);
+      RecordSingle(hintfocus::Placement(Technique::HiddenSingle, Cell(wr, wc), d,
+                                        hintfocus::Block(*this, wr, wc, d, hintfocus::Search::HiddenSingle)));
       return placed;
     }
     single = OnlyOnce(get);

@@ -3,7 +3,6 @@
 // Line and block completion, the missing-digit searches, cross-hatching.
 #include "grille.h"
 #include "hintfocus.h"
-#include "hinttexts.h"
 
 namespace {
 
@@ -77,8 +76,10 @@ bool TGrille::SolveLine(int Line, bool ByRow, bool HintMode, bool Extended) {
     PlaceDigitInLine(Line, p, d, ByRow);
     placed = true;
     if (RecordHintCell(Line, p, HintMode, ByRow)) {
-      HintText = hinttexts::LineCompletion(ByRow, Line, d, p);
-      HintFocus = hintfocus::Line(*this, ByRow, Line, p, d, hintfocus::Search::Completion);
+      ReasoningStep step = hintfocus::Placement(Technique::LineCompletion, LineCell(Line, p, ByRow), d,
+                                                hintfocus::Line(*this, ByRow, Line, p, d, hintfocus::Search::Completion));
+      step.ByRow = ByRow;
+      RecordHint(std::move(step));
     }
     return placed;
   }
@@ -118,10 +119,13 @@ bool TGrille::SolveLine(int Line, bool ByRow, bool HintMode, bool Extended) {
     PlaceDigitInLine(Line, p, d, ByRow);
     placed = true;
     if (RecordHintCell(Line, p, HintMode, ByRow)) {
-      HintText = digitSearch ? hinttexts::LineDigitSearch(ByRow, Line, n, p, d)
-                             : hinttexts::LineCellSearch(ByRow, Line, n, p, d);
-      HintFocus = hintfocus::Line(*this, ByRow, Line, p, d,
-                                  digitSearch ? hintfocus::Search::DigitSearch : hintfocus::Search::CellSearch);
+      ReasoningStep step = hintfocus::Placement(
+          digitSearch ? Technique::LineDigitSearch : Technique::LineCellSearch, LineCell(Line, p, ByRow), d,
+          hintfocus::Line(*this, ByRow, Line, p, d,
+                          digitSearch ? hintfocus::Search::DigitSearch : hintfocus::Search::CellSearch));
+      step.ByRow = ByRow;
+      step.EmptyCells = n;
+      RecordHint(std::move(step));
       return placed;
     }
     left = static_cast<std::uint16_t>(left & ~(1u << (p - 1)));
@@ -159,10 +163,9 @@ bool TGrille::SolveBlock(int BandRow, int BandCol, bool HintMode, bool Extended,
     const int r = r0 + k / 3, c = c0 + k % 3;
     PlaceDigit(r, c, d);
     placed = true;
-    if (RecordHintCell(r, c, HintMode, true)) {
-      HintText = hinttexts::BlockCompletion(BandRow, BandCol, d, r, c);
-      HintFocus = hintfocus::Block(*this, r, c, d, hintfocus::Search::Completion);
-    }
+    if (RecordHintCell(r, c, HintMode, true))
+      RecordHint(hintfocus::Placement(Technique::BlockCompletion, Cell(r, c), d,
+                                      hintfocus::Block(*this, r, c, d, hintfocus::Search::Completion)));
     return placed;
   }
 
@@ -200,10 +203,12 @@ bool TGrille::SolveBlock(int BandRow, int BandCol, bool HintMode, bool Extended,
     PlaceDigit(r, c, d);
     placed = true;
     if (RecordHintCell(r, c, HintMode, true)) {
-      HintText = digitSearch ? hinttexts::BlockDigitSearch(BandRow, BandCol, r, c, d)
-                             : hinttexts::BlockCellSearch(BandRow, BandCol, r, c, d);
-      HintFocus = hintfocus::Block(*this, r, c, d,
-                                   digitSearch ? hintfocus::Search::DigitSearch : hintfocus::Search::CellSearch);
+      ReasoningStep step = hintfocus::Placement(
+          digitSearch ? Technique::BlockDigitSearch : Technique::BlockCellSearch, Cell(r, c), d,
+          hintfocus::Block(*this, r, c, d,
+                           digitSearch ? hintfocus::Search::DigitSearch : hintfocus::Search::CellSearch));
+      step.EmptyCells = n;
+      RecordHint(std::move(step));
       return placed;
     }
     left = static_cast<std::uint16_t>(left & ~(1u << k));
@@ -263,8 +268,11 @@ bool TGrille::CrossHatchBand(int BandNo, bool ByRow, bool HintMode) {
     PlaceDigitInLine(L, where, d, ByRow);
     placed = true;
     if (RecordHintCell(L, where, HintMode, ByRow)) {
-      HintText = hinttexts::CrossHatch(ByRow, BandNo, d, L, g, excluded, where);
-      HintFocus = hintfocus::CrossHatch(*this, ByRow, L, g, where, d);
+      ReasoningStep step = hintfocus::Placement(Technique::CrossHatch, LineCell(L, where, ByRow), d,
+                                                hintfocus::CrossHatch(*this, ByRow, L, g, where, d));
+      step.ByRow = ByRow;
+      step.Excluded = excluded;
+      RecordHint(std::move(step));
       return placed;
     }
   }

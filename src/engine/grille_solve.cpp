@@ -6,7 +6,7 @@
 #include "advancedhint.h"
 #include "grille.h"
 #include "hintfocus.h"
-#include "hinttexts.h"
+#include "hintwriter.h"
 #include "solutioncount.h"
 
 namespace {
@@ -193,6 +193,14 @@ bool TGrille::Solve(bool ResetErrors, int Level, bool HintMode) {
   return result;
 }
 
+void TGrille::RecordHint(ReasoningStep Step) {
+  Step.Text = hintwriter::FrenchStep(Step);
+  HintText = Step.Text;
+  HintFocus = HintFocusT{};
+  hintfocus::AddStepFocus(Step, HintFocus);
+  HintSteps.assign(1, std::move(Step));
+}
+
 void TGrille::GuessHint() {
   for (int r = 1; r <= 9; ++r)
     for (int c = 1; c <= 9; ++c) {
@@ -201,8 +209,9 @@ void TGrille::GuessHint() {
       const int d = WordDigit(FirstSolution[i]);
       PlaceDigit(r, c, d);
       if (RecordHintCell(r, c, true, true)) {
-        HintText = hinttexts::Guess(d);
+        HintText = hintwriter::GuessText(d, HintLanguage::French);
         HintFocus = HintFocusT{};
+        HintSteps.clear();
         return;
       }
     }
@@ -264,8 +273,7 @@ std::optional<HintStep> TGrille::FindHint(const HintOptions& Options) {
   HintOptions_ = HintOptions{};
   if (HintRow == 0) return std::nullopt;
   const int digit = GetDigit(HintRow, HintCol);
-  return HintStep{HintRow,  HintCol,   digit,     HintDigit,
-                  HintText, HintFocus, HintSteps, HintSteps.empty() && HintText == hinttexts::Guess(digit)};
+  return HintStep{HintRow, HintCol, digit, HintDigit, HintText, HintFocus, HintSteps, HintSteps.empty()};
 }
 
 void TGrille::ForgetHintAt(int Row, int Col) {
