@@ -192,7 +192,7 @@ bool FindHint(TGrille& grid, bool OneSolution) {
       const int row = cellunits::RowOf(single->cell) + 1, col = cellunits::ColOf(single->cell) + 1;
       PutBack(grid, saved);
       grid.PlaceDigit(row, col, single->digit);
-      if (grid.RecordHintCell(row, col, true, true)) {
+      if (grid.RecordHintCell(row, col)) {
         ReasoningStep placement = PlacementStep(*single);
         std::vector<ReasoningStep> steps = NeededSteps(shown, found, placement);
         steps.push_back(std::move(placement));

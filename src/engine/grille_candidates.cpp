@@ -30,16 +30,16 @@ void TGrille::PutBackSavedCandidates() {
     }
 }
 
-bool TGrille::AdvancedLogic(bool HintMode) {
+bool TGrille::AdvancedLogic() {
   MethodRecord = MethodRecordT{};
   EliminationsUsed = false;
   SavedCandidates = Candidates;
   LogicRan = true;
 
-  auto placementStep = [&] { return NakedSingles(HintMode) || HiddenSingles(HintMode); };
+  auto placementStep = [&] { return NakedSingles() || HiddenSingles(); };
 
-  bool result = NakedSingles(HintMode);
-  if (!(HintMode && HintRow != 0)) {
+  bool result = NakedSingles();
+  if (!Hinted()) {
     for (;;) {
       result = placementStep();
       if (HintRow != 0) break;
@@ -47,12 +47,12 @@ bool TGrille::AdvancedLogic(bool HintMode) {
                      BlockPairs();
       EliminationsUsed = EliminationsUsed || e;
       if (e) continue;
-      if (!HintMode) result = placementStep();
+      if (!HintSearch_) result = placementStep();
       break;
     }
   }
 
-  if (HintMode && LogicRan) PutBackSavedCandidates();
+  if (HintSearch_ && LogicRan) PutBackSavedCandidates();
   LogicRan = false;
   return result;
 }
@@ -62,8 +62,8 @@ void TGrille::RecordSingle(ReasoningStep Step) {
   RecordHint(std::move(Step));
 }
 
-void TGrille::RestoreBeforeHint(int Row, int Col, int Digit, bool HintMode) {
-  if (!HintMode || !LogicRan) return;
+void TGrille::RestoreBeforeHint(int Row, int Col, int Digit) {
+  if (!HintSearch_ || !LogicRan) return;
   if ((Marks[Cell(Row, Col)] & MarkDigitBits) == Digit) return;  // a confirmation, not the hint
   PutBackSavedCandidates();
   LogicRan = false;
@@ -100,16 +100,16 @@ int FirstNakedSingle(const WordArray& Candidates, int Start) {
 
 }  // namespace
 
-bool TGrille::NakedSingles(bool HintMode) {
+bool TGrille::NakedSingles() {
   bool placed = false;
   // Reading order; a placement narrows the cells after it before they are read.
   for (int i = FirstNakedSingle(Candidates, 0); i < 81; i = FirstNakedSingle(Candidates, i + 1)) {
     const int r = i / 9 + 1, c = i % 9 + 1;
     const int d = LowestDigit(Candidates[i]);
-    RestoreBeforeHint(r, c, d, HintMode);
+    RestoreBeforeHint(r, c, d);
     PlaceDigit(r, c, d);
     placed = true;
-    if (RecordHintCell(r, c, HintMode, true)) {
+    if (RecordHintCell(r, c)) {
       RecordSingle(hintfocus::Placement(Technique::NakedSingle, i, d, hintfocus::NakedSingle(*this, r, c, d)));
       return true;
     }
@@ -133,7 +133,7 @@ inline std::uint16_t OnlyOnce(Get get) {
 
 // Digits are examined in increasing order and counted afresh after every
 // placement, since a placement changes the counts of the digits after it.
-bool TGrille::HiddenSinglesInLines(bool ByRow, bool HintMode) {
+bool TGrille::HiddenSinglesInLines(bool ByRow) {
   bool placed = false;
   for (int line = 1; line <= 9; ++line) {
     auto get = [&](int k) { return GetCandidatesInLine(line, k + 1, ByRow); };
@@ -143,13 +143,11 @@ bool TGrille::HiddenSinglesInLines(bool ByRow, bool HintMode) {
       if (!(single & bit)) continue;
       int where = 1;
       while (!(GetCandidatesInLine(line, where, ByRow) & bit)) ++where;
-      if (ByRow)
-        RestoreBeforeHint(line, where, d, HintMode);
-      else
-        RestoreBeforeHint(where, line, d, HintMode);
+      const int row = ByRow ? line : where, col = ByRow ? where : line;
+      RestoreBeforeHint(row, col, d);
       PlaceDigitInLine(line, where, d, ByRow);
       placed = true;
-      if (RecordHintCell(line, where, HintMode, ByRow)) {
+      if (RecordHintCell(row, col)) {
         RecordSingle(hintfocus::Placement(Technique::HiddenSingle, LineCell(line, where, ByRow), d,
                                           hintfocus::Line(*this, ByRow, line, where, d, hintfocus::Search::HiddenSingle)));
         return placed;
@@ -160,7 +158,7 @@ bool TGrille::HiddenSinglesInLines(bool ByRow, bool HintMode) {
   return placed;
 }
 
-bool TGrille::HiddenSinglesInBlock(int BandRow, int BandCol, bool HintMode) {
+bool TGrille::HiddenSinglesInBlock(int BandRow, int BandCol) {
   bool placed = false;
   const int r0 = 3 * (BandRow - 1) + 1, c0 = 3 * (BandCol - 1) + 1;
   auto get = [&](int k) { return Candidates[Cell(r0 + k / 3, c0 + k % 3)]; };
@@ -171,10 +169,10 @@ bool TGrille::HiddenSinglesInBlock(int BandRow, int BandCol, bool HintMode) {
     int k = 0;
     while (!(get(k) & bit)) ++k;
     const int wr = r0 + k / 3, wc = c0 + k % 3;
-    RestoreBeforeHint(wr, wc, d, HintMode);
+    RestoreBeforeHint(wr, wc, d);
     PlaceDigit(wr, wc, d);
     placed = true;
-    if (RecordHintCell(wr, wc, HintMode, true)) {
+    if (RecordHintCell(wr, wc)) {
       RecordSingle(hintfocus::Placement(Technique::HiddenSingle, Cell(wr, wc), d,
                                         hintfocus::Block(*this, wr, wc, d, hintfocus::Search::HiddenSingle)));
       return placed;
@@ -184,16 +182,15 @@ bool TGrille::HiddenSinglesInBlock(int BandRow, int BandCol, bool HintMode) {
   return placed;
 }
 
-bool TGrille::HiddenSingles(bool HintMode) {
-  auto hinted = [&] { return HintMode && HintRow != 0; };
-  bool placed = HiddenSinglesInLines(false, HintMode);
-  if (hinted()) return placed;
-  placed = HiddenSinglesInLines(true, HintMode) || placed;
-  if (hinted()) return placed;
+bool TGrille::HiddenSingles() {
+  bool placed = HiddenSinglesInLines(false);
+  if (Hinted()) return placed;
+  placed = HiddenSinglesInLines(true) || placed;
+  if (Hinted()) return placed;
   for (int br = 1; br <= 3; ++br)
     for (int bc = 1; bc <= 3; ++bc) {
-      placed = HiddenSinglesInBlock(br, bc, HintMode) || placed;
-      if (hinted()) return placed;
+      placed = HiddenSinglesInBlock(br, bc) || placed;
+      if (Hinted()) return placed;
     }
   return placed;
 }

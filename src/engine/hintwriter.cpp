@@ -2,6 +2,8 @@
 // The writers' common part: a hint's steps joined into one text.
 #include "hintwriter.h"
 
+#include <iterator>
+
 #include "hinttexts.h"
 
 namespace hintwriter {
@@ -16,6 +18,39 @@ std::string Continued(const std::string& sentence, HintLanguage language) {
 }
 
 }  // namespace
+
+TechniqueNamesT TechniqueNames(Technique t) {
+  // In the order of Technique.
+  static constexpr TechniqueNamesT names[] = {
+      {"chiffre manquant", "full house"},
+      {"recherche par case", "last possible digit"},
+      {"recherche par chiffre", "last remaining cell"},
+      {"chiffre manquant", "full house"},
+      {"recherche par case", "last possible digit"},
+      {"recherche par chiffre", "last remaining cell"},
+      {"balayage", "cross-hatching"},
+      {"seul chiffre possible", "naked single"},
+      {"seule place possible", "hidden single"},
+      {"alignement dans un bloc", "pointing"},
+      {"réduction ligne-bloc", "box-line reduction"},
+      {"sous-ensemble", "naked subset"},
+      {"sous-ensemble caché", "hidden subset"},
+      {"X-Wing", "X-Wing"},
+      {"Swordfish", "Swordfish"},
+      {"Jellyfish", "Jellyfish"},
+      {"XY-Wing", "XY-Wing"},
+      {"XYZ-Wing", "XYZ-Wing"},
+      {"W-Wing", "W-Wing"},
+      {"coloriage simple", "simple colouring"},
+      {"coloriage simple", "simple colouring"},
+      {"chaîne X", "X-chain"},
+      {"chaîne XY", "XY-chain"},
+      {"rectangle unique", "unique rectangle"},
+      {"chaîne alternée", "alternating chain"},
+  };
+  static_assert(std::size(names) == static_cast<std::size_t>(Technique::AlternatingChain) + 1);
+  return names[static_cast<std::size_t>(t)];
+}
 
 std::vector<int> DigitsOf(std::uint16_t mask) {
   std::vector<int> digits;
@@ -63,3 +98,5 @@ std::string GuessText(int digit, HintLanguage language) {
 }
 
 }  // namespace hintwriter
+
+const char* TechniqueName(Technique t) { return hintwriter::TechniqueNames(t).French; }

@@ -29,6 +29,13 @@ std::string FrenchStep(const ReasoningStep& step);
 std::string EnglishStep(const ReasoningStep& step);
 std::string EnglishTechniqueName(const ReasoningStep& step);
 
+// The name of a technique in each language.
+struct TechniqueNamesT {
+  const char* French;
+  const char* English;
+};
+TechniqueNamesT TechniqueNames(Technique t);
+
 // Shared by the writers: the digits of a set in increasing order; the cells a
 // step removes candidates from; the candidates of the step's k-th cell, First
 // named first and Last last (0 for none).

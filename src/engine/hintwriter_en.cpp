@@ -193,58 +193,12 @@ std::string AlternatingChain(const ReasoningStep& s) {
 }  // namespace
 
 std::string EnglishTechniqueName(const ReasoningStep& step) {
-  static const char* const naked[] = {"", "", "naked pair", "naked triple", "naked quad"};
-  static const char* const hidden[] = {"", "", "hidden pair", "hidden triple", "hidden quad"};
-  const std::size_t size = step.Cells.size() <= 4 ? step.Cells.size() : 0;
-  switch (step.Kind) {
-    case Technique::LineCompletion:
-    case Technique::BlockCompletion:
-      return "full house";
-    case Technique::LineCellSearch:
-    case Technique::BlockCellSearch:
-      return "last possible digit";
-    case Technique::LineDigitSearch:
-    case Technique::BlockDigitSearch:
-      return "last remaining cell";
-    case Technique::CrossHatch:
-      return "cross-hatching";
-    case Technique::NakedSingle:
-      return "naked single";
-    case Technique::HiddenSingle:
-      return "hidden single";
-    case Technique::Pointing:
-      return "pointing";
-    case Technique::LineBlock:
-      return "box-line reduction";
-    case Technique::NakedSubset:
-      return naked[size];
-    case Technique::HiddenSubset:
-      return hidden[size];
-    case Technique::XWing:
-      return "X-Wing";
-    case Technique::Swordfish:
-      return "Swordfish";
-    case Technique::Jellyfish:
-      return "Jellyfish";
-    case Technique::XYWing:
-      return "XY-Wing";
-    case Technique::XYZWing:
-      return "XYZ-Wing";
-    case Technique::WWing:
-      return "W-Wing";
-    case Technique::ColourTrap:
-    case Technique::ColourWrap:
-      return "simple colouring";
-    case Technique::XChain:
-      return "X-chain";
-    case Technique::XYChain:
-      return "XY-chain";
-    case Technique::UniqueRectangle:
-      return "unique rectangle";
-    case Technique::AlternatingChain:
-      return "alternating chain";
-  }
-  return std::string();
+  static const char* const naked[] = {"naked pair", "naked triple", "naked quad"};
+  static const char* const hidden[] = {"hidden pair", "hidden triple", "hidden quad"};
+  const std::size_t size = step.Cells.size();
+  if ((step.Kind == Technique::NakedSubset || step.Kind == Technique::HiddenSubset) && size >= 2 && size <= 4)
+    return (step.Kind == Technique::NakedSubset ? naked : hidden)[size - 2];
+  return TechniqueNames(step.Kind).English;
 }
 
 std::string EnglishStep(const ReasoningStep& s) {

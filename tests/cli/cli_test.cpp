@@ -132,6 +132,9 @@ TEST(Cli, JsonGivesTheHintAsItsSteps) {
   // The advanced X-Wing: its removals as row, column, digit.
   const std::string xwing = ReadLines("puzzles/advanced_hints.txt").at(0);
   const std::string position = xwing.substr(xwing.find('\t') + 1, 163);
+  // Without --advanced, the guess hint: no steps.
+  EXPECT_NE(Cli({"hint", "--json"}, position + "\n").out.find("\"guess\": true, \"steps\": [], \"text\": \"La grille"),
+            std::string::npos);
   const std::string advanced = Cli({"hint", "--advanced", "--json", "--lang", "en"}, position + "\n").out;
   EXPECT_NE(advanced.find("\"technique\": \"X-Wing\", \"digits\": [2]"), std::string::npos) << advanced;
   EXPECT_NE(advanced.find("\"removals\": [[2, 4, 2], [4, 9, 2]]"), std::string::npos) << advanced;
