@@ -131,8 +131,8 @@ int main(int argc, char** argv) {
   // (median, 99th percentile, worst), then the processor's (99th percentile,
   // worst), which other programs on the machine do not inflate.
   std::printf("%-32s %7s %7s %8s %6s %8s %7s %7s %7s %8s %8s %8s %5s %6s %8s %10s %9s %9s\n", "file", "puzzles",
-              "rate 20", "no guess", "share", "searches", "med ms", "p99 ms", "max ms", "cpu p99", "cpu max", "removals",
-              "wrong", "wrongH", "advanced", "unfollowed", "steps m/9", "words m/9");
+              "rate 20", "no guess", "share", "searches", "med ms", "p99 ms", "max ms", "cpu p99", "cpu max",
+              "removals", "wrong", "wrongH", "advanced", "unfollowed", "steps m/9", "words m/9");
   for (const std::string& path : paths) {
     const std::vector<std::string> lines = bench::ReadLines(path);
     Figures f;
@@ -140,15 +140,16 @@ int main(int argc, char** argv) {
       if (limit >= 0 && f.puzzles >= limit) break;
       RunPuzzle(line, f);
     }
-    std::printf("%-32s %7ld %7ld %8ld %5.1f%% %8ld %7.2f %7.2f %7.2f %8.2f %8.2f %8ld %5ld %6ld %8ld %10ld %4.0f/%-4.0f %4.0f/%-4.0f\n",
-                fs::path(path).filename().c_str(), f.puzzles, f.rated20, f.finished,
-                f.rated20 ? 100.0 * static_cast<double>(f.finished) / static_cast<double>(f.rated20) : 0.0, f.searches,
-                bench::Percentile(f.times, 50), bench::Percentile(f.times, 99),
-                f.times.empty() ? 0.0 : *std::max_element(f.times.begin(), f.times.end()),
-                bench::Percentile(f.cpuTimes, 99),
-                f.cpuTimes.empty() ? 0.0 : *std::max_element(f.cpuTimes.begin(), f.cpuTimes.end()), f.removalsChecked,
-                f.wrongRemovals, f.wrongHints, f.advancedHints, f.unfollowed, bench::Percentile(f.steps, 50),
-                bench::Percentile(f.steps, 90), bench::Percentile(f.words, 50), bench::Percentile(f.words, 90));
+    std::printf(
+        "%-32s %7ld %7ld %8ld %5.1f%% %8ld %7.2f %7.2f %7.2f %8.2f %8.2f %8ld %5ld %6ld %8ld %10ld %4.0f/%-4.0f "
+        "%4.0f/%-4.0f\n",
+        fs::path(path).filename().c_str(), f.puzzles, f.rated20, f.finished,
+        f.rated20 ? 100.0 * static_cast<double>(f.finished) / static_cast<double>(f.rated20) : 0.0, f.searches,
+        bench::Percentile(f.times, 50), bench::Percentile(f.times, 99),
+        f.times.empty() ? 0.0 : *std::max_element(f.times.begin(), f.times.end()), bench::Percentile(f.cpuTimes, 99),
+        f.cpuTimes.empty() ? 0.0 : *std::max_element(f.cpuTimes.begin(), f.cpuTimes.end()), f.removalsChecked,
+        f.wrongRemovals, f.wrongHints, f.advancedHints, f.unfollowed, bench::Percentile(f.steps, 50),
+        bench::Percentile(f.steps, 90), bench::Percentile(f.words, 50), bench::Percentile(f.words, 90));
     std::fflush(stdout);
   }
   return 0;

@@ -148,8 +148,9 @@ bool TGrille::HiddenSinglesInLines(bool ByRow) {
       PlaceDigitInLine(line, where, d, ByRow);
       placed = true;
       if (RecordHintCell(row, col)) {
-        RecordSingle(hintfocus::Placement(Technique::HiddenSingle, LineCell(line, where, ByRow), d,
-                                          hintfocus::Line(*this, ByRow, line, where, d, hintfocus::Search::HiddenSingle)));
+        RecordSingle(
+            hintfocus::Placement(Technique::HiddenSingle, LineCell(line, where, ByRow), d,
+                                 hintfocus::Line(*this, ByRow, line, where, d, hintfocus::Search::HiddenSingle)));
         return placed;
       }
       single = OnlyOnce(get);

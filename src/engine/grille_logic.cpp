@@ -62,8 +62,9 @@ bool TGrille::SolveLine(int Line, bool ByRow, bool Extended) {
     PlaceDigitInLine(Line, p, d, ByRow);
     placed = true;
     if (RecordHintCell(ByRow ? Line : p, ByRow ? p : Line)) {
-      ReasoningStep step = hintfocus::Placement(Technique::LineCompletion, LineCell(Line, p, ByRow), d,
-                                                hintfocus::Line(*this, ByRow, Line, p, d, hintfocus::Search::Completion));
+      ReasoningStep step =
+          hintfocus::Placement(Technique::LineCompletion, LineCell(Line, p, ByRow), d,
+                               hintfocus::Line(*this, ByRow, Line, p, d, hintfocus::Search::Completion));
       step.ByRow = ByRow;
       RecordHint(std::move(step));
     }

@@ -84,9 +84,9 @@ std::string Clause(const std::optional<MethodRecordT>& record) {
   };
   auto method = [&](const char* name, const MethodRecordT& r, bool pairs) {
     std::vector<std::string> parts;
-    for (const std::string& part : {list("row", pairs ? r.PairsByRow : r.TriplesByRow),
-                                    list("column", pairs ? r.PairsByCol : r.TriplesByCol),
-                                    pairs ? list("block", r.PairsByBlock) : std::string()})
+    for (const std::string& part :
+         {list("row", pairs ? r.PairsByRow : r.TriplesByRow), list("column", pairs ? r.PairsByCol : r.TriplesByCol),
+          pairs ? list("block", r.PairsByBlock) : std::string()})
       if (!part.empty()) parts.push_back(part);
     return parts.empty() ? std::string() : std::string(name) + " (" + Join(parts, ", ") + ")";
   };
@@ -116,8 +116,8 @@ std::string Single(const ReasoningStep& s) {
 
 std::string Wing(const ReasoningStep& s) {
   const std::string z = to_string(s.Digit);
-  const int x = DigitsOf(static_cast<std::uint16_t>(s.CellCandidates[0] & s.CellCandidates[1] &
-                                                    ~cellunits::Bit(s.Digit)))[0];
+  const int x =
+      DigitsOf(static_cast<std::uint16_t>(s.CellCandidates[0] & s.CellCandidates[1] & ~cellunits::Bit(s.Digit)))[0];
   std::string text = "The cell " + CellText(s.Cells[0]) + " takes only " + Numbers(Ordered(s, 0, x, s.Digit), " or ") +
                      ", the cell " + CellText(s.Cells[1]) + " only " + Numbers(Ordered(s, 1, x, s.Digit), " or ") +
                      " and the cell " + CellText(s.Cells[2]) + " only " + Numbers(Ordered(s, 2, 0, s.Digit), " or ") +
@@ -139,8 +139,8 @@ std::string Colouring(const ReasoningStep& s) {
            ", of different colours, holds " + d + ". Remove " + d + " " + FromCells(s, "both of them") + ".";
   return text + "but the cells " + CellText(s.Cells.front()) + " and " + CellText(s.Cells.back()) +
          ", of the same colour, are both in " + UnitText(s.Units[0]) + " and cannot both hold " + d +
-         ". Their colour is not " + d + ", so remove " + d + " from the cells of that colour: " +
-         CellList(RemovedCells(s)) + ".";
+         ". Their colour is not " + d + ", so remove " + d +
+         " from the cells of that colour: " + CellList(RemovedCells(s)) + ".";
 }
 
 std::string Chain(const ReasoningStep& s) {
@@ -153,8 +153,9 @@ std::string Chain(const ReasoningStep& s) {
       text += k % 2 == 1 ? " does, the only other place of " + z + " in " + UnitText(s.Units[k - 1]) : " does not";
     }
   } else {
-    text = "The cells " + CellList(s.Cells) + " take only two digits each and each sees the next (XY-chain): if the cell " +
-           CellText(s.Cells[0]) + " does not hold " + z;
+    text = "The cells " + CellList(s.Cells) +
+           " take only two digits each and each sees the next (XY-chain): if the cell " + CellText(s.Cells[0]) +
+           " does not hold " + z;
     int value = DigitsOf(static_cast<std::uint16_t>(s.CellCandidates[0] & ~cellunits::Bit(s.Digit)))[0];
     text += ", it holds " + to_string(value);
     for (std::size_t k = 1; k < s.Cells.size(); ++k) {
@@ -179,8 +180,8 @@ std::string AlternatingChain(const ReasoningStep& s) {
     else if (sameCell)
       text += " holds " + d + ", its only other digit";
     else
-      text += " holds " + d + ", the only other place of " + d + " in " +
-              UnitText(cellunits::UnitOf(s.LinkUnits[k - 1]));
+      text +=
+          " holds " + d + ", the only other place of " + d + " in " + UnitText(cellunits::UnitOf(s.LinkUnits[k - 1]));
   }
   std::vector<std::string> removed;
   for (const auto& [cell, digits] : s.Removals)
@@ -230,9 +231,9 @@ std::string EnglishStep(const ReasoningStep& s) {
       static const char* const rows[] = {"top", "middle", "bottom"};
       static const char* const cols[] = {"left", "centre", "right"};
       const int band = (line - 1) / 3, third = (pos - 1) / 3;
-      return std::string("In the three ") + (s.ByRow ? "rows at the " + std::string(rows[band])
-                                                     : "columns on the " + std::string(cols[band])) +
-             ", " + d + " stands in two blocks, so " + Line(s.ByRow, line) + " needs a " + d + " in its " +
+      return std::string("In the three ") +
+             (s.ByRow ? "rows at the " + std::string(rows[band]) : "columns on the " + std::string(cols[band])) + ", " +
+             d + " stands in two blocks, so " + Line(s.ByRow, line) + " needs a " + d + " in its " +
              (s.ByRow ? cols[third] : rows[third]) + " block" + name + "." +
              (s.Excluded ? " The " + std::string(s.ByRow ? "columns" : "rows") + " that already hold a " + d +
                                " rule out the other cells there; the"
@@ -243,12 +244,11 @@ std::string EnglishStep(const ReasoningStep& s) {
     case Technique::HiddenSingle:
       return Single(s);
     case Technique::Pointing:
-      return "In " + UnitText(s.Units[0]) + ", " + d + " can only go in " + UnitText(s.Units[1]) + name +
-             ": remove " + d + " from the other cells of " + UnitText(s.Units[1]) + ", " + CellList(RemovedCells(s)) +
-             ".";
+      return "In " + UnitText(s.Units[0]) + ", " + d + " can only go in " + UnitText(s.Units[1]) + name + ": remove " +
+             d + " from the other cells of " + UnitText(s.Units[1]) + ", " + CellList(RemovedCells(s)) + ".";
     case Technique::LineBlock:
-      return "In " + UnitText(s.Units[0]) + ", " + d + " can only go in " + UnitText(s.Units[1]) + name +
-             ": remove " + d + " from the other cells of that block, " + CellList(RemovedCells(s)) + ".";
+      return "In " + UnitText(s.Units[0]) + ", " + d + " can only go in " + UnitText(s.Units[1]) + name + ": remove " +
+             d + " from the other cells of that block, " + CellList(RemovedCells(s)) + ".";
     case Technique::NakedSubset:
       return "In " + UnitText(s.Units[0]) + ", the cells " + CellList(s.Cells) + " take only " +
              Numbers(DigitsOf(s.Pair), " or ") + name + ": these digits belong to them; remove them from " +

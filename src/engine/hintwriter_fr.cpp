@@ -253,9 +253,11 @@ std::string FromCellsSeeing(const ReasoningStep& step, const char* what) {
   return "des cases " + CellList(cells) + ", qui voient " + what;
 }
 
-const char* SubsetWord(int size) {
-  static const char* const words[] = {"", "", "doublon", "triplet", "quadruplet"};
-  return size >= 2 && size <= 4 ? words[size] : "";
+// "paire", "triplet", "quadruplet"; hidden: "paire cachée", "triplet caché"...
+std::string SubsetWord(int size, bool hidden) {
+  static const char* const words[] = {"paire", "triplet", "quadruplet"};
+  if (size < 2 || size > 4) return std::string();
+  return std::string(words[size - 2]) + (hidden ? (size == 2 ? " cachée" : " caché") : "");
 }
 
 // "le 5 et le 7 de la case (…), le 5 de la case (…)": every candidate removed.
@@ -288,7 +290,7 @@ std::string LineBlockSentence(const ReasoningStep& s) {
 std::string NakedSubsetSentence(const ReasoningStep& s) {
   const int size = static_cast<int>(s.Cells.size());
   return "Dans " + UnitText(s.Units[0]) + ", les cases " + CellList(s.Cells) + " n'acceptent à elles " +
-         CountWord(size) + " que " + DigitChoice(DigitsOf(s.Pair)) + " (" + SubsetWord(size) +
+         CountWord(size) + " que " + DigitChoice(DigitsOf(s.Pair)) + " (" + SubsetWord(size, false) +
          ")\u00a0: ces chiffres leur reviennent, on peut donc retirer " + RemovedText(s) + ".";
 }
 
@@ -297,8 +299,8 @@ std::string HiddenSubsetSentence(const ReasoningStep& s) {
   std::vector<std::string> digits;
   for (int d : DigitsOf(s.Pair)) digits.push_back("le " + to_string(d));
   return "Dans " + UnitText(s.Units[0]) + ", " + JoinFr(digits) + " ne peuvent se trouver que dans les cases " +
-         CellList(s.Cells) + " (" + SubsetWord(size) + " caché)\u00a0: ces cases leur reviennent, on peut donc retirer " +
-         RemovedText(s) + ".";
+         CellList(s.Cells) + " (" + SubsetWord(size, true) +
+         ")\u00a0: ces cases leur reviennent, on peut donc retirer " + RemovedText(s) + ".";
 }
 
 std::string FishSentence(const ReasoningStep& s) {
@@ -435,8 +437,8 @@ std::string AlternatingChainSentence(const ReasoningStep& s) {
   }
   return text + ". La case " + CellText(s.Cells.front()) + " contient donc le " + to_string(s.ChainDigits.front()) +
          " ou la case " + CellText(s.Cells.back()) + " le " + to_string(s.ChainDigits.back()) +
-         "\u00a0: on peut retirer " + JoinFr(removed) + (removed.size() == 1 ? ", qui empêcherait" : ", qui empêcheraient") +
-         " l'un comme l'autre.";
+         "\u00a0: on peut retirer " + JoinFr(removed) +
+         (removed.size() == 1 ? ", qui empêcherait" : ", qui empêcheraient") + " l'un comme l'autre.";
 }
 
 std::string UniqueRectangleSentence(const ReasoningStep& s) {
@@ -496,7 +498,8 @@ std::string SingleSentence(const ReasoningStep& s) {
   if (!s.Concludes) {
     const std::string clause = hinttexts::EliminationClause(s.Eliminations);
     if (s.Kind == Technique::NakedSingle) return hinttexts::NakedSingle(clause, row, col, s.Digit);
-    if (unit.Kind == UnitKind::Block) return hinttexts::HiddenSingleInBlock(clause, Band(row), Band(col), s.Digit, row, col);
+    if (unit.Kind == UnitKind::Block)
+      return hinttexts::HiddenSingleInBlock(clause, Band(row), Band(col), s.Digit, row, col);
     const bool byRow = unit.Kind == UnitKind::Row;
     return hinttexts::HiddenSingleInLine(clause, byRow, byRow ? row : col, s.Digit, byRow ? col : row);
   }

@@ -27,15 +27,15 @@ std::optional<ReasoningStep> FindPointing(const CandidateSets& cand) {
       if (cells.size() < 2) continue;
       const int lines[2] = {cellunits::RowOf(cells[0]), 9 + cellunits::ColOf(cells[0])};
       for (int line : lines) {
-        const bool inLine = std::all_of(cells.begin(), cells.end(), [&](int cell) {
-          return cellunits::UnitsOf(cell)[line < 9 ? 0 : 1] == line;
-        });
+        const bool inLine = std::all_of(cells.begin(), cells.end(),
+                                        [&](int cell) { return cellunits::UnitsOf(cell)[line < 9 ? 0 : 1] == line; });
         if (!inLine) continue;
         ReasoningStep step;
         step.Kind = Technique::Pointing;
         step.Digit = digit;
         for (int cell : cellunits::Units[line])
-          if (cellunits::BoxOf(cell) != block && (cand[cell] & Bit(digit))) step.Removals.emplace_back(cell, Bit(digit));
+          if (cellunits::BoxOf(cell) != block && (cand[cell] & Bit(digit)))
+            step.Removals.emplace_back(cell, Bit(digit));
         if (step.Removals.empty()) continue;
         step.Cells = cells;
         step.Units = {cellunits::UnitOf(18 + block), cellunits::UnitOf(line)};

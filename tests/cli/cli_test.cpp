@@ -121,12 +121,13 @@ TEST(Cli, JsonGivesTheHintAsItsSteps) {
   const std::string json = Cli({"hint", "--json"}, twoHoles + "\n" + kSolved + "\n").out;
   const std::vector<std::string> lines = Lines(json);
   ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0].rfind("{\"placement\": {\"row\": 4, \"col\": 2, \"digit\": 5}, \"replaced\": 0, \"guess\": false, "
-                           "\"steps\": [{\"technique\": \"chiffre manquant\", \"digits\": [5], \"cells\": [], "
-                           "\"units\": [\"row 4\"], \"removals\": [], \"placement\": {\"row\": 4, \"col\": 2, \"digit\": 5}, "
-                           "\"text\": \"En regardant la ligne 4,",
-                           0),
-            0u)
+  EXPECT_EQ(
+      lines[0].rfind("{\"placement\": {\"row\": 4, \"col\": 2, \"digit\": 5}, \"replaced\": 0, \"guess\": false, "
+                     "\"steps\": [{\"technique\": \"chiffre manquant\", \"digits\": [5], \"cells\": [], "
+                     "\"units\": [\"row 4\"], \"removals\": [], \"placement\": {\"row\": 4, \"col\": 2, \"digit\": 5}, "
+                     "\"text\": \"En regardant la ligne 4,",
+                     0),
+      0u)
       << lines[0];
   EXPECT_EQ(lines[1], "{\"placement\": null, \"steps\": []}");
   // The advanced X-Wing: its removals as row, column, digit.
