@@ -15,7 +15,7 @@ TGrille::TGrille() {
 
 void TGrille::Clear(bool Empty) {
   Contradiction = false;
-  LogicRan = false;
+  Logic_ = CandidateLogic{};
   Digits.fill(0);
   Candidates.fill(AllDigits);
   Notes.fill(0);

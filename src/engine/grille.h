@@ -9,7 +9,7 @@
 // - Cell word (Digits, Solution, FirstSolution): a placed digit d is
 //   (d << 9) | (1 << (d - 1)), so bits 9 to 12 hold the digit and bits 0 to 8
 //   the same digit as a one-bit set; 0 is an empty cell.
-// - Candidate set (Candidates, Notes, SavedCandidates): digit d in bit d - 1;
+// - Candidate set (Candidates, Notes): digit d in bit d - 1;
 //   AllDigits (511) is all nine.
 // - Error mark (Marks) of a player's digit: 0 for none; otherwise the digit
 //   itself in the bits MarkDigitBits, plus MarkDiffersFromSolution when it is
@@ -150,16 +150,10 @@ class TGrille {
   WordArray Digits{};
   WordArray Candidates{};
   WordArray Notes{};
-  WordArray SavedCandidates{};
   ByteArray Marks{};
   bool Contradiction = false;
-  bool LogicRan = false;
   bool NeedsGuess = false;
   bool MultipleSolutions = false;
-
-  // Candidate-technique bookkeeping of the current AdvancedLogic call.
-  MethodRecordT MethodRecord{};
-  bool EliminationsUsed = false;
 
   TGrille();
 
@@ -268,6 +262,11 @@ class TGrille {
 
   // --- Hint texts ---
   std::string DescribeEliminations() const;
+  // The pairs and triples the candidate techniques' eliminations recorded
+  // since the last AdvancedLogic call began, and whether any elimination
+  // was used in it.
+  const MethodRecordT& UsedMethods() const { return Logic_.Record; }
+  bool EliminationsUsed() const { return Logic_.EliminationsUsed; }
 
   // --- Generation ---
   bool Generate(int Level, const GenerateOptions& Options = {}, GenerateReport* Report = nullptr);
@@ -311,6 +310,17 @@ class TGrille {
   };
   void TakeSnapshot(Snapshot& s) const;
   void RestoreSnapshot(const Snapshot& s);
+
+  // The candidate techniques' working state during one AdvancedLogic call:
+  // the candidates as it found them (put back before a hint's digit while
+  // Pending), and what its eliminations used, named by a single's sentence.
+  struct CandidateLogic {
+    WordArray Saved{};
+    bool Pending = false;
+    MethodRecordT Record{};
+    bool EliminationsUsed = false;
+  };
+  CandidateLogic Logic_{};
 
   void RebuildDigitSets();
   void RestoreBeforeHint(int Row, int Col, int Digit);

@@ -25,16 +25,16 @@ void TGrille::PutBackSavedCandidates() {
       const int i = r * 9 + c;
       Candidates[i] = Digits[i] != 0
                           ? std::uint16_t(0)
-                          : static_cast<std::uint16_t>(SavedCandidates[i] & ~(U_.RowDigits[r] | U_.ColDigits[c] |
+                          : static_cast<std::uint16_t>(Logic_.Saved[i] & ~(U_.RowDigits[r] | U_.ColDigits[c] |
                                                                               U_.BlockDigits[(r / 3) * 3 + c / 3]));
     }
 }
 
 bool TGrille::AdvancedLogic() {
-  MethodRecord = MethodRecordT{};
-  EliminationsUsed = false;
-  SavedCandidates = Candidates;
-  LogicRan = true;
+  Logic_.Record = MethodRecordT{};
+  Logic_.EliminationsUsed = false;
+  Logic_.Saved = Candidates;
+  Logic_.Pending = true;
 
   auto placementStep = [&] { return NakedSingles() || HiddenSingles(); };
 
@@ -45,28 +45,28 @@ bool TGrille::AdvancedLogic() {
       if (HintRow != 0) break;
       const bool e = PointingPass() || LinePairs(true) || LinePairs(false) || LineTriples(true) || LineTriples(false) ||
                      BlockPairs();
-      EliminationsUsed = EliminationsUsed || e;
+      Logic_.EliminationsUsed = Logic_.EliminationsUsed || e;
       if (e) continue;
       if (!HintSearch_) result = placementStep();
       break;
     }
   }
 
-  if (HintSearch_ && LogicRan) PutBackSavedCandidates();
-  LogicRan = false;
+  if (HintSearch_ && Logic_.Pending) PutBackSavedCandidates();
+  Logic_.Pending = false;
   return result;
 }
 
 void TGrille::RecordSingle(ReasoningStep Step) {
-  if (EliminationsUsed) Step.Eliminations = MethodRecord;
+  if (Logic_.EliminationsUsed) Step.Eliminations = Logic_.Record;
   RecordHint(std::move(Step));
 }
 
 void TGrille::RestoreBeforeHint(int Row, int Col, int Digit) {
-  if (!HintSearch_ || !LogicRan) return;
+  if (!HintSearch_ || !Logic_.Pending) return;
   if ((Marks[Cell(Row, Col)] & MarkDigitBits) == Digit) return;  // a confirmation, not the hint
   PutBackSavedCandidates();
-  LogicRan = false;
+  Logic_.Pending = false;
 }
 
 namespace {
@@ -257,7 +257,7 @@ std::uint16_t FewCandidates(const TGrille& g, int line, bool byRow, std::uint16_
 // those cells only; the set of them is taken again after every removal.
 bool TGrille::LinePairs(bool ByRow) {
   bool changed = false;
-  auto& record = ByRow ? MethodRecord.PairsByRow : MethodRecord.PairsByCol;
+  auto& record = ByRow ? Logic_.Record.PairsByRow : Logic_.Record.PairsByCol;
   for (int line = 1; line <= 9; ++line) {
     const std::uint16_t empty =
         static_cast<std::uint16_t>(~(ByRow ? U_.RowFilled : U_.ColFilled)[line - 1] & AllDigits);
@@ -283,7 +283,7 @@ bool TGrille::LinePairs(bool ByRow) {
 
 bool TGrille::LineTriples(bool ByRow) {
   bool changed = false;
-  auto& record = ByRow ? MethodRecord.TriplesByRow : MethodRecord.TriplesByCol;
+  auto& record = ByRow ? Logic_.Record.TriplesByRow : Logic_.Record.TriplesByCol;
   for (int line = 1; line <= 9; ++line) {
     const std::uint16_t empty =
         static_cast<std::uint16_t>(~(ByRow ? U_.RowFilled : U_.ColFilled)[line - 1] & AllDigits);
@@ -359,7 +359,7 @@ bool TGrille::BlockPairs() {
             changed = true;
             pairable = small();
           }
-          if (changed) MethodRecord.PairsByBlock[block] = true;
+          if (changed) Logic_.Record.PairsByBlock[block] = true;
         }
       }
     }

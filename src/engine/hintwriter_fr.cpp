@@ -86,7 +86,8 @@ std::string EliminationClause(const std::optional<MethodRecordT>& record) {
 }  // namespace hinttexts
 
 std::string TGrille::DescribeEliminations() const {
-  return hinttexts::EliminationClause(EliminationsUsed ? std::optional<MethodRecordT>(MethodRecord) : std::nullopt);
+  return hinttexts::EliminationClause(Logic_.EliminationsUsed ? std::optional<MethodRecordT>(Logic_.Record)
+                                                              : std::nullopt);
 }
 
 namespace hinttexts {

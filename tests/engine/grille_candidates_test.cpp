@@ -22,8 +22,8 @@ TEST(BlockPairs, APairInARowOfTheBlockClearsOnlyTheCellsOutsideItsRowsAndColumns
   EXPECT_EQ(g.GetCandidates(3, 3), kAll & ~(B(1) | B(2)));
   for (auto [r, c] : {std::pair{1, 3}, {2, 1}, {2, 2}, {3, 1}, {3, 2}})
     EXPECT_EQ(g.GetCandidates(r, c), kAll) << r << "," << c;
-  EXPECT_TRUE(g.MethodRecord.PairsByBlock[1]);
-  EXPECT_FALSE(g.MethodRecord.PairsByBlock[2]);
+  EXPECT_TRUE(g.UsedMethods().PairsByBlock[1]);
+  EXPECT_FALSE(g.UsedMethods().PairsByBlock[2]);
 }
 
 TEST(BlockPairs, ADiagonalPairClearsOneCell) {
@@ -34,7 +34,7 @@ TEST(BlockPairs, ADiagonalPairClearsOneCell) {
   EXPECT_EQ(g.GetCandidates(6, 6), kAll & ~(B(7) | B(8)));
   EXPECT_EQ(g.GetCandidates(4, 6), kAll);
   EXPECT_EQ(g.GetCandidates(6, 4), kAll);
-  EXPECT_TRUE(g.MethodRecord.PairsByBlock[5]);
+  EXPECT_TRUE(g.UsedMethods().PairsByBlock[5]);
 }
 
 TEST(Pointing, ADigitConfinedToOneRowOfABlockLeavesTheRestOfThatRow) {
@@ -70,7 +70,7 @@ TEST(LinePairs, RemoveThePairFromTheRestOfTheLine) {
       EXPECT_EQ(g.GetCandidates(3, c), kAll & ~(B(4) | B(6)));
     }
   EXPECT_EQ(g.GetCandidates(3, 2), B(4) | B(6));
-  EXPECT_TRUE(g.MethodRecord.PairsByRow[3]);
+  EXPECT_TRUE(g.UsedMethods().PairsByRow[3]);
   EXPECT_FALSE(g.LinePairs(false));  // no pair in any column
 }
 
@@ -88,9 +88,9 @@ TEST(LinePairs, OnceARemovalHappenedLaterPairsRecordTheirLineEvenWithoutRemoving
   g.SetCandidates(6, 2, B(5) | B(6));
   for (int c = 3; c <= 9; ++c) g.SetCandidates(6, c, kAll & ~(B(5) | B(6)));
   EXPECT_TRUE(g.LinePairs(true));
-  EXPECT_FALSE(g.MethodRecord.PairsByRow[2]);
-  EXPECT_TRUE(g.MethodRecord.PairsByRow[4]);
-  EXPECT_TRUE(g.MethodRecord.PairsByRow[6]);
+  EXPECT_FALSE(g.UsedMethods().PairsByRow[2]);
+  EXPECT_TRUE(g.UsedMethods().PairsByRow[4]);
+  EXPECT_TRUE(g.UsedMethods().PairsByRow[6]);
 }
 
 TEST(LineTriples, ThreeCellsWithThreeDigitsClearTheRestOfTheColumn) {
@@ -102,8 +102,8 @@ TEST(LineTriples, ThreeCellsWithThreeDigitsClearTheRestOfTheColumn) {
   EXPECT_TRUE(g.LineTriples(false));
   EXPECT_EQ(g.GetCandidates(2, 7), kAll & ~(B(1) | B(2) | B(3)));
   EXPECT_EQ(g.GetCandidates(5, 7), B(2) | B(3));
-  EXPECT_TRUE(g.MethodRecord.TriplesByCol[7]);
-  EXPECT_FALSE(g.MethodRecord.TriplesByRow[7]);
+  EXPECT_TRUE(g.UsedMethods().TriplesByCol[7]);
+  EXPECT_FALSE(g.UsedMethods().TriplesByRow[7]);
 }
 
 TEST(Singles, NakedSinglesScanInReadingOrderAndSeeEarlierPlacements) {
@@ -141,8 +141,7 @@ TEST(AdvancedLogic, AnEmptyGridGivesNothing) {
   EXPECT_FALSE(g.AdvancedLogic());
   EXPECT_EQ(g.CountEmpty(), 81);
   for (int i = 0; i < 81; ++i) EXPECT_EQ(g.Candidates[i], kAll);
-  EXPECT_FALSE(g.EliminationsUsed);
-  EXPECT_FALSE(g.LogicRan);
+  EXPECT_FALSE(g.EliminationsUsed());
 }
 
 TEST(AdvancedLogic, OutsideHintsNarrowedCandidatesStayNarrowed) {
@@ -150,7 +149,7 @@ TEST(AdvancedLogic, OutsideHintsNarrowedCandidatesStayNarrowed) {
   g.SetCandidates(3, 2, B(4) | B(6));
   g.SetCandidates(3, 8, B(4) | B(6));
   g.AdvancedLogic();
-  EXPECT_TRUE(g.EliminationsUsed);
+  EXPECT_TRUE(g.EliminationsUsed());
   EXPECT_FALSE(g.GetCandidates(3, 5) & B(4));
 }
 
@@ -165,8 +164,7 @@ TEST(AdvancedLogic, InAHintSearchItsEliminationsDoNotOutliveTheCall) {
       if (hint->Guess || !hint->Steps.back().Eliminations) continue;
       ++checked;
       EXPECT_EQ(g.Candidates, advanced::ShownCandidates(g.Digits)) << puzzle;
-      EXPECT_FALSE(g.LogicRan);
-    }
+        }
   }
   EXPECT_EQ(checked, 20);
 }

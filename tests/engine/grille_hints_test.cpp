@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine_test_util.h"
+#include "hinttexts.h"
 #include "hintwriter.h"
 
 using namespace testutil;
@@ -170,12 +171,10 @@ TEST(HintNames, MethodClauses) {
   EXPECT_EQ(DescribeMethod("doublons", none, cols, &blocks),
             "doublons (colonnes 1, 3, blocs 5, central, 9, en bas à droite)");
 
-  TGrille g;
-  EXPECT_EQ(g.DescribeEliminations(), "");
-  g.MethodRecord.TriplesByRow[8] = true;
-  EXPECT_EQ(g.DescribeEliminations(), "");  // nothing counts until eliminations were used
-  g.EliminationsUsed = true;
-  EXPECT_EQ(g.DescribeEliminations(),
+  EXPECT_EQ(TGrille().DescribeEliminations(), "");  // nothing counts until eliminations were used
+  MethodRecordT record;
+  record.TriplesByRow[8] = true;
+  EXPECT_EQ(hinttexts::EliminationClause(record),
             " et avoir éliminé des possibilités en utilisant la méthode des triplets (ligne 8)");
 }
 
