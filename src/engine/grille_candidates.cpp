@@ -26,7 +26,7 @@ void TGrille::PutBackSavedCandidates() {
       Candidates[i] = Digits[i] != 0
                           ? std::uint16_t(0)
                           : static_cast<std::uint16_t>(Logic_.Saved[i] & ~(U_.RowDigits[r] | U_.ColDigits[c] |
-                                                                              U_.BlockDigits[(r / 3) * 3 + c / 3]));
+                                                                           U_.BlockDigits[(r / 3) * 3 + c / 3]));
     }
 }
 

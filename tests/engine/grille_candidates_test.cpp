@@ -164,7 +164,7 @@ TEST(AdvancedLogic, InAHintSearchItsEliminationsDoNotOutliveTheCall) {
       if (hint->Guess || !hint->Steps.back().Eliminations) continue;
       ++checked;
       EXPECT_EQ(g.Candidates, advanced::ShownCandidates(g.Digits)) << puzzle;
-        }
+    }
   }
   EXPECT_EQ(checked, 20);
 }
