@@ -230,9 +230,11 @@ std::string EnglishStep(const ReasoningStep& s) {
     case Technique::CrossHatch: {
       static const char* const rows[] = {"top", "middle", "bottom"};
       static const char* const cols[] = {"left", "centre", "right"};
+      static const char* const rowBands[] = {"at the top", "in the middle", "at the bottom"};
+      static const char* const colBands[] = {"on the left", "in the centre", "on the right"};
       const int band = (line - 1) / 3, third = (pos - 1) / 3;
-      return std::string("In the three ") +
-             (s.ByRow ? "rows at the " + std::string(rows[band]) : "columns on the " + std::string(cols[band])) + ", " +
+      return std::string("In the three ") + (s.ByRow ? "rows " : "columns ") +
+             (s.ByRow ? rowBands[band] : colBands[band]) + ", " +
              d + " stands in two blocks, so " + Line(s.ByRow, line) + " needs a " + d + " in its " +
              (s.ByRow ? cols[third] : rows[third]) + " block" + name + "." +
              (s.Excluded ? " The " + std::string(s.ByRow ? "columns" : "rows") + " that already hold a " + d +
