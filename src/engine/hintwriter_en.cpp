@@ -234,9 +234,9 @@ std::string EnglishStep(const ReasoningStep& s) {
       static const char* const colBands[] = {"on the left", "in the centre", "on the right"};
       const int band = (line - 1) / 3, third = (pos - 1) / 3;
       return std::string("In the three ") + (s.ByRow ? "rows " : "columns ") +
-             (s.ByRow ? rowBands[band] : colBands[band]) + ", " +
-             d + " stands in two blocks, so " + Line(s.ByRow, line) + " needs a " + d + " in its " +
-             (s.ByRow ? cols[third] : rows[third]) + " block" + name + "." +
+             (s.ByRow ? rowBands[band] : colBands[band]) + ", " + d + " stands in two blocks, so " +
+             Line(s.ByRow, line) + " needs a " + d + " in its " + (s.ByRow ? cols[third] : rows[third]) + " block" +
+             name + "." +
              (s.Excluded ? " The " + std::string(s.ByRow ? "columns" : "rows") + " that already hold a " + d +
                                " rule out the other cells there; the"
                          : " The") +
