@@ -202,7 +202,8 @@ void TGrille::RecordHint(ReasoningStep Step) {
   HintText = Step.Text;
   HintFocus = HintFocusT{};
   hintfocus::AddStepFocus(Step, HintFocus);
-  HintSteps.assign(1, std::move(Step));
+  HintSteps.clear();
+  HintSteps.push_back(std::move(Step));
 }
 
 void TGrille::GuessHint() {

@@ -31,12 +31,14 @@ std::string Join(const std::vector<std::string>& items, const char* last = " and
 
 std::string Numbers(const std::vector<int>& numbers, const char* last = " and ") {
   std::vector<std::string> items;
+  items.reserve(numbers.size());
   for (int n : numbers) items.push_back(to_string(n));
   return Join(items, last);
 }
 
 std::string CellList(const std::vector<int>& cells) {
   std::vector<std::string> items;
+  items.reserve(cells.size());
   for (int cell : cells) items.push_back(CellText(cell));
   return Join(items);
 }
@@ -180,8 +182,12 @@ std::string AlternatingChain(const ReasoningStep& s) {
     else if (sameCell)
       text += " holds " + d + ", its only other digit";
     else
-      text +=
-          " holds " + d + ", the only other place of " + d + " in " + UnitText(cellunits::UnitOf(s.LinkUnits[k - 1]));
+      text.append(" holds ")
+          .append(d)
+          .append(", the only other place of ")
+          .append(d)
+          .append(" in ")
+          .append(UnitText(cellunits::UnitOf(s.LinkUnits[k - 1])));
   }
   std::vector<std::string> removed;
   for (const auto& [cell, digits] : s.Removals)

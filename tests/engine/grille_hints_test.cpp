@@ -11,8 +11,6 @@ using namespace testutil;
 
 namespace {
 
-constexpr std::uint16_t B(int d) { return static_cast<std::uint16_t>(1u << (d - 1)); }
-
 struct HintCase {
   const char* name;
   std::string givens;
