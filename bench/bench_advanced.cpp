@@ -5,12 +5,17 @@
 // hint; the time of each hint search that went on to the advanced techniques
 // (median, 99th percentile, worst); and the soundness check: every removal of
 // every step used, and of every technique tried on the positions where they
-// ran, keeps the solution's digit, and every advanced hint places it.
+// ran, keeps the solution's digit, and every advanced hint places it; and
+// what a player can follow: every advanced hint's removals, applied in order
+// to the candidates of the digits alone, leave its digit alone in its cell or
+// in the unit it names (the column `unfollowed` counts failures), with the
+// length of the hints (steps and words, median and 90th percentile).
 //
 // orvalis-bench-advanced [--limit N] [files or folders...]; by default the
 // collections of ../shared/data/puzzles/.
 #include <time.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -18,6 +23,7 @@
 #include <vector>
 
 #include "advanced.h"
+#include "advancedhint.h"
 #include "bench_common.h"
 #include "grille.h"
 
@@ -35,11 +41,12 @@ double CpuSeconds() {
 
 struct Figures {
   long puzzles = 0, rated20 = 0, finished = 0, searches = 0, removalsChecked = 0, wrongRemovals = 0, wrongHints = 0;
-  std::vector<double> times, cpuTimes;
+  long advancedHints = 0, unfollowed = 0;
+  std::vector<double> times, cpuTimes, steps, words;
 };
 
 // The removals of a step that take out the solution's digit.
-int WrongRemovals(const AdvancedStep& step, const WordArray& solution, long& checked) {
+int WrongRemovals(const ReasoningStep& step, const WordArray& solution, long& checked) {
   int wrong = 0;
   for (const auto& [cell, digits] : step.Removals) {
     ++checked;
@@ -54,7 +61,7 @@ int WrongRemovals(const AdvancedStep& step, const WordArray& solution, long& che
 // Every technique once on the candidates the levels' techniques leave.
 void CheckEveryTechnique(const TGrille& position, const WordArray& solution, Figures& f) {
   TGrille grid = position;
-  grid.Solve(true, LevelCandidatesOnly, false);
+  grid.Solve(LevelCandidatesOnly);
   for (const advanced::TechniqueFinder& finder : advanced::Finders())
     if (const auto step = finder.Find(grid.Candidates))
       f.wrongRemovals += WrongRemovals(*step, solution, f.removalsChecked);
@@ -74,14 +81,18 @@ void RunPuzzle(const std::string& line, Figures& f) {
     const std::optional<HintStep> hint = grid.FindHint(options);
     const double ms = (bench::NowSeconds() - t) * 1000.0, cpuMs = (CpuSeconds() - cpu) * 1000.0;
     if (!hint) break;
-    if (hint->Steps.empty() && !hint->Guess) continue;
+    if (!hint->Guess && !hint->Steps.back().Concludes) continue;  // a hint of the levels' techniques
     ++f.searches;
     f.times.push_back(ms);
     f.cpuTimes.push_back(cpuMs);
     CheckEveryTechnique(before, solution, f);
     if (hint->Guess) return;
-    for (const AdvancedStep& step : hint->Steps) f.wrongRemovals += WrongRemovals(step, solution, f.removalsChecked);
+    for (const ReasoningStep& step : hint->Steps) f.wrongRemovals += WrongRemovals(step, solution, f.removalsChecked);
     if (WordDigit(solution[Cell(hint->Row, hint->Col)]) != hint->Digit) ++f.wrongHints;
+    ++f.advancedHints;
+    if (!advanced::StepsLeadToPlacement(before.Digits, hint->Steps)) ++f.unfollowed;
+    f.steps.push_back(static_cast<double>(hint->Steps.size() - 1));
+    f.words.push_back(static_cast<double>(std::count(hint->Text.begin(), hint->Text.end(), ' ') + 1));
   }
   if (grid.CountEmpty() == 0) ++f.finished;
 }
@@ -119,8 +130,9 @@ int main(int argc, char** argv) {
   // Times of the searches that went on to the advanced techniques: wall clock
   // (median, 99th percentile, worst), then the processor's (99th percentile,
   // worst), which other programs on the machine do not inflate.
-  std::printf("%-32s %7s %7s %8s %6s %8s %7s %7s %7s %8s %8s %8s %5s %6s\n", "file", "puzzles", "rate 20", "no guess",
-              "share", "searches", "med ms", "p99 ms", "max ms", "cpu p99", "cpu max", "removals", "wrong", "wrongH");
+  std::printf("%-32s %7s %7s %8s %6s %8s %7s %7s %7s %8s %8s %8s %5s %6s %8s %10s %9s %9s\n", "file", "puzzles",
+              "rate 20", "no guess", "share", "searches", "med ms", "p99 ms", "max ms", "cpu p99", "cpu max",
+              "removals", "wrong", "wrongH", "advanced", "unfollowed", "steps m/9", "words m/9");
   for (const std::string& path : paths) {
     const std::vector<std::string> lines = bench::ReadLines(path);
     Figures f;
@@ -128,14 +140,16 @@ int main(int argc, char** argv) {
       if (limit >= 0 && f.puzzles >= limit) break;
       RunPuzzle(line, f);
     }
-    std::printf("%-32s %7ld %7ld %8ld %5.1f%% %8ld %7.2f %7.2f %7.2f %8.2f %8.2f %8ld %5ld %6ld\n",
-                fs::path(path).filename().c_str(), f.puzzles, f.rated20, f.finished,
-                f.rated20 ? 100.0 * static_cast<double>(f.finished) / static_cast<double>(f.rated20) : 0.0, f.searches,
-                bench::Percentile(f.times, 50), bench::Percentile(f.times, 99),
-                f.times.empty() ? 0.0 : *std::max_element(f.times.begin(), f.times.end()),
-                bench::Percentile(f.cpuTimes, 99),
-                f.cpuTimes.empty() ? 0.0 : *std::max_element(f.cpuTimes.begin(), f.cpuTimes.end()), f.removalsChecked,
-                f.wrongRemovals, f.wrongHints);
+    std::printf(
+        "%-32s %7ld %7ld %8ld %5.1f%% %8ld %7.2f %7.2f %7.2f %8.2f %8.2f %8ld %5ld %6ld %8ld %10ld %4.0f/%-4.0f "
+        "%4.0f/%-4.0f\n",
+        fs::path(path).filename().c_str(), f.puzzles, f.rated20, f.finished,
+        f.rated20 ? 100.0 * static_cast<double>(f.finished) / static_cast<double>(f.rated20) : 0.0, f.searches,
+        bench::Percentile(f.times, 50), bench::Percentile(f.times, 99),
+        f.times.empty() ? 0.0 : *std::max_element(f.times.begin(), f.times.end()), bench::Percentile(f.cpuTimes, 99),
+        f.cpuTimes.empty() ? 0.0 : *std::max_element(f.cpuTimes.begin(), f.cpuTimes.end()), f.removalsChecked,
+        f.wrongRemovals, f.wrongHints, f.advancedHints, f.unfollowed, bench::Percentile(f.steps, 50),
+        bench::Percentile(f.steps, 90), bench::Percentile(f.words, 50), bench::Percentile(f.words, 90));
     std::fflush(stdout);
   }
   return 0;

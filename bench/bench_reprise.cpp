@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     for (const std::string& line : lines) {
       TGrille solved;
       solved.LoadFromText(line.substr(0, 81), {});
-      solved.Solve(true, LevelExpert, false);
+      solved.Solve(LevelExpert);
       for (const bool keep : {false, true}) {
         TPartie game;
         auto grid = std::make_unique<TGrille>();

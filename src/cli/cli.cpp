@@ -2,6 +2,7 @@
 #include "cli.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <istream>
 #include <ostream>
@@ -21,6 +22,8 @@ namespace {
 const char* const kUsage =
     "usage: orvalis-cli rate|solution|solve|hint|hints < puzzles\n"
     "       orvalis-cli rate|hint|hints --advanced < puzzles\n"
+    "       orvalis-cli hint [--advanced] [--json] [--lang fr|en] < puzzles\n"
+    "       orvalis-cli hints [--advanced] [--lang fr|en] < puzzles\n"
     "       orvalis-cli generate --level L [--count N] [--seed S] [--jobs J]\n"
     "       orvalis-cli daily --date YYYY-MM-DD\n"
     "       orvalis-cli --version\n"
@@ -146,13 +149,84 @@ std::string HardestTechnique(TGrille& grid, std::uint8_t rating) {
     const std::optional<HintStep> hint = grid.FindHint(options);
     if (!hint) break;
     if (hint->Guess) return "essais";
-    for (const AdvancedStep& step : hint->Steps) hardest = std::max(hardest, static_cast<int>(step.Kind));
+    for (const ReasoningStep& step : hint->Steps)
+      if (IsAdvanced(step.Kind)) hardest = std::max(hardest, static_cast<int>(step.Kind));
   }
   if (grid.CountEmpty() != 0) return "essais";
   return hardest < 0 ? "-" : TechniqueName(static_cast<Technique>(hardest));
 }
 
+// A JSON string: quotes, backslashes and control characters escaped; the
+// sentences' UTF-8 passes as it is.
+std::string JsonString(const std::string& text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      static const char hex[] = "0123456789abcdef";
+      out += "\\u00";
+      out += hex[(c >> 4) & 15];
+      out += hex[c & 15];
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+std::string JsonPlacement(int cell, int digit) {
+  return "{\"row\": " + std::to_string(cell / 9 + 1) + ", \"col\": " + std::to_string(cell % 9 + 1) +
+         ", \"digit\": " + std::to_string(digit) + "}";
+}
+
+std::string JsonUnit(const HintUnit& unit) {
+  const char* kind = unit.Kind == UnitKind::Row ? "row " : unit.Kind == UnitKind::Col ? "column " : "block ";
+  return "\"" + std::string(kind) + std::to_string(unit.Number) + "\"";
+}
+
+template <class T, class Write>
+std::string JsonList(const std::vector<T>& items, Write write) {
+  std::string out = "[";
+  for (std::size_t k = 0; k < items.size(); ++k) out += (k > 0 ? ", " : "") + write(items[k]);
+  return out + "]";
+}
+
+std::string JsonStep(const ReasoningStep& step, HintLanguage language) {
+  std::vector<int> digits = step.Pair != 0 ? hintwriter::DigitsOf(step.Pair) : std::vector<int>{step.Digit};
+  std::vector<std::array<int, 3>> removals;
+  for (const auto& [cell, mask] : step.Removals)
+    for (int d : hintwriter::DigitsOf(mask)) removals.push_back({cell / 9 + 1, cell % 9 + 1, d});
+  std::string out = "{\"technique\": " + JsonString(hintwriter::TechniqueName(step, language));
+  out += ", \"digits\": " + JsonList(digits, [](int d) { return std::to_string(d); });
+  out += ", \"cells\": " + JsonList(step.Cells, [](int cell) {
+           return "[" + std::to_string(cell / 9 + 1) + ", " + std::to_string(cell % 9 + 1) + "]";
+         });
+  out += ", \"units\": " + JsonList(step.Units, JsonUnit);
+  out += ", \"removals\": " + JsonList(removals, [](const std::array<int, 3>& r) {
+           return "[" + std::to_string(r[0]) + ", " + std::to_string(r[1]) + ", " + std::to_string(r[2]) + "]";
+         });
+  if (step.Placed >= 0) out += ", \"placement\": " + JsonPlacement(step.Placed, step.Digit);
+  return out + ", \"text\": " + JsonString(hintwriter::StepText(step, language)) + "}";
+}
+
+// The hint as JSON: its placement, whether it is the guess hint, its steps
+// (none for the guess) and its whole text; without a hint, no placement.
+std::string JsonHint(const std::optional<HintStep>& hint, HintLanguage language) {
+  if (!hint) return "{\"placement\": null, \"steps\": []}";
+  return "{\"placement\": " + JsonPlacement(Cell(hint->Row, hint->Col), hint->Digit) +
+         ", \"replaced\": " + std::to_string(hint->Replaced) + ", \"guess\": " + (hint->Guess ? "true" : "false") +
+         ", \"steps\": " + JsonList(hint->Steps, [&](const ReasoningStep& step) { return JsonStep(step, language); }) +
+         ", \"text\": " + JsonString(HintTextIn(*hint, language)) + "}";
+}
+
 }  // namespace
+
+std::string HintTextIn(const HintStep& hint, HintLanguage language) {
+  if (language == HintLanguage::French) return hint.Text;
+  return hint.Guess ? hintwriter::GuessText(hint.Digit, language) : hintwriter::HintText(hint.Steps, language);
+}
 
 void SplitLine(std::string_view line, std::string_view& givens, std::string_view& digits) {
   const TGridText grid = ReadGridText(line);
@@ -180,11 +254,13 @@ bool RunCommand(const std::string& command, std::string_view line, std::string& 
     output = std::to_string(flags) + " " + DigitsText(grid.Digits);
   } else if (command == "hint") {
     const std::optional<HintStep> hint = grid.FindHint(hintOptions);
-    if (!hint)
+    if (options.Json)
+      output = JsonHint(hint, options.Language);
+    else if (!hint)
       output = "-";
     else
       output = std::to_string(hint->Row) + " " + std::to_string(hint->Col) + " " + std::to_string(hint->Digit) + " " +
-               std::to_string(hint->Replaced) + "\t" + hint->Text;
+               std::to_string(hint->Replaced) + "\t" + HintTextIn(*hint, options.Language);
   } else if (command == "hints") {
     // A player who accepts every hint: at most one per cell.
     std::string steps;
@@ -223,13 +299,22 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     return 2;
   }
   CommandOptions options;
+  const bool hinting = command == "hint" || command == "hints";
   for (std::size_t i = 1; i < args.size(); ++i) {
-    const bool known = args[i] == "--advanced" && (command == "rate" || command == "hint" || command == "hints");
+    const std::string& option = args[i];
+    bool known = true;
+    if (option == "--advanced" && (command == "rate" || hinting))
+      options.Advanced = true;
+    else if (option == "--json" && command == "hint")
+      options.Json = true;
+    else if (option == "--lang" && hinting && i + 1 < args.size() && (args[i + 1] == "fr" || args[i + 1] == "en"))
+      options.Language = args[++i] == "en" ? HintLanguage::English : HintLanguage::French;
+    else
+      known = false;
     if (!known) {
-      err << "orvalis-cli: unknown option \"" << args[i] << "\"\n" << kUsage;
+      err << "orvalis-cli: unknown option \"" << option << "\"\n" << kUsage;
       return 2;
     }
-    options.Advanced = true;
   }
   std::string line, output;
   while (ReadUsedLine(in, line)) {

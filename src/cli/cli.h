@@ -8,7 +8,10 @@
 #include <string_view>
 #include <vector>
 
+#include "hintwriter.h"
+
 class TGrille;
+struct HintStep;
 
 namespace cli {
 
@@ -19,15 +22,22 @@ void SplitLine(std::string_view line, std::string_view& givens, std::string_view
 
 // What the options of a command ask for: --advanced lets the hints use the
 // advanced techniques before the guess hint, and adds to the rating the name
-// of the hardest of them the puzzle needs.
+// of the hardest of them the puzzle needs; --json prints a hint as its steps,
+// one JSON object per line; --lang en writes the sentences in English.
 struct CommandOptions {
   bool Advanced = false;
+  bool Json = false;
+  HintLanguage Language = HintLanguage::French;
 };
 
 // The output line of one command for one input line (without the line end).
 // Returns false when the command is unknown.
 bool RunCommand(const std::string& command, std::string_view line, std::string& output,
                 const CommandOptions& options = {});
+
+// The hint's whole text in a language: French as the search wrote it, English
+// from its steps.
+std::string HintTextIn(const HintStep& hint, HintLanguage language);
 
 // Runs the tool: args without the program name. Returns the exit status.
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);

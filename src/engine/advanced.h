@@ -21,38 +21,40 @@ using CandidateSets = std::array<std::uint16_t, 81>;
 
 namespace advanced {
 
-// Line-block reduction, then naked and hidden subsets of two to four cells in
+// Pointing (a digit of a block confined to one line), line-block reduction,
+// then naked and hidden subsets of two to four cells in
 // any unit: what the candidate techniques of the levels leave out.
-std::optional<AdvancedStep> FindLineBlock(const CandidateSets& cand);
-std::optional<AdvancedStep> FindNakedSubset(const CandidateSets& cand);
-std::optional<AdvancedStep> FindHiddenSubset(const CandidateSets& cand);
+std::optional<ReasoningStep> FindPointing(const CandidateSets& cand);
+std::optional<ReasoningStep> FindLineBlock(const CandidateSets& cand);
+std::optional<ReasoningStep> FindNakedSubset(const CandidateSets& cand);
+std::optional<ReasoningStep> FindHiddenSubset(const CandidateSets& cand);
 // Basic fish of Size 2 (X-Wing), 3 (Swordfish) or 4 (Jellyfish): Size rows
 // whose candidates for a digit lie in Size columns (or the other way round).
-std::optional<AdvancedStep> FindFish(const CandidateSets& cand, int Size);
+std::optional<ReasoningStep> FindFish(const CandidateSets& cand, int Size);
 // Wings of three cells: XY-Wing (a pivot of two digits), XYZ-Wing (of three).
-std::optional<AdvancedStep> FindXYWing(const CandidateSets& cand);
-std::optional<AdvancedStep> FindXYZWing(const CandidateSets& cand);
+std::optional<ReasoningStep> FindXYWing(const CandidateSets& cand);
+std::optional<ReasoningStep> FindXYZWing(const CandidateSets& cand);
 // Two cells of the same two digits joined by a strong link on one of them.
-std::optional<AdvancedStep> FindWWing(const CandidateSets& cand);
+std::optional<ReasoningStep> FindWWing(const CandidateSets& cand);
 // Simple colouring of one digit: a cell that sees both colours (trap), or
 // two cells of one colour in one unit (wrap).
-std::optional<AdvancedStep> FindColouring(const CandidateSets& cand);
+std::optional<ReasoningStep> FindColouring(const CandidateSets& cand);
 // Chains of at most MaxChainCells cells: X-chains (one digit, strong and weak
 // links in turn) and XY-chains (cells of two candidates).
 constexpr int MaxChainCells = 12;
-std::optional<AdvancedStep> FindXChain(const CandidateSets& cand);
-std::optional<AdvancedStep> FindXYChain(const CandidateSets& cand);
+std::optional<ReasoningStep> FindXChain(const CandidateSets& cand);
+std::optional<ReasoningStep> FindXYChain(const CandidateSets& cand);
 // Alternating chains over candidates: strong links (the only two places of a
 // digit in a unit, the only two digits of a cell) and weak links (two places
 // of a digit that see each other, two digits of one cell) in turn. A candidate
 // weakly linked to both ends is removed.
-std::optional<AdvancedStep> FindAlternatingChain(const CandidateSets& cand);
+std::optional<ReasoningStep> FindAlternatingChain(const CandidateSets& cand);
 // Unique rectangle of type 1: only sound when the puzzle has one solution.
-std::optional<AdvancedStep> FindUniqueRectangle(const CandidateSets& cand);
+std::optional<ReasoningStep> FindUniqueRectangle(const CandidateSets& cand);
 
 // The techniques in their order, simplest first.
 struct TechniqueFinder {
-  std::optional<AdvancedStep> (*Find)(const CandidateSets& cand);
+  std::optional<ReasoningStep> (*Find)(const CandidateSets& cand);
   // Sound only for a puzzle known to have one solution.
   bool NeedsOneSolution;
 };
@@ -60,17 +62,10 @@ const std::vector<TechniqueFinder>& Finders();
 
 // The first step of the techniques in their order; the unique rectangle only
 // when OneSolution.
-std::optional<AdvancedStep> FirstAdvancedStep(const CandidateSets& cand, bool OneSolution);
+std::optional<ReasoningStep> FirstAdvancedStep(const CandidateSets& cand, bool OneSolution);
 
 // Applies a step's removals.
-void ApplyStep(CandidateSets& cand, const AdvancedStep& step);
-
-// The sentence of a step, in the voice of the other hints; it ends with a
-// full stop.
-std::string StepSentence(const AdvancedStep& step);
-
-// The cells and units a step speaks of, for the hint's focus.
-void AddStepFocus(const AdvancedStep& step, HintFocusT& focus);
+void ApplyStep(CandidateSets& cand, const ReasoningStep& step);
 
 // Shared by the techniques: the cells (other than those of the pattern) that
 // see every cell of Seen and hold the digit; their removals.

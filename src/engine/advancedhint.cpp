@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The advanced hint search over TGrille's public state: the candidates, the
-// candidate techniques' elimination passes, placement and the hint fields.
+// The advanced hint search over TGrille's public state: the digits, placement
+// and the hint fields. It keeps of its steps those the placement needs.
 #include "advancedhint.h"
 
 #include "advanced.h"
 #include "cellunits.h"
 #include "grille.h"
+#include "hintfocus.h"
+#include "hintwriter.h"
 
 namespace advanced {
 
@@ -42,12 +44,12 @@ std::optional<Single> FindSingle(const CandidateSets& cand) {
 
 // An empty cell without candidates, or a unit that lacks a digit with no place:
 // the grid holds a wrong digit the search does not know of.
-bool Broken(const TGrille& grid) {
+bool Broken(const WordArray& digits, const CandidateSets& cand) {
   for (int unit = 0; unit < 27; ++unit) {
     std::uint16_t have = 0;
     for (int cell : cellunits::Units[unit]) {
-      if (grid.Digits[cell] == 0 && grid.Candidates[cell] == 0) return true;
-      have = static_cast<std::uint16_t>(have | grid.Candidates[cell] | (grid.Digits[cell] & AllDigits));
+      if (digits[cell] == 0 && cand[cell] == 0) return true;
+      have = static_cast<std::uint16_t>(have | cand[cell] | (digits[cell] & AllDigits));
     }
     if (have != AllDigits) return true;
   }
@@ -56,157 +58,166 @@ bool Broken(const TGrille& grid) {
 
 // The candidate sets saved at the start, cut by the digits now in the grid.
 void PutBack(TGrille& grid, const CandidateSets& saved) {
-  std::array<std::uint16_t, 27> present{};
-  for (int unit = 0; unit < 27; ++unit)
-    for (int cell : cellunits::Units[unit])
-      present[unit] = static_cast<std::uint16_t>(present[unit] | (grid.Digits[cell] & AllDigits));
-  for (int cell = 0; cell < 81; ++cell) {
-    std::uint16_t seen = 0;
-    for (int unit : cellunits::UnitsOf(cell)) seen = static_cast<std::uint16_t>(seen | present[unit]);
-    grid.Candidates[cell] = grid.Digits[cell] != 0 ? 0 : static_cast<std::uint16_t>(saved[cell] & ~seen);
-  }
+  const CandidateSets shown = ShownCandidates(grid.Digits);
+  for (int cell = 0; cell < 81; ++cell) grid.Candidates[cell] = static_cast<std::uint16_t>(saved[cell] & shown[cell]);
 }
 
-// What the candidate techniques' eliminations removed: whether the block-line
-// elimination did, and the lines and blocks where pairs and triples did.
-struct EliminationsUsed {
-  bool Pointing = false;
-  MethodRecordT Record{};
+// The step that places the single, after the steps that led to it.
+ReasoningStep PlacementStep(const Single& single) {
+  ReasoningStep step;
+  step.Kind = single.kind == Single::Naked ? Technique::NakedSingle : Technique::HiddenSingle;
+  step.Digit = single.digit;
+  step.Placed = single.cell;
+  step.Concludes = true;
+  const auto units = cellunits::UnitsOf(single.cell);
+  if (single.kind != Single::Naked)
+    step.Units.push_back(cellunits::UnitOf(single.kind == Single::InRow   ? units[0]
+                                           : single.kind == Single::InCol ? units[1]
+                                                                          : units[2]));
+  return step;
+}
+
+// The cells whose candidates a step's reasoning reads: its pattern, the units
+// it names, the lines of a fish, and every unit two cells of a chain share
+// (where a link is the digit's only two places). Unchanged candidates there
+// keep the step true whatever happened elsewhere.
+std::vector<int> PremiseCells(const ReasoningStep& step) {
+  std::array<bool, 81> in{};
+  auto addUnit = [&](int unit) {
+    for (int cell : cellunits::Units[unit]) in[cell] = true;
+  };
+  for (int cell : step.Cells) in[cell] = true;
+  for (const HintUnit& unit : step.Units)
+    addUnit((unit.Kind == UnitKind::Row ? 0 : unit.Kind == UnitKind::Col ? 9 : 18) + unit.Number - 1);
+  for (int line : step.Base) addUnit((step.ByRow ? 0 : 9) + line - 1);
+  for (int unit : step.LinkUnits)
+    if (unit >= 0) addUnit(unit);
+  for (std::size_t k = 1; k < step.Cells.size(); ++k) {
+    const auto a = cellunits::UnitsOf(step.Cells[k - 1]), b = cellunits::UnitsOf(step.Cells[k]);
+    for (int j = 0; j < 3; ++j)
+      if (a[j] == b[j]) addUnit(a[j]);
+  }
+  std::vector<int> cells;
+  for (int cell = 0; cell < 81; ++cell)
+    if (in[cell]) cells.push_back(cell);
+  return cells;
+}
+
+// A step found on the candidates Before, replayed with fewer steps before it.
+struct FoundStep {
+  ReasoningStep Step;
+  CandidateSets Before;
+  std::vector<int> Premise;
 };
 
-// Marks, in `flags`, the units (0 rows, 1 columns, 2 blocks) whose candidates changed.
-void MarkChanged(const CandidateSets& before, const CandidateSets& after, int kind, std::array<bool, 10>& flags) {
-  for (int cell = 0; cell < 81; ++cell)
-    if (before[cell] != after[cell]) flags[cellunits::UnitsOf(cell)[kind] % 9 + 1] = true;
-}
-
-// The candidate techniques' eliminations until none removes anything, one
-// pass at a time so that the sentence can name where each removed something.
-EliminationsUsed CandidateEliminations(TGrille& grid) {
-  EliminationsUsed used;
-  for (;;) {
-    const CandidateSets before = grid.Candidates;
-    if (grid.PointingPass()) {
-      used.Pointing = true;
-      continue;
-    }
-    struct Pass {
-      bool (TGrille::*run)(bool);
-      bool arg;
-      int kind;
-      std::array<bool, 10>* flags;
-    };
-    const Pass passes[] = {{&TGrille::LinePairs, true, 0, &used.Record.PairsByRow},
-                           {&TGrille::LinePairs, false, 1, &used.Record.PairsByCol},
-                           {&TGrille::LineTriples, true, 0, &used.Record.TriplesByRow},
-                           {&TGrille::LineTriples, false, 1, &used.Record.TriplesByCol}};
-    bool changed = false;
-    for (const Pass& pass : passes)
-      if ((grid.*pass.run)(pass.arg)) {
-        MarkChanged(before, grid.Candidates, pass.kind, *pass.flags);
-        changed = true;
-        break;
-      }
-    if (!changed && grid.BlockPairs()) {
-      MarkChanged(before, grid.Candidates, 2, used.Record.PairsByBlock);
-      changed = true;
-    }
-    if (!changed) return used;
+// Whether the steps kept, applied in turn from the shown candidates, each
+// meet the candidates they were found on where they look, and leave the
+// single placed.
+bool Replays(const CandidateSets& shown, const std::vector<FoundStep>& found, const std::vector<bool>& kept,
+             const ReasoningStep& placement) {
+  CandidateSets cand = shown;
+  for (std::size_t k = 0; k < found.size(); ++k) {
+    if (!kept[k]) continue;
+    for (int cell : found[k].Premise)
+      if (cand[cell] != found[k].Before[cell]) return false;
+    ApplyStep(cand, found[k].Step);
   }
+  return PlacementFollows(cand, placement);
 }
 
-std::string EliminationsSentence(const EliminationsUsed& used) {
-  std::vector<std::string> methods;
-  if (used.Pointing) methods.push_back("alignements dans les blocs");
-  const MethodRecordT& record = used.Record;
-  const std::string pairs = DescribeMethod("doublons", record.PairsByRow, record.PairsByCol, &record.PairsByBlock);
-  const std::string triples = DescribeMethod("triplets", record.TriplesByRow, record.TriplesByCol, nullptr);
-  if (!pairs.empty()) methods.push_back(pairs);
-  if (!triples.empty()) methods.push_back(triples);
-  std::string text = "On peut alors éliminer d'autres possibilités en utilisant la méthode des ";
-  for (std::size_t k = 0; k < methods.size(); ++k) {
-    if (k > 0) text += k + 1 == methods.size() ? " et celle des " : ", celle des ";
-    text += methods[k];
+// The steps the placement needs: from the last to the first, each is left out
+// when the others still lead to the placement without it.
+std::vector<ReasoningStep> NeededSteps(const CandidateSets& shown, std::vector<FoundStep>& found,
+                                       const ReasoningStep& placement) {
+  std::vector<bool> kept(found.size(), true);
+  for (std::size_t k = found.size(); k-- > 0;) {
+    kept[k] = false;
+    if (!Replays(shown, found, kept, placement)) kept[k] = true;
   }
-  return text + ".";
-}
-
-std::string PlacementSentence(const Single& single) {
-  const int row = cellunits::RowOf(single.cell) + 1, col = cellunits::ColOf(single.cell) + 1;
-  const std::string d = to_string(single.digit);
-  std::string text = "On se rend alors compte que ";
-  switch (single.kind) {
-    case Single::Naked:
-      return text + "dans la case sur la ligne " + to_string(row) + " et la colonne " + to_string(col) +
-             ", on ne peut placer que le chiffre " + d + ".";
-    case Single::InRow:
-      return text + "sur la ligne " + to_string(row) + ", le " + d + " ne peut se trouver que dans la case sur la " +
-             "colonne " + to_string(col) + ".";
-    case Single::InCol:
-      return text + "sur la colonne " + to_string(col) + ", le " + d + " ne peut se trouver que dans la case sur la " +
-             "ligne " + to_string(row) + ".";
-    case Single::InBlock:
-      break;
-  }
-  return text + "dans le bloc " + BlockName(Band(row), Band(col)) + ", le " + d +
-         " ne peut se trouver que dans la case sur la ligne " + to_string(row) + " et la colonne " + to_string(col) +
-         ".";
-}
-
-HintUnit PlacementUnit(const Single& single) {
-  const auto units = cellunits::UnitsOf(single.cell);
-  return cellunits::UnitOf(single.kind == Single::InRow   ? units[0]
-                           : single.kind == Single::InCol ? units[1]
-                                                          : units[2]);
-}
-
-// "Dans …" after "Ensuite, ": the sentence's first letter in lower case.
-std::string Continued(const std::string& sentence) {
-  std::string text = sentence;
-  if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
-  return "Ensuite, " + text;
+  std::vector<ReasoningStep> steps;
+  for (std::size_t k = 0; k < found.size(); ++k)
+    if (kept[k]) steps.push_back(std::move(found[k].Step));
+  return steps;
 }
 
 }  // namespace
 
+CandidateSets ShownCandidates(const WordArray& digits) {
+  std::array<std::uint16_t, 27> present{};
+  for (int unit = 0; unit < 27; ++unit)
+    for (int cell : cellunits::Units[unit])
+      present[unit] = static_cast<std::uint16_t>(present[unit] | (digits[cell] & AllDigits));
+  CandidateSets cand{};
+  for (int cell = 0; cell < 81; ++cell) {
+    std::uint16_t seen = 0;
+    for (int unit : cellunits::UnitsOf(cell)) seen = static_cast<std::uint16_t>(seen | present[unit]);
+    cand[cell] = digits[cell] != 0 ? 0 : static_cast<std::uint16_t>(AllDigits & ~seen);
+  }
+  return cand;
+}
+
+bool PlacementFollows(const CandidateSets& cand, const ReasoningStep& placement) {
+  const int cell = placement.Placed;
+  if (cell < 0 || !(cand[cell] & Bit(placement.Digit))) return false;
+  if (placement.Kind == Technique::NakedSingle) return cand[cell] == Bit(placement.Digit);
+  if (placement.Units.empty()) return false;
+  const HintUnit& unit = placement.Units.front();
+  const int index = (unit.Kind == UnitKind::Row ? 0 : unit.Kind == UnitKind::Col ? 9 : 18) + unit.Number - 1;
+  for (int other : cellunits::Units[index])
+    if (other != cell && (cand[other] & Bit(placement.Digit))) return false;
+  return true;
+}
+
+bool StepsLeadToPlacement(const WordArray& digits, const std::vector<ReasoningStep>& steps) {
+  if (steps.empty() || steps.back().Placed < 0) return false;
+  CandidateSets cand = ShownCandidates(digits);
+  for (const ReasoningStep& step : steps) ApplyStep(cand, step);
+  return PlacementFollows(cand, steps.back());
+}
+
 bool FindHint(TGrille& grid, bool OneSolution) {
-  CandidateSets saved = grid.Candidates;
-  std::vector<AdvancedStep> steps;
-  std::string text;
+  const CandidateSets saved = grid.Candidates;
+  // The search starts from what "Voir possibilités" shows: the candidates of
+  // the digits alone. Every removal after that is a step of its own.
+  CandidateSets shown = ShownCandidates(grid.Digits);
+  CandidateSets cand = shown;
+  std::vector<FoundStep> found;
   // Each round removes a candidate or places a digit.
   for (int round = 0; round < 81 * 9; ++round) {
-    const CandidateSets before = grid.Candidates;
-    const EliminationsUsed used = CandidateEliminations(grid);
-    if (grid.Candidates != before && !steps.empty()) text += " " + EliminationsSentence(used);
-    if (Broken(grid)) break;
-    if (const std::optional<Single> single = FindSingle(grid.Candidates)) {
-      // Without an advanced step first, the candidate techniques would have
-      // found it themselves: only after a confirmed digit (below).
-      if (steps.empty()) break;
-      PutBack(grid, saved);
+    if (Broken(grid.Digits, cand)) break;
+    if (const std::optional<Single> single = FindSingle(cand)) {
+      // Without a step first, the candidate techniques would have found it
+      // themselves: only after a confirmed digit (below).
+      if (found.empty()) break;
       const int row = cellunits::RowOf(single->cell) + 1, col = cellunits::ColOf(single->cell) + 1;
+      PutBack(grid, saved);
       grid.PlaceDigit(row, col, single->digit);
-      if (grid.RecordHintCell(row, col, true, true)) {
-        grid.HintText = text + " " + PlacementSentence(*single);
+      if (grid.RecordHintCell(row, col)) {
+        ReasoningStep placement = PlacementStep(*single);
+        std::vector<ReasoningStep> steps = NeededSteps(shown, found, placement);
+        steps.push_back(std::move(placement));
         HintFocusT focus;
-        for (const AdvancedStep& step : steps) AddStepFocus(step, focus);
-        if (single->kind != Single::Naked) focus.Units.push_back(PlacementUnit(*single));
+        for (ReasoningStep& step : steps) {
+          step.Text = hintwriter::FrenchStep(step);
+          hintfocus::AddStepFocus(step, focus);
+        }
+        grid.HintText = hintwriter::HintText(steps, HintLanguage::French);
         grid.HintFocus = std::move(focus);
         grid.HintSteps = std::move(steps);
         return true;
       }
       // The player's marked digit there was right after all: go on from here.
-      saved = grid.Candidates;
-      steps.clear();
-      text.clear();
+      shown = ShownCandidates(grid.Digits);
+      cand = shown;
+      found.clear();
       continue;
     }
-    std::optional<AdvancedStep> step = FirstAdvancedStep(grid.Candidates, OneSolution);
+    std::optional<ReasoningStep> step = FirstAdvancedStep(cand, OneSolution);
     if (!step) break;
-    ApplyStep(grid.Candidates, *step);
-    const std::string sentence = StepSentence(*step);
-    text += steps.empty() ? sentence : " " + Continued(sentence);
-    steps.push_back(std::move(*step));
+    FoundStep next{std::move(*step), cand, {}};
+    next.Premise = PremiseCells(next.Step);
+    ApplyStep(cand, next.Step);
+    found.push_back(std::move(next));
   }
   PutBack(grid, saved);
   return false;

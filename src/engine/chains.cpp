@@ -122,8 +122,8 @@ std::optional<Found> XYChainFrom(const CandidateSets& cand, int start, int z) {
   return std::nullopt;
 }
 
-AdvancedStep MakeStep(Technique kind, int digit, Found&& found) {
-  AdvancedStep step;
+ReasoningStep MakeStep(Technique kind, int digit, Found&& found) {
+  ReasoningStep step;
   step.Kind = kind;
   step.Digit = digit;
   step.Cells = std::move(found.cells);
@@ -135,8 +135,8 @@ AdvancedStep MakeStep(Technique kind, int digit, Found&& found) {
 
 }  // namespace
 
-std::optional<AdvancedStep> FindXChain(const CandidateSets& cand) {
-  std::optional<AdvancedStep> best;
+std::optional<ReasoningStep> FindXChain(const CandidateSets& cand) {
+  std::optional<ReasoningStep> best;
   for (int digit = 1; digit <= 9; ++digit) {
     std::array<int, 27> places{};
     for (int unit = 0; unit < 27; ++unit)
@@ -151,8 +151,8 @@ std::optional<AdvancedStep> FindXChain(const CandidateSets& cand) {
   return best;
 }
 
-std::optional<AdvancedStep> FindXYChain(const CandidateSets& cand) {
-  std::optional<AdvancedStep> best;
+std::optional<ReasoningStep> FindXYChain(const CandidateSets& cand) {
+  std::optional<ReasoningStep> best;
   for (int start = 0; start < 81; ++start) {
     if (std::popcount(cand[start]) != 2) continue;
     for (int z = 1; z <= 9; ++z) {
@@ -249,7 +249,7 @@ struct ChainSearch {
 
   // Breadth first from start, chains shorter than `limit` nodes. A candidate
   // may be met once as true (reached by a strong link) and once as false.
-  std::optional<AdvancedStep> From(int start, int limit) const {
+  std::optional<ReasoningStep> From(int start, int limit) const {
     // Per state (node * 2 + 1 when reached by a strong link): its parent state
     // and the unit of the link.
     std::array<int, 1458> parent, unit;
@@ -261,7 +261,7 @@ struct ChainSearch {
     for (int length = 1; length < limit && !layer.empty(); ++length) {
       const bool strong = length % 2 == 1;
       std::vector<int> next;
-      std::optional<AdvancedStep> found;
+      std::optional<ReasoningStep> found;
       for (int fromState : layer) {
         const int from = fromState / 2;
         auto visit = [&](int to, int via) {
@@ -281,7 +281,7 @@ struct ChainSearch {
           }
           auto removals = Removals(start, to, chain);
           if (removals.empty()) return;
-          AdvancedStep step;
+          ReasoningStep step;
           step.Kind = Technique::AlternatingChain;
           step.Digit = NodeDigit(start);
           for (std::size_t k = 0; k < chain.size(); ++k) {
@@ -309,9 +309,9 @@ struct ChainSearch {
 
 }  // namespace
 
-std::optional<AdvancedStep> FindAlternatingChain(const CandidateSets& cand) {
+std::optional<ReasoningStep> FindAlternatingChain(const CandidateSets& cand) {
   const ChainSearch search(cand);
-  std::optional<AdvancedStep> best;
+  std::optional<ReasoningStep> best;
   for (int start = 0; start < 729; ++start) {
     if (!search.Has(start)) continue;
     const int limit = best ? static_cast<int>(best->Cells.size()) : MaxChainCells;

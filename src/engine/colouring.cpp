@@ -79,34 +79,43 @@ struct Colouring {
     return front;
   }
 
-  AdvancedStep Step(Technique kind, const std::vector<int>& path) const {
-    AdvancedStep step;
+  ReasoningStep Step(Technique kind, const std::vector<int>& path) const {
+    ReasoningStep step;
     step.Kind = kind;
     step.Digit = digit;
     step.Cells = path;
     for (int cell : path) step.Groups.push_back(colour[cell]);
+    // Each link's unit: where its two cells are the digit's only places.
+    for (std::size_t k = 1; k < path.size(); ++k)
+      for (int unit : cellunits::UnitsOf(path[k])) {
+        int x = -1, y = -1;
+        if (Pair(unit, x, y) && (x == path[k - 1] || y == path[k - 1])) {
+          step.LinkUnits.push_back(unit);
+          break;
+        }
+      }
     return step;
   }
 
-  std::optional<AdvancedStep> Trap(const std::vector<int>& cells) const {
+  std::optional<ReasoningStep> Trap(const std::vector<int>& cells) const {
     for (int x = 0; x < 81; ++x) {
       if (!(cand[x] & Bit(digit)) || component[x] == component[cells[0]]) continue;
       int seen[2] = {-1, -1};
       for (int cell : cells)
         if (seen[colour[cell]] < 0 && Sees(x, cell)) seen[colour[cell]] = cell;
       if (seen[0] < 0 || seen[1] < 0) continue;
-      AdvancedStep step = Step(Technique::ColourTrap, Path(seen[0], seen[1]));
+      ReasoningStep step = Step(Technique::ColourTrap, Path(seen[0], seen[1]));
       step.Removals = RemovalsSeeingAll(cand, seen, 2, digit, step.Cells);
       return step;
     }
     return std::nullopt;
   }
 
-  std::optional<AdvancedStep> Wrap(const std::vector<int>& cells) const {
+  std::optional<ReasoningStep> Wrap(const std::vector<int>& cells) const {
     for (int u : cells)
       for (int w : cells) {
         if (u >= w || colour[u] != colour[w] || !Sees(u, w)) continue;
-        AdvancedStep step = Step(Technique::ColourWrap, Path(u, w));
+        ReasoningStep step = Step(Technique::ColourWrap, Path(u, w));
         for (int unit : cellunits::UnitsOf(u)) {
           const auto& unitCells = cellunits::Units[unit];
           if (std::find(unitCells.begin(), unitCells.end(), w) != unitCells.end()) {
@@ -114,7 +123,8 @@ struct Colouring {
             break;
           }
         }
-        for (int cell : cells)
+        // Only the cells of that colour the chain shows.
+        for (int cell : step.Cells)
           if (colour[cell] == colour[u]) step.Removals.emplace_back(cell, Bit(digit));
         return step;
       }
@@ -124,7 +134,7 @@ struct Colouring {
 
 }  // namespace
 
-std::optional<AdvancedStep> FindColouring(const CandidateSets& cand) {
+std::optional<ReasoningStep> FindColouring(const CandidateSets& cand) {
   for (int digit = 1; digit <= 9; ++digit) {
     Colouring colouring(cand, digit);
     int id = 0;

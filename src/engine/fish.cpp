@@ -36,7 +36,7 @@ struct FishSearch {
 
   // Chooses the next base line from `from` on, with `depth` lines chosen so far
   // and `cover` the union of their positions.
-  std::optional<AdvancedStep> Choose(int from, int depth, std::uint16_t cover) {
+  std::optional<ReasoningStep> Choose(int from, int depth, std::uint16_t cover) {
     if (depth == size) return Check(cover);
     for (int line = from; line < 9; ++line) {
       const int n = std::popcount(pos[line]);
@@ -49,8 +49,8 @@ struct FishSearch {
     return std::nullopt;
   }
 
-  std::optional<AdvancedStep> Check(std::uint16_t cover) {
-    AdvancedStep step;
+  std::optional<ReasoningStep> Check(std::uint16_t cover) {
+    ReasoningStep step;
     step.Kind = size == 2 ? Technique::XWing : size == 3 ? Technique::Swordfish : Technique::Jellyfish;
     step.Digit = digit;
     step.ByRow = byRow;
@@ -78,7 +78,7 @@ struct FishSearch {
 
 }  // namespace
 
-std::optional<AdvancedStep> FindFish(const CandidateSets& cand, int Size) {
+std::optional<ReasoningStep> FindFish(const CandidateSets& cand, int Size) {
   for (int digit = 1; digit <= 9; ++digit)
     for (bool byRow : {true, false}) {
       FishSearch search{cand, digit, byRow, Size, Positions(cand, digit, byRow)};

@@ -17,7 +17,7 @@ TGrille::TGrille() {
 
 void TGrille::Clear(bool Empty) {
   Contradiction = false;
-  LogicRan = false;
+  Logic_ = CandidateLogic{};
   Digits.fill(0);
   Candidates.fill(AllDigits);
   Notes.fill(0);
@@ -179,12 +179,12 @@ void TGrille::EnterDigit(int Row, int Col, int Digit, bool AsGiven, bool NoteMod
   Contradiction = false;
 }
 
-bool TGrille::RecordHintCell(int Line, int Pos, bool HintMode, bool ByRow) {
-  if (!HintMode) return false;
+bool TGrille::RecordHintCell(int Row, int Col) {
+  if (!HintSearch_) return false;
   // A refused placement, or any placement after it in the same search, is not
   // a step the player can follow: it never becomes the hint.
   if (Contradiction) return false;
-  const int i = LineCell(Line, Pos, ByRow);
+  const int i = Cell(Row, Col);
   const int markDigit = Marks[i] & MarkDigitBits;
   if (Marks[i] != 0 && markDigit == WordDigit(Digits[i])) {
     Marks[i] = 0;  // the player's digit was right after all
@@ -192,8 +192,8 @@ bool TGrille::RecordHintCell(int Line, int Pos, bool HintMode, bool ByRow) {
   }
   HintDigit = static_cast<std::uint8_t>(markDigit);
   Marks[i] = 0;
-  HintRow = static_cast<std::uint8_t>(ByRow ? Line : Pos);
-  HintCol = static_cast<std::uint8_t>(ByRow ? Pos : Line);
+  HintRow = static_cast<std::uint8_t>(Row);
+  HintCol = static_cast<std::uint8_t>(Col);
   return true;
 }
 

@@ -9,7 +9,7 @@
 // - Cell word (Digits, Solution, FirstSolution): a placed digit d is
 //   (d << 9) | (1 << (d - 1)), so bits 9 to 12 hold the digit and bits 0 to 8
 //   the same digit as a one-bit set; 0 is an empty cell.
-// - Candidate set (Candidates, Notes, SavedCandidates): digit d in bit d - 1;
+// - Candidate set (Candidates, Notes): digit d in bit d - 1;
 //   AllDigits (511) is all nine.
 // - Error mark (Marks) of a player's digit: 0 for none; otherwise the digit
 //   itself in the bits MarkDigitBits, plus MarkDiffersFromSolution when it is
@@ -20,11 +20,11 @@
 //   puzzle cannot be solved, plus RatingGuess when solving needed guessing and
 //   RatingMultiple when there are several solutions.
 //
-// Solve(ResetErrors, Level, HintMode): ResetErrors takes the player's marked
-// digits out first (and puts back those the solve did not reach) and starts the
-// flags afresh; Level chooses the techniques (LevelFacile to LevelExpert, or
-// LevelCandidatesOnly); HintMode stops at the first step that places a digit the
-// player does not already have right and records it as the hint (FindHint).
+// Solve(Level) takes the player's marked digits out first (and puts back those
+// the solve did not reach), starts the flags afresh and applies the techniques
+// of the level (LevelFacile to LevelExpert, or LevelCandidatesOnly). FindHint
+// runs the same techniques as a hint search: it stops at the first step that
+// places a digit the player does not already have right and records it.
 //
 // The engine is a plain value type: fixed-size arrays, no exceptions, no
 // allocation on the solving path (strings are built only for hints).
@@ -120,8 +120,8 @@ struct GenerateReport {
 
 // One hint: the cell, the digit now placed there, the player's wrong digit it
 // replaced (0 when the cell was empty) and the French explanation; the cells
-// and units it speaks of; the advanced techniques' steps it took (none for the
-// techniques of the levels); whether it is the guess hint.
+// and units it speaks of; its steps, the last one the placement, each with its
+// own sentence and focus (none for the guess hint); whether it is the guess hint.
 struct HintStep {
   int Row = 0;
   int Col = 0;
@@ -129,17 +129,8 @@ struct HintStep {
   int Replaced = 0;
   std::string Text;
   HintFocusT Focus;
-  std::vector<AdvancedStep> Steps;
+  std::vector<ReasoningStep> Steps;
   bool Guess = false;
-};
-
-// The pairs and triples that AdvancedLogic used, named by the hint sentences.
-struct MethodRecordT {
-  std::array<bool, 10> PairsByRow{};
-  std::array<bool, 10> PairsByCol{};
-  std::array<bool, 10> PairsByBlock{};
-  std::array<bool, 10> TriplesByRow{};
-  std::array<bool, 10> TriplesByCol{};
 };
 
 class TGrille {
@@ -149,9 +140,9 @@ class TGrille {
   std::uint8_t HintCol = 0;
   std::uint8_t HintDigit = 0;
   std::string HintText;
-  // What the last hint speaks of, and its advanced steps (set with HintText).
+  // What the last hint speaks of, and its steps (set with HintText).
   HintFocusT HintFocus;
-  std::vector<AdvancedStep> HintSteps;
+  std::vector<ReasoningStep> HintSteps;
   WordArray Solution{};
   WordArray FirstSolution{};
   bool FirstSolutionStored = false;
@@ -159,16 +150,10 @@ class TGrille {
   WordArray Digits{};
   WordArray Candidates{};
   WordArray Notes{};
-  WordArray SavedCandidates{};
   ByteArray Marks{};
   bool Contradiction = false;
-  bool LogicRan = false;
   bool NeedsGuess = false;
   bool MultipleSolutions = false;
-
-  // Candidate-technique bookkeeping of the current AdvancedLogic call.
-  MethodRecordT MethodRecord{};
-  bool EliminationsUsed = false;
 
   TGrille();
 
@@ -209,7 +194,10 @@ class TGrille {
   void PlaceDigit(int Row, int Col, int Digit) { SetDigit(Row, Col, Digit, false); }
   void ComputeCandidates();
   void EnterDigit(int Row, int Col, int Digit, bool AsGiven, bool NoteMode);
-  bool RecordHintCell(int Line, int Pos, bool HintMode, bool ByRow);
+  // Offers a digit just placed to the hint search under way: false outside a
+  // hint search, after a contradiction, or when it confirms the player's
+  // marked digit there (the mark goes); otherwise the cell is the hint's.
+  bool RecordHintCell(int Row, int Col);
   void ShowFirstSolution();
   // Whether another cell of the row, the column or the block holds Digit.
   bool Clashes(int Row, int Col, int Digit) const;
@@ -222,7 +210,9 @@ class TGrille {
   void LoadFromText(std::string_view GivensText, std::string_view DigitsText);
 
   // --- Solve driver, search and rating ---
-  bool Solve(bool ResetErrors, int Level, bool HintMode);
+  // True when the grid ends up full (at LevelExpert, once the search found a
+  // solution); see the header comment.
+  bool Solve(int Level);
   bool SolveAtLevel(int Level);
   std::uint8_t RateLevel();
   // Solves the grid as the player's "Résoudre" does: the flags above, with the
@@ -230,8 +220,8 @@ class TGrille {
   std::uint16_t SolveGrid();
 
   // --- Hints ---
-  // The hint search, Solve(true, LevelExpert, true): the first step of the
-  // techniques, in their order, that places a digit the player does not
+  // The hint search, the solve of LevelExpert without guessing: the first step
+  // of the techniques, in their order, that places a digit the player does not
   // already have right. The digit stays in the grid (in place of the player's
   // wrong one, if any) and HintRow, HintCol, HintDigit and HintText describe it.
   // Nothing when no step is found: the grid is then as it was, apart from the
@@ -243,19 +233,21 @@ class TGrille {
   void ForgetHintAt(int Row, int Col);
 
   // --- Basic techniques ---
-  bool SinglesPass(int Limit, bool Extended, bool HintMode, bool& Progress);
-  bool BlockSinglesPass(int Limit, bool Extended, bool HintMode, bool& Progress);
-  bool BandPass(bool HintMode, bool& Progress);
-  bool SolveLine(int Line, bool ByRow, bool HintMode, bool Extended);
-  bool SolveBlock(int BandRow, int BandCol, bool HintMode, bool Extended, int Limit);
-  bool CrossHatchBand(int BandNo, bool ByRow, bool HintMode);
+  // The passes return whether they made progress; once a hint search has its
+  // hint, no further technique runs and a pass counts as progress.
+  bool SinglesPass(int Limit, bool Extended);
+  bool BlockSinglesPass(int Limit, bool Extended);
+  bool BandPass();
+  bool SolveLine(int Line, bool ByRow, bool Extended);
+  bool SolveBlock(int BandRow, int BandCol, bool Extended, int Limit);
+  bool CrossHatchBand(int BandNo, bool ByRow);
 
   // --- Candidate techniques ---
-  bool AdvancedLogic(bool HintMode);
-  bool NakedSingles(bool HintMode);
-  bool HiddenSingles(bool HintMode);
-  bool HiddenSinglesInLines(bool ByRow, bool HintMode);
-  bool HiddenSinglesInBlock(int BandRow, int BandCol, bool HintMode);
+  bool AdvancedLogic();
+  bool NakedSingles();
+  bool HiddenSingles();
+  bool HiddenSinglesInLines(bool ByRow);
+  bool HiddenSinglesInBlock(int BandRow, int BandCol);
   bool PointingPass();
   bool LinePairs(bool ByRow);
   bool LineTriples(bool ByRow);
@@ -263,6 +255,11 @@ class TGrille {
 
   // --- Hint texts ---
   std::string DescribeEliminations() const;
+  // The pairs and triples the candidate techniques' eliminations recorded
+  // since the last AdvancedLogic call began, and whether any elimination
+  // was used in it.
+  const MethodRecordT& UsedMethods() const { return Logic_.Record; }
+  bool EliminationsUsed() const { return Logic_.EliminationsUsed; }
 
   // --- Generation ---
   bool Generate(int Level, const GenerateOptions& Options = {}, GenerateReport* Report = nullptr);
@@ -307,15 +304,39 @@ class TGrille {
   void TakeSnapshot(Snapshot& s) const;
   void RestoreSnapshot(const Snapshot& s);
 
+  // The candidate techniques' working state during one AdvancedLogic call:
+  // the candidates as it found them (put back before a hint's digit while
+  // Pending), and what its eliminations used, named by a single's sentence.
+  struct CandidateLogic {
+    WordArray Saved{};
+    bool Pending = false;
+    MethodRecordT Record{};
+    bool EliminationsUsed = false;
+  };
+  CandidateLogic Logic_{};
+
   void RebuildDigitSets();
-  void RestoreBeforeHint(int Row, int Col, int Digit, bool HintMode);
+  void RestoreBeforeHint(int Row, int Col, int Digit);
   void PutBackSavedCandidates();
   bool EliminatePointing(const std::array<std::uint16_t, 3>& Union, int Group, bool ByRow, int Third);
   bool RemoveFromLine(int Line, bool ByRow, std::uint16_t Mask, int P1, int P2, int P3);
   bool RemoveFromBlock(int BandRow, int BandCol, int RowA, int ColA, int RowB, int ColB, std::uint16_t Mask);
   void GuessHint();
-  // The options of the hint search under way.
+  // Makes the step the hint: its sentence, focus and steps.
+  void RecordHint(ReasoningStep Step);
+  // The same for a single of the candidate techniques, naming the pairs and
+  // triples they used first.
+  void RecordSingle(ReasoningStep Step);
+  // The hint search under way, if any, and its options.
+  bool HintSearch_ = false;
   HintOptions HintOptions_{};
+  // Whether the hint search under way has its hint: then no technique runs.
+  bool Hinted() const { return HintSearch_ && HintRow != 0; }
+  // How a solve is called: the outer call (the player's marked digits out,
+  // the flags afresh), a branch of the search (the flags accumulate), or the
+  // hint search (the grid as it was when it finds nothing).
+  enum class SolveCall : std::uint8_t { Outer, Branch, Hint };
+  bool RunSolve(SolveCall Call, int Level);
   // True when the position can never be completed: a free cell without a
   // candidate, or a unit that lacks a digit none of its free cells can take.
   bool IsDeadEnd() const;
@@ -323,7 +344,7 @@ class TGrille {
   bool DigitsKeepRules() const;
   void RemoveMarkedDigits();
   void PutBackMarkedDigits();
-  bool SolveSteps(int Level, bool HintMode);
+  bool SolveSteps(int Level);
 };
 
 std::string DescribeMethod(const std::string& Name, const std::array<bool, 10>& Rows, const std::array<bool, 10>& Cols,

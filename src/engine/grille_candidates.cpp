@@ -5,7 +5,6 @@
 
 #include "grille.h"
 #include "hintfocus.h"
-#include "hinttexts.h"
 
 namespace {
 inline std::uint16_t Bit(int d) { return static_cast<std::uint16_t>(1u << (d - 1)); }
@@ -26,43 +25,48 @@ void TGrille::PutBackSavedCandidates() {
       const int i = r * 9 + c;
       Candidates[i] = Digits[i] != 0
                           ? std::uint16_t(0)
-                          : static_cast<std::uint16_t>(SavedCandidates[i] & ~(U_.RowDigits[r] | U_.ColDigits[c] |
-                                                                              U_.BlockDigits[(r / 3) * 3 + c / 3]));
+                          : static_cast<std::uint16_t>(Logic_.Saved[i] & ~(U_.RowDigits[r] | U_.ColDigits[c] |
+                                                                           U_.BlockDigits[(r / 3) * 3 + c / 3]));
     }
 }
 
-bool TGrille::AdvancedLogic(bool HintMode) {
-  MethodRecord = MethodRecordT{};
-  EliminationsUsed = false;
-  SavedCandidates = Candidates;
-  LogicRan = true;
+bool TGrille::AdvancedLogic() {
+  Logic_.Record = MethodRecordT{};
+  Logic_.EliminationsUsed = false;
+  Logic_.Saved = Candidates;
+  Logic_.Pending = true;
 
-  auto placementStep = [&] { return NakedSingles(HintMode) || HiddenSingles(HintMode); };
+  auto placementStep = [&] { return NakedSingles() || HiddenSingles(); };
 
-  bool result = NakedSingles(HintMode);
-  if (!(HintMode && HintRow != 0)) {
+  bool result = NakedSingles();
+  if (!Hinted()) {
     for (;;) {
       result = placementStep();
       if (HintRow != 0) break;
       const bool e = PointingPass() || LinePairs(true) || LinePairs(false) || LineTriples(true) || LineTriples(false) ||
                      BlockPairs();
-      EliminationsUsed = EliminationsUsed || e;
+      Logic_.EliminationsUsed = Logic_.EliminationsUsed || e;
       if (e) continue;
-      if (!HintMode) result = placementStep();
+      if (!HintSearch_) result = placementStep();
       break;
     }
   }
 
-  if (HintMode && LogicRan) PutBackSavedCandidates();
-  LogicRan = false;
+  if (HintSearch_ && Logic_.Pending) PutBackSavedCandidates();
+  Logic_.Pending = false;
   return result;
 }
 
-void TGrille::RestoreBeforeHint(int Row, int Col, int Digit, bool HintMode) {
-  if (!HintMode || !LogicRan) return;
+void TGrille::RecordSingle(ReasoningStep Step) {
+  if (Logic_.EliminationsUsed) Step.Eliminations = Logic_.Record;
+  RecordHint(std::move(Step));
+}
+
+void TGrille::RestoreBeforeHint(int Row, int Col, int Digit) {
+  if (!HintSearch_ || !Logic_.Pending) return;
   if ((Marks[Cell(Row, Col)] & MarkDigitBits) == Digit) return;  // a confirmation, not the hint
   PutBackSavedCandidates();
-  LogicRan = false;
+  Logic_.Pending = false;
 }
 
 namespace {
@@ -96,18 +100,17 @@ int FirstNakedSingle(const WordArray& Candidates, int Start) {
 
 }  // namespace
 
-bool TGrille::NakedSingles(bool HintMode) {
+bool TGrille::NakedSingles() {
   bool placed = false;
   // Reading order; a placement narrows the cells after it before they are read.
   for (int i = FirstNakedSingle(Candidates, 0); i < 81; i = FirstNakedSingle(Candidates, i + 1)) {
     const int r = i / 9 + 1, c = i % 9 + 1;
     const int d = LowestDigit(Candidates[i]);
-    RestoreBeforeHint(r, c, d, HintMode);
+    RestoreBeforeHint(r, c, d);
     PlaceDigit(r, c, d);
     placed = true;
-    if (RecordHintCell(r, c, HintMode, true)) {
-      HintText = hinttexts::NakedSingle(DescribeEliminations(), r, c, d);
-      HintFocus = hintfocus::NakedSingle(*this, r, c, d);
+    if (RecordHintCell(r, c)) {
+      RecordSingle(hintfocus::Placement(Technique::NakedSingle, i, d, hintfocus::NakedSingle(*this, r, c, d)));
       return true;
     }
   }
@@ -130,7 +133,7 @@ inline std::uint16_t OnlyOnce(Get get) {
 
 // Digits are examined in increasing order and counted afresh after every
 // placement, since a placement changes the counts of the digits after it.
-bool TGrille::HiddenSinglesInLines(bool ByRow, bool HintMode) {
+bool TGrille::HiddenSinglesInLines(bool ByRow) {
   bool placed = false;
   for (int line = 1; line <= 9; ++line) {
     auto get = [&](int k) { return GetCandidatesInLine(line, k + 1, ByRow); };
@@ -140,15 +143,14 @@ bool TGrille::HiddenSinglesInLines(bool ByRow, bool HintMode) {
       if (!(single & bit)) continue;
       int where = 1;
       while (!(GetCandidatesInLine(line, where, ByRow) & bit)) ++where;
-      if (ByRow)
-        RestoreBeforeHint(line, where, d, HintMode);
-      else
-        RestoreBeforeHint(where, line, d, HintMode);
+      const int row = ByRow ? line : where, col = ByRow ? where : line;
+      RestoreBeforeHint(row, col, d);
       PlaceDigitInLine(line, where, d, ByRow);
       placed = true;
-      if (RecordHintCell(line, where, HintMode, ByRow)) {
-        HintText = hinttexts::HiddenSingleInLine(DescribeEliminations(), ByRow, line, d, where);
-        HintFocus = hintfocus::Line(*this, ByRow, line, where, d, hintfocus::Search::HiddenSingle);
+      if (RecordHintCell(row, col)) {
+        RecordSingle(
+            hintfocus::Placement(Technique::HiddenSingle, LineCell(line, where, ByRow), d,
+                                 hintfocus::Line(*this, ByRow, line, where, d, hintfocus::Search::HiddenSingle)));
         return placed;
       }
       single = OnlyOnce(get);
@@ -157,7 +159,7 @@ bool TGrille::HiddenSinglesInLines(bool ByRow, bool HintMode) {
   return placed;
 }
 
-bool TGrille::HiddenSinglesInBlock(int BandRow, int BandCol, bool HintMode) {
+bool TGrille::HiddenSinglesInBlock(int BandRow, int BandCol) {
   bool placed = false;
   const int r0 = 3 * (BandRow - 1) + 1, c0 = 3 * (BandCol - 1) + 1;
   auto get = [&](int k) { return Candidates[Cell(r0 + k / 3, c0 + k % 3)]; };
@@ -168,12 +170,12 @@ bool TGrille::HiddenSinglesInBlock(int BandRow, int BandCol, bool HintMode) {
     int k = 0;
     while (!(get(k) & bit)) ++k;
     const int wr = r0 + k / 3, wc = c0 + k % 3;
-    RestoreBeforeHint(wr, wc, d, HintMode);
+    RestoreBeforeHint(wr, wc, d);
     PlaceDigit(wr, wc, d);
     placed = true;
-    if (RecordHintCell(wr, wc, HintMode, true)) {
-      HintText = hinttexts::HiddenSingleInBlock(DescribeEliminations(), BandRow, BandCol, d, wr, wc);
-      HintFocus = hintfocus::Block(*this, wr, wc, d, hintfocus::Search::HiddenSingle);
+    if (RecordHintCell(wr, wc)) {
+      RecordSingle(hintfocus::Placement(Technique::HiddenSingle, Cell(wr, wc), d,
+                                        hintfocus::Block(*this, wr, wc, d, hintfocus::Search::HiddenSingle)));
       return placed;
     }
     single = OnlyOnce(get);
@@ -181,16 +183,15 @@ bool TGrille::HiddenSinglesInBlock(int BandRow, int BandCol, bool HintMode) {
   return placed;
 }
 
-bool TGrille::HiddenSingles(bool HintMode) {
-  auto hinted = [&] { return HintMode && HintRow != 0; };
-  bool placed = HiddenSinglesInLines(false, HintMode);
-  if (hinted()) return placed;
-  placed = HiddenSinglesInLines(true, HintMode) || placed;
-  if (hinted()) return placed;
+bool TGrille::HiddenSingles() {
+  bool placed = HiddenSinglesInLines(false);
+  if (Hinted()) return placed;
+  placed = HiddenSinglesInLines(true) || placed;
+  if (Hinted()) return placed;
   for (int br = 1; br <= 3; ++br)
     for (int bc = 1; bc <= 3; ++bc) {
-      placed = HiddenSinglesInBlock(br, bc, HintMode) || placed;
-      if (hinted()) return placed;
+      placed = HiddenSinglesInBlock(br, bc) || placed;
+      if (Hinted()) return placed;
     }
   return placed;
 }
@@ -256,7 +257,7 @@ std::uint16_t FewCandidates(const TGrille& g, int line, bool byRow, std::uint16_
 // those cells only; the set of them is taken again after every removal.
 bool TGrille::LinePairs(bool ByRow) {
   bool changed = false;
-  auto& record = ByRow ? MethodRecord.PairsByRow : MethodRecord.PairsByCol;
+  auto& record = ByRow ? Logic_.Record.PairsByRow : Logic_.Record.PairsByCol;
   for (int line = 1; line <= 9; ++line) {
     const std::uint16_t empty =
         static_cast<std::uint16_t>(~(ByRow ? U_.RowFilled : U_.ColFilled)[line - 1] & AllDigits);
@@ -282,7 +283,7 @@ bool TGrille::LinePairs(bool ByRow) {
 
 bool TGrille::LineTriples(bool ByRow) {
   bool changed = false;
-  auto& record = ByRow ? MethodRecord.TriplesByRow : MethodRecord.TriplesByCol;
+  auto& record = ByRow ? Logic_.Record.TriplesByRow : Logic_.Record.TriplesByCol;
   for (int line = 1; line <= 9; ++line) {
     const std::uint16_t empty =
         static_cast<std::uint16_t>(~(ByRow ? U_.RowFilled : U_.ColFilled)[line - 1] & AllDigits);
@@ -358,7 +359,7 @@ bool TGrille::BlockPairs() {
             changed = true;
             pairable = small();
           }
-          if (changed) MethodRecord.PairsByBlock[block] = true;
+          if (changed) Logic_.Record.PairsByBlock[block] = true;
         }
       }
     }

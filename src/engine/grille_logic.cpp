@@ -3,44 +3,29 @@
 // Line and block completion, the missing-digit searches, cross-hatching.
 #include "grille.h"
 #include "hintfocus.h"
-#include "hinttexts.h"
 
-namespace {
-
-// Calls one unit technique under the shared progress rule: once a hint has been
-// recorded, no further technique runs and the cycle counts as progress.
-template <class F>
-inline void Step(const TGrille& g, bool hintMode, bool& progress, F&& technique) {
-  if (hintMode && g.HintRow != 0) {
-    progress = true;
-    return;
-  }
-  if (technique()) progress = true;
+// Each unit technique runs under the shared progress rule: once the hint
+// search has its hint, no further technique runs and the pass counts as
+// progress.
+bool TGrille::SinglesPass(int Limit, bool Extended) {
+  bool progress = false;
+  for (int line = 1; line <= 9; ++line) progress = Hinted() || SolveLine(line, true, Extended) || progress;
+  for (int line = 1; line <= 9; ++line) progress = Hinted() || SolveLine(line, false, Extended) || progress;
+  return BlockSinglesPass(Limit, Extended) || progress;
 }
 
-}  // namespace
-
-bool TGrille::SinglesPass(int Limit, bool Extended, bool HintMode, bool& Progress) {
-  for (int line = 1; line <= 9; ++line)
-    Step(*this, HintMode, Progress, [&] { return SolveLine(line, true, HintMode, Extended); });
-  for (int line = 1; line <= 9; ++line)
-    Step(*this, HintMode, Progress, [&] { return SolveLine(line, false, HintMode, Extended); });
-  return BlockSinglesPass(Limit, Extended, HintMode, Progress);
-}
-
-bool TGrille::BlockSinglesPass(int Limit, bool Extended, bool HintMode, bool& Progress) {
+bool TGrille::BlockSinglesPass(int Limit, bool Extended) {
+  bool progress = false;
   for (int br = 1; br <= 3; ++br)
-    for (int bc = 1; bc <= 3; ++bc)
-      Step(*this, HintMode, Progress, [&] { return SolveBlock(br, bc, HintMode, Extended, Limit); });
-  return Progress;
+    for (int bc = 1; bc <= 3; ++bc) progress = Hinted() || SolveBlock(br, bc, Extended, Limit) || progress;
+  return progress;
 }
 
-bool TGrille::BandPass(bool HintMode, bool& Progress) {
-  for (int band = 1; band <= 3; ++band)
-    Step(*this, HintMode, Progress, [&] { return CrossHatchBand(band, true, HintMode); });
-  for (int band = 1; band <= 3; ++band)
-    Step(*this, HintMode, Progress, [&] { return CrossHatchBand(band, false, HintMode); });
-  return Progress;
+bool TGrille::BandPass() {
+  bool progress = false;
+  for (int band = 1; band <= 3; ++band) progress = Hinted() || CrossHatchBand(band, true) || progress;
+  for (int band = 1; band <= 3; ++band) progress = Hinted() || CrossHatchBand(band, false) || progress;
+  return progress;
 }
 
 namespace {
@@ -61,7 +46,7 @@ inline std::uint16_t FirstMissing(std::uint16_t present, int n) {
 
 }  // namespace
 
-bool TGrille::SolveLine(int Line, bool ByRow, bool HintMode, bool Extended) {
+bool TGrille::SolveLine(int Line, bool ByRow, bool Extended) {
   // Gap lists: the empty positions in order and the missing digits in
   // increasing order, both kept as sets and used with the count n of empty
   // positions. A used position or digit leaves its set.
@@ -76,9 +61,12 @@ bool TGrille::SolveLine(int Line, bool ByRow, bool HintMode, bool Extended) {
     const int p = LowestDigit(left), d = LowestDigit(digits);
     PlaceDigitInLine(Line, p, d, ByRow);
     placed = true;
-    if (RecordHintCell(Line, p, HintMode, ByRow)) {
-      HintText = hinttexts::LineCompletion(ByRow, Line, d, p);
-      HintFocus = hintfocus::Line(*this, ByRow, Line, p, d, hintfocus::Search::Completion);
+    if (RecordHintCell(ByRow ? Line : p, ByRow ? p : Line)) {
+      ReasoningStep step =
+          hintfocus::Placement(Technique::LineCompletion, LineCell(Line, p, ByRow), d,
+                               hintfocus::Line(*this, ByRow, Line, p, d, hintfocus::Search::Completion));
+      step.ByRow = ByRow;
+      RecordHint(std::move(step));
     }
     return placed;
   }
@@ -117,11 +105,14 @@ bool TGrille::SolveLine(int Line, bool ByRow, bool HintMode, bool Extended) {
     const int d = LowestDigit(bit);
     PlaceDigitInLine(Line, p, d, ByRow);
     placed = true;
-    if (RecordHintCell(Line, p, HintMode, ByRow)) {
-      HintText = digitSearch ? hinttexts::LineDigitSearch(ByRow, Line, n, p, d)
-                             : hinttexts::LineCellSearch(ByRow, Line, n, p, d);
-      HintFocus = hintfocus::Line(*this, ByRow, Line, p, d,
-                                  digitSearch ? hintfocus::Search::DigitSearch : hintfocus::Search::CellSearch);
+    if (RecordHintCell(ByRow ? Line : p, ByRow ? p : Line)) {
+      ReasoningStep step = hintfocus::Placement(
+          digitSearch ? Technique::LineDigitSearch : Technique::LineCellSearch, LineCell(Line, p, ByRow), d,
+          hintfocus::Line(*this, ByRow, Line, p, d,
+                          digitSearch ? hintfocus::Search::DigitSearch : hintfocus::Search::CellSearch));
+      step.ByRow = ByRow;
+      step.EmptyCells = n;
+      RecordHint(std::move(step));
       return placed;
     }
     left = static_cast<std::uint16_t>(left & ~(1u << (p - 1)));
@@ -138,7 +129,7 @@ TGrille::BlockSearchKey TGrille::BlockSearchInputs(int BandRow, int BandCol) con
           U_.RowDigits[r + 2], U_.ColDigits[c],   U_.ColDigits[c + 1], U_.ColDigits[c + 2]};
 }
 
-bool TGrille::SolveBlock(int BandRow, int BandCol, bool HintMode, bool Extended, int Limit) {
+bool TGrille::SolveBlock(int BandRow, int BandCol, bool Extended, int Limit) {
   // The same lists as for a line: the empty cells in reading order (bit k for
   // cell k of the block) and the missing digits.
   const int b = 3 * (BandRow - 1) + BandCol - 1;
@@ -159,10 +150,9 @@ bool TGrille::SolveBlock(int BandRow, int BandCol, bool HintMode, bool Extended,
     const int r = r0 + k / 3, c = c0 + k % 3;
     PlaceDigit(r, c, d);
     placed = true;
-    if (RecordHintCell(r, c, HintMode, true)) {
-      HintText = hinttexts::BlockCompletion(BandRow, BandCol, d, r, c);
-      HintFocus = hintfocus::Block(*this, r, c, d, hintfocus::Search::Completion);
-    }
+    if (RecordHintCell(r, c))
+      RecordHint(hintfocus::Placement(Technique::BlockCompletion, Cell(r, c), d,
+                                      hintfocus::Block(*this, r, c, d, hintfocus::Search::Completion)));
     return placed;
   }
 
@@ -199,11 +189,13 @@ bool TGrille::SolveBlock(int BandRow, int BandCol, bool HintMode, bool Extended,
     const int r = r0 + k / 3, c = c0 + k % 3, d = LowestDigit(bit);
     PlaceDigit(r, c, d);
     placed = true;
-    if (RecordHintCell(r, c, HintMode, true)) {
-      HintText = digitSearch ? hinttexts::BlockDigitSearch(BandRow, BandCol, r, c, d)
-                             : hinttexts::BlockCellSearch(BandRow, BandCol, r, c, d);
-      HintFocus = hintfocus::Block(*this, r, c, d,
-                                   digitSearch ? hintfocus::Search::DigitSearch : hintfocus::Search::CellSearch);
+    if (RecordHintCell(r, c)) {
+      ReasoningStep step = hintfocus::Placement(
+          digitSearch ? Technique::BlockDigitSearch : Technique::BlockCellSearch, Cell(r, c), d,
+          hintfocus::Block(*this, r, c, d,
+                           digitSearch ? hintfocus::Search::DigitSearch : hintfocus::Search::CellSearch));
+      step.EmptyCells = n;
+      RecordHint(std::move(step));
       return placed;
     }
     left = static_cast<std::uint16_t>(left & ~(1u << k));
@@ -213,7 +205,7 @@ bool TGrille::SolveBlock(int BandRow, int BandCol, bool HintMode, bool Extended,
   return placed;
 }
 
-bool TGrille::CrossHatchBand(int BandNo, bool ByRow, bool HintMode) {
+bool TGrille::CrossHatchBand(int BandNo, bool ByRow) {
   const int first = 3 * (BandNo - 1) + 1;
   const auto& thirds = ByRow ? U_.RowThirds : U_.ColThirds;
   const auto& filled = ByRow ? U_.RowFilled : U_.ColFilled;
@@ -262,9 +254,12 @@ bool TGrille::CrossHatchBand(int BandNo, bool ByRow, bool HintMode) {
     if (count != 1) continue;
     PlaceDigitInLine(L, where, d, ByRow);
     placed = true;
-    if (RecordHintCell(L, where, HintMode, ByRow)) {
-      HintText = hinttexts::CrossHatch(ByRow, BandNo, d, L, g, excluded, where);
-      HintFocus = hintfocus::CrossHatch(*this, ByRow, L, g, where, d);
+    if (RecordHintCell(ByRow ? L : where, ByRow ? where : L)) {
+      ReasoningStep step = hintfocus::Placement(Technique::CrossHatch, LineCell(L, where, ByRow), d,
+                                                hintfocus::CrossHatch(*this, ByRow, L, g, where, d));
+      step.ByRow = ByRow;
+      step.Excluded = excluded;
+      RecordHint(std::move(step));
       return placed;
     }
   }

@@ -6,7 +6,7 @@
 #include "advancedhint.h"
 #include "grille.h"
 #include "hintfocus.h"
-#include "hinttexts.h"
+#include "hintwriter.h"
 #include "solutioncount.h"
 
 namespace {
@@ -47,34 +47,33 @@ void TGrille::PutBackMarkedDigits() {
 
 // The logic passes, the advanced logic and the search; the body of Solve without
 // its entry and exit bookkeeping.
-bool TGrille::SolveSteps(int Level, bool HintMode) {
+bool TGrille::SolveSteps(int Level) {
   for (;;) {
     if (Level < LevelCandidatesOnly) {
       bool progress;
       do {
-        progress = false;
-        SinglesPass(CompletionOnly, false, HintMode, progress);
-        BandPass(HintMode, progress);
+        progress = SinglesPass(CompletionOnly, false);
+        progress = BandPass() || progress;
         if (Level == LevelMoyen) {
-          SinglesPass(BlockSearchMoyen, true, HintMode, progress);
-          BlockSinglesPass(BlockSearchMoyen, true, HintMode, progress);
+          progress = SinglesPass(BlockSearchMoyen, true) || progress;
+          progress = BlockSinglesPass(BlockSearchMoyen, true) || progress;
         } else if (Level == LevelDifficile || Level == LevelExpert) {
-          SinglesPass(BlockSearchAny, true, HintMode, progress);
-          BlockSinglesPass(BlockSearchAny, true, HintMode, progress);
+          progress = SinglesPass(BlockSearchAny, true) || progress;
+          progress = BlockSinglesPass(BlockSearchAny, true) || progress;
         }
-        if (HintMode && HintRow != 0) return false;
+        if (Hinted()) return false;
       } while (progress && !Contradiction);
       if (Contradiction) return false;
     }
     if (Level < LevelExpert) break;
-    const bool progress = AdvancedLogic(HintMode);
-    if (HintMode && HintRow != 0) return false;
+    const bool progress = AdvancedLogic();
+    if (Hinted()) return false;
     if (!progress || Contradiction) break;
   }
 
   if (CountEmpty() == 0) return true;
 
-  if (Level == LevelExpert && !HintMode) {
+  if (Level == LevelExpert && !HintSearch_) {
     NeedsGuess = true;
     // A position that can never be completed has no solution below it; the
     // search must say so at once, not try every digit of every other cell
@@ -120,7 +119,7 @@ bool TGrille::SolveSteps(int Level, bool HintMode) {
       if (!(cand & (1u << (d - 1)))) continue;
       TakeSnapshot(saved);
       PlaceDigit(row, col, d);
-      if (Solve(false, LevelExpert, false)) {
+      if (RunSolve(SolveCall::Branch, LevelExpert)) {
         ++count;
         if (!FirstSolutionStored) {
           FirstSolution = Digits;
@@ -134,7 +133,7 @@ bool TGrille::SolveSteps(int Level, bool HintMode) {
     return count > 0;
   }
 
-  if (HintMode && !(HintOptions_.Advanced && advanced::FindHint(*this, HintOptions_.OneSolution))) GuessHint();
+  if (HintSearch_ && !(HintOptions_.Advanced && advanced::FindHint(*this, HintOptions_.OneSolution))) GuessHint();
   return false;
 }
 
@@ -172,8 +171,11 @@ bool TGrille::DigitsKeepRules() const {
   return true;
 }
 
-bool TGrille::Solve(bool ResetErrors, int Level, bool HintMode) {
-  if (ResetErrors) {
+bool TGrille::Solve(int Level) { return RunSolve(SolveCall::Outer, Level); }
+
+bool TGrille::RunSolve(SolveCall Call, int Level) {
+  const bool resetErrors = Call != SolveCall::Branch;
+  if (resetErrors) {
     Contradiction = false;
     NeedsGuess = false;
     MultipleSolutions = false;
@@ -181,16 +183,27 @@ bool TGrille::Solve(bool ResetErrors, int Level, bool HintMode) {
   }
   // A hint search that finds nothing leaves the grid as it found it.
   Snapshot entry;
-  const bool keepEntry = HintMode;
+  const bool keepEntry = Call == SolveCall::Hint;
   if (keepEntry) TakeSnapshot(entry);
-  if (ResetErrors) RemoveMarkedDigits();
+  if (resetErrors) RemoveMarkedDigits();
   HintRow = 0;
+  HintSearch_ = Call == SolveCall::Hint;
 
-  const bool result = SolveSteps(Level, HintMode);
+  const bool result = SolveSteps(Level);
 
+  HintSearch_ = false;
   if (keepEntry && HintRow == 0) RestoreSnapshot(entry);
-  if (ResetErrors) PutBackMarkedDigits();
+  if (resetErrors) PutBackMarkedDigits();
   return result;
+}
+
+void TGrille::RecordHint(ReasoningStep Step) {
+  Step.Text = hintwriter::FrenchStep(Step);
+  HintText = Step.Text;
+  HintFocus = HintFocusT{};
+  hintfocus::AddStepFocus(Step, HintFocus);
+  HintSteps.clear();
+  HintSteps.push_back(std::move(Step));
 }
 
 void TGrille::GuessHint() {
@@ -200,9 +213,10 @@ void TGrille::GuessHint() {
       if (Digits[i] != 0 || FirstSolution[i] == 0) continue;
       const int d = WordDigit(FirstSolution[i]);
       PlaceDigit(r, c, d);
-      if (RecordHintCell(r, c, true, true)) {
-        HintText = hinttexts::Guess(d);
+      if (RecordHintCell(r, c)) {
+        HintText = hintwriter::GuessText(d, HintLanguage::French);
         HintFocus = HintFocusT{};
+        HintSteps.clear();
         return;
       }
     }
@@ -213,7 +227,7 @@ bool TGrille::SolveAtLevel(int Level) {
   TakeSnapshot(saved);
   const ByteArray savedGivens = Givens;
   FirstSolution.fill(0);
-  const bool result = Solve(true, Level, false);
+  const bool result = Solve(Level);
   Solution = Digits;
   RestoreSnapshot(saved);
   Givens = savedGivens;
@@ -234,7 +248,7 @@ std::uint8_t TGrille::RateLevel() {
 std::uint16_t TGrille::SolveGrid() {
   const int before = CountEmpty() + CountErrors();
   int flags;
-  if (!Solve(true, LevelExpert, false))
+  if (!Solve(LevelExpert))
     flags = SolveNoSolution;
   else if (!NeedsGuess)
     flags = 0;
@@ -251,7 +265,7 @@ std::uint16_t TGrille::SolveGrid() {
 bool TGrille::IsSolvedByLogic(int Level) {
   Snapshot saved;
   TakeSnapshot(saved);
-  Solve(true, Level, false);
+  Solve(Level);
   const bool solved = CountEmpty() == 0;
   RestoreSnapshot(saved);
   return solved;
@@ -260,12 +274,11 @@ bool TGrille::IsSolvedByLogic(int Level) {
 std::optional<HintStep> TGrille::FindHint(const HintOptions& Options) {
   HintOptions_ = Options;
   HintSteps.clear();
-  Solve(true, LevelExpert, true);
+  RunSolve(SolveCall::Hint, LevelExpert);
   HintOptions_ = HintOptions{};
   if (HintRow == 0) return std::nullopt;
   const int digit = GetDigit(HintRow, HintCol);
-  return HintStep{HintRow,  HintCol,   digit,     HintDigit,
-                  HintText, HintFocus, HintSteps, HintSteps.empty() && HintText == hinttexts::Guess(digit)};
+  return HintStep{HintRow, HintCol, digit, HintDigit, HintText, HintFocus, HintSteps, HintSteps.empty()};
 }
 
 void TGrille::ForgetHintAt(int Row, int Col) {

@@ -113,4 +113,23 @@ HintFocusT NakedSingle(const TGrille& grid, int Row, int Col, int Digit) {
   return focus;
 }
 
+ReasoningStep Placement(Technique Kind, int Cell, int Digit, const HintFocusT& Focus) {
+  ReasoningStep step;
+  step.Kind = Kind;
+  step.Digit = Digit;
+  step.Placed = Cell;
+  step.Units = Focus.Units;
+  for (const HintCell& cell : Focus.Cells) step.Cells.push_back(::Cell(cell.Row, cell.Col));
+  return step;
+}
+
+void AddStepFocus(const ReasoningStep& Step, HintFocusT& Focus) {
+  for (const HintUnit& unit : Step.Units)
+    if (std::find(Focus.Units.begin(), Focus.Units.end(), unit) == Focus.Units.end()) Focus.Units.push_back(unit);
+  for (std::size_t k = 0; k < Step.Cells.size(); ++k)
+    Focus.Cells.push_back(cellunits::CellOf(Step.Cells[k], k < Step.Groups.size() ? Step.Groups[k] : 0));
+  for (const auto& [cell, digits] : Step.Removals)
+    Focus.Removed.push_back({cellunits::RowOf(cell) + 1, cellunits::ColOf(cell) + 1, digits});
+}
+
 }  // namespace hintfocus

@@ -22,4 +22,11 @@ HintFocusT CrossHatch(const TGrille& grid, bool ByRow, int Line, int Third, int 
 // A cell that has one candidate left.
 HintFocusT NakedSingle(const TGrille& grid, int Row, int Col, int Digit);
 
+// The step of a technique of the levels that placed Digit in Cell (0 to 80),
+// with the units and cells of its focus.
+ReasoningStep Placement(Technique Kind, int Cell, int Digit, const HintFocusT& Focus);
+// Adds what a step speaks of to a focus: its units (once each), its cells
+// with their groups, its removals.
+void AddStepFocus(const ReasoningStep& Step, HintFocusT& Focus);
+
 }  // namespace hintfocus

@@ -3,7 +3,10 @@
 // Only called once a placement has been accepted as the hint.
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "hinttypes.h"
 
 namespace hinttexts {
 
@@ -20,6 +23,9 @@ std::string BlockCellSearch(int bandRow, int bandCol, int row, int col, int digi
 std::string BlockDigitSearch(int bandRow, int bandCol, int row, int col, int digit);
 // Cross-hatching in a band; excluded: some position was ruled out by its cross line.
 std::string CrossHatch(bool byRow, int band, int digit, int line, int third, bool excluded, int pos);
+// The clause naming the pairs and triples eliminated before a single ("" when
+// no elimination was used).
+std::string EliminationClause(const std::optional<MethodRecordT>& record);
 // Candidate techniques; clause is the elimination clause of the call.
 std::string NakedSingle(const std::string& clause, int row, int col, int digit);
 std::string HiddenSingleInLine(const std::string& clause, bool byRow, int line, int digit, int pos);

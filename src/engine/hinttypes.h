@@ -7,7 +7,9 @@
 // numbered 0 to 26: rows 0-8, columns 9-17, blocks 18-26.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -48,8 +50,21 @@ struct HintFocusT {
   bool operator==(const HintFocusT&) const = default;
 };
 
-// The advanced techniques, simplest first: the order in which they are tried.
+// Every technique a hint can use. First those of the game's levels: the basic
+// techniques, which read the digits only, then the candidate techniques' singles
+// and pointing; then the advanced techniques, simplest first: the order in
+// which they are tried.
 enum class Technique : std::uint8_t {
+  LineCompletion,
+  LineCellSearch,
+  LineDigitSearch,
+  BlockCompletion,
+  BlockCellSearch,
+  BlockDigitSearch,
+  CrossHatch,
+  NakedSingle,
+  HiddenSingle,
+  Pointing,
   LineBlock,
   NakedSubset,
   HiddenSubset,
@@ -67,23 +82,40 @@ enum class Technique : std::uint8_t {
   AlternatingChain,
 };
 
-// The name a sentence gives the technique, e.g. "X-Wing", "chaîne XY".
+// The techniques that only "Indices avancés" use.
+constexpr bool IsAdvanced(Technique t) { return t >= Technique::LineBlock; }
+
+// The French name a sentence gives the technique, e.g. "X-Wing", "chaîne XY".
 const char* TechniqueName(Technique t);
 
-// One step of an advanced technique: what it found and what it removes.
-// Cells are indexes 0 to 80.
-struct AdvancedStep {
+// The pairs and triples that the candidate techniques of the levels used
+// before a single, named by its sentence: lines and blocks 1 to 9.
+struct MethodRecordT {
+  std::array<bool, 10> PairsByRow{};
+  std::array<bool, 10> PairsByCol{};
+  std::array<bool, 10> PairsByBlock{};
+  std::array<bool, 10> TriplesByRow{};
+  std::array<bool, 10> TriplesByCol{};
+  bool operator==(const MethodRecordT&) const = default;
+};
+
+// One step of reasoning: what a technique looked at, what it removes, and the
+// digit it places when it places one. Cells are indexes 0 to 80. A step is
+// data only; the writers (hintwriter.h) turn it into sentences.
+struct ReasoningStep {
   Technique Kind = Technique::XWing;
-  // The digit the pattern is about and that it removes (for a subset and the
-  // unique rectangle: 0; their digits are in Pair).
+  // The digit the step is about: the one it removes or places (for a subset
+  // and the unique rectangle: 0; their digits are in Pair).
   int Digit = 0;
   std::uint16_t Pair = 0;
-  // Fish: the base lines (rows when ByRow) and the cover lines, 1 to 9.
+  // A line technique's direction (a row when ByRow); fish: the base lines
+  // (rows when ByRow) and the cover lines, 1 to 9.
   bool ByRow = true;
   std::vector<int> Base, Cover;
   // The pattern's cells in the order the sentence names them (the pivot
-  // first, a chain from one end to the other), with their group. An
-  // alternating chain also gives the digit of each of its links in
+  // first, a chain from one end to the other), with their group. For the
+  // levels' techniques: the cells whose digits rule out the other places or
+  // digits. An alternating chain also gives the digit of each of its links in
   // ChainDigits, and whether the link that reaches it is strong in Groups.
   std::vector<int> Cells;
   std::vector<int> Groups;
@@ -91,11 +123,25 @@ struct AdvancedStep {
   std::vector<std::uint16_t> CellCandidates;
   std::vector<int> ChainDigits;
   std::vector<int> LinkUnits;  // per link: its unit 0 to 26, -1 inside a cell
-  // The units that justify the step (a strong link's unit, the unit where two
-  // cells of one colour meet).
+  // The units the step looks at or that justify it (a strong link's unit, the
+  // unit where two cells of one colour meet). A single found in a unit names
+  // that unit first.
   std::vector<HintUnit> Units;
   // Candidates removed: (cell, digits).
   std::vector<std::pair<int, std::uint16_t>> Removals;
+  // The cell that receives Digit, -1 when the step only removes candidates.
+  int Placed = -1;
+  // A line or block search: its empty cells when it began. Cross-hatching:
+  // whether a free place of the block was ruled out by its cross line.
+  int EmptyCells = 0;
+  bool Excluded = false;
+  // A single of the levels' candidate techniques: the pairs and triples used
+  // before it, when some elimination was.
+  std::optional<MethodRecordT> Eliminations;
+  // The placement that ends an advanced hint, after the steps it follows.
+  bool Concludes = false;
+  // The sentence of the step alone, in French (set by the hint search).
+  std::string Text;
 };
 
 // What the hint search may use beyond the techniques of the game's levels.

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The eliminations that the candidate techniques of the levels leave out and
-// that come before the fish, simplest first:
+// The eliminations that come before the fish, simplest first:
+// - pointing: in a block, a digit whose places all lie in one row or column;
+//   that line's other cells lose it (the levels' candidate techniques use it);
 // - line-block reduction: in a row or column, a digit whose places all lie in
 //   one block; the block's other cells lose it;
 // - subsets of two to four cells in any row, column or block: cells that
 //   together take only as many digits (the others of the unit lose them), and
 //   digits that together have only as many places (those cells lose their
 //   other digits).
+#include <algorithm>
 #include <bit>
 
 #include "advanced.h"
@@ -16,7 +18,34 @@ namespace advanced {
 
 using cellunits::Bit;
 
-std::optional<AdvancedStep> FindLineBlock(const CandidateSets& cand) {
+std::optional<ReasoningStep> FindPointing(const CandidateSets& cand) {
+  for (int block = 0; block < 9; ++block)
+    for (int digit = 1; digit <= 9; ++digit) {
+      std::vector<int> cells;
+      for (int cell : cellunits::Units[18 + block])
+        if (cand[cell] & Bit(digit)) cells.push_back(cell);
+      if (cells.size() < 2) continue;
+      const int lines[2] = {cellunits::RowOf(cells[0]), 9 + cellunits::ColOf(cells[0])};
+      for (int line : lines) {
+        const bool inLine = std::all_of(cells.begin(), cells.end(),
+                                        [&](int cell) { return cellunits::UnitsOf(cell)[line < 9 ? 0 : 1] == line; });
+        if (!inLine) continue;
+        ReasoningStep step;
+        step.Kind = Technique::Pointing;
+        step.Digit = digit;
+        for (int cell : cellunits::Units[line])
+          if (cellunits::BoxOf(cell) != block && (cand[cell] & Bit(digit)))
+            step.Removals.emplace_back(cell, Bit(digit));
+        if (step.Removals.empty()) continue;
+        step.Cells = cells;
+        step.Units = {cellunits::UnitOf(18 + block), cellunits::UnitOf(line)};
+        return step;
+      }
+    }
+  return std::nullopt;
+}
+
+std::optional<ReasoningStep> FindLineBlock(const CandidateSets& cand) {
   for (int unit = 0; unit < 18; ++unit)
     for (int digit = 1; digit <= 9; ++digit) {
       int block = -1;
@@ -29,7 +58,7 @@ std::optional<AdvancedStep> FindLineBlock(const CandidateSets& cand) {
         cells.push_back(cell);
       }
       if (!one || cells.size() < 2) continue;
-      AdvancedStep step;
+      ReasoningStep step;
       step.Kind = Technique::LineBlock;
       step.Digit = digit;
       for (int cell : cellunits::Units[18 + block]) {
@@ -66,12 +95,12 @@ bool ChooseSubset(const std::array<std::uint16_t, 9>& masks, int size, int from,
 // removes something: `masksOf(unit)` gives the unit's nine entries, `build`
 // the step of the entries chosen and the union of their masks.
 template <class MasksOf, class Build>
-std::optional<AdvancedStep> FindSubset(MasksOf masksOf, Build build) {
+std::optional<ReasoningStep> FindSubset(MasksOf masksOf, Build build) {
   for (int size = 2; size <= 4; ++size)
     for (int unit = 0; unit < 27; ++unit) {
-      std::optional<AdvancedStep> found;
+      std::optional<ReasoningStep> found;
       ChooseSubset(masksOf(unit), size, 0, 0, 0, 0, [&](std::uint16_t chosen, std::uint16_t united) {
-        AdvancedStep step = build(cellunits::Units[unit], chosen, united);
+        ReasoningStep step = build(cellunits::Units[unit], chosen, united);
         if (step.Removals.empty()) return false;
         step.Units = {cellunits::UnitOf(unit)};
         found = std::move(step);
@@ -85,7 +114,7 @@ std::optional<AdvancedStep> FindSubset(MasksOf masksOf, Build build) {
 }  // namespace
 
 // Cells (entries: their candidates) that together take as many digits.
-std::optional<AdvancedStep> FindNakedSubset(const CandidateSets& cand) {
+std::optional<ReasoningStep> FindNakedSubset(const CandidateSets& cand) {
   return FindSubset(
       [&](int unit) {
         std::array<std::uint16_t, 9> masks{};
@@ -93,7 +122,7 @@ std::optional<AdvancedStep> FindNakedSubset(const CandidateSets& cand) {
         return masks;
       },
       [&](const std::array<int, 9>& cells, std::uint16_t chosen, std::uint16_t digits) {
-        AdvancedStep step;
+        ReasoningStep step;
         step.Kind = Technique::NakedSubset;
         step.Pair = digits;
         for (int k = 0; k < 9; ++k) {
@@ -107,7 +136,7 @@ std::optional<AdvancedStep> FindNakedSubset(const CandidateSets& cand) {
 }
 
 // Digits (entries: their places in the unit) that together have as many places.
-std::optional<AdvancedStep> FindHiddenSubset(const CandidateSets& cand) {
+std::optional<ReasoningStep> FindHiddenSubset(const CandidateSets& cand) {
   return FindSubset(
       [&](int unit) {
         std::array<std::uint16_t, 9> places{};
@@ -118,7 +147,7 @@ std::optional<AdvancedStep> FindHiddenSubset(const CandidateSets& cand) {
         return places;
       },
       [&](const std::array<int, 9>& cells, std::uint16_t digits, std::uint16_t positions) {
-        AdvancedStep step;
+        ReasoningStep step;
         step.Kind = Technique::HiddenSubset;
         step.Pair = digits;
         for (int k = 0; k < 9; ++k) {

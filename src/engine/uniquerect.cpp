@@ -11,7 +11,7 @@
 
 namespace advanced {
 
-std::optional<AdvancedStep> FindUniqueRectangle(const CandidateSets& cand) {
+std::optional<ReasoningStep> FindUniqueRectangle(const CandidateSets& cand) {
   for (int r1 = 0; r1 < 9; ++r1)
     for (int r2 = r1 + 1; r2 < 9; ++r2)
       for (int c1 = 0; c1 < 9; ++c1)
@@ -30,7 +30,7 @@ std::optional<AdvancedStep> FindUniqueRectangle(const CandidateSets& cand) {
             }
             const std::uint16_t rest = cand[corners[odd]];
             if (!ok || (rest & pair) != pair || rest == pair) continue;
-            AdvancedStep step;
+            ReasoningStep step;
             step.Kind = Technique::UniqueRectangle;
             step.Pair = pair;
             for (int k = 0; k < 4; ++k)

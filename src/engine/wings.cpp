@@ -32,7 +32,7 @@ namespace {
 
 // A wing: pivot, pincers A and B; z the digit they share. The removal must
 // see the cells in `seen` (the pincers, or all three).
-std::optional<AdvancedStep> FindWing(const CandidateSets& cand, int pivotSize) {
+std::optional<ReasoningStep> FindWing(const CandidateSets& cand, int pivotSize) {
   for (int pivot = 0; pivot < 81; ++pivot) {
     const std::uint16_t pc = cand[pivot];
     if (std::popcount(pc) != pivotSize) continue;
@@ -57,7 +57,7 @@ std::optional<AdvancedStep> FindWing(const CandidateSets& cand, int pivotSize) {
         const std::vector<int> pattern{pivot, a, b};
         auto removals = RemovalsSeeingAll(cand, seen, pivotSize == 2 ? 2 : 3, digit, pattern);
         if (removals.empty()) continue;
-        AdvancedStep step;
+        ReasoningStep step;
         step.Kind = pivotSize == 2 ? Technique::XYWing : Technique::XYZWing;
         step.Digit = digit;
         step.Cells = pattern;
@@ -72,7 +72,7 @@ std::optional<AdvancedStep> FindWing(const CandidateSets& cand, int pivotSize) {
 
 }  // namespace
 
-std::optional<AdvancedStep> FindXYWing(const CandidateSets& cand) { return FindWing(cand, 2); }
-std::optional<AdvancedStep> FindXYZWing(const CandidateSets& cand) { return FindWing(cand, 3); }
+std::optional<ReasoningStep> FindXYWing(const CandidateSets& cand) { return FindWing(cand, 2); }
+std::optional<ReasoningStep> FindXYZWing(const CandidateSets& cand) { return FindWing(cand, 3); }
 
 }  // namespace advanced

@@ -13,7 +13,7 @@ namespace advanced {
 using cellunits::Bit;
 using cellunits::Sees;
 
-std::optional<AdvancedStep> FindWWing(const CandidateSets& cand) {
+std::optional<ReasoningStep> FindWWing(const CandidateSets& cand) {
   for (int a = 0; a < 81; ++a) {
     if (std::popcount(cand[a]) != 2) continue;
     for (int b = a + 1; b < 81; ++b) {
@@ -39,7 +39,7 @@ std::optional<AdvancedStep> FindWWing(const CandidateSets& cand) {
           const std::vector<int> pattern{a, b, nearA, nearB};
           auto removals = RemovalsSeeingAll(cand, seen, 2, digit, pattern);
           if (removals.empty()) continue;
-          AdvancedStep step;
+          ReasoningStep step;
           step.Kind = Technique::WWing;
           step.Digit = digit;
           step.Pair = cand[a];

@@ -116,12 +116,51 @@ TEST(Cli, AdvancedHintsAndTheHardestTechnique) {
   EXPECT_EQ(hints.find('0', hints.find('\t')), std::string::npos);
 }
 
+TEST(Cli, JsonGivesTheHintAsItsSteps) {
+  const std::string twoHoles = SolvedWithout({{4, 2}, {9, 9}});
+  const std::string json = Cli({"hint", "--json"}, twoHoles + "\n" + kSolved + "\n").out;
+  const std::vector<std::string> lines = Lines(json);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(
+      lines[0].rfind("{\"placement\": {\"row\": 4, \"col\": 2, \"digit\": 5}, \"replaced\": 0, \"guess\": false, "
+                     "\"steps\": [{\"technique\": \"chiffre manquant\", \"digits\": [5], \"cells\": [], "
+                     "\"units\": [\"row 4\"], \"removals\": [], \"placement\": {\"row\": 4, \"col\": 2, \"digit\": 5}, "
+                     "\"text\": \"En regardant la ligne 4,",
+                     0),
+      0u)
+      << lines[0];
+  EXPECT_EQ(lines[1], "{\"placement\": null, \"steps\": []}");
+  // The advanced X-Wing: its removals as row, column, digit.
+  const std::string xwing = ReadLines("puzzles/advanced_hints.txt").at(0);
+  const std::string position = xwing.substr(xwing.find('\t') + 1, 163);
+  // Without --advanced, the guess hint: no steps.
+  EXPECT_NE(Cli({"hint", "--json"}, position + "\n").out.find("\"guess\": true, \"steps\": [], \"text\": \"La grille"),
+            std::string::npos);
+  const std::string advanced = Cli({"hint", "--advanced", "--json", "--lang", "en"}, position + "\n").out;
+  EXPECT_NE(advanced.find("\"technique\": \"X-Wing\", \"digits\": [2]"), std::string::npos) << advanced;
+  EXPECT_NE(advanced.find("\"removals\": [[2, 4, 2], [4, 9, 2]]"), std::string::npos) << advanced;
+  EXPECT_NE(advanced.find("\"text\": \"In rows 1 and 6, 2 can only go in columns 4 and 9 (X-Wing)"), std::string::npos);
+}
+
+TEST(Cli, EnglishSentences) {
+  const std::string twoHoles = SolvedWithout({{4, 2}, {9, 9}});
+  EXPECT_EQ(Cli({"hint", "--lang", "en"}, twoHoles + "\n").out,
+            "4 2 5 0\tRow 4 lacks only one digit (full house): counting from 1 to 9, it is 5, which goes in column "
+            "2.\n");
+  EXPECT_EQ(Cli({"hints", "--lang", "en"}, twoHoles + "\n").out, Cli({"hints"}, twoHoles + "\n").out);
+  EXPECT_EQ(Cli({"hint", "--lang", "fr"}, twoHoles + "\n").out, Cli({"hint"}, twoHoles + "\n").out);
+}
+
 TEST(Cli, UsageErrors) {
   for (const auto& args : std::vector<std::vector<std::string>>{{},
                                                                 {"solver"},
                                                                 {"rate", "--fast"},
                                                                 {"solve", "--advanced"},
                                                                 {"rate", "--advanced", "--fast"},
+                                                                {"hints", "--json"},
+                                                                {"rate", "--lang", "en"},
+                                                                {"hint", "--lang", "de"},
+                                                                {"hint", "--lang"},
                                                                 {"--version", "rate"},
                                                                 {"--help", "rate"},
                                                                 {"-help"},

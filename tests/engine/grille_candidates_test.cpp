@@ -3,6 +3,7 @@
 // triples, and the advanced driver.
 #include <gtest/gtest.h>
 
+#include "advancedhint.h"
 #include "engine_test_util.h"
 
 using namespace testutil;
@@ -21,8 +22,8 @@ TEST(BlockPairs, APairInARowOfTheBlockClearsOnlyTheCellsOutsideItsRowsAndColumns
   EXPECT_EQ(g.GetCandidates(3, 3), kAll & ~(B(1) | B(2)));
   for (auto [r, c] : {std::pair{1, 3}, {2, 1}, {2, 2}, {3, 1}, {3, 2}})
     EXPECT_EQ(g.GetCandidates(r, c), kAll) << r << "," << c;
-  EXPECT_TRUE(g.MethodRecord.PairsByBlock[1]);
-  EXPECT_FALSE(g.MethodRecord.PairsByBlock[2]);
+  EXPECT_TRUE(g.UsedMethods().PairsByBlock[1]);
+  EXPECT_FALSE(g.UsedMethods().PairsByBlock[2]);
 }
 
 TEST(BlockPairs, ADiagonalPairClearsOneCell) {
@@ -33,7 +34,7 @@ TEST(BlockPairs, ADiagonalPairClearsOneCell) {
   EXPECT_EQ(g.GetCandidates(6, 6), kAll & ~(B(7) | B(8)));
   EXPECT_EQ(g.GetCandidates(4, 6), kAll);
   EXPECT_EQ(g.GetCandidates(6, 4), kAll);
-  EXPECT_TRUE(g.MethodRecord.PairsByBlock[5]);
+  EXPECT_TRUE(g.UsedMethods().PairsByBlock[5]);
 }
 
 TEST(Pointing, ADigitConfinedToOneRowOfABlockLeavesTheRestOfThatRow) {
@@ -69,7 +70,7 @@ TEST(LinePairs, RemoveThePairFromTheRestOfTheLine) {
       EXPECT_EQ(g.GetCandidates(3, c), kAll & ~(B(4) | B(6)));
     }
   EXPECT_EQ(g.GetCandidates(3, 2), B(4) | B(6));
-  EXPECT_TRUE(g.MethodRecord.PairsByRow[3]);
+  EXPECT_TRUE(g.UsedMethods().PairsByRow[3]);
   EXPECT_FALSE(g.LinePairs(false));  // no pair in any column
 }
 
@@ -87,9 +88,9 @@ TEST(LinePairs, OnceARemovalHappenedLaterPairsRecordTheirLineEvenWithoutRemoving
   g.SetCandidates(6, 2, B(5) | B(6));
   for (int c = 3; c <= 9; ++c) g.SetCandidates(6, c, kAll & ~(B(5) | B(6)));
   EXPECT_TRUE(g.LinePairs(true));
-  EXPECT_FALSE(g.MethodRecord.PairsByRow[2]);
-  EXPECT_TRUE(g.MethodRecord.PairsByRow[4]);
-  EXPECT_TRUE(g.MethodRecord.PairsByRow[6]);
+  EXPECT_FALSE(g.UsedMethods().PairsByRow[2]);
+  EXPECT_TRUE(g.UsedMethods().PairsByRow[4]);
+  EXPECT_TRUE(g.UsedMethods().PairsByRow[6]);
 }
 
 TEST(LineTriples, ThreeCellsWithThreeDigitsClearTheRestOfTheColumn) {
@@ -101,15 +102,15 @@ TEST(LineTriples, ThreeCellsWithThreeDigitsClearTheRestOfTheColumn) {
   EXPECT_TRUE(g.LineTriples(false));
   EXPECT_EQ(g.GetCandidates(2, 7), kAll & ~(B(1) | B(2) | B(3)));
   EXPECT_EQ(g.GetCandidates(5, 7), B(2) | B(3));
-  EXPECT_TRUE(g.MethodRecord.TriplesByCol[7]);
-  EXPECT_FALSE(g.MethodRecord.TriplesByRow[7]);
+  EXPECT_TRUE(g.UsedMethods().TriplesByCol[7]);
+  EXPECT_FALSE(g.UsedMethods().TriplesByRow[7]);
 }
 
 TEST(Singles, NakedSinglesScanInReadingOrderAndSeeEarlierPlacements) {
   TGrille g;
   g.SetCandidates(1, 5, B(3));
   g.SetCandidates(1, 9, B(3) | B(4));  // becomes 4 once the 3 is placed
-  EXPECT_TRUE(g.NakedSingles(false));
+  EXPECT_TRUE(g.NakedSingles());
   EXPECT_EQ(g.GetDigit(1, 5), 3);
   EXPECT_EQ(g.GetDigit(1, 9), 4);
 }
@@ -121,9 +122,9 @@ TEST(Singles, HiddenSingleInAColumnComesBeforeTheRows) {
     if (r != 6) g.SetCandidates(r, 3, kAll & ~B(2));
   for (int c = 1; c <= 9; ++c)
     if (c != 3) g.SetCandidates(6, c, kAll & ~B(2));
-  EXPECT_TRUE(g.HiddenSinglesInLines(false, false));
+  EXPECT_TRUE(g.HiddenSinglesInLines(false));
   EXPECT_EQ(g.GetDigit(6, 3), 2);
-  EXPECT_FALSE(g.HiddenSinglesInLines(true, false));
+  EXPECT_FALSE(g.HiddenSinglesInLines(true));
 }
 
 TEST(Singles, HiddenSingleInABlock) {
@@ -131,37 +132,41 @@ TEST(Singles, HiddenSingleInABlock) {
   for (int r = 7; r <= 9; ++r)
     for (int c = 7; c <= 9; ++c)
       if (r != 8 || c != 9) g.SetCandidates(r, c, kAll & ~B(6));
-  EXPECT_TRUE(g.HiddenSinglesInBlock(3, 3, false));
+  EXPECT_TRUE(g.HiddenSinglesInBlock(3, 3));
   EXPECT_EQ(g.GetDigit(8, 9), 6);
 }
 
 TEST(AdvancedLogic, AnEmptyGridGivesNothing) {
   TGrille g;
-  EXPECT_FALSE(g.AdvancedLogic(false));
+  EXPECT_FALSE(g.AdvancedLogic());
   EXPECT_EQ(g.CountEmpty(), 81);
   for (int i = 0; i < 81; ++i) EXPECT_EQ(g.Candidates[i], kAll);
-  EXPECT_FALSE(g.EliminationsUsed);
-  EXPECT_FALSE(g.LogicRan);
+  EXPECT_FALSE(g.EliminationsUsed());
 }
 
 TEST(AdvancedLogic, OutsideHintsNarrowedCandidatesStayNarrowed) {
   TGrille g;
   g.SetCandidates(3, 2, B(4) | B(6));
   g.SetCandidates(3, 8, B(4) | B(6));
-  g.AdvancedLogic(false);
-  EXPECT_TRUE(g.EliminationsUsed);
+  g.AdvancedLogic();
+  EXPECT_TRUE(g.EliminationsUsed());
   EXPECT_FALSE(g.GetCandidates(3, 5) & B(4));
 }
 
 TEST(AdvancedLogic, InAHintSearchItsEliminationsDoNotOutliveTheCall) {
-  TGrille g;
-  g.SetCandidates(3, 2, B(4) | B(6));
-  g.SetCandidates(3, 8, B(4) | B(6));
-  const WordArray before = g.Candidates;
-  EXPECT_FALSE(g.AdvancedLogic(true));
-  EXPECT_EQ(g.HintRow, 0);
-  EXPECT_EQ(g.Candidates, before);
-  EXPECT_FALSE(g.LogicRan);
+  // After every hint that needed eliminations, the candidates are those of
+  // the digits again.
+  int checked = 0;
+  for (const std::string& puzzle : ReadLines("puzzles/top95.txt")) {
+    TGrille g;
+    g.LoadFromText(puzzle, "");
+    for (std::optional<HintStep> hint = g.FindHint(); hint && checked < 20; hint = g.FindHint()) {
+      if (hint->Guess || !hint->Steps.back().Eliminations) continue;
+      ++checked;
+      EXPECT_EQ(g.Candidates, advanced::ShownCandidates(g.Digits)) << puzzle;
+    }
+  }
+  EXPECT_EQ(checked, 20);
 }
 
 TEST(AdvancedLogic, SolvesByCandidatesWhatTheBasicTechniquesCannot) {

@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "engine_test_util.h"
+#include "hinttexts.h"
+#include "hintwriter.h"
 
 using namespace testutil;
 
 namespace {
-
-constexpr std::uint16_t B(int d) { return static_cast<std::uint16_t>(1u << (d - 1)); }
 
 struct HintCase {
   const char* name;
@@ -79,7 +79,7 @@ TEST(HintSentences, EachBasicTechniqueExplainsItsStep) {
     TGrille g;
     g.LoadFromText(hc.givens, "");
     const int emptyBefore = g.CountEmpty();
-    g.Solve(true, 4, true);
+    g.FindHint();
     ASSERT_EQ(g.HintRow, hc.row);
     EXPECT_EQ(g.HintCol, hc.col);
     EXPECT_EQ(g.GetDigit(hc.row, hc.col), hc.digit);
@@ -90,57 +90,56 @@ TEST(HintSentences, EachBasicTechniqueExplainsItsStep) {
   }
 }
 
-TEST(HintSentences, NakedSingle) {
-  TGrille g;
-  g.SetCandidates(3, 4, B(7));
-  EXPECT_TRUE(g.NakedSingles(true));
-  EXPECT_EQ(g.HintRow, 3);
-  EXPECT_EQ(g.HintCol, 4);
-  EXPECT_EQ(g.HintText,
-            "Après avoir repéré les chiffres possibles pour chaque case, on s'aperçoit que pour la case de la "
-            "ligne 3 et de la colonne 4, le seul chiffre possible est le 7");
+// The sentences of the candidate techniques' singles, written from their steps.
+TEST(HintSentences, SinglesOfTheCandidateTechniques) {
+  auto single = [](Technique kind, int row, int col, int digit, std::vector<HintUnit> units) {
+    ReasoningStep step;
+    step.Kind = kind;
+    step.Placed = Cell(row, col);
+    step.Digit = digit;
+    step.Units = std::move(units);
+    return step;
+  };
+  ReasoningStep naked = single(Technique::NakedSingle, 3, 4, 7, {});
+  ReasoningStep column = single(Technique::HiddenSingle, 6, 3, 1, {{UnitKind::Col, 3}});
+  column.Eliminations = MethodRecordT{};
+  column.Eliminations->PairsByRow[2] = column.Eliminations->PairsByRow[7] = true;
+  column.Eliminations->PairsByBlock[4] = true;
+  column.Eliminations->TriplesByCol[5] = true;
+  ReasoningStep row = single(Technique::HiddenSingle, 2, 8, 9, {{UnitKind::Row, 2}});
+  // Only the block-line elimination removed candidates: it names nothing.
+  ReasoningStep block = single(Technique::HiddenSingle, 5, 6, 4, {{UnitKind::Block, 5}});
+  block.Eliminations = MethodRecordT{};
+  const std::pair<ReasoningStep, std::string> cases[] = {
+      {naked,
+       "Après avoir repéré les chiffres possibles pour chaque case, on s'aperçoit que pour la case de la ligne 3 et de "
+       "la colonne 4, le seul chiffre possible est le 7"},
+      {column,
+       "Après avoir placé les chiffres possibles pour chaque case et avoir éliminé des possibilités en utilisant la "
+       "méthode des doublons (lignes 2, 7, bloc 4, au milieu à gauche) et celle des triplets (colonne 5), on "
+       "s'aperçoit que sur la colonne 3 la seule place possible pour le chiffre 1 se trouve sur la ligne 6"},
+      {row,
+       "Après avoir placé les chiffres possibles pour chaque case, on s'aperçoit que sur la ligne 2 la seule place "
+       "possible pour le chiffre 9 se trouve sur la colonne 8"},
+      {block,
+       "Après avoir placé les chiffres possibles pour chaque case et avoir éliminé des possibilités en utilisant la "
+       "méthode des alignements dans les blocs, on s'aperçoit que dans le bloc central, la seule place possible pour "
+       "le chiffre 4 se trouve sur la ligne 5 et sur la colonne 6"},
+  };
+  for (const auto& [step, text] : cases) EXPECT_EQ(hintwriter::StepText(step, HintLanguage::French), text);
 }
 
-TEST(HintSentences, HiddenSingleInAColumnNamesThePairsAndTriplesUsed) {
-  TGrille g;
-  for (int r = 1; r <= 9; ++r)
-    if (r != 6) g.SetCandidates(r, 3, 511 & ~B(1));
-  g.EliminationsUsed = true;
-  g.MethodRecord.PairsByRow[2] = g.MethodRecord.PairsByRow[7] = true;
-  g.MethodRecord.PairsByBlock[4] = true;
-  g.MethodRecord.TriplesByCol[5] = true;
-  EXPECT_TRUE(g.HiddenSinglesInLines(false, true));
-  EXPECT_EQ(g.HintRow, 6);
-  EXPECT_EQ(g.HintCol, 3);
-  EXPECT_EQ(g.HintText,
-            "Après avoir placé les chiffres possibles pour chaque case et avoir éliminé des possibilités en "
-            "utilisant la méthode des doublons (lignes 2, 7, bloc 4, au milieu à gauche) et celle des triplets "
-            "(colonne 5), on s'aperçoit que sur la colonne 3 la seule place possible pour le chiffre 1 se trouve "
-            "sur la ligne 6");
-}
-
-TEST(HintSentences, HiddenSingleInARow) {
-  TGrille g;
-  for (int c = 1; c <= 9; ++c)
-    if (c != 8) g.SetCandidates(2, c, 511 & ~B(9));
-  EXPECT_FALSE(g.HiddenSinglesInLines(false, true));
-  EXPECT_TRUE(g.HiddenSinglesInLines(true, true));
-  EXPECT_EQ(g.HintText,
-            "Après avoir placé les chiffres possibles pour chaque case, on s'aperçoit que sur la ligne 2 la seule "
-            "place possible pour le chiffre 9 se trouve sur la colonne 8");
-}
-
-TEST(HintSentences, HiddenSingleInTheMiddleBlockAfterBlockLineEliminationsOnly) {
-  TGrille g;
-  for (int r = 4; r <= 6; ++r)
-    for (int c = 4; c <= 6; ++c)
-      if (r != 5 || c != 6) g.SetCandidates(r, c, 511 & ~B(4));
-  g.EliminationsUsed = true;  // set by the block-line elimination, which names nothing
-  EXPECT_TRUE(g.HiddenSinglesInBlock(2, 2, true));
-  EXPECT_EQ(g.HintText,
-            "Après avoir placé les chiffres possibles pour chaque case et avoir éliminé des possibilités en "
-            "utilisant la méthode des alignements dans les blocs, on s'aperçoit que dans le bloc central, la seule "
-            "place possible pour le chiffre 4 se trouve sur la ligne 5 et sur la colonne 6");
+// A hint of the levels is one step, the placement, whose sentence is the hint's.
+TEST(HintSentences, TheSearchRecordsTheStepOfItsPlacement) {
+  TGrille p;
+  p.LoadFromText(ReadLines("puzzles/top95.txt").at(0), "");
+  int hints = 0;
+  for (std::optional<HintStep> h = p.FindHint(); h; h = p.FindHint(), ++hints) {
+    ASSERT_EQ(h->Steps.size(), 1u);
+    EXPECT_EQ(h->Text, hintwriter::StepText(h->Steps[0], HintLanguage::French));
+    EXPECT_EQ(h->Steps[0].Placed, Cell(h->Row, h->Col));
+  }
+  EXPECT_GT(hints, 0);
 }
 
 TEST(HintNames, ThirdsAndBlocks) {
@@ -170,12 +169,10 @@ TEST(HintNames, MethodClauses) {
   EXPECT_EQ(DescribeMethod("doublons", none, cols, &blocks),
             "doublons (colonnes 1, 3, blocs 5, central, 9, en bas à droite)");
 
-  TGrille g;
-  EXPECT_EQ(g.DescribeEliminations(), "");
-  g.MethodRecord.TriplesByRow[8] = true;
-  EXPECT_EQ(g.DescribeEliminations(), "");  // nothing counts until eliminations were used
-  g.EliminationsUsed = true;
-  EXPECT_EQ(g.DescribeEliminations(),
+  EXPECT_EQ(TGrille().DescribeEliminations(), "");  // nothing counts until eliminations were used
+  MethodRecordT record;
+  record.TriplesByRow[8] = true;
+  EXPECT_EQ(hinttexts::EliminationClause(record),
             " et avoir éliminé des possibilités en utilisant la méthode des triplets (ligne 8)");
 }
 
@@ -185,7 +182,7 @@ TEST(HintSearch, AWrongMarkedDigitIsReplacedAndReported) {
   digits[Cell(4, 2)] = '9';  // 9 already stands in row 4
   TGrille g;
   g.LoadFromText(givens, digits);
-  g.Solve(true, 4, true);
+  g.FindHint();
   EXPECT_EQ(g.HintRow, 4);
   EXPECT_EQ(g.HintCol, 2);
   EXPECT_EQ(g.HintDigit, 9);
@@ -199,7 +196,7 @@ TEST(HintSearch, ARightMarkedDigitIsConfirmedAndTheSearchGoesOn) {
   g.EnterDigit(4, 3, 5, false, false);  // wrong, and 5 stands in column 3
   g.EnterDigit(4, 2, 5, false, false);  // right, but breaks the row because of the wrong 5
   ASSERT_EQ(g.Marks[Cell(4, 2)], 5);
-  g.Solve(true, 4, true);
+  g.FindHint();
   EXPECT_EQ(g.HintRow, 4);
   EXPECT_EQ(g.HintCol, 3);
   EXPECT_EQ(g.HintDigit, 5);
@@ -215,7 +212,7 @@ TEST(HintSearch, NothingToFindLeavesTheTextAndTheGrid) {
   TGrille g;
   g.LoadFromText(kSolved, "");
   g.HintText = "texte précédent";
-  g.Solve(true, 4, true);
+  g.FindHint();
   EXPECT_EQ(g.HintRow, 0);
   EXPECT_EQ(g.HintText, "texte précédent");
 }
@@ -230,7 +227,7 @@ TEST(HintSearch, AStepFromARefusedPlacementIsNeverOffered) {
   g.Contradiction = false;
   g.HintText = "texte précédent";
   const std::string before = DigitsText(g.Digits);
-  g.Solve(true, 4, true);
+  g.FindHint();
   EXPECT_EQ(g.HintRow, 0);
   EXPECT_EQ(g.HintText, "texte précédent");
   EXPECT_EQ(DigitsText(g.Digits), before);
@@ -246,7 +243,7 @@ TEST(HintSearch, GuessHintWhenLogicIsStuck) {
   bool guessed = false;
   for (int step = 0; step < 81 && !guessed; ++step) {
     const std::string before = DigitsText(g.Digits);
-    g.Solve(true, 4, true);
+    g.FindHint();
     ASSERT_NE(g.HintRow, 0) << "a puzzle with a known solution always has a hint";
     const int cell = Cell(g.HintRow, g.HintCol);
     EXPECT_EQ(WordDigit(g.Digits[cell]), first[cell] - '0');
@@ -264,7 +261,7 @@ TEST(HintSearch, GuessHintWhenLogicIsStuck) {
 
 TEST(HintSearch, NoGuessHintWithoutAStoredSolution) {
   TGrille g;  // an empty grid: its last rating never ran
-  g.Solve(true, 4, true);
+  g.FindHint();
   EXPECT_EQ(g.HintRow, 0);
   EXPECT_EQ(g.CountEmpty(), 81);
 }
@@ -300,7 +297,7 @@ TEST(HintSearch, HintsNeverChangeACorrectPlayerDigit) {
     g.LoadFromText(givens, digits);
     for (int step = 0; step < 81; ++step) {
       const std::string before = DigitsText(g.Digits);
-      g.Solve(true, 4, true);
+      g.FindHint();
       if (g.HintRow == 0) break;
       ++hints;
       const int cell = Cell(g.HintRow, g.HintCol);

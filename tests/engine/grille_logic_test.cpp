@@ -18,9 +18,9 @@ TGrille Load(const std::string& givens) {
 TEST(LineCompletion, ARowWithOneGapIsCompletedWhateverTheSearchSetting) {
   for (bool extended : {false, true}) {
     TGrille g = Load(SolvedWithout({{4, 2}, {7, 2}, {7, 5}}));
-    EXPECT_TRUE(g.SolveLine(4, true, false, extended));
+    EXPECT_TRUE(g.SolveLine(4, true, extended));
     EXPECT_EQ(g.GetDigit(4, 2), 5);
-    EXPECT_FALSE(g.SolveLine(7, true, false, false));  // two gaps, no search
+    EXPECT_FALSE(g.SolveLine(7, true, false));  // two gaps, no search
   }
 }
 
@@ -30,7 +30,7 @@ TEST(LineCompletion, UsesTheFirstMissingDigitWhenADigitStandsTwice) {
   for (int c = 1; c <= 9; ++c)
     if (row[c - 1]) g.SetDigit(1, c, row[c - 1], true);
   g.Contradiction = false;
-  EXPECT_TRUE(g.SolveLine(1, true, false, false));
+  EXPECT_TRUE(g.SolveLine(1, true, false));
   EXPECT_EQ(g.GetDigit(1, 3), 2);  // 2 and 3 are missing; the first is placed
 }
 
@@ -39,14 +39,14 @@ TEST(LineSearch, FiveGapsAreSearchedSixAreNot) {
   const std::string five =
       Givens({{1, 6, 6}, {1, 7, 7}, {1, 8, 8}, {1, 9, 9}, {4, 1, 2}, {5, 1, 3}, {6, 1, 4}, {7, 1, 5}});
   TGrille g = Load(five);
-  EXPECT_FALSE(g.SolveLine(1, true, false, false));
-  EXPECT_TRUE(g.SolveLine(1, true, false, true));
+  EXPECT_FALSE(g.SolveLine(1, true, false));
+  EXPECT_TRUE(g.SolveLine(1, true, true));
   EXPECT_EQ(g.GetDigit(1, 1), 1);
 
   std::string six = five;
   six[Cell(1, 6)] = '0';
   TGrille h = Load(six);
-  EXPECT_FALSE(h.SolveLine(1, true, false, true));
+  EXPECT_FALSE(h.SolveLine(1, true, true));
   EXPECT_EQ(h.CountEmpty(), 81 - 7);
 }
 
@@ -54,11 +54,11 @@ TEST(LineSearch, SearchedFromLevelTwoOnly) {
   const std::string five =
       Givens({{1, 6, 6}, {1, 7, 7}, {1, 8, 8}, {1, 9, 9}, {4, 1, 2}, {5, 1, 3}, {6, 1, 4}, {7, 1, 5}});
   TGrille level1 = Load(five);
-  level1.Solve(true, 1, false);
+  level1.Solve(1);
   EXPECT_EQ(level1.GetDigit(1, 1), 0);
   for (int level : {2, 3, 4}) {
     TGrille g = Load(five);
-    g.Solve(true, level, false);
+    g.Solve(level);
     EXPECT_EQ(g.GetDigit(1, 1), 1) << "level " << level;
   }
 }
@@ -70,7 +70,7 @@ TEST(LineSearch, LooksOnlyAtTheCrossLine) {
   const std::string givens =
       Givens({{1, 3, 1}, {1, 4, 2}, {1, 5, 4}, {1, 6, 5}, {1, 7, 6}, {1, 8, 8}, {1, 9, 9}, {5, 1, 3}});
   TGrille g = Load(givens);
-  EXPECT_TRUE(g.SolveLine(1, true, false, true));
+  EXPECT_TRUE(g.SolveLine(1, true, true));
   EXPECT_EQ(g.GetDigit(1, 1), 7);
   EXPECT_EQ(g.GetDigit(1, 2), 3);
 
@@ -78,7 +78,7 @@ TEST(LineSearch, LooksOnlyAtTheCrossLine) {
   blocked[Cell(2, 2)] = '7';
   TGrille h = Load(blocked);
   h.Contradiction = false;
-  EXPECT_TRUE(h.SolveLine(1, true, false, true));
+  EXPECT_TRUE(h.SolveLine(1, true, true));
   EXPECT_TRUE(h.Contradiction);
   EXPECT_EQ(h.GetDigit(1, 1), 0);
 }
@@ -87,7 +87,7 @@ TEST(LineSearch, DigitSearchFindsTheOnlyPlaceOfADigit) {
   // Row 1 lacks 1, 2, 3; columns 1 and 2 hold a 1, so 1 goes to column 3 while
   // no cell has a single digit.
   TGrille g = Load(Givens({{1, 4, 4}, {1, 5, 5}, {1, 6, 6}, {1, 7, 7}, {1, 8, 8}, {1, 9, 9}, {5, 1, 1}, {8, 2, 1}}));
-  EXPECT_TRUE(g.SolveLine(1, true, false, true));
+  EXPECT_TRUE(g.SolveLine(1, true, true));
   EXPECT_EQ(g.GetDigit(1, 3), 1);
 }
 
@@ -97,102 +97,94 @@ TEST(BlockSearch, FiveGapsAreSearchedWithLimitNineNotFour) {
   const std::string givens =
       Givens({{2, 2, 6}, {2, 3, 7}, {3, 2, 8}, {3, 3, 9}, {1, 4, 2}, {1, 7, 3}, {4, 1, 4}, {7, 1, 5}});
   TGrille g = Load(givens);
-  EXPECT_FALSE(g.SolveBlock(1, 1, false, false, 9));
-  EXPECT_FALSE(g.SolveBlock(1, 1, false, true, 4));
+  EXPECT_FALSE(g.SolveBlock(1, 1, false, 9));
+  EXPECT_FALSE(g.SolveBlock(1, 1, true, 4));
   EXPECT_EQ(g.GetDigit(1, 1), 0);
-  EXPECT_TRUE(g.SolveBlock(1, 1, false, true, 9));
+  EXPECT_TRUE(g.SolveBlock(1, 1, true, 9));
   EXPECT_EQ(g.GetDigit(1, 1), 1);
 
   // Through the solve levels: level 2 (limit 4) leaves it, level 3 finds it.
   TGrille level2 = Load(givens);
-  level2.Solve(true, 2, false);
+  level2.Solve(2);
   EXPECT_EQ(level2.GetDigit(1, 1), 0);
   TGrille level3 = Load(givens);
-  level3.Solve(true, 3, false);
+  level3.Solve(3);
   EXPECT_EQ(level3.GetDigit(1, 1), 1);
 }
 
 TEST(BlockSearch, RepeatedCallsOnAnUnchangedBlockGiveTheSameAnswer) {
   const std::string givens = Givens({{2, 2, 6}, {2, 3, 7}, {3, 2, 8}, {3, 3, 9}, {1, 4, 2}, {1, 7, 3}, {4, 1, 4}});
   TGrille g = Load(givens);
-  EXPECT_FALSE(g.SolveBlock(1, 1, false, true, 9));  // (1,1) may be 1 or 5
-  EXPECT_FALSE(g.SolveBlock(1, 1, false, true, 9));
+  EXPECT_FALSE(g.SolveBlock(1, 1, true, 9));  // (1,1) may be 1 or 5
+  EXPECT_FALSE(g.SolveBlock(1, 1, true, 9));
   g.PlaceDigit(7, 1, 5);  // a 5 in column 1 settles it
-  EXPECT_TRUE(g.SolveBlock(1, 1, false, true, 9));
+  EXPECT_TRUE(g.SolveBlock(1, 1, true, 9));
   EXPECT_EQ(g.GetDigit(1, 1), 1);
 }
 
 TEST(BlockCompletion, FillsTheLastCellOfABlock) {
   TGrille g = Load(SolvedWithout({{4, 2}, {4, 4}, {7, 2}, {7, 4}}));
-  EXPECT_TRUE(g.SolveBlock(2, 1, false, false, 2));
+  EXPECT_TRUE(g.SolveBlock(2, 1, false, 2));
   EXPECT_EQ(g.GetDigit(4, 2), 5);
 }
 
 TEST(CrossHatch, NeedsTheDigitInExactlyTwoBlocksOfTheBand) {
   // 5 stands in blocks 1 and 2; in block 3 only (3,9) is free for it.
   TGrille g = Load(Givens({{1, 1, 5}, {2, 4, 5}, {3, 7, 1}, {3, 8, 2}}));
-  EXPECT_TRUE(g.CrossHatchBand(1, true, false));
+  EXPECT_TRUE(g.CrossHatchBand(1, true));
   EXPECT_EQ(g.GetDigit(3, 9), 5);
 
   // With 5 in one block only nothing is placed, even with a single free cell.
   TGrille h = Load(Givens({{1, 1, 5}, {3, 7, 1}, {3, 8, 2}, {2, 7, 3}, {2, 8, 4}, {2, 9, 6}, {1, 7, 7}, {1, 8, 8}}));
-  EXPECT_FALSE(h.CrossHatchBand(1, true, false));
+  EXPECT_FALSE(h.CrossHatchBand(1, true));
   EXPECT_EQ(h.GetDigit(1, 9), 0);
 
   // With 5 in all three blocks nothing is left to find.
   TGrille k = Load(Givens({{1, 1, 5}, {2, 4, 5}, {3, 9, 5}}));
-  EXPECT_FALSE(k.CrossHatchBand(1, true, false));
+  EXPECT_FALSE(k.CrossHatchBand(1, true));
 }
 
 TEST(CrossHatch, ExcludesPositionsWhoseCrossLineHoldsTheDigit) {
   TGrille g = Load(Givens({{1, 1, 5}, {2, 4, 5}, {5, 7, 5}, {7, 8, 5}}));
-  EXPECT_TRUE(g.CrossHatchBand(1, true, false));
+  EXPECT_TRUE(g.CrossHatchBand(1, true));
   EXPECT_EQ(g.GetDigit(3, 9), 5);
   // Without the exclusions three positions remain.
   TGrille h = Load(Givens({{1, 1, 5}, {2, 4, 5}}));
-  EXPECT_FALSE(h.CrossHatchBand(1, true, false));
+  EXPECT_FALSE(h.CrossHatchBand(1, true));
 }
 
 TEST(CrossHatch, OnePlacementPerDigitAndTheNextDigitInTheSameCall) {
   // Both 5 and 6 stand in two blocks of the top band.
   TGrille h = Load(Givens({{1, 1, 5}, {2, 4, 5}, {3, 7, 1}, {3, 8, 2}, {2, 2, 6}, {3, 5, 6}, {1, 7, 3}, {1, 8, 4}}));
   // 5 goes to (3,9); 6 goes to row 1 of block 3, where only (1,9) is free.
-  EXPECT_TRUE(h.CrossHatchBand(1, true, false));
+  EXPECT_TRUE(h.CrossHatchBand(1, true));
   EXPECT_EQ(h.GetDigit(3, 9), 5);
   EXPECT_EQ(h.GetDigit(1, 9), 6);
 }
 
 TEST(CrossHatch, WorksAlongBandsOfColumns) {
   TGrille g = Load(Givens({{1, 1, 5}, {4, 2, 5}, {7, 3, 1}, {8, 3, 2}}));
-  EXPECT_FALSE(g.CrossHatchBand(1, true, false));
-  EXPECT_TRUE(g.CrossHatchBand(1, false, false));
+  EXPECT_FALSE(g.CrossHatchBand(1, true));
+  EXPECT_TRUE(g.CrossHatchBand(1, false));
   EXPECT_EQ(g.GetDigit(9, 3), 5);
 }
 
-TEST(Passes, OnceAHintIsRecordedNoTechniqueRunsAndProgressIsTrue) {
-  TGrille g = Load(SolvedWithout({{4, 2}}));
-  g.HintRow = 1;
-  bool progress = false;
-  g.SinglesPass(2, false, true, progress);
-  EXPECT_TRUE(progress);
-  EXPECT_EQ(g.GetDigit(4, 2), 0);
-  progress = false;
-  g.BandPass(true, progress);
-  EXPECT_TRUE(progress);
-  // Outside hint mode the same pass completes the row.
-  progress = false;
-  g.SinglesPass(2, false, false, progress);
-  EXPECT_TRUE(progress);
+TEST(Passes, OnceAHintIsRecordedNoTechniqueRuns) {
+  TGrille g = Load(SolvedWithout({{4, 2}, {9, 9}}));
+  ASSERT_TRUE(g.FindHint());
   EXPECT_EQ(g.GetDigit(4, 2), 5);
+  EXPECT_EQ(g.GetDigit(9, 9), 0);
+  // Outside a hint search the same pass completes both rows.
+  TGrille h = Load(SolvedWithout({{4, 2}, {9, 9}}));
+  EXPECT_TRUE(h.SinglesPass(2, false));
+  EXPECT_EQ(h.CountEmpty(), 0);
 }
 
 TEST(Passes, ReportNoProgressWhenNothingCanBePlaced) {
   TGrille g;
-  bool progress = false;
-  g.SinglesPass(9, true, false, progress);
-  g.BandPass(false, progress);
-  g.BlockSinglesPass(9, true, false, progress);
-  EXPECT_FALSE(progress);
+  EXPECT_FALSE(g.SinglesPass(9, true));
+  EXPECT_FALSE(g.BandPass());
+  EXPECT_FALSE(g.BlockSinglesPass(9, true));
 }
 
 }  // namespace

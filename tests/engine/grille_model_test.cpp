@@ -220,28 +220,35 @@ TEST(CountErrors, UsesTheSolutionWhereKnownAndMarksElsewhere) {
 
 TEST(RecordHintCell, ConfirmsARightMarkedDigitAndRecordsOtherCells) {
   TGrille g;
-  EXPECT_FALSE(g.RecordHintCell(1, 1, false, true));  // not a hint search
+  g.PlaceDigit(1, 1, 5);
+  EXPECT_FALSE(g.RecordHintCell(1, 1));  // not a hint search
 
-  g.PlaceDigit(2, 3, 6);
-  g.Marks[Cell(2, 3)] = 6;  // a digit that broke a rule when entered, but right
-  EXPECT_FALSE(g.RecordHintCell(2, 3, true, true));
-  EXPECT_EQ(g.Marks[Cell(2, 3)], 0);
-  EXPECT_EQ(g.HintRow, 0);
-
-  g.PlaceDigit(7, 4, 2);
-  g.Marks[Cell(7, 4)] = 9 | 16;                      // the player's wrong 9 stood there
-  EXPECT_TRUE(g.RecordHintCell(4, 7, true, false));  // column 4, position 7
-  EXPECT_EQ(g.HintRow, 7);
-  EXPECT_EQ(g.HintCol, 4);
-  EXPECT_EQ(g.HintDigit, 9);
-  EXPECT_EQ(g.Marks[Cell(7, 4)], 0);
+  // Rows 2 and 7 lack one digit each, where the player's marked digits stand:
+  // the right one in row 2 is confirmed, the wrong 9 in row 7 gives the hint.
+  TGrille h;
+  h.LoadFromText(SolvedWithout({{2, 3}, {7, 4}}), "");
+  const int right = SolvedDigit(2, 3), wrong = SolvedDigit(7, 4) == 9 ? 8 : 9;
+  h.SetDigit(2, 3, right, true);
+  h.Marks[Cell(2, 3)] = static_cast<std::uint8_t>(right);  // broke a rule when entered, but right
+  h.SetDigit(7, 4, wrong, true);
+  h.Marks[Cell(7, 4)] = static_cast<std::uint8_t>(wrong | MarkDiffersFromSolution);
+  const std::optional<HintStep> hint = h.FindHint();
+  ASSERT_TRUE(hint);
+  EXPECT_EQ(hint->Row, 7);
+  EXPECT_EQ(hint->Col, 4);
+  EXPECT_EQ(hint->Replaced, wrong);
+  EXPECT_EQ(h.Marks[Cell(2, 3)], 0);
+  EXPECT_EQ(h.Marks[Cell(7, 4)], 0);
 }
 
 TEST(RecordHintCell, NeverAcceptsWhileAContradictionStands) {
+  // An unmarked wrong digit in row 1 makes the completion of the row refused:
+  // the search stops without a hint.
   TGrille g;
-  g.PlaceDigit(5, 5, 1);
-  g.Contradiction = true;
-  EXPECT_FALSE(g.RecordHintCell(5, 5, true, true));
+  g.LoadFromText(SolvedWithout({{1, 1}, {1, 2}}), "");
+  g.SetDigit(1, 2, SolvedDigit(1, 1), true);
+  g.Marks[Cell(1, 2)] = 0;
+  EXPECT_FALSE(g.FindHint());
   EXPECT_EQ(g.HintRow, 0);
 }
 

@@ -145,7 +145,7 @@ TEST(Solve, WrongDigitsAreTakenOutAndPutBackWhereTheSolveLeavesTheCellEmpty) {
   auto wrongDigit = [&](int i) { return first[i] == '1' ? 2 : 1; };
   g.EnterDigit(logicCell / 9 + 1, logicCell % 9 + 1, wrongDigit(logicCell), false, false);
   g.EnterDigit(openCell / 9 + 1, openCell % 9 + 1, wrongDigit(openCell), false, false);
-  EXPECT_TRUE(g.Solve(true, 4, false));
+  EXPECT_TRUE(g.Solve(4));
   EXPECT_EQ(WordDigit(g.Digits[logicCell]), settled[logicCell] - '0');
   EXPECT_EQ(WordDigit(g.Digits[openCell]), wrongDigit(openCell));
   EXPECT_NE(g.Marks[openCell], 0);

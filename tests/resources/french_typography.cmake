@@ -6,9 +6,10 @@
 #   - in the help and the texts, the straight apostrophe, never the curly one.
 # Left out as not French prose: tags and attributes, <code>, comments, raw
 # strings, style sheets, literals with no word followed by a space (paths,
-# patterns, log formats), the command-line tool (it speaks English), and a
-# mark followed by no space at all (12:30, "http://"). A few labels and
-# messages keep their established spelling, faults included (Established).
+# patterns, log formats), the command-line tool and the English hint writer
+# (they speak English), and a mark followed by no space at all (12:30,
+# "http://"). A few labels and messages keep their established spelling,
+# faults included (Established).
 #
 #   cmake -DROOT=<source folder> -P french_typography.cmake
 if(NOT DEFINED ROOT)
@@ -124,6 +125,7 @@ file(GLOB pages
   ${ROOT}/resources/texts/*.html)
 file(GLOB_RECURSE sources ${ROOT}/src/*.cpp ${ROOT}/src/*.h)
 list(FILTER sources EXCLUDE REGEX "/src/cli/")
+list(FILTER sources EXCLUDE REGEX "/src/engine/hintwriter_en\\.cpp$")
 list(LENGTH pages page_count)
 if(page_count LESS 20 OR NOT sources)
   message(FATAL_ERROR "no help pages or sources under ${ROOT}")

@@ -53,37 +53,37 @@ TEST(ImageGrilleTest, EveryExampleDigitIsThatOfTheOnlySolution) {
 TEST(ImageGrilleTest, MethodOneByBandsAndByRowsAndColumnsTogether) {
   // The 2 of row 1 in B by the band of rows 1 to 3.
   TGrille grid = Position(D::dg_Conseil1);
-  grid.CrossHatchBand(1, true, false);
+  grid.CrossHatchBand(1, true);
   EXPECT_EQ(grid.GetDigit(1, 4), 2);
   // The 6 of column 9 in C by the band of columns 7 to 9.
   grid = Position(D::dg_Conseil1);
-  grid.CrossHatchBand(3, false, false);
+  grid.CrossHatchBand(3, false);
   EXPECT_EQ(grid.GetDigit(3, 9), 6);
   // The 7 of I: neither band finds it, rows and columns together do.
   grid = Position(D::dg_Conseil1);
-  grid.CrossHatchBand(3, true, false);
-  grid.CrossHatchBand(3, false, false);
+  grid.CrossHatchBand(3, true);
+  grid.CrossHatchBand(3, false);
   EXPECT_EQ(grid.GetDigit(9, 8), 0);
   grid = Position(D::dg_Conseil1);
-  grid.SolveBlock(3, 3, false, true, 9);
+  grid.SolveBlock(3, 3, true, 9);
   EXPECT_EQ(grid.GetDigit(9, 8), 7);
 }
 
 TEST(ImageGrilleTest, MethodTwoCompletesARowAColumnABlockThenARowOfThree) {
   TGrille grid = Position(D::dg_Conseil2);
-  EXPECT_TRUE(grid.SolveLine(7, true, false, false));
+  EXPECT_TRUE(grid.SolveLine(7, true, false));
   EXPECT_EQ(grid.GetDigit(7, 4), 1);
-  EXPECT_TRUE(grid.SolveLine(2, false, false, false));
+  EXPECT_TRUE(grid.SolveLine(2, false, false));
   EXPECT_EQ(grid.GetDigit(8, 2), 4);
   // Block E lacks only its 9; its row and its column lack more.
-  EXPECT_FALSE(grid.SolveLine(4, true, false, false));
-  EXPECT_FALSE(grid.SolveLine(6, false, false, false));
-  EXPECT_TRUE(grid.SolveBlock(2, 2, false, false, 0));
+  EXPECT_FALSE(grid.SolveLine(4, true, false));
+  EXPECT_FALSE(grid.SolveLine(6, false, false));
+  EXPECT_TRUE(grid.SolveBlock(2, 2, false, 0));
   EXPECT_EQ(grid.GetDigit(4, 6), 9);
   // Row 3 lacks three digits: each column in turn leaves one.
   grid = Position(D::dg_Conseil2);
-  EXPECT_FALSE(grid.SolveLine(3, true, false, false));
-  EXPECT_TRUE(grid.SolveLine(3, true, false, true));
+  EXPECT_FALSE(grid.SolveLine(3, true, false));
+  EXPECT_TRUE(grid.SolveLine(3, true, true));
   EXPECT_EQ(grid.GetDigit(3, 5), 8);
   EXPECT_EQ(grid.GetDigit(3, 9), 2);
   EXPECT_EQ(grid.GetDigit(3, 6), 7);

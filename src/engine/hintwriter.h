@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The writers: a hint's steps turned into sentences, one writer per language.
+// The engine finds steps and never glues sentences while it searches; the
+// same step can thus be shown alone, whole with the others, in French or in
+// English.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "hinttypes.h"
+
+enum class HintLanguage : std::uint8_t { French, English };
+
+namespace hintwriter {
+
+// The sentence of one step, alone.
+std::string StepText(const ReasoningStep& step, HintLanguage language);
+// A whole hint: its steps in turn, each after the first introduced as what
+// comes next.
+std::string HintText(const std::vector<ReasoningStep>& steps, HintLanguage language);
+// The hint given when logic is stuck: the digit comes from the solution found by trying.
+std::string GuessText(int digit, HintLanguage language);
+// The technique's name in the language ("paire", "X-Wing", "naked pair"...).
+std::string TechniqueName(const ReasoningStep& step, HintLanguage language);
+
+// The French and English writers behind the calls above.
+std::string FrenchStep(const ReasoningStep& step);
+std::string EnglishStep(const ReasoningStep& step);
+std::string EnglishTechniqueName(const ReasoningStep& step);
+
+// The name of a technique in each language.
+struct TechniqueNamesT {
+  const char* French;
+  const char* English;
+};
+TechniqueNamesT TechniqueNames(Technique t);
+
+// Shared by the writers: the digits of a set in increasing order; the cells a
+// step removes candidates from; the candidates of the step's k-th cell, First
+// named first and Last last (0 for none).
+std::vector<int> DigitsOf(std::uint16_t mask);
+std::vector<int> RemovedCells(const ReasoningStep& step);
+std::vector<int> Ordered(const ReasoningStep& step, std::size_t k, int First, int Last = 0);
+
+}  // namespace hintwriter
