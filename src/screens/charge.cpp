@@ -193,9 +193,10 @@ void Tf_Charge::b_ChargerClick() {
 void Tf_Charge::b_EffacerClick() {
   const std::optional<SavedGrid> record = ChosenGrid();
   if (!record || cb_FichierGrille->currentIndex() < 0) return;
-  // By what the grid is, not by its place: another window may have changed
-  // the file since it was listed.
-  const FileResult result = TDossierSauvegarde(TAppFolders::PlayerFolder()).DeleteRecord(ChosenPath(), *record);
+  // By what the grid is, at its place when it is still there: another window
+  // may have changed the file since it was listed.
+  const FileResult result =
+      TDossierSauvegarde(TAppFolders::PlayerFolder()).DeleteRecord(ChosenPath(), *record, cb_Grilles->currentIndex());
   ReportFileResult(result);
   // Whatever happened, the list shows what the file now holds.
   ShowFileGrids(true);

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <iostream>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
@@ -229,15 +230,31 @@ TEST_F(TDossierSauvegardeTest, DeletingTheLastGridLeavesAnEmptyFile) {
   EXPECT_EQ(saves.ListFileNames(), QStringList{QStringLiteral("seul")});
 }
 
-TEST_F(TDossierSauvegardeTest, DeletingFindsTheGridWhateverTheLineEnds) {
-  // Lone CR, LF, an empty line (no grid) and a last line without its end.
+// Exactly the grid's line and its line end go, at the place listed, even
+// among twins: every other byte stays (lone CR, LF, an empty line, a last
+// line without its end, control bytes).
+TEST_F(TDossierSauvegardeTest, DeletingRemovesExactlyItsLine) {
+  using namespace std::string_view_literals;
+  struct Case {
+    std::string_view File;
+    int Index;
+    std::string_view Left;
+  };
+  const Case cases[] = {
+      {"a|d|1|g|h|1|0|0\rb|d|2|g|h|1|0|0\n\r\nc|d|3|g|h|1|0|0\r\nd|d|4|g|h|1|0|0", 2,
+       "a|d|1|g|h|1|0|0\rb|d|2|g|h|1|0|0\n\r\nd|d|4|g|h|1|0|0"},
+      {"a|d|1|g|h|1|0|0\rb|d|2|g|h|1|0|0", 1, "a|d|1|g|h|1|0|0\r"},
+      {"\n\x03\n\xf1\n\x03\r:"sv, 2, "\n\x03\n\xf1\n:"sv},
+      {"\x0e\n\x00\n\x0e\n\x0e"sv, 2, "\x0e\n\x00\n\x0e"sv},
+  };
   MakeFolder();
   const QString path = FilePath(QStringLiteral("melange.orv"));
-  ASSERT_TRUE(WriteBytes(path, "a|d|1|g|h|1|0|0\rb|d|2|g|h|1|0|0\n\r\nc|d|3|g|h|1|0|0\r\nd|d|4|g|h|1|0|0"));
-  ASSERT_EQ(Entries(path), QStringList({QStringLiteral("a(1)"), QStringLiteral("b(2)"), QStringLiteral("c(3)"),
-                                        QStringLiteral("d(4)")}));
-  ASSERT_TRUE(saves.DeleteRecord(path, RecordAt(path, 2)).Ok());
-  EXPECT_EQ(Entries(path), QStringList({QStringLiteral("a(1)"), QStringLiteral("b(2)"), QStringLiteral("d(4)")}));
+  for (const Case& c : cases) {
+    const QByteArray file(c.File.data(), qsizetype(c.File.size()));
+    ASSERT_TRUE(WriteBytes(path, file));
+    EXPECT_TRUE(saves.DeleteRecord(path, RecordAt(path, c.Index), c.Index).Ok());
+    EXPECT_EQ(ReadBytes(path), QByteArray(c.Left.data(), qsizetype(c.Left.size()))) << "from " << ::testing::PrintToString(file);
+  }
 }
 
 TEST_F(TDossierSauvegardeTest, DeletingAfterAnotherWindowChangedTheFileTakesTheRightGrid) {
