@@ -116,9 +116,9 @@ void TIniFile::DeleteKey(const QString& section, const QString& key) {
 
 FileResult TIniFile::Save() { return Update({}); }
 
-FileResult TIniFile::Update(const std::function<void(TIniFile&)>& Change) {
+FileResult TIniFile::Update(const std::function<void(TIniFile&)>& Change, int LockWaitMs) {
   TFileLock lock(path_);
-  if (FileResult locked = lock.Acquire(); !locked.Ok()) return locked;
+  if (FileResult locked = lock.Acquire(LockWaitMs); !locked.Ok()) return locked;
   // The file as another window may have left it, then this object's keys.
   const std::optional<QString> refusal = LoadBytes();
   for (const KeyChange& change : impl_->changes) Apply(change);

@@ -2,6 +2,7 @@
 #include "statistiques.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "inifile.h"
@@ -22,6 +23,11 @@ void WriteDate(TIniFile& Ini, const QString& KeyName, const QDate& Date) {
     Ini.WriteString(Section, KeyName, Date.toString(DateFormat));
   else
     Ini.DeleteKey(Section, KeyName);
+}
+
+// One more, a counter at its largest staying there rather than turning to 0.
+void CountOne(int& Counter) {
+  if (Counter < std::numeric_limits<int>::max()) ++Counter;
 }
 
 int NonNegative(const TIniFile& Ini, const QString& KeyName) {
@@ -74,25 +80,34 @@ void TStatistiques::WriteTo(TIniFile& ini) const {
   WriteDate(ini, QStringLiteral("dernieregrilledujour"), LastDailyDay_);
 }
 
-FileResult TStatistiques::Apply(const std::function<void()>& Change) {
+FileResult TStatistiques::Apply(const std::function<void()>& Change, int LockWaitMs) {
   TIniFile ini(FileName);
   bool applied = false;
-  FileResult result = ini.Update([&](TIniFile& onDisk) {
-    // After a failed write the figures held here are ahead of the file's:
-    // they are written whole, so that nothing of them is lost.
-    if (!Unwritten_) ReadFrom(onDisk);
-    Change();
-    applied = true;
-    WriteTo(onDisk);
-  });
-  if (!applied) Change();
-  Unwritten_ = !result.Ok();
-  return result;
+  FileResult result = ini.Update(
+      [&](TIniFile& onDisk) {
+        // After a failed write the figures held here are ahead of the file's:
+        // they are written whole, so that nothing of them is lost.
+        if (!Unwritten_) ReadFrom(onDisk);
+        if (Change) Change();
+        applied = true;
+        WriteTo(onDisk);
+      },
+      LockWaitMs);
+  if (!applied && Change) Change();
+  if (result.Status == FileStatus::Busy) result = {FileStatus::Postponed, QString()};
+  Unwritten_ = result.Status != FileStatus::Ok;
+  return Retry_.Follow(result);
+}
+
+FileResult TStatistiques::WriteUnwritten(int LockWaitMs) { return Unwritten_ ? Apply({}, LockWaitMs) : FileResult{}; }
+
+TStatistiques::~TStatistiques() {
+  if (Unwritten_) Apply({}, TRetryWrite::LastWaitMs);
 }
 
 FileResult TStatistiques::RecordStarted(int Level) {
   if (Level < 1 || Level > Levels) return {};
-  return Apply([&] { ++Levels_[std::size_t(Level - 1)].Started; });
+  return Apply([&] { CountOne(Levels_[std::size_t(Level - 1)].Started); });
 }
 
 TStatistiques::Finish TStatistiques::RecordFinished(int Level, int Seconds, int Helps, const QDate& Date, bool Daily) {
@@ -106,13 +121,13 @@ TStatistiques::Finish TStatistiques::Finished(int Level, int Seconds, int Helps,
   Finish result;
   if (Level >= 1 && Level <= Levels) {
     LevelStats& s = Levels_[std::size_t(Level - 1)];
-    ++s.Finished;
+    CountOne(s.Finished);
     if (Helps == 0) {
-      ++s.WithoutHelp;
+      CountOne(s.WithoutHelp);
       if (Seconds >= 0) {
         result.BestTime = s.Timed == 0 || Seconds < s.BestSeconds;
         if (result.BestTime) s.BestSeconds = Seconds;
-        ++s.Timed;
+        CountOne(s.Timed);
         s.TotalSeconds += Seconds;
       }
     }
@@ -122,12 +137,12 @@ TStatistiques::Finish TStatistiques::Finished(int Level, int Seconds, int Helps,
     if (!LastDay_.isValid() || days > 1)
       Run_ = 1;
     else if (days == 1)
-      ++Run_;
+      CountOne(Run_);
     if (days >= 0) LastDay_ = Date;
     BestRun_ = std::max(BestRun_, Run_);
   }
   if (Daily) {
-    ++DailyFinished_;
+    CountOne(DailyFinished_);
     LastDailyDay_ = Date;
   }
   result.Run = Run_;

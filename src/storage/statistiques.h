@@ -13,7 +13,9 @@
 #include <QDate>
 #include <QString>
 
+#include "filelock.h"
 #include "fileresult.h"
+#include "retrywrite.h"
 
 class TIniFile;
 
@@ -42,6 +44,10 @@ class TStatistiques {
   // The same from the settings file already read (the main window reads it
   // once at start).
   TStatistiques(QString Path, const TIniFile& Ini);
+  // Writes the figures not written yet, waiting a while for the lock.
+  ~TStatistiques();
+  TStatistiques(const TStatistiques&) = delete;
+  TStatistiques& operator=(const TStatistiques&) = delete;
 
   // Reads the section; a missing file, key or number reads as nothing yet.
   void Load();
@@ -81,7 +87,10 @@ class TStatistiques {
   // and writes them back, so that another window's games are kept. When the
   // file cannot be read or written, Change still applies to what is shown,
   // and the next write takes these figures along.
-  FileResult Apply(const std::function<void()>& Change);
+  // Another window holding the lock: Postponed, and TRetryWrite writes the
+  // figures later (at the latest when this object goes).
+  FileResult Apply(const std::function<void()>& Change, int LockWaitMs = TFileLock::WaitMs);
+  FileResult WriteUnwritten(int LockWaitMs);
 
   std::array<LevelStats, Levels> Levels_{};
   QDate LastDay_;
@@ -91,4 +100,5 @@ class TStatistiques {
   QDate LastDailyDay_;
   // The last write failed: what is held here has not reached the file.
   bool Unwritten_ = false;
+  TRetryWrite Retry_{[this](int LockWaitMs) { return WriteUnwritten(LockWaitMs); }};
 };
