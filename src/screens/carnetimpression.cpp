@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "grille.h"
+#include "filewrite.h"
 #include "grillesudoku.h"
 #include "jeux_shared.h"
 #include "look.h"
@@ -115,6 +116,19 @@ bool PrintBooklet(QPrinter& Printer, const std::vector<TGrille>& Puzzles, int Le
   }
   DrawFoot(painter, page, foot, pageNumber);
   return painter.end();
+}
+
+FileResult SaveBookletPdf(QPrinter& Printer, const std::vector<TGrille>& Puzzles, int Level, int PerPage) {
+  const QString target = Printer.outputFileName();
+  const FileResult saved = WriteThroughTemporary(
+      target,
+      [&](const QString& Temporary) {
+        Printer.setOutputFileName(Temporary);
+        return PrintBooklet(Printer, Puzzles, Level, PerPage);
+      },
+      IsWholePdf);
+  Printer.setOutputFileName(target);
+  return saved;
 }
 
 }  // namespace Carnet

@@ -11,6 +11,8 @@
 #include <utility>
 
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include "encodings.h"
 #include "fileread.h"
@@ -126,6 +128,23 @@ FileResult ReplaceFile(const QString& Path, const QByteArray& Bytes) {
   }
   return Synced(Path, where.Folder);
 }
+
+FileResult WriteThroughTemporary(const QString& Path, const std::function<bool(const QString&)>& Make,
+                                 const std::function<bool(const QByteArray&)>& Complete) {
+  const QTemporaryDir folder;
+  if (!folder.isValid()) return WriteFailure(Path, ReasonOfError(errno));
+  const QString temporary = folder.filePath(QStringLiteral("fichier"));
+  bool made = Make(temporary);
+  QByteArray bytes;
+  if (made) {
+    QFile file(temporary);
+    made = file.open(QIODevice::ReadOnly) && !(bytes = file.readAll()).isEmpty() && Complete(bytes);
+  }
+  if (!made) return WriteFailure(Path, QStringLiteral("le fichier n'a pas pu être produit"));
+  return ReplaceFile(Path, bytes);
+}
+
+bool IsWholePdf(const QByteArray& Bytes) { return Bytes.startsWith("%PDF-") && Bytes.trimmed().endsWith("%%EOF"); }
 
 FileResult RemovePlayerFile(const QString& Path) {
   const QByteArray path = ToLocalPath(Path);

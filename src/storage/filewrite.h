@@ -29,6 +29,18 @@
 // added or deleted) goes through here.
 FileResult ReplaceFile(const QString& Path, const QByteArray& Bytes);
 
+// A file that another writer makes (a PDF that Qt prints), saved as the
+// player's files are: Make writes it at the temporary path it is given (in
+// a folder of its own); when Make succeeds and Complete accepts the bytes,
+// they replace the file at Path through ReplaceFile. On failure the older
+// file stays as it was and the result says why ("(disque plein)"; "(le
+// fichier n'a pas pu être produit)" when Make or Complete fails).
+FileResult WriteThroughTemporary(const QString& Path, const std::function<bool(const QString& Temporary)>& Make,
+                                 const std::function<bool(const QByteArray& Bytes)>& Complete);
+
+// A PDF file whole: its header at the start, its end mark at the end.
+bool IsWholePdf(const QByteArray& Bytes);
+
 // Removes the file at the path (nothing when it is absent), then syncs its
 // folder, so that a file removed stays removed after a power cut.
 FileResult RemovePlayerFile(const QString& Path);
