@@ -230,6 +230,19 @@ TEST_F(TDossierSauvegardeTest, DeletingTheLastGridLeavesAnEmptyFile) {
   EXPECT_EQ(saves.ListFileNames(), QStringList{QStringLiteral("seul")});
 }
 
+// A file the player made read-only is not replaced by a save, though its
+// folder would allow the rename (and root writes anything).
+TEST_F(TDossierSauvegardeTest, AReadOnlyFileIsNotRewritten) {
+  ASSERT_TRUE(saves.SaveGrid(QStringLiteral("garde"), QStringLiteral("g"), QString(), GridText(1, 0, 0), kDay).Ok());
+  const QString path = saves.PathOf(QStringLiteral("garde"));
+  const QByteArray before = ReadBytes(path);
+  ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+  const FileResult result =
+      saves.SaveGrid(QStringLiteral("garde"), QStringLiteral("h"), QString(), GridText(1, 0, 0), kDay);
+  EXPECT_EQ(result.Message, QStringLiteral("Impossible d'écrire dans %1 (fichier en lecture seule)").arg(path));
+  EXPECT_EQ(ReadBytes(path), before);
+}
+
 // Exactly the grid's line and its line end go, at the place listed, even
 // among twins: every other byte stays (lone CR, LF, an empty line, a last
 // line without its end, control bytes).

@@ -198,6 +198,18 @@ TEST_F(TIniFileTest, AFailedSaveLeavesThePreviousContentEntire) {
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("sudoku.ini")});
 }
 
+// Comments written by hand stay through a save, the last line's too.
+TEST_F(TIniFileTest, CommentsStayThroughASaveToTheLastLine) {
+  ASSERT_TRUE(WriteBytes(path, "; en tete\n[general]\ntypeecran=1\n; au milieu\nson=0\n; a la fin"));
+  TIniFile ini(path);
+  ASSERT_TRUE(ini.Load().Ok());
+  ini.WriteInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 2);
+  ASSERT_TRUE(ini.Save().Ok());
+  const QByteArray saved = ReadBytes(path);
+  for (const char* comment : {"; en tete", "; au milieu", "; a la fin"})
+    EXPECT_EQ(saved.count(comment), 1) << comment << " in " << saved.toStdString();
+}
+
 TEST(ParseInteger, DecimalNumbersOfThirtyTwoBits) {
   EXPECT_EQ(ParseInteger(u"0"), 0);
   EXPECT_EQ(ParseInteger(u" 42 "), 42);

@@ -17,10 +17,12 @@
 #include <QTemporaryDir>
 
 #include "dossiersauvegarde.h"
+#include "encodings.h"
 #include "fichier.h"
 #include "fileread.h"
 #include "filewrite.h"
 #include "inifile.h"
+#include "puzzlefile.h"
 #include "reprise.h"
 #include "scores.h"
 #include "storagetest.h"
@@ -237,6 +239,14 @@ TEST_F(SharedFilesTest, NamesThatAreNotUtf8AreListedAndOpened) {
   ASSERT_TRUE(saves.DeleteRecord(entries[0].Path, read.Records[0]).Ok());
   TFichier after;
   EXPECT_TRUE(after.LoadFromFile(entries[0].Path).Ok() && after.Count() == 1 && after.Records[0].Name == u"h");
+  // `orvalis FILE` names the file by the bytes of its name.
+  EXPECT_TRUE(IsPlainFile(FromLocalPath(native)));
+  const QByteArray puzzles = QFile::encodeName(program.path()) + "/No\xEBl.txt";
+  FILE* text = std::fopen(puzzles.constData(), "wb");
+  ASSERT_NE(text, nullptr);
+  std::fputs(qPrintable(kGrid.left(81)), text);
+  std::fclose(text);
+  EXPECT_EQ(ReadPuzzleFile(FromLocalPath(puzzles)).Puzzles.size(), 1u);
 }
 
 }  // namespace
