@@ -7,8 +7,8 @@
 // its grids is deleted and one saved, and the file is read again. Besides
 // crashes, it stops when the file read whole gives other records than its
 // lines, a record has a negative time, a field read consumes nothing, the
-// deletion takes another grid than the one asked or the grid saved does not
-// read back with its name.
+// deletion takes another grid than the one asked or changes a byte of the
+// lines it keeps, or the grid saved does not read back with its name.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>

@@ -20,6 +20,7 @@
 #include "image.h"
 #include "look.h"
 #include "shell.h"
+#include "textfields.h"
 
 namespace {
 
@@ -179,7 +180,7 @@ void Tf_Charge::ShowFileGrids(bool Reload) {
 
 void Tf_Charge::ShowDescription() {
   m_Description->clear();
-  if (const std::optional<SavedGrid> record = ChosenGrid()) m_Description->setPlainText(record->Description);
+  if (const std::optional<SavedGrid> record = ChosenGrid()) m_Description->setPlainText(Abridged(record->Description, MaxShownDescription));
 }
 
 void Tf_Charge::b_ChargerClick() {

@@ -39,28 +39,24 @@ TEST(Carnet, PuzzlesGoSoManyToAPageThenTheirSolutions) {
   }
 }
 
-// A booklet saved as a PDF on a full disk, over an older booklet or as a
-// new file: the older one stays whole, no file of nothing is left, and the
-// player is told why; with room, the new booklet takes the older's place.
+// A booklet saved as a PDF: with room, it replaces an older one; on a full
+// disk, over an older one or as a new file, the older one stays whole, no
+// file of nothing is left, and the player is told why.
 TEST(Carnet, APdfOnAFullDiskKeepsTheOlderBookletAndSaysWhy) {
   SmallFileSystem disk(256 * 1024);
   if (!disk.Mounted()) GTEST_SKIP() << "mounting a tmpfs is not permitted here";
   BatchRequest request;
-  request.Level = LevelFacile;
   request.Count = 6;
-  request.Seed = 40;
   const std::vector<TGrille> puzzles = GenerateBatch(request);
   const QString older = disk.FilePath(QStringLiteral("ancien.pdf"));
   const QString fresh = disk.FilePath(QStringLiteral("nouveau.pdf"));
-  const QByteArray olderBytes = "%PDF-1.4 ancien carnet %%EOF\n";
-  ASSERT_TRUE(WriteBytes(older, olderBytes));
+  ASSERT_TRUE(WriteBytes(older, "%PDF-1.4 ancien carnet %%EOF\n"));
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(older);
   ASSERT_TRUE(Carnet::SaveBookletPdf(printer, puzzles, LevelFacile, 4).Ok());
   EXPECT_EQ(PagesOf(older), 2 + 1);
-  ASSERT_TRUE(WriteBytes(older, olderBytes));
-
+  const QByteArray booklet = ReadBytes(older);
   ASSERT_TRUE(disk.Fill());
   for (const QString& path : {older, fresh}) {
     printer.setOutputFileName(path);
@@ -68,7 +64,7 @@ TEST(Carnet, APdfOnAFullDiskKeepsTheOlderBookletAndSaysWhy) {
               QStringLiteral("Impossible d'écrire dans %1 (disque plein)").arg(path));
     EXPECT_EQ(printer.outputFileName(), path);
   }
-  EXPECT_EQ(ReadBytes(older), olderBytes);
+  EXPECT_EQ(ReadBytes(older), booklet);
   EXPECT_FALSE(QFileInfo::exists(fresh));
 }
 
