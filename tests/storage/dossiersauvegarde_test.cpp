@@ -3,7 +3,6 @@
 
 #include <chrono>
 #include <iostream>
-#include <string_view>
 
 #include <gtest/gtest.h>
 
@@ -230,16 +229,14 @@ TEST_F(TDossierSauvegardeTest, DeletingTheLastGridLeavesAnEmptyFile) {
   EXPECT_EQ(saves.ListFileNames(), QStringList{QStringLiteral("seul")});
 }
 
-// A file the player made read-only is not replaced by a save, though its
-// folder would allow the rename (and root writes anything).
+// A file made read-only is not replaced through its folder (root too).
 TEST_F(TDossierSauvegardeTest, AReadOnlyFileIsNotRewritten) {
   ASSERT_TRUE(saves.SaveGrid(QStringLiteral("garde"), QStringLiteral("g"), QString(), GridText(1, 0, 0), kDay).Ok());
   const QString path = saves.PathOf(QStringLiteral("garde"));
   const QByteArray before = ReadBytes(path);
   ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
-  const FileResult result =
-      saves.SaveGrid(QStringLiteral("garde"), QStringLiteral("h"), QString(), GridText(1, 0, 0), kDay);
-  EXPECT_EQ(result.Message, QStringLiteral("Impossible d'écrire dans %1 (fichier en lecture seule)").arg(path));
+  EXPECT_EQ(saves.SaveGrid(QStringLiteral("garde"), QStringLiteral("h"), QString(), GridText(1, 0, 0), kDay).Message,
+            QStringLiteral("Impossible d'écrire dans %1 (fichier en lecture seule)").arg(path));
   EXPECT_EQ(ReadBytes(path), before);
 }
 
@@ -247,26 +244,22 @@ TEST_F(TDossierSauvegardeTest, AReadOnlyFileIsNotRewritten) {
 // among twins: every other byte stays (lone CR, LF, an empty line, a last
 // line without its end, control bytes).
 TEST_F(TDossierSauvegardeTest, DeletingRemovesExactlyItsLine) {
-  using namespace std::string_view_literals;
-  struct Case {
-    std::string_view File;
+  const struct {
+    QByteArray File;
     int Index;
-    std::string_view Left;
-  };
-  const Case cases[] = {
+    QByteArray Left;
+  } cases[] = {
       {"a|d|1|g|h|1|0|0\rb|d|2|g|h|1|0|0\n\r\nc|d|3|g|h|1|0|0\r\nd|d|4|g|h|1|0|0", 2,
        "a|d|1|g|h|1|0|0\rb|d|2|g|h|1|0|0\n\r\nd|d|4|g|h|1|0|0"},
-      {"a|d|1|g|h|1|0|0\rb|d|2|g|h|1|0|0", 1, "a|d|1|g|h|1|0|0\r"},
-      {"\n\x03\n\xf1\n\x03\r:"sv, 2, "\n\x03\n\xf1\n:"sv},
-      {"\x0e\n\x00\n\x0e\n\x0e"sv, 2, "\x0e\n\x00\n\x0e"sv},
+      {"\n\x03\n\xf1\n\x03\r:", 2, "\n\x03\n\xf1\n:"},
+      {QByteArrayLiteral("\x0e\n\x00\n\x0e\n\x0e"), 2, QByteArrayLiteral("\x0e\n\x00\n\x0e")},
   };
   MakeFolder();
   const QString path = FilePath(QStringLiteral("melange.orv"));
-  for (const Case& c : cases) {
-    const QByteArray file(c.File.data(), qsizetype(c.File.size()));
-    ASSERT_TRUE(WriteBytes(path, file));
+  for (const auto& c : cases) {
+    ASSERT_TRUE(WriteBytes(path, c.File));
     EXPECT_TRUE(saves.DeleteRecord(path, RecordAt(path, c.Index), c.Index).Ok());
-    EXPECT_EQ(ReadBytes(path), QByteArray(c.Left.data(), qsizetype(c.Left.size()))) << "from " << ::testing::PrintToString(file);
+    EXPECT_EQ(ReadBytes(path), c.Left) << "from " << ::testing::PrintToString(c.File);
   }
 }
 

@@ -3,10 +3,8 @@
 // that died or is stopped, a lock file of another account's.
 #include "filelock.h"
 
-#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <functional>
 
@@ -14,7 +12,6 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "inifile.h"

@@ -73,15 +73,10 @@ TEST_F(TStatistiquesTest, AFailedWriteIsToldAndItsFiguresGoWithTheNextOne) {
 
 // A counter at its largest stays there instead of turning to 0.
 TEST_F(TStatistiquesTest, ACounterAtItsLargestStaysThere) {
-  ASSERT_TRUE(WriteBytes(path, "[Statistiques]\ncommencees1=2147483647\nterminees1=2147483647\nserie=2147483647\n"
-                               "dernierjour=06/12/2026\n"));
-  TStatistiques stats(path);
-  ASSERT_TRUE(stats.RecordStarted(1).Ok());
-  ASSERT_TRUE(stats.RecordFinished(1, 100, 0, monday, false).Saved.Ok());
-  const TStatistiques read(path);
-  EXPECT_EQ(read.Level(1).Started, 2147483647);
-  EXPECT_EQ(read.Level(1).Finished, 2147483647);
-  EXPECT_EQ(read.BestRun(), 2147483647);
+  ASSERT_TRUE(WriteBytes(path, "[Statistiques]\nterminees1=2147483647\nserie=2147483647\ndernierjour=06/12/2026\n"));
+  ASSERT_TRUE(TStatistiques(path).RecordFinished(1, 100, 0, monday, false).Saved.Ok());
+  const TStatistiques read(path);  // both counters stay at the largest
+  EXPECT_EQ(std::min(read.Level(1).Finished, read.BestRun()), 2147483647);
 }
 
 }  // namespace
