@@ -7,8 +7,8 @@
 #include <QPrinter>
 #include <algorithm>
 
-#include "grille.h"
 #include "filewrite.h"
+#include "grille.h"
 #include "grillesudoku.h"
 #include "jeux_shared.h"
 #include "look.h"

@@ -180,7 +180,8 @@ void Tf_Charge::ShowFileGrids(bool Reload) {
 
 void Tf_Charge::ShowDescription() {
   m_Description->clear();
-  if (const std::optional<SavedGrid> record = ChosenGrid()) m_Description->setPlainText(Abridged(record->Description, MaxShownDescription));
+  if (const std::optional<SavedGrid> record = ChosenGrid())
+    m_Description->setPlainText(Abridged(record->Description, MaxShownDescription));
 }
 
 void Tf_Charge::b_ChargerClick() {

@@ -36,22 +36,23 @@ int OpenLockFile(const QByteArray& path) {
 
 }  // namespace
 
-TFileLock::TFileLock(const QString& Path)
-    : path_(Path), lockPath_(ToLocalPath(Path + QStringLiteral(".lock"))) {}
+TFileLock::TFileLock(const QString& Path) : path_(Path), lockPath_(ToLocalPath(Path + QStringLiteral(".lock"))) {}
 
 TFileLock::~TFileLock() {
   if (fd_ < 0) return;
   // Removed while held: a writer that opened it meanwhile finds, once it has
   // the lock, that its file is no longer the one at the path, and starts again.
-  struct stat mine {}, there {};
+  struct stat mine {
+  }, there{};
   if (::fstat(fd_, &mine) == 0 && ::lstat(lockPath_.constData(), &there) == 0 && SameFile(mine, there))
     ::unlink(lockPath_.constData());
   ::close(fd_);
 }
 
 FileResult TFileLock::LockFailure(const QString& Reason) const {
-  return WriteFailure(path_, QStringLiteral("le verrou %1 %2")
-                                 .arg(QDir::toNativeSeparators(DisplayPath(FromLocalPath(lockPath_))), Reason));
+  return WriteFailure(
+      path_,
+      QStringLiteral("le verrou %1 %2").arg(QDir::toNativeSeparators(DisplayPath(FromLocalPath(lockPath_))), Reason));
 }
 
 TFileLock::Attempt TFileLock::TryOnce(FileResult& Failure) {
@@ -71,7 +72,7 @@ TFileLock::Attempt TFileLock::TryOnce(FileResult& Failure) {
     } else if (exists && (error == EACCES || error == EPERM) && ::unlink(lockPath_.constData()) == 0) {
       return Attempt::Busy;  // a lock file nobody may open is gone: try again
     } else if (exists && (error == EACCES || error == EPERM)) {
-      Failure = LockFailure(QStringLiteral("ne peut être ni ouvert ni retiré (%1) : supprimez ce fichier")
+      Failure = LockFailure(QStringLiteral("ne peut être ni ouvert ni retiré (%1)\u00A0: supprimez ce fichier")
                                 .arg(ReasonOfError(error)));
     } else {
       Failure = WriteFailure(path_, ReasonOfError(error));
@@ -117,7 +118,8 @@ FileResult TFileLock::Acquire(int Wait) {
         break;
     }
     if (std::chrono::steady_clock::now() >= deadline) {
-      FileResult busy = WriteFailure(path_, QStringLiteral("fichier utilisé par une autre fenêtre d'Orvalis, réessayez"));
+      FileResult busy =
+          WriteFailure(path_, QStringLiteral("fichier utilisé par une autre fenêtre d'Orvalis, réessayez"));
       busy.Status = FileStatus::Busy;
       return busy;
     }

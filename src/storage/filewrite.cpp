@@ -95,7 +95,7 @@ int SyncFolder(const QByteArray& folder) {
 // save tried again would store its grid twice).
 FileResult Synced(const QString& Path, const QByteArray& folder) {
   if (const int syncError = SyncFolder(folder); syncError != 0) {
-    return {FileStatus::Ok, QStringLiteral("%1 est enregistré, mais le disque n'a pas confirmé l'écriture (%2) : "
+    return {FileStatus::Ok, QStringLiteral("%1 est enregistré, mais le disque n'a pas confirmé l'écriture (%2)\u00A0: "
                                            "une coupure de courant pourrait la perdre")
                                 .arg(QDir::toNativeSeparators(DisplayPath(Path)), ReasonOfError(syncError))};
   }
@@ -110,7 +110,8 @@ FileResult ReplaceFile(const QString& Path, const QByteArray& Bytes) {
   if (!checked.Refusal.isEmpty()) return WriteFailure(Path, checked.Refusal);
   // A file the player made read-only stays as it is, though its folder would
   // let a rename replace it (and root may write anything).
-  if (struct stat info {}; checked.Exists && ::stat(checked.Target.constData(), &info) == 0 && (info.st_mode & 0222) == 0)
+  if (struct stat info{};
+      checked.Exists && ::stat(checked.Target.constData(), &info) == 0 && (info.st_mode & 0222) == 0)
     return WriteFailure(Path, QStringLiteral("fichier en lecture seule"));
   const SplitPath where = Split(checked.Target);
   RemoveStaleTemporaries(where);

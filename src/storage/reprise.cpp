@@ -141,7 +141,8 @@ void TReprise::Run() {
     const FileResult written = WriteKept(path, text);
     // A finished game's file that could not go is left for the next game.
     if (!written.Ok() && !Failing_ && !text.empty()) {
-      const QString told = QStringLiteral("La partie en cours ne peut pas être gardée : %1").arg(ReasonIn(written, path));
+      const QString told =
+          QStringLiteral("La partie en cours ne peut pas être gardée\u00A0: %1").arg(ReasonIn(written, path));
       QMetaObject::invokeMethod(&Owner_, [told] { ReportFileResult({FileStatus::WriteFailed, told}); });
     }
     Failing_ = !written.Ok();

@@ -152,11 +152,11 @@ TEST_F(PrintTest, EachCopyIsAJobTitledOrvalis) {
 TEST_F(PrintTest, AFailedPdfIsTold) {
   ErrorBoxRecorder told;
   QPrinter printer(QPrinter::HighResolution);
-  SetUpPrinter(printer, Path("missing/folder/grid.pdf"), QPageLayout::Portrait);
+  const QString pdf = Path("missing/folder/grid.pdf");
+  SetUpPrinter(printer, pdf, QPageLayout::Portrait);
   EXPECT_EQ(View.PrintGrid(2, printer), 0);
-  EXPECT_EQ(told.Messages,
-            QStringList{QStringLiteral("Impossible d'écrire dans %1 (dossier introuvable)").arg(Path("missing/folder/grid.pdf"))});
-  EXPECT_FALSE(QFile::exists(Path("missing/folder/grid.pdf")));
+  EXPECT_EQ(told.Messages, QStringList{QStringLiteral("Impossible d'écrire dans %1 (dossier introuvable)").arg(pdf)});
+  EXPECT_FALSE(QFile::exists(pdf));
 }
 
 TEST_F(PrintTest, PortraitPageHasAVectorGridInItsTopHalf) {

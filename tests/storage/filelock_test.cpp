@@ -12,7 +12,6 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 
 #include "inifile.h"
 #include "scores.h"
@@ -27,15 +26,15 @@ class FileLockTest : public ::testing::Test {
   QString ini = program.filePath(QStringLiteral("sudoku.ini"));
   QString lockPath = ini + QStringLiteral(".lock");
 
-  // A child process runs Child, sends back its text and runs Then; the
-  // parent goes on once it has the text.
-  static QByteArray InChild(const std::function<QByteArray()>& Child, const std::function<void()>& Then, pid_t& Pid) {
+  // A child process runs Child, sends back its text and stops itself when
+  // asked; the parent goes on once it has the text.
+  static QByteArray InChild(const std::function<QByteArray()>& Child, pid_t& Pid, bool Stop = false) {
     int pipe[2];
     if (::pipe(pipe) != 0) return {};
     if ((Pid = ::fork()) == 0) {
       const QByteArray text = Child();
       (void)!::write(pipe[1], text.constData(), std::size_t(text.size()));
-      Then();
+      if (Stop) ::raise(SIGSTOP);
       ::_exit(0);
     }
     ::close(pipe[1]);
@@ -65,8 +64,9 @@ TEST_F(FileLockTest, ALockThatIsNoPlainFileRefusesAtOnceAndSaysWhy) {
     ASSERT_TRUE(make());
     QElapsedTimer clock;
     clock.start();
-    EXPECT_EQ(SaveSettings(), QStringLiteral("Impossible d'écrire dans %1 (le verrou %2 n'est pas un fichier ordinaire)")
-                                  .arg(ini, lockPath));
+    EXPECT_EQ(
+        SaveSettings(),
+        QStringLiteral("Impossible d'écrire dans %1 (le verrou %2 n'est pas un fichier ordinaire)").arg(ini, lockPath));
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_EQ(ReadBytes(ini), "[general]\ntypeecran=1\n");
     QFile::remove(lockPath);
@@ -80,7 +80,7 @@ TEST_F(FileLockTest, ALockThatIsNoPlainFileRefusesAtOnceAndSaysWhy) {
 TEST_F(FileLockTest, AStoppedWindowDelaysScoresAndStatisticsWithoutLosingThem) {
   pid_t child = 0;
   const auto holdLock = [&] { return QByteArray::number((new TFileLock(ini))->Acquire().Ok()); };
-  ASSERT_EQ(InChild(holdLock, [] { ::raise(SIGSTOP); }, child), "1");
+  ASSERT_EQ(InChild(holdLock, child, true), "1");
   {
     TScores scores(ini);
     TStatistiques stats(ini);
@@ -107,13 +107,13 @@ TEST_F(FileLockTest, ALockThatCanBeNeitherOpenedNorRemovedIsNamed) {
   ASSERT_TRUE(QFile::setPermissions(lockPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
   pid_t child = 0;
   const QByteArray told = InChild(
-      [&] { return ::setgid(Nobody) == 0 && ::setuid(Nobody) == 0 ? SaveSettings().toUtf8() : QByteArray(); }, [] {},
-      child);
+      [&] { return ::setgid(Nobody) == 0 && ::setuid(Nobody) == 0 ? SaveSettings().toUtf8() : QByteArray(); }, child);
   ::waitpid(child, nullptr, 0);
-  EXPECT_EQ(QString::fromUtf8(told),
-            QStringLiteral("Impossible d'écrire dans %1 (le verrou %2 ne peut être ni ouvert ni retiré (accès refusé) : "
-                           "supprimez ce fichier)")
-                .arg(ini, lockPath));
+  EXPECT_EQ(
+      QString::fromUtf8(told),
+      QStringLiteral("Impossible d'écrire dans %1 (le verrou %2 ne peut être ni ouvert ni retiré (accès refusé)\u00A0: "
+                     "supprimez ce fichier)")
+          .arg(ini, lockPath));
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include "filewrite.h"
 #include "storagetest.h"
@@ -78,7 +77,8 @@ TEST_F(TRepriseTest, OnAFullDiskTheGameLeftIsOfferedAndTheFailureTold) {
   ASSERT_EQ(Texts(window), std::vector<std::string>{"gauche\n"});
   ASSERT_TRUE(window.TakeUp(1));
   for (const char* move : {"coup 1\n", "coup 2\n"}) KeepNow(window, move);
-  EXPECT_EQ(told.Messages, QStringList{QStringLiteral("La partie en cours ne peut pas être gardée : disque plein")});
+  EXPECT_EQ(told.Messages,
+            QStringList{QStringLiteral("La partie en cours ne peut pas être gardée\u00A0: disque plein")});
   EXPECT_EQ(ReadBytes(full), "gauche\n");
 }
 
