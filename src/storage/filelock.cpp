@@ -42,8 +42,8 @@ TFileLock::~TFileLock() {
   if (fd_ < 0) return;
   // Removed while held: a writer that opened it meanwhile finds, once it has
   // the lock, that its file is no longer the one at the path, and starts again.
-  struct stat mine {
-  }, there{};
+  struct stat mine {};
+  struct stat there {};
   if (::fstat(fd_, &mine) == 0 && ::lstat(lockPath_.constData(), &there) == 0 && SameFile(mine, there))
     ::unlink(lockPath_.constData());
   ::close(fd_);
@@ -55,51 +55,46 @@ FileResult TFileLock::LockFailure(const QString& Reason) const {
       QStringLiteral("le verrou %1 %2").arg(QDir::toNativeSeparators(DisplayPath(FromLocalPath(lockPath_))), Reason));
 }
 
-TFileLock::Attempt TFileLock::TryOnce(FileResult& Failure) {
+FileResult TFileLock::Busy() const {
+  FileResult busy = WriteFailure(path_, QStringLiteral("fichier utilisé par une autre fenêtre d'Orvalis, réessayez"));
+  busy.Status = FileStatus::Busy;
+  return busy;
+}
+
+FileResult TFileLock::TryOnce() {
   const QString notPlain = QStringLiteral("n'est pas un fichier ordinaire");
   struct stat info {};
   // Looked at before it is opened: a device is never opened at all.
   const bool exists = ::lstat(lockPath_.constData(), &info) == 0;
-  if (exists && !S_ISREG(info.st_mode)) {
-    Failure = LockFailure(notPlain);
-    return Attempt::Failed;
-  }
+  if (exists && !S_ISREG(info.st_mode)) return LockFailure(notPlain);
   const int fd = OpenLockFile(lockPath_);
   if (fd < 0) {
     const int error = errno;
-    if (error == ELOOP || error == EISDIR || error == ENXIO || error == ENODEV) {
-      Failure = LockFailure(notPlain);
-    } else if (exists && (error == EACCES || error == EPERM) && ::unlink(lockPath_.constData()) == 0) {
-      return Attempt::Busy;  // a lock file nobody may open is gone: try again
-    } else if (exists && (error == EACCES || error == EPERM)) {
-      Failure = LockFailure(QStringLiteral("ne peut être ni ouvert ni retiré (%1)\u00A0: supprimez ce fichier")
-                                .arg(ReasonOfError(error)));
-    } else {
-      Failure = WriteFailure(path_, ReasonOfError(error));
-    }
-    return Attempt::Failed;
+    if (error == ELOOP || error == EISDIR || error == ENXIO || error == ENODEV) return LockFailure(notPlain);
+    if (!exists || (error != EACCES && error != EPERM)) return WriteFailure(path_, ReasonOfError(error));
+    // A lock file nobody may open: once it is gone, the next try makes one.
+    if (::unlink(lockPath_.constData()) == 0) return Busy();
+    return LockFailure(
+        QStringLiteral("ne peut être ni ouvert ni retiré (%1)\u00A0: supprimez ce fichier").arg(ReasonOfError(error)));
   }
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > MaxLockFileBytes) {
     ::close(fd);
-    Failure = LockFailure(notPlain);
-    return Attempt::Failed;
+    return LockFailure(notPlain);
   }
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
     const int error = errno;
     ::close(fd);
-    if (error == EWOULDBLOCK || error == EINTR) return Attempt::Busy;
-    Failure = WriteFailure(path_, ReasonOfError(error));
-    return Attempt::Failed;
+    return error == EWOULDBLOCK || error == EINTR ? Busy() : WriteFailure(path_, ReasonOfError(error));
   }
   // The holder before may have removed the file as it let go: then this
   // lock is on a file nobody else will look at, and it starts again.
   struct stat there {};
   if (::lstat(lockPath_.constData(), &there) != 0 || !SameFile(info, there)) {
     ::close(fd);
-    return Attempt::Busy;
+    return Busy();
   }
   fd_ = fd;
-  return Attempt::Taken;
+  return {};
 }
 
 FileResult TFileLock::Acquire(int Wait) {
@@ -108,21 +103,8 @@ FileResult TFileLock::Acquire(int Wait) {
   std::uniform_int_distribution<int> pause(MinPauseMs, MaxPauseMs);
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(Wait);
   for (;;) {
-    FileResult failure;
-    switch (TryOnce(failure)) {
-      case Attempt::Taken:
-        return {};
-      case Attempt::Failed:
-        return failure;
-      case Attempt::Busy:
-        break;
-    }
-    if (std::chrono::steady_clock::now() >= deadline) {
-      FileResult busy =
-          WriteFailure(path_, QStringLiteral("fichier utilisé par une autre fenêtre d'Orvalis, réessayez"));
-      busy.Status = FileStatus::Busy;
-      return busy;
-    }
+    FileResult tried = TryOnce();
+    if (tried.Status != FileStatus::Busy || std::chrono::steady_clock::now() >= deadline) return tried;
     std::this_thread::sleep_for(std::chrono::milliseconds(pause(random)));
   }
 }

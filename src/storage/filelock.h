@@ -44,8 +44,9 @@ class TFileLock {
   bool Held() const { return fd_ >= 0; }
 
  private:
-  enum class Attempt { Taken, Busy, Failed };
-  Attempt TryOnce(FileResult& Failure);
+  // One try: Ok when taken, Busy when another holds it, or why not.
+  FileResult TryOnce();
+  FileResult Busy() const;
   FileResult LockFailure(const QString& Reason) const;
 
   QString path_;
