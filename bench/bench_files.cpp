@@ -121,6 +121,11 @@ int main(int argc, char** argv) {
   Print("saved grids: lines of one character", size, Measure(readGrids));
   Write(orv, "nom|" + QByteArray(size - 4, '|'));
   Print("saved grids: one field of \"|\"", size, Measure(readGrids));
+  Print("  and its grid chosen (description read)", size, Measure([&] {
+          TFichier file;
+          file.LoadFromFile(orv);
+          return file.Record(0).has_value();
+        }));
   const QByteArray record =
       MakeRecordLine(
           QStringLiteral("Grille"), QStringLiteral("une description"), QDate(2026, 12, 6),

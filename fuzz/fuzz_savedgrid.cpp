@@ -7,8 +7,8 @@
 // its grids is deleted and one saved, and the file is read again. Besides
 // crashes, it stops when the file read whole gives other records than its
 // lines, a record has a negative time, a field read consumes nothing, the
-// deletion takes another grid than the one asked or the grid saved does not
-// read back with its name.
+// deletion takes another grid than the one asked or changes a byte of the
+// lines it keeps, or the grid saved does not read back with its name.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -30,6 +30,12 @@ namespace {
 [[noreturn]] void Fail(const char* what) { FuzzFailure("savedgrid", what); }
 
 bool SameRecord(const SavedGrid& a, const SavedGrid& b) { return a == b; }
+
+QByteArray ReadWholeFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) Fail("cannot read the file back");
+  return file.readAll();
+}
 
 }  // namespace
 
@@ -83,7 +89,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // One grid deleted: the others stay, in order.
   if (whole.Count() > 0) {
     const int gone = int(data[0]) % whole.Count();
-    if (!folder.DeleteRecord(path, whole.Records[std::size_t(gone)]).Ok()) Fail("a deletion failed");
+    if (!folder.DeleteRecord(path, whole.Records[std::size_t(gone)], gone).Ok()) Fail("a deletion failed");
+    // Exactly one line went: the file is the old one with one cut in it.
+    const QByteArray left = ReadWholeFile(path);
+    qsizetype same = 0;
+    while (same < left.size() && left[same] == bytes[same]) ++same;
+    if (left.size() >= bytes.size() || !bytes.endsWith(QByteArrayView(left).sliced(same)))
+      Fail("a deletion changed bytes of the lines it kept");
     TFichier after;
     if (!after.LoadFromFile(path).Ok() || after.Count() != whole.Count() - 1)
       Fail("a deletion took more or less than one grid");

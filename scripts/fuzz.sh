@@ -5,7 +5,7 @@
 #
 #   bash scripts/fuzz.sh TARGET [SECONDS] [BUILD]
 #
-# TARGET is grid, savedgrid, settings or cli; SECONDS defaults to 1800; BUILD
+# TARGET is grid, savedgrid, settings, puzzletext or cli; SECONDS defaults to 1800; BUILD
 # (default build-fuzz) is configured with clang and -DORVALIS_FUZZ=ON when it
 # does not exist. The corpus of fuzz/corpus/TARGET is copied to a working
 # folder under /tmp (the fuzzer adds what it finds there, the repository keeps
@@ -13,14 +13,14 @@
 # The figures (executions, time) are the last lines of the output.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-target=${1:?usage: fuzz.sh grid|savedgrid|settings|cli [seconds] [build]}
+target=${1:?usage: fuzz.sh grid|savedgrid|settings|puzzletext|cli [seconds] [build]}
 seconds=${2:-1800}
 build=${3:-build-fuzz}
 # Inputs of several megabytes for the readers of files and lines: a small cap
 # hides a reading whose time grows with the square of the size.
 case $target in
   grid) max_len=400 ;;
-  cli) max_len=1048576 ;;
+  cli|puzzletext) max_len=1048576 ;;
   savedgrid|settings) max_len=4194304 ;;
   *) echo "unknown target $target" >&2; exit 2 ;;
 esac

@@ -2,15 +2,15 @@
 // orvalis: the game; `orvalis FILE` opens a saved-grid file or a file of
 // puzzles (the desktop passes the file of a double click).
 #include <QApplication>
-#include <QStringList>
-
+#include "encodings.h"
 #include "startup.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   PrepareApplication(app);
   StartOptions options;
-  const QStringList arguments = QApplication::arguments();
-  if (arguments.size() > 1) options.FileToOpen = arguments.at(1);
+  // By the bytes of its name (Qt has taken its own options out of argv): a
+  // name that is not UTF-8 still opens.
+  if (argc > 1) options.FileToOpen = FromLocalPath(argv[1]);
   return RunGame(app, options);
 }

@@ -135,7 +135,9 @@ class TGrilleSudoku : public QWidget {
   void DrawGrid(QPainter& Canvas, int CellWidth, int CellHeight, int DigitSize, int NoteSize, bool ForPrint) const;
   // Prints the grid Copies times, each copy its own job titled "Orvalis", on the
   // control's printer or on the one given. Returns the number of jobs that went
-  // through; a failed job is dropped silently.
+  // through; a failed job is dropped silently. A PDF file is written as a
+  // save is (WriteThroughTemporary): a failure keeps the older file and is
+  // shown (ReportFileResult).
   int PrintGrid(int Copies);
   int PrintGrid(int Copies, QPrinter& Printer);
   // The printer the print dialog sets up and PrintGrid(Copies) prints on.

@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <algorithm>
 
+#include "filewrite.h"
 #include "grillesudoku.h"
 
 QRect TGrilleSudoku::PrintSquare(int PageWidth, int PageHeight, bool Landscape) {
@@ -35,12 +36,32 @@ int TGrilleSudoku::PrintGrid(int Copies, QPrinter& Printer) {
   const int printerCopies = Printer.copyCount();
   Printer.setCopyCount(1);
   Printer.setDocName(QStringLiteral("Orvalis"));
+  const auto printJob = [&] {
+    QPainter painter;
+    if (!painter.begin(&Printer)) return false;
+    PaintGridInSquare(painter, State(), TGridLook::Paper(TypeBrique, CouleurTrait_, ShowAllCandidates_), square);
+    return painter.end();
+  };
+  // A PDF file is written as a save is: a failure keeps the older file and
+  // is told.
+  const QString pdf = Printer.outputFormat() == QPrinter::PdfFormat ? Printer.outputFileName() : QString();
+  const auto savePdf = [&] {
+    const FileResult saved = WriteThroughTemporary(
+        pdf,
+        [&](const QString& Temporary) {
+          Printer.setOutputFileName(Temporary);
+          return printJob();
+        },
+        IsWholePdf);
+    Printer.setOutputFileName(pdf);
+    return ReportFileResult(saved);
+  };
   int printed = 0;
   for (int copy = 0; copy < Copies; ++copy) {
-    QPainter painter;
-    if (!painter.begin(&Printer)) continue;  // this job failed; try the next one
-    PaintGridInSquare(painter, State(), TGridLook::Paper(TypeBrique, CouleurTrait_, ShowAllCandidates_), square);
-    if (painter.end()) ++printed;
+    if (pdf.isEmpty() ? printJob() : savePdf())
+      ++printed;
+    else if (!pdf.isEmpty())
+      break;  // told once; a failed printer job lets the next one try
   }
   Printer.setCopyCount(printerCopies);
   return printed;

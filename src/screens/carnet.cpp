@@ -218,7 +218,10 @@ void Tf_Carnet::PrintPuzzles() {
   printer.setDocName(QStringLiteral("Orvalis"));
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;  // the puzzles stay: "Imprimer…" may try again
-  if (!Carnet::PrintBooklet(printer, Puzzles_, ChosenLevel(), ChosenPerPage())) {
+  // A PDF file is written as a save is; a failure keeps the older one.
+  if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+    if (!ReportFileResult(Carnet::SaveBookletPdf(printer, Puzzles_, ChosenLevel(), ChosenPerPage()))) return;
+  } else if (!Carnet::PrintBooklet(printer, Puzzles_, ChosenLevel(), ChosenPerPage())) {
     ShowMessage(QStringLiteral("Le carnet n'a pas pu être imprimé."));
     return;
   }

@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <algorithm>
 
+#include "filewrite.h"
 #include "griddrawing.h"
 #include "grille.h"
 #include "jeux_shared.h"
@@ -109,6 +110,19 @@ bool PrintBooklet(QPrinter& Printer, const std::vector<TGrille>& Puzzles, int Le
   }
   DrawFoot(painter, page, foot, pageNumber);
   return painter.end();
+}
+
+FileResult SaveBookletPdf(QPrinter& Printer, const std::vector<TGrille>& Puzzles, int Level, int PerPage) {
+  const QString target = Printer.outputFileName();
+  const FileResult saved = WriteThroughTemporary(
+      target,
+      [&](const QString& Temporary) {
+        Printer.setOutputFileName(Temporary);
+        return PrintBooklet(Printer, Puzzles, Level, PerPage);
+      },
+      IsWholePdf);
+  Printer.setOutputFileName(target);
+  return saved;
 }
 
 }  // namespace Carnet

@@ -7,6 +7,8 @@
 #include <QRect>
 #include <vector>
 
+#include "fileresult.h"
+
 class QPrinter;
 class TGrille;
 
@@ -29,5 +31,11 @@ void PageGrid(int PerPage, int& Columns, int& Rows);
 // Prints the booklet as one job titled "Orvalis"; false when the printer
 // could not be opened or a page could not be started.
 bool PrintBooklet(QPrinter& Printer, const std::vector<TGrille>& Puzzles, int Level, int PerPage);
+
+// The same into the printer's PDF file, written as a save is: into a
+// temporary file, checked whole, then put in the older file's place. On
+// failure the older file stays and the result says why ("Impossible d'écrire
+// dans <file> (disque plein)").
+FileResult SaveBookletPdf(QPrinter& Printer, const std::vector<TGrille>& Puzzles, int Level, int PerPage);
 
 }  // namespace Carnet

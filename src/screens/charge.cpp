@@ -20,6 +20,7 @@
 #include "image.h"
 #include "look.h"
 #include "shell.h"
+#include "textfields.h"
 
 namespace {
 
@@ -179,7 +180,8 @@ void Tf_Charge::ShowFileGrids(bool Reload) {
 
 void Tf_Charge::ShowDescription() {
   m_Description->clear();
-  if (const std::optional<SavedGrid> record = ChosenGrid()) m_Description->setPlainText(record->Description);
+  if (const std::optional<SavedGrid> record = ChosenGrid())
+    m_Description->setPlainText(Abridged(record->Description, MaxShownDescription));
 }
 
 void Tf_Charge::b_ChargerClick() {
@@ -193,9 +195,10 @@ void Tf_Charge::b_ChargerClick() {
 void Tf_Charge::b_EffacerClick() {
   const std::optional<SavedGrid> record = ChosenGrid();
   if (!record || cb_FichierGrille->currentIndex() < 0) return;
-  // By what the grid is, not by its place: another window may have changed
-  // the file since it was listed.
-  const FileResult result = TDossierSauvegarde(TAppFolders::PlayerFolder()).DeleteRecord(ChosenPath(), *record);
+  // By what the grid is, at its place when it is still there: another window
+  // may have changed the file since it was listed.
+  const FileResult result =
+      TDossierSauvegarde(TAppFolders::PlayerFolder()).DeleteRecord(ChosenPath(), *record, cb_Grilles->currentIndex());
   ReportFileResult(result);
   // Whatever happened, the list shows what the file now holds.
   ShowFileGrids(true);

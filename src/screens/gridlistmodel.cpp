@@ -2,6 +2,7 @@
 #include "gridlistmodel.h"
 
 #include "fichier.h"
+#include "textfields.h"
 
 void TGridListModel::Show(const TFichier* file) {
   beginResetModel();
@@ -16,5 +17,5 @@ int TGridListModel::rowCount(const QModelIndex& parent) const {
 QVariant TGridListModel::data(const QModelIndex& index, int role) const {
   if (file_ == nullptr || !index.isValid() || index.column() != 0) return {};
   if (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::AccessibleTextRole) return {};
-  return file_->Entry(index.row());
+  return Abridged(file_->Entry(index.row()), MaxShownEntry);
 }

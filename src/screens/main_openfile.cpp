@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 
+#include "fileread.h"
 #include "grillesudoku.h"
 #include "jeux.h"
 #include "main.h"
@@ -48,7 +49,7 @@ int ChoosePuzzle(QWidget* Parent, const QString& Path, const std::vector<std::st
 }  // namespace
 
 void Tf_Main::OpenFile(const QString& Path) {
-  if (IsSavedGridFile(Path) && QFileInfo(Path).isFile()) {
+  if (IsSavedGridFile(Path) && IsPlainFile(Path)) {
     LoadSavedGame(Path);
     return;
   }

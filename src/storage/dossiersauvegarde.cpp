@@ -118,26 +118,35 @@ FileResult TDossierSauvegarde::SaveGrid(const QString& fileName, const QString& 
   return ReplaceFile(path, kept + bytes);
 }
 
-FileResult TDossierSauvegarde::DeleteRecord(const QString& path, const SavedGrid& grid) const {
+FileResult TDossierSauvegarde::DeleteRecord(const QString& path, const SavedGrid& grid, qsizetype index) const {
   TFileLock lock(path);
   if (FileResult locked = lock.Acquire(); !locked.Ok()) return locked;
   const FileContent content = ReadPlayerFile(path, MaxSavedGridFileBytes);
   if (!content.Result.Ok()) return content.Result;
 
-  QByteArray kept;
-  kept.reserve(content.Bytes.size());
-  bool found = false;
-  ForEachRecordLine(content.Bytes, [&](QByteArrayView line) {
-    if (!found && !line.isEmpty() && ParseRecord(FromWindows1252(line)) == grid) {
-      found = true;
-      return;
-    }
-    kept += line;
-    kept += "\r\n";
+  // The bytes of the line to remove, its line end included.
+  const QByteArray& bytes = content.Bytes;
+  struct Span {
+    qsizetype Begin = -1;
+    qsizetype End = -1;
+  };
+  Span first, atIndex;
+  qsizetype rank = 0;
+  ForEachRecordLine(bytes, [&](QByteArrayView line) {
+    if (line.isEmpty()) return;
+    const qsizetype here = rank++;
+    if (first.Begin >= 0 && here != index) return;
+    if (!(ParseRecord(FromWindows1252(line)) == grid)) return;
+    const qsizetype begin = line.data() - bytes.constData();
+    qsizetype end = begin + line.size();
+    if (end < bytes.size()) end += bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? 2 : 1;
+    if (first.Begin < 0) first = {begin, end};
+    if (here == index) atIndex = {begin, end};
   });
-  if (!found)
+  const Span gone = atIndex.Begin >= 0 ? atIndex : first;
+  if (gone.Begin < 0)
     return Failure(
         FileStatus::NoSuchRecord,
         QStringLiteral("Cette grille n'est plus dans le fichier %1").arg(QDir::toNativeSeparators(DisplayPath(path))));
-  return ReplaceFile(path, kept);
+  return ReplaceFile(path, bytes.left(gone.Begin) + bytes.mid(gone.End));
 }

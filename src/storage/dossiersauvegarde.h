@@ -57,14 +57,16 @@ class TDossierSauvegarde {
   FileResult SaveGrid(const QString& fileName, const QString& gridName, const QString& description,
                       const QString& gridText, const QDate& date = QDate::currentDate()) const;
 
-  // Removes the grid from the file at the path: under the file's lock, the
-  // first line whose record is this one (name, description, date and
-  // content), found in the file as it stands on disk, whatever another window
-  // did to it since it was listed. NoSuchRecord ("Cette grille n'est plus dans
-  // le fichier <path>") when it is not there any more. The kept lines go to a
-  // new file that replaces the old one only once it is complete; the file
-  // stays, empty, when its last grid goes.
-  FileResult DeleteRecord(const QString& path, const SavedGrid& grid) const;
+  // Removes the grid from the file at the path: under the file's lock, in the
+  // file as it stands on disk, the line of the grid's place (`index`, its rank
+  // among the file's grids when they were listed) when its record is this one
+  // (name, description, date and content), else the first line whose record
+  // is this one, whatever another window did to the file since it was listed.
+  // NoSuchRecord ("Cette grille n'est plus dans le fichier <path>") when it is
+  // not there any more. Exactly that line and its line end go: every other
+  // byte of the file stays as it was. The new file replaces the old one only
+  // once it is complete; the file stays, empty, when its last grid goes.
+  FileResult DeleteRecord(const QString& path, const SavedGrid& grid, qsizetype index = -1) const;
 
  private:
   QString folder_;

@@ -27,6 +27,16 @@ QByteArray ParentOf(const QByteArray& path) {
 
 }  // namespace
 
+bool IsPlainFile(const QString& Path) {
+  struct stat info {};
+  return ::stat(ToLocalPath(Path).constData(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+QString RealFilePath(const QString& Path) {
+  const QByteArray real = RealPath(ToLocalPath(Path));
+  return real.isEmpty() ? Path : FromLocalPath(real);
+}
+
 PlayerPath CheckPlayerPath(const QString& Path) {
   PlayerPath checked;
   checked.Target = ToLocalPath(Path);

@@ -24,6 +24,13 @@ struct PlayerPath {
 // nowhere), and anything but a regular file (a folder, a pipe, a device).
 PlayerPath CheckPlayerPath(const QString& Path);
 
+// A regular file stands at the path (a link to one counts), named by its
+// bytes, UTF-8 or not (see FromLocalPath).
+bool IsPlainFile(const QString& Path);
+// The path with every link resolved, or the path itself when it leads
+// nowhere.
+QString RealFilePath(const QString& Path);
+
 struct FileContent {
   FileResult Result;  // ReadFailed, with its reason, when the file is refused or unreadable
   QString Reason;     // that reason alone, for a caller that reports a failed write

@@ -64,6 +64,6 @@ QString TooLargeReason(qint64 MaxBytes) {
 }
 
 bool ReportFileResult(const FileResult& Result) {
-  if (!Result.Ok()) ShowErrorBox(Result.Message);
+  if (!Result.Message.isEmpty()) ShowErrorBox(Result.Message);
   return Result.Ok();
 }

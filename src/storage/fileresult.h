@@ -15,12 +15,17 @@ enum class FileStatus {
   ReadFailed,    // the file could not be read; nothing was written
   NoSuchRecord,  // the grid is no longer in the file; nothing was written
   WriteFailed,   // the file could not be written; it keeps its previous content
+  Busy,          // another window holds the file's lock; nothing was written
+  Postponed,     // another window holds the file's lock; the change is kept and written later
 };
 
 struct FileResult {
   FileStatus Status = FileStatus::Ok;
-  QString Message;  // in French, ready to be shown; empty when Ok
-  bool Ok() const { return Status == FileStatus::Ok; }
+  // In French, ready to be shown; empty when Ok or Postponed, or a note for
+  // the player when Ok ("written, but...").
+  QString Message;
+  // Nothing is lost: the change is on the disk, or kept to be written later.
+  bool Ok() const { return Status == FileStatus::Ok || Status == FileStatus::Postponed; }
 };
 
 // WriteFailed with "Impossible d'écrire dans <path>", followed by the reason
@@ -39,7 +44,7 @@ QString LinkOutsideReason();              // a link that leads out of its folder
 QString NotRegularFileReason();           // a folder, a pipe, a device...
 QString TooLargeReason(qint64 MaxBytes);  // "fichier de plus de 16 Mo"
 
-// Shows the message of a failed result in the general error box (nothing for
-// a success) and returns Result.Ok(), so that a caller can write
+// Shows the message of a result in the general error box (nothing for a
+// success without a note, nor for a change postponed) and returns Result.Ok(), so that a caller can write
 // `if (!ReportFileResult(options.Save())) return;`.
 bool ReportFileResult(const FileResult& Result);

@@ -10,6 +10,10 @@
 
 #include <utility>
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "encodings.h"
 #include "fileread.h"
 
@@ -86,11 +90,29 @@ int SyncFolder(const QByteArray& folder) {
   return result;
 }
 
+// The folder synced after a change of its file: a failure of the sync
+// leaves the change made, so that the result is a success with a note (a
+// save tried again would store its grid twice).
+FileResult Synced(const QString& Path, const QByteArray& folder) {
+  if (const int syncError = SyncFolder(folder); syncError != 0) {
+    return {FileStatus::Ok, QStringLiteral("%1 est enregistré, mais le disque n'a pas confirmé l'écriture (%2)\u00A0: "
+                                           "une coupure de courant pourrait la perdre")
+                                .arg(QDir::toNativeSeparators(DisplayPath(Path)), ReasonOfError(syncError))};
+  }
+  if (SyncObserver()) SyncObserver()(FromLocalPath(folder));
+  return {};
+}
+
 }  // namespace
 
 FileResult ReplaceFile(const QString& Path, const QByteArray& Bytes) {
   const PlayerPath checked = CheckPlayerPath(Path);
   if (!checked.Refusal.isEmpty()) return WriteFailure(Path, checked.Refusal);
+  // A file the player made read-only stays as it is, though its folder would
+  // let a rename replace it (and root may write anything).
+  if (struct stat info{};
+      checked.Exists && ::stat(checked.Target.constData(), &info) == 0 && (info.st_mode & 0222) == 0)
+    return WriteFailure(Path, QStringLiteral("fichier en lecture seule"));
   const SplitPath where = Split(checked.Target);
   RemoveStaleTemporaries(where);
 
@@ -105,10 +127,30 @@ FileResult ReplaceFile(const QString& Path, const QByteArray& Bytes) {
     ::unlink(temporary.constData());  // the old file untouched
     return WriteFailure(Path, ReasonOfError(error));
   }
-  if (const int syncError = SyncFolder(where.Folder); syncError != 0)
-    return WriteFailure(Path, ReasonOfError(syncError));
-  if (SyncObserver()) SyncObserver()(FromLocalPath(where.Folder));
-  return {};
+  return Synced(Path, where.Folder);
+}
+
+FileResult WriteThroughTemporary(const QString& Path, const std::function<bool(const QString&)>& Make,
+                                 const std::function<bool(const QByteArray&)>& Complete) {
+  const QTemporaryDir folder;
+  if (!folder.isValid()) return WriteFailure(Path, ReasonOfError(errno));
+  const QString temporary = folder.filePath(QStringLiteral("fichier"));
+  bool made = Make(temporary);
+  QByteArray bytes;
+  if (made) {
+    QFile file(temporary);
+    made = file.open(QIODevice::ReadOnly) && !(bytes = file.readAll()).isEmpty() && Complete(bytes);
+  }
+  if (!made) return WriteFailure(Path, QStringLiteral("le fichier n'a pas pu être produit"));
+  return ReplaceFile(Path, bytes);
+}
+
+bool IsWholePdf(const QByteArray& Bytes) { return Bytes.startsWith("%PDF-") && Bytes.trimmed().endsWith("%%EOF"); }
+
+FileResult RemovePlayerFile(const QString& Path) {
+  const QByteArray path = ToLocalPath(Path);
+  if (::unlink(path.constData()) != 0) return errno == ENOENT ? FileResult{} : WriteFailure(Path, ReasonOfError(errno));
+  return Synced(Path, Split(path).Folder);
 }
 
 FolderSyncObserver SetFolderSyncObserver(FolderSyncObserver Observer) {

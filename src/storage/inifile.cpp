@@ -2,6 +2,7 @@
 #include "inifile.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <SimpleIni.h>
@@ -29,6 +30,9 @@ struct TIniFile::Impl {
   // The keys written (a value) or deleted (none) since the file was read, in
   // their order: what Save applies to the file as it stands.
   std::vector<KeyChange> changes;
+  // The comments after the last key, which the parser keeps with nothing:
+  // written back at the end of the file.
+  std::string trailingComments;
 };
 
 namespace {
@@ -45,6 +49,26 @@ std::string StoredValue(const QString& text) {
   return Utf8(value);
 }
 
+// The comment lines (and blank lines among them) that end the text, from
+// the first comment after the last key or section.
+std::string TrailingComments(const std::string& text) {
+  std::size_t start = text.size();  // where the comments begin
+  std::size_t end = text.size();    // the end of the line looked at
+  while (end > 0) {
+    const std::size_t lineEnd = text.find_last_of("\r\n", end - 1);
+    const std::size_t lineStart = lineEnd == std::string::npos ? 0 : lineEnd + 1;
+    const std::string_view line(text.data() + lineStart, end - lineStart);
+    if (const std::size_t first = line.find_first_not_of(" \t"); first != std::string_view::npos) {
+      if (line[first] != ';' && line[first] != '#') break;
+      start = lineStart;
+    }
+    end = lineEnd == std::string::npos ? 0 : lineEnd;
+  }
+  std::string comments = text.substr(start);
+  while (!comments.empty() && (comments.back() == '\n' || comments.back() == '\r')) comments.pop_back();
+  return comments;
+}
+
 }  // namespace
 
 TIniFile::TIniFile(QString path) : path_(std::move(path)), impl_(std::make_unique<Impl>()) {}
@@ -59,6 +83,7 @@ FileResult TIniFile::Load() {
 
 std::optional<QString> TIniFile::LoadBytes() {
   impl_->ini.Reset();
+  impl_->trailingComments.clear();
   const FileContent content = ReadPlayerFile(path_, MaxSettingsFileBytes);
   if (!content.Result.Ok()) return content.Reason;
   if (content.Bytes.isEmpty()) return std::nullopt;
@@ -66,6 +91,7 @@ std::optional<QString> TIniFile::LoadBytes() {
   // A NUL would end the text for the parser and drop the rest of the file.
   decoded.replace(QChar(u'\0'), QChar(u' '));
   const std::string text = Utf8(decoded);
+  impl_->trailingComments = TrailingComments(text);
   if (impl_->ini.LoadData(text) < 0) {
     impl_->ini.Reset();
     return QString();
@@ -116,9 +142,9 @@ void TIniFile::DeleteKey(const QString& section, const QString& key) {
 
 FileResult TIniFile::Save() { return Update({}); }
 
-FileResult TIniFile::Update(const std::function<void(TIniFile&)>& Change) {
+FileResult TIniFile::Update(const std::function<void(TIniFile&)>& Change, int LockWaitMs) {
   TFileLock lock(path_);
-  if (FileResult locked = lock.Acquire(); !locked.Ok()) return locked;
+  if (FileResult locked = lock.Acquire(LockWaitMs); !locked.Ok()) return locked;
   // The file as another window may have left it, then this object's keys.
   const std::optional<QString> refusal = LoadBytes();
   for (const KeyChange& change : impl_->changes) Apply(change);
@@ -127,6 +153,10 @@ FileResult TIniFile::Update(const std::function<void(TIniFile&)>& Change) {
 
   std::string text;
   if (impl_->ini.Save(text, /*a_bAddSignature=*/false) < 0) return WriteFailure(path_);
+  if (!impl_->trailingComments.empty()) {
+    if (!text.empty() && text.back() != '\n') text += '\n';
+    text += impl_->trailingComments + '\n';
+  }
   if (qint64(text.size()) > MaxSettingsFileBytes) return WriteFailure(path_, TooLargeReason(MaxSettingsFileBytes));
   FileResult written = ReplaceFile(path_, QByteArray::fromStdString(text));
   if (written.Ok()) impl_->changes.clear();

@@ -22,6 +22,7 @@
 
 #include <QString>
 
+#include "filelock.h"
 #include "fileresult.h"
 
 class TIniFile {
@@ -65,7 +66,8 @@ class TIniFile {
   // The same, for a change that depends on what the file holds: under the
   // lock, the file is read, `Change` runs on this object holding it (its
   // writes and deletes are what is saved), and the file is replaced.
-  FileResult Update(const std::function<void(TIniFile&)>& Change);
+  // LockWaitMs: how long to wait for another window's write (Busy after it).
+  FileResult Update(const std::function<void(TIniFile&)>& Change, int LockWaitMs = TFileLock::WaitMs);
 
  private:
   struct Impl;

@@ -1,29 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "puzzlefile.h"
 
-#include <QFile>
 #include <QFileInfo>
 
+#include "encodings.h"
+#include "fileread.h"
 #include "puzzletext.h"
 
 namespace {
 
-QString Quoted(const QString& Path) { return QStringLiteral("« %1 »").arg(QFileInfo(Path).fileName()); }
+QString Quoted(const QString& Path) { return QStringLiteral("« %1 »").arg(DisplayPath(QFileInfo(Path).fileName())); }
 
 }  // namespace
 
 PuzzleFile ReadPuzzleFile(const QString& Path) {
-  const QFileInfo info(Path);
-  // Only a plain file: reading a pipe would wait for a writer.
-  if (!info.isFile()) return {{}, QStringLiteral("Le fichier %1 est introuvable.").arg(Quoted(Path))};
-  if (info.size() > MaxPuzzleFileBytes)
+  // Only a plain file (reading a pipe would wait for a writer), by the
+  // bytes of its name, UTF-8 or not; a link given is followed.
+  const QString real = RealFilePath(Path);
+  if (!IsPlainFile(real)) return {{}, QStringLiteral("Le fichier %1 est introuvable.").arg(Quoted(Path))};
+  const FileContent content = ReadPlayerFile(real, MaxPuzzleFileBytes);
+  if (content.Reason == TooLargeReason(MaxPuzzleFileBytes))
     return {{}, QStringLiteral("Le fichier %1 est trop gros pour être une liste de grilles.").arg(Quoted(Path))};
-  QFile file(Path);
-  if (!file.open(QIODevice::ReadOnly))
-    return {{}, QStringLiteral("Impossible de lire le fichier %1.").arg(Quoted(Path))};
-  const QByteArray bytes = file.read(MaxPuzzleFileBytes + 1);
-  if (file.error() != QFileDevice::NoError)
-    return {{}, QStringLiteral("Impossible de lire le fichier %1.").arg(Quoted(Path))};
+  if (!content.Result.Ok()) return {{}, QStringLiteral("Impossible de lire le fichier %1.").arg(Quoted(Path))};
+  const QByteArray& bytes = content.Bytes;
   PuzzleFile result;
   result.Puzzles = ReadPuzzles(std::string_view(bytes.constData(), std::size_t(bytes.size())));
   if (result.Puzzles.empty())

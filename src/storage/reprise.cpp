@@ -1,23 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reprise.h"
 
+#include <sys/stat.h>
+
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <utility>
 
+#include "encodings.h"
+#include "filelock.h"
+#include "fileread.h"
 #include "filewrite.h"
 
 namespace {
 
-// A slot's lock is held for the window's whole life: it is never old, only
-// left by a window that died, which its process number tells.
-std::unique_ptr<QLockFile> MakeLock(const QString& Path) {
-  auto lock = std::make_unique<QLockFile>(Path + QStringLiteral(".lock"));
-  lock->setStaleLockTime(0);
-  return lock;
+// Keeps the text in the file; a link out of the folder at the path is
+// replaced, not followed.
+FileResult WriteKept(const QString& Path, const std::string& Text) {
+  if (Text.empty()) return RemovePlayerFile(Path);
+  struct stat info {};
+  if (::lstat(ToLocalPath(Path).constData(), &info) == 0 && S_ISLNK(info.st_mode) &&
+      CheckPlayerPath(Path).Refusal == LinkOutsideReason())
+    if (FileResult removed = RemovePlayerFile(Path); !removed.Ok()) return removed;
+  return ReplaceFile(Path, QByteArray::fromStdString(Text));
+}
+
+// "disque plein" of "Impossible d'écrire dans <path> (disque plein)".
+QString ReasonIn(const FileResult& Failed, const QString& Path) {
+  const QString start = WriteFailure(Path).Message + QStringLiteral(" (");
+  if (!Failed.Message.startsWith(start) || !Failed.Message.endsWith(u')')) return Failed.Message;
+  return Failed.Message.sliced(start.size()).chopped(1);
 }
 
 }  // namespace
@@ -42,15 +56,9 @@ QString TReprise::SlotPath(int Slot) const {
 int TReprise::Slot() const { return Slot_; }
 
 std::optional<std::string> TReprise::ReadSlot(int Slot) const {
-  const QString path = SlotPath(Slot);
-  const QFileInfo info(path);
-  // Only a plain file: opening a pipe for reading would wait for a writer.
-  if (!info.isFile() || info.size() > MaxBytes) return std::nullopt;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray bytes = file.read(MaxBytes + 1);
-  if (file.error() != QFileDevice::NoError || bytes.size() > MaxBytes) return std::nullopt;
-  return bytes.toStdString();
+  const FileContent content = ReadPlayerFile(SlotPath(Slot), MaxBytes);
+  if (!content.Result.Ok() || content.Bytes.isEmpty()) return std::nullopt;
+  return content.Bytes.toStdString();
 }
 
 std::vector<TReprise::Kept> TReprise::KeptGames() const {
@@ -60,9 +68,10 @@ std::vector<TReprise::Kept> TReprise::KeptGames() const {
   std::vector<std::pair<QDateTime, Kept>> others;
   for (int slot = 1; slot <= MaxSlots; ++slot) {
     if (slot == Slot_ || !QFileInfo::exists(SlotPath(slot))) continue;
-    // Free, or held by another window that plays it.
-    const std::unique_ptr<QLockFile> lock = MakeLock(SlotPath(slot));
-    if (!lock->tryLock(0)) continue;
+    // Free, or held by another window that plays it; a lock that cannot be
+    // made hides no game.
+    TFileLock lock(SlotPath(slot));
+    if (lock.Acquire(0).Status == FileStatus::Busy) continue;
     if (std::optional<std::string> text = ReadSlot(slot))
       others.emplace_back(QFileInfo(SlotPath(slot)).lastModified(), Kept{slot, std::move(*text)});
   }
@@ -73,8 +82,11 @@ std::vector<TReprise::Kept> TReprise::KeptGames() const {
 
 bool TReprise::Lock(int Slot) {
   if (Slot == Slot_) return true;
-  std::unique_ptr<QLockFile> lock = MakeLock(SlotPath(Slot));
-  if (!lock->tryLock(0)) return false;
+  auto lock = std::make_unique<TFileLock>(SlotPath(Slot));
+  const FileResult locked = lock->Acquire(0);
+  if (locked.Status == FileStatus::Busy) return false;
+  // No lock can be made here: the slot is kept without one.
+  if (!locked.Ok()) lock.reset();
   Flush();  // what was kept goes to the old slot first
   std::unique_lock guard(Mutex_);
   Lock_ = std::move(lock);
@@ -126,10 +138,14 @@ void TReprise::Run() {
     Pending_.reset();
     Busy_ = true;
     lock.unlock();
-    if (text.empty())
-      QFile::remove(path);
-    else
-      ReplaceFile(path, QByteArray::fromStdString(text));
+    const FileResult written = WriteKept(path, text);
+    // A finished game's file that could not go is left for the next game.
+    if (!written.Ok() && !Failing_ && !text.empty()) {
+      const QString told =
+          QStringLiteral("La partie en cours ne peut pas être gardée\u00A0: %1").arg(ReasonIn(written, path));
+      QMetaObject::invokeMethod(&Owner_, [told] { ReportFileResult({FileStatus::WriteFailed, told}); });
+    }
+    Failing_ = !written.Ok();
     lock.lock();
     Busy_ = false;
     Done_.notify_all();

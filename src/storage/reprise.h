@@ -11,17 +11,27 @@
 // for a later start to take up. A window takes its slot when it first keeps
 // a game: the one it took a game up from, else the newest game no window
 // holds (a new game takes the place of the game offered), else a free one.
-// A lock left by a window that died is taken over.
+// A lock left by a window that died is taken over (TFileLock). A lock that
+// cannot be made at all (a full disk) does not hide a game whose file is
+// intact: the window then keeps its game in the slot without the lock.
+//
+// The files are the player's files: read and written as ReadPlayerFile and
+// ReplaceFile do. A slot's file that is a link out of the folder is neither
+// read nor followed: the window's game replaces the link by a file of the
+// folder.
 //
 // Keep hands the newest text to a writer thread and returns at once: typing
 // never waits for the disk. The thread replaces the file atomically
-// (ReplaceFile), writing only the newest text when several came meanwhile.
-// Flush waits until what was kept is on the disk; the destructor flushes.
-// A write that fails is dropped silently: the file stays as it was, and the
-// next move tries again.
+// (ReplaceFile), writing only the newest text when several came meanwhile;
+// a finished game's file is removed and its folder synced. Flush waits until
+// what was kept is on the disk; the destructor flushes. A write that fails
+// leaves the file as it was and is told once, in the general error box ("La
+// partie en cours ne peut pas être gardée : disque plein"), on the thread
+// that made this object, when it runs its events; the next move tries again,
+// and a failure after a success is told again.
 #pragma once
 
-#include <QLockFile>
+#include <QObject>
 #include <QString>
 #include <condition_variable>
 #include <memory>
@@ -30,6 +40,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+class TFileLock;
 
 class TReprise {
  public:
@@ -77,7 +89,10 @@ class TReprise {
 
   QString Path_;
   int Slot_ = 0;
-  std::unique_ptr<QLockFile> Lock_;
+  std::unique_ptr<TFileLock> Lock_;
+  // Where the writer thread's failures are told: the thread that made this.
+  QObject Owner_;
+  bool Failing_ = false;  // the writer's last write failed (writer thread only)
   std::mutex Mutex_;
   std::condition_variable Wake_;
   std::condition_variable Done_;

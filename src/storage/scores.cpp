@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "filelock.h"
 #include "inifile.h"
 
 namespace {
@@ -30,6 +31,10 @@ QString FormatTime(std::uint32_t seconds) {
 TScores::TScores(QString fileName) : FileName(std::move(fileName)) { Load(); }
 
 TScores::TScores(QString fileName, const TIniFile& settings) : FileName(std::move(fileName)) { ReadTable(settings); }
+
+TScores::~TScores() {
+  if (!unwritten_.empty()) WriteUnwritten(TRetryWrite::LastWaitMs);
+}
 
 bool TScores::InRange(int level, int rank) { return level >= 1 && level <= Levels && rank >= 1 && rank <= Ranks; }
 
@@ -94,15 +99,26 @@ bool TScores::Insert(int level, std::int32_t score, const QString& name) {
 
 FileResult TScores::AddScore(int level, std::int32_t score, const QString& name) {
   if (RankOf(level, score) == 0) return {};
+  // The table shown takes the score at once; a write that reads the file
+  // puts it in again into the table as the file holds it.
+  Insert(level, score, name);
+  unwritten_.push_back({level, Entry{score, name}});
+  return retry_.Follow(WriteUnwritten(TFileLock::WaitMs));
+}
+
+FileResult TScores::WriteUnwritten(int LockWaitMs) {
+  if (unwritten_.empty()) return {};
   TIniFile ini(FileName);
-  bool ranked = false;
-  FileResult result = ini.Update([&](TIniFile& onDisk) {
-    ReadTable(onDisk);
-    ranked = Insert(level, score, name);
-    if (ranked) WriteTable(onDisk);
-  });
-  // The file could not be read or written: the table shown keeps the score.
-  if (!result.Ok() && !ranked) Insert(level, score, name);
+  FileResult result = ini.Update(
+      [&](TIniFile& onDisk) {
+        ReadTable(onDisk);
+        bool ranked = false;
+        for (const Unwritten& u : unwritten_) ranked |= Insert(u.Level, u.Place.Score, u.Place.Name);
+        if (ranked) WriteTable(onDisk);
+      },
+      LockWaitMs);
+  if (result.Status == FileStatus::Busy) result = {FileStatus::Postponed, QString()};
+  if (result.Status == FileStatus::Ok) unwritten_.clear();
   return result;
 }
 

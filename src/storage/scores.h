@@ -6,10 +6,12 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include <QString>
 
 #include "fileresult.h"
+#include "retrywrite.h"
 
 class TIniFile;
 
@@ -28,6 +30,10 @@ class TScores {
   explicit TScores(QString fileName);
   // Stores the path and reads the table from the settings file already read.
   TScores(QString fileName, const TIniFile& settings);
+  // Writes what is not written yet, waiting a while for the lock.
+  ~TScores();
+  TScores(const TScores&) = delete;
+  TScores& operator=(const TScores&) = delete;
 
   // Reads the whole table: a missing file, key or number gives an empty place
   // (999999, name "Orvalis"); each level is put back in ascending order.
@@ -52,8 +58,14 @@ class TScores {
   // memory is then the file's. Nothing is written (and the result is Ok) when
   // the score does not rank. On failure the table in memory holds the new
   // entry, the file keeps its content, and the caller stops there
-  // (ReportFileResult shows the message).
+  // (ReportFileResult shows the message); the score is kept and goes with
+  // the next write. When another window holds the file's lock the result is
+  // Postponed: the score is written by the retries of TRetryWrite, at the
+  // latest when this table goes.
   FileResult AddScore(int level, std::int32_t score, const QString& name);
+
+  // Writes the scores not written yet, waiting up to LockWaitMs for the lock.
+  FileResult WriteUnwritten(int LockWaitMs);
 
   // The place's score and name, an empty name given as "Orvalis". False (with
   // an empty place) when level or rank is out of range.
@@ -80,4 +92,11 @@ class TScores {
   const Entry& At(int level, int rank) const { return table_[level - 1][rank - 1]; }
 
   std::array<std::array<Entry, Ranks>, Levels> table_{};
+  // Scores added but not yet in the file, oldest first.
+  struct Unwritten {
+    int Level;
+    Entry Place;
+  };
+  std::vector<Unwritten> unwritten_;
+  TRetryWrite retry_{[this](int LockWaitMs) { return WriteUnwritten(LockWaitMs); }};
 };

@@ -2,6 +2,7 @@
 #include "statistiques.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "inifile.h"
@@ -99,20 +100,29 @@ void TStatistiques::WriteTo(TIniFile& ini) const {
   ini.WriteInteger(Section, QStringLiteral("tempsgrilledujour"), Figures_.LastDailySeconds);
 }
 
-FileResult TStatistiques::Apply(const std::function<void()>& Change) {
+FileResult TStatistiques::Apply(const std::function<void()>& Change, int LockWaitMs) {
   TIniFile ini(FileName);
   bool applied = false;
-  FileResult result = ini.Update([&](TIniFile& onDisk) {
-    // After a failed write the figures held here are ahead of the file's:
-    // they are written whole, so that nothing of them is lost.
-    if (!Unwritten_) ReadFrom(onDisk);
-    Change();
-    applied = true;
-    WriteTo(onDisk);
-  });
-  if (!applied) Change();
-  Unwritten_ = !result.Ok();
-  return result;
+  FileResult result = ini.Update(
+      [&](TIniFile& onDisk) {
+        // After a failed write the figures held here are ahead of the file's:
+        // they are written whole, so that nothing of them is lost.
+        if (!Unwritten_) ReadFrom(onDisk);
+        if (Change) Change();
+        applied = true;
+        WriteTo(onDisk);
+      },
+      LockWaitMs);
+  if (!applied && Change) Change();
+  if (result.Status == FileStatus::Busy) result = {FileStatus::Postponed, QString()};
+  Unwritten_ = result.Status != FileStatus::Ok;
+  return Retry_.Follow(result);
+}
+
+FileResult TStatistiques::WriteUnwritten(int LockWaitMs) { return Unwritten_ ? Apply({}, LockWaitMs) : FileResult{}; }
+
+TStatistiques::~TStatistiques() {
+  if (Unwritten_) Apply({}, TRetryWrite::LastWaitMs);
 }
 
 FileResult TStatistiques::RecordStarted(TOrigin Origin, int Level, std::optional<TDay> DailyDay) {

@@ -12,7 +12,9 @@
 #include <QString>
 
 #include "figures.h"
+#include "filelock.h"
 #include "fileresult.h"
+#include "retrywrite.h"
 
 class TIniFile;
 
@@ -26,6 +28,10 @@ class TStatistiques {
   // The same from the settings file already read (the main window reads it
   // once at start).
   TStatistiques(QString Path, const TIniFile& Ini);
+  // Writes the figures not written yet, waiting a while for the lock.
+  ~TStatistiques();
+  TStatistiques(const TStatistiques&) = delete;
+  TStatistiques& operator=(const TStatistiques&) = delete;
 
   // Reads the section; a missing file, key or number reads as nothing yet.
   void Load();
@@ -66,11 +72,15 @@ class TStatistiques {
   // and writes them back, so that another window's games are kept. When the
   // file cannot be read or written, Change still applies to what is shown,
   // and the next write takes these figures along.
-  FileResult Apply(const std::function<void()>& Change);
+  // Another window holding the lock: Postponed, and TRetryWrite writes the
+  // figures later (at the latest when this object goes).
+  FileResult Apply(const std::function<void()>& Change, int LockWaitMs = TFileLock::WaitMs);
+  FileResult WriteUnwritten(int LockWaitMs);
 
   TFigures Figures_;
   // The last write failed: what is held here has not reached the file.
   bool Unwritten_ = false;
+  TRetryWrite Retry_{[this](int LockWaitMs) { return WriteUnwritten(LockWaitMs); }};
 };
 
 // A date as the game's figures hold it, and back.

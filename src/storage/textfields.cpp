@@ -23,6 +23,13 @@ std::optional<std::int32_t> ParseInteger(QStringView text) {
   return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 
+QString Abridged(const QString& Text, qsizetype MaxCharacters) {
+  if (Text.size() <= MaxCharacters) return Text;
+  qsizetype cut = MaxCharacters;
+  if (Text[cut].isLowSurrogate()) --cut;  // never half a character
+  return Text.left(cut) + QChar(u'\u2026');
+}
+
 QString OneLine(QString text) {
   text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
   for (QChar& c : text) {

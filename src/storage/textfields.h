@@ -17,3 +17,10 @@ std::optional<std::int32_t> ParseInteger(QStringView text);
 // The text on one line: every line break (CR LF, CR, LF and the other Unicode
 // line and paragraph breaks) becomes one space.
 QString OneLine(QString text);
+
+// A text from the files as a screen shows it: whole up to MaxCharacters, else
+// its beginning and "…". A text box lays out all it holds, and a name or a
+// description of millions of characters would take hundreds of Mo.
+inline constexpr qsizetype MaxShownEntry = 200;           // a grid in the list
+inline constexpr qsizetype MaxShownDescription = 100000;  // a grid's description
+QString Abridged(const QString& Text, qsizetype MaxCharacters);

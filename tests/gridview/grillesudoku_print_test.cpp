@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "gridview_test_util.h"
+#include "storage/storagetest.h"
 
 using namespace gridtest;
 
@@ -146,11 +147,16 @@ TEST_F(PrintTest, EachCopyIsAJobTitledOrvalis) {
   EXPECT_TRUE(pdf.contains("/Title (Orvalis)") || pdf.contains(Utf16Title("Orvalis"))) << "no document title";
 }
 
-TEST_F(PrintTest, FailedJobIsDroppedWithoutAFuss) {
+// A PDF that cannot be written is told once (a full disk and an older file
+// kept are the booklet's tests: the same writer).
+TEST_F(PrintTest, AFailedPdfIsTold) {
+  ErrorBoxRecorder told;
   QPrinter printer(QPrinter::HighResolution);
-  SetUpPrinter(printer, Path("missing/folder/grid.pdf"), QPageLayout::Portrait);
+  const QString pdf = Path("missing/folder/grid.pdf");
+  SetUpPrinter(printer, pdf, QPageLayout::Portrait);
   EXPECT_EQ(View.PrintGrid(2, printer), 0);
-  EXPECT_FALSE(QFile::exists(Path("missing/folder/grid.pdf")));
+  EXPECT_EQ(told.Messages, QStringList{QStringLiteral("Impossible d'écrire dans %1 (dossier introuvable)").arg(pdf)});
+  EXPECT_FALSE(QFile::exists(pdf));
 }
 
 TEST_F(PrintTest, PortraitPageHasAVectorGridInItsTopHalf) {

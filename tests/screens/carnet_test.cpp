@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QTemporaryDir>
 
 #include "carnetimpression.h"
 #include "generatebatch.h"
+#include "storage/storagetest.h"
 
 namespace {
 
@@ -35,6 +37,34 @@ TEST(Carnet, PuzzlesGoSoManyToAPageThenTheirSolutions) {
     ASSERT_TRUE(Carnet::PrintBooklet(printer, puzzles, LevelFacile, c.PerPage));
     EXPECT_EQ(PagesOf(printer.outputFileName()), c.Pages) << c.PerPage;
   }
+}
+
+// A booklet saved as a PDF: with room, it replaces an older one; on a full
+// disk, over an older one or as a new file, the older one stays whole, no
+// file of nothing is left, and the player is told why.
+TEST(Carnet, APdfOnAFullDiskKeepsTheOlderBookletAndSaysWhy) {
+  SmallFileSystem disk(256 * 1024);
+  if (!disk.Mounted()) GTEST_SKIP() << "mounting a tmpfs is not permitted here";
+  BatchRequest request;
+  request.Count = 6;
+  const std::vector<TGrille> puzzles = GenerateBatch(request);
+  const QString older = disk.FilePath(QStringLiteral("ancien.pdf"));
+  const QString fresh = disk.FilePath(QStringLiteral("nouveau.pdf"));
+  ASSERT_TRUE(WriteBytes(older, "%PDF-1.4 ancien carnet %%EOF\n"));
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(older);
+  ASSERT_TRUE(Carnet::SaveBookletPdf(printer, puzzles, LevelFacile, 4).Ok());
+  EXPECT_EQ(PagesOf(older), 2 + 1);
+  const QByteArray booklet = ReadBytes(older);
+  ASSERT_TRUE(disk.Fill());
+  for (const QString& path : {older, fresh}) {
+    printer.setOutputFileName(path);
+    EXPECT_EQ(Carnet::SaveBookletPdf(printer, puzzles, LevelFacile, 4).Message,
+              QStringLiteral("Impossible d'écrire dans %1 (disque plein)").arg(path));
+  }
+  EXPECT_EQ(ReadBytes(older), booklet);
+  EXPECT_FALSE(QFileInfo::exists(fresh));
 }
 
 }  // namespace

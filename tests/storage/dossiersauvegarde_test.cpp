@@ -229,15 +229,38 @@ TEST_F(TDossierSauvegardeTest, DeletingTheLastGridLeavesAnEmptyFile) {
   EXPECT_EQ(saves.ListFileNames(), QStringList{QStringLiteral("seul")});
 }
 
-TEST_F(TDossierSauvegardeTest, DeletingFindsTheGridWhateverTheLineEnds) {
-  // Lone CR, LF, an empty line (no grid) and a last line without its end.
+// A file made read-only is not replaced through its folder (root too).
+TEST_F(TDossierSauvegardeTest, AReadOnlyFileIsNotRewritten) {
+  ASSERT_TRUE(saves.SaveGrid(QStringLiteral("garde"), QStringLiteral("g"), QString(), GridText(1, 0, 0), kDay).Ok());
+  const QString path = saves.PathOf(QStringLiteral("garde"));
+  const QByteArray before = ReadBytes(path);
+  ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+  EXPECT_EQ(saves.SaveGrid(QStringLiteral("garde"), QStringLiteral("h"), QString(), GridText(1, 0, 0), kDay).Message,
+            QStringLiteral("Impossible d'écrire dans %1 (fichier en lecture seule)").arg(path));
+  EXPECT_EQ(ReadBytes(path), before);
+}
+
+// Exactly the grid's line and its line end go, at the place listed, even
+// among twins: every other byte stays (lone CR, LF, an empty line, a last
+// line without its end, control bytes).
+TEST_F(TDossierSauvegardeTest, DeletingRemovesExactlyItsLine) {
+  const struct {
+    QByteArray File;
+    int Index;
+    QByteArray Left;
+  } cases[] = {
+      {"a|d|1|g|h|1|0|0\rb|d|2|g|h|1|0|0\n\r\nc|d|3|g|h|1|0|0\r\nd|d|4|g|h|1|0|0", 2,
+       "a|d|1|g|h|1|0|0\rb|d|2|g|h|1|0|0\n\r\nd|d|4|g|h|1|0|0"},
+      {"\n\x03\n\xf1\n\x03\r:", 2, "\n\x03\n\xf1\n:"},
+      {QByteArrayLiteral("\x0e\n\x00\n\x0e\n\x0e"), 2, QByteArrayLiteral("\x0e\n\x00\n\x0e")},
+  };
   MakeFolder();
   const QString path = FilePath(QStringLiteral("melange.orv"));
-  ASSERT_TRUE(WriteBytes(path, "a|d|1|g|h|1|0|0\rb|d|2|g|h|1|0|0\n\r\nc|d|3|g|h|1|0|0\r\nd|d|4|g|h|1|0|0"));
-  ASSERT_EQ(Entries(path), QStringList({QStringLiteral("a(1)"), QStringLiteral("b(2)"), QStringLiteral("c(3)"),
-                                        QStringLiteral("d(4)")}));
-  ASSERT_TRUE(saves.DeleteRecord(path, RecordAt(path, 2)).Ok());
-  EXPECT_EQ(Entries(path), QStringList({QStringLiteral("a(1)"), QStringLiteral("b(2)"), QStringLiteral("d(4)")}));
+  for (const auto& c : cases) {
+    ASSERT_TRUE(WriteBytes(path, c.File));
+    EXPECT_TRUE(saves.DeleteRecord(path, RecordAt(path, c.Index), c.Index).Ok());
+    EXPECT_EQ(ReadBytes(path), c.Left) << "from " << ::testing::PrintToString(c.File);
+  }
 }
 
 TEST_F(TDossierSauvegardeTest, DeletingAfterAnotherWindowChangedTheFileTakesTheRightGrid) {

@@ -9,6 +9,7 @@
 
 #include "savedgame.h"
 #include "storagetest.h"
+#include "textfields.h"
 
 namespace {
 
@@ -277,6 +278,11 @@ TEST(TFichier, AFileThatCannotBeOpenedGivesNoRecord) {
   EXPECT_FALSE(file.LoadFromFile(dir.filePath(QStringLiteral("absent.orv"))).Ok());
   EXPECT_FALSE(file.LoadFromFile(dir.path()).Ok());  // a folder
   EXPECT_EQ(file.Count(), 0);
+}
+
+// A screen shows a long text's beginning, never half a character.
+TEST(Abridged, LongTextsShowTheirBeginning) {
+  EXPECT_EQ(Abridged(QStringLiteral("ab\U0001F600"), 3), QStringLiteral("ab\u2026"));
 }
 
 }  // namespace

@@ -88,18 +88,19 @@ TEST_F(TIniFileTest, AUtf16FileWithItsByteOrderMarkIsReadAndSavedAsUtf8) {
 TEST_F(TIniFileTest, SavingKeepsWhatTheProgramDoesNotKnowAndWritesUtf8) {
   ASSERT_TRUE(WriteBytes(path,
                          "; mes r\xE9glages\r\n[general]\r\nAutre=valeur;avec,virgule\r\n"
-                         "typeecran=1\r\n[Fen\xEAtre]\r\nx=3\r\n"));
+                         "typeecran=1\r\n[Fen\xEAtre]\r\nx=3\r\n; \xE0 la fin"));
   TIniFile ini(path);
   ASSERT_TRUE(ini.Load().Ok());
   ini.WriteInteger(QStringLiteral("general"), QStringLiteral("typeecran"), 2);
   ini.WriteString(QStringLiteral("Scores"), QStringLiteral("scorenom1_1"), QStringLiteral("Zoé"));
   ASSERT_TRUE(ini.Save().Ok());
   const QString text = QString::fromUtf8(ReadBytes(path));
-  // The comment, the unknown key (with its ";" and ","), the unknown section
-  // and the accents are all there; sections are set apart by blank lines.
+  // The comments (the last line's at the end), the unknown key (with its ";"
+  // and ","), the unknown section and the accents are all there; sections are
+  // set apart by blank lines.
   EXPECT_EQ(text, QStringLiteral("; mes réglages\n\n\n[general]\nAutre=valeur;avec,virgule\n"
                                  "typeecran=2\n\n\n[Fenêtre]\nx=3\n\n\n[Scores]\n"
-                                 "scorenom1_1=Zoé\n"));
+                                 "scorenom1_1=Zoé\n; à la fin\n"));
 }
 
 TEST_F(TIniFileTest, ValuesComeBackAsTheyWereWritten) {

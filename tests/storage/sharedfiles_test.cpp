@@ -17,10 +17,12 @@
 #include <QTemporaryDir>
 
 #include "dossiersauvegarde.h"
+#include "encodings.h"
 #include "fichier.h"
 #include "fileread.h"
 #include "filewrite.h"
 #include "inifile.h"
+#include "puzzlefile.h"
 #include "reprise.h"
 #include "scores.h"
 #include "storagetest.h"
@@ -237,6 +239,11 @@ TEST_F(SharedFilesTest, NamesThatAreNotUtf8AreListedAndOpened) {
   ASSERT_TRUE(saves.DeleteRecord(entries[0].Path, read.Records[0]).Ok());
   TFichier after;
   EXPECT_TRUE(after.LoadFromFile(entries[0].Path).Ok() && after.Count() == 1 && after.Records[0].Name == u"h");
+  // `orvalis FILE` names the file by the bytes of its name.
+  const QByteArray puzzles = QFile::encodeName(program.path()) + "/No\xEBl.txt";
+  const int fd = ::open(puzzles.constData(), O_WRONLY | O_CREAT, 0644);  // a file of one grid
+  ASSERT_TRUE(fd >= 0 && ::write(fd, kGrid.toLatin1().constData(), 81) == 81 && ::close(fd) == 0);
+  EXPECT_EQ(ReadPuzzleFile(FromLocalPath(puzzles)).Puzzles.size(), 1u);
 }
 
 }  // namespace

@@ -94,4 +94,12 @@ TEST_F(TStatistiquesTest, AFailedWriteIsToldAndItsFiguresGoWithTheNextOne) {
   EXPECT_EQ(TStatistiques(path).Level(1).Started, 2);
 }
 
+// A counter at its largest stays there instead of turning to 0.
+TEST_F(TStatistiquesTest, ACounterAtItsLargestStaysThere) {
+  ASSERT_TRUE(WriteBytes(path, "[Statistiques]\nterminees1=2147483647\nserie=2147483647\ndernierjour=06/12/2026\n"));
+  ASSERT_TRUE(TStatistiques(path).RecordFinished(1, 100, 0, monday, false).Saved.Ok());
+  const TStatistiques read(path);  // both counters stay at the largest
+  EXPECT_EQ(std::min(read.Level(1).Finished, read.BestRun()), 2147483647);
+}
+
 }  // namespace
