@@ -87,7 +87,7 @@ TEST_F(FileLockTest, AStoppedWindowDelaysScoresAndStatisticsWithoutLosingThem) {
     QElapsedTimer clock;
     clock.start();
     EXPECT_EQ(scores.AddScore(2, 300, QStringLiteral("B")).Status, FileStatus::Postponed);
-    EXPECT_EQ(stats.RecordStarted(2).Status, FileStatus::Postponed);
+    EXPECT_EQ(stats.RecordStarted(TOrigin::Dealt, 2).Status, FileStatus::Postponed);
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_EQ(scores.StoredScore(2, 1), 300) << "the table shown has it";
     ::kill(child, SIGKILL);

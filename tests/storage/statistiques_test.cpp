@@ -97,7 +97,7 @@ TEST_F(TStatistiquesTest, AFailedWriteIsToldAndItsFiguresGoWithTheNextOne) {
 // A counter at its largest stays there instead of turning to 0.
 TEST_F(TStatistiquesTest, ACounterAtItsLargestStaysThere) {
   ASSERT_TRUE(WriteBytes(path, "[Statistiques]\nterminees1=2147483647\nserie=2147483647\ndernierjour=06/12/2026\n"));
-  ASSERT_TRUE(TStatistiques(path).RecordFinished(1, 100, 0, monday, false).Saved.Ok());
+  ASSERT_TRUE(TStatistiques(path).RecordFinished(Result(1, 100), monday).Saved.Ok());
   const TStatistiques read(path);  // both counters stay at the largest
   EXPECT_EQ(std::min(read.Level(1).Finished, read.BestRun()), 2147483647);
 }
