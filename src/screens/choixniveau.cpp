@@ -160,9 +160,15 @@ void Tf_ChoixNiveau::Choice(int Level) {
 }
 
 void Tf_ChoixNiveau::ShowDailyDone(int Seconds) {
-  QString done = QStringLiteral(" · terminée");
+  // A second line under the date: the dialog grows by it.
+  QString done = QStringLiteral("terminée");
   if (Seconds >= 0) done += QStringLiteral(" en ") + FormatTime(std::uint32_t(Seconds));
-  l_GrilleDuJour->setText(l_GrilleDuJour->text() + done);
+  const int line = l_GrilleDuJour->height();
+  setFixedSize(ClientWidth, ClientHeight + line);
+  Image1->setGeometry(rect());
+  FondCopie1->setGeometry(rect().adjusted(PanelMargin, PanelMargin, -PanelMargin, -PanelMargin));
+  l_GrilleDuJour->setText(l_GrilleDuJour->text() + QLatin1Char('\n') + done);
+  l_GrilleDuJour->resize(l_GrilleDuJour->width(), 2 * line);
   hl_GrilleDuJour->setToolTip(QStringLiteral(
       "Vous avez déjà terminé la grille du jour\u00A0: vous pouvez la rejouer, elle ne compte qu'une fois"));
 }
