@@ -96,8 +96,10 @@ struct TGridLook {
   QColor CouleurImpossible{0, 0, 0};       // a digit that broke a rule
   QColor CouleurSurlignage{180, 212, 242};
   QColor CouleurZone{232, 240, 238};
-  QColor CouleurIndiceZone{222, 236, 250};
-  QColor CouleurIndiceCase{158, 206, 246};
+  // The last hint's tint is lavender, a hue of its own: the highlight of the
+  // same digits is blue, the selection yellow, the errors the player's.
+  QColor CouleurIndiceZone{238, 232, 250};
+  QColor CouleurIndiceCase{208, 192, 240};
 
   // What shows. The error backgrounds: a digit that differs from the
   // solution (ShowErreur), one that broke a rule and a refused given
