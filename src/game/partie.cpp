@@ -73,7 +73,6 @@ void TPartie::Begin(int Level, std::uint64_t CarriedMs, int Helps,
   Helps_ = Helps;
   Origin_ = TOrigin::Dealt;
   CandidatesShown_ = false;
-  LastHint_.reset();
   Result_.reset();
   Finished_ = false;
   Unsaved_ = false;
@@ -121,7 +120,6 @@ void TPartie::Announce(bool NewGame) {
 
 void TPartie::Record(const TMove& Move) {
   Grid_.ForgetSettledClashes();
-  if (Move.Kind != TMoveKind::Hint) LastHint_.reset();
   Moves_.resize(Position_);
   States_.resize(Position_ + 1);
   Moves_.push_back(Move);
@@ -172,12 +170,10 @@ std::optional<HintStep> TPartie::Hint() {
   std::optional<HintStep> hint = Grid_.FindHint(options);
   if (hint) {
     TidyNotes(hint->Row, hint->Col, hint->Digit);
-    LastHint_ = hint;
     Record({TMoveKind::Hint, std::uint8_t(hint->Row), std::uint8_t(hint->Col), std::uint8_t(hint->Digit),
             std::uint8_t(hint->Replaced)});
     AnnounceIfFull();
   } else {
-    LastHint_.reset();
     Unsaved_ = true;  // the help counts
   }
   return hint;
@@ -257,7 +253,6 @@ std::optional<TMove> TPartie::Undo() {
   if (Position_ == 0) return std::nullopt;
   const TMove move = Moves_[--Position_];
   TakeState();
-  LastHint_.reset();
   // As when it was entered, the hint colour leaves the cell.
   if (move.Kind != TMoveKind::Solve && move.Kind != TMoveKind::Reset) Grid_.ForgetHintAt(move.Row, move.Col);
   Unsaved_ = true;
@@ -269,7 +264,6 @@ std::optional<TMove> TPartie::Redo() {
   if (Position_ >= Moves_.size()) return std::nullopt;
   const TMove move = Moves_[Position_++];
   TakeState();
-  LastHint_.reset();
   Unsaved_ = true;
   Announce(false);
   // A move redone that fills the last cell ends the game, as when it was

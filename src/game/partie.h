@@ -190,10 +190,8 @@ class TPartie {
   // its content). After every move, a digit marked for breaking a rule whose
   // clash is gone loses its mark.
   TEntryResult Enter(int Row, int Col, int Digit, bool Note);
-  // One hint step; counts one help, found or not. The hint stays the game's
-  // last hint (LastHint) until the next move.
+  // One hint step; counts one help, found or not.
   std::optional<HintStep> Hint();
-  const std::optional<HintStep>& LastHint() const { return LastHint_; }
   // "Résoudre"; every cell filled or corrected counts one help.
   TSolveResult Solve();
   // The first solution after "Résoudre" found several; the cells filled
@@ -287,7 +285,6 @@ class TPartie {
   TOrigin Origin_ = TOrigin::Dealt;
   bool CandidatesShown_ = false;
   bool Paused_ = false;
-  std::optional<HintStep> LastHint_;
   // The result given by Finish, for as long as the game stays finished.
   std::optional<TGameResult> Result_;
   bool Unsaved_ = false;
