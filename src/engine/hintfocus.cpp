@@ -5,6 +5,7 @@
 
 #include "cellunits.h"
 #include "grille.h"
+#include "hintwriter.h"
 
 namespace hintfocus {
 
@@ -130,6 +131,37 @@ void AddStepFocus(const ReasoningStep& Step, HintFocusT& Focus) {
     Focus.Cells.push_back(cellunits::CellOf(Step.Cells[k], k < Step.Groups.size() ? Step.Groups[k] : 0));
   for (const auto& [cell, digits] : Step.Removals)
     Focus.Removed.push_back({cellunits::RowOf(cell) + 1, cellunits::ColOf(cell) + 1, digits});
+}
+
+HintFocusT StepFocus(const ReasoningStep& Step) {
+  HintFocusT focus;
+  AddStepFocus(Step, focus);
+  return focus;
+}
+
+HintFocusT NudgeFocus(const ReasoningStep& Step) {
+  HintFocusT focus;
+  switch (Step.Kind) {
+    case Technique::XWing:
+    case Technique::Swordfish:
+    case Technique::Jellyfish:
+      for (int line : Step.Base) focus.Units.push_back({Step.ByRow ? UnitKind::Row : UnitKind::Col, line});
+      return focus;
+    case Technique::Pointing:
+    case Technique::LineBlock:
+    case Technique::NakedSubset:
+    case Technique::HiddenSubset:
+      if (!Step.Units.empty()) focus.Units.push_back(Step.Units.front());
+      return focus;
+    default:
+      break;
+  }
+  if (!IsAdvanced(Step.Kind)) {
+    focus.Units.push_back(hintwriter::NudgeUnit(Step));
+    return focus;
+  }
+  for (int cell : Step.Cells) AddCell(focus, cell);
+  return focus;
 }
 
 }  // namespace hintfocus

@@ -28,5 +28,11 @@ ReasoningStep Placement(Technique Kind, int Cell, int Digit, const HintFocusT& F
 // Adds what a step speaks of to a focus: its units (once each), its cells
 // with their groups, its removals.
 void AddStepFocus(const ReasoningStep& Step, HintFocusT& Focus);
+// What one step alone tints: AddStepFocus on an empty focus.
+HintFocusT StepFocus(const ReasoningStep& Step);
+// What the nudge of a hint whose first step is Step tints: the unit it names
+// for a search, a single or a subset; the base lines of a fish; the cells of
+// the pattern otherwise. Never what the step removes or places.
+HintFocusT NudgeFocus(const ReasoningStep& Step);
 
 }  // namespace hintfocus

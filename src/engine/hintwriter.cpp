@@ -4,6 +4,7 @@
 
 #include <iterator>
 
+#include "grille.h"
 #include "hinttexts.h"
 
 namespace hintwriter {
@@ -89,6 +90,18 @@ std::string HintText(const std::vector<ReasoningStep>& steps, HintLanguage langu
       text += " " + (step.Concludes ? sentence : Continued(sentence, language));
   }
   return text;
+}
+
+std::string NudgeText(const ReasoningStep& step, HintLanguage language) {
+  return language == HintLanguage::English ? EnglishNudge(step) : FrenchNudge(step);
+}
+
+HintUnit NudgeUnit(const ReasoningStep& step) {
+  if (step.Kind == Technique::NakedSingle && step.Placed >= 0)
+    return {UnitKind::Block, BlockOf(step.Placed / 9 + 1, step.Placed % 9 + 1)};
+  if (!step.Units.empty()) return step.Units.front();
+  // A placement that names no unit: the row of its cell.
+  return {UnitKind::Row, step.Placed >= 0 ? step.Placed / 9 + 1 : 1};
 }
 
 std::string GuessText(int digit, HintLanguage language) {

@@ -19,6 +19,10 @@ std::string StepText(const ReasoningStep& step, HintLanguage language);
 // A whole hint: its steps in turn, each after the first introduced as what
 // comes next.
 std::string HintText(const std::vector<ReasoningStep>& steps, HintLanguage language);
+// The nudge of a hint, written from its first step: the unit to look at or
+// the technique to look for ("Regardez la colonne 4.", "Cherchez un X-Wing
+// sur le 8."), without what it finds.
+std::string NudgeText(const ReasoningStep& step, HintLanguage language);
 // The hint given when logic is stuck: the digit comes from the solution found by trying.
 std::string GuessText(int digit, HintLanguage language);
 // The technique's name in the language ("paire", "X-Wing", "naked pair"...).
@@ -28,6 +32,8 @@ std::string TechniqueName(const ReasoningStep& step, HintLanguage language);
 std::string FrenchStep(const ReasoningStep& step);
 std::string EnglishStep(const ReasoningStep& step);
 std::string EnglishTechniqueName(const ReasoningStep& step);
+std::string FrenchNudge(const ReasoningStep& step);
+std::string EnglishNudge(const ReasoningStep& step);
 
 // The name of a technique in each language.
 struct TechniqueNamesT {
@@ -42,5 +48,9 @@ TechniqueNamesT TechniqueNames(Technique t);
 std::vector<int> DigitsOf(std::uint16_t mask);
 std::vector<int> RemovedCells(const ReasoningStep& step);
 std::vector<int> Ordered(const ReasoningStep& step, std::size_t k, int First, int Last = 0);
+// The unit a nudge of a unit technique names: the line or block of a search
+// or a subset, the block of a naked single's cell (whose row and column would
+// say where it is).
+HintUnit NudgeUnit(const ReasoningStep& step);
 
 }  // namespace hintwriter

@@ -208,6 +208,33 @@ std::string EnglishTechniqueName(const ReasoningStep& step) {
   return TechniqueNames(step.Kind).English;
 }
 
+std::string EnglishNudge(const ReasoningStep& s) {
+  const std::string d = to_string(s.Digit);
+  const std::string name = EnglishTechniqueName(s);
+  // "an X-Wing", "a naked pair", "a unique rectangle".
+  const std::string article = name.find_first_of("aeioX") == 0 ? "an " : "a ";
+  switch (s.Kind) {
+    case Technique::NakedSingle:
+      return "Look at " + UnitText(NudgeUnit(s)) + ": one of its cells takes only one digit.";
+    case Technique::Pointing:
+    case Technique::LineBlock:
+      return "Look at the " + d + "s in " + UnitText(s.Units[0]) + " (" + name + ").";
+    case Technique::NakedSubset:
+    case Technique::HiddenSubset:
+      return "Look for " + article + name + " in " + UnitText(s.Units[0]) + ".";
+    case Technique::UniqueRectangle: {
+      const std::vector<int> pair = DigitsOf(s.Pair);
+      return "Look for " + article + name + " of " + to_string(pair[0]) + " and " + to_string(pair[1]) + ".";
+    }
+    case Technique::AlternatingChain:
+      return "Look for " + article + name + ".";
+    default:
+      break;
+  }
+  if (IsAdvanced(s.Kind)) return "Look for " + article + name + " on digit " + d + ".";
+  return "Look at " + UnitText(NudgeUnit(s)) + ".";
+}
+
 std::string EnglishStep(const ReasoningStep& s) {
   const int row = s.Placed / 9 + 1, col = s.Placed % 9 + 1;
   const int line = s.ByRow ? row : col, pos = s.ByRow ? col : row;

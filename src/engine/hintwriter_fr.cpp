@@ -551,6 +551,40 @@ std::string FrenchStep(const ReasoningStep& step) {
   }
 }
 
+std::string FrenchNudge(const ReasoningStep& s) {
+  const std::string d = to_string(s.Digit);
+  const std::string name = ::TechniqueName(s.Kind);
+  // "une chaîne X", "un X-Wing".
+  const bool feminine = name.starts_with("chaîne") || name.starts_with("réduction");
+  const std::string article = feminine ? "une " : "un ";
+  switch (s.Kind) {
+    case Technique::NakedSingle:
+      return "Regardez " + UnitText(NudgeUnit(s)) + "\u00a0: une de ses cases n'accepte plus qu'un chiffre.";
+    case Technique::Pointing:
+      return "Regardez le " + d + " dans " + UnitText(s.Units[0]) + " (" + name + ").";
+    case Technique::LineBlock:
+      return "Regardez le " + d + " dans " + UnitText(s.Units[0]) + " (" +
+             (s.Units[0].Kind == UnitKind::Row ? "réduction ligne-bloc" : "réduction colonne-bloc") + ").";
+    case Technique::NakedSubset:
+    case Technique::HiddenSubset: {
+      const int size = static_cast<int>(s.Cells.size());
+      const std::string word = SubsetWord(size, s.Kind == Technique::HiddenSubset);
+      return "Cherchez " + std::string(size == 2 ? "une " : "un ") + word + " dans " + UnitText(s.Units[0]) + ".";
+    }
+    case Technique::UniqueRectangle: {
+      const std::vector<int> pair = DigitsOf(s.Pair);
+      return "Cherchez un " + name + " du " + to_string(pair[0]) + " et du " + to_string(pair[1]) + ".";
+    }
+    case Technique::AlternatingChain:
+      return "Cherchez " + article + name + ".";
+    default:
+      break;
+  }
+  if (IsAdvanced(s.Kind)) return "Cherchez " + article + name + " sur le " + d + ".";
+  // The levels' techniques: the line or block where the digit is found.
+  return "Regardez " + UnitText(NudgeUnit(s)) + ".";
+}
+
 std::string TechniqueName(const ReasoningStep& step, HintLanguage language) {
   return language == HintLanguage::English ? EnglishTechniqueName(step) : ::TechniqueName(step.Kind);
 }

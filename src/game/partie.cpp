@@ -77,6 +77,7 @@ void TPartie::Begin(int Level, std::uint64_t CarriedMs, int Helps,
   Finished_ = false;
   Unsaved_ = false;
   ++Serial_;
+  ++Stamp_;
   Chrono_.Start(CarriedMs);
   ForgetHistory();
   Announce(true);
@@ -126,6 +127,8 @@ void TPartie::Record(const TMove& Move) {
   States_.push_back(Grid_);
   ++Position_;
   Unsaved_ = true;
+  // Pencil marks leave the hint as it was: its ladder goes on.
+  if (Move.Kind != TMoveKind::Note && Move.Kind != TMoveKind::Notes) ++Stamp_;
   Announce(false);
 }
 
@@ -164,10 +167,28 @@ TEntryResult TPartie::Enter(int Row, int Col, int Digit, bool Note) {
   return result;
 }
 
+HintOptions TPartie::HintSearch() { return {AdvancedHints, AdvancedHints && OneSolution()}; }
+
 std::optional<HintStep> TPartie::Hint() {
-  ++Helps_;
-  const HintOptions options{AdvancedHints, AdvancedHints && OneSolution()};
-  std::optional<HintStep> hint = Grid_.FindHint(options);
+  if (!Ladder_.GiveWhole(Stamp_)) ++Helps_;
+  return PlaceHint();
+}
+
+std::optional<TRung> TPartie::HintRung() {
+  const THintLadder::TClimb climb = Ladder_.Climb(Stamp_, [this] {
+    TGrille probe = Grid_;
+    return probe.FindHint(HintSearch());
+  });
+  if (climb.NewHint) {
+    ++Helps_;
+    Unsaved_ = true;
+  }
+  if (climb.Rung && climb.Rung->Kind == TRung::TKind::Placement) PlaceHint();
+  return climb.Rung;
+}
+
+std::optional<HintStep> TPartie::PlaceHint() {
+  std::optional<HintStep> hint = Grid_.FindHint(HintSearch());
   if (hint) {
     TidyNotes(hint->Row, hint->Col, hint->Digit);
     Record({TMoveKind::Hint, std::uint8_t(hint->Row), std::uint8_t(hint->Col), std::uint8_t(hint->Digit),
@@ -256,6 +277,7 @@ std::optional<TMove> TPartie::Undo() {
   // As when it was entered, the hint colour leaves the cell.
   if (move.Kind != TMoveKind::Solve && move.Kind != TMoveKind::Reset) Grid_.ForgetHintAt(move.Row, move.Col);
   Unsaved_ = true;
+  ++Stamp_;
   Announce(false);
   return move;
 }
@@ -265,6 +287,7 @@ std::optional<TMove> TPartie::Redo() {
   const TMove move = Moves_[Position_++];
   TakeState();
   Unsaved_ = true;
+  ++Stamp_;
   Announce(false);
   // A move redone that fills the last cell ends the game, as when it was
   // made; a pencil mark does not.

@@ -32,6 +32,7 @@
 
 #include "chrono.h"
 #include "grille.h"
+#include "hintladder.h"
 #include "score.h"
 
 enum class TMoveKind : std::uint8_t {
@@ -190,8 +191,15 @@ class TPartie {
   // its content). After every move, a digit marked for breaking a rule whose
   // clash is gone loses its mark.
   TEntryResult Enter(int Row, int Col, int Digit, bool Note);
-  // One hint step; counts one help, found or not.
+  // "Indice": the whole hint, its digit placed. One help, found or not,
+  // unless "Coup de pouce" showed a rung of this hint already.
   std::optional<HintStep> Hint();
+  // "Coup de pouce": the next rung of the hint (THintLadder); its first rung
+  // counts one help, found or not; the last places the digit as Hint() does.
+  std::optional<TRung> HintRung();
+  // The colour of the tint of the rung last shown, while the ladder is on
+  // (0 otherwise: the hint's own).
+  int HintRungHue() const { return Ladder_.Hue(Stamp_); }
   // "Résoudre"; every cell filled or corrected counts one help.
   TSolveResult Solve();
   // The first solution after "Résoudre" found several; the cells filled
@@ -271,6 +279,9 @@ class TPartie {
   void TakeState();
   // Whether the puzzle has one solution, worked out once per puzzle.
   bool OneSolution();
+  HintOptions HintSearch();
+  // The hint's digit placed as a move; none found leaves the grid as it is.
+  std::optional<HintStep> PlaceHint();
 
   TGrille Grid_;
   // States_[k] is the grid after Moves_[0..k), k up to Moves_.size().
@@ -290,6 +301,10 @@ class TPartie {
   bool Unsaved_ = false;
   bool Finished_ = false;
   std::uint32_t Serial_ = 0;
+  // The position of the grid for the hint ladder: it changes with every move
+  // but pencil marks, with undo, redo and every new game.
+  std::uint64_t Stamp_ = 0;
+  THintLadder Ladder_;
   // OneSolution() for the puzzle of that serial, once worked out.
   std::optional<std::pair<std::uint32_t, bool>> OneSolution_;
 };

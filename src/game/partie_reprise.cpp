@@ -4,7 +4,7 @@
 // fixed order, between a first line naming the format and its version and a
 // last line "fin": a file cut anywhere misses that line and is refused.
 //
-//   orvalis-partie 2
+//   orvalis-partie 4
 //   mode 1                  1 playing, 0 typing a puzzle in
 //   niveau 2
 //   temps 54321             milliseconds of play
@@ -31,6 +31,8 @@
 //   teinte <words>          what that hint tints: U<kind><n> a unit (kind 0 row,
 //                           1 column, 2 block), C<row><col><group> a cell,
 //                           R<row><col><3 hex> candidates removed
+//   echelle 2               the rungs of the hint "Coup de pouce" showed on this
+//                           position, 0 for none (from version 4)
 //   fin
 #include <array>
 #include <charconv>
@@ -45,10 +47,12 @@
 namespace {
 
 constexpr std::string_view Format = "orvalis-partie";
-constexpr int Version = 3;
+constexpr int Version = 4;
 // A tip longer than this is not kept (the longest hint is far shorter).
 constexpr std::size_t MaxTipBytes = 64 * 1024;
 constexpr int MaxHelps = 1 << 20;
+// More rungs than a hint has steps: its placement comes next.
+constexpr int MaxRungs = 1000;
 // Longer histories are not kept, so that the text a move writes stays small
 // (a digit writes some 30 to 250 characters of history).
 constexpr std::size_t MaxHistory = 4000;
@@ -299,6 +303,7 @@ std::string TPartie::ResumeText(const TVue& Vue) const {
   const bool tip = Vue.Tip.size() <= MaxTipBytes;
   out << "conseil " << (tip ? Escaped(Vue.Tip) : std::string()) << '\n';
   out << "teinte " << (tip ? TintWords(Vue.Focus) : std::string()) << '\n';
+  out << "echelle " << Ladder_.Shown(Stamp_) << '\n';
   out << "fin\n";
   return out.str();
 }
@@ -417,6 +422,7 @@ std::optional<TVue> TPartie::Resume(std::string_view Text) {
     vue.Tip = std::move(*text);
     vue.Focus = std::move(*focus);
   }
+  const int rungs = version >= 4 ? in.Number_("echelle", 0, MaxRungs) : 0;
   if (in.NextLine() != "fin" || !in.AtEnd() || in.Failed) return std::nullopt;
 
   Grid_ = std::move(*grid);
@@ -424,6 +430,7 @@ std::optional<TVue> TPartie::Resume(std::string_view Text) {
   Begin(level, ms, helps, day);
   Origin_ = TOrigin(origin);
   CandidatesShown_ = shown == 1;
+  Ladder_.Restore(Stamp_, rungs);
   if (!moves.empty()) {
     Moves_ = std::move(moves);
     States_ = std::move(states);

@@ -353,7 +353,7 @@ TEST_F(PartieTest, ADamagedResumeTextChangesNothing) {
       "",
       text.substr(0, text.size() - 1),       // cut in its last line
       text.substr(0, text.size() / 2),       // cut in the middle
-      "orvalis-partie 4" + text.substr(16),  // a newer version
+      "orvalis-partie 5" + text.substr(16),  // a newer version
       text.substr(0, text.find("jour -")) + "jour 2026-02-30" + text.substr(text.find("jour -") + 6),
       "orvalis-partie 1x" + text.substr(16),
       text.substr(0, text.find("niveau 2")) + "niveau 9" + text.substr(text.find("niveau 2") + 8),
