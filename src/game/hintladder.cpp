@@ -14,8 +14,8 @@ std::vector<TRung> HintRungs(const HintStep& Hint) {
     return rungs;
   }
   const ReasoningStep& first = Hint.Steps.front();
-  rungs.push_back({TRung::TKind::Nudge, 1, 0, hintwriter::NudgeText(first, HintLanguage::French),
-                   hintfocus::NudgeFocus(first), 0});
+  rungs.push_back(
+      {TRung::TKind::Nudge, 1, 0, hintwriter::NudgeText(first, HintLanguage::French), hintfocus::NudgeFocus(first), 0});
   for (std::size_t k = 0; k < Hint.Steps.size(); ++k) {
     const ReasoningStep& step = Hint.Steps[k];
     const bool last = k + 1 == Hint.Steps.size();

@@ -200,6 +200,9 @@ class TPartie {
   // The colour of the tint of the rung last shown, while the ladder is on
   // (0 otherwise: the hint's own).
   int HintRungHue() const { return Ladder_.Hue(Stamp_); }
+  // The position of the grid the hint ladder speaks of: it changes with
+  // every move but pencil marks, undo, redo and every new game.
+  std::uint64_t HintPosition() const { return Stamp_; }
   // "Résoudre"; every cell filled or corrected counts one help.
   TSolveResult Solve();
   // The first solution after "Résoudre" found several; the cells filled

@@ -157,6 +157,11 @@ TGridState TGridState::FromText(std::string_view Givens, std::string_view Digits
   return state;
 }
 
+TGridLook::TStepHue TGridLook::TintColours(int Hue) const {
+  if (Hue <= 0) return {CouleurIndiceZone, CouleurIndiceCase};
+  return StepHues[std::size_t(Hue - 1) % StepHues.size()];
+}
+
 TGridLook TGridLook::Paper(TTypeBrique Type, const QColor& Lines, bool AllCandidates) {
   TGridLook look;
   look.TypeBrique = Type;
@@ -253,9 +258,9 @@ void PaintGrid(QPainter& Canvas, const TGridState& State, const TGridLook& Look)
       else if (selected)
         background = Look.CouleurSelection;
       else if (tint == THintTint::Key)
-        background = Look.CouleurIndiceCase;
+        background = Look.TintColours(State.TintHue).Case;
       else if (tint == THintTint::Unit)
-        background = Look.CouleurIndiceZone;
+        background = Look.TintColours(State.TintHue).Zone;
       else if (selectedDigit > 0 && d == selectedDigit)
         background = Look.CouleurSurlignage;
       else if (highlight && (i == selRow || j == selCol || BlockOf(i, j) == BlockOf(selRow, selCol)))

@@ -48,6 +48,9 @@ struct TGridState {
   int HintRow = 0;
   int HintCol = 0;
   std::array<THintTint, 81> Tints{};
+  // The colour of the tints: 0 the hint's own, k >= 1 the k-th step's
+  // (TGridLook::StepHues) when a hint is given a step at a time.
+  int TintHue = 0;
   // A given the game refused while a puzzle is typed in, shown a moment at
   // its cell in the rule-break colour; Row 0 for none.
   struct TRefused {
@@ -100,6 +103,17 @@ struct TGridLook {
   // same digits is blue, the selection yellow, the errors the player's.
   QColor CouleurIndiceZone{238, 232, 250};
   QColor CouleurIndiceCase{208, 192, 240};
+  // A hint given a step at a time ("Coup de pouce") tints each step in a hue
+  // of its own, in turn, none of them one of the grid's other highlights:
+  // peach, mint, rose. The unit's colour, then its cells'.
+  struct TStepHue {
+    QColor Zone;
+    QColor Case;
+  };
+  std::array<TStepHue, 3> StepHues{
+      {{{255, 234, 212}, {255, 196, 140}}, {{224, 246, 226}, {160, 222, 172}}, {{252, 226, 238}, {240, 168, 200}}}};
+  // The colours of a tint of hue Hue (TGridState::TintHue): zone, then cells.
+  TStepHue TintColours(int Hue) const;
 
   // What shows. The error backgrounds: a digit that differs from the
   // solution (ShowErreur), one that broke a rule and a refused given

@@ -65,6 +65,7 @@ void TGrilleSudoku::GridChangedInGame(bool NewGame) {
   Refused_ = {};
   HintTint_.fill(THintTint::None);
   HintFocus_ = {};
+  HintHue_ = 0;
   if (NewGame) {
     ShowAllCandidates_ = false;
     ResetSelection();
@@ -131,8 +132,16 @@ bool TGrilleSudoku::GiveHint(QString& Text) {
   return true;
 }
 
-void TGrilleSudoku::ShowHintFocus(const HintFocusT& Focus) {
+std::optional<TRung> TGrilleSudoku::GiveHintRung() {
+  std::optional<TRung> rung = Partie_.HintRung();
+  // The placement's move cleared the tint of the rung before: its own goes on.
+  if (rung) ShowHintFocus(rung->Focus, rung->Hue);
+  return rung;
+}
+
+void TGrilleSudoku::ShowHintFocus(const HintFocusT& Focus, int Hue) {
   HintFocus_ = Focus;
+  HintHue_ = Hue;
   HintTint_.fill(THintTint::None);
   const auto tint = [this](int Row, int Col, THintTint Tint) {
     THintTint& cell = HintTint_[std::size_t(Cell(Row, Col))];

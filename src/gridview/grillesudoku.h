@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -91,7 +92,10 @@ class TGrilleSudoku : public QWidget {
   // What the last hint tints, until the next move; a game taken up shows
   // its last hint's again.
   const HintFocusT& HintFocus() const { return HintFocus_; }
-  void ShowHintFocus(const HintFocusT& Focus);
+  // Hue 0 tints in the hint's own colours, k >= 1 in the k-th step's
+  // (TGridLook::StepHues).
+  void ShowHintFocus(const HintFocusT& Focus, int Hue = 0);
+  int HintHue() const { return HintHue_; }
   // Playing (true), or typing in the givens of a puzzle: the game's mode.
   bool GameMode() const { return Partie_.Playing(); }
   void SetGameMode(bool Playing) { Partie_.SetPlaying(Playing); }
@@ -172,6 +176,9 @@ class TGrilleSudoku : public QWidget {
   bool FillNotes() { return Partie_.FillNotes(); }
   // One hint step; false (Text untouched) when no step was found.
   bool GiveHint(QString& Text);
+  // "Coup de pouce": the next rung of the hint (TPartie::HintRung), its cells
+  // tinted; none when no hint was found.
+  std::optional<TRung> GiveHintRung();
   // Solves the grid: the flags 256 (no solution), 512 (several solutions, not
   // shown), 1024 (guessed, solution shown), with the number of cells settled in
   // the low byte.
@@ -237,4 +244,5 @@ class TGrilleSudoku : public QWidget {
   // Per cell, row by row: how the last hint's cells are tinted.
   std::array<THintTint, 81> HintTint_{};
   HintFocusT HintFocus_;
+  int HintHue_ = 0;
 };

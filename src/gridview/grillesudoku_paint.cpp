@@ -11,6 +11,7 @@ TGridState TGrilleSudoku::State() const {
   state.SelRow = std::clamp(SelRow, 1, 9);
   state.SelCol = std::clamp(SelCol, 1, 9);
   state.Tints = HintTint_;
+  state.TintHue = HintHue_;
   state.Refused = Refused_;
   return state;
 }

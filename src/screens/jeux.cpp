@@ -120,6 +120,12 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   im_Pause->setCursor(Qt::PointingHandCursor);
   connect(im_Pause, &TImage::clicked, this, &Tf_Jeux::hl_PauseClick);
 
+  im_CoupDePouce = new TImage(QStringLiteral(":/pictures/icon_ladder.svg"), p_Aides);
+  im_CoupDePouce->setObjectName(QStringLiteral("im_CoupDePouce"));
+  im_CoupDePouce->setAccessibleName(QStringLiteral("Coup de pouce"));
+  im_CoupDePouce->setCursor(Qt::PointingHandCursor);
+  connect(im_CoupDePouce, &TImage::clicked, this, &Tf_Jeux::CoupDePouceClick);
+
   im_Carnet = new TImage(QStringLiteral(":/pictures/icon_booklet.svg"), p_Partie);
   im_Carnet->setObjectName(QStringLiteral("im_Carnet"));
   im_Carnet->setAccessibleName(QStringLiteral("Imprimer un carnet"));
@@ -252,6 +258,7 @@ void Tf_Jeux::AddShortcuts() {
        nullptr,
        &Tf_Jeux::hl_RetablirClick},
       {hl_Indice, hl_Indice, {key(Qt::Key_F2)}, "Indice (F2)", &Tf_Jeux::hl_IndiceClick},
+      {nullptr, hl_Indice, {key(Qt::SHIFT | Qt::Key_F2)}, nullptr, &Tf_Jeux::CoupDePouceClick},
       {hl_Possibilite,
        hl_Possibilite,
        {key(Qt::Key_F3)},
@@ -284,6 +291,8 @@ void Tf_Jeux::AddShortcuts() {
       "possibilités\u00A0», une minute de pénalité"));
   im_Pause->setToolTip(QStringLiteral("Pause (F5 ou Pause)"));
   im_Carnet->setToolTip(QStringLiteral("Imprimer un carnet de grilles neuves (Ctrl+Maj+P)"));
+  im_CoupDePouce->setToolTip(
+      QStringLiteral("Coup de pouce\u00A0: l'indice pas à pas, d'abord où regarder, puis chaque étape (Maj+F2)"));
   // "Nouvelle grille" changes with the mode (SetPlayMode).
   SetCommandTip(hl_newgrille, NewGridCaption + QStringLiteral(" (Ctrl+N)"));
 }
@@ -496,7 +505,7 @@ bool Tf_Jeux::ResumeGame(const std::string& Text) {
   if (!vue) return false;
   GrilleSudoku->SelRow = vue->Row;
   GrilleSudoku->SelCol = vue->Col;
-  GrilleSudoku->ShowHintFocus(vue->Focus);
+  GrilleSudoku->ShowHintFocus(vue->Focus, Partie().HintRungHue());
   ShowCounters();
   HintTip_ = vue->Tip;
   return true;

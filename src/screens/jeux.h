@@ -17,9 +17,11 @@
 #pragma once
 
 #include <QDate>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -162,6 +164,8 @@ class Tf_Jeux : public QWidget {
   void hl_RetablirClick();
   void hl_PauseClick();
   void hl_IndiceClick();
+  // "Coup de pouce": the hint a rung at a time (THintLadder).
+  void CoupDePouceClick();
   void hl_PossibiliteClick();
   void RemplirNotesClick();
   void hl_ResoudreClick();
@@ -207,7 +211,15 @@ class Tf_Jeux : public QWidget {
   // the move has shown what it did (a hint's sentence).
   void GameFilled();
   // The tip box shows the hint's sentence (in letters for a grid in letters).
-  void ShowHintTip(const std::string& Text);
+  // Paged: a sentence longer than the box shows a page at a time, the next
+  // page at the next "Coup de pouce" (TipPages_).
+  void ShowHintTip(const std::string& Text, bool Paged = false);
+  // A hint command: Give makes its move and returns the sentence to show;
+  // the end of a game its digit fills waits until the sentence is shown.
+  void RunHintCommand(const std::function<std::string()>& Give, bool Paged = false);
+  // The next page of the rung in the tip box, if it has one and the grid's
+  // position has not changed since.
+  bool TurnTipPage();
   // Spreads the lines of a panel evenly from its first line to its last one,
   // which keeps its distance from the panel's bottom.
   static void SpreadLines(const std::vector<CommandLine>& Lines, int PanelHeight, int LineHeight);
@@ -227,6 +239,12 @@ class Tf_Jeux : public QWidget {
   TReprise* Reprise_ = nullptr;
   // The sentence of the last hint while the tip box shows it.
   std::string HintTip_;
+  // A rung too long for the tip box: its pages, the one shown, and the
+  // position of the grid they belong to.
+  QStringList TipPages_;
+  int TipPage_ = 0;
+  std::uint64_t TipPagesAt_ = 0;
+  QString TipShown_;  // what the tip box showed of them: another tip ends them
   // A command is showing what its move did: the end waits for it.
   bool InCommand_ = false;
   bool EndPending_ = false;
@@ -271,6 +289,7 @@ class Tf_Jeux : public QWidget {
   TImage* im_RemplirNotes;  // at the right end of the "Voir possibilités" line
   TImage* im_Pause;         // at the right end of the clock's line
   TImage* im_Carnet;        // "Imprimer un carnet", at the right end of the "Imprimer" line
+  TImage* im_CoupDePouce;   // "Coup de pouce", at the right end of the "Indice" line
   QWidget* p_Pause;         // covers the grid while the game is paused
   QTimer* t_Chronometre;
 

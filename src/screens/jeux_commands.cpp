@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <algorithm>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "carnet.h"
@@ -28,6 +30,7 @@
 #include "sauve.h"
 #include "scores.h"
 #include "shell.h"
+#include "wholelines.h"
 
 #include "jeux_shared.h"
 
@@ -174,18 +177,51 @@ void Tf_Jeux::hl_RetablirClick() {
 
 void Tf_Jeux::hl_PauseClick() { SetPaused(!Paused()); }
 
-void Tf_Jeux::ShowHintTip(const std::string& Text) {
+void Tf_Jeux::ShowHintTip(const std::string& Text, bool Paged) {
   HintTip_ = Text;
-  const QString text = QString::fromStdString(Text);
-  MemoAstuce->setPlainText(GrilleSudoku->TypeBrique == tb_Lettre ? HintInLetters(text) : text);
+  QString text = QString::fromStdString(Text);
+  if (GrilleSudoku->TypeBrique == tb_Lettre) text = HintInLetters(text);
+  TipPages_ = Paged ? WholeLinePages(*MemoAstuce, text, MoreTip) : QStringList();
+  TipPage_ = 0;
+  TipPagesAt_ = Partie().HintPosition();
+  MemoAstuce->setPlainText(TipPages_.size() > 1 ? TipPages_.front() : text);
+  TipShown_ = MemoAstuce->toPlainText();
+}
+
+bool Tf_Jeux::TurnTipPage() {
+  if (TipPage_ + 1 >= TipPages_.size() || TipPagesAt_ != Partie().HintPosition() ||
+      MemoAstuce->toPlainText() != TipShown_)
+    return false;
+  MemoAstuce->setPlainText(TipPages_[++TipPage_]);
+  TipShown_ = MemoAstuce->toPlainText();
+  FocusGrid();
+  return true;
 }
 
 void Tf_Jeux::hl_IndiceClick() {
-  // The end of a game the hint fills waits until its sentence is shown.
+  RunHintCommand([this] {
+    QString text;
+    GrilleSudoku->GiveHint(text);
+    return text.toStdString();
+  });
+}
+
+void Tf_Jeux::CoupDePouceClick() {
+  if (TurnTipPage()) return;
+  RunHintCommand(
+      [this] {
+        const std::optional<TRung> rung = GrilleSudoku->GiveHintRung();
+        if (!rung) return std::string();
+        return "Coup de pouce " + std::to_string(rung->Number) + "/" + std::to_string(rung->Count) +
+               "\u00a0: " + rung->Text;
+      },
+      true);
+}
+
+void Tf_Jeux::RunHintCommand(const std::function<std::string()>& Give, bool Paged) {
   InCommand_ = true;
-  QString text;
-  GrilleSudoku->GiveHint(text);
-  ShowHintTip(text.toStdString());
+  const std::string text = Give();
+  ShowHintTip(text, Paged);
   ShowHelps();
   KeepGame();  // a hint that found nothing still counts
   FocusGrid();

@@ -155,6 +155,10 @@ void Tf_Jeux::FormResize() {
   im_RemplirNotes->SetStretch(true);
   im_RemplirNotes->resize(iconSize, iconSize);
   im_RemplirNotes->move(panelWidth - Layout.LineInset - iconSize, hl_Possibilite->y() + (lineHeight - iconSize) / 2);
+  // "Coup de pouce" at the end of the line of "Indice".
+  im_CoupDePouce->SetStretch(true);
+  im_CoupDePouce->resize(iconSize, iconSize);
+  im_CoupDePouce->move(panelWidth - Layout.LineInset - iconSize, hl_Indice->y() + (lineHeight - iconSize) / 2);
   // "Imprimer un carnet" at the end of the line of "Imprimer".
   im_Carnet->SetStretch(true);
   im_Carnet->resize(iconSize, iconSize);

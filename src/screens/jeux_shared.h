@@ -27,6 +27,8 @@ inline const QString TypingInTip = QStringLiteral(
     "puzzle.");
 inline const QString RefusedGivenTip =
     QStringLiteral("Ce chiffre est déjà présent dans la ligne, la colonne ou le bloc.");
+// The last line of a page of "Coup de pouce" that has more after it.
+inline const QString MoreTip = QStringLiteral("(la suite\u00A0: Maj+F2)");
 inline const QString NewGridCaption = QStringLiteral("Nouvelle grille");
 inline const QString ClearGridCaption = QStringLiteral("Effacer la grille");
 inline const QString ShowCandidatesCaption = QStringLiteral("Voir possibilités");

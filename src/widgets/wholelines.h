@@ -3,7 +3,10 @@
 // height holds a whole number of lines, and its scrolling stops on lines.
 #pragma once
 
+#include <QStringList>
+
 class QFont;
+class QString;
 class QTextEdit;
 
 // The height of one line of text in Font, as a text box lays its lines out.
@@ -16,3 +19,8 @@ int WholeLinesHeight(QTextEdit& Box, int Available);
 
 // Box's scrolling stops on whole lines (but still reaches the very end).
 void KeepWholeLines(QTextEdit& Box);
+
+// Text cut into pages that Box shows whole, without scrolling, at its size:
+// every page but the last ends with the line More. One page when the text
+// fits, or when the box holds fewer than two lines.
+QStringList WholeLinePages(const QTextEdit& Box, const QString& Text, const QString& More);

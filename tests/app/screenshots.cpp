@@ -5,7 +5,7 @@
 // the player's gestures and writes PNG files into the output folder.
 //
 //   orvalis-screenshots <windowed|fullscreen|letters|untimed|noimages|highlight|clouds|daily|statistics|booklet|
-//                        signals[-full][-clouds][-letters]|hints> <folder>
+//                        signals[-full][-clouds][-letters]|hints|ladder> <folder>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -208,6 +208,25 @@ void Hints() {
   }
   QTest::keyClick(&game->Grid(), Qt::Key_F8);
   Shot(QStringLiteral("fillnotes"));
+}
+
+// "Coup de pouce" (Maj+F2) climbing one hint a rung at a time: the nudge,
+// each step in its own colour, the placement; then, the digit taken back,
+// "Indice" giving the same hint whole.
+void Ladder() {
+  Tf_Jeux* game = NewGame("hl_facile");
+  game->Grid().LoadGrid(
+      QStringLiteral("846000000700005008002700306000840700000509000004017000301002800200900007000000129"),
+      QStringLiteral("846093570700005048002784306000846700000509004004017000391472865200901437400008129"), LevelExpert);
+  const QStringList names = {QStringLiteral("1-nudge"), QStringLiteral("2-step"), QStringLiteral("3-step"),
+                             QStringLiteral("4-step"), QStringLiteral("5-placement")};
+  for (const QString& name : names) {
+    QTest::keyClick(&game->Grid(), Qt::Key_F2, Qt::ShiftModifier);
+    Shot(name);
+  }
+  QTest::keyClick(&game->Grid(), Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(&game->Grid(), Qt::Key_F2);
+  Shot(QStringLiteral("6-indice"));
 }
 
 void Windowed() {
@@ -595,6 +614,8 @@ int main(int argc, char** argv) {
         Booklet();
       else if (Scenario == QLatin1String("hints"))
         Hints();
+      else if (Scenario == QLatin1String("ladder"))
+        Ladder();
       else
         NoImages();
       Window->close();

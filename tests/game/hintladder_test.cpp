@@ -37,10 +37,7 @@ struct HintLadderTest : ::testing::Test {
     for (const char action : Actions) switch (action) {
         case 'P': {
           const std::optional<TRung> rung = Game.HintRung();
-          seen += !rung                                       ? '-'
-                  : rung->Kind == TRung::TKind::Nudge         ? 'n'
-                  : rung->Kind == TRung::TKind::Step          ? 's'
-                                                              : 'p';
+          seen += !rung ? '-' : rung->Kind == TRung::TKind::Nudge ? 'n' : rung->Kind == TRung::TKind::Step ? 's' : 'p';
           break;
         }
         case 'I':
