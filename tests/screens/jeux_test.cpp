@@ -79,6 +79,16 @@ class GameScreenTest : public ::testing::Test, protected ScreenTestBase {
     Game.show();
   }
 
+  // A position with the advanced hints on, in the smallest window, active.
+  void PlaySmall(const char* Givens, const char* Digits) {
+    Options.IndicesAvances = true;
+    Game.Grid().SetGameMode(true);
+    Game.Grid().LoadGrid(QString::fromLatin1(Givens), QString::fromLatin1(Digits), LevelExpert);
+    Start(TStartKind::AsIs);
+    Game.resize(697, 570);
+    Activate();
+  }
+
   // The screen is the active window, so that its keys work.
   void Activate() {
     Game.activateWindow();
@@ -597,15 +607,9 @@ TEST_F(GameScreenTest, TheGridsColoursAHintInLettersAndATipsBoxOfWholeLines) {
 }  // namespace
 
 TEST_F(GameScreenTest, CoupDePouceClimbsOneHintARungAtATimeForOneHelp) {
-  Options.IndicesAvances = true;
-  Game.Grid().SetGameMode(true);
   // Two removals, an X-Wing on the 2, then the 2 at (4, 2).
-  Game.Grid().LoadGrid(
-      QStringLiteral("846000000700005008002700306000840700000509000004017000301002800200900007000000129"),
-      QStringLiteral("846093570700005048002784306000846700000509004004017000391472865200901437400008129"), LevelExpert);
-  Start(TStartKind::AsIs);
-  Game.resize(697, 570);
-  Activate();
+  PlaySmall("846000000700005008002700306000840700000509000004017000301002800200900007000000129",
+            "846093570700005048002784306000846700000509004004017000391472865200901437400008129");
   const QTextBrowser& box = *Find<QTextBrowser>(Game, "MemoAstuce");
   const int w = Game.Grid().LargeurCase();
   const auto shows = [&](int Row, int Col, QColor C) {
@@ -645,14 +649,9 @@ TEST_F(GameScreenTest, CoupDePouceClimbsOneHintARungAtATimeForOneHelp) {
 }
 
 TEST_F(GameScreenTest, ARungLongerThanTheTipsBoxTurnsItsPagesWithTheSameKey) {
-  Game.Grid().SetGameMode(true);
   // The second step is an alternating chain of 622 characters.
-  Game.Grid().LoadGrid(
-      QStringLiteral("000000002008009100500000040000907000007030800000801030040060005009700300200000000"),
-      QStringLiteral("194583672008009153500000948000907000007030800000801030041060095009700300200090080"), LevelExpert);
-  Start(TStartKind::AsIs);
-  Game.resize(697, 570);
-  Activate();
+  PlaySmall("000000002008009100500000040000907000007030800000801030040060005009700300200000000",
+            "194583672008009153500000948000907000007030800000801030041060095009700300200090080");
   const QTextBrowser& box = *Find<QTextBrowser>(Game, "MemoAstuce");
   for (int k = 0; k < 3; ++k) Key(Qt::Key_F2, Qt::ShiftModifier);
   QStringList pages{box.toPlainText()};
