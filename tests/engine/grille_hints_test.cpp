@@ -129,8 +129,7 @@ TEST(HintSentences, SinglesOfTheCandidateTechniques) {
   for (const auto& [step, text] : cases) EXPECT_EQ(hintwriter::StepText(step, HintLanguage::French), text);
 }
 
-// The nudge of "Coup de pouce": where to look or what to look for, in both
-// languages, never the digit a search places.
+// The nudge of "Coup de pouce" in both languages, never the digit placed.
 TEST(HintSentences, ANudgeNamesTheUnitOrTheTechniqueOnly) {
   const auto step = [](Technique kind, int digit, std::vector<HintUnit> units, int cells = 0, int placed = -1) {
     ReasoningStep s;
@@ -139,7 +138,6 @@ TEST(HintSentences, ANudgeNamesTheUnitOrTheTechniqueOnly) {
     s.Units = std::move(units);
     s.Cells.assign(std::size_t(cells), 0);
     s.Placed = placed;
-    s.Pair = 0b10001000;  // 4 and 8
     return s;
   };
   const struct {
@@ -149,24 +147,12 @@ TEST(HintSentences, ANudgeNamesTheUnitOrTheTechniqueOnly) {
   } cases[] = {
       {step(Technique::LineDigitSearch, 6, {{UnitKind::Col, 4}}, 0, Cell(2, 4)), "Regardez la colonne 4.",
        "Look at column 4."},
-      {step(Technique::CrossHatch, 5, {{UnitKind::Block, 3}, {UnitKind::Row, 2}}, 0, Cell(2, 8)),
-       "Regardez le bloc en haut à droite.", "Look at the top-right block."},
       {step(Technique::NakedSingle, 7, {{UnitKind::Row, 3}, {UnitKind::Col, 4}, {UnitKind::Block, 2}}, 0, Cell(3, 4)),
        "Regardez le bloc en haut au centre\u00a0: une de ses cases n'accepte plus qu'un chiffre.",
        "Look at the top-centre block: one of its cells takes only one digit."},
       {step(Technique::XWing, 8, {}), "Cherchez un X-Wing sur le 8.", "Look for an X-Wing on digit 8."},
-      {step(Technique::XChain, 3, {}), "Cherchez une chaîne X sur le 3.", "Look for an X-chain on digit 3."},
       {step(Technique::HiddenSubset, 0, {{UnitKind::Row, 3}}, 2), "Cherchez une paire cachée dans la ligne 3.",
        "Look for a hidden pair in row 3."},
-      {step(Technique::NakedSubset, 0, {{UnitKind::Col, 9}}, 3), "Cherchez un triplet dans la colonne 9.",
-       "Look for a naked triple in column 9."},
-      {step(Technique::Pointing, 2, {{UnitKind::Block, 5}, {UnitKind::Row, 5}}),
-       "Regardez le 2 dans le bloc central (alignement dans un bloc).",
-       "Look at the 2s in the central block (pointing)."},
-      {step(Technique::LineBlock, 2, {{UnitKind::Col, 5}, {UnitKind::Block, 5}}),
-       "Regardez le 2 dans la colonne 5 (réduction colonne-bloc).", "Look at the 2s in column 5 (box-line reduction)."},
-      {step(Technique::UniqueRectangle, 0, {}, 4), "Cherchez un rectangle unique du 4 et du 8.",
-       "Look for a unique rectangle of 4 and 8."},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(hintwriter::NudgeText(c.Step, HintLanguage::French), c.French);

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
+#include <tuple>
 
 #include "hotlabel.h"
 #include "image.h"
@@ -77,16 +78,6 @@ class GameScreenTest : public ::testing::Test, protected ScreenTestBase {
   void Start(TStartKind How) {
     Game.Start({&Options, &Recorder, nullptr, nullptr}, TStart(How));
     Game.show();
-  }
-
-  // A position with the advanced hints on, in the smallest window, active.
-  void PlaySmall(const char* Givens, const char* Digits) {
-    Options.IndicesAvances = true;
-    Game.Grid().SetGameMode(true);
-    Game.Grid().LoadGrid(QString::fromLatin1(Givens), QString::fromLatin1(Digits), LevelExpert);
-    Start(TStartKind::AsIs);
-    Game.resize(697, 570);
-    Activate();
   }
 
   // The screen is the active window, so that its keys work.
@@ -606,66 +597,45 @@ TEST_F(GameScreenTest, TheGridsColoursAHintInLettersAndATipsBoxOfWholeLines) {
 
 }  // namespace
 
-TEST_F(GameScreenTest, CoupDePouceClimbsOneHintARungAtATimeForOneHelp) {
-  // Two removals, an X-Wing on the 2, then the 2 at (4, 2).
-  PlaySmall("846000000700005008002700306000840700000509000004017000301002800200900007000000129",
-            "846093570700005048002784306000846700000509004004017000391472865200901437400008129");
+TEST_F(GameScreenTest, CoupDePouceClimbsOneHintARungAtATimeItsPagesWholeForOneHelp) {
+  // Nine rungs before the 4 at (2, 4); the third, a chain, is longer than the box.
+  Game.Grid().SetGameMode(true);
+  Game.Grid().LoadGrid(
+      QStringLiteral("000000002008009100500000040000907000007030800000801030040060005009700300200000000"),
+      QStringLiteral("194583672008009153500000948000907000007030800000801030041060095009700300200090080"), LevelExpert);
+  Start(TStartKind::AsIs);
+  Game.resize(697, 570);
+  Activate();
   const QTextBrowser& box = *Find<QTextBrowser>(Game, "MemoAstuce");
-  const int w = Game.Grid().LargeurCase();
   const auto shows = [&](int Row, int Col, QColor C) {
+    const int w = Game.Grid().LargeurCase();
     const QImage screen = Game.grab(Game.Grid().geometry()).toImage();
     return gridtest::CountColor(screen, C, gridtest::CellInside(Row, Col, w, w)) > w * w / 2;
   };
-  const QColor board(255, 255, 210), lavender(238, 232, 250);
-  const QColor peachZone(255, 234, 212), peach(255, 196, 140), mint(160, 222, 172);
-
-  Key(Qt::Key_F2, Qt::ShiftModifier);
-  EXPECT_EQ(box.toPlainText().simplified(), QStringLiteral("Coup de pouce 1/5 : Regardez le 6 dans le bloc en bas à "
-                                                           "gauche (alignement dans un bloc)."));
-  EXPECT_TRUE(shows(8, 2, lavender)) << "the nudge tints its block in the hint's colour";
-  EXPECT_TRUE(shows(5, 2, board)) << "and nothing else";
-
-  Key(Qt::Key_F2, Qt::ShiftModifier);
-  EXPECT_TRUE(box.toPlainText().startsWith(QStringLiteral("Coup de pouce 2/5 : Dans le bloc en bas à gauche, le 6")));
-  EXPECT_TRUE(shows(8, 2, peach)) << "the cells of the first step in its colour";
-  EXPECT_TRUE(shows(8, 3, peachZone));
-
-  Key(Qt::Key_F2, Qt::ShiftModifier);
-  EXPECT_TRUE(box.toPlainText().startsWith(QStringLiteral("Coup de pouce 3/5 : Dans la ligne 6, les cases")));
-  EXPECT_TRUE(shows(6, 4, mint)) << "the second step in another colour";
-  // Every line shows: only the document's bottom margin lies below the box.
-  EXPECT_LE(box.verticalScrollBar()->maximum(), box.document()->documentMargin()) << "the step whole";
-  EXPECT_EQ(Digit(4, 2), 0);
-  EXPECT_EQ(Find<QLabel>(Game, "l_Indice")->text(), QStringLiteral("1"));
-
-  // "Indice" now places the hint's digit: it was paid at the first rung.
-  Key(Qt::Key_F2);
-  EXPECT_EQ(Digit(4, 2), 2);
-  EXPECT_EQ(Find<QLabel>(Game, "l_Indice")->text(), QStringLiteral("1"));
-  // The next "Coup de pouce" is a new hint.
-  Key(Qt::Key_F2, Qt::ShiftModifier);
-  EXPECT_TRUE(box.toPlainText().startsWith(QStringLiteral("Coup de pouce 1/")));
-  EXPECT_EQ(Find<QLabel>(Game, "l_Indice")->text(), QStringLiteral("2"));
-}
-
-TEST_F(GameScreenTest, ARungLongerThanTheTipsBoxTurnsItsPagesWithTheSameKey) {
-  // The second step is an alternating chain of 622 characters.
-  PlaySmall("000000002008009100500000040000907000007030800000801030040060005009700300200000000",
-            "194583672008009153500000948000907000007030800000801030041060095009700300200090080");
-  const QTextBrowser& box = *Find<QTextBrowser>(Game, "MemoAstuce");
-  for (int k = 0; k < 3; ++k) Key(Qt::Key_F2, Qt::ShiftModifier);
-  QStringList pages{box.toPlainText()};
-  while (pages.back().endsWith(QStringLiteral("(la suite : Maj+F2)")) && pages.size() < 10) {
-    EXPECT_LE(box.verticalScrollBar()->maximum(), box.document()->documentMargin()) << "page " << pages.size();
+  const std::tuple<const char*, int, int, QColor> rungs[] = {
+      {"Coup de pouce 1/10 : Regardez le 6 dans le bloc central (alignement dans un bloc).", 5, 4,
+       QColor(238, 232, 250)},  // the nudge tints its block, lavender
+      {"Coup de pouce 2/10 : Dans le bloc central, le 6", 5, 4, QColor(255, 196, 140)},  // peach
+      {"Coup de pouce 3/10 : En suivant une chaîne", 4, 8, QColor(160, 222, 172)},       // mint
+  };
+  for (const auto& [text, row, col, colour] : rungs) {
     Key(Qt::Key_F2, Qt::ShiftModifier);
-    pages << box.toPlainText();
+    EXPECT_TRUE(box.toPlainText().simplified().startsWith(QString::fromUtf8(text))) << box.toPlainText().toStdString();
+    EXPECT_TRUE(shows(row, col, colour)) << text;
   }
-  EXPECT_GE(pages.size(), 2);
-  EXPECT_TRUE(pages.front().startsWith(QStringLiteral("Coup de pouce 3/10 : En suivant une chaîne")));
-  EXPECT_TRUE(pages.back().endsWith(QStringLiteral("qui empêcherait l'un comme l'autre.")));
+  // The chain a page at a time, each whole: only the bottom margin lies below.
+  int pages = 1;
+  for (; box.toPlainText().endsWith(QStringLiteral("(la suite : Maj+F2)")) && pages < 10; ++pages) {
+    EXPECT_LE(box.verticalScrollBar()->maximum(), box.document()->documentMargin()) << "page " << pages;
+    Key(Qt::Key_F2, Qt::ShiftModifier);
+  }
+  EXPECT_GE(pages, 2);
+  EXPECT_TRUE(box.toPlainText().endsWith(QStringLiteral("qui empêcherait l'un comme l'autre.")));
   Key(Qt::Key_F2, Qt::ShiftModifier);
   EXPECT_TRUE(box.toPlainText().startsWith(QStringLiteral("Coup de pouce 4/10")));
-  EXPECT_EQ(Game.Partie().Helps(), 1);
+  Key(Qt::Key_F2);  // "Indice" gives the digit, paid at the first rung
+  EXPECT_EQ(Digit(2, 4), 4);
+  EXPECT_EQ(Find<QLabel>(Game, "l_Indice")->text(), QStringLiteral("1"));
 }
 
 TEST_F(GameScreenTest, ARefusedGivenFlashesSaysWhyAndKeepsTheSelection) {
