@@ -227,6 +227,12 @@ void Ladder() {
   QTest::keyClick(&game->Grid(), Qt::Key_Z, Qt::ControlModifier);
   QTest::keyClick(&game->Grid(), Qt::Key_F2);
   Shot(QStringLiteral("6-indice"));
+  // A chain longer than the tip box: its first page.
+  game->Grid().LoadGrid(
+      QStringLiteral("000000002008009100500000040000907000007030800000801030040060005009700300200000000"),
+      QStringLiteral("194583672008009153500000948000907000007030800000801030041060095009700300200090080"), LevelExpert);
+  for (int k = 0; k < 3; ++k) QTest::keyClick(&game->Grid(), Qt::Key_F2, Qt::ShiftModifier);
+  Shot(QStringLiteral("7-page"));
 }
 
 void Windowed() {
