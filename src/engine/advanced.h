@@ -51,6 +51,10 @@ std::optional<ReasoningStep> FindXYChain(const CandidateSets& cand);
 std::optional<ReasoningStep> FindAlternatingChain(const CandidateSets& cand);
 // Unique rectangle of type 1: only sound when the puzzle has one solution.
 std::optional<ReasoningStep> FindUniqueRectangle(const CandidateSets& cand);
+// Forcing chains (forcing.cpp): the conclusion whose branches name the fewest
+// placements, none of them more than MaxForcingPlacements.
+constexpr std::size_t MaxForcingPlacements = 20;
+std::optional<ReasoningStep> FindForcingChain(const CandidateSets& cand);
 
 // The techniques in their order, simplest first.
 struct TechniqueFinder {

@@ -42,5 +42,9 @@ TechniqueNamesT TechniqueNames(Technique t);
 std::vector<int> DigitsOf(std::uint16_t mask);
 std::vector<int> RemovedCells(const ReasoningStep& step);
 std::vector<int> Ordered(const ReasoningStep& step, std::size_t k, int First, int Last = 0);
+// A forcing chain's branches: for each, the indexes of its cells, the
+// assumption first. Whether its conclusion places Digit (rather than removes it).
+std::vector<std::vector<std::size_t>> ForcingBranches(const ReasoningStep& step);
+bool ForcingPlacement(const ReasoningStep& step);
 
 }  // namespace hintwriter
