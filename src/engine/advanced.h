@@ -54,6 +54,8 @@ std::optional<ReasoningStep> FindUniqueRectangle(const CandidateSets& cand);
 // Forcing chains (forcing.cpp): the conclusion whose branches name the fewest
 // placements, none of them more than MaxForcingPlacements.
 constexpr std::size_t MaxForcingPlacements = 20;
+// The forcing chains one hint may go through before it gives up and guesses.
+constexpr std::size_t MaxForcingSteps = 12;
 std::optional<ReasoningStep> FindForcingChain(const CandidateSets& cand);
 
 // The techniques in their order, simplest first.

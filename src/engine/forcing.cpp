@@ -81,7 +81,7 @@ class Branch {
       : Start_(start), Needed_(needed), Cand_(start), Places_(places) {
     RemovedBy_.fill(-1);
     Queue(cell, digit, -1, CellSet());
-    for (std::size_t next = 0; next < Pending_.size() && !Broken_; ++next) Place(Pending_[next]);
+    for (std::size_t next = 0; next < PendingCount_ && !Broken_; ++next) Place(Pending_[next]);
   }
 
   bool Broken() const { return Broken_; }
@@ -102,7 +102,8 @@ class Branch {
   // The placements of Cells in the order they were made: (cell, digit, the
   // unit of a digit's last place or -1).
   void Write(const CellSet& cells, int group, ReasoningStep& step) const {
-    for (const Pending& placement : Pending_) {
+    for (std::size_t k = 0; k < PendingCount_; ++k) {
+      const Pending& placement = Pending_[k];
       if (!cells.test(placement.Cell) || Placed_[placement.Cell] != placement.Digit) continue;
       step.Cells.push_back(placement.Cell);
       step.Groups.push_back(group);
@@ -130,7 +131,7 @@ class Branch {
     if (Queued_.test(cell)) return;  // a second single there breaks the first, below
     Queued_.set(cell);
     Ancestors_[cell] = ancestors;
-    Pending_.push_back({cell, digit, unit});
+    Pending_[PendingCount_++] = {cell, digit, unit};
   }
 
   void Place(const Pending& placement) {
@@ -205,7 +206,8 @@ class Branch {
   std::array<std::uint16_t, 27> PlacedIn_{};
   std::array<CellSet, 81> Ancestors_{};
   CellSet Queued_;
-  std::vector<Pending> Pending_;
+  std::array<Pending, 81> Pending_;  // each cell at most once
+  std::size_t PendingCount_ = 0;
   bool Broken_ = false;
   CellSet BreakClosure_;
   int EmptyCell_ = -1, LackingUnit_ = -1, LackingDigit_ = 0;
@@ -350,19 +352,28 @@ class ForcingSearch {
   }
 
   void Reach(Technique kind, const std::vector<int>& heads, int unit, int cell, int digit, bool placement) {
-    Conclusion c{kind, heads, {},
-                 cell, digit, placement,
-                 unit, 0,     placement || LeavesSingle_.test(static_cast<std::size_t>(Node(cell, digit)))};
-    if (Best_ && Best_->LeavesSingle && !c.LeavesSingle) return;
-    const bool sameClass = Best_ && Best_->LeavesSingle == c.LeavesSingle;
-    for (int head : heads) {
-      const CellSet named = placement ? At(head).PlacementClosure(cell) : At(head).RemovalClosure(Node(cell, digit));
-      if (named.count() > MaxForcingPlacements) return;
-      c.Cost += named.count();
-      if (sameClass && c.Cost > Best_->Cost) return;
-      c.Named.push_back(named);
+    const bool leaves = placement || LeavesSingle_.test(static_cast<std::size_t>(Node(cell, digit)));
+    if (Best_ && Best_->LeavesSingle && !leaves) return;
+    const bool sameClass = Best_ && Best_->LeavesSingle == leaves;
+    std::array<CellSet, 9> named;
+    std::size_t cost = 0;
+    for (std::size_t k = 0; k < heads.size(); ++k) {
+      const int head = heads[k];
+      named[k] = placement ? At(head).PlacementClosure(cell) : At(head).RemovalClosure(Node(cell, digit));
+      const std::size_t count = named[k].count();
+      if (count > MaxForcingPlacements) return;
+      cost += count;
+      if (sameClass && cost > Best_->Cost) return;
     }
-    Consider(std::move(c));
+    Consider({kind,
+              heads,
+              {named.begin(), named.begin() + static_cast<std::ptrdiff_t>(heads.size())},
+              cell,
+              digit,
+              placement,
+              unit,
+              cost,
+              leaves});
   }
 
   const CandidateSets& Cand_;

@@ -236,7 +236,7 @@ std::string Forcing(const ReasoningStep& s) {
   const auto& [cell, digits] = s.Removals.front();
   const std::string d = to_string(s.Digit);
   if (ForcingPlacement(s))
-    return text + ": either way, the cell " + CellText(cell) + " holds " + d + ", so remove " +
+    return text + ": either way, the cell " + CellText(cell) + " holds " + d + ". So remove " +
            Numbers(DigitsOf(digits)) + " from it.";
   return text + ": either way, the cell " + CellText(cell) + " cannot hold " + d + ", so remove it.";
 }
@@ -245,7 +245,7 @@ std::string Contradiction(const ReasoningStep& s) {
   const std::vector<std::size_t> branch = ForcingBranches(s)[0];
   const std::string d = to_string(s.Digit), cell = CellText(s.Cells[0]);
   std::string text = "If the cell " + cell + " held " + d + " (" + EnglishTechniqueName(s) + ")" +
-                     Branch(s, branch, "would hold") + (branch.size() > 1 ? " and " : ", ");
+                     Branch(s, branch, "would hold") + (branch.size() > 1 ? ", and " : ", ");
   if (s.Units.empty())
     text += "the cell " + CellText(s.Cells.back()) + " would have no digit left";
   else

@@ -458,15 +458,15 @@ std::string BranchText(const ReasoningStep& s, const std::vector<std::size_t>& b
   return text;
 }
 
-// What all the branches lead to: "la case (…) contient le 9 : on peut donc
-// retirer le 1 et le 5 de cette case" or "la case (…) ne peut pas contenir le 6".
+// What all the branches lead to: "la case (…) contient le 9. On peut donc
+// retirer le 1 et le 5 de cette case." or "la case (…) ne peut pas contenir le 6…".
 std::string ForcedConclusion(const ReasoningStep& s) {
   const auto& [cell, digits] = s.Removals.front();
   const std::string d = to_string(s.Digit);
   if (ForcingPlacement(s)) {
     std::vector<std::string> others;
     for (int other : DigitsOf(digits)) others.push_back("le " + to_string(other));
-    return "la case " + CellText(cell) + " contient le " + d + "\u00a0: on peut donc retirer " + JoinFr(others) +
+    return "la case " + CellText(cell) + " contient le " + d + ". On peut donc retirer " + JoinFr(others) +
            " de cette case.";
   }
   return "la case " + CellText(cell) + " ne peut pas contenir le " + d + ", que l'on peut donc retirer.";
@@ -508,7 +508,7 @@ std::string ContradictionSentence(const ReasoningStep& s) {
   const std::vector<std::size_t> branch = ForcingBranches(s)[0];
   const std::string d = to_string(s.Digit), cell = CellText(s.Cells[0]);
   std::string text = "Si la case " + cell + " contenait le " + d + " (" + TechniqueName(s.Kind) + ")" +
-                     BranchText(s, branch, "contiendrait") + (branch.size() > 1 ? " et " : ", ");
+                     BranchText(s, branch, "contiendrait") + (branch.size() > 1 ? ", et " : ", ");
   if (s.Units.empty())
     text += "la case " + CellText(s.Cells.back()) + " n'aurait plus aucun chiffre possible";
   else
