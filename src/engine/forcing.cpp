@@ -12,9 +12,11 @@
 //     same candidate, that placement or removal is true, since one of them is.
 //
 // Every branch is followed once, with the candidates as bit sets; the forcing
-// chains are then read off the branches. Of all the conclusions, the one whose
-// branches need the fewest placements to reach it is kept, and only those
-// placements are named: each records the placements it follows from.
+// chains are then read off the branches. Of all the conclusions, those that
+// leave a single at once (so that the hint ends there) come first, then the
+// one whose branches need the fewest placements to reach it, none more than
+// MaxForcingPlacements; only those placements are named: each records the
+// placements it follows from.
 #include <bit>
 #include <bitset>
 
@@ -27,6 +29,7 @@ namespace advanced {
 namespace {
 
 using cellunits::Bit;
+
 // A set of cells, in two words, with a population count that does not need
 // the processor's own instruction.
 class CellSet {
