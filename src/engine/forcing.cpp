@@ -13,10 +13,12 @@
 //
 // Every branch is followed once, with the candidates as bit sets; the forcing
 // chains are then read off the branches. Of all the conclusions, those that
-// leave a single at once (so that the hint ends there) come first, then the
+// leave a single at once (so that the hint ends there) come first, then those
+// nearest a single (a cell of few digits, a digit of few places), then the
 // one whose branches need the fewest placements to reach it, none more than
 // MaxForcingPlacements; only those placements are named: each records the
 // placements it follows from.
+#include <algorithm>
 #include <bit>
 #include <bitset>
 
@@ -226,11 +228,12 @@ struct Conclusion {
   int Unit = -1;  // a unit forcing's unit
   std::size_t Cost = 0;
 
-  // Whether a single follows at once, so that the hint ends there.
-  bool LeavesSingle = false;
+  // How many more removals a single needs after this one: 0 when one follows
+  // at once, so that the hint ends there.
+  int ToSingle = 0;
 
   bool Before(const Conclusion& other) const {
-    if (LeavesSingle != other.LeavesSingle) return LeavesSingle;
+    if (ToSingle != other.ToSingle) return ToSingle < other.ToSingle;
     if (Cost != other.Cost) return Cost < other.Cost;
     return Placement && !other.Placement;
   }
@@ -257,7 +260,7 @@ class ForcingSearch {
                             Branches_.emplace_back(cand, Needed_, Places_, cell, d);
     for (int cell = 0; cell < 81; ++cell)
       for (int d = 1; d <= 9; ++d)
-        if (cand[cell] & Bit(d)) LeavesSingle_[static_cast<std::size_t>(Node(cell, d))] = LeavesSingle(cell, d);
+        if (cand[cell] & Bit(d)) ToSingle_[static_cast<std::size_t>(Node(cell, d))] = ToSingle(cell, d);
   }
 
   std::optional<Conclusion> Best() {
@@ -273,7 +276,7 @@ class ForcingSearch {
                 false,
                 -1,
                 named.count(),
-                LeavesSingle_.test(static_cast<std::size_t>(node))});
+                ToSingle_[static_cast<std::size_t>(node)]});
     }
     for (int cell = 0; cell < 81; ++cell) {
       if (std::popcount(Cand_[cell]) < 2) continue;
@@ -316,16 +319,17 @@ class ForcingSearch {
   }
 
  private:
-  // Whether removing the candidate leaves its cell one digit, or its digit
-  // one place in a unit of the cell.
-  bool LeavesSingle(int cell, int digit) const {
-    if (std::popcount(Cand_[cell]) == 2) return true;
+  // How many removals, after that of the candidate, its cell still needs to
+  // keep one digit, or its digit to keep one place in a unit of the cell: the
+  // fewer, the nearer the hint's placement.
+  int ToSingle(int cell, int digit) const {
+    int fewest = std::popcount(Cand_[cell]) - 2;
     for (int unit : cellunits::UnitsOf(cell)) {
       int places = 0;
       for (int other : cellunits::Units[unit]) places += (Cand_[other] & Bit(digit)) ? 1 : 0;
-      if (places == 2) return true;
+      fewest = std::min(fewest, places - 2);
     }
-    return false;
+    return fewest;
   }
 
   const Branch& At(int node) const { return Branches_[static_cast<std::size_t>(Index_[node])]; }
@@ -355,9 +359,9 @@ class ForcingSearch {
   }
 
   void Reach(Technique kind, const std::vector<int>& heads, int unit, int cell, int digit, bool placement) {
-    const bool leaves = placement || LeavesSingle_.test(static_cast<std::size_t>(Node(cell, digit)));
-    if (Best_ && Best_->LeavesSingle && !leaves) return;
-    const bool sameClass = Best_ && Best_->LeavesSingle == leaves;
+    const int toSingle = placement ? 0 : ToSingle_[static_cast<std::size_t>(Node(cell, digit))];
+    if (Best_ && Best_->ToSingle < toSingle) return;
+    const bool sameClass = Best_ && Best_->ToSingle == toSingle;
     std::array<CellSet, 9> named;
     std::size_t cost = 0;
     for (std::size_t k = 0; k < heads.size(); ++k) {
@@ -376,7 +380,7 @@ class ForcingSearch {
               placement,
               unit,
               cost,
-              leaves});
+              toSingle});
   }
 
   const CandidateSets& Cand_;
@@ -384,7 +388,7 @@ class ForcingSearch {
   PlaceSets Places_{};
   std::array<int, 729> Index_;
   std::vector<Branch> Branches_;
-  std::bitset<729> LeavesSingle_;
+  std::array<int, 729> ToSingle_{};
   std::optional<Conclusion> Best_;
 };
 
