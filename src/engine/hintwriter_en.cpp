@@ -236,7 +236,7 @@ std::string Forcing(const ReasoningStep& s) {
   const auto& [cell, digits] = s.Removals.front();
   const std::string d = to_string(s.Digit);
   if (ForcingPlacement(s))
-    return text + ": either way, the cell " + CellText(cell) + " holds " + d + ". So remove " +
+    return text + ": either way, the cell " + CellText(cell) + " holds " + d + ", so remove " +
            Numbers(DigitsOf(digits)) + " from it.";
   return text + ": either way, the cell " + CellText(cell) + " cannot hold " + d + ", so remove it.";
 }
