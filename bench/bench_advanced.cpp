@@ -9,7 +9,8 @@
 // what a player can follow: every advanced hint's removals, applied in order
 // to the candidates of the digits alone, leave its digit alone in its cell or
 // in the unit it names (the column `unfollowed` counts failures), with the
-// length of the hints (steps and words, median and 90th percentile).
+// length of the hints (steps and words, median and 90th percentile); the
+// column `forcing` counts the advanced hints that go through forcing chains.
 //
 // orvalis-bench-advanced [--limit N] [files or folders...]; by default the
 // collections of ../shared/data/puzzles/.
@@ -41,7 +42,7 @@ double CpuSeconds() {
 
 struct Figures {
   long puzzles = 0, rated20 = 0, finished = 0, searches = 0, removalsChecked = 0, wrongRemovals = 0, wrongHints = 0;
-  long advancedHints = 0, unfollowed = 0;
+  long advancedHints = 0, unfollowed = 0, forcingHints = 0;
   std::vector<double> times, cpuTimes, steps, words;
 };
 
@@ -90,6 +91,9 @@ void RunPuzzle(const std::string& line, Figures& f) {
     for (const ReasoningStep& step : hint->Steps) f.wrongRemovals += WrongRemovals(step, solution, f.removalsChecked);
     if (WordDigit(solution[Cell(hint->Row, hint->Col)]) != hint->Digit) ++f.wrongHints;
     ++f.advancedHints;
+    if (std::any_of(hint->Steps.begin(), hint->Steps.end(),
+                    [](const ReasoningStep& step) { return step.Kind >= Technique::CellForcingChain; }))
+      ++f.forcingHints;
     if (!advanced::StepsLeadToPlacement(before.Digits, hint->Steps)) ++f.unfollowed;
     f.steps.push_back(static_cast<double>(hint->Steps.size() - 1));
     f.words.push_back(static_cast<double>(std::count(hint->Text.begin(), hint->Text.end(), ' ') + 1));
@@ -130,9 +134,9 @@ int main(int argc, char** argv) {
   // Times of the searches that went on to the advanced techniques: wall clock
   // (median, 99th percentile, worst), then the processor's (99th percentile,
   // worst), which other programs on the machine do not inflate.
-  std::printf("%-32s %7s %7s %8s %6s %8s %7s %7s %7s %8s %8s %8s %5s %6s %8s %10s %9s %9s\n", "file", "puzzles",
+  std::printf("%-32s %7s %7s %8s %6s %8s %7s %7s %7s %8s %8s %8s %5s %6s %8s %7s %10s %9s %9s\n", "file", "puzzles",
               "rate 20", "no guess", "share", "searches", "med ms", "p99 ms", "max ms", "cpu p99", "cpu max",
-              "removals", "wrong", "wrongH", "advanced", "unfollowed", "steps m/9", "words m/9");
+              "removals", "wrong", "wrongH", "advanced", "forcing", "unfollowed", "steps m/9", "words m/9");
   for (const std::string& path : paths) {
     const std::vector<std::string> lines = bench::ReadLines(path);
     Figures f;
@@ -141,14 +145,14 @@ int main(int argc, char** argv) {
       RunPuzzle(line, f);
     }
     std::printf(
-        "%-32s %7ld %7ld %8ld %5.1f%% %8ld %7.2f %7.2f %7.2f %8.2f %8.2f %8ld %5ld %6ld %8ld %10ld %4.0f/%-4.0f "
+        "%-32s %7ld %7ld %8ld %5.1f%% %8ld %7.2f %7.2f %7.2f %8.2f %8.2f %8ld %5ld %6ld %8ld %7ld %10ld %4.0f/%-4.0f "
         "%4.0f/%-4.0f\n",
         fs::path(path).filename().c_str(), f.puzzles, f.rated20, f.finished,
         f.rated20 ? 100.0 * static_cast<double>(f.finished) / static_cast<double>(f.rated20) : 0.0, f.searches,
         bench::Percentile(f.times, 50), bench::Percentile(f.times, 99),
         f.times.empty() ? 0.0 : *std::max_element(f.times.begin(), f.times.end()), bench::Percentile(f.cpuTimes, 99),
         f.cpuTimes.empty() ? 0.0 : *std::max_element(f.cpuTimes.begin(), f.cpuTimes.end()), f.removalsChecked,
-        f.wrongRemovals, f.wrongHints, f.advancedHints, f.unfollowed, bench::Percentile(f.steps, 50),
+        f.wrongRemovals, f.wrongHints, f.advancedHints, f.forcingHints, f.unfollowed, bench::Percentile(f.steps, 50),
         bench::Percentile(f.steps, 90), bench::Percentile(f.words, 50), bench::Percentile(f.words, 90));
     std::fflush(stdout);
   }

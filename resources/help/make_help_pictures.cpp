@@ -3,10 +3,12 @@
 // game's own drawing of a grid (PaintGrid): a real position where the technique applies
 // (givens in black, the digits found so far in the player's colour), every
 // cell's candidates as the game's candidate techniques leave them, the cells
-// of the pattern tinted (yellow and blue for its two sides), the units that
+// of the pattern tinted (yellow and blue for its two sides, half of each for
+// a cell on both sides), the units that
 // justify it in pale green, and each candidate the step removes struck out in
 // red on a pink cell. Each position comes from the Sudoku Exchange
-// "diabolical" bank (public domain) after the hints of Orvalis up to the point
+// "diabolical" bank (public domain), that of the forcing chains from
+// magictour's "top1465" list, after the hints of Orvalis up to the point
 // where the technique is needed; the program checks that the engine still
 // finds that technique there first.
 //
@@ -17,6 +19,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <array>
 #include <cstdio>
 
 #include "advanced.h"
@@ -54,6 +57,9 @@ const Picture Pictures[] = {
     {"tech-avances-chaine", Technique::XYChain,
      "010096000000504006006001800572000060800000004030000972008900300700203000000450020",
      "010896000080534016006721890572349168800072534030085972028907300700203080000458020"},
+    {"tech-avances-forcage", Technique::CellForcingChain,
+     "010000080000750000039000600000000806090020400601000090000000200002149038100030000",
+     "010000080006753109039000600000000806090020400601000090903000200062149038100030900"},
     {"tech-avances-rectangle", Technique::UniqueRectangle,
      "050642030200050008001000600009070500000804000030205090900030005020000070000408000",
      "050642030200050748001080652089070520502894300030205890900030285020509470005428000"},
@@ -130,8 +136,22 @@ bool Render(const Picture& picture, const QString& folder) {
     for (int k = 0; k < 9; ++k) painter.fillRect(CellRect(cellunits::UnitCell(first + unit.Number - 1, k)), UnitColour);
   }
   for (const auto& [cell, digits] : step->Removals) painter.fillRect(CellRect(cell), RemovedCell);
+  // A cell on both sides (a forcing chain's cell that each branch fills) is
+  // half of each colour.
+  std::array<unsigned, 81> sides{};
   for (std::size_t k = 0; k < step->Cells.size(); ++k)
-    painter.fillRect(CellRect(step->Cells[k]), SideColours[k < step->Groups.size() ? step->Groups[k] % 2 : 0]);
+    sides[step->Cells[k]] |= 1u << (k < step->Groups.size() ? step->Groups[k] % 2 : 0);
+  for (const auto& [cell, digits] : step->Removals) sides[cell] = 0;  // the forcing chain's conclusion stays pink
+  for (int cell = 0; cell < 81; ++cell) {
+    if (sides[cell] == 0) continue;
+    const QRect rect = CellRect(cell);
+    if (sides[cell] == 3) {
+      painter.fillRect(rect.adjusted(0, 0, -rect.width() / 2, 0), SideColours[0]);
+      painter.fillRect(rect.adjusted(rect.width() - rect.width() / 2, 0, 0, 0), SideColours[1]);
+    } else {
+      painter.fillRect(rect, SideColours[sides[cell] == 2 ? 1 : 0]);
+    }
+  }
 
   // The grid by the game's drawing, on a transparent board, every cell's
   // candidates shown.

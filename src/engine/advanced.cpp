@@ -30,6 +30,7 @@ const std::vector<TechniqueFinder>& Finders() {
       {FindXYChain, false},
       {FindUniqueRectangle, true},
       {FindAlternatingChain, false},
+      {FindForcingChain, false},
   };
   return finders;
 }

@@ -51,6 +51,13 @@ std::optional<ReasoningStep> FindXYChain(const CandidateSets& cand);
 std::optional<ReasoningStep> FindAlternatingChain(const CandidateSets& cand);
 // Unique rectangle of type 1: only sound when the puzzle has one solution.
 std::optional<ReasoningStep> FindUniqueRectangle(const CandidateSets& cand);
+// Forcing chains (forcing.cpp): of the conclusions whose branches name at most
+// MaxForcingPlacements placements each, the nearest to a single, then the one
+// that names the fewest.
+constexpr std::size_t MaxForcingPlacements = 20;
+// The forcing chains one hint may go through before it gives up and guesses.
+constexpr std::size_t MaxForcingSteps = 12;
+std::optional<ReasoningStep> FindForcingChain(const CandidateSets& cand);
 
 // The techniques in their order, simplest first.
 struct TechniqueFinder {

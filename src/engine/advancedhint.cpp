@@ -182,6 +182,7 @@ bool FindHint(TGrille& grid, bool OneSolution) {
   CandidateSets shown = ShownCandidates(grid.Digits);
   CandidateSets cand = shown;
   std::vector<FoundStep> found;
+  std::size_t forcingSteps = 0;
   // Each round removes a candidate or places a digit.
   for (int round = 0; round < 81 * 9; ++round) {
     if (Broken(grid.Digits, cand)) break;
@@ -210,10 +211,13 @@ bool FindHint(TGrille& grid, bool OneSolution) {
       shown = ShownCandidates(grid.Digits);
       cand = shown;
       found.clear();
+      forcingSteps = 0;
       continue;
     }
     std::optional<ReasoningStep> step = FirstAdvancedStep(cand, OneSolution);
     if (!step) break;
+    // A hint of more forcing chains than that would be too long to follow.
+    if (step->Kind >= Technique::CellForcingChain && ++forcingSteps > MaxForcingSteps) break;
     FoundStep next{std::move(*step), cand, {}};
     next.Premise = PremiseCells(next.Step);
     ApplyStep(cand, next.Step);

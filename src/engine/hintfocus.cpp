@@ -153,6 +153,14 @@ HintFocusT NudgeFocus(const ReasoningStep& Step) {
     case Technique::HiddenSubset:
       if (!Step.Units.empty()) focus.Units.push_back(Step.Units.front());
       return focus;
+    // A forcing chain's nudge names where it starts, not the whole chain.
+    case Technique::UnitForcingChain:
+      focus.Units.push_back(Step.Units.front());
+      return focus;
+    case Technique::CellForcingChain:
+    case Technique::ContradictionChain:
+      AddCell(focus, Step.Cells.front());
+      return focus;
     default:
       break;
   }

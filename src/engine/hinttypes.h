@@ -80,6 +80,12 @@ enum class Technique : std::uint8_t {
   XYChain,
   UniqueRectangle,
   AlternatingChain,
+  // Forcing chains, the last resort before a guess: every candidate of a cell,
+  // every place of a digit in a unit, or one candidate alone (to a
+  // contradiction), followed by singles.
+  CellForcingChain,
+  UnitForcingChain,
+  ContradictionChain,
 };
 
 // The techniques that only "Indices avancés" use.
@@ -123,6 +129,15 @@ struct ReasoningStep {
   std::vector<std::uint16_t> CellCandidates;
   std::vector<int> ChainDigits;
   std::vector<int> LinkUnits;  // per link: its unit 0 to 26, -1 inside a cell
+  // A forcing chain's branches, one after the other: each begins with its
+  // assumption (Cells, ChainDigits) and goes on with the placements that
+  // follow from it and lead to the conclusion, in order, Groups numbering the
+  // branch and LinkUnits the unit where the digit had its last place (-1 for a
+  // cell's last digit). A unit forcing names its unit in Units. A branch to a
+  // contradiction ends with the cell left without a digit (its ChainDigits 0),
+  // or names the unit where the digit of Pair has no place left in Units. The
+  // conclusion is the one cell of Removals: Digit placed there (its other
+  // candidates removed), or Digit removed.
   // The units the step looks at or that justify it (a strong link's unit, the
   // unit where two cells of one colour meet). A single found in a unit names
   // that unit first.

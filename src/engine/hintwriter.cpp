@@ -48,8 +48,11 @@ TechniqueNamesT TechniqueNames(Technique t) {
       {"chaîne XY", "XY-chain"},
       {"rectangle unique", "unique rectangle"},
       {"chaîne alternée", "alternating chain"},
+      {"chaînes de forçage", "cell forcing chains"},
+      {"chaînes de forçage", "unit forcing chains"},
+      {"raisonnement par l'absurde", "forcing chain to a contradiction"},
   };
-  static_assert(std::size(names) == static_cast<std::size_t>(Technique::AlternatingChain) + 1);
+  static_assert(std::size(names) == static_cast<std::size_t>(Technique::ContradictionChain) + 1);
   return names[static_cast<std::size_t>(t)];
 }
 
@@ -74,6 +77,21 @@ std::vector<int> Ordered(const ReasoningStep& step, std::size_t k, int First, in
     if (d != First && d != Last) digits.push_back(d);
   if (Last != 0 && (cand & (1u << (Last - 1)))) digits.push_back(Last);
   return digits;
+}
+
+std::vector<std::vector<std::size_t>> ForcingBranches(const ReasoningStep& step) {
+  std::vector<std::vector<std::size_t>> branches;
+  for (std::size_t k = 0; k < step.Cells.size(); ++k) {
+    if (step.ChainDigits[k] == 0) continue;  // the cell a contradiction leaves empty
+    const auto group = static_cast<std::size_t>(step.Groups[k]);
+    if (branches.size() <= group) branches.resize(group + 1);
+    branches[group].push_back(k);
+  }
+  return branches;
+}
+
+bool ForcingPlacement(const ReasoningStep& step) {
+  return !step.Removals.empty() && !(step.Removals.front().second & (1u << (step.Digit - 1)));
 }
 
 std::string StepText(const ReasoningStep& step, HintLanguage language) {

@@ -52,5 +52,9 @@ std::vector<int> Ordered(const ReasoningStep& step, std::size_t k, int First, in
 // or a subset, the block of a naked single's cell (whose row and column would
 // say where it is).
 HintUnit NudgeUnit(const ReasoningStep& step);
+// A forcing chain's branches: for each, the indexes of its cells, the
+// assumption first. Whether its conclusion places Digit (rather than removes it).
+std::vector<std::vector<std::size_t>> ForcingBranches(const ReasoningStep& step);
+bool ForcingPlacement(const ReasoningStep& step);
 
 }  // namespace hintwriter

@@ -197,6 +197,62 @@ std::string AlternatingChain(const ReasoningStep& s) {
          "; a candidate that would rule out both cannot be true: remove " + Join(removed) + ".";
 }
 
+// "the cell (…) holds 4", and for a digit's last place ", the only place of 4
+// in column 7"; Verb "holds" or "would hold".
+std::string Forced(const ReasoningStep& s, std::size_t k, const char* verb) {
+  const std::string d = to_string(s.ChainDigits[k]);
+  std::string text = "the cell " + CellText(s.Cells[k]) + " " + verb + " " + d;
+  if (s.LinkUnits[k] >= 0) text += ", the only place of " + d + " in " + UnitText(cellunits::UnitOf(s.LinkUnits[k]));
+  return text;
+}
+
+std::string Branch(const ReasoningStep& s, const std::vector<std::size_t>& branch, const char* verb) {
+  std::string text;
+  for (std::size_t k = 1; k < branch.size(); ++k) text += (k == 1 ? ", " : ", then ") + Forced(s, branch[k], verb);
+  return text;
+}
+
+std::string Forcing(const ReasoningStep& s) {
+  const std::vector<std::vector<std::size_t>> branches = ForcingBranches(s);
+  std::string text;
+  if (s.Kind == Technique::CellForcingChain) {
+    std::vector<int> digits;
+    for (const auto& branch : branches) digits.push_back(s.ChainDigits[branch[0]]);
+    text = "The cell " + CellText(s.Cells[0]) + " takes only " + Numbers(digits, " or ") + " (" +
+           EnglishTechniqueName(s) + "): ";
+  } else {
+    std::vector<int> cells;
+    for (const auto& branch : branches) cells.push_back(s.Cells[branch[0]]);
+    text = "In " + UnitText(s.Units[0]) + ", " + to_string(s.ChainDigits[0]) + " can only go in the cells " +
+           CellList(cells) + " (" + EnglishTechniqueName(s) + "): ";
+  }
+  for (std::size_t b = 0; b < branches.size(); ++b) {
+    const std::size_t head = branches[b][0];
+    text += b > 0 ? "; if " : "if ";
+    text += s.Kind == Technique::CellForcingChain ? "it holds " + to_string(s.ChainDigits[head])
+                                                  : "it goes in " + CellText(s.Cells[head]);
+    text += Branch(s, branches[b], "holds");
+  }
+  const auto& [cell, digits] = s.Removals.front();
+  const std::string d = to_string(s.Digit);
+  if (ForcingPlacement(s))
+    return text + ": either way, the cell " + CellText(cell) + " holds " + d + ", so remove " +
+           Numbers(DigitsOf(digits)) + " from it.";
+  return text + ": either way, the cell " + CellText(cell) + " cannot hold " + d + ", so remove it.";
+}
+
+std::string Contradiction(const ReasoningStep& s) {
+  const std::vector<std::size_t> branch = ForcingBranches(s)[0];
+  const std::string d = to_string(s.Digit), cell = CellText(s.Cells[0]);
+  std::string text = "If the cell " + cell + " held " + d + " (" + EnglishTechniqueName(s) + ")" +
+                     Branch(s, branch, "would hold") + (branch.size() > 1 ? ", and " : ", ");
+  if (s.Units.empty())
+    text += "the cell " + CellText(s.Cells.back()) + " would have no digit left";
+  else
+    text += to_string(DigitsOf(s.Pair)[0]) + " would have no place left in " + UnitText(s.Units[0]);
+  return text + ". So the cell " + cell + " does not hold " + d + ": remove it.";
+}
+
 }  // namespace
 
 std::string EnglishTechniqueName(const ReasoningStep& step) {
@@ -228,6 +284,13 @@ std::string EnglishNudge(const ReasoningStep& s) {
     }
     case Technique::AlternatingChain:
       return "Look for " + article + name + ".";
+    case Technique::CellForcingChain:
+      return "Look at cell " + CellText(s.Cells[0]) + ": each of its digits leads to the same conclusion (" + name + ").";
+    case Technique::UnitForcingChain:
+      return "Look at the " + to_string(s.ChainDigits[0]) + "s in " + UnitText(s.Units[0]) +
+             ": each of their places leads to the same conclusion (" + name + ").";
+    case Technique::ContradictionChain:
+      return "Look at cell " + CellText(s.Cells[0]) + ": one of its digits leads to a dead end (" + name + ").";
     default:
       break;
   }
@@ -319,6 +382,11 @@ std::string EnglishStep(const ReasoningStep& s) {
       return Chain(s);
     case Technique::AlternatingChain:
       return AlternatingChain(s);
+    case Technique::CellForcingChain:
+    case Technique::UnitForcingChain:
+      return Forcing(s);
+    case Technique::ContradictionChain:
+      return Contradiction(s);
     case Technique::UniqueRectangle: {
       const std::vector<int> pair = DigitsOf(s.Pair);
       const std::string a = to_string(pair[0]), b = to_string(pair[1]);

@@ -442,6 +442,80 @@ std::string AlternatingChainSentence(const ReasoningStep& s) {
          (removed.size() == 1 ? ", qui empêcherait" : ", qui empêcheraient") + " l'un comme l'autre.";
 }
 
+// "la case (…) contient le 4", and for a digit's last place in a unit ", seule
+// place du 4 dans la colonne 7"; Verb "contient" or "contiendrait".
+std::string ForcedText(const ReasoningStep& s, std::size_t k, const char* verb) {
+  const std::string d = to_string(s.ChainDigits[k]);
+  std::string text = "la case " + CellText(s.Cells[k]) + " " + verb + " le " + d;
+  if (s.LinkUnits[k] >= 0) text += ", seule place du " + d + " dans " + UnitText(cellunits::UnitOf(s.LinkUnits[k]));
+  return text;
+}
+
+// The placements a branch names after its assumption, joined by "puis".
+std::string BranchText(const ReasoningStep& s, const std::vector<std::size_t>& branch, const char* verb) {
+  std::string text;
+  for (std::size_t k = 1; k < branch.size(); ++k) text += (k == 1 ? ", " : ", puis ") + ForcedText(s, branch[k], verb);
+  return text;
+}
+
+// What all the branches lead to: "la case (…) contient le 9. On peut donc
+// retirer le 1 et le 5 de cette case." or "la case (…) ne peut pas contenir le 6…".
+std::string ForcedConclusion(const ReasoningStep& s) {
+  const auto& [cell, digits] = s.Removals.front();
+  const std::string d = to_string(s.Digit);
+  if (ForcingPlacement(s)) {
+    std::vector<std::string> others;
+    for (int other : DigitsOf(digits)) others.push_back("le " + to_string(other));
+    return "la case " + CellText(cell) + " contient le " + d + ". On peut donc retirer " + JoinFr(others) +
+           " de cette case.";
+  }
+  return "la case " + CellText(cell) + " ne peut pas contenir le " + d + ", que l'on peut donc retirer.";
+}
+
+// "Si la case (…) contient le 3, … ; si elle contient le 7, … : dans les deux
+// cas, …" for a cell; "s'il est dans la case (…), …" for a digit's places.
+std::string ForcingSentence(const ReasoningStep& s) {
+  const std::vector<std::vector<std::size_t>> branches = ForcingBranches(s);
+  std::string text;
+  if (s.Kind == Technique::CellForcingChain) {
+    std::vector<int> digits;
+    for (const auto& branch : branches) digits.push_back(s.ChainDigits[branch[0]]);
+    text = "La case " + CellText(s.Cells[0]) + " n'accepte que " + DigitChoice(digits) + " (" + TechniqueName(s.Kind) +
+           ")\u00a0: ";
+  } else {
+    std::vector<int> cells;
+    for (const auto& branch : branches) cells.push_back(s.Cells[branch[0]]);
+    text = "Dans " + UnitText(s.Units[0]) + ", le " + to_string(s.ChainDigits[0]) +
+           " ne peut se trouver que dans les cases " + CellList(cells) + " (" + TechniqueName(s.Kind) + ")\u00a0: ";
+  }
+  for (std::size_t b = 0; b < branches.size(); ++b) {
+    if (b > 0) text += "\u00a0; ";
+    const std::size_t head = branches[b][0];
+    if (s.Kind == Technique::CellForcingChain)
+      text += "si elle contient le " + to_string(s.ChainDigits[head]);
+    else
+      text += "s'il est dans la case " + CellText(s.Cells[head]);
+    text += BranchText(s, branches[b], "contient");
+  }
+  const int n = static_cast<int>(branches.size());
+  text += n <= 4 ? std::string("\u00a0: dans les ") + CountWord(n) + " cas, " : "\u00a0: dans tous les cas, ";
+  return text + ForcedConclusion(s);
+}
+
+// "Si la case (…) contenait le 3 (raisonnement par l'absurde), la case (…)
+// contiendrait le 4, … et la case (…) n'aurait plus aucun chiffre possible."
+std::string ContradictionSentence(const ReasoningStep& s) {
+  const std::vector<std::size_t> branch = ForcingBranches(s)[0];
+  const std::string d = to_string(s.Digit), cell = CellText(s.Cells[0]);
+  std::string text = "Si la case " + cell + " contenait le " + d + " (" + TechniqueName(s.Kind) + ")" +
+                     BranchText(s, branch, "contiendrait") + (branch.size() > 1 ? ", et " : ", ");
+  if (s.Units.empty())
+    text += "la case " + CellText(s.Cells.back()) + " n'aurait plus aucun chiffre possible";
+  else
+    text += "le " + to_string(DigitsOf(s.Pair)[0]) + " n'aurait plus de place dans " + UnitText(s.Units[0]);
+  return text + ". La case " + cell + " ne contient donc pas le " + d + ", que l'on peut retirer.";
+}
+
 std::string UniqueRectangleSentence(const ReasoningStep& s) {
   const std::vector<int> pair = DigitsOf(s.Pair);
   const std::string a = to_string(pair[0]), b = to_string(pair[1]);
@@ -484,6 +558,11 @@ std::string AdvancedSentence(const ReasoningStep& step) {
       return AlternatingChainSentence(step);
     case Technique::UniqueRectangle:
       return UniqueRectangleSentence(step);
+    case Technique::CellForcingChain:
+    case Technique::UnitForcingChain:
+      return ForcingSentence(step);
+    case Technique::ContradictionChain:
+      return ContradictionSentence(step);
     default:
       break;
   }
@@ -577,6 +656,15 @@ std::string FrenchNudge(const ReasoningStep& s) {
     }
     case Technique::AlternatingChain:
       return "Cherchez " + article + name + ".";
+    case Technique::CellForcingChain:
+      return "Regardez la case " + CellText(s.Cells[0]) + "\u00a0: chacun de ses chiffres mène à la même conclusion (" +
+             name + ").";
+    case Technique::UnitForcingChain:
+      return "Regardez le " + to_string(s.ChainDigits[0]) + " dans " + UnitText(s.Units[0]) +
+             "\u00a0: chacune de ses places mène à la même conclusion (" + name + ").";
+    case Technique::ContradictionChain:
+      return "Regardez la case " + CellText(s.Cells[0]) + "\u00a0: l'un de ses chiffres mène à une impasse (" + name +
+             ").";
     default:
       break;
   }

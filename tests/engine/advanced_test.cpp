@@ -4,11 +4,13 @@
 // every hint speaks of.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "advanced.h"
 #include "advancedhint.h"
 #include "engine_test_util.h"
+#include "hintwriter.h"
 
 using namespace testutil;
 
@@ -41,7 +43,7 @@ std::vector<SentenceCase> SentenceCases() {
 
 TEST(AdvancedHints, EachTechniqueExplainsItsStep) {
   const std::vector<SentenceCase> cases = SentenceCases();
-  ASSERT_EQ(cases.size(), 15u);
+  ASSERT_EQ(cases.size(), 18u);
   for (const SentenceCase& c : cases) {
     SCOPED_TRACE(c.technique + ": " + c.givens);
     TGrille grid;
@@ -108,6 +110,65 @@ TEST(AdvancedHints, EveryRemovalAndEveryHintKeepTheSolution) {
   }
   EXPECT_EQ(rated20, 25);
   EXPECT_GE(finished, 21);  // the collection's reach is about nine in ten
+}
+
+bool IsForcing(Technique t) { return t >= Technique::CellForcingChain; }
+
+// The forcing chains on top95, alone on each position the
+// levels' techniques leave and within the hints: every removal keeps the
+// solution's digit.
+TEST(AdvancedHints, ForcingChainsKeepTheSolution) {
+  const std::vector<std::string> puzzles = ReadLines("puzzles/top95.txt");
+  int forcingSteps = 0;
+  for (std::size_t p = 0; p < puzzles.size(); ++p) {
+    SCOPED_TRACE(puzzles[p]);
+    TGrille grid;
+    grid.LoadFromText(puzzles[p], "");
+    TGrille solved = grid;
+    solved.SolveGrid();
+    const WordArray solution = solved.Digits;
+    ASSERT_EQ(solved.CountEmpty(), 0);
+    for (int n = 0; n < 81; ++n) {
+      TGrille stuck = grid;
+      stuck.Solve(LevelCandidatesOnly);
+      if (const auto step = advanced::FindForcingChain(stuck.Candidates)) ExpectSound(*step, solution);
+      const std::optional<HintStep> hint = grid.FindHint({true, true});
+      if (!hint || hint->Guess) break;
+      EXPECT_EQ(hint->Digit, WordDigit(solution[Cell(hint->Row, hint->Col)]));
+      for (const ReasoningStep& step : hint->Steps) {
+        ExpectSound(step, solution);
+        forcingSteps += IsForcing(step.Kind) ? 1 : 0;
+      }
+    }
+  }
+  EXPECT_GE(forcingSteps, 100);  // 156 when written: the check is not vacuous
+}
+
+// In English too, a forcing chain says each branch, then what they share or
+// the candidate the contradiction takes out.
+TEST(AdvancedHints, ForcingChainsInEnglish) {
+  int checked = 0;
+  for (const SentenceCase& c : SentenceCases()) {
+    TGrille grid;
+    grid.LoadFromText(c.givens, c.digits);
+    const std::optional<HintStep> hint = grid.FindHint({true, advanced::HasOneSolution(grid)});
+    ASSERT_TRUE(hint);
+    const ReasoningStep& step = hint->Steps.end()[-2];
+    if (!IsForcing(step.Kind)) continue;
+    ++checked;
+    const std::string text = hintwriter::EnglishStep(step);
+    const std::string cell =
+        "(row " + std::to_string(step.Cells[0] / 9 + 1) + ", column " + std::to_string(step.Cells[0] % 9 + 1) + ")";
+    if (step.Kind == Technique::ContradictionChain) {
+      EXPECT_EQ(text.rfind("If the cell " + cell + " held " + std::to_string(step.Digit), 0), 0u) << text;
+      EXPECT_NE(text.find("So the cell " + cell + " does not hold " + std::to_string(step.Digit)), std::string::npos)
+          << text;
+    } else {
+      EXPECT_EQ(std::count(text.begin(), text.end(), ';') + 1, std::ssize(hintwriter::ForcingBranches(step))) << text;
+      EXPECT_NE(text.find(": either way, the cell "), std::string::npos) << text;
+    }
+  }
+  EXPECT_EQ(checked, 3);
 }
 
 // What a player can follow: on every advanced hint of the puzzles of the

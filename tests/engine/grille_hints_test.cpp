@@ -153,6 +153,11 @@ TEST(HintSentences, ANudgeNamesTheUnitOrTheTechniqueOnly) {
       {step(Technique::XWing, 8, {}), "Cherchez un X-Wing sur le 8.", "Look for an X-Wing on digit 8."},
       {step(Technique::HiddenSubset, 0, {{UnitKind::Row, 3}}, 2), "Cherchez une paire cachée dans la ligne 3.",
        "Look for a hidden pair in row 3."},
+      // A forcing chain names where it starts: cells 0 is (ligne 1, colonne 1).
+      {step(Technique::CellForcingChain, 5, {}, 3),
+       "Regardez la case (ligne 1, colonne 1)\u00a0: chacun de ses chiffres mène à la même conclusion (chaînes de "
+       "forçage).",
+       "Look at cell (row 1, column 1): each of its digits leads to the same conclusion (cell forcing chains)."},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(hintwriter::NudgeText(c.Step, HintLanguage::French), c.French);
