@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "decor.h"
+#include "grille.h"
 #include "fondcopie.h"
 #include "hotlabel.h"
 #include "image.h"
@@ -19,17 +20,17 @@ namespace {
 
 // The panel keeps its size and stays centred; "Retour au menu" stands below it
 // at a fixed place from its top-left corner.
-constexpr int PanelWidth = 560;
+constexpr int PanelWidth = 620;
 constexpr int PanelHeight = 476;
-constexpr QPoint ReturnOffset(392, 486);
+constexpr QPoint ReturnOffset(PanelWidth - 168, 486);
 constexpr QPoint StatisticsOffset(0, 486);
 constexpr int ReturnPixelSize = 22;
 
 // The level buttons along the panel's top.
 constexpr int ButtonTop = 16;
-constexpr int ButtonWidth = 128;
+constexpr int ButtonWidth = 116;
 constexpr int ButtonHeight = 32;
-constexpr int ButtonGap = 6;
+constexpr int ButtonGap = 4;
 constexpr int ButtonPixelSize = 16;
 
 // The ten rows: rank, name, and the score ending at the right.
@@ -66,9 +67,10 @@ Tf_Scores::Tf_Scores(QWidget* Parent) : QWidget(Parent) {
       {sb_Moyen, "sb_Moyen", "Niveau moyen"},
       {sb_Difficile, "sb_Difficile", "Niveau difficile"},
       {sb_Expert, "sb_Expert", "Niveau expert"},
+      {sb_Diabolique, "sb_Diabolique", "Niveau diabolique"},
   };
-  const int buttonsLeft = (PanelWidth - 4 * ButtonWidth - 3 * ButtonGap) / 2;
-  for (int level = 1; level <= 4; ++level) {
+  const int buttonsLeft = (PanelWidth - HighestLevel * ButtonWidth - (HighestLevel - 1) * ButtonGap) / 2;
+  for (int level = LevelFacile; level <= HighestLevel; ++level) {
     const LevelButton& b = buttons[level - 1];
     b.Button = new QToolButton(FondCopie1);
     b.Button->setObjectName(QString::fromLatin1(b.Name));

@@ -22,9 +22,9 @@ namespace {
 
 // The panel of the high scores screen: same size, same place; the commands
 // below it at the same height as its "Retour au menu".
-constexpr int PanelWidth = 560;
+constexpr int PanelWidth = 620;
 constexpr int PanelHeight = 476;
-constexpr QPoint ReturnOffset(392, 486);
+constexpr QPoint ReturnOffset(PanelWidth - 168, 486);
 constexpr QPoint ScoresOffset(0, 486);
 constexpr int CommandPixelSize = 22;
 constexpr int TitlePixelSize = 30;

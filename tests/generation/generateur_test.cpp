@@ -130,6 +130,19 @@ TEST_F(GenerationTest, PreparationAfterHandOutsAndWithNobodyWaiting) {
   EXPECT_NE(Generateur.Grids[1]->Givens, easy->Givens);
 }
 
+TEST_F(GenerationTest, DiaboliqueHasASlotOfItsOwnAndIsPreparedAgainAfterADelivery) {
+  Generateur.StartGeneration(LevelDiabolique);
+  ASSERT_TRUE(WaitUntil([this] { return Generateur.Ready[LevelDiabolique]; }));
+  bool wasReady = false;
+  const std::unique_ptr<TGrille> dealt = Generateur.GetGrid(LevelDiabolique, wasReady);
+  ASSERT_TRUE(wasReady);
+  ASSERT_NE(dealt, nullptr);
+  EXPECT_TRUE(IsPuzzleOfLevel(*dealt, LevelDiabolique));
+  ASSERT_TRUE(WaitForRest());
+  ASSERT_TRUE(Generateur.Ready[LevelDiabolique]);
+  EXPECT_NE(Generateur.Grids[LevelDiabolique]->Givens, dealt->Givens);
+}
+
 TEST_F(GenerationTest, ShutdownDuringAnExpertGenerationStopsItAndLeavesNoThread) {
   // Level 1 is stopped at once for Expert: at shutdown one thread runs and the
   // stopped one may still be ending.
