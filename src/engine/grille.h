@@ -151,6 +151,9 @@ class TGrille {
   // What the last hint speaks of, and its steps (set with HintText).
   HintFocusT HintFocus;
   std::vector<ReasoningStep> HintSteps;
+  // The reference solution: what the solve of LevelExpert reaches from the
+  // givens (SolveAtLevel); for a puzzle Generate made at LevelDiabolique, its
+  // whole solution.
   WordArray Solution{};
   WordArray FirstSolution{};
   bool FirstSolutionStored = false;

@@ -155,7 +155,12 @@ bool TGrille::Generate(int Level, const GenerateOptions& Options, GenerateReport
   auto now = [&] { return Options.NowMs ? Options.NowMs() : SteadyMs(); };
   if (Level == LevelDiabolique) {
     const bool made = GenerateDiabolique(Options, report, seed);
-    if (made) SolveAtLevel(LevelExpert);
+    // The techniques of the levels do not reach every cell: the reference
+    // solution is the puzzle's one solution, found by the search.
+    if (made) {
+      SolveAtLevel(LevelExpert);
+      Solution = FirstSolution;
+    }
     if (Report) *Report = report;
     return made;
   }

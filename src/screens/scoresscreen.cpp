@@ -20,7 +20,7 @@ namespace {
 
 // The panel keeps its size and stays centred; "Retour au menu" stands below it
 // at a fixed place from its top-left corner.
-constexpr int PanelWidth = 620;
+constexpr int PanelWidth = 650;
 constexpr int PanelHeight = 476;
 constexpr QPoint ReturnOffset(PanelWidth - 168, 486);
 constexpr QPoint StatisticsOffset(0, 486);
@@ -28,10 +28,13 @@ constexpr int ReturnPixelSize = 22;
 
 // The level buttons along the panel's top.
 constexpr int ButtonTop = 16;
-constexpr int ButtonWidth = 116;
+constexpr int ButtonWidth = 124;
 constexpr int ButtonHeight = 32;
-constexpr int ButtonGap = 4;
+constexpr int ButtonGap = 3;
+// The captions' largest size, made smaller until the longest fits its button
+// beside the style's padding and border.
 constexpr int ButtonPixelSize = 16;
+constexpr int ButtonTextRoom = ButtonWidth - 22;
 
 // The ten rows: rank, name, and the score ending at the right.
 constexpr int FirstRowTop = 66;
@@ -70,6 +73,14 @@ Tf_Scores::Tf_Scores(QWidget* Parent) : QWidget(Parent) {
       {sb_Diabolique, "sb_Diabolique", "Niveau diabolique"},
   };
   const int buttonsLeft = (PanelWidth - HighestLevel * ButtonWidth - (HighestLevel - 1) * ButtonGap) / 2;
+  int pixelSize = ButtonPixelSize;
+  const auto fits = [&buttons](int Size) {
+    const QFontMetrics metrics(Look::PixelFont(Look::TitleFamily, Size));
+    for (const LevelButton& b : buttons)
+      if (metrics.horizontalAdvance(QString::fromLatin1(b.Caption)) > ButtonTextRoom) return false;
+    return true;
+  };
+  while (pixelSize > 10 && !fits(pixelSize)) --pixelSize;
   for (int level = LevelFacile; level <= HighestLevel; ++level) {
     const LevelButton& b = buttons[level - 1];
     b.Button = new QToolButton(FondCopie1);
@@ -77,7 +88,7 @@ Tf_Scores::Tf_Scores(QWidget* Parent) : QWidget(Parent) {
     b.Button->setText(QString::fromLatin1(b.Caption));
     b.Button->setAutoRaise(false);
     b.Button->setFocusPolicy(Qt::NoFocus);
-    Look::DressToggle(*b.Button, ButtonPixelSize);
+    Look::DressToggle(*b.Button, pixelSize);
     b.Button->setGeometry(buttonsLeft + (level - 1) * (ButtonWidth + ButtonGap), ButtonTop, ButtonWidth, ButtonHeight);
     Niveaux->addButton(b.Button, level);
   }

@@ -22,7 +22,7 @@ namespace {
 
 // The panel of the high scores screen: same size, same place; the commands
 // below it at the same height as its "Retour au menu".
-constexpr int PanelWidth = 620;
+constexpr int PanelWidth = 650;
 constexpr int PanelHeight = 476;
 constexpr QPoint ReturnOffset(PanelWidth - 168, 486);
 constexpr QPoint ScoresOffset(0, 486);

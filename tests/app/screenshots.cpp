@@ -5,7 +5,7 @@
 // the player's gestures and writes PNG files into the output folder.
 //
 //   orvalis-screenshots <windowed|fullscreen|letters|untimed|noimages|highlight|clouds|daily|statistics|booklet|
-//                        signals[-full][-clouds][-letters]|hints> <folder>
+//                        signals[-full][-clouds][-letters]|hints|diabolique> <folder>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -490,6 +490,25 @@ void Statistics() {
   Shot(QStringLiteral("statistics"));
 }
 
+// "Diabolique" from the level choice, with "Indices avancés" on: hints until
+// one names an advanced technique; then the high scores at that level.
+void Diabolique() {
+  Tf_Jeux* game = NewGame("hl_Diabolique", QStringLiteral("level-choice"));
+  Shot(QStringLiteral("game"));
+  bool advanced = false;
+  for (int n = 0; n < 81 && !advanced; ++n) {
+    Click(Child(game, "hl_Indice"));
+    const TGrille& grid = game->Grid().Grille();
+    for (const ReasoningStep& step : grid.HintSteps) advanced = advanced || IsAdvanced(step.Kind);
+  }
+  Shot(advanced ? QStringLiteral("hint-advanced") : QStringLiteral("hint-none-advanced"));
+  WhenModal([](QWidget* Question) { ClickButton(Question, QStringLiteral("Non")); });
+  Click(Child(game, "hl_Menu"));
+  Window->ShowScores(LevelDiabolique);
+  QTest::qWait(200);
+  Shot(QStringLiteral("scores"));
+}
+
 // The booklet dialog from a game, then a booklet of 4 to a page into a PDF.
 void Booklet() {
   Tf_Jeux* game = NewGame("hl_Difficile");
@@ -543,6 +562,8 @@ int main(int argc, char** argv) {
   if (Scenario == QLatin1String("untimed")) settings += "AffichageChrono=0\n";
   if (Scenario == QLatin1String("highlight") || Scenario == QLatin1String("clouds")) settings += "SurligneChiffres=1\n";
   if (Scenario == QLatin1String("clouds")) settings += "FondEcran=LightClouds.jpeg\n";
+  if (Scenario == QLatin1String("diabolique"))
+    settings += "IndicesAvances=1\n[Scores]\nscore5_1=1520\nscorenom5_1=Camille\nscore5_2=2405\nscorenom5_2=Louise\n";
   // signals, signals-full, signals-clouds, signals-letters, or several of them
   // joined: signals-full-clouds-letters.
   if (Scenario.startsWith(QLatin1String("signals"))) {
@@ -567,7 +588,7 @@ int main(int argc, char** argv) {
       // Each level's grids from the seed in turn; the grid being prepared at
       // start is made again from it.
       Main.Generateur->GenerationOptions = [](int Level) {
-        static std::array<std::uint64_t, 5> made{};
+        static std::array<std::uint64_t, HighestLevel + 1> made{};
         GenerateOptions generation;
         generation.Seed = *Seed * 1000003u + std::uint64_t(Level) * 1000u + made[std::size_t(Level)]++;
         return generation;
@@ -595,6 +616,8 @@ int main(int argc, char** argv) {
         Booklet();
       else if (Scenario == QLatin1String("hints"))
         Hints();
+      else if (Scenario == QLatin1String("diabolique"))
+        Diabolique();
       else
         NoImages();
       Window->close();

@@ -22,6 +22,7 @@ TEST(Diabolique, AGeneratedPuzzleIsSymmetricUniqueBeyondExpertAndFinishedByTheAd
     for (int k = 0; k < 81; ++k) {
       EXPECT_EQ(givens[k] != '0', givens[80 - k] != '0') << "cell " << k;
       EXPECT_EQ(g.Givens[k], givens[k] - '0');
+      EXPECT_NE(g.Solution[k], 0) << "the whole solution is the reference";
       if (g.Givens[k] != 0) {
         EXPECT_EQ(g.Givens[k], WordDigit(g.Solution[k]));
       }
