@@ -18,11 +18,12 @@
 
 namespace {
 
-// The panel keeps its size and stays centred; "Retour au menu" stands below it
-// at a fixed place from its top-left corner.
+// The panel keeps its size and stays centred; "Statistiques" and "Retour au
+// menu" stand below it.
 constexpr int PanelWidth = 650;
 constexpr int PanelHeight = 476;
-constexpr QPoint ReturnOffset(PanelWidth - 168, 486);
+// "Retour au menu" ends at the panel's right edge, this far below its top.
+constexpr int ReturnTop = 486;
 constexpr QPoint StatisticsOffset(0, 486);
 constexpr int ReturnPixelSize = 22;
 
@@ -145,7 +146,7 @@ void Tf_Scores::resizeEvent(QResizeEvent* Event) {
   QWidget::resizeEvent(Event);
   im_Fond->setGeometry(rect());
   FondCopie1->move((width() - PanelWidth) / 2, (height() - PanelHeight) / 2);
-  hl_RetourMenu->move(FondCopie1->pos() + ReturnOffset);
+  hl_RetourMenu->move(FondCopie1->pos() + QPoint(PanelWidth - hl_RetourMenu->width(), ReturnTop));
   hl_Statistiques->move(FondCopie1->pos() + StatisticsOffset);
 }
 

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <optional>
 
 #include "app_test_util.h"
 #include "child_util.h"
@@ -198,4 +199,28 @@ TEST_F(MainWindowTest, AnEveningOfPlayFromTheMenu) {
   ClickCell(grid, row, col);
   TypeDigit(grid, SolutionDigit(grid->Grille(), row, col));
   EXPECT_EQ(grid->Grille().GetDigit(row, col), SolutionDigit(grid->Grille(), row, col));
+}
+
+// "Diabolique" from the menu with "Indices avancés" on: a dealt puzzle of
+// level 5 whose hints, taken one after the other, come to a technique of
+// the advanced ones, named in the sentence the player reads.
+TEST_F(MainWindowTest, ADiaboliqueGameLeadsToAnAdvancedHint) {
+  WriteSettings("[general]\ntypeecran=2\nIndicesAvances=1\n");
+  Start();
+  WhenModal([](QWidget* Levels) { Click(Label(Levels, "hl_Diabolique")); });
+  Click(Main->hl_nouveau);
+  Tf_Jeux* game = Game();
+  ASSERT_NE(game, nullptr);
+  EXPECT_EQ(game->Partie().Level(), LevelDiabolique);
+  EXPECT_TRUE(QString::fromStdString(game->Partie().PuzzleText()).endsWith(QStringLiteral("|5|0|0")));
+  const TGrille& model = game->Grid().Grille();
+  std::optional<Technique> advanced;
+  for (int n = 0; n < 81 && !advanced; ++n) {
+    Click(Find<THotLabel>(game, "hl_Indice"));
+    for (const ReasoningStep& step : model.HintSteps)
+      if (IsAdvanced(step.Kind)) advanced = step.Kind;
+  }
+  ASSERT_TRUE(advanced.has_value());
+  EXPECT_TRUE(Find<QTextBrowser>(game, "MemoAstuce")->toPlainText().contains(QString::fromUtf8(TechniqueName(*advanced))))
+      << Find<QTextBrowser>(game, "MemoAstuce")->toPlainText().toStdString();
 }

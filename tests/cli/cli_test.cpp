@@ -102,6 +102,20 @@ TEST(Cli, GenerateIsRepeatableWithASeed) {
   EXPECT_EQ(Lines(Cli({"generate", "--level", "1"}).out).size(), 1u);
 }
 
+// "Diabolique": the plain rating is Expert's with guessing (20), the one
+// with the advanced techniques 5, with the hardest technique beside it.
+TEST(Cli, GenerateLevelFiveGivesPuzzlesRatedFiveWithTheAdvancedTechniques) {
+  const auto lines = Lines(Cli({"generate", "--level", "5", "--count", "2", "--seed", "3", "--jobs", "1"}).out);
+  ASSERT_EQ(lines.size(), 2u);
+  for (const std::string& line : lines) {
+    EXPECT_EQ(line.substr(81), "||5|0|0");
+    EXPECT_EQ(Cli({"rate"}, line + "\n").out, "20\n");
+    const std::string rated = Cli({"rate", "--advanced"}, line + "\n").out;
+    EXPECT_EQ(rated.substr(0, 2), "5\t") << rated;
+    EXPECT_EQ(rated.find("essais"), std::string::npos) << rated;
+  }
+}
+
 TEST(Cli, AdvancedHintsAndTheHardestTechnique) {
   // Logic needs no guess: the hardest technique is none of the advanced ones.
   EXPECT_EQ(Cli({"rate", "--advanced"}, SolvedWithout({{1, 1}}) + "\n").out, "1\t-\n");
@@ -165,7 +179,7 @@ TEST(Cli, UsageErrors) {
                                                                 {"--help", "rate"},
                                                                 {"-help"},
                                                                 {"generate"},
-                                                                {"generate", "--level", "5"},
+                                                                {"generate", "--level", "6"},
                                                                 {"generate", "--level", "0"},
                                                                 {"generate", "--level", "x"},
                                                                 {"generate", "--level"},

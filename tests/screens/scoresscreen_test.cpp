@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QLabel>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -66,6 +67,13 @@ TEST_F(ScoresScreenTest, OpensAtItsLevelAndTheLevelButtonsSwitchTheRows) {
   EXPECT_EQ(Row(1), Shown(QStringLiteral("Ana"), QStringLiteral("01:01")));
   EXPECT_EQ(Row(2), Shown(QStringLiteral("Orvalis"), QStringLiteral("-")));
   EXPECT_EQ(screen.sb_Facile->text(), QStringLiteral("Niveau facile"));
+
+  // "Diabolique", the fifth table; every caption shows whole in its button.
+  ASSERT_TRUE(scores.AddScore(5, 1800, QStringLiteral("Cyd")).Ok());
+  QTest::mouseClick(screen.sb_Diabolique, Qt::LeftButton);
+  EXPECT_EQ(Row(1), Shown(QStringLiteral("Cyd"), QStringLiteral("30:00")));
+  for (QAbstractButton* button : screen.Niveaux->buttons())
+    EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 20, button->width()) << button->text().toStdString();
 }
 
 // A name is shown as typed: markup in it is text, never bold letters nor a
@@ -84,7 +92,7 @@ TEST_F(ScoresScreenTest, ReturnStandsBelowTheCentredPanelAndGoesBackToTheMenu) {
     screen.resize(size);
     const QRect panel = screen.FondCopie1->geometry();
     EXPECT_LE((panel.center() - screen.rect().center()).manhattanLength(), 1) << size.width();
-    EXPECT_EQ(screen.hl_RetourMenu->pos(), panel.topLeft() + QPoint(392, 486)) << size.width();
+    EXPECT_EQ(screen.hl_RetourMenu->geometry().topRight(), panel.topRight() + QPoint(0, 486)) << size.width();
     EXPECT_GT(screen.hl_RetourMenu->y(), panel.bottom()) << size.width();
   }
   // All of it on the smallest window.

@@ -107,20 +107,35 @@ TEST_F(TScoresTest, AFullTableTakesAScoreEqualToItsTenthOnly) {
   EXPECT_EQ(reread.StoredName(3, 10), QStringLiteral("J9"));
 }
 
-TEST_F(TScoresTest, LevelsOutsideOneToFourRankNowhere) {
+TEST_F(TScoresTest, LevelsOutsideOneToFiveRankNowhere) {
   TScores scores(path);
   EXPECT_EQ(scores.RankOf(0, 10), 0);
-  EXPECT_EQ(scores.RankOf(5, 10), 0);
+  EXPECT_EQ(scores.RankOf(6, 10), 0);
   EXPECT_EQ(scores.RankOf(-1, 10), 0);
-  EXPECT_TRUE(scores.AddScore(5, 10, QStringLiteral("x")).Ok());
+  EXPECT_TRUE(scores.AddScore(6, 10, QStringLiteral("x")).Ok());
   EXPECT_FALSE(QFile::exists(path));
   QString name;
   std::int32_t score = 0;
-  EXPECT_FALSE(scores.GetEntry(5, 1, name, score));
+  EXPECT_FALSE(scores.GetEntry(6, 1, name, score));
   EXPECT_FALSE(scores.GetEntry(1, 11, name, score));
   EXPECT_FALSE(scores.GetEntry(1, 0, name, score));
   EXPECT_EQ(score, 999999);
   EXPECT_EQ(name, QStringLiteral("Orvalis"));
+}
+
+TEST_F(TScoresTest, DiaboliqueHasATableOfItsOwnAndAnOlderFileReadsAsBefore) {
+  // A file of the four levels only, as the game wrote it before.
+  const QByteArray older = "[Scores]\nscore4_1=700\nscorenom4_1=Ana\n";
+  ASSERT_TRUE(WriteBytes(path, older));
+  TScores scores(path);
+  EXPECT_EQ(scores.StoredScore(4, 1), 700);
+  EXPECT_EQ(scores.StoredScore(5, 1), EmptyScore);
+  ASSERT_TRUE(scores.AddScore(5, 900, QStringLiteral("Léa")).Ok());
+  EXPECT_EQ(LevelKeys(5), QStringList({QStringLiteral("score5_1=900"), QStringLiteral("scorenom5_1=Léa")}));
+  EXPECT_EQ(LevelKeys(4), QStringList({QStringLiteral("score4_1=700"), QStringLiteral("scorenom4_1=Ana")}));
+  const TScores reread(path);
+  EXPECT_EQ(reread.StoredName(5, 1), QStringLiteral("Léa"));
+  EXPECT_EQ(reread.StoredScore(4, 1), 700);
 }
 
 TEST_F(TScoresTest, AnEmptyNameShowsAsOrvalisButStaysEmptyInTheFile) {
