@@ -80,7 +80,6 @@ std::uint64_t ClockSeed() {
   return static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
-
 // A complete grid, row by row, always filling the most constrained cell.
 void FillCompleteGrid(TGrille& grid, Random& random, GenerateReport& report) {
   for (bool complete = false; !complete;) {

@@ -10,8 +10,8 @@
 
 #include "decor.h"
 #include "fondcopie.h"
-#include "grilledujour.h"
 #include "grille.h"
+#include "grilledujour.h"
 #include "hotlabel.h"
 #include "image.h"
 #include "jeux_shared.h"

@@ -8,8 +8,8 @@
 #include <QToolButton>
 
 #include "decor.h"
-#include "grille.h"
 #include "fondcopie.h"
+#include "grille.h"
 #include "hotlabel.h"
 #include "image.h"
 #include "look.h"

@@ -221,6 +221,7 @@ TEST_F(MainWindowTest, ADiaboliqueGameLeadsToAnAdvancedHint) {
       if (IsAdvanced(step.Kind)) advanced = step.Kind;
   }
   ASSERT_TRUE(advanced.has_value());
-  EXPECT_TRUE(Find<QTextBrowser>(game, "MemoAstuce")->toPlainText().contains(QString::fromUtf8(TechniqueName(*advanced))))
+  EXPECT_TRUE(
+      Find<QTextBrowser>(game, "MemoAstuce")->toPlainText().contains(QString::fromUtf8(TechniqueName(*advanced))))
       << Find<QTextBrowser>(game, "MemoAstuce")->toPlainText().toStdString();
 }

@@ -36,9 +36,9 @@ Tf_ChoixNiveau* OpenDialog() {
 
 TEST(ChoixNiveau, EachLabelAndBothItsPicturesPickTheLevel) {
   const std::pair<const char*, int> controls[] = {
-      {"hl_facile", 1},    {"Image5", 1}, {"Image2", 1}, {"hl_Moyen", 2},  {"Image4", 2}, {"Image3", 2},
-      {"hl_Difficile", 3}, {"Image7", 3}, {"Image6", 3}, {"hl_Expert", 4}, {"Image8", 4}, {"Image9", 4},
-      {"hl_Diabolique", 5}, {"Image10", 5}, {"Image11", 5}};
+      {"hl_facile", 1}, {"Image5", 1},       {"Image2", 1},        {"hl_Moyen", 2}, {"Image4", 2},
+      {"Image3", 2},    {"hl_Difficile", 3}, {"Image7", 3},        {"Image6", 3},   {"hl_Expert", 4},
+      {"Image8", 4},    {"Image9", 4},       {"hl_Diabolique", 5}, {"Image10", 5},  {"Image11", 5}};
   for (const auto& [name, level] : controls) {
     Tf_ChoixNiveau dialog;
     dialog.show();

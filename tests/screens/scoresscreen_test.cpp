@@ -73,7 +73,8 @@ TEST_F(ScoresScreenTest, OpensAtItsLevelAndTheLevelButtonsSwitchTheRows) {
   QTest::mouseClick(screen.sb_Diabolique, Qt::LeftButton);
   EXPECT_EQ(Row(1), Shown(QStringLiteral("Cyd"), QStringLiteral("30:00")));
   for (QAbstractButton* button : screen.Niveaux->buttons())
-    EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 20, button->width()) << button->text().toStdString();
+    EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 20, button->width())
+        << button->text().toStdString();
 }
 
 // A name is shown as typed: markup in it is text, never bold letters nor a
