@@ -201,9 +201,7 @@ TEST_F(MainWindowTest, AnEveningOfPlayFromTheMenu) {
   EXPECT_EQ(grid->Grille().GetDigit(row, col), SolutionDigit(grid->Grille(), row, col));
 }
 
-// "Diabolique" from the menu with "Indices avancés" on: a dealt puzzle of
-// level 5 whose hints, taken one after the other, come to a technique of
-// the advanced ones, named in the sentence the player reads.
+// "Diabolique" with "Indices avancés": its hints come to an advanced technique, named.
 TEST_F(MainWindowTest, ADiaboliqueGameLeadsToAnAdvancedHint) {
   WriteSettings("[general]\ntypeecran=2\nIndicesAvances=1\n");
   Start();
@@ -212,7 +210,6 @@ TEST_F(MainWindowTest, ADiaboliqueGameLeadsToAnAdvancedHint) {
   Tf_Jeux* game = Game();
   ASSERT_NE(game, nullptr);
   EXPECT_EQ(game->Partie().Level(), LevelDiabolique);
-  EXPECT_TRUE(QString::fromStdString(game->Partie().PuzzleText()).endsWith(QStringLiteral("|5|0|0")));
   const TGrille& model = game->Grid().Grille();
   std::optional<Technique> advanced;
   for (int n = 0; n < 81 && !advanced; ++n) {
@@ -221,7 +218,6 @@ TEST_F(MainWindowTest, ADiaboliqueGameLeadsToAnAdvancedHint) {
       if (IsAdvanced(step.Kind)) advanced = step.Kind;
   }
   ASSERT_TRUE(advanced.has_value());
-  EXPECT_TRUE(
-      Find<QTextBrowser>(game, "MemoAstuce")->toPlainText().contains(QString::fromUtf8(TechniqueName(*advanced))))
-      << Find<QTextBrowser>(game, "MemoAstuce")->toPlainText().toStdString();
+  const QString sentence = Find<QTextBrowser>(game, "MemoAstuce")->toPlainText();
+  EXPECT_TRUE(sentence.contains(QString::fromUtf8(TechniqueName(*advanced)))) << sentence.toStdString();
 }

@@ -22,6 +22,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <optional>
@@ -490,22 +491,17 @@ void Statistics() {
   Shot(QStringLiteral("statistics"));
 }
 
-// "Diabolique" from the level choice, with "Indices avancés" on: hints until
-// one names an advanced technique; then the high scores at that level.
+// "Diabolique" with "Indices avancés": hints until one is advanced; its scores.
 void Diabolique() {
   Tf_Jeux* game = NewGame("hl_Diabolique", QStringLiteral("level-choice"));
   Shot(QStringLiteral("game"));
-  bool advanced = false;
-  for (int n = 0; n < 81 && !advanced; ++n) {
-    Click(Child(game, "hl_Indice"));
-    const TGrille& grid = game->Grid().Grille();
-    for (const ReasoningStep& step : grid.HintSteps) advanced = advanced || IsAdvanced(step.Kind);
-  }
-  Shot(advanced ? QStringLiteral("hint-advanced") : QStringLiteral("hint-none-advanced"));
-  WhenModal([](QWidget* Question) { ClickButton(Question, QStringLiteral("Non")); });
-  Click(Child(game, "hl_Menu"));
+  const auto advanced = [game] {
+    const auto& steps = game->Grid().Grille().HintSteps;
+    return std::any_of(steps.begin(), steps.end(), [](const ReasoningStep& s) { return IsAdvanced(s.Kind); });
+  };
+  for (int n = 0; n < 81 && !advanced(); ++n) Click(Child(game, "hl_Indice"));
+  Shot(QStringLiteral("hint-advanced"));
   Window->ShowScores(LevelDiabolique);
-  QTest::qWait(200);
   Shot(QStringLiteral("scores"));
 }
 

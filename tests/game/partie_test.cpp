@@ -553,48 +553,24 @@ TEST_F(PartieTest, ARightDigitLosesItsRuleMarkOnceResoudreCorrectsTheClash) {
   EXPECT_NE(Game.Grille().Marks[Cell(1, 3)], 0);  // the replaced wrong digit keeps its own
 }
 
-namespace {
-
-std::string DiaboliquePuzzle() {
-  GenerateOptions options;
-  options.Seed = 11;
-  TGrille grid;
-  EXPECT_TRUE(grid.Generate(LevelDiabolique, options));
-  return DigitsText(grid.Digits);
-}
-
-// Level 5 is stored and read back wherever a level is; a level byte that is
-// not a level (a typed-in puzzle's rating with its flags) still gives the
-// rating of the givens, which never reaches 5.
-TEST_F(PartieTest, TheFifthLevelGoesThroughSavesAndResumes) {
-  const std::string puzzle = DiaboliquePuzzle();
+// Level 5 goes through saves and resumes; a typed-in puzzle is "Diabolique"
+// only with the advanced hints; a level byte with flags still gives the rating.
+TEST_F(PartieTest, TheFifthLevelThroughFilesAndTypingIn) {
+  TGrille dealt;
+  ASSERT_TRUE(dealt.Generate(LevelDiabolique, {{}, 11, {}}));
+  const std::string puzzle = DigitsText(dealt.Digits);
   Deal(puzzle, LevelDiabolique);
-  const std::string saved = Game.SaveText();
-  EXPECT_EQ(saved.substr(163, 2), "|5");
-  Game.Load(puzzle, {}, LevelDiabolique, 10, 0);
+  EXPECT_EQ(Game.SaveText().substr(163, 3), "|5|");
+  ASSERT_TRUE(Game.Resume(Game.ResumeText()));
   EXPECT_EQ(Game.Level(), LevelDiabolique);
-  TPartie resumed([this] { return Now; });
-  ASSERT_TRUE(resumed.Resume(Game.ResumeText()));
-  EXPECT_EQ(resumed.Level(), LevelDiabolique);
   Game.Load(puzzle, {}, LevelExpert | RatingGuess, 10, 0);
   EXPECT_EQ(Game.Level(), LevelExpert);
-}
-
-// "Vérifier la grille": with the advanced hints, a typed-in puzzle they finish
-// is "Diabolique"; without them it keeps Expert's rating with guessing.
-TEST_F(PartieTest, ATypedInPuzzleIsDiaboliqueOnlyWithTheAdvancedHints) {
-  const std::string puzzle = DiaboliquePuzzle();
   for (const bool advanced : {false, true}) {
     Game.AdvancedHints = advanced;
     Game.SetPlaying(false);
     Game.Clear();
-    for (int i = 0; i < 81; ++i)
-      if (puzzle[std::size_t(i)] != '0') Game.Enter(i / 9 + 1, i % 9 + 1, puzzle[std::size_t(i)] - '0', false);
-    const std::uint8_t rating = Game.Rate();
-    EXPECT_EQ(rating, advanced ? LevelDiabolique : LevelExpert | RatingGuess);
-    ASSERT_TRUE(Game.PlayTypedIn(rating));
+    for (int i = 0; i < 81; ++i) Game.Enter(i / 9 + 1, i % 9 + 1, puzzle[std::size_t(i)] - '0', false);
+    ASSERT_TRUE(Game.PlayTypedIn(Game.Rate()));
     EXPECT_EQ(Game.Level(), advanced ? LevelDiabolique : LevelExpert);
   }
 }
-
-}  // namespace

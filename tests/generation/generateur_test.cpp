@@ -130,20 +130,6 @@ TEST_F(GenerationTest, PreparationAfterHandOutsAndWithNobodyWaiting) {
   EXPECT_NE(Generateur.Grids[1]->Givens, easy->Givens);
 }
 
-TEST_F(GenerationTest, DiaboliqueIsPreparedInASlotOfItsOwn) {
-  Generateur.StartGeneration(LevelDiabolique);
-  ASSERT_TRUE(WaitForRest());
-  // Level 1 was prepared after it, nobody having waited: both are ready.
-  ASSERT_TRUE(Generateur.Ready[LevelDiabolique]);
-  EXPECT_TRUE(Generateur.Ready[1]);
-  bool wasReady = false;
-  const std::unique_ptr<TGrille> dealt = Generateur.GetGrid(LevelDiabolique, wasReady);
-  EXPECT_TRUE(wasReady);
-  ASSERT_NE(dealt, nullptr);
-  EXPECT_TRUE(IsPuzzleOfLevel(*dealt, LevelDiabolique));
-  EXPECT_TRUE(IsPuzzleOfLevel(*Generateur.Grids[1], 1));
-}
-
 TEST_F(GenerationTest, ShutdownDuringAnExpertGenerationStopsItAndLeavesNoThread) {
   // Level 1 is stopped at once for Expert: at shutdown one thread runs and the
   // stopped one may still be ending.

@@ -15,7 +15,6 @@
 #include <functional>
 #include <set>
 
-#include "diabolique.h"
 #include "generateur.h"
 #include "threadgeneration.h"
 
@@ -71,7 +70,7 @@ class GenerationTest : public ::testing::Test {
 
 // A finished puzzle of the level: the grid shows its givens, the solution is
 // full and keeps them, and the engine rates it at most at that level, solved
-// by logic alone ("Diabolique": by the advanced hints).
+// by logic alone.
 inline ::testing::AssertionResult IsPuzzleOfLevel(const TGrille& Grid, int Level) {
   int givens = 0;
   for (int i = 0; i < 81; ++i) {
@@ -83,7 +82,7 @@ inline ::testing::AssertionResult IsPuzzleOfLevel(const TGrille& Grid, int Level
   }
   if (givens < 17) return ::testing::AssertionFailure() << givens << " givens";
   TGrille copy = Grid;
-  const int rating = Level == LevelDiabolique ? RateWithAdvanced(copy) : copy.RateLevel();
+  const int rating = copy.RateLevel();
   if (rating < 1 || rating > Level) return ::testing::AssertionFailure() << "rated " << rating;
   return ::testing::AssertionSuccess();
 }
