@@ -144,8 +144,12 @@ bool TGrille::GenerateDiabolique(const GenerateOptions& Options, GenerateReport&
     for (int i = 0; i < 81; ++i) Givens[i] = static_cast<std::uint8_t>(WordDigit(puzzle[i]));
     Clear(false);
     if (!IsSolvedByLogic(SolveCandidatesOnly) && PlayAdvancedHints(*this, true).Finished) return true;
-    if (Options.StopRequested && Options.StopRequested()) return false;
+    if (Options.StopRequested && Options.StopRequested()) break;
   }
+  // Stopped: no puzzle, and no givens of one that was turned down.
+  Givens.fill(0);
+  Clear(true);
+  return false;
 }
 
 bool TGrille::Generate(int Level, const GenerateOptions& Options, GenerateReport* Report) {

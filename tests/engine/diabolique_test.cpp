@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "diabolique.h"
 #include "engine_test_util.h"
 #include "solutioncount.h"
@@ -22,4 +24,15 @@ TEST(Diabolique, AGeneratedPuzzleKeepsTheLevelsRules) {
     EXPECT_EQ(g.RateLevel(), LevelExpert | RatingGuess);
     EXPECT_EQ(RateWithAdvanced(g), LevelDiabolique);
   }
+}
+
+TEST(Diabolique, AStoppedGenerationLeavesNoGivens) {
+  int stopped = 0;
+  for (std::uint64_t seed = 1; seed <= 8; ++seed) {
+    TGrille g;
+    if (g.Generate(LevelDiabolique, {[] { return true; }, seed, {}})) continue;
+    ++stopped;
+    EXPECT_EQ(std::count(g.Givens.begin(), g.Givens.end(), 0), 81);
+  }
+  EXPECT_GT(stopped, 0);
 }
