@@ -62,7 +62,7 @@ int WrongRemovals(const ReasoningStep& step, const WordArray& solution, long& ch
 // Every technique once on the candidates the levels' techniques leave.
 void CheckEveryTechnique(const TGrille& position, const WordArray& solution, Figures& f) {
   TGrille grid = position;
-  grid.Solve(LevelCandidatesOnly);
+  grid.Solve(SolveCandidatesOnly);
   for (const advanced::TechniqueFinder& finder : advanced::Finders())
     if (const auto step = finder.Find(grid.Candidates))
       f.wrongRemovals += WrongRemovals(*step, solution, f.removalsChecked);

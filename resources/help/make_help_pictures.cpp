@@ -107,7 +107,7 @@ bool Render(const Picture& picture, const QString& folder) {
   grid.LoadFromText(picture.Givens, picture.Digits);
   // The candidates as the game's own techniques leave them, then the step.
   TGrille stuck = grid;
-  stuck.Solve(LevelCandidatesOnly);
+  stuck.Solve(SolveCandidatesOnly);
   const std::optional<ReasoningStep> step = advanced::FirstAdvancedStep(stuck.Candidates, true);
   if (!step || step->Kind != picture.Kind) {
     std::fprintf(stderr, "%s: the engine no longer finds this technique first there\n", picture.Name);

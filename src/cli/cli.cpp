@@ -11,6 +11,7 @@
 
 #include "advancedhint.h"
 #include "dailygrid.h"
+#include "diabolique.h"
 #include "generatebatch.h"
 #include "gridtext.h"
 #include "grille.h"
@@ -52,7 +53,7 @@ int Generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const bool hasValue = i + 1 < args.size();
     bool ok = hasValue;
     if (option == "--level" && hasValue)
-      ok = haveLevel = ParseNumber(args[++i], level) && level >= LevelFacile && level <= LevelExpert;
+      ok = haveLevel = ParseNumber(args[++i], level) && level >= LevelFacile && level <= HighestLevel;
     else if (option == "--count" && hasValue)
       ok = ParseNumber(args[++i], count) && count >= 0;
     else if (option == "--seed" && hasValue)
@@ -67,7 +68,7 @@ int Generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
   }
   if (!haveLevel) {
-    err << "orvalis-cli: generate needs --level 1 to 4\n" << kUsage;
+    err << "orvalis-cli: generate needs --level 1 to 5\n" << kUsage;
     return 2;
   }
   if (!haveSeed) seed = (std::uint64_t(std::random_device{}()) << 32) | std::random_device{}();
@@ -138,22 +139,22 @@ bool ReadUsedLine(std::istream& in, std::string& kept) {
   }
 }
 
-// The hardest advanced technique that the hints of a player who accepts every
-// one of them use, "essais" when they still have to guess, "-" when the
-// puzzle needs no guessing at all.
-std::string HardestTechnique(TGrille& grid, std::uint8_t rating) {
-  if (!(rating & RatingGuess)) return "-";
-  const HintOptions options{true, advanced::HasOneSolution(grid)};
-  int hardest = -1;
-  for (int n = 0; n < 81; ++n) {
-    const std::optional<HintStep> hint = grid.FindHint(options);
-    if (!hint) break;
-    if (hint->Guess) return "essais";
-    for (const ReasoningStep& step : hint->Steps)
-      if (IsAdvanced(step.Kind)) hardest = std::max(hardest, static_cast<int>(step.Kind));
+// The rating and the hardest advanced technique that the hints of a player
+// who accepts every one of them use: "essais" when they still have to guess,
+// "-" when the puzzle needs no guessing at all. A puzzle they finish without
+// a guess that the levels' techniques cannot is "Diabolique".
+std::string RateAdvanced(TGrille& grid) {
+  std::uint8_t rating = grid.RateLevel();
+  std::string hardest = "-";
+  if (rating & RatingGuess) {
+    const AdvancedPlay play = PlayAdvancedHints(grid, advanced::HasOneSolution(grid));
+    if (!play.Finished)
+      hardest = "essais";
+    else if (play.Hardest)
+      hardest = TechniqueName(*play.Hardest);
+    if (IsDiabolique(rating, play)) rating = LevelDiabolique;
   }
-  if (grid.CountEmpty() != 0) return "essais";
-  return hardest < 0 ? "-" : TechniqueName(static_cast<Technique>(hardest));
+  return std::to_string(rating) + "\t" + hardest;
 }
 
 // A JSON string: quotes, backslashes and control characters escaped; the
@@ -244,9 +245,7 @@ bool RunCommand(const std::string& command, std::string_view line, std::string& 
     hintOptions = {true, advanced::HasOneSolution(grid)};
 
   if (command == "rate") {
-    const std::uint8_t rating = grid.RateLevel();
-    output = std::to_string(rating);
-    if (options.Advanced) output += "\t" + HardestTechnique(grid, rating);
+    output = options.Advanced ? RateAdvanced(grid) : std::to_string(grid.RateLevel());
   } else if (command == "solution") {
     output = DigitsText(grid.Solution) + " " + DigitsText(grid.FirstSolution);
   } else if (command == "solve") {

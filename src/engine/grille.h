@@ -18,11 +18,13 @@
 // - Cell kind (GetCellState): KindPlain, KindGiven, KindBrokeRule, KindWrong.
 // - Rating byte (RateLevel): the level 1 to 4 in RatingLevelBits, 0 when the
 //   puzzle cannot be solved, plus RatingGuess when solving needed guessing and
-//   RatingMultiple when there are several solutions.
+//   RatingMultiple when there are several solutions. The rating that counts the
+//   advanced techniques (RateWithAdvanced, diabolique.h) gives LevelDiabolique,
+//   without flags, to a puzzle of one solution that they finish without a guess.
 //
 // Solve(Level) takes the player's marked digits out first (and puts back those
 // the solve did not reach), starts the flags afresh and applies the techniques
-// of the level (LevelFacile to LevelExpert, or LevelCandidatesOnly). FindHint
+// of the level (LevelFacile to LevelExpert, or SolveCandidatesOnly). FindHint
 // runs the same techniques as a hint search: it stops at the first step that
 // places a digit the player does not already have right and records it.
 //
@@ -72,15 +74,21 @@ std::string BlockName(int bandRow, int bandCol);
 // The 81 digits of a word array, row by row, "0" for an empty cell.
 std::string DigitsText(const WordArray& words);
 
-// Solve levels. 1 to 4 are the player's levels, each allowing the techniques of
-// the one before and more:
-constexpr int LevelFacile = 1;          // line and block completion, cross-hatching
-constexpr int LevelMoyen = 2;           // + missing-digit searches in lines (at most 5 empty
-                                        //   cells) and in blocks (at most 4)
-constexpr int LevelDifficile = 3;       // + missing-digit searches in blocks of any filling
-constexpr int LevelExpert = 4;          // + the candidate techniques, then guessing
-constexpr int LevelCandidatesOnly = 5;  // the candidate techniques alone, no guessing
-                                        // (the generator's test of an expert puzzle)
+// The player's levels 1 to 5. The first four are also solve levels, each
+// allowing the techniques of the one before and more:
+constexpr int LevelFacile = 1;     // line and block completion, cross-hatching
+constexpr int LevelMoyen = 2;      // + missing-digit searches in lines (at most 5 empty
+                                   //   cells) and in blocks (at most 4)
+constexpr int LevelDifficile = 3;  // + missing-digit searches in blocks of any filling
+constexpr int LevelExpert = 4;     // + the candidate techniques, then guessing
+// "Diabolique": puzzles that the solve of LevelExpert finishes only by
+// guessing and the advanced hints finish without a guess (diabolique.h). Not
+// a solve level.
+constexpr int LevelDiabolique = 5;
+constexpr int HighestLevel = LevelDiabolique;
+// A solve level of its own: the candidate techniques alone, no guessing (the
+// generator's test of an expert puzzle).
+constexpr int SolveCandidatesOnly = 6;
 
 // Rating byte: the level in its low bits, plus these flags.
 constexpr std::uint8_t RatingLevelBits = 7;
@@ -143,6 +151,9 @@ class TGrille {
   // What the last hint speaks of, and its steps (set with HintText).
   HintFocusT HintFocus;
   std::vector<ReasoningStep> HintSteps;
+  // The reference solution: what the solve of LevelExpert reaches from the
+  // givens (SolveAtLevel); for a puzzle Generate made at LevelDiabolique, its
+  // whole solution.
   WordArray Solution{};
   WordArray FirstSolution{};
   bool FirstSolutionStored = false;
@@ -266,6 +277,10 @@ class TGrille {
   bool IsSolvedByLogic(int Level);
 
  private:
+  // Generate's way for LevelDiabolique: leaves the puzzle's givens in the grid,
+  // false when asked to stop first.
+  bool GenerateDiabolique(const GenerateOptions& Options, GenerateReport& Report, std::uint64_t Seed);
+
   // How many empty cells the basic techniques take on: a line search at most
   // LineSearchMost; a block search at most the limit its pass is given,
   // BlockSearchMoyen at level 2 and BlockSearchAny from level 3 on. The first

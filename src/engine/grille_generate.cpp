@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Puzzle generation: a random complete grid, then point-symmetric givens drawn
 // from it until the level's techniques solve the puzzle and, for the two upper
-// levels, the level below does not.
+// levels, the level below does not. "Diabolique" goes the other way: from the
+// whole grid down to a minimal symmetric puzzle, kept when "Expert" stops on
+// it and the advanced hints finish it.
 #include <array>
 #include <chrono>
 #include <random>
 
+#include "diabolique.h"
 #include "grille.h"
+#include "solutioncount.h"
 
 namespace {
 
@@ -31,7 +35,7 @@ LevelParameters ParametersFor(int level) {
     case LevelDifficile:
       return {26, 4, LevelDifficile, LevelMoyen, LevelFacile};
     case LevelExpert:
-      return {22, 6, LevelCandidatesOnly, LevelDifficile, LevelMoyen};
+      return {22, 6, SolveCandidatesOnly, LevelDifficile, LevelMoyen};
     default:
       return {36, 4, level, 0, 0};
   }
@@ -76,29 +80,23 @@ std::uint64_t ClockSeed() {
   return static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
-}  // namespace
-
-bool TGrille::Generate(int Level, const GenerateOptions& Options, GenerateReport* Report) {
-  GenerateReport report;
-  Random random(Options.Seed ? *Options.Seed : ClockSeed());
-  auto now = [&] { return Options.NowMs ? Options.NowMs() : SteadyMs(); };
-
-  // A complete grid, row by row, always filling the most constrained cell.
+// A complete grid, row by row, always filling the most constrained cell.
+void FillCompleteGrid(TGrille& grid, Random& random, GenerateReport& report) {
   for (bool complete = false; !complete;) {
     ++report.CompleteGridAttempts;
-    Clear(true);
+    grid.Clear(true);
     complete = true;
     for (int r = 1; r <= 9 && complete; ++r)
       for (int step = 0; step < 9; ++step) {
         int col = 1, fewest = 10;
         for (int c = 1; c <= 9; ++c) {
-          const std::uint16_t cand = Candidates[Cell(r, c)];
+          const std::uint16_t cand = grid.Candidates[Cell(r, c)];
           if (cand != 0 && CountBits(cand) < fewest) {
             fewest = CountBits(cand);
             col = c;
           }
         }
-        const std::uint16_t cand = Candidates[Cell(r, col)];
+        const std::uint16_t cand = grid.Candidates[Cell(r, col)];
         if (cand == 0) {
           complete = false;
           break;
@@ -107,9 +105,71 @@ bool TGrille::Generate(int Level, const GenerateOptions& Options, GenerateReport
         int d = 1;
         for (;; ++d)
           if ((cand & (1u << (d - 1))) && choice-- == 0) break;
-        PlaceDigit(r, col, d);
+        grid.PlaceDigit(r, col, d);
       }
   }
+}
+
+// A minimal point-symmetric puzzle of the complete grid Solution: from the
+// whole grid, each pair of cells (and the centre) in a random order leaves it
+// when the puzzle keeps one solution without them.
+WordArray MinimalSymmetricPuzzle(const WordArray& Solution, Random& random) {
+  constexpr int Pairs = 41;  // cells 0 to 40, each with its mirror 80 - i
+  std::array<int, Pairs> order{};
+  for (int i = 0; i < Pairs; ++i) order[i] = i;
+  for (int i = Pairs - 1; i > 0; --i) std::swap(order[i], order[random.Below(i + 1)]);
+  WordArray puzzle = Solution;
+  WordArray candidates{};
+  for (const int cell : order) {
+    puzzle[cell] = puzzle[80 - cell] = 0;
+    candidates[cell] = candidates[80 - cell] = AllDigits;
+    if (CountSolutions(puzzle, candidates).Count == 1) continue;
+    puzzle[cell] = Solution[cell];
+    puzzle[80 - cell] = Solution[80 - cell];
+    candidates[cell] = candidates[80 - cell] = 0;
+  }
+  return puzzle;
+}
+
+}  // namespace
+
+bool TGrille::GenerateDiabolique(const GenerateOptions& Options, GenerateReport& Report, std::uint64_t Seed) {
+  Random random(Seed);
+  // Most minimal puzzles fall to the techniques of "Expert": that cheap test
+  // comes first, the advanced hints, much slower, only for those it leaves.
+  for (;;) {
+    ++Report.RemovalAttempts;
+    FillCompleteGrid(*this, random, Report);
+    const WordArray puzzle = MinimalSymmetricPuzzle(Digits, random);
+    for (int i = 0; i < 81; ++i) Givens[i] = static_cast<std::uint8_t>(WordDigit(puzzle[i]));
+    Clear(false);
+    if (!IsSolvedByLogic(SolveCandidatesOnly) && PlayAdvancedHints(*this, true).Finished) return true;
+    if (Options.StopRequested && Options.StopRequested()) break;
+  }
+  // Stopped: no puzzle, and no givens of one that was turned down.
+  Givens.fill(0);
+  Clear(true);
+  return false;
+}
+
+bool TGrille::Generate(int Level, const GenerateOptions& Options, GenerateReport* Report) {
+  GenerateReport report;
+  const std::uint64_t seed = Options.Seed ? *Options.Seed : ClockSeed();
+  auto now = [&] { return Options.NowMs ? Options.NowMs() : SteadyMs(); };
+  if (Level == LevelDiabolique) {
+    const bool made = GenerateDiabolique(Options, report, seed);
+    // The techniques of the levels do not reach every cell: the reference
+    // solution is the puzzle's one solution, found by the search.
+    if (made) {
+      SolveAtLevel(LevelExpert);
+      Solution = FirstSolution;
+    }
+    if (Report) *Report = report;
+    return made;
+  }
+  Random random(seed);
+
+  FillCompleteGrid(*this, random, report);
   const WordArray solution = Digits;
 
   const LevelParameters params = ParametersFor(Level);

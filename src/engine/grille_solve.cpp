@@ -49,7 +49,7 @@ void TGrille::PutBackMarkedDigits() {
 // its entry and exit bookkeeping.
 bool TGrille::SolveSteps(int Level) {
   for (;;) {
-    if (Level < LevelCandidatesOnly) {
+    if (Level != SolveCandidatesOnly) {
       bool progress;
       do {
         progress = SinglesPass(CompletionOnly, false);

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "grille.h"
 #include "score.h"
 
 using TDay = std::chrono::year_month_day;
@@ -27,8 +28,8 @@ struct TLevelFigures {
 };
 
 struct TFigures {
-  static constexpr int Levels = 4;
-  // 0: the puzzles typed in; 1 to 4: "Facile" to "Expert".
+  static constexpr int Levels = HighestLevel;
+  // 0: the puzzles typed in; 1 to 5: "Facile" to "Diabolique".
   static constexpr int TypedIn = 0;
   std::array<TLevelFigures, Levels + 1> ByLevel{};
   std::optional<TDay> LastDay;  // the last day a game was finished

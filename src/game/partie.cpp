@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "advancedhint.h"
+#include "diabolique.h"
 
 namespace {
 
@@ -93,7 +94,7 @@ bool TPartie::NewGame(std::unique_ptr<TGrille> Grid, int Level, std::optional<st
 
 void TPartie::Load(std::string_view Givens, std::string_view Digits, int Level, int Seconds, int Helps) {
   int level = Level & RatingLevelBits;
-  if (Level < LevelFacile || Level > LevelExpert) {
+  if (Level < LevelFacile || Level > HighestLevel) {
     // The level the puzzle was dealt at is that of its givens, whatever the
     // player has done on it since.
     TGrille puzzle;
@@ -104,11 +105,11 @@ void TPartie::Load(std::string_view Givens, std::string_view Digits, int Level, 
   Begin(level, std::uint64_t(std::max(0, Seconds)) * 1000, std::max(0, Helps));
 }
 
-std::uint8_t TPartie::Rate() { return Grid_.RateLevel(); }
+std::uint8_t TPartie::Rate() { return AdvancedHints ? RateWithAdvanced(Grid_) : Grid_.RateLevel(); }
 
 bool TPartie::PlayTypedIn(std::uint8_t Rating) {
   const int level = Rating & RatingLevelBits;
-  if (level < LevelFacile || level > LevelExpert || TypedClash()) return false;
+  if (level < LevelFacile || level > HighestLevel || TypedClash()) return false;
   Playing_ = true;
   Begin(level, 0, 0);
   Origin_ = TOrigin::TypedIn;

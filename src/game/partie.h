@@ -118,7 +118,7 @@ class TPartie {
   // givens never come back in play.
   bool Playing() const { return Playing_; }
   void SetPlaying(bool Playing);
-  // 1 to 4, the level the game was dealt or loaded at; 0 while a typed-in
+  // 1 to 5, the level the game was dealt or loaded at; 0 while a typed-in
   // puzzle has not been accepted.
   int Level() const { return Level_; }
   // The day whose daily grid this game is, or none for any other game.
@@ -146,7 +146,8 @@ class TPartie {
   // row, column and block, in the same move.
   bool EffaceNotes = false;
   // The hint tries the advanced techniques (X-Wing, chains...) before the
-  // guess hint ("IndicesAvances").
+  // guess hint ("IndicesAvances"), and a typed-in puzzle they finish
+  // without a guess is rated "Diabolique" (Rate).
   bool AdvancedHints = false;
 
   // --- The clock ---
@@ -173,10 +174,11 @@ class TPartie {
   bool NewGame(std::unique_ptr<TGrille> Grid, int Level,
                std::optional<std::chrono::year_month_day> DailyDay = std::nullopt);
   // A saved game: the grid from its text, the level it was saved with (when
-  // it is not 1 to 4, the rating of its givens), the seconds and helps it
+  // it is not 1 to 5, the rating of its givens), the seconds and helps it
   // carries on from. The mode stays.
   void Load(std::string_view Givens, std::string_view Digits, int Level, int Seconds, int Helps);
-  // The grid's rating (RateLevel), for checking a typed-in puzzle.
+  // The grid's rating (RateLevel), for checking a typed-in puzzle; with
+  // AdvancedHints the one that counts them (RateWithAdvanced: "Diabolique").
   std::uint8_t Rate();
   // A typed-in puzzle of this rating becomes the game: its level is the
   // rating's, the history is forgotten (no undo takes a given away), the

@@ -344,7 +344,7 @@ std::optional<TVue> TPartie::Resume(std::string_view Text) {
   const int version = in.ReadNumber(head.substr(Format.size() + 1), 1, Version);
   if (in.Failed) return std::nullopt;
   const int mode = in.Number_("mode", 0, 1);
-  const int level = in.Number_("niveau", 0, LevelExpert);
+  const int level = in.Number_("niveau", 0, HighestLevel);
   const auto ms = in.Number_<std::uint64_t>("temps", 0, std::uint64_t(1) << 40);
   const int helps = in.Number_("aides", 0, MaxHelps);
   const int shown = in.Number_("possibilites", 0, 1);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The score of a completed grid, in seconds, lower is better: the time, plus
 // a penalty per help that grows with the level (15 s a help at "Facile", 60 s
-// at "Expert"), plus a flat minute when the candidates were shown ("Voir
+// at "Expert", 75 s at "Diabolique"), plus a flat minute when the candidates were shown ("Voir
 // possibilités" or "Remplir les notes"). And the one result of a finished
 // game that the end dialog shows and the records take.
 #pragma once
@@ -9,6 +9,8 @@
 #include <chrono>
 #include <cstdint>
 #include <optional>
+
+#include "grille.h"
 
 struct TScore {
   std::uint32_t Time = 0;
@@ -40,7 +42,7 @@ struct TGameResult {
   // The clock ran: there is a score to show and to rank. With the clock off
   // the time carried over from a saved game is no score.
   bool Timed = false;
-  int Level = 0;  // 1 to 4
+  int Level = 0;  // 1 to 5
   int Helps = 0;  // hints and cells filled by "Résoudre"
   bool CandidatesShown = false;
   TOrigin Origin = TOrigin::Dealt;
@@ -52,7 +54,7 @@ struct TGameResult {
   bool Counts = false;
 
   // May enter the high scores of its level.
-  bool MayRank() const { return Counts && Timed && Level >= 1 && Level <= 4; }
+  bool MayRank() const { return Counts && Timed && Level >= LevelFacile && Level <= HighestLevel; }
   // Finished without a hint, a solve or the candidates shown.
   bool WithoutHelp() const { return Helps == 0 && !CandidatesShown; }
 };

@@ -7,11 +7,11 @@
 #include "threadgeneration.h"
 
 namespace {
-bool ValidLevel(int Level) { return Level >= 1 && Level <= 4; }
+bool ValidLevel(int Level) { return Level >= LevelFacile && Level <= HighestLevel; }
 }  // namespace
 
 TGenerateur::TGenerateur(QObject* Parent) : QObject(Parent) {
-  for (int level = 1; level <= 4; ++level) Grids[level] = std::make_shared<TGrille>();
+  for (int level = LevelFacile; level <= HighestLevel; ++level) Grids[level] = std::make_shared<TGrille>();
 }
 
 TGenerateur::~TGenerateur() {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TGenerateur: prepares puzzles ahead of demand, one slot per level 1 to 4,
+// TGenerateur: prepares puzzles ahead of demand, one slot per level 1 to 5,
 // with at most one generation running (the thread of slot Current) plus, for a
 // short while, threads that were asked to stop and have not ended yet.
 //
@@ -46,10 +46,10 @@ class TGenerateur : public QObject {
   // and waited for, blocking, so that the process never ends under it.
   ~TGenerateur() override;
 
-  // One grid per level, index 1 to 4 (0 unused).
-  std::array<std::shared_ptr<TGrille>, 5> Grids;
+  // One grid per level, index 1 to 5 (0 unused).
+  std::array<std::shared_ptr<TGrille>, HighestLevel + 1> Grids;
   // The slot holds a finished puzzle not yet handed out.
-  std::array<bool, 5> Ready{};
+  std::array<bool, HighestLevel + 1> Ready{};
   // The level of the last generation started.
   int Current = 0;
   // The generation in progress, or none.
@@ -69,7 +69,7 @@ class TGenerateur : public QObject {
 
   // Starts a generation of Level on a new thread, which fills the slot's grid.
   // A thread still running is asked to stop first (its slot gets a fresh grid).
-  // Does nothing once Destroying is set or for a level outside 1 to 4.
+  // Does nothing once Destroying is set or for a level outside 1 to 5.
   void StartGeneration(int Level);
 
   // The grid of Level when it is ready: WasReady is true, the grid now belongs

@@ -8,7 +8,7 @@ std::unique_ptr<TGrille> RequestGrid(TGenerateur& Generateur, int Level,
   bool wasReady = false;
   std::unique_ptr<TGrille> grid = Generateur.GetGrid(Level, wasReady);
   if (wasReady) return grid;
-  // Nothing is being prepared (a level outside 1 to 4, or the generator is
+  // Nothing is being prepared (a level outside 1 to 5, or the generator is
   // shutting down): there is nothing to wait for.
   if (Generateur.Thread == nullptr) return nullptr;
 

@@ -80,8 +80,8 @@ Tf_Carnet::Tf_Carnet(int Level, QWidget* Parent) : QDialog(DialogOwner(Parent), 
   Niveaux = new QButtonGroup(this);
   QStringList levels;
   for (const QString& name : Jeux::LevelNames) levels << name;
-  auto* levelRow = ToggleRow(*Niveaux, levels, {1, 2, 3, 4},
-                             Level >= LevelFacile && Level <= LevelExpert ? Level : LevelFacile, this);
+  auto* levelRow = ToggleRow(*Niveaux, levels, {1, 2, 3, 4, 5},
+                             Level >= LevelFacile && Level <= HighestLevel ? Level : LevelFacile, this);
 
   se_Nombre = new QSpinBox;
   se_Nombre->setObjectName(QStringLiteral("se_Nombre"));

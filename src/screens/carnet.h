@@ -28,7 +28,7 @@ class Tf_Carnet : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr int FormWidth = 440;
+  static constexpr int FormWidth = 480;  // room for the five levels' buttons
   static constexpr int FormHeight = 350;
   static constexpr int MaxPuzzles = 200;
   static constexpr int DefaultPuzzles = 12;

@@ -79,7 +79,7 @@ bool PrintBooklet(QPrinter& Printer, const std::vector<TGrille>& Puzzles, int Le
   const QRect page(0, 0, Printer.width(), Printer.height());
   const int foot = int(std::min(page.width(), page.height()) * FootShare);
   const QRect area = page.adjusted(0, 0, 0, -foot);
-  const QString levelName = Level >= LevelFacile && Level <= LevelExpert ? Jeux::LevelNames[Level - 1] : QString();
+  const QString levelName = Level >= LevelFacile && Level <= HighestLevel ? Jeux::LevelNames[Level - 1] : QString();
   QFont puzzleFont = Look::PixelFont(Look::GridFamily, 10, true);
   puzzleFont.setPointSize(PuzzleCaptionPoints);
   QFont solutionFont = Look::PixelFont(Look::GridFamily, 10);

@@ -10,6 +10,7 @@
 
 #include "decor.h"
 #include "fondcopie.h"
+#include "grille.h"
 #include "grilledujour.h"
 #include "hotlabel.h"
 #include "image.h"
@@ -21,8 +22,8 @@
 namespace {
 
 constexpr int ClientWidth = 321;
-// The four levels, then "Grille du jour" with its line of date below.
-constexpr int ClientHeight = 252 + 64;
+// The five levels, then "Grille du jour" with its line of date below.
+constexpr int ClientHeight = 252 + 64 + 38;
 constexpr int PanelMargin = 10;
 constexpr int CommandPixelSize = 22;
 constexpr int IconHeight = 20;
@@ -32,7 +33,7 @@ constexpr int RowStep = 38;
 // The left pictures end this far left of the panel's middle, the right ones
 // start this far right of it, so that the longest caption fits between them.
 constexpr int IconGap = 58;
-// "Grille du jour" stands this much further below "Expert" than a level below
+// "Grille du jour" stands this much further below "Diabolique" than a level below
 // the one before.
 constexpr int DailyGap = 8;
 
@@ -94,8 +95,9 @@ Tf_ChoixNiveau::Tf_ChoixNiveau(QWidget* Parent) : QDialog(DialogOwner(Parent), L
       {hl_Moyen, "hl_Moyen", "Moyen", Image4, "Image4", Image3, "Image3"},
       {hl_Difficile, "hl_Difficile", "Difficile", Image7, "Image7", Image6, "Image6"},
       {hl_Expert, "hl_Expert", "Expert", Image8, "Image8", Image9, "Image9"},
+      {hl_Diabolique, "hl_Diabolique", "Diabolique", Image10, "Image10", Image11, "Image11"},
   };
-  for (int level = 1; level <= 4; ++level) {
+  for (int level = LevelFacile; level <= HighestLevel; ++level) {
     const Row& row = rows[level - 1];
     const int rowMiddle = FirstRowMiddle + (level - 1) * RowStep;
 
@@ -127,7 +129,7 @@ Tf_ChoixNiveau::Tf_ChoixNiveau(QWidget* Parent) : QDialog(DialogOwner(Parent), L
 void Tf_ChoixNiveau::AddDailyChoice() {
   const QDate today = QDate::currentDate();
   const int middle = FondCopie1->width() / 2;
-  const int rowMiddle = FirstRowMiddle + 4 * RowStep + DailyGap;
+  const int rowMiddle = FirstRowMiddle + HighestLevel * RowStep + DailyGap;
   hl_GrilleDuJour = new THotLabel(QStringLiteral("Grille du jour"), FondCopie1);
   hl_GrilleDuJour->setObjectName(QStringLiteral("hl_GrilleDuJour"));
   Look::DressCommand(*hl_GrilleDuJour, CommandPixelSize);

@@ -40,7 +40,7 @@ namespace {
 
 QString LevelName(int Rating) {
   const int level = Rating & RatingLevelBits;
-  return level >= LevelFacile && level <= LevelExpert ? LevelNames[level - 1] : QString();
+  return level >= LevelFacile && level <= HighestLevel ? LevelNames[level - 1] : QString();
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ inline const QString PasteOnlyTypingIn =
 inline const QString PauseTitle = QStringLiteral("Pause");
 inline const QString PauseResume = QStringLiteral("Appuyez sur une touche ou cliquez pour reprendre la partie.");
 inline const QString LevelNames[] = {QStringLiteral("Facile"), QStringLiteral("Moyen"), QStringLiteral("Difficile"),
-                                     QStringLiteral("Expert")};
+                                     QStringLiteral("Expert"), QStringLiteral("Diabolique")};
 
 inline constexpr int ClockIntervalMs = 500;
 inline constexpr int KeepClockEverySeconds = 10;

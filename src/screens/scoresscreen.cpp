@@ -9,6 +9,7 @@
 
 #include "decor.h"
 #include "fondcopie.h"
+#include "grille.h"
 #include "hotlabel.h"
 #include "image.h"
 #include "look.h"
@@ -17,20 +18,24 @@
 
 namespace {
 
-// The panel keeps its size and stays centred; "Retour au menu" stands below it
-// at a fixed place from its top-left corner.
-constexpr int PanelWidth = 560;
+// The panel keeps its size and stays centred; "Statistiques" and "Retour au
+// menu" stand below it.
+constexpr int PanelWidth = 650;
 constexpr int PanelHeight = 476;
-constexpr QPoint ReturnOffset(392, 486);
+// "Retour au menu" ends at the panel's right edge, this far below its top.
+constexpr int ReturnTop = 486;
 constexpr QPoint StatisticsOffset(0, 486);
 constexpr int ReturnPixelSize = 22;
 
 // The level buttons along the panel's top.
 constexpr int ButtonTop = 16;
-constexpr int ButtonWidth = 128;
+constexpr int ButtonWidth = 124;
 constexpr int ButtonHeight = 32;
-constexpr int ButtonGap = 6;
+constexpr int ButtonGap = 3;
+// The captions' largest size, made smaller until the longest fits its button
+// beside the style's padding and border.
 constexpr int ButtonPixelSize = 16;
+constexpr int ButtonTextRoom = ButtonWidth - 22;
 
 // The ten rows: rank, name, and the score ending at the right.
 constexpr int FirstRowTop = 66;
@@ -66,16 +71,25 @@ Tf_Scores::Tf_Scores(QWidget* Parent) : QWidget(Parent) {
       {sb_Moyen, "sb_Moyen", "Niveau moyen"},
       {sb_Difficile, "sb_Difficile", "Niveau difficile"},
       {sb_Expert, "sb_Expert", "Niveau expert"},
+      {sb_Diabolique, "sb_Diabolique", "Niveau diabolique"},
   };
-  const int buttonsLeft = (PanelWidth - 4 * ButtonWidth - 3 * ButtonGap) / 2;
-  for (int level = 1; level <= 4; ++level) {
+  const int buttonsLeft = (PanelWidth - HighestLevel * ButtonWidth - (HighestLevel - 1) * ButtonGap) / 2;
+  int pixelSize = ButtonPixelSize;
+  const auto fits = [&buttons](int Size) {
+    const QFontMetrics metrics(Look::PixelFont(Look::TitleFamily, Size));
+    for (const LevelButton& b : buttons)
+      if (metrics.horizontalAdvance(QString::fromLatin1(b.Caption)) > ButtonTextRoom) return false;
+    return true;
+  };
+  while (pixelSize > 10 && !fits(pixelSize)) --pixelSize;
+  for (int level = LevelFacile; level <= HighestLevel; ++level) {
     const LevelButton& b = buttons[level - 1];
     b.Button = new QToolButton(FondCopie1);
     b.Button->setObjectName(QString::fromLatin1(b.Name));
     b.Button->setText(QString::fromLatin1(b.Caption));
     b.Button->setAutoRaise(false);
     b.Button->setFocusPolicy(Qt::NoFocus);
-    Look::DressToggle(*b.Button, ButtonPixelSize);
+    Look::DressToggle(*b.Button, pixelSize);
     b.Button->setGeometry(buttonsLeft + (level - 1) * (ButtonWidth + ButtonGap), ButtonTop, ButtonWidth, ButtonHeight);
     Niveaux->addButton(b.Button, level);
   }
@@ -132,7 +146,7 @@ void Tf_Scores::resizeEvent(QResizeEvent* Event) {
   QWidget::resizeEvent(Event);
   im_Fond->setGeometry(rect());
   FondCopie1->move((width() - PanelWidth) / 2, (height() - PanelHeight) / 2);
-  hl_RetourMenu->move(FondCopie1->pos() + ReturnOffset);
+  hl_RetourMenu->move(FondCopie1->pos() + QPoint(PanelWidth - hl_RetourMenu->width(), ReturnTop));
   hl_Statistiques->move(FondCopie1->pos() + StatisticsOffset);
 }
 

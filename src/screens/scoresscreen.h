@@ -21,7 +21,7 @@ class Tf_Scores : public QWidget {
  public:
   explicit Tf_Scores(QWidget* Parent = nullptr);
 
-  // Keeps the table (not owned), puts the button of Level 1 to 4 down and
+  // Keeps the table (not owned), puts the button of Level 1 to 5 down and
   // shows that level.
   void Setup(TScores* Scores, int Level);
   // Fills the ten rows with the places of Level.
@@ -33,6 +33,7 @@ class Tf_Scores : public QWidget {
   QToolButton* sb_Moyen;
   QToolButton* sb_Difficile;
   QToolButton* sb_Expert;
+  QToolButton* sb_Diabolique;
   // The levels' buttons, each with its level as id.
   QButtonGroup* Niveaux;
   // l_Nom[R - 1] and l_Temps[R - 1] are the controls l_NomR and l_TempsR.

@@ -20,7 +20,7 @@ class TShell {
   // window loads its own picture again.
   virtual void BackgroundChanged() {}
   virtual void ShowMenu() {}
-  // The high scores screen at the level 1 to 4.
+  // The high scores screen at the level 1 to 5.
   virtual void ShowScores(int Level) { (void)Level; }
   // The statistics screen, and the statistics the games add to (none
   // without a main window).

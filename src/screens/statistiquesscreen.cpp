@@ -22,9 +22,10 @@ namespace {
 
 // The panel of the high scores screen: same size, same place; the commands
 // below it at the same height as its "Retour au menu".
-constexpr int PanelWidth = 560;
+constexpr int PanelWidth = 650;
 constexpr int PanelHeight = 476;
-constexpr QPoint ReturnOffset(392, 486);
+// "Retour au menu" ends at the panel's right edge, this far below its top.
+constexpr int ReturnTop = 486;
 constexpr QPoint ScoresOffset(0, 486);
 constexpr int CommandPixelSize = 22;
 constexpr int TitlePixelSize = 30;
@@ -142,7 +143,7 @@ void Tf_Statistiques::resizeEvent(QResizeEvent* Event) {
   Image1->setGeometry(rect());
   FondCopie1->move((width() - PanelWidth) / 2, (height() - PanelHeight) / 2);
   hl_Scores->move(FondCopie1->pos() + ScoresOffset);
-  hl_RetourMenu->move(FondCopie1->pos() + ReturnOffset);
+  hl_RetourMenu->move(FondCopie1->pos() + QPoint(PanelWidth - hl_RetourMenu->width(), ReturnTop));
 }
 
 void Tf_Statistiques::Setup(TStatistiques* Statistiques) {

@@ -22,8 +22,8 @@ class Tf_Statistiques : public QWidget {
 
  public:
   static constexpr int Rows = 5;
-  // The four levels; the puzzles typed in have a line of their own.
-  static constexpr int Columns = 4;
+  // The five levels; the puzzles typed in have a line of their own.
+  static constexpr int Columns = 5;
 
   explicit Tf_Statistiques(QWidget* Parent = nullptr);
 

@@ -23,7 +23,7 @@ QString FormatTime(std::uint32_t seconds);
 
 class TScores {
  public:
-  static constexpr int Levels = 4;
+  static constexpr int Levels = 5;  // "Facile" to "Diabolique"
   static constexpr int Ranks = 10;
 
   // Stores the path and reads the table at once.
@@ -49,7 +49,7 @@ class TScores {
 
   // The rank 1 to 10 that the score would take at the level (among equal scores
   // the newest ranks first), or 0 when it would not enter the table or the level
-  // is not 1 to 4.
+  // is not 1 to 5.
   int RankOf(int level, std::int32_t score) const;
 
   // Under the file's lock, reads the table as it stands on disk (another

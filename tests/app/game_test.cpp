@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <optional>
 
 #include "app_test_util.h"
 #include "child_util.h"
@@ -198,4 +199,25 @@ TEST_F(MainWindowTest, AnEveningOfPlayFromTheMenu) {
   ClickCell(grid, row, col);
   TypeDigit(grid, SolutionDigit(grid->Grille(), row, col));
   EXPECT_EQ(grid->Grille().GetDigit(row, col), SolutionDigit(grid->Grille(), row, col));
+}
+
+// "Diabolique" with "Indices avancés": its hints come to an advanced technique, named.
+TEST_F(MainWindowTest, ADiaboliqueGameLeadsToAnAdvancedHint) {
+  WriteSettings("[general]\ntypeecran=2\nIndicesAvances=1\n");
+  Start();
+  WhenModal([](QWidget* Levels) { Click(Label(Levels, "hl_Diabolique")); });
+  Click(Main->hl_nouveau);
+  Tf_Jeux* game = Game();
+  ASSERT_NE(game, nullptr);
+  EXPECT_EQ(game->Partie().Level(), LevelDiabolique);
+  const TGrille& model = game->Grid().Grille();
+  std::optional<Technique> advanced;
+  for (int n = 0; n < 81 && !advanced; ++n) {
+    Click(Find<THotLabel>(game, "hl_Indice"));
+    for (const ReasoningStep& step : model.HintSteps)
+      if (IsAdvanced(step.Kind)) advanced = step.Kind;
+  }
+  ASSERT_TRUE(advanced.has_value());
+  const QString sentence = Find<QTextBrowser>(game, "MemoAstuce")->toPlainText();
+  EXPECT_TRUE(sentence.contains(QString::fromUtf8(TechniqueName(*advanced)))) << sentence.toStdString();
 }

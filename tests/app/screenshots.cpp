@@ -5,7 +5,7 @@
 // the player's gestures and writes PNG files into the output folder.
 //
 //   orvalis-screenshots <windowed|fullscreen|letters|untimed|noimages|highlight|clouds|daily|statistics|booklet|
-//                        signals[-full][-clouds][-letters]|hints|ladder> <folder>
+//                        signals[-full][-clouds][-letters]|hints|ladder|diabolique> <folder>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -22,6 +22,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <optional>
@@ -517,6 +518,20 @@ void Statistics() {
   Shot(QStringLiteral("statistics"));
 }
 
+// "Diabolique" with "Indices avancés": hints until one is advanced; its scores.
+void Diabolique() {
+  Tf_Jeux* game = NewGame("hl_Diabolique", QStringLiteral("level-choice"));
+  Shot(QStringLiteral("game"));
+  const auto advanced = [game] {
+    const auto& steps = game->Grid().Grille().HintSteps;
+    return std::any_of(steps.begin(), steps.end(), [](const ReasoningStep& s) { return IsAdvanced(s.Kind); });
+  };
+  for (int n = 0; n < 81 && !advanced(); ++n) Click(Child(game, "hl_Indice"));
+  Shot(QStringLiteral("hint-advanced"));
+  Window->ShowScores(LevelDiabolique);
+  Shot(QStringLiteral("scores"));
+}
+
 // The booklet dialog from a game, then a booklet of 4 to a page into a PDF.
 void Booklet() {
   Tf_Jeux* game = NewGame("hl_Difficile");
@@ -570,6 +585,8 @@ int main(int argc, char** argv) {
   if (Scenario == QLatin1String("untimed")) settings += "AffichageChrono=0\n";
   if (Scenario == QLatin1String("highlight") || Scenario == QLatin1String("clouds")) settings += "SurligneChiffres=1\n";
   if (Scenario == QLatin1String("clouds")) settings += "FondEcran=LightClouds.jpeg\n";
+  if (Scenario == QLatin1String("diabolique"))
+    settings += "IndicesAvances=1\n[Scores]\nscore5_1=1520\nscorenom5_1=Camille\nscore5_2=2405\nscorenom5_2=Louise\n";
   // signals, signals-full, signals-clouds, signals-letters, or several of them
   // joined: signals-full-clouds-letters.
   if (Scenario.startsWith(QLatin1String("signals"))) {
@@ -594,7 +611,7 @@ int main(int argc, char** argv) {
       // Each level's grids from the seed in turn; the grid being prepared at
       // start is made again from it.
       Main.Generateur->GenerationOptions = [](int Level) {
-        static std::array<std::uint64_t, 5> made{};
+        static std::array<std::uint64_t, HighestLevel + 1> made{};
         GenerateOptions generation;
         generation.Seed = *Seed * 1000003u + std::uint64_t(Level) * 1000u + made[std::size_t(Level)]++;
         return generation;
@@ -624,6 +641,8 @@ int main(int argc, char** argv) {
         Hints();
       else if (Scenario == QLatin1String("ladder"))
         Ladder();
+      else if (Scenario == QLatin1String("diabolique"))
+        Diabolique();
       else
         NoImages();
       Window->close();

@@ -102,6 +102,14 @@ TEST(Cli, GenerateIsRepeatableWithASeed) {
   EXPECT_EQ(Lines(Cli({"generate", "--level", "1"}).out).size(), 1u);
 }
 
+// "Diabolique": 20 plainly, 5 with the advanced techniques.
+TEST(Cli, GenerateLevelFiveGivesPuzzlesRatedFiveWithTheAdvancedTechniques) {
+  const std::string line = Cli({"generate", "--level", "5", "--seed", "3"}).out;
+  EXPECT_EQ(line.substr(81), "||5|0|0\n");
+  EXPECT_EQ(Cli({"rate"}, line).out, "20\n");
+  EXPECT_EQ(Cli({"rate", "--advanced"}, line).out.substr(0, 2), "5\t");
+}
+
 TEST(Cli, AdvancedHintsAndTheHardestTechnique) {
   // Logic needs no guess: the hardest technique is none of the advanced ones.
   EXPECT_EQ(Cli({"rate", "--advanced"}, SolvedWithout({{1, 1}}) + "\n").out, "1\t-\n");
@@ -165,7 +173,7 @@ TEST(Cli, UsageErrors) {
                                                                 {"--help", "rate"},
                                                                 {"-help"},
                                                                 {"generate"},
-                                                                {"generate", "--level", "5"},
+                                                                {"generate", "--level", "6"},
                                                                 {"generate", "--level", "0"},
                                                                 {"generate", "--level", "x"},
                                                                 {"generate", "--level"},

@@ -97,7 +97,7 @@ TEST(AdvancedHints, EveryRemovalAndEveryHintKeepTheSolution) {
     for (int n = 0; n < 81; ++n) {
       // Every technique on the position as the levels' techniques leave it.
       TGrille stuck = grid;
-      stuck.Solve(LevelCandidatesOnly);
+      stuck.Solve(SolveCandidatesOnly);
       for (const advanced::TechniqueFinder& finder : advanced::Finders())
         if (const auto step = finder.Find(stuck.Candidates)) ExpectSound(*step, solution);
 

@@ -180,7 +180,7 @@ TEST(AdvancedLogic, SolvesByCandidatesWhatTheBasicTechniquesCannot) {
     const std::uint8_t rating = g.RateLevel();
     if (rating != 4) continue;
     ++solvedByLogic;
-    EXPECT_TRUE(g.IsSolvedByLogic(5)) << p;
+    EXPECT_TRUE(g.IsSolvedByLogic(SolveCandidatesOnly)) << p;
     EXPECT_FALSE(g.IsSolvedByLogic(3)) << p;
   }
   EXPECT_GT(solvedByLogic, 5);

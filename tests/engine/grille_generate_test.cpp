@@ -67,7 +67,7 @@ TEST_P(GenerateLevel, SymmetricUniqueAndRatedAtItsLevel) {
       EXPECT_LE(rating, rule.level);
     }
     if (rule.level == 4 && !report.FallbackTaken) {
-      EXPECT_TRUE(g.IsSolvedByLogic(5));
+      EXPECT_TRUE(g.IsSolvedByLogic(SolveCandidatesOnly));
     }
   }
   EXPECT_LE(fallbacks * 100, rule.count);  // the 10-second rule is a rare way out
@@ -86,17 +86,18 @@ TEST(Generate, MoreGivensOfTheSameSolutionNeverStopTheTechniques) {
     if (line.size() == 81) solutions.push_back(line);
   ASSERT_GE(solutions.size(), 5u);
   std::mt19937 random(7);
-  int solvedAt[6] = {};
+  constexpr int kSolveLevels[] = {LevelFacile, LevelMoyen, LevelDifficile, LevelExpert, SolveCandidatesOnly};
+  int solvedAt[SolveCandidatesOnly + 1] = {};
   for (int round = 0; round < 40; ++round) {
     const std::string& solution = solutions[round % 5];
     TGrille g;
-    bool solved[6] = {};
+    bool solved[SolveCandidatesOnly + 1] = {};
     for (int placed = 0; placed < 40;) {
       const int i = static_cast<int>(random() % 81);
       if (g.Digits[i] != 0) continue;
       g.PlaceDigit(i / 9 + 1, i % 9 + 1, solution[i] - '0');
       if (++placed < 20) continue;
-      for (int level = LevelFacile; level <= LevelCandidatesOnly; ++level) {
+      for (const int level : kSolveLevels) {
         const bool now = g.IsSolvedByLogic(level);
         EXPECT_TRUE(now || !solved[level]) << DigitsText(g.Digits) << " level " << level;
         solvedAt[level] += now && !solved[level];
@@ -104,7 +105,7 @@ TEST(Generate, MoreGivensOfTheSameSolutionNeverStopTheTechniques) {
       }
     }
   }
-  for (int level = LevelFacile; level <= LevelCandidatesOnly; ++level) EXPECT_GT(solvedAt[level], 5) << level;
+  for (const int level : kSolveLevels) EXPECT_GT(solvedAt[level], 5) << level;
 }
 
 TEST(Generate, TheSameSeedGivesTheSamePuzzle) {

@@ -552,3 +552,25 @@ TEST_F(PartieTest, ARightDigitLosesItsRuleMarkOnceResoudreCorrectsTheClash) {
   EXPECT_EQ(Game.Grille().Marks[Cell(1, 9)], 0);
   EXPECT_NE(Game.Grille().Marks[Cell(1, 3)], 0);  // the replaced wrong digit keeps its own
 }
+
+// Level 5 goes through saves and resumes; a typed-in puzzle is "Diabolique"
+// only with the advanced hints; a level byte with flags still gives the rating.
+TEST_F(PartieTest, TheFifthLevelThroughFilesAndTypingIn) {
+  TGrille dealt;
+  ASSERT_TRUE(dealt.Generate(LevelDiabolique, {{}, 11, {}}));
+  const std::string puzzle = DigitsText(dealt.Digits);
+  Deal(puzzle, LevelDiabolique);
+  EXPECT_EQ(Game.SaveText().substr(163, 3), "|5|");
+  ASSERT_TRUE(Game.Resume(Game.ResumeText()));
+  EXPECT_EQ(Game.Level(), LevelDiabolique);
+  Game.Load(puzzle, {}, LevelExpert | RatingGuess, 10, 0);
+  EXPECT_EQ(Game.Level(), LevelExpert);
+  for (const bool advanced : {false, true}) {
+    Game.AdvancedHints = advanced;
+    Game.SetPlaying(false);
+    Game.Clear();
+    for (int i = 0; i < 81; ++i) Game.Enter(i / 9 + 1, i % 9 + 1, puzzle[std::size_t(i)] - '0', false);
+    ASSERT_TRUE(Game.PlayTypedIn(Game.Rate()));
+    EXPECT_EQ(Game.Level(), advanced ? LevelDiabolique : LevelExpert);
+  }
+}

@@ -36,8 +36,9 @@ Tf_ChoixNiveau* OpenDialog() {
 
 TEST(ChoixNiveau, EachLabelAndBothItsPicturesPickTheLevel) {
   const std::pair<const char*, int> controls[] = {
-      {"hl_facile", 1},    {"Image5", 1}, {"Image2", 1}, {"hl_Moyen", 2},  {"Image4", 2}, {"Image3", 2},
-      {"hl_Difficile", 3}, {"Image7", 3}, {"Image6", 3}, {"hl_Expert", 4}, {"Image8", 4}, {"Image9", 4}};
+      {"hl_facile", 1}, {"Image5", 1},       {"Image2", 1},        {"hl_Moyen", 2}, {"Image4", 2},
+      {"Image3", 2},    {"hl_Difficile", 3}, {"Image7", 3},        {"Image6", 3},   {"hl_Expert", 4},
+      {"Image8", 4},    {"Image9", 4},       {"hl_Diabolique", 5}, {"Image10", 5},  {"Image11", 5}};
   for (const auto& [name, level] : controls) {
     Tf_ChoixNiveau dialog;
     dialog.show();
@@ -63,7 +64,7 @@ TEST(ChoixNiveau, ChooseReturnsTheLevelOfTheRightPictureOfDifficile) {
   });
   EXPECT_EQ(Tf_ChoixNiveau::Choose(), 3);
   EXPECT_EQ(title, QStringLiteral("Choix du niveau"));
-  EXPECT_EQ(geometry.size(), QSize(321, 252 + 64));  // the levels, then "Grille du jour"
+  EXPECT_EQ(geometry.size(), QSize(321, 252 + 64 + 38));  // the levels, then "Grille du jour"
   const QPoint offCentre = geometry.center() - shell.Main.geometry().center();
   EXPECT_LE(offCentre.manhattanLength(), 2) << offCentre.x() << "," << offCentre.y();
   // Nothing of the dialog is left when the generation would start.

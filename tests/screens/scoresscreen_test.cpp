@@ -84,7 +84,7 @@ TEST_F(ScoresScreenTest, ReturnStandsBelowTheCentredPanelAndGoesBackToTheMenu) {
     screen.resize(size);
     const QRect panel = screen.FondCopie1->geometry();
     EXPECT_LE((panel.center() - screen.rect().center()).manhattanLength(), 1) << size.width();
-    EXPECT_EQ(screen.hl_RetourMenu->pos(), panel.topLeft() + QPoint(392, 486)) << size.width();
+    EXPECT_EQ(screen.hl_RetourMenu->geometry().topRight(), panel.topRight() + QPoint(0, 486)) << size.width();
     EXPECT_GT(screen.hl_RetourMenu->y(), panel.bottom()) << size.width();
   }
   // All of it on the smallest window.

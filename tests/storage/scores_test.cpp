@@ -107,20 +107,31 @@ TEST_F(TScoresTest, AFullTableTakesAScoreEqualToItsTenthOnly) {
   EXPECT_EQ(reread.StoredName(3, 10), QStringLiteral("J9"));
 }
 
-TEST_F(TScoresTest, LevelsOutsideOneToFourRankNowhere) {
+TEST_F(TScoresTest, LevelsOutsideOneToFiveRankNowhere) {
   TScores scores(path);
   EXPECT_EQ(scores.RankOf(0, 10), 0);
-  EXPECT_EQ(scores.RankOf(5, 10), 0);
+  EXPECT_EQ(scores.RankOf(6, 10), 0);
   EXPECT_EQ(scores.RankOf(-1, 10), 0);
-  EXPECT_TRUE(scores.AddScore(5, 10, QStringLiteral("x")).Ok());
+  EXPECT_TRUE(scores.AddScore(6, 10, QStringLiteral("x")).Ok());
   EXPECT_FALSE(QFile::exists(path));
   QString name;
   std::int32_t score = 0;
-  EXPECT_FALSE(scores.GetEntry(5, 1, name, score));
+  EXPECT_FALSE(scores.GetEntry(6, 1, name, score));
   EXPECT_FALSE(scores.GetEntry(1, 11, name, score));
   EXPECT_FALSE(scores.GetEntry(1, 0, name, score));
   EXPECT_EQ(score, 999999);
   EXPECT_EQ(name, QStringLiteral("Orvalis"));
+}
+
+// A file of the four levels reads as before; level 5 is a table of its own.
+TEST_F(TScoresTest, DiaboliqueHasATableOfItsOwnAndAnOlderFileReadsAsBefore) {
+  ASSERT_TRUE(WriteBytes(path, "[Scores]\nscore4_1=700\nscorenom4_1=Ana\n"));
+  ASSERT_TRUE(TScores(path).AddScore(5, 900, QStringLiteral("Léa")).Ok());
+  const TScores reread(path);
+  EXPECT_EQ(Column(reread, 4).front(), 700);
+  EXPECT_EQ(Column(reread, 5),
+            QList<std::int32_t>({900, 999999, 999999, 999999, 999999, 999999, 999999, 999999, 999999, 999999}));
+  EXPECT_EQ(reread.StoredName(5, 1), QStringLiteral("Léa"));
 }
 
 TEST_F(TScoresTest, AnEmptyNameShowsAsOrvalisButStaysEmptyInTheFile) {

@@ -41,10 +41,11 @@ class SharedFilesTest : public ::testing::Test {
   QString Saved(const QString& name) const { return QDir(saves.Folder()).filePath(name); }
 };
 
-// Two programs, each saving 60 grids into one file and adding 5 scores per
-// level, at the same time: every grid and every score is kept.
+// Two programs, each saving grids into one file and adding 5 scores per
+// level (one every third grid), at the same time: every grid and every score
+// is kept.
 TEST_F(SharedFilesTest, TwoProgramsSavingAtOnceLoseNothing) {
-  constexpr int Grids = 60, ScoresPerLevel = 5;
+  constexpr int ScoresPerLevel = 5, Grids = 3 * ScoresPerLevel * TScores::Levels;
   std::vector<pid_t> children;
   for (int who = 0; who < 2; ++who) {
     const pid_t child = ::fork();

@@ -85,6 +85,15 @@ TEST_F(TStatistiquesTest, EveryFigureReadsBackAsTheGamesLeftIt) {
   EXPECT_FALSE(again.DailySeconds(monday.addDays(1)).has_value());
 }
 
+// A file of the four levels reads as before; level 5 counts apart.
+TEST_F(TStatistiquesTest, DiaboliqueCountsApartAndAnOlderFileReadsAsBefore) {
+  ASSERT_TRUE(WriteBytes(path, "[Statistiques]\ncommencees4=3\n"));
+  TStatistiques(path).RecordFinished(Result(5, 1500), monday);
+  const TStatistiques again(path);
+  EXPECT_EQ(again.Level(4).Started, 3);
+  EXPECT_EQ(again.Level(5).BestSeconds, 1500);
+}
+
 TEST_F(TStatistiquesTest, AFailedWriteIsToldAndItsFiguresGoWithTheNextOne) {
   TStatistiques stats(path);
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sudoku.ini")));  // the file cannot be written
