@@ -130,7 +130,7 @@ TEST(AdvancedHints, ForcingChainsKeepTheSolution) {
     ASSERT_EQ(solved.CountEmpty(), 0);
     for (int n = 0; n < 81; ++n) {
       TGrille stuck = grid;
-      stuck.Solve(LevelCandidatesOnly);
+      stuck.Solve(SolveCandidatesOnly);
       if (const auto step = advanced::FindForcingChain(stuck.Candidates)) ExpectSound(*step, solution);
       const std::optional<HintStep> hint = grid.FindHint({true, true});
       if (!hint || hint->Guess) break;
