@@ -221,6 +221,21 @@ QWidget* Tf_Options::MakeGamePage() {
     bricks->addWidget(rc_Lettre);
     bricks->addStretch();
     column->addLayout(bricks);
+    // How digits are entered, a group of its own.
+    l_Saisie = MakeLabel("l_Saisie", LabelOf(&TOptions::Saisie), CaptionSize, true);
+    rc_CaseChiffre = MakeCheck<TRondCoche>(page, "rc_CaseChiffre", QStringLiteral("case puis chiffre"));
+    rc_ChiffreCase = MakeCheck<TRondCoche>(page, "rc_ChiffreCase", QStringLiteral("chiffre puis case"));
+    constexpr qint32 SaisieGroup = 1;
+    rc_CaseChiffre->Setgroupe(SaisieGroup);
+    rc_ChiffreCase->Setgroupe(SaisieGroup);
+    auto* entry = new QHBoxLayout;
+    entry->addWidget(l_Saisie);
+    entry->addSpacing(16);
+    entry->addWidget(rc_CaseChiffre);
+    entry->addSpacing(16);
+    entry->addWidget(rc_ChiffreCase);
+    entry->addStretch();
+    column->addLayout(entry);
   });
   column->addStretch();
   page->setLayout(column);
@@ -308,6 +323,7 @@ void Tf_Options::Setup(TOptions* Options) {
   SetSwatchColor(*e_CoulEmplacement, ColorFromBgr(Options_->CouleurEmplacement));
   SetSwatchColor(*e_CoulErreur, ColorFromBgr(Options_->CouleurErreur));
   (Options_->UseLetters ? rc_Lettre : rc_Chiffre)->SetChecked(true);
+  (Options_->Saisie == TOptions::SaisieChiffreCase ? rc_ChiffreCase : rc_CaseChiffre)->SetChecked(true);
   (Options_->Windowed ? rc_Fenetre : rc_PleinEcran)->SetChecked(true);
   // Showing the setting is no choice of the player's: a picture named by hand
   // shows as "Classique" and stays the setting.
@@ -336,6 +352,7 @@ void Tf_Options::hl_RetourClick() {
   Options_->CouleurEmplacement = BgrFromColor(SwatchColor(*e_CoulEmplacement));
   Options_->CouleurErreur = BgrFromColor(SwatchColor(*e_CoulErreur));
   Options_->UseLetters = !rc_Chiffre->Checked();
+  Options_->Saisie = rc_ChiffreCase->Checked() ? TOptions::SaisieChiffreCase : TOptions::SaisieCaseChiffre;
   const bool windowed = !rc_PleinEcran->Checked();
   if (windowed != Options_->Windowed) {
     Options_->Windowed = windowed;
