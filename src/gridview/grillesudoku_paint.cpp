@@ -12,6 +12,7 @@ TGridState TGrilleSudoku::State() const {
   state.SelCol = std::clamp(SelCol, 1, 9);
   state.Tints = HintTint_;
   state.Refused = Refused_;
+  state.Chosen = Saisie_.Chosen().value_or(0);
   return state;
 }
 
