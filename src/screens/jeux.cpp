@@ -138,6 +138,7 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
     ShowHelps();
     KeepGame();
   });
+  connect(GrilleSudoku, &TGrilleSudoku::ChosenChanged, this, &Tf_Jeux::ShowChosenDigit);
   connect(GrilleSudoku, &TGrilleSudoku::EntryRefused, this, [this] {
     HintTip_.clear();
     MemoAstuce->setPlainText(RefusedGivenTip);
@@ -159,6 +160,9 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
       button->setAccessibleName(QStringLiteral("Effacer la case"));
     }
     button->installEventFilter(this);
+    // The digit chosen in digit-first play stands out (ShowChosenDigit).
+    button->setCheckable(true);
+    button->setStyleSheet(ChosenButtonStyle);
     Buttons[std::size_t(k)] = button;
   }
 
@@ -438,6 +442,8 @@ void Tf_Jeux::SetupScreen() {
   // The comforts of the page "Options de jeux" apply while playing.
   GrilleSudoku->SurligneChiffres = GrilleSudoku->GameMode() && Options->SurligneChiffres;
   GrilleSudoku->SetEffaceNotes(GrilleSudoku->GameMode() && Options->EffaceNotes);
+  GrilleSudoku->SetSaisieMode(Options->Saisie == TOptions::SaisieChiffreCase ? TSaisieMode::ChiffreCase
+                                                                            : TSaisieMode::CaseChiffre);
   Partie().AdvancedHints = Options->IndicesAvances;
   Partie().SetTimed(Options->AffichageChrono);
   if (GrilleSudoku->GameMode()) {
@@ -597,6 +603,13 @@ bool Tf_Jeux::eventFilter(QObject* Watched, QEvent* Event) {
       return false;
     }
     const auto button = std::find(Buttons.begin(), Buttons.end(), Watched);
+    if (button != Buttons.end() && GrilleSudoku->Saisie().DigitFirst()) {
+      // Digit first: the button chooses its digit and stays chosen; the
+      // press is ours, so that the button does not check itself.
+      GrilleSudoku->ChooseDigit((*button)->property("Tag").toInt());
+      FocusGrid();
+      return true;
+    }
     if (button != Buttons.end()) {
       // The right button, or Ctrl held, notes a possibility.
       const bool note = mouse->button() == Qt::RightButton || (mouse->modifiers() & Qt::ControlModifier) != 0;
@@ -606,6 +619,10 @@ bool Tf_Jeux::eventFilter(QObject* Watched, QEvent* Event) {
     }
   }
   return QWidget::eventFilter(Watched, Event);
+}
+
+void Tf_Jeux::ShowChosenDigit(int Digit) {
+  for (QPushButton* button : Buttons) button->setChecked(button->property("Tag").toInt() == Digit);
 }
 
 void Tf_Jeux::showEvent(QShowEvent* Event) {

@@ -67,6 +67,11 @@ inline const QString PauseResume = QStringLiteral("Appuyez sur une touche ou cli
 inline const QString LevelNames[] = {QStringLiteral("Facile"), QStringLiteral("Moyen"), QStringLiteral("Difficile"),
                                      QStringLiteral("Expert")};
 
+// The digit button chosen in digit-first play: the grid's same-digit blue
+// and a red frame, as the selected cell has.
+inline const QString ChosenButtonStyle =
+    QStringLiteral("QPushButton:checked { background: rgb(180, 212, 242); border: 2px solid rgb(255, 0, 0); }");
+
 inline constexpr int ClockIntervalMs = 500;
 inline constexpr int KeepClockEverySeconds = 10;
 
