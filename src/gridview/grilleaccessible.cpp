@@ -167,12 +167,19 @@ QAccessibleInterface* Factory(const QString& ClassName, QObject* Object) {
   return nullptr;
 }
 
+bool Listening() { return QAccessible::isActive() || Listener != nullptr; }
+
+void Announce(QAccessibleEvent& Event) {
+  if (Listener != nullptr) Listener(&Event);
+  QAccessible::updateAccessibility(&Event);
+}
+
 QString CellText(const TGrilleSudoku& Grid, int Row, int Col) { return CellText(Grid.State(), Grid.Look(), Row, Col); }
 
 }  // namespace GrilleAccessible
 
 void TGrilleSudoku::AnnounceCells() {
-  if (!QAccessible::isActive()) return;
+  if (!GrilleAccessible::Listening()) return;
   const TGridState state = State();
   const TGridLook look = Look();
   for (int row = 1; row <= Side; ++row)
@@ -183,28 +190,28 @@ void TGrilleSudoku::AnnounceCells() {
       Spoken_[std::size_t(index)] = std::move(text);
       QAccessibleEvent named(this, QAccessible::NameChanged);
       named.setChild(index);
-      QAccessible::updateAccessibility(&named);
+      GrilleAccessible::Announce(named);
       if (row == SelRow && col == SelCol) {
         QAccessibleValueChangeEvent value(this, DigitText(state.At(row, col).Digit, look.TypeBrique));
         value.setChild(index);
-        QAccessible::updateAccessibility(&value);
+        GrilleAccessible::Announce(value);
       }
     }
 }
 
 void TGrilleSudoku::AnnounceSelection(bool Always) {
-  if (!QAccessible::isActive() || SelRow < 1 || SelRow > Side || SelCol < 1 || SelCol > Side) return;
+  if (!GrilleAccessible::Listening() || SelRow < 1 || SelRow > Side || SelCol < 1 || SelCol > Side) return;
   if (!Always && SelRow == SpokenRow_ && SelCol == SpokenCol_) return;
   SpokenRow_ = SelRow;
   SpokenCol_ = SelCol;
   const int index = GrilleAccessible::ChildIndex(SelRow, SelCol);
   QAccessibleEvent selection(this, QAccessible::Selection);
   selection.setChild(index);
-  QAccessible::updateAccessibility(&selection);
+  GrilleAccessible::Announce(selection);
   if (!hasFocus()) return;
   QAccessibleEvent focus(this, QAccessible::Focus);
   focus.setChild(index);
-  QAccessible::updateAccessibility(&focus);
+  GrilleAccessible::Announce(focus);
 }
 
 namespace GrilleAccessible {

@@ -8,6 +8,7 @@
 // is installed by the control's first construction.
 #pragma once
 
+#include <QAccessible>
 #include <QString>
 
 class QAccessibleInterface;
@@ -23,6 +24,14 @@ QAccessibleInterface* Factory(const QString& ClassName, QObject* Object);
 // What a cell says, row and column 1 to 9.
 QString CellText(const TGrilleSudoku& Grid, int Row, int Col);
 QString CellText(const TGridState& State, const TGridLook& Look, int Row, int Col);
+// The grid's announcements go to Qt's accessibility, which passes them on
+// while a screen reader listens (QAccessible::isActive). Listener, when set,
+// hears each of them as well, whether a reader listens or not: a display
+// without accessibility (the offscreen one of the tests) passes nothing on.
+inline QAccessible::UpdateHandler Listener = nullptr;
+bool Listening();
+void Announce(QAccessibleEvent& Event);
+
 // The cell's index among the table's children, row by row.
 constexpr int ChildIndex(int Row, int Col) { return (Row - 1) * 9 + (Col - 1); }
 
