@@ -169,6 +169,11 @@ Tf_Options::Tf_Options(QWidget* Parent) : QWidget(Parent) {
   connect(hl_Retour, &THotLabel::clicked, this, &Tf_Options::hl_RetourClick);
   connect(hl_MeilleursScores, &THotLabel::clicked, this, &Tf_Options::hl_MeilleursScoresClick);
   connect(hl_Sauvegarde, &THotLabel::clicked, this, &Tf_Options::hl_SauvegardeClick);
+  // Échap leaves without validating, as "Voir les meilleurs scores" does.
+  LeaveOnEscape(*this, [this] {
+    if (Shell() != nullptr) Shell()->ShowMenu();
+    close();
+  });
 
   ShowPage(0);
 }
