@@ -36,6 +36,7 @@ QString LettersNotDigits(const QString& Text) {
       {"l'on peut le placer", "l'on peut la placer"},
       {"quel que soit le chiffre", "quelle que soit la lettre"},
       {"son seul autre chiffre", "sa seule autre lettre"},
+      {"le seul chiffre", "la seule lettre"},
       {"seul chiffre", "seule lettre"},
       {"ce chiffre", "cette lettre"},
       {"le chiffre", "la lettre"},

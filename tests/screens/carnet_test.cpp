@@ -5,9 +5,17 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QPageLayout>
+#include <algorithm>
 #include <QPrinter>
 #include <QTemporaryDir>
 
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QSpinBox>
+
+#include "carnet.h"
 #include "carnetimpression.h"
 #include "generatebatch.h"
 #include "storage/storagetest.h"
@@ -36,6 +44,55 @@ TEST(Carnet, PuzzlesGoSoManyToAPageThenTheirSolutions) {
     printer.setOutputFileName(dir.filePath(QStringLiteral("carnet%1.pdf").arg(c.PerPage)));
     ASSERT_TRUE(Carnet::PrintBooklet(printer, puzzles, LevelFacile, c.PerPage));
     EXPECT_EQ(PagesOf(printer.outputFileName()), c.Pages) << c.PerPage;
+    // What the dialog says of them.
+    EXPECT_EQ(Carnet::SolutionPages(21, c.PerPage).First, c.Pages - 1) << c.PerPage;
+    EXPECT_EQ(Carnet::SolutionPages(21, c.PerPage).Last, c.Pages) << c.PerPage;
+  }
+}
+
+TEST(Carnet, TheDialogSaysOnWhichPagesTheSolutionsCome) {
+  Tf_Carnet dialog(LevelFacile);
+  const struct {
+    int Count, PerPage;
+    const char* Where;
+  } cases[] = {{200, 1, "des pages 201 à 210."}, {12, 4, "en page 4."}, {200, 6, "des pages 35 à 44."}};
+  for (const auto& c : cases) {
+    dialog.se_Nombre->setValue(c.Count);
+    dialog.ParPage->button(c.PerPage)->click();
+    EXPECT_TRUE(dialog.Label1->text().endsWith(QStringLiteral("avec leurs solutions ") + QString::fromUtf8(c.Where)))
+        << dialog.Label1->text().toStdString();
+  }
+}
+
+// Whatever the paper and the printer's own margins, nothing comes nearer
+// than 10 mm to the paper's edges, nor goes where the printer cannot print.
+TEST(Carnet, PagesKeepTenMillimetresFromTheEdges) {
+  const struct {
+    QPageSize::PageSizeId Size;
+    QPageLayout::Orientation Orientation;
+    double PrinterMarginMm;
+    bool FullPage;
+  } cases[] = {{QPageSize::A4, QPageLayout::Portrait, 0, true},
+               {QPageSize::Letter, QPageLayout::Landscape, 3, false},
+               {QPageSize::A5, QPageLayout::Portrait, 25, false}};
+  for (const auto& c : cases) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setFullPage(c.FullPage);
+    printer.setPageLayout(QPageLayout(QPageSize(c.Size), c.Orientation,
+                                      QMarginsF(c.PrinterMarginMm, c.PrinterMarginMm, c.PrinterMarginMm,
+                                                c.PrinterMarginMm),
+                                      QPageLayout::Millimeter));
+    const QRect area = Carnet::PrintArea(printer);
+    const double pixelsPerMm = printer.resolution() / 25.4;
+    const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QRect paper = printer.pageLayout().fullRectPixels(printer.resolution()).translated(-printable.topLeft());
+    const double nearest = std::min({area.left() - paper.left(), area.top() - paper.top(),
+                                     paper.right() - area.right(), paper.bottom() - area.bottom()}) /
+                           pixelsPerMm;
+    EXPECT_GE(nearest, 10.0 - 0.1) << c.PrinterMarginMm;
+    EXPECT_TRUE(QRect(QPoint(0, 0), printable.size()).contains(area)) << c.PrinterMarginMm;
+    EXPECT_GT(area.width(), 80 * pixelsPerMm) << "the grids keep their room";
   }
 }
 

@@ -107,6 +107,15 @@ TEST_F(TOptionsTest, ValuesThatAreNotNumbersReadAsTheDefaults) {
   EXPECT_EQ(o.FondEcran, QString());  // a text key that is present is read as it is
 }
 
+TEST_F(TOptionsTest, AChoiceOutOfItsRangeReadsAsTheDefault) {
+  const std::pair<const char*, std::uint32_t> cases[] = {
+      {"Saisie=1", TOptions::SaisieChiffreCase}, {"Saisie=0", TOptions::SaisieCaseChiffre},
+      {"Saisie=2", TOptions::SaisieCaseChiffre}, {"Saisie=-1", TOptions::SaisieCaseChiffre},
+      {"Saisie=oui", TOptions::SaisieCaseChiffre}};
+  for (const auto& [line, expected] : cases)
+    EXPECT_EQ(Loaded(QByteArray("[general]\r\n") + line + "\r\n").Saisie, expected) << line;
+}
+
 TEST_F(TOptionsTest, SaveThenLoadGivesBackEveryField) {
   TOptions saved(path);
   saved.AffichageChrono = false;
@@ -122,6 +131,7 @@ TEST_F(TOptionsTest, SaveThenLoadGivesBackEveryField) {
   saved.SurligneChiffres = true;
   saved.EffaceNotes = true;
   saved.ProposerSauvegarde = false;
+  saved.Saisie = TOptions::SaisieChiffreCase;
   ASSERT_TRUE(saved.Save().Ok());
 
   TOptions loaded(path);
@@ -134,6 +144,7 @@ TEST_F(TOptionsTest, SaveThenLoadGivesBackEveryField) {
   EXPECT_EQ(loaded.CouleurEmplacement, saved.CouleurEmplacement);
   EXPECT_EQ(loaded.CouleurErreur, saved.CouleurErreur);
   EXPECT_EQ(loaded.UseLetters, saved.UseLetters);
+  EXPECT_EQ(loaded.Saisie, saved.Saisie);
   EXPECT_EQ(loaded.Windowed, saved.Windowed);
   EXPECT_EQ(loaded.FondEcran, saved.FondEcran);
   EXPECT_EQ(loaded.SurligneChiffres, saved.SurligneChiffres);
