@@ -7,7 +7,7 @@
 # tips and help, the printed page, and the error signals in several colours
 # (signals: windowed on "Classique" in digits; signals-full-clouds-letters:
 # full screen on "Nuage" in letters), and hints with their cells tinted
-# (hints). SCENARIOS="a b" takes only those; ORVALIS_SEED=n generates every
+# (hints), and digit-first play (digitfirst). SCENARIOS="a b" takes only those; ORVALIS_SEED=n generates every
 # grid from that seed, so that the pictures of two builds can be compared.
 # Needs the packages xvfb, xauth and poppler-utils; with openbox installed
 # the windows get a frame and full screen works as on a desktop.
@@ -24,7 +24,7 @@ shoot() {
     if command -v openbox >/dev/null; then openbox & sleep 1; fi
     ${WRAP:-} "$0" "$1" "$2"' "$@"
 }
-for scenario in ${SCENARIOS:-windowed fullscreen letters untimed noimages highlight clouds statistics booklet signals signals-full-clouds-letters hints}; do
+for scenario in ${SCENARIOS:-windowed fullscreen letters untimed noimages highlight clouds statistics booklet signals signals-full-clouds-letters hints digitfirst}; do
   shoot "$program" "$scenario" "$out"
 done
 for pdf in "$out"/*-print.pdf; do

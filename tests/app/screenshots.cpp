@@ -5,7 +5,7 @@
 // the player's gestures and writes PNG files into the output folder.
 //
 //   orvalis-screenshots <windowed|fullscreen|letters|untimed|noimages|highlight|clouds|daily|statistics|booklet|
-//                        signals[-full][-clouds][-letters]|hints> <folder>
+//                        signals[-full][-clouds][-letters]|hints|digitfirst> <folder>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -187,6 +187,22 @@ void HighlightAndPause() {
   });
   QTest::keyClick(&game->Grid(), Qt::Key_Escape);
   QTest::qWait(100);
+}
+
+// Digit-first play: the chosen digit's button stays down and the digit
+// stands out in the grid; two cells take it, then two pencil marks.
+void DigitFirst() {
+  Tf_Jeux* game = NewGame("hl_facile");
+  TGrilleSudoku* grid = &game->Grid();
+  const auto empty = EmptyCells(grid->Grille());
+  const int digit = SolutionDigit(grid->Grille(), empty.front().first, empty.front().second);
+  Click(DigitButton(game, std::size_t(digit - 1)));
+  for (std::size_t k = 0; k < 2 && k < empty.size(); ++k) ClickCell(grid, empty[k].first, empty[k].second);
+  for (std::size_t k = empty.size() / 2; k < empty.size() / 2 + 2 && k < empty.size(); ++k)
+    ClickCell(grid, empty[k].first, empty[k].second, Qt::RightButton);
+  Shot(QStringLiteral("game"));
+  Click(DigitButton(game, std::size_t(digit % 9)));
+  Shot(QStringLiteral("game-another"));
 }
 
 // Hints with their cells tinted: a basic one on a dealt grid, then an X-Wing
@@ -543,6 +559,7 @@ int main(int argc, char** argv) {
   if (Scenario == QLatin1String("untimed")) settings += "AffichageChrono=0\n";
   if (Scenario == QLatin1String("highlight") || Scenario == QLatin1String("clouds")) settings += "SurligneChiffres=1\n";
   if (Scenario == QLatin1String("clouds")) settings += "FondEcran=LightClouds.jpeg\n";
+  if (Scenario == QLatin1String("digitfirst")) settings += "Saisie=1\n";
   // signals, signals-full, signals-clouds, signals-letters, or several of them
   // joined: signals-full-clouds-letters.
   if (Scenario.startsWith(QLatin1String("signals"))) {
@@ -595,6 +612,8 @@ int main(int argc, char** argv) {
         Booklet();
       else if (Scenario == QLatin1String("hints"))
         Hints();
+      else if (Scenario == QLatin1String("digitfirst"))
+        DigitFirst();
       else
         NoImages();
       Window->close();
