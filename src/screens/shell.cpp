@@ -72,5 +72,5 @@ void KeepCentred(QWidget& Dialog) { new TCentre(Dialog); }
 
 void DefaultChoice(THotLabel& Label) {
   // Once the dialog is on screen, so that the focus is the player's Tab.
-  QTimer::singleShot(0, &Label, [&Label] { Label.setFocus(Qt::TabFocusReason); });
+  QTimer::singleShot(0, &Label, [&Label] { Label.ShowFocus(); });
 }

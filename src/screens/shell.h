@@ -56,6 +56,5 @@ void LeaveOnEscape(QWidget& Screen, std::function<void()> Back);
 void KeepCentred(QWidget& Dialog);
 
 // The choice Entrée runs in a dialog of clickable labels: it has the
-// keyboard focus once the dialog is open, drawn as under the pointer when
-// the player came by the keyboard.
+// keyboard focus once the dialog is open, drawn as under the pointer.
 void DefaultChoice(THotLabel& Label);
