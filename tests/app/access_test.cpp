@@ -172,4 +172,17 @@ TEST_F(AccessTest, EscapeLeavesEveryScreen) {
   }
 }
 
+// Every dialog has its choice for Entrée: the level choice's is "Facile".
+TEST_F(AccessTest, EnterInTheLevelChoiceDealsAnEasyGrid) {
+  StartActive();
+  AnswerWaitingThen([](QWidget* Levels) {
+    // The key goes where the dialog put the focus once open.
+    for (int k = 0; k < 50 && Levels->focusWidget() == nullptr; ++k) QTest::qWait(10);
+    QTest::keyClick(Levels->focusWidget() != nullptr ? Levels->focusWidget() : Levels, Qt::Key_Return);
+  });
+  Press(Main.get(), Qt::Key_N, Qt::ControlModifier);
+  ASSERT_NE(Game(), nullptr);
+  EXPECT_EQ(Game()->Partie().Level(), 1);
+}
+
 }  // namespace
