@@ -147,7 +147,8 @@ void TGrilleSudoku::mousePressEvent(QMouseEvent* Event) {
 void TGrilleSudoku::focusInEvent(QFocusEvent* Event) {
   QWidget::focusInEvent(Event);
   // After the grid's own focus event: the reader lands on the cell.
-  QMetaObject::invokeMethod(this, [this] { AnnounceSelection(true); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this] { AnnounceSelection(true); }, Qt::QueuedConnection);
 }
 
 void TGrilleSudoku::EnterAtSelection(int Digit, bool NoteKey) {

@@ -448,7 +448,7 @@ void Tf_Jeux::SetupScreen() {
   GrilleSudoku->SurligneChiffres = GrilleSudoku->GameMode() && Options->SurligneChiffres;
   GrilleSudoku->SetEffaceNotes(GrilleSudoku->GameMode() && Options->EffaceNotes);
   GrilleSudoku->SetSaisieMode(Options->Saisie == TOptions::SaisieChiffreCase ? TSaisieMode::ChiffreCase
-                                                                            : TSaisieMode::CaseChiffre);
+                                                                             : TSaisieMode::CaseChiffre);
   Partie().AdvancedHints = Options->IndicesAvances;
   Partie().SetTimed(Options->AffichageChrono);
   if (GrilleSudoku->GameMode()) {

@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "child_util.h"
-#include "grilleaccessible.h"
 #include "comfort_util.h"
+#include "grilleaccessible.h"
 #include "optionsscreen.h"
 #include "rondcoche.h"
 
@@ -36,8 +36,8 @@ bool WasHeard(QAccessible::Event Type, int Child) {
 int Index(int Row, int Col) { return (Row - 1) * 9 + Col - 1; }
 
 // A puzzle with its solution's first row: 5 3 4 6 7 8 9 1 2.
-const QString Givens = QStringLiteral(
-    "530070000600195000098000060800060003400803001700020006060000280000419005000080079");
+const QString Givens =
+    QStringLiteral("530070000600195000098000060800060003400803001700020006060000280000419005000080079");
 
 class AccessTest : public ComfortTest {
  protected:
@@ -104,8 +104,8 @@ TEST_F(AccessTest, TheGridIsATableOf81CellsThatSayWhatTheyHold) {
   for (int k = 0; k < table->childCount(); ++k) {
     QAccessibleInterface* child = table->child(k);
     ASSERT_EQ(child->role(), QAccessible::Cell);
-    cells += child->text(QAccessible::Name).startsWith(
-                 QStringLiteral("ligne %1, colonne %2, ").arg(k / 9 + 1).arg(k % 9 + 1))
+    cells += child->text(QAccessible::Name)
+                     .startsWith(QStringLiteral("ligne %1, colonne %2, ").arg(k / 9 + 1).arg(k % 9 + 1))
                  ? 1
                  : 0;
     std::cout << "  Cell \"" << child->text(QAccessible::Name).toStdString() << "\"\n";
@@ -160,8 +160,11 @@ TEST_F(AccessTest, EscapeLeavesEveryScreen) {
     const char* Name;
     Qt::Key Key;
   };
-  const TScreen screens[] = {{"f_Options", Qt::Key_Comma}, {"f_Regles", Qt::Key_L},       {"f_Astuces", Qt::Key_U},
-                             {"f_Scores", Qt::Key_M},      {"f_Statistiques", Qt::Key_S}};
+  const TScreen screens[] = {{"f_Options", Qt::Key_Comma},
+                             {"f_Regles", Qt::Key_L},
+                             {"f_Astuces", Qt::Key_U},
+                             {"f_Scores", Qt::Key_M},
+                             {"f_Statistiques", Qt::Key_S}};
   for (const TScreen& screen : screens) {
     Press(Main.get(), screen.Key, Qt::ControlModifier);
     ASSERT_NE(Main->CurrentScreen, nullptr) << screen.Name;

@@ -16,11 +16,11 @@
 #include <QTextBrowser>
 
 #include "app_test_util.h"
-#include "comfort_util.h"
 #include "boutoncoche.h"
 #include "charge.h"
 #include "child_util.h"
 #include "choixniveau.h"
+#include "comfort_util.h"
 #include "finjeu.h"
 #include "generation.h"
 #include "image.h"

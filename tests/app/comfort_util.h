@@ -9,7 +9,9 @@
 
 #include "app_test_util.h"
 
-inline THotLabel* Label(QWidget* Dialog, const char* Name) { return Dialog->findChild<THotLabel*>(QLatin1String(Name)); }
+inline THotLabel* Label(QWidget* Dialog, const char* Name) {
+  return Dialog->findChild<THotLabel*>(QLatin1String(Name));
+}
 
 // A key pressed where the keyboard focus is.
 inline void Press(QWidget* Window, Qt::Key Key, Qt::KeyboardModifiers Modifiers = Qt::NoModifier) {
@@ -63,4 +65,3 @@ class ComfortTest : public MainWindowTest {
     TypeDigit(grid, SolutionDigit(grid->Grille(), row, col));
   }
 };
-

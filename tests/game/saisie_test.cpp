@@ -19,11 +19,11 @@ std::unique_ptr<TGrille> Puzzle() {
 TEST(Saisie, AClickPlacesTheChosenDigitOrTogglesItsMark) {
   struct TCase {
     const char* What;
-    int Chosen;     // chosen before the clicks
-    int Col;        // the cell (row 1) clicked twice
+    int Chosen;  // chosen before the clicks
+    int Col;     // the cell (row 1) clicked twice
     bool Note;
-    int AfterOne;   // the cell's digit after one click
-    int AfterTwo;   // and after the second
+    int AfterOne;  // the cell's digit after one click
+    int AfterTwo;  // and after the second
     std::uint16_t NotesAfterOne;
   } cases[] = {
       {"a digit goes in, a second click takes it back", 7, 2, false, 7, 0, 0},

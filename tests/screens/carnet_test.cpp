@@ -6,9 +6,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
-#include <algorithm>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -79,16 +79,16 @@ TEST(Carnet, PagesKeepTenMillimetresFromTheEdges) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setFullPage(c.FullPage);
-    printer.setPageLayout(QPageLayout(QPageSize(c.Size), c.Orientation,
-                                      QMarginsF(c.PrinterMarginMm, c.PrinterMarginMm, c.PrinterMarginMm,
-                                                c.PrinterMarginMm),
-                                      QPageLayout::Millimeter));
+    printer.setPageLayout(
+        QPageLayout(QPageSize(c.Size), c.Orientation,
+                    QMarginsF(c.PrinterMarginMm, c.PrinterMarginMm, c.PrinterMarginMm, c.PrinterMarginMm),
+                    QPageLayout::Millimeter));
     const QRect area = Carnet::PrintArea(printer);
     const double pixelsPerMm = printer.resolution() / 25.4;
     const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
     const QRect paper = printer.pageLayout().fullRectPixels(printer.resolution()).translated(-printable.topLeft());
-    const double nearest = std::min({area.left() - paper.left(), area.top() - paper.top(),
-                                     paper.right() - area.right(), paper.bottom() - area.bottom()}) /
+    const double nearest = std::min({area.left() - paper.left(), area.top() - paper.top(), paper.right() - area.right(),
+                                     paper.bottom() - area.bottom()}) /
                            pixelsPerMm;
     EXPECT_GE(nearest, 10.0 - 0.1) << c.PrinterMarginMm;
     EXPECT_TRUE(QRect(QPoint(0, 0), printable.size()).contains(area)) << c.PrinterMarginMm;

@@ -108,10 +108,11 @@ TEST_F(TOptionsTest, ValuesThatAreNotNumbersReadAsTheDefaults) {
 }
 
 TEST_F(TOptionsTest, AChoiceOutOfItsRangeReadsAsTheDefault) {
-  const std::pair<const char*, std::uint32_t> cases[] = {
-      {"Saisie=1", TOptions::SaisieChiffreCase}, {"Saisie=0", TOptions::SaisieCaseChiffre},
-      {"Saisie=2", TOptions::SaisieCaseChiffre}, {"Saisie=-1", TOptions::SaisieCaseChiffre},
-      {"Saisie=oui", TOptions::SaisieCaseChiffre}};
+  const std::pair<const char*, std::uint32_t> cases[] = {{"Saisie=1", TOptions::SaisieChiffreCase},
+                                                         {"Saisie=0", TOptions::SaisieCaseChiffre},
+                                                         {"Saisie=2", TOptions::SaisieCaseChiffre},
+                                                         {"Saisie=-1", TOptions::SaisieCaseChiffre},
+                                                         {"Saisie=oui", TOptions::SaisieCaseChiffre}};
   for (const auto& [line, expected] : cases)
     EXPECT_EQ(Loaded(QByteArray("[general]\r\n") + line + "\r\n").Saisie, expected) << line;
 }
