@@ -49,10 +49,9 @@ TEST_F(OpenFileTest, AtFullScreenTheListOpensCentredAndADoubleClickChooses) {
   WhenModal([this, &offCentre](QWidget* List) {
     offCentre = List->frameGeometry().center() - Main->frameGeometry().center();
     auto* lines = List->findChild<QListView*>();
-    ASSERT_NE(lines, nullptr);
-    const QRect second = lines->visualRect(lines->model()->index(1, 0));
-    QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, second.center());
-    QTest::mouseDClick(lines->viewport(), Qt::LeftButton, {}, second.center());
+    const QPoint second = lines->visualRect(lines->model()->index(1, 0)).center();
+    QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, second);
+    QTest::mouseDClick(lines->viewport(), Qt::LeftButton, {}, second);
   });
   Main->OpenFile(path);
   EXPECT_LE(offCentre.manhattanLength(), 2) << offCentre.x() << ", " << offCentre.y();

@@ -197,9 +197,8 @@ void DigitFirst() {
   const auto empty = EmptyCells(grid->Grille());
   const int digit = SolutionDigit(grid->Grille(), empty.front().first, empty.front().second);
   Click(DigitButton(game, std::size_t(digit - 1)));
-  for (std::size_t k = 0; k < 2 && k < empty.size(); ++k) ClickCell(grid, empty[k].first, empty[k].second);
-  for (std::size_t k = empty.size() / 2; k < empty.size() / 2 + 2 && k < empty.size(); ++k)
-    ClickCell(grid, empty[k].first, empty[k].second, Qt::RightButton);
+  for (const std::size_t k : {std::size_t(0), std::size_t(1), empty.size() / 2, empty.size() / 2 + 1})
+    ClickCell(grid, empty[k].first, empty[k].second, k < 2 ? Qt::LeftButton : Qt::RightButton);
   Shot(QStringLiteral("game"));
   Click(DigitButton(game, std::size_t(digit % 9)));
   Shot(QStringLiteral("game-another"));
