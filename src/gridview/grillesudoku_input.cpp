@@ -141,7 +141,8 @@ void TGrilleSudoku::mousePressEvent(QMouseEvent* Event) {
     update();
   }
   setFocus(Qt::MouseFocusReason);
-  AnnounceSelection();
+  // The cell clicked is the one a reader lands on, focused now.
+  AnnounceSelection(true);
 }
 
 void TGrilleSudoku::focusInEvent(QFocusEvent* Event) {

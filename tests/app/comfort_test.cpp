@@ -31,6 +31,7 @@
 #include "partie.h"
 #include "regles.h"
 #include "reprise.h"
+#include "rondcoche.h"
 #include "sauve.h"
 #include "scores.h"
 #include "shortcut_util.h"
