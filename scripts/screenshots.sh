@@ -8,8 +8,9 @@
 # (signals: windowed on "Classique" in digits; signals-full-clouds-letters:
 # full screen on "Nuage" in letters), and hints with their cells tinted
 # (hints), one hint climbed a rung at a time by "Coup de pouce" then given
-# whole by "Indice" (ladder), and a "Diabolique" game with an advanced hint
-# and its high scores (diabolique). SCENARIOS="a b" takes only those; ORVALIS_SEED=n generates every
+# whole by "Indice" (ladder), a "Diabolique" game with an advanced hint
+# and its high scores (diabolique), and digit-first play (digitfirst).
+# SCENARIOS="a b" takes only those; ORVALIS_SEED=n generates every
 # grid from that seed, so that the pictures of two builds can be compared.
 # Needs the packages xvfb, xauth and poppler-utils; with openbox installed
 # the windows get a frame and full screen works as on a desktop.
@@ -26,7 +27,7 @@ shoot() {
     if command -v openbox >/dev/null; then openbox & sleep 1; fi
     ${WRAP:-} "$0" "$1" "$2"' "$@"
 }
-for scenario in ${SCENARIOS:-windowed fullscreen letters untimed noimages highlight clouds statistics booklet signals signals-full-clouds-letters hints ladder diabolique}; do
+for scenario in ${SCENARIOS:-windowed fullscreen letters untimed noimages highlight clouds statistics booklet signals signals-full-clouds-letters hints ladder diabolique digitfirst}; do
   shoot "$program" "$scenario" "$out"
 done
 for pdf in "$out"/*-print.pdf; do

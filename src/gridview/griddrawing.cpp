@@ -238,7 +238,7 @@ void PaintGrid(QPainter& Canvas, const TGridState& State, const TGridLook& Look)
   // The same-digit highlighting: the digit of the selected cell (0 for none)
   // and whether the selected cell's row, column and block are tinted.
   const bool highlight = Look.SurligneChiffres && hasSelection;
-  const int selectedDigit = highlight ? State.At(selRow, selCol).Digit : 0;
+  const int selectedDigit = State.Chosen > 0 ? State.Chosen : highlight ? State.At(selRow, selCol).Digit : 0;
   const QString markedText = DigitText(selectedDigit, Look.TypeBrique);
   const TGridState::TRefused& refusal = State.Refused;
   for (int i = 1; i <= 9; ++i) {

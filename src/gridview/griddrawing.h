@@ -58,6 +58,9 @@ struct TGridState {
     int Col = 0;
     int Digit = 0;
   } Refused;
+  // The digit chosen in digit-first play, which stands out in every cell and
+  // pencil mark as the same-digit highlight does; 0 for none.
+  int Chosen = 0;
 
   // The cells of a grid and its hinted cell; nothing selected, nothing tinted.
   static TGridState Of(const TGrille& Grid);

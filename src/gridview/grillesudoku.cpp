@@ -1,15 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Construction, properties and the commands the game screen and its dialogs
 // pass to the model.
+#include <QAccessible>
 #include <QPrinter>
 #include <QStringList>
 #include <algorithm>
 
 #include "grillesudoku.h"
 
+#include "grilleaccessible.h"
 #include "puzzletext.h"
 
 TGrilleSudoku::TGrilleSudoku(QWidget* Parent) : QWidget(Parent) {
+  static const bool accessible = [] {
+    QAccessible::installFactory(&GrilleAccessible::Factory);
+    return true;
+  }();
+  Q_UNUSED(accessible);
   setFocusPolicy(Qt::StrongFocus);
   Partie_.OnGridChanged = [this](bool NewGame) { GridChangedInGame(NewGame); };
   // Whether errors remain is the game's to say again when the end comes.
@@ -53,6 +60,7 @@ void TGrilleSudoku::SetLargeurCase(int Value) {
 
 void TGrilleSudoku::SetShowAllCandidates(bool Value) {
   ShowAllCandidates_ = Value;
+  AnnounceCells();
   update();
 }
 
@@ -70,6 +78,7 @@ void TGrilleSudoku::GridChangedInGame(bool NewGame) {
     ShowAllCandidates_ = false;
     ResetSelection();
   }
+  AnnounceCells();
   emit GridChanged();
   update();
 }

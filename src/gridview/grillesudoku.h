@@ -23,6 +23,7 @@
 #include "griddrawing.h"
 #include "grille.h"
 #include "partie.h"
+#include "saisie.h"
 
 class QPainter;
 class QPrinter;
@@ -127,6 +128,18 @@ class TGrilleSudoku : public QWidget {
   std::vector<TMove> UndoStack() const { return Partie_.UndoMoves(); }
   std::vector<TMove> RedoStack() const { return Partie_.RedoMoves(); }
 
+  // How digits are entered: cell first, or digit first with the digit
+  // chosen (TSaisie). A click on a cell in digit-first play selects it and
+  // plays the chosen digit there; the digit keys choose, Space plays the
+  // chosen digit at the selection.
+  const TSaisie& Saisie() const { return Saisie_; }
+  void SetSaisieMode(TSaisieMode Mode);
+  // Chooses a digit (0 the eraser) in digit-first play, or puts it down
+  // when it is chosen already; nothing in cell-first play.
+  void ChooseDigit(int Digit);
+  // Digit first: the chosen digit at the selected cell (a click there).
+  void PlayChosenAtSelection(bool NoteKey);
+
   // --- Painting and printing ---
   // The grid as it is drawn: the game's grid, the selection, a refused given
   // and the tints of the last hint.
@@ -213,15 +226,21 @@ class TGrilleSudoku : public QWidget {
   void GridChanged();
   // The game refused the digit entered: it breaks the rules of the givens.
   void EntryRefused();
+  // Digit first: the chosen digit changed (-1 for none).
+  void ChosenChanged(int Digit);
 
  protected:
   bool event(QEvent* Event) override;
   void paintEvent(QPaintEvent* Event) override;
   void keyPressEvent(QKeyEvent* Event) override;
   void mousePressEvent(QMouseEvent* Event) override;
+  void focusInEvent(QFocusEvent* Event) override;
 
  private:
   void KeepSelectionInGrid();
+  // What an entry did shows: a refused digit flashes at the selection, or
+  // the selection moves on (TabAuto).
+  void ShowEntry(const TEntryResult& Result, int Digit);
   int CellKind(int Row, int Col) const;
   // One arrow step, then further steps over givens while playing.
   void MoveSelection(int Key);
@@ -229,8 +248,13 @@ class TGrilleSudoku : public QWidget {
   void ResetSelection();
   // The game said its grid changed.
   void GridChangedInGame(bool NewGame);
+  // Screen readers hear the cells whose text changed, and the selected cell
+  // when it moved or the grid has just taken the keyboard (grilleaccessible.h).
+  void AnnounceCells();
+  void AnnounceSelection(bool Always = false);
 
   TPartie Partie_;
+  TSaisie Saisie_;
   std::function<void()> OnComplete_;
   std::unique_ptr<QPrinter> Printer_;
   QColor CouleurFond_ = TGridLook{}.CouleurFond;
@@ -245,4 +269,8 @@ class TGrilleSudoku : public QWidget {
   std::array<THintTint, 81> HintTint_{};
   HintFocusT HintFocus_;
   int HintHue_ = 0;
+  // What screen readers last heard: each cell's text and the selected cell.
+  std::array<QString, 81> Spoken_;
+  int SpokenRow_ = 0;
+  int SpokenCol_ = 0;
 };

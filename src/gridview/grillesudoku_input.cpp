@@ -95,16 +95,26 @@ bool TGrilleSudoku::event(QEvent* Event) {
 void TGrilleSudoku::keyPressEvent(QKeyEvent* Event) {
   const int key = Event->key();
   const int digit = KeyDigit(*Event);
+  if (key == Qt::Key_Space && Saisie_.DigitFirst()) {
+    Event->accept();
+    PlayChosenAtSelection((Event->modifiers() & Qt::ControlModifier) != 0);
+    return;
+  }
   if (digit < 0 && !IsArrow(key)) {
     QWidget::keyPressEvent(Event);  // not ours: the parent may use it
     return;
   }
   Event->accept();
+  if (digit >= 0 && Saisie_.DigitFirst()) {
+    ChooseDigit(digit);
+    return;
+  }
   if (digit >= 0) {
     EnterAtSelection(digit, (Event->modifiers() & Qt::ControlModifier) != 0);
     return;
   }
   MoveSelection(key);
+  AnnounceSelection();
   update();
 }
 
@@ -124,9 +134,22 @@ void TGrilleSudoku::mousePressEvent(QMouseEvent* Event) {
   if (!GameMode() || CellKind(row, col) != KindGiven) {
     SelRow = row;
     SelCol = col;
+    // Digit first: the click plays the chosen digit; the right button or
+    // Ctrl toggles its mark.
+    if (Saisie_.DigitFirst())
+      PlayChosenAtSelection(Event->button() == Qt::RightButton || (Event->modifiers() & Qt::ControlModifier) != 0);
     update();
   }
   setFocus(Qt::MouseFocusReason);
+  // The cell clicked is the one a reader lands on, focused now.
+  AnnounceSelection(true);
+}
+
+void TGrilleSudoku::focusInEvent(QFocusEvent* Event) {
+  QWidget::focusInEvent(Event);
+  // After the grid's own focus event: the reader lands on the cell.
+  QMetaObject::invokeMethod(
+      this, [this] { AnnounceSelection(true); }, Qt::QueuedConnection);
 }
 
 void TGrilleSudoku::EnterAtSelection(int Digit, bool NoteKey) {
@@ -136,20 +159,46 @@ void TGrilleSudoku::EnterAtSelection(int Digit, bool NoteKey) {
   // selection can stand on one after a typed-in puzzle becomes the game).
   // When the entry completes the grid, OnComplete runs before the selection
   // moves on.
-  if (Partie_.Enter(SelRow, SelCol, Digit, NoteKey || NoteMode).Refused) {
+  ShowEntry(Partie_.Enter(SelRow, SelCol, Digit, NoteKey || NoteMode), Digit);
+}
+
+void TGrilleSudoku::ShowEntry(const TEntryResult& Result, int Digit) {
+  if (Result.Refused) {
     Refused_ = {SelRow, SelCol, Digit};
     RefusedFlash_.start();
     emit EntryRefused();
-  } else if (TabAuto) {
+  } else if (TabAuto && !Saisie_.DigitFirst()) {
     MoveSelection(Qt::Key_Right);
+    AnnounceSelection();
   }
   update();
+}
+
+void TGrilleSudoku::SetSaisieMode(TSaisieMode Mode) {
+  const std::optional<int> before = Saisie_.Chosen();
+  Saisie_.SetMode(Mode);
+  if (Saisie_.Chosen() != before) emit ChosenChanged(-1);
+  update();
+}
+
+void TGrilleSudoku::ChooseDigit(int Digit) {
+  if (!Saisie_.DigitFirst()) return;
+  emit ChosenChanged(Saisie_.Choose(Digit).value_or(-1));
+  update();
+}
+
+void TGrilleSudoku::PlayChosenAtSelection(bool NoteKey) {
+  KeepSelectionInGrid();
+  const std::optional<int> chosen = Saisie_.Chosen();
+  if (!chosen) return;
+  ShowEntry(Saisie_.PlayAt(Partie_, SelRow, SelCol, NoteKey || NoteMode), *chosen);
 }
 
 void TGrilleSudoku::Undo() {
   if (const std::optional<TMove> move = Partie_.Undo(); move && move->Row != 0) {
     SelRow = move->Row;
     SelCol = move->Col;
+    AnnounceSelection();
     update();
   }
 }
@@ -158,6 +207,7 @@ void TGrilleSudoku::Redo() {
   if (const std::optional<TMove> move = Partie_.Redo(); move && move->Row != 0) {
     SelRow = move->Row;
     SelCol = move->Col;
+    AnnounceSelection();
     update();
   }
 }
@@ -171,4 +221,5 @@ void TGrilleSudoku::ResetSelection() {
   SelRow = 1;
   SelCol = 1;
   if (CellKind(1, 1) != KindPlain) MoveSelection(Qt::Key_Right);
+  AnnounceSelection();
 }

@@ -13,6 +13,7 @@ TGridState TGrilleSudoku::State() const {
   state.Tints = HintTint_;
   state.TintHue = HintHue_;
   state.Refused = Refused_;
+  state.Chosen = Saisie_.Chosen().value_or(0);
   return state;
 }
 

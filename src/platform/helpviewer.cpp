@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
 #include <QSvgRenderer>
@@ -113,6 +114,8 @@ QPointer<THelpViewer>& TheViewer() {
 THelpViewer::THelpViewer(QWidget* Parent) : QWidget(Parent), File_(std::make_unique<TChmFile>()) {
   setWindowTitle(QStringLiteral("Aide d'Orvalis"));
   resize(1000, 680);
+  // Échap closes the help, as it leaves every screen and dialog.
+  new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 
   Back_ = new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Précédent"), this);
   Forward_ = new QPushButton(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Suivant"), this);
@@ -296,6 +299,9 @@ void OpenHelp(const QString& ChmPath) {
     // keep the program running once the game's window is closed.
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setAttribute(Qt::WA_QuitOnClose, false);
+    // Over the game's window, centred.
+    if (const QWidget* over = QApplication::activeWindow())
+      window->move(over->frameGeometry().center() - window->rect().center());
     viewer = window.release();
     THelpViewer* opened = viewer.data();
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, opened, [opened] { delete opened; });

@@ -127,6 +127,9 @@ Tf_Astuces::Tf_Astuces(QWidget* Parent) : QWidget(Parent) {
   FitCommand(*hl_retour, QStringLiteral("Retour au menu des astuces"));
   hl_retour->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   connect(hl_retour, &THotLabel::clicked, this, &Tf_Astuces::hl_retourClick);
+  // Échap as the return label: a page of tips back to their menu, the menu
+  // of tips back to the main menu.
+  LeaveOnEscape(*this, [this] { hl_retourClick(); });
 
   Page = 0;
   ShowPage();

@@ -62,6 +62,7 @@ std::uint64_t ClockSeed() { return (std::uint64_t(std::random_device{}()) << 32)
 
 Tf_Carnet::Tf_Carnet(int Level, QWidget* Parent) : QDialog(DialogOwner(Parent), Look::DialogFlags), Seed(ClockSeed()) {
   setObjectName(QStringLiteral("f_Carnet"));
+  KeepCentred(*this);
   setWindowTitle(QStringLiteral("Imprimer un carnet"));
   setFixedSize(FormWidth, FormHeight);
 
@@ -70,9 +71,7 @@ Tf_Carnet::Tf_Carnet(int Level, QWidget* Parent) : QDialog(DialogOwner(Parent), 
   FondCopie1 = AddPanel(*this);
   FondCopie1->setGeometry(rect().adjusted(PanelMargin, PanelMargin, -PanelMargin, -PanelMargin));
 
-  Label1 =
-      new QLabel(QStringLiteral("Des grilles toutes neuves à imprimer, ou à enregistrer en PDF, "
-                                "avec leurs solutions en dernière page."));
+  Label1 = new QLabel;
   Label1->setFont(Look::PixelFont(Look::TextFamily, 14, true));
   Label1->setWordWrap(true);
   Label1->setAlignment(Qt::AlignCenter);
@@ -144,6 +143,10 @@ Tf_Carnet::Tf_Carnet(int Level, QWidget* Parent) : QDialog(DialogOwner(Parent), 
   connect(Progress_, &QTimer::timeout, this, &Tf_Carnet::ShowProgress);
   connect(b_Imprimer, &QPushButton::clicked, this, &Tf_Carnet::b_ImprimerClick);
   connect(b_Annuler, &QPushButton::clicked, this, &Tf_Carnet::reject);
+  // The first line says on which pages the solutions come.
+  connect(se_Nombre, &QSpinBox::valueChanged, this, &Tf_Carnet::ShowSolutionPages);
+  connect(ParPage, &QButtonGroup::idClicked, this, &Tf_Carnet::ShowSolutionPages);
+  ShowSolutionPages();
   PrintStep = [](Tf_Carnet& Dialog) { Dialog.PrintPuzzles(); };
 }
 
@@ -154,6 +157,16 @@ Tf_Carnet::~Tf_Carnet() {
     Thread_->wait();
     delete Thread_;
   }
+}
+
+void Tf_Carnet::ShowSolutionPages() {
+  const Carnet::TSolutionPages pages = Carnet::SolutionPages(ChosenCount(), ChosenPerPage());
+  const QString where = pages.First == pages.Last
+                            ? QStringLiteral("en page %1").arg(pages.First)
+                            : QStringLiteral("des pages %1 à %2").arg(pages.First).arg(pages.Last);
+  Label1->setText(
+      QStringLiteral("Des grilles toutes neuves à imprimer, ou à enregistrer en PDF, avec leurs solutions %1.")
+          .arg(where));
 }
 
 int Tf_Carnet::ChosenLevel() const { return Niveaux->checkedId(); }

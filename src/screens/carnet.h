@@ -41,6 +41,8 @@ class Tf_Carnet : public QDialog {
   int ChosenLevel() const;
   int ChosenCount() const;
   int ChosenPerPage() const;
+  // Label1 says on which pages the solutions of the booklet chosen come.
+  void ShowSolutionPages();
 
   // The seed of the booklet's first puzzle (the clock's by default); puzzle
   // k comes from Seed + k.

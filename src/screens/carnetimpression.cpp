@@ -58,6 +58,22 @@ void PageGrid(int PerPage, int& Columns, int& Rows) {
   Rows = std::max(1, PerPage / Columns);
 }
 
+TSolutionPages SolutionPages(int Count, int PerPage) {
+  const int perSolutionPage = SolutionColumns * SolutionRows;
+  const int puzzlePages = (std::max(1, Count) + std::max(1, PerPage) - 1) / std::max(1, PerPage);
+  const int solutionPages = (std::max(1, Count) + perSolutionPage - 1) / perSolutionPage;
+  return {puzzlePages + 1, puzzlePages + solutionPages};
+}
+
+QRect PrintArea(const QPrinter& Printer) {
+  const int resolution = Printer.resolution();
+  const QPageLayout layout = Printer.pageLayout();
+  const QRect paper = layout.fullRectPixels(resolution);
+  const QRect printable = layout.paintRectPixels(resolution);
+  const int margin = qRound(MarginMm / 25.4 * resolution);
+  return paper.adjusted(margin, margin, -margin, -margin).intersected(printable).translated(-printable.topLeft());
+}
+
 QRect SlotRect(const QRect& Area, int Columns, int Rows, int Index) {
   const int gap = int(std::min(Area.width(), Area.height()) * GapShare);
   const int width = (Area.width() - (Columns - 1) * gap) / Columns;
@@ -76,7 +92,7 @@ bool PrintBooklet(QPrinter& Printer, const std::vector<TGrille>& Puzzles, int Le
   Printer.setDocName(QStringLiteral("Orvalis"));
   QPainter painter;
   if (Puzzles.empty() || !painter.begin(&Printer)) return false;
-  const QRect page(0, 0, Printer.width(), Printer.height());
+  const QRect page = PrintArea(Printer);
   const int foot = int(std::min(page.width(), page.height()) * FootShare);
   const QRect area = page.adjusted(0, 0, 0, -foot);
   const QString levelName = Level >= LevelFacile && Level <= HighestLevel ? Jeux::LevelNames[Level - 1] : QString();

@@ -27,6 +27,21 @@ QRect SlotRect(const QRect& Area, int Columns, int Rows, int Index);
 QRect GridSquare(const QRect& Slot, int CaptionHeight);
 // Columns and rows for 1, 2, 4 or 6 puzzles to a page.
 void PageGrid(int PerPage, int& Columns, int& Rows);
+// The pages of a booklet of Count puzzles, PerPage to a page: the first and
+// the last page of the solutions, which follow the puzzles.
+struct TSolutionPages {
+  int First = 0;
+  int Last = 0;
+};
+TSolutionPages SolutionPages(int Count, int PerPage);
+
+// Nothing is printed closer than this to the paper's edges: home printers
+// clip what comes nearer.
+inline constexpr double MarginMm = 10.0;
+// The part of the page a booklet uses, in the printer's painter coordinates:
+// the paper less MarginMm on every side (and no more than the printer can
+// print).
+QRect PrintArea(const QPrinter& Printer);
 
 // Prints the booklet as one job titled "Orvalis"; false when the printer
 // could not be opened or a page could not be started.

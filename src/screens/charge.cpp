@@ -36,6 +36,7 @@ QPushButton* MakeButton(const QString& Name, const QString& Caption) {
 }  // namespace
 
 Tf_Charge::Tf_Charge(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::DialogFlags) {
+  KeepCentred(*this);
   setObjectName(QStringLiteral("f_Charge"));
   setWindowTitle(QStringLiteral("Chargement d'une grille"));
   setFixedSize(FormWidth, FormHeight);

@@ -62,6 +62,7 @@ void FitCommand(THotLabel& Label) {
 }  // namespace
 
 Tf_ChoixNiveau::Tf_ChoixNiveau(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::DialogFlags) {
+  KeepCentred(*this);
   setObjectName(QStringLiteral("f_ChoixNiveau"));
   setWindowTitle(QStringLiteral("Choix du niveau"));
   setFixedSize(ClientWidth, ClientHeight);
@@ -153,6 +154,7 @@ void Tf_ChoixNiveau::AddDailyChoice() {
   l_GrilleDuJour->setGeometry(0, hl_GrilleDuJour->geometry().bottom() - 2, FondCopie1->width(), 18);
 
   connect(hl_GrilleDuJour, &THotLabel::clicked, this, [this] { Choice(DailyChoice); });
+  DefaultChoice(*hl_facile);
   connect(im_GrilleDuJour, &TImage::clicked, this, [this] { Choice(DailyChoice); });
 }
 

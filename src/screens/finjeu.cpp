@@ -79,6 +79,7 @@ QLabel* MakeScoreLabel(const char* Name, const QString& Text, Qt::Alignment Alig
 }  // namespace
 
 Tf_FinJeu::Tf_FinJeu(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::DialogFlags) {
+  KeepCentred(*this);
   setObjectName(QStringLiteral("f_FinJeu"));
   setWindowTitle(QStringLiteral("Fin de la partie"));
 
@@ -158,6 +159,8 @@ Tf_FinJeu::Tf_FinJeu(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::Dialo
 
   setFixedSize(ClientWidth, ClientHeight);
   PlaceControls();
+  // Entrée plays on: another grid.
+  DefaultChoice(*hl_Nouveau);
 }
 
 // The values' column as wide as the longest value, the captions beside it;

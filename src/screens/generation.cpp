@@ -31,6 +31,7 @@ constexpr int BarHeight = 12;
 }  // namespace
 
 Tf_generation::Tf_generation(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::DialogFlags) {
+  KeepCentred(*this);
   setObjectName(QStringLiteral("f_generation"));
   setWindowTitle(QStringLiteral("Génération de la grille"));
   setModal(true);

@@ -24,5 +24,30 @@ QString HintInLetters(const QString& Sentence) {
     from = match.capturedEnd();
   }
   result += QStringView(text).sliced(from);
-  return result;
+  return LettersNotDigits(result);
+}
+
+QString LettersNotDigits(const QString& Text) {
+  // The phrases whose article or agreement changes with the noun first, then
+  // the noun alone; "chiffre" before a digit went with the digit.
+  static const std::pair<const char*, const char*> words[] = {
+      {"le(s) chiffre(s) possible(s)", "la ou les lettres possibles"},
+      {"quel(s) chiffre(s) peuve(nt) être placé(s)", "quelle(s) lettre(s) peuve(nt) être placée(s)"},
+      {"l'on peut le placer", "l'on peut la placer"},
+      {"quel que soit le chiffre", "quelle que soit la lettre"},
+      {"son seul autre chiffre", "sa seule autre lettre"},
+      {"le seul chiffre", "la seule lettre"},
+      {"seul chiffre", "seule lettre"},
+      {"ce chiffre", "cette lettre"},
+      {"le chiffre", "la lettre"},
+      {"du chiffre", "de la lettre"},
+      {"un chiffre", "une lettre"},
+      {"Un chiffre", "Une lettre"},
+      {"celui-ci", "celle-ci"},
+      {"chiffres", "lettres"},
+      {"chiffre", "lettre"},
+  };
+  QString text = Text;
+  for (const auto& [from, to] : words) text.replace(QString::fromUtf8(from), QString::fromUtf8(to));
+  return text;
 }

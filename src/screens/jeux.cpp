@@ -21,6 +21,7 @@
 #include "fondcopie.h"
 #include "generation.h"
 #include "grillesudoku.h"
+#include "hintletters.h"
 #include "hotlabel.h"
 #include "image.h"
 #include "look.h"
@@ -144,9 +145,11 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
     ShowHelps();
     KeepGame();
   });
+  connect(GrilleSudoku, &TGrilleSudoku::ChosenChanged, this, &Tf_Jeux::ShowChosenDigit);
   connect(GrilleSudoku, &TGrilleSudoku::EntryRefused, this, [this] {
     HintTip_.clear();
-    MemoAstuce->setPlainText(RefusedGivenTip);
+    MemoAstuce->setPlainText(Options != nullptr && Options->UseLetters ? LettersNotDigits(RefusedGivenTip)
+                                                                       : RefusedGivenTip);
   });
   // Set before any game comes in: setting it resets the view, and a game
   // taken up keeps its moves to undo.
@@ -165,6 +168,9 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
       button->setAccessibleName(QStringLiteral("Effacer la case"));
     }
     button->installEventFilter(this);
+    // The digit chosen in digit-first play stands out (ShowChosenDigit).
+    button->setCheckable(true);
+    button->setStyleSheet(ChosenButtonStyle);
     Buttons[std::size_t(k)] = button;
   }
 
@@ -192,11 +198,11 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   });
   im_ModeNormal = new TImage(QStringLiteral(":/pictures/mode_normal.svg"), this);
   im_ModeNormal->setObjectName(QStringLiteral("im_ModeNormal"));
-  im_ModeNormal->setToolTip(QStringLiteral("Mode normal\u00A0: les chiffres vont dans la grille (F4)"));
+  im_ModeNormal->setToolTip(ModeNormalTip);
   im_ModeNormal->setAccessibleName(QStringLiteral("Mode normal"));
   im_ModePossibilite = new TImage(QStringLiteral(":/pictures/mode_notes.svg"), this);
   im_ModePossibilite->setObjectName(QStringLiteral("im_ModePossibilite"));
-  im_ModePossibilite->setToolTip(QStringLiteral("Mode possibilité\u00A0: les chiffres sont notés dans la case (F4)"));
+  im_ModePossibilite->setToolTip(ModeNotesTip);
   im_ModePossibilite->setAccessibleName(QStringLiteral("Mode possibilité"));
   connect(im_ModeNormal, &TImage::clicked, this, [this] {
     rc_ModeNormal->SetChecked(true);
@@ -286,9 +292,7 @@ void Tf_Jeux::AddShortcuts() {
       SetCommandTip(command.Label, QString::fromUtf8(command.Tip));
   }
   im_Retablir->setToolTip(QStringLiteral("Rétablir (Ctrl+Maj+Z ou Ctrl+Y)"));
-  im_RemplirNotes->setToolTip(QStringLiteral(
-      "Remplir les notes des cases vides avec les chiffres encore possibles (F8)\u00A0: comme «\u00A0Voir "
-      "possibilités\u00A0», une minute de pénalité"));
+  im_RemplirNotes->setToolTip(FillNotesTip);
   im_Pause->setToolTip(QStringLiteral("Pause (F5 ou Pause)"));
   im_Carnet->setToolTip(QStringLiteral("Imprimer un carnet de grilles neuves (Ctrl+Maj+P)"));
   im_CoupDePouce->setToolTip(
@@ -442,23 +446,32 @@ void Tf_Jeux::SetupScreen() {
     button->setAccessibleName((Options->UseLetters ? QStringLiteral("Lettre ") : QStringLiteral("Chiffre ")) +
                               button->text());
   }
+  // A grid in letters: the texts that name the symbols say letters.
+  const auto symbols = [this](const QString& Text) { return Options->UseLetters ? LettersNotDigits(Text) : Text; };
+  im_ModeNormal->setToolTip(symbols(ModeNormalTip));
+  im_ModePossibilite->setToolTip(symbols(ModeNotesTip));
+  im_RemplirNotes->setToolTip(symbols(FillNotesTip));
   MemoAstuce->clear();
   HintTip_.clear();
   // The comforts of the page "Options de jeux" apply while playing.
   GrilleSudoku->SurligneChiffres = GrilleSudoku->GameMode() && Options->SurligneChiffres;
   GrilleSudoku->SetEffaceNotes(GrilleSudoku->GameMode() && Options->EffaceNotes);
+  GrilleSudoku->SetSaisieMode(Options->Saisie == TOptions::SaisieChiffreCase ? TSaisieMode::ChiffreCase
+                                                                             : TSaisieMode::CaseChiffre);
   Partie().AdvancedHints = Options->IndicesAvances;
   Partie().SetTimed(Options->AffichageChrono);
   if (GrilleSudoku->GameMode()) {
     GrilleSudoku->ShowErreur = Options->ErreurJeu;
     GrilleSudoku->ShowImpossible = Options->MauvaisEmplacementJeu;
     GrilleSudoku->TabAuto = false;
-    MemoAstuce->setPlainText(EntryTip + QStringLiteral("\n\n") + NoteTip);
+    const bool digitFirst = GrilleSudoku->Saisie().DigitFirst();
+    MemoAstuce->setPlainText(symbols((digitFirst ? DigitFirstTip : EntryTip) + QStringLiteral("\n\n") +
+                                     (digitFirst ? DigitFirstNoteTip : NoteTip)));
   } else {
     GrilleSudoku->ShowErreur = false;
     GrilleSudoku->ShowImpossible = Options->MauvaisEmplacementProbleme;
     GrilleSudoku->TabAuto = Options->DecaleAuto;
-    MemoAstuce->setPlainText(EntryTip + QLatin1Char('\n') + TypingInTip);
+    MemoAstuce->setPlainText(symbols(EntryTip + QLatin1Char('\n') + TypingInTip));
   }
   GrilleSudoku->update();
   ShowCounters();
@@ -606,6 +619,13 @@ bool Tf_Jeux::eventFilter(QObject* Watched, QEvent* Event) {
       return false;
     }
     const auto button = std::find(Buttons.begin(), Buttons.end(), Watched);
+    if (button != Buttons.end() && GrilleSudoku->Saisie().DigitFirst()) {
+      // Digit first: the button chooses its digit and stays chosen; the
+      // press is ours, so that the button does not check itself.
+      GrilleSudoku->ChooseDigit((*button)->property("Tag").toInt());
+      FocusGrid();
+      return true;
+    }
     if (button != Buttons.end()) {
       // The right button, or Ctrl held, notes a possibility.
       const bool note = mouse->button() == Qt::RightButton || (mouse->modifiers() & Qt::ControlModifier) != 0;
@@ -615,6 +635,10 @@ bool Tf_Jeux::eventFilter(QObject* Watched, QEvent* Event) {
     }
   }
   return QWidget::eventFilter(Watched, Event);
+}
+
+void Tf_Jeux::ShowChosenDigit(int Digit) {
+  for (QPushButton* button : Buttons) button->setChecked(button->property("Tag").toInt() == Digit);
 }
 
 void Tf_Jeux::showEvent(QShowEvent* Event) {

@@ -231,6 +231,8 @@ class Tf_Jeux : public QWidget {
   // The date of the daily grid at the top of the tips.
   void ShowDailyCaption();
   void SetPossibilitiesShown(bool Shown);
+  // Digit first: the button of the chosen digit is checked, the others not.
+  void ShowChosenDigit(int Digit);
   void FocusGrid();
 
   TOptions* Options = nullptr;

@@ -22,6 +22,19 @@ inline const QString NoteTip = QStringLiteral(
     "(case avec 3 chiffres en indice) puis procédez de la même manière que pour ajouter un "
     "chiffre. Vous pouvez également maintenir la touche \"Ctrl\" enfoncée pendant que vous "
     "saisissez un chiffre, ou cliquez avec le bouton droit de la souris sur un chiffre en bas.");
+inline const QString DigitFirstTip = QStringLiteral(
+    "Pour saisir des chiffres, choisissez d'abord un chiffre en cliquant sur son bouton sous la grille, ou avec "
+    "sa touche\u00A0: son bouton reste enfoncé et ce chiffre ressort dans la grille. Chaque case sur laquelle "
+    "vous cliquez reçoit alors ce chiffre\u00A0; un second clic l'efface. Un nouveau clic sur le même bouton le "
+    "relâche. Au clavier, la barre d'espace place ce chiffre dans la case sélectionnée.");
+inline const QString DigitFirstNoteTip = QStringLiteral(
+    "En mode possibilité, ou avec le bouton droit de la souris, chaque clic note ce chiffre dans la case ou l'en "
+    "retire.");
+inline const QString ModeNormalTip = QStringLiteral("Mode normal\u00A0: les chiffres vont dans la grille (F4)");
+inline const QString ModeNotesTip = QStringLiteral("Mode possibilité\u00A0: les chiffres sont notés dans la case (F4)");
+inline const QString FillNotesTip = QStringLiteral(
+    "Remplir les notes des cases vides avec les chiffres encore possibles (F8)\u00A0: comme «\u00A0Voir "
+    "possibilités\u00A0», une minute de pénalité");
 inline const QString TypingInTip = QStringLiteral(
     "Une fois la grille saisie, cliquez sur \"Jouer sur la grille\" pour pouvoir résoudre le "
     "puzzle.");
@@ -68,6 +81,11 @@ inline const QString PauseTitle = QStringLiteral("Pause");
 inline const QString PauseResume = QStringLiteral("Appuyez sur une touche ou cliquez pour reprendre la partie.");
 inline const QString LevelNames[] = {QStringLiteral("Facile"), QStringLiteral("Moyen"), QStringLiteral("Difficile"),
                                      QStringLiteral("Expert"), QStringLiteral("Diabolique")};
+
+// The digit button chosen in digit-first play: the grid's same-digit blue
+// and a red frame, as the selected cell has.
+inline const QString ChosenButtonStyle =
+    QStringLiteral("QPushButton:checked { background: rgb(180, 212, 242); border: 2px solid rgb(255, 0, 0); }");
 
 inline constexpr int ClockIntervalMs = 500;
 inline constexpr int KeepClockEverySeconds = 10;

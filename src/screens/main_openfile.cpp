@@ -3,6 +3,7 @@
 // a file of puzzles opens "Proposer un puzzle" on one of its puzzles.
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QListView>
 
 #include "fileread.h"
 #include "grillesudoku.h"
@@ -10,6 +11,7 @@
 #include "main.h"
 #include "messages.h"
 #include "puzzlefile.h"
+#include "shell.h"
 
 namespace {
 
@@ -42,6 +44,10 @@ int ChoosePuzzle(QWidget* Parent, const QString& Path, const std::vector<std::st
   dialog.setOkButtonText(QStringLiteral("OK"));
   dialog.setCancelButtonText(QStringLiteral("Annuler"));
   dialog.resize(520, 420);
+  KeepCentred(dialog);
+  // A double click on a line chooses it.
+  if (auto* lines = dialog.findChild<QListView*>())
+    QObject::connect(lines, &QListView::doubleClicked, &dialog, &QDialog::accept);
   if (dialog.exec() != QDialog::Accepted) return -1;
   return int(entries.indexOf(dialog.textValue()));
 }

@@ -169,6 +169,11 @@ Tf_Options::Tf_Options(QWidget* Parent) : QWidget(Parent) {
   connect(hl_Retour, &THotLabel::clicked, this, &Tf_Options::hl_RetourClick);
   connect(hl_MeilleursScores, &THotLabel::clicked, this, &Tf_Options::hl_MeilleursScoresClick);
   connect(hl_Sauvegarde, &THotLabel::clicked, this, &Tf_Options::hl_SauvegardeClick);
+  // Échap leaves without validating, as "Voir les meilleurs scores" does.
+  LeaveOnEscape(*this, [this] {
+    if (Shell() != nullptr) Shell()->ShowMenu();
+    close();
+  });
 
   ShowPage(0);
 }
@@ -221,6 +226,21 @@ QWidget* Tf_Options::MakeGamePage() {
     bricks->addWidget(rc_Lettre);
     bricks->addStretch();
     column->addLayout(bricks);
+    // How digits are entered, a group of its own.
+    l_Saisie = MakeLabel("l_Saisie", LabelOf(&TOptions::Saisie), CaptionSize, true);
+    rc_CaseChiffre = MakeCheck<TRondCoche>(page, "rc_CaseChiffre", QStringLiteral("case puis chiffre"));
+    rc_ChiffreCase = MakeCheck<TRondCoche>(page, "rc_ChiffreCase", QStringLiteral("chiffre puis case"));
+    constexpr qint32 SaisieGroup = 1;
+    rc_CaseChiffre->Setgroupe(SaisieGroup);
+    rc_ChiffreCase->Setgroupe(SaisieGroup);
+    auto* entry = new QHBoxLayout;
+    entry->addWidget(l_Saisie);
+    entry->addSpacing(16);
+    entry->addWidget(rc_CaseChiffre);
+    entry->addSpacing(16);
+    entry->addWidget(rc_ChiffreCase);
+    entry->addStretch();
+    column->addLayout(entry);
   });
   column->addStretch();
   page->setLayout(column);
@@ -308,6 +328,7 @@ void Tf_Options::Setup(TOptions* Options) {
   SetSwatchColor(*e_CoulEmplacement, ColorFromBgr(Options_->CouleurEmplacement));
   SetSwatchColor(*e_CoulErreur, ColorFromBgr(Options_->CouleurErreur));
   (Options_->UseLetters ? rc_Lettre : rc_Chiffre)->SetChecked(true);
+  (Options_->Saisie == TOptions::SaisieChiffreCase ? rc_ChiffreCase : rc_CaseChiffre)->SetChecked(true);
   (Options_->Windowed ? rc_Fenetre : rc_PleinEcran)->SetChecked(true);
   // Showing the setting is no choice of the player's: a picture named by hand
   // shows as "Classique" and stays the setting.
@@ -336,6 +357,7 @@ void Tf_Options::hl_RetourClick() {
   Options_->CouleurEmplacement = BgrFromColor(SwatchColor(*e_CoulEmplacement));
   Options_->CouleurErreur = BgrFromColor(SwatchColor(*e_CoulErreur));
   Options_->UseLetters = !rc_Chiffre->Checked();
+  Options_->Saisie = rc_ChiffreCase->Checked() ? TOptions::SaisieChiffreCase : TOptions::SaisieCaseChiffre;
   const bool windowed = !rc_PleinEcran->Checked();
   if (windowed != Options_->Windowed) {
     Options_->Windowed = windowed;

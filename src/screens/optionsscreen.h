@@ -85,6 +85,9 @@ class Tf_Options : public QWidget {
   QLabel* Label2;
   TRondCoche* rc_Chiffre;
   TRondCoche* rc_Lettre;
+  QLabel* l_Saisie;
+  TRondCoche* rc_CaseChiffre;  // "case puis chiffre"
+  TRondCoche* rc_ChiffreCase;  // "chiffre puis case"
   // "Option Logiciel"
   QLabel* Label8;
   TRondCoche* rc_PleinEcran;

@@ -104,6 +104,7 @@ Tf_Regles::Tf_Regles(QWidget* Parent) : QWidget(Parent) {
   const QFontMetrics metrics(bold);
   hl_Retour->resize(metrics.horizontalAdvance(hl_Retour->text()) + 6, metrics.height() + 2);
   connect(hl_Retour, &THotLabel::clicked, this, &Tf_Regles::hl_RetourClick);
+  LeaveOnEscape(*this, [this] { hl_RetourClick(); });
 
   FormResize();
 }

@@ -22,6 +22,7 @@
 #include "shell.h"
 
 Tf_Sauve::Tf_Sauve(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::DialogFlags) {
+  KeepCentred(*this);
   setObjectName(QStringLiteral("f_Sauve"));
   setWindowTitle(QStringLiteral("Enregistrement d'une grille"));
   setFixedSize(FormWidth, FormHeight);

@@ -129,6 +129,7 @@ Tf_Scores::Tf_Scores(QWidget* Parent) : QWidget(Parent) {
   const QFontMetrics metrics(bold);
   hl_RetourMenu->resize(metrics.horizontalAdvance(hl_RetourMenu->text()) + 6, metrics.height() + 2);
   connect(hl_RetourMenu, &THotLabel::clicked, this, &Tf_Scores::hl_RetourMenuClick);
+  LeaveOnEscape(*this, [this] { hl_RetourMenuClick(); });
 
   hl_Statistiques = new THotLabel(QStringLiteral("Statistiques"), this);
   hl_Statistiques->setObjectName(QStringLiteral("hl_Statistiques"));

@@ -7,7 +7,10 @@
 // stand-in shell (in a test) provides only what it watches.
 #pragma once
 
+#include <functional>
+
 class QWidget;
+class THotLabel;
 class TImage;
 class TStatistiques;
 
@@ -42,3 +45,16 @@ void LoadBackground(TImage& Image);
 
 // The window a dialog stands over: Parent when given, else the shell's.
 QWidget* DialogOwner(QWidget* Parent);
+
+// Échap on Screen (a screen in the main window, while it is shown) runs
+// Back, its way back to where the player came from.
+void LeaveOnEscape(QWidget& Screen, std::function<void()> Back);
+
+// Dialog stays centred on the window it stands over (its parent's window,
+// else the shell's): when it opens, and when that window moves or changes
+// size while it is open (a window going full screen at start).
+void KeepCentred(QWidget& Dialog);
+
+// The choice Entrée runs in a dialog of clickable labels: it has the
+// keyboard focus once the dialog is open, drawn as under the pointer.
+void DefaultChoice(THotLabel& Label);

@@ -135,6 +135,7 @@ Tf_Statistiques::Tf_Statistiques(QWidget* Parent) : QWidget(Parent) {
           &Tf_Statistiques::hl_ScoresClick);
   hl_RetourMenu = MakeCommand(QStringLiteral("Retour au menu"), QStringLiteral("hl_RetourMenu"), this);
   connect(hl_RetourMenu, &THotLabel::clicked, this, &Tf_Statistiques::hl_RetourMenuClick);
+  LeaveOnEscape(*this, [this] { hl_RetourMenuClick(); });
   Today = [] { return QDate::currentDate(); };
 }
 

@@ -19,7 +19,7 @@ using Setting = TOptions::TSetting;
 // order: section, key, member, stored form, default, page, caption; for a
 // flag also its check box's name, tooltip, explanation and whether it stands
 // apart from the row above.
-constexpr std::array<Setting, 15> Table{{
+constexpr std::array<Setting, 16> Table{{
     {"general", "AffichageChrono", &TOptions::AffichageChrono, Form::Flag, "1", Page::Jeu, "Afficher le chronomètre",
      "cc_chronometre"},
     {"general", "MauvaisEmplacementJeu", &TOptions::MauvaisEmplacementJeu, Form::Flag, "1", Page::Jeu,
@@ -67,6 +67,7 @@ constexpr std::array<Setting, 15> Table{{
      "Garde la partie en cours à chaque coup\u00A0: le menu propose de la reprendre au prochain lancement, "
      "même après un arrêt brutal",
      "", true},
+    {"general", "Saisie", &TOptions::Saisie, Form::Choice, "0", Page::Jeu, "Saisie\u00A0:", "", "", "", false, 2},
 }};
 
 // The key the first-start question reads and writes on its own.
@@ -97,6 +98,12 @@ void ReadSetting(TOptions& Options, const Setting& S, const TIniFile* Ini) {
       Options.*std::get<QString TOptions::*>(S.Field) =
           Ini != nullptr ? Ini->ReadString(Section(S), Key(S), fallback) : fallback;
       break;
+    case Form::Choice: {
+      const std::int32_t value = number();
+      Options.*std::get<std::uint32_t TOptions::*>(S.Field) =
+          value >= 0 && std::uint32_t(value) < S.Choices ? std::uint32_t(value) : fallback.toUInt();
+      break;
+    }
   }
 }
 
@@ -109,6 +116,8 @@ QString StoredText(const TOptions& Options, const Setting& S) {
       return Options.*std::get<bool TOptions::*>(S.Field) ? QStringLiteral("2") : QStringLiteral("1");
     case Form::Colour:
       return QString::number(static_cast<std::int32_t>(Options.*std::get<std::uint32_t TOptions::*>(S.Field)));
+    case Form::Choice:
+      return QString::number(Options.*std::get<std::uint32_t TOptions::*>(S.Field));
     case Form::Text:
       return Options.*std::get<QString TOptions::*>(S.Field);
   }

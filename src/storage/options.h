@@ -25,6 +25,7 @@ class TOptions {
     Colour,        // a signed 32-bit decimal, as it has always been
     SecondChoice,  // "1" (false) or "2" (true); only the lowest byte is read, 1 the first choice
     Text,          // the text as it is
+    Choice,        // the number of a choice, 0 to Choices - 1; any other reads as the default
   };
   // The page of the options screen a setting shows on.
   enum class TPage : std::uint8_t { Jeu, Probleme, Logiciel };
@@ -48,6 +49,8 @@ class TOptions {
     const char* Note = "";
     // A flag's check box stands apart from the row above it.
     bool Apart = false;
+    // A choice's number of values.
+    std::uint32_t Choices = 0;
 
     // The member of a flag (a check box), or nullptr.
     bool TOptions::*Flag() const { return Stored == TForm::Flag ? std::get<bool TOptions::*>(Field) : nullptr; }
@@ -111,6 +114,11 @@ class TOptions {
   // The game in progress is kept at every move and offered again by the menu
   // ("ReprendrePartie"); leaving a game then asks nothing, nothing is lost.
   bool ReprendrePartie;
+  // How digits are entered ("Saisie"): SaisieCaseChiffre, a cell then a
+  // digit, or SaisieChiffreCase, a digit chosen once then cells.
+  static constexpr std::uint32_t SaisieCaseChiffre = 0;
+  static constexpr std::uint32_t SaisieChiffreCase = 1;
+  std::uint32_t Saisie;
 
  private:
   // Each setting's stored text as last read or written, in the table's order.

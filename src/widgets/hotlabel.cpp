@@ -148,6 +148,14 @@ void THotLabel::keyPressEvent(QKeyEvent* Event) {
   if (Event->modifiers() == Qt::NoModifier || Event->modifiers() == Qt::KeypadModifier) emit clicked();
 }
 
+void THotLabel::ShowFocus() {
+  setFocus(Qt::TabFocusReason);
+  // Shown whatever the reason Qt gives the focus with, now or when the
+  // window comes to the front.
+  KeyFocus_ = true;
+  UpdateHot();
+}
+
 void THotLabel::focusInEvent(QFocusEvent* Event) {
   QLabel::focusInEvent(Event);
   KeyFocus_ = KeyFocus::Shows(*Event, KeyFocus_);

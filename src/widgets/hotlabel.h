@@ -43,6 +43,9 @@ class THotLabel : public QLabel {
   bool IsHot() const { return Hot_; }
   // The colour the text is drawn in now.
   QColor TextColor() const;
+  // Takes the keyboard focus shown, as Tab gives it: Entrée runs the label
+  // at once (a dialog's default choice).
+  void ShowFocus();
 
  signals:
   // A left-button press and release on the label.

@@ -4,6 +4,7 @@
 // minimised, no game lost at quitting, and a name for every control.
 #include <chrono>
 #include <functional>
+#include <iostream>
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -22,6 +23,7 @@
 #include "choixniveau.h"
 #include "finjeu.h"
 #include "generation.h"
+#include "grilleaccessible.h"
 #include "image.h"
 #include "look.h"
 #include "options.h"
@@ -29,6 +31,7 @@
 #include "partie.h"
 #include "regles.h"
 #include "reprise.h"
+#include "rondcoche.h"
 #include "sauve.h"
 #include "scores.h"
 #include "shortcut_util.h"
@@ -398,4 +401,113 @@ TEST_F(ComfortTest, EveryControlHasANameForScreenReaders) {
   EXPECT_TRUE(AllNamed(&load)) << "the load dialog";
   Tf_generation wait;
   EXPECT_TRUE(AllNamed(&wait)) << "the wait dialog";
+}
+
+// The grid as screen readers hear it: a table of 81 cells, the selection
+// focused, changes announced (the offscreen display has no accessibility:
+// the announcements are heard where the grid makes them).
+namespace {
+std::vector<std::pair<QAccessible::Event, int>> Heard;
+}  // namespace
+
+TEST_F(ComfortTest, TheGridIsATableOf81CellsThatSayWhatTheyHold) {
+  Heard.clear();
+  GrilleAccessible::Listener = [](QAccessibleEvent* Event) { Heard.emplace_back(Event->type(), Event->child()); };
+  const auto heard = [](QAccessible::Event Type, int Row, int Col) {
+    return std::count(Heard.begin(), Heard.end(), std::pair(Type, (Row - 1) * 9 + Col - 1)) > 0;
+  };
+  StartActive("[general]\ntypeecran=2\nErreurJeu=1\n");
+  Tf_Jeux* game = NewGame();
+  ASSERT_NE(game, nullptr);
+  TGrilleSudoku* grid = &game->Grid();
+  grid->LoadGrid(QStringLiteral("5300700006001950000980000600800600034008030017000200060600002800004190050000800"
+                                "79"),
+                 QString(), 1);
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
+  ASSERT_TRUE(table != nullptr && table->tableInterface() != nullptr && table->role() == QAccessible::Table);
+  EXPECT_EQ(table->tableInterface()->rowCount() * table->tableInterface()->columnCount(), 81);
+  ClickCell(grid, 1, 3);
+  EXPECT_TRUE(heard(QAccessible::Focus, 1, 3));
+  TypeDigit(grid, 9);  // wrong: the solution's row is 5 3 4 6 7 8 9 1 2
+  EXPECT_TRUE(heard(QAccessible::NameChanged, 1, 3) && heard(QAccessible::ValueChanged, 1, 3));
+  ClickCell(grid, 1, 4);
+  for (const int mark : {1, 3, 8}) TypeDigit(grid, mark, Qt::ControlModifier);
+  QTest::keyClick(grid, Qt::Key_Right);
+  EXPECT_TRUE(heard(QAccessible::Focus, 1, 6)) << "over the given of (1, 5)";
+  TypeDigit(grid, 8);
+  const auto said = [table](int Row, int Col) {
+    return table->tableInterface()->cellAt(Row - 1, Col - 1)->text(QAccessible::Name);
+  };
+  EXPECT_EQ(said(1, 1), QStringLiteral("ligne 1, colonne 1, 5, donné"));
+  EXPECT_EQ(said(1, 3), QStringLiteral("ligne 1, colonne 3, 9, erreur"));
+  EXPECT_EQ(said(1, 4), QStringLiteral("ligne 1, colonne 4, vide, notes 1 3 8"));
+  EXPECT_EQ(said(1, 6), QStringLiteral("ligne 1, colonne 6, 8"));
+  QAccessibleInterface* focused = table->focusChild();
+  ASSERT_NE(focused, nullptr);
+  EXPECT_EQ(table->indexOfChild(focused), 5);
+  EXPECT_TRUE(focused->state().focused && focused->state().selected);
+  GrilleAccessible::Listener = nullptr;
+
+  // The tree a screen reader walks.
+  std::cout << "Table \"" << table->text(QAccessible::Name).toStdString() << "\":\n";
+  for (int k = 0; k < table->childCount(); ++k) {
+    QAccessibleInterface* cell = table->child(k);
+    EXPECT_EQ(cell->role(), QAccessible::Cell);
+    std::cout << "  Cell \"" << cell->text(QAccessible::Name).toStdString() << "\"\n";
+  }
+  EXPECT_EQ(table->childCount(), 81);
+}
+
+TEST_F(ComfortTest, DigitFirstTheChosenDigitGoesIntoEveryCellClicked) {
+  StartActive();
+  Press(Main.get(), Qt::Key_Comma, Qt::ControlModifier);
+  auto* options = qobject_cast<Tf_Options*>(Main->CurrentScreen.data());
+  ASSERT_NE(options, nullptr);
+  Click(options->rc_ChiffreCase);
+  Click(options->hl_Retour);
+  EXPECT_TRUE(Settings().contains("Saisie=1"));
+  Tf_Jeux* game = NewGame();
+  ASSERT_NE(game, nullptr);
+  TGrilleSudoku* grid = &game->Grid();
+  const auto [row, col] = EmptyCells(grid->Grille()).front();
+  const auto [row2, col2] = EmptyCells(grid->Grille()).back();
+  Click(DigitButton(game, 4));
+  EXPECT_TRUE(DigitButton(game, 4)->isChecked()) << "the chosen digit stands out on its button";
+  EXPECT_EQ(grid->State().Chosen, 5) << "and in the grid";
+  ClickCell(grid, row, col);
+  ClickCell(grid, row2, col2);
+  EXPECT_EQ(grid->Grille().GetDigit(row, col) * 10 + grid->Grille().GetDigit(row2, col2), 55);
+  ClickCell(grid, row2, col2);
+  EXPECT_EQ(grid->Grille().GetDigit(row2, col2), 0) << "a second click takes the digit back";
+  ClickCell(grid, row2, col2, Qt::RightButton);
+  EXPECT_EQ(grid->Grille().Notes[std::size_t(Cell(row2, col2))], 1u << 4) << "the right button marks";
+  TypeDigit(grid, 4);
+  EXPECT_TRUE(DigitButton(game, 3)->isChecked() && !DigitButton(game, 4)->isChecked()) << "the keys choose too";
+  TypeDigit(grid, 4);
+  EXPECT_FALSE(DigitButton(game, 3)->isChecked()) << "the same digit again puts it down";
+}
+
+// Échap leaves every screen of the menu, and Entrée runs each dialog's
+// default choice: "Facile" in the level choice.
+TEST_F(ComfortTest, EscapeLeavesEveryScreenAndEnterChoosesInTheLevelChoice) {
+  StartActive();
+  const std::pair<const char*, Qt::Key> screens[] = {{"f_Options", Qt::Key_Comma},
+                                                     {"f_Regles", Qt::Key_L},
+                                                     {"f_Astuces", Qt::Key_U},
+                                                     {"f_Scores", Qt::Key_M},
+                                                     {"f_Statistiques", Qt::Key_S}};
+  for (const auto& [name, key] : screens) {
+    Press(Main.get(), key, Qt::ControlModifier);
+    EXPECT_EQ(Main->CurrentScreen->objectName(), QLatin1String(name));
+    Press(Main.get(), Qt::Key_Escape);
+    EXPECT_FALSE(Main->p_Form->isVisible()) << name;
+    Activate();
+  }
+  AnswerWaitingThen([](QWidget* Levels) {
+    for (int k = 0; k < 50 && Levels->focusWidget() == nullptr; ++k) QTest::qWait(10);
+    QTest::keyClick(Levels->focusWidget() != nullptr ? Levels->focusWidget() : Levels, Qt::Key_Return);
+  });
+  Press(Main.get(), Qt::Key_N, Qt::ControlModifier);
+  ASSERT_NE(Game(), nullptr);
+  EXPECT_EQ(Game()->Partie().Level(), 1);
 }

@@ -10,8 +10,8 @@
 #include "grille.h"
 #include "grillesudoku.h"
 
-inline void ClickCell(TGrilleSudoku* Grid, int Row, int Col) {
-  QTest::mouseClick(Grid, Qt::LeftButton, {},
+inline void ClickCell(TGrilleSudoku* Grid, int Row, int Col, Qt::MouseButton Button = Qt::LeftButton) {
+  QTest::mouseClick(Grid, Button, {},
                     QPoint((Col - 1) * Grid->LargeurCase() + Grid->LargeurCase() / 2,
                            (Row - 1) * Grid->HauteurCase() + Grid->HauteurCase() / 2));
 }

@@ -3,6 +3,7 @@
 // on the puzzle the player picks; a file without a puzzle only says so.
 #include <QInputDialog>
 #include <QLabel>
+#include <QListView>
 #include <QMessageBox>
 
 #include "app_test_util.h"
@@ -37,6 +38,24 @@ TEST_F(OpenFileTest, TheSecondPuzzleOfAListIsReadyToBeVerified) {
   ASSERT_NE(Game(), nullptr);
   EXPECT_TRUE(Main->p_Form->isVisible());
   EXPECT_FALSE(Game()->Grid().GameMode());
+  EXPECT_EQ(Game()->Grid().PuzzleText(), QString::fromLatin1(Second).replace(u'0', u'.'));
+}
+
+TEST_F(OpenFileTest, AtFullScreenTheListOpensCentredAndADoubleClickChooses) {
+  WriteSettings("[general]\ntypeecran=1\n");
+  Start();
+  const QString path = Write(QStringLiteral("deux.txt"), First + "\n" + Second + "\n");
+  QPoint offCentre;
+  WhenModal([this, &offCentre](QWidget* List) {
+    offCentre = List->frameGeometry().center() - Main->frameGeometry().center();
+    auto* lines = List->findChild<QListView*>();
+    const QPoint second = lines->visualRect(lines->model()->index(1, 0)).center();
+    QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, second);
+    QTest::mouseDClick(lines->viewport(), Qt::LeftButton, {}, second);
+  });
+  Main->OpenFile(path);
+  EXPECT_LE(offCentre.manhattanLength(), 2) << offCentre.x() << ", " << offCentre.y();
+  ASSERT_NE(Game(), nullptr);
   EXPECT_EQ(Game()->Grid().PuzzleText(), QString::fromLatin1(Second).replace(u'0', u'.'));
 }
 

@@ -5,7 +5,7 @@
 // the player's gestures and writes PNG files into the output folder.
 //
 //   orvalis-screenshots <windowed|fullscreen|letters|untimed|noimages|highlight|clouds|daily|statistics|booklet|
-//                        signals[-full][-clouds][-letters]|hints|ladder|diabolique> <folder>
+//                        signals[-full][-clouds][-letters]|hints|ladder|diabolique|digitfirst> <folder>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -188,6 +188,21 @@ void HighlightAndPause() {
   });
   QTest::keyClick(&game->Grid(), Qt::Key_Escape);
   QTest::qWait(100);
+}
+
+// Digit-first play: the chosen digit's button stays down and the digit
+// stands out in the grid; two cells take it, then two pencil marks.
+void DigitFirst() {
+  Tf_Jeux* game = NewGame("hl_facile");
+  TGrilleSudoku* grid = &game->Grid();
+  const auto empty = EmptyCells(grid->Grille());
+  const int digit = SolutionDigit(grid->Grille(), empty.front().first, empty.front().second);
+  Click(DigitButton(game, std::size_t(digit - 1)));
+  for (const std::size_t k : {std::size_t(0), std::size_t(1), empty.size() / 2, empty.size() / 2 + 1})
+    ClickCell(grid, empty[k].first, empty[k].second, k < 2 ? Qt::LeftButton : Qt::RightButton);
+  Shot(QStringLiteral("game"));
+  Click(DigitButton(game, std::size_t(digit % 9)));
+  Shot(QStringLiteral("game-another"));
 }
 
 // Hints with their cells tinted: a basic one on a dealt grid, then an X-Wing
@@ -585,6 +600,7 @@ int main(int argc, char** argv) {
   if (Scenario == QLatin1String("untimed")) settings += "AffichageChrono=0\n";
   if (Scenario == QLatin1String("highlight") || Scenario == QLatin1String("clouds")) settings += "SurligneChiffres=1\n";
   if (Scenario == QLatin1String("clouds")) settings += "FondEcran=LightClouds.jpeg\n";
+  if (Scenario == QLatin1String("digitfirst")) settings += "Saisie=1\n";
   if (Scenario == QLatin1String("diabolique"))
     settings += "IndicesAvances=1\n[Scores]\nscore5_1=1520\nscorenom5_1=Camille\nscore5_2=2405\nscorenom5_2=Louise\n";
   // signals, signals-full, signals-clouds, signals-letters, or several of them
@@ -643,6 +659,8 @@ int main(int argc, char** argv) {
         Ladder();
       else if (Scenario == QLatin1String("diabolique"))
         Diabolique();
+      else if (Scenario == QLatin1String("digitfirst"))
+        DigitFirst();
       else
         NoImages();
       Window->close();

@@ -5,9 +5,18 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <tuple>
 
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QSpinBox>
+
+#include "carnet.h"
 #include "carnetimpression.h"
 #include "generatebatch.h"
 #include "storage/storagetest.h"
@@ -36,6 +45,39 @@ TEST(Carnet, PuzzlesGoSoManyToAPageThenTheirSolutions) {
     printer.setOutputFileName(dir.filePath(QStringLiteral("carnet%1.pdf").arg(c.PerPage)));
     ASSERT_TRUE(Carnet::PrintBooklet(printer, puzzles, LevelFacile, c.PerPage));
     EXPECT_EQ(PagesOf(printer.outputFileName()), c.Pages) << c.PerPage;
+    // What the dialog says of them.
+    EXPECT_EQ(Carnet::SolutionPages(21, c.PerPage).First, c.Pages - 1) << c.PerPage;
+    EXPECT_EQ(Carnet::SolutionPages(21, c.PerPage).Last, c.Pages) << c.PerPage;
+  }
+}
+
+TEST(Carnet, TheDialogSaysOnWhichPagesTheSolutionsCome) {
+  Tf_Carnet dialog(LevelFacile);
+  for (const auto& [count, perPage, where] :
+       {std::tuple(200, 1, "solutions des pages 201 à 210."), std::tuple(12, 4, "solutions en page 4.")}) {
+    dialog.se_Nombre->setValue(count);
+    dialog.ParPage->button(perPage)->click();
+    EXPECT_TRUE(dialog.Label1->text().endsWith(QString::fromUtf8(where))) << dialog.Label1->text().toStdString();
+  }
+}
+
+// Whatever the paper and the printer's own margins, nothing comes nearer
+// than 10 mm to the paper's edges, nor goes where the printer cannot print.
+TEST(Carnet, PagesKeepTenMillimetresFromTheEdges) {
+  for (const auto& [size, marginMm, fullPage] :
+       {std::tuple(QPageSize::A4, 0.0, true), std::tuple(QPageSize::Letter, 3.0, false),
+        std::tuple(QPageSize::A5, 25.0, false)}) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFullPage(fullPage);
+    printer.setPageLayout(QPageLayout(QPageSize(size), QPageLayout::Portrait,
+                                      QMarginsF(marginMm, marginMm, marginMm, marginMm), QPageLayout::Millimeter));
+    const QRect area = Carnet::PrintArea(printer);
+    const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QRect paper = printer.pageLayout().fullRectPixels(printer.resolution()).translated(-printable.topLeft());
+    const int nearest = std::min({area.left() - paper.left(), area.top() - paper.top(), paper.right() - area.right(),
+                                  paper.bottom() - area.bottom()});
+    EXPECT_GE(nearest * 25.4 / printer.resolution(), 9.9) << marginMm;
+    EXPECT_TRUE(QRect(QPoint(0, 0), printable.size()).contains(area)) << marginMm;
   }
 }
 

@@ -17,6 +17,19 @@ TEST(HintInLetters, OnlyTheDigitOfEachSentenceBecomesItsLetter) {
   for (const auto& [sentence, changes] : cases) {
     QString expected = QString::fromStdString(sentence);
     for (const auto& [from, to] : changes) expected.replace(QString::fromUtf8(from), QString::fromUtf8(to));
-    EXPECT_EQ(HintInLetters(QString::fromStdString(sentence)), expected);
+    // The words that name the symbols change as well (the test below).
+    EXPECT_EQ(HintInLetters(QString::fromStdString(sentence)), LettersNotDigits(expected));
   }
+}
+
+TEST(HintInLetters, TheWordsThatNameTheSymbolsSayLetters) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"n'acceptent chacune que deux chiffres et", "n'acceptent chacune que deux lettres et"},
+      {"il ne manque qu'un chiffre.", "il ne manque qu'une lettre."},
+      {"le seul chiffre possible est le 4", "la seule lettre possible est le D"},
+      {"pour chaque chiffre la ou les cases ou l'on peut placer ce chiffre.",
+       "pour chaque lettre la ou les cases ou l'on peut placer cette lettre."},
+  };
+  for (const auto& [digits, letters] : cases)
+    EXPECT_EQ(HintInLetters(QString::fromUtf8(digits)), QString::fromUtf8(letters));
 }

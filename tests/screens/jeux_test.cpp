@@ -573,7 +573,7 @@ TEST_F(GameScreenTest, TheGridsColoursAHintInLettersAndATipsBoxOfWholeLines) {
   Play(Changed({{Cell11, '0'}, {Cell14, '0'}}));
   Game.hl_IndiceClick();  // the 4 (a D) of row 1, column 3
   EXPECT_EQ(Find<QTextBrowser>(Game, "MemoAstuce")->toPlainText(),
-            QStringLiteral("En regardant la ligne 1, on remarque qu'il ne manque qu'un chiffre. En comptant de A à "
+            QStringLiteral("En regardant la ligne 1, on remarque qu'il ne manque qu'une lettre. En comptant de A à "
                            "I, on voit qu'il s'agit du D, que l'on place donc sur la colonne 3"));
   Game.Grid().SelRow = 5;  // a player's 5
   Game.Grid().SelCol = 5;

@@ -107,6 +107,14 @@ TEST_F(TOptionsTest, ValuesThatAreNotNumbersReadAsTheDefaults) {
   EXPECT_EQ(o.FondEcran, QString());  // a text key that is present is read as it is
 }
 
+TEST_F(TOptionsTest, AChoiceOutOfItsRangeReadsAsTheDefault) {
+  // 1 is "chiffre puis case"; anything else is the default, "case puis chiffre".
+  for (const char* value : {"1", "0", "2", "-1", "oui"})
+    EXPECT_EQ(Loaded(QByteArray("[general]\r\nSaisie=") + value + "\r\n").Saisie,
+              std::uint32_t(value == std::string_view("1")))
+        << value;
+}
+
 TEST_F(TOptionsTest, SaveThenLoadGivesBackEveryField) {
   TOptions saved(path);
   saved.AffichageChrono = false;
@@ -122,6 +130,7 @@ TEST_F(TOptionsTest, SaveThenLoadGivesBackEveryField) {
   saved.SurligneChiffres = true;
   saved.EffaceNotes = true;
   saved.ProposerSauvegarde = false;
+  saved.Saisie = TOptions::SaisieChiffreCase;
   ASSERT_TRUE(saved.Save().Ok());
 
   TOptions loaded(path);
@@ -134,6 +143,7 @@ TEST_F(TOptionsTest, SaveThenLoadGivesBackEveryField) {
   EXPECT_EQ(loaded.CouleurEmplacement, saved.CouleurEmplacement);
   EXPECT_EQ(loaded.CouleurErreur, saved.CouleurErreur);
   EXPECT_EQ(loaded.UseLetters, saved.UseLetters);
+  EXPECT_EQ(loaded.Saisie, saved.Saisie);
   EXPECT_EQ(loaded.Windowed, saved.Windowed);
   EXPECT_EQ(loaded.FondEcran, saved.FondEcran);
   EXPECT_EQ(loaded.SurligneChiffres, saved.SurligneChiffres);
