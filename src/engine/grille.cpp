@@ -197,6 +197,15 @@ bool TGrille::RecordHintCell(int Row, int Col) {
   return true;
 }
 
+void TGrille::AdoptSolution(const WordArray& Whole) {
+  Solution = Whole;
+  for (int i = 0; i < 81; ++i) {
+    const int digit = WordDigit(Digits[i]);
+    if (Givens[i] == 0 && digit != 0 && Marks[i] == 0 && digit != WordDigit(Whole[i]))
+      Marks[i] = static_cast<std::uint8_t>(digit | MarkDiffersFromSolution);
+  }
+}
+
 void TGrille::ShowFirstSolution() {
   for (int r = 1; r <= 9; ++r)
     for (int c = 1; c <= 9; ++c)

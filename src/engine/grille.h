@@ -210,6 +210,10 @@ class TGrille {
   // marked digit there (the mark goes); otherwise the cell is the hint's.
   bool RecordHintCell(int Row, int Col);
   void ShowFirstSolution();
+  // Judges the player's digits against a whole solution of the puzzle (a
+  // puzzle of one solution that the levels' techniques do not finish): it
+  // becomes Solution, and a digit that differs from it is marked wrong.
+  void AdoptSolution(const WordArray& Whole);
   // Whether another cell of the row, the column or the block holds Digit.
   bool Clashes(int Row, int Col, int Digit) const;
   // A digit marked for breaking a rule loses its mark once no other cell of

@@ -285,7 +285,8 @@ std::string EnglishNudge(const ReasoningStep& s) {
     case Technique::AlternatingChain:
       return "Look for " + article + name + ".";
     case Technique::CellForcingChain:
-      return "Look at cell " + CellText(s.Cells[0]) + ": each of its digits leads to the same conclusion (" + name + ").";
+      return "Look at cell " + CellText(s.Cells[0]) + ": each of its digits leads to the same conclusion (" + name +
+             ").";
     case Technique::UnitForcingChain:
       return "Look at the " + to_string(s.ChainDigits[0]) + "s in " + UnitText(s.Units[0]) +
              ": each of their places leads to the same conclusion (" + name + ").";

@@ -66,10 +66,22 @@ bool TPartie::SetPaused(bool Paused) {
   return true;
 }
 
+// The techniques of the levels reach only some cells of a "Diabolique" grid
+// loaded, resumed or typed in: its digits are judged against the puzzle's one
+// solution, as they are on a grid just dealt.
+void TPartie::JudgeByTheWholeSolution() {
+  std::string givens(81, '0');
+  for (std::size_t i = 0; i < 81; ++i) givens[i] = char('0' + Grid_.Givens[i]);
+  TGrille puzzle;
+  puzzle.LoadFromText(givens, {});
+  if (puzzle.FirstSolutionStored && !puzzle.MultipleSolutions) Grid_.AdoptSolution(puzzle.FirstSolution);
+}
+
 void TPartie::Begin(int Level, std::uint64_t CarriedMs, int Helps,
                     std::optional<std::chrono::year_month_day> DailyDay) {
   SetPaused(false);
   Level_ = Level;
+  if (Level == LevelDiabolique) JudgeByTheWholeSolution();
   DailyDay_ = DailyDay;
   Helps_ = Helps;
   Origin_ = TOrigin::Dealt;

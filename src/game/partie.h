@@ -272,6 +272,7 @@ class TPartie {
 
  private:
   // A new game in Grid_: counters from the values given, history forgotten.
+  void JudgeByTheWholeSolution();
   void Begin(int Level, std::uint64_t CarriedMs, int Helps,
              std::optional<std::chrono::year_month_day> DailyDay = std::nullopt);
   // After a move: a grid filled while playing is announced (OnComplete).

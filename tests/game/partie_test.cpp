@@ -4,6 +4,7 @@
 // resuming, and the faults of the game screen that the model now rules out.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -563,6 +564,27 @@ TEST_F(PartieTest, TheFifthLevelThroughFilesAndTypingIn) {
   EXPECT_EQ(Game.SaveText().substr(163, 3), "|5|");
   ASSERT_TRUE(Game.Resume(Game.ResumeText()));
   EXPECT_EQ(Game.Level(), LevelDiabolique);
+  // A wrong digit where the levels' techniques do not reach is marked on a
+  // loaded grid as on the grid dealt.
+  TGrille logic;
+  logic.LoadFromText(puzzle, {});
+  const auto unreached = std::find(logic.Solution.begin(), logic.Solution.end(), CellWord(0));
+  ASSERT_NE(unreached, logic.Solution.end());
+  const auto at = std::size_t(unreached - logic.Solution.begin());
+  // A digit the givens allow there, not the solution's.
+  const auto allowed = [&](char d) {
+    for (std::size_t k = 0; k < 81; ++k)
+      if (puzzle[k] == d && (k / 9 == at / 9 || k % 9 == at % 9 || (k / 27 == at / 27 && k % 9 / 3 == at % 9 / 3)))
+        return false;
+    return d != char('0' + WordDigit(dealt.Solution[at]));
+  };
+  std::string digits = puzzle;
+  for (char d = '1'; d <= '9' && digits[at] == '0'; ++d)
+    if (allowed(d)) digits[at] = d;
+  Game.Load(puzzle, digits, LevelDiabolique, 10, 0);
+  int kind = 0;
+  Game.Grille().GetCellState(int(at / 9) + 1, int(at % 9) + 1, kind);
+  EXPECT_EQ(kind, KindWrong);
   Game.Load(puzzle, {}, LevelExpert | RatingGuess, 10, 0);
   EXPECT_EQ(Game.Level(), LevelExpert);
   for (const bool advanced : {false, true}) {
