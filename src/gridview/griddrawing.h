@@ -100,6 +100,8 @@ struct TGridLook {
   // same digits is blue, the selection yellow, the errors the player's.
   QColor CouleurIndiceZone{238, 232, 250};
   QColor CouleurIndiceCase{208, 192, 240};
+  // The pencil marks and candidates.
+  QColor CouleurNote{0, 0, 0};
 
   // What shows. The error backgrounds: a digit that differs from the
   // solution (ShowErreur), one that broke a rule and a refused given
@@ -116,6 +118,10 @@ struct TGridLook {
   // Empty cells show their computed candidates instead of the pencil marks
   // (the marks when a cell has no candidate left).
   bool ShowAllCandidates = false;
+  // An error shows by a shape too, for those who do not tell its colour: a
+  // bar under a digit that differs from the solution, a corner cut off the
+  // cell of one that broke a rule.
+  bool MarkErrors = false;
 
   // The paper look: cells of PaperSize, a white board, lines in Lines, every
   // text black; no selection, hint colour, tint or error background.

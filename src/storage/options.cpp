@@ -19,7 +19,7 @@ using Setting = TOptions::TSetting;
 // order: section, key, member, stored form, default, page, caption; for a
 // flag also its check box's name, tooltip, explanation and whether it stands
 // apart from the row above.
-constexpr std::array<Setting, 15> Table{{
+constexpr std::array<Setting, 17> Table{{
     {"general", "AffichageChrono", &TOptions::AffichageChrono, Form::Flag, "1", Page::Jeu, "Afficher le chronomètre",
      "cc_chronometre"},
     {"general", "MauvaisEmplacementJeu", &TOptions::MauvaisEmplacementJeu, Form::Flag, "1", Page::Jeu,
@@ -67,6 +67,13 @@ constexpr std::array<Setting, 15> Table{{
      "Garde la partie en cours à chaque coup\u00A0: le menu propose de la reprendre au prochain lancement, "
      "même après un arrêt brutal",
      "", true},
+    {"general", "Apparence", &TOptions::Apparence, Form::Choice, "0", Page::Logiciel, "Apparence\u00A0:",
+     "cb_Apparence", "Automatique suit le réglage clair ou sombre du bureau", "", false,
+     "Automatique|Clair|Sombre|"},
+    {"general", "ContrasteEleve", &TOptions::ContrasteEleve, Form::Flag, "0", Page::Logiciel, "Contraste élevé",
+     "cc_contraste",
+     "Chiffres, notes et signaux dans des couleurs plus tranchées ; les erreurs sont aussi soulignées",
+     "", true},
 }};
 
 // The key the first-start question reads and writes on its own.
@@ -93,6 +100,12 @@ void ReadSetting(TOptions& Options, const Setting& S, const TIniFile* Ini) {
     case Form::Colour:
       Options.*std::get<std::uint32_t TOptions::*>(S.Field) = static_cast<std::uint32_t>(number());
       break;
+    case Form::Choice: {
+      const std::int32_t value = number();
+      const bool known = value >= 0 && value < S.ChoiceCaptions().size();
+      Options.*std::get<std::uint32_t TOptions::*>(S.Field) = static_cast<std::uint32_t>(known ? value : fallback.toInt());
+      break;
+    }
     case Form::Text:
       Options.*std::get<QString TOptions::*>(S.Field) =
           Ini != nullptr ? Ini->ReadString(Section(S), Key(S), fallback) : fallback;
@@ -109,6 +122,8 @@ QString StoredText(const TOptions& Options, const Setting& S) {
       return Options.*std::get<bool TOptions::*>(S.Field) ? QStringLiteral("2") : QStringLiteral("1");
     case Form::Colour:
       return QString::number(static_cast<std::int32_t>(Options.*std::get<std::uint32_t TOptions::*>(S.Field)));
+    case Form::Choice:
+      return QString::number(Options.*std::get<std::uint32_t TOptions::*>(S.Field));
     case Form::Text:
       return Options.*std::get<QString TOptions::*>(S.Field);
   }
@@ -127,6 +142,12 @@ QString BackgroundName(const QString& name) {
 }  // namespace
 
 std::span<const TOptions::TSetting> TOptions::Settings() { return Table; }
+
+QStringList TOptions::TSetting::ChoiceCaptions() const {
+  QStringList captions = QString::fromUtf8(Choices).split(u'|');
+  captions.removeLast();  // what follows the last '|'
+  return captions;
+}
 
 const TOptions::TSetting* TOptions::SettingOf(const TMember& Field) {
   for (const TSetting& setting : Table)
