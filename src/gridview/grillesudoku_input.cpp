@@ -85,7 +85,7 @@ bool TGrilleSudoku::event(QEvent* Event) {
   // 6); Tab and Enter keep their usual meaning.
   if (Event->type() == QEvent::ShortcutOverride) {
     auto* key = static_cast<QKeyEvent*>(Event);
-    if (IsArrow(key->key()) || (KeyDigit(*key) > 0 && (key->modifiers() & Qt::ControlModifier) != 0)) {
+    if (IsArrow(key->key()) || (KeyDigit(*key) >= 0 && (key->modifiers() & Qt::ControlModifier) != 0)) {
       Event->accept();
       return true;
     }

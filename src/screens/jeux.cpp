@@ -268,11 +268,12 @@ void Tf_Jeux::AddShortcuts() {
       {nullptr, this, {key(Qt::CTRL | Qt::Key_Insert)}, nullptr, &Tf_Jeux::CopyPuzzle},
       {nullptr, this, {key(Qt::CTRL | Qt::Key_V), key(Qt::SHIFT | Qt::Key_Insert)}, nullptr, &Tf_Jeux::PastePuzzle},
       // The zoom of the grid: Ctrl++ (or Ctrl+=, the same key without
-      // Shift), Ctrl+-, Ctrl+0. The grid keeps Ctrl with a digit key that
-      // notes a mark (the "-" of a French keyboard is the key of 6).
+      // Shift), Ctrl+-, and Ctrl+Home back to its size (Ctrl+0 is the
+      // grid's). The grid keeps Ctrl with a digit key that notes a mark (the
+      // "-" of a French keyboard is the key of 6).
       {nullptr, this, {QKeySequence::ZoomIn, key(Qt::CTRL | Qt::Key_Equal)}, nullptr, &Tf_Jeux::ZoomIn},
       {nullptr, this, {QKeySequence::ZoomOut}, nullptr, &Tf_Jeux::ZoomOut},
-      {nullptr, this, {key(Qt::CTRL | Qt::Key_0)}, nullptr, &Tf_Jeux::ZoomReset},
+      {nullptr, this, {key(Qt::CTRL | Qt::Key_Home)}, nullptr, &Tf_Jeux::ZoomReset},
   };
   for (const Command& command : commands) {
     if (command.Owner != nullptr) AddShortcut(command.Owner, command.Keys, command.Handler);

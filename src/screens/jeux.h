@@ -99,7 +99,7 @@ class Tf_Jeux : public QWidget {
   };
   static TGridPlace PlaceGrid(QSize Window, int Zoom);
   // Ctrl++ and Ctrl+- zoom the grid a step in or out, as far as the window
-  // leaves room; Ctrl+0 gives it back its natural size. Zoom() is the steps
+  // leaves room; Ctrl+Home gives it back its natural size. Zoom() is the steps
   // taken; a step that would change nothing is not taken.
   void ZoomIn();
   void ZoomOut();

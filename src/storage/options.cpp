@@ -72,7 +72,7 @@ constexpr std::array<Setting, 17> Table{{
      "Automatique|Clair|Sombre|"},
     {"general", "ContrasteEleve", &TOptions::ContrasteEleve, Form::Flag, "0", Page::Logiciel, "Contraste élevé",
      "cc_contraste",
-     "Chiffres, notes et signaux dans des couleurs plus tranchées ; les erreurs sont aussi soulignées",
+     "Chiffres, notes et signaux dans des couleurs plus tranchées\u00A0; les erreurs sont aussi soulignées",
      "", true},
 }};
 
