@@ -264,8 +264,10 @@ void Tf_Jeux::FormResize() {
   rc_ModePossibilite->move(x, r + Layout.ModeBoxTop);
   im_ModePossibilite->move(rc_ModePossibilite->x() + rc_ModePossibilite->width() + Layout.ModePictureGap,
                            r + Layout.ModePictureTop);
-  const int memoHeight = H - r - Layout.TipsTop - Layout.TipsBottom;
-  MemoAstuce->setGeometry(panelLeft, r + Layout.TipsTop, gridLeft + gridWidth - panelLeft, std::max(0, memoHeight));
+  // The tips stand under the digit buttons too, which grow with the grid.
+  const int memoTop = std::max(r + Layout.TipsTop, buttonsTop + place.Button + Layout.ButtonsGap);
+  const int memoHeight = H - memoTop - Layout.TipsBottom;
+  MemoAstuce->setGeometry(panelLeft, memoTop, gridLeft + gridWidth - panelLeft, std::max(0, memoHeight));
   int memoPoints = Layout.TipsPoints[3];
   for (int k = 2; k >= 0; --k)
     if (memoHeight < Layout.TipsHeights[k]) memoPoints = Layout.TipsPoints[k];

@@ -41,7 +41,8 @@ bool TImage::SetPicture(const QString& Path) {
 }
 
 void TImage::ApplyLook() {
-  if (!VectorPath_.isEmpty()) SetPicture(VectorPath_);
+  const QString path = VectorPath_;  // SetPicture starts by forgetting it
+  if (!path.isEmpty()) SetPicture(path);
 }
 
 void TImage::SetImage(const QImage& Picture) {
