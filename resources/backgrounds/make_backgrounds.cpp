@@ -201,11 +201,10 @@ QImage PaintParchment(const PaperColours& Paper) {
 struct SkyColours {
   Rgb Zenith, Horizon, CloudLit, CloudShade;
 };
-const SkyColours DaySky{{120.0f, 170.0f, 224.0f}, {206.0f, 228.0f, 247.0f}, {255.0f, 255.0f, 255.0f},
-                        {196.0f, 211.0f, 232.0f}};
+const SkyColours DaySky{
+    {120.0f, 170.0f, 224.0f}, {206.0f, 228.0f, 247.0f}, {255.0f, 255.0f, 255.0f}, {196.0f, 211.0f, 232.0f}};
 // The same clouds at night: a deep blue sky, grey clouds lit by the moon.
-const SkyColours NightSky{{10.0f, 16.0f, 36.0f}, {34.0f, 44.0f, 70.0f}, {92.0f, 100.0f, 120.0f},
-                          {46.0f, 54.0f, 76.0f}};
+const SkyColours NightSky{{10.0f, 16.0f, 36.0f}, {34.0f, 44.0f, 70.0f}, {92.0f, 100.0f, 120.0f}, {46.0f, 54.0f, 76.0f}};
 
 QImage PaintClouds(const SkyColours& Sky) {
   const Rgb& Zenith = Sky.Zenith;

@@ -56,7 +56,8 @@ TDesktopScheme::TDesktopScheme(QObject* Parent) : QObject(Parent) {
               SLOT(PortalSettingChanged(QString, QString, QDBusVariant)));
   // A portal not running is not started for this: the signal says when it comes.
   if (!bus.interface()->isServiceRegistered(PortalService)) return;
-  QDBusMessage read = QDBusMessage::createMethodCall(PortalService, PortalPath, SettingsInterface, QStringLiteral("Read"));
+  QDBusMessage read =
+      QDBusMessage::createMethodCall(PortalService, PortalPath, SettingsInterface, QStringLiteral("Read"));
   read << AppearanceNamespace << SchemeKey;
   const QDBusMessage reply = bus.call(read, QDBus::Block, ReadTimeoutMs);
   if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())

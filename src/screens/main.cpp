@@ -13,10 +13,10 @@
 #include <utility>
 
 #include "appfolders.h"
+#include "astuces.h"
 #include "decor.h"
 #include "desktopscheme.h"
 #include "dessin.h"
-#include "astuces.h"
 #include "fileresult.h"
 #include "generateur.h"
 #include "helpviewer.h"

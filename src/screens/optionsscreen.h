@@ -3,10 +3,9 @@
 // buttons switch between the pages of settings: the game's, the typing-in
 // mode's and the program's. Every boolean setting's check box (caption,
 // tooltip, explanation, page) is built from the table of settings
-// (TOptions::Settings), and so is the list of a setting with choices; the colours, the two choices and the background are
-// placed by hand. The controls are the pending state: only
-// "Valider les options" copies them into the settings and writes them, except
-// the background, which changes at once (in memory) so that the player sees it.
+// (TOptions::Settings), and so is the list of a setting with choices; the colours, the two choices and the background
+// are placed by hand. The controls are the pending state: only "Valider les options" copies them into the settings and
+// writes them, except the background, which changes at once (in memory) so that the player sees it.
 //
 // The main window shows the screen, then calls Setup with its settings. The
 // screen never frees itself: going back to the menu hands it to the main

@@ -68,12 +68,10 @@ constexpr std::array<Setting, 17> Table{{
      "même après un arrêt brutal",
      "", true},
     {"general", "Apparence", &TOptions::Apparence, Form::Choice, "0", Page::Logiciel, "Apparence\u00A0:",
-     "cb_Apparence", "Automatique suit le réglage clair ou sombre du bureau", "", false,
-     "Automatique|Clair|Sombre|"},
+     "cb_Apparence", "Automatique suit le réglage clair ou sombre du bureau", "", false, "Automatique|Clair|Sombre|"},
     {"general", "ContrasteEleve", &TOptions::ContrasteEleve, Form::Flag, "0", Page::Logiciel, "Contraste élevé",
      "cc_contraste",
-     "Chiffres, notes et signaux dans des couleurs plus tranchées\u00A0; les erreurs sont aussi soulignées",
-     "", true},
+     "Chiffres, notes et signaux dans des couleurs plus tranchées\u00A0; les erreurs sont aussi soulignées", "", true},
 }};
 
 // The key the first-start question reads and writes on its own.
@@ -103,7 +101,8 @@ void ReadSetting(TOptions& Options, const Setting& S, const TIniFile* Ini) {
     case Form::Choice: {
       const std::int32_t value = number();
       const bool known = value >= 0 && value < S.ChoiceCaptions().size();
-      Options.*std::get<std::uint32_t TOptions::*>(S.Field) = static_cast<std::uint32_t>(known ? value : fallback.toInt());
+      Options.*std::get<std::uint32_t TOptions::*>(S.Field) =
+          static_cast<std::uint32_t>(known ? value : fallback.toInt());
       break;
     }
     case Form::Text:

@@ -42,10 +42,10 @@ struct TColours {
 };
 
 // The day look, the screens' since the first version, and the night look.
-inline const TColours DayColours{{0, 0, 0},       {128, 0, 0},     {255, 255, 210}, {255, 255, 240},
-                                 {140, 140, 0},   {233, 219, 187}, {250, 246, 200}, {232, 222, 150}};
-inline const TColours NightColours{{236, 230, 205}, {255, 178, 110}, {46, 44, 34},  {74, 71, 54},
-                                   {128, 124, 46},  {36, 33, 28},    {60, 58, 42},  {92, 86, 40}};
+inline const TColours DayColours{{0, 0, 0},     {128, 0, 0},     {255, 255, 210}, {255, 255, 240},
+                                 {140, 140, 0}, {233, 219, 187}, {250, 246, 200}, {232, 222, 150}};
+inline const TColours NightColours{{236, 230, 205}, {255, 178, 110}, {46, 44, 34}, {74, 71, 54},
+                                   {128, 124, 46},  {36, 33, 28},    {60, 58, 42}, {92, 86, 40}};
 
 // The look in force: the night look or the day's, and the high contrast of
 // the grid. One home for the whole program; it starts as the day look.

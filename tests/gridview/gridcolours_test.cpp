@@ -12,13 +12,14 @@ namespace {
 // colours and is not held to it). The table is printed.
 TEST(GridColoursTest, EveryTextReadsOnEveryBackgroundOfTheNightAndHighContrastLooks) {
   const char* texts[] = {"donnés", "joueur", "indice", "notes"};
-  const char* backgrounds[] = {"grille", "sélection", "même chiffre", "zone", "zone indice", "case indice",
-                               "erreur", "mauvais empl."};
+  const char* backgrounds[] = {"grille",      "sélection",   "même chiffre", "zone",
+                               "zone indice", "case indice", "erreur",       "mauvais empl."};
   const struct {
     const char* Name;
     bool Dark;
     bool High;
-  } looks[] = {{"Sombre", true, false}, {"Clair, contraste élevé", false, true}, {"Sombre, contraste élevé", true, true}};
+  } looks[] = {
+      {"Sombre", true, false}, {"Clair, contraste élevé", false, true}, {"Sombre, contraste élevé", true, true}};
   for (const auto& look : looks) {
     const TGridColours colours = GameGridColours(look.Dark, look.High);
     std::printf("%s\n", look.Name);

@@ -252,8 +252,11 @@ TEST_F(TOptionsTest, AChoiceOutsideItsListReadsAsItsDefault) {
   const struct {
     const char* Stored;
     std::uint32_t Read;
-  } cases[] = {{"2", TOptions::ApparenceSombre}, {"1", TOptions::ApparenceClair}, {"3", TOptions::ApparenceAuto},
-               {"-1", TOptions::ApparenceAuto},  {"x", TOptions::ApparenceAuto}};
+  } cases[] = {{"2", TOptions::ApparenceSombre},
+               {"1", TOptions::ApparenceClair},
+               {"3", TOptions::ApparenceAuto},
+               {"-1", TOptions::ApparenceAuto},
+               {"x", TOptions::ApparenceAuto}};
   for (const auto& c : cases) {
     const TOptions o = Loaded(QByteArray("[general]\nApparence=") + c.Stored + "\n");
     EXPECT_EQ(o.Apparence, c.Read) << c.Stored;
