@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Paints the game's two background pictures:
+// Paints the game's two background pictures, each for the day and the night
+// look:
 //   fond.jpg          "Classique": warm parchment, softly mottled, with faint
-//                     fibres and a gentle vignette;
-//   LightClouds.jpeg  "Nuage": a pale blue sky with soft white clouds.
+//                     fibres and a gentle vignette (fond-nuit.jpg: dark brown);
+//   LightClouds.jpeg  "Nuage": a pale blue sky with soft white clouds
+//                     (LightClouds-nuit.jpeg: a night sky, grey clouds).
 // Both are made of value noise summed over octaves, with fixed seeds, so every
 // build paints exactly the same pictures. A touch of random dithering before
 // the colours are rounded to 8 bits keeps the gradients free of bands.
@@ -145,10 +147,18 @@ class Field {
 
 // ---- "Classique": parchment ---------------------------------------------------
 
-QImage PaintParchment() {
-  const Rgb Light{238.0f, 222.0f, 186.0f};        // the paper where it is clean
-  const Rgb Warm{220.0f, 193.0f, 147.0f};         // its mottled, older parts
-  const Rgb Edge{158.0f, 114.0f, 70.0f};          // the browned border
+// The paper where it is clean, its mottled, older parts, the browned border.
+struct PaperColours {
+  Rgb Light, Warm, Edge;
+};
+const PaperColours DayPaper{{238.0f, 222.0f, 186.0f}, {220.0f, 193.0f, 147.0f}, {158.0f, 114.0f, 70.0f}};
+// The same parchment by candlelight: dark brown, darker at the edges.
+const PaperColours NightPaper{{62.0f, 54.0f, 44.0f}, {50.0f, 42.0f, 33.0f}, {22.0f, 17.0f, 12.0f}};
+
+QImage PaintParchment(const PaperColours& Paper) {
+  const Rgb& Light = Paper.Light;
+  const Rgb& Warm = Paper.Warm;
+  const Rgb& Edge = Paper.Edge;
   const float Unit = static_cast<float>(Height);  // noise scales follow the height
 
   // Broad clouds of age on the paper, smaller stains within them, and the
@@ -188,11 +198,19 @@ QImage PaintParchment() {
 
 // ---- "Nuage": sky and clouds --------------------------------------------------
 
-QImage PaintClouds() {
-  const Rgb Zenith{120.0f, 170.0f, 224.0f};
-  const Rgb Horizon{206.0f, 228.0f, 247.0f};
-  const Rgb CloudLit{255.0f, 255.0f, 255.0f};
-  const Rgb CloudShade{196.0f, 211.0f, 232.0f};
+struct SkyColours {
+  Rgb Zenith, Horizon, CloudLit, CloudShade;
+};
+const SkyColours DaySky{
+    {120.0f, 170.0f, 224.0f}, {206.0f, 228.0f, 247.0f}, {255.0f, 255.0f, 255.0f}, {196.0f, 211.0f, 232.0f}};
+// The same clouds at night: a deep blue sky, grey clouds lit by the moon.
+const SkyColours NightSky{{10.0f, 16.0f, 36.0f}, {34.0f, 44.0f, 70.0f}, {92.0f, 100.0f, 120.0f}, {46.0f, 54.0f, 76.0f}};
+
+QImage PaintClouds(const SkyColours& Sky) {
+  const Rgb& Zenith = Sky.Zenith;
+  const Rgb& Horizon = Sky.Horizon;
+  const Rgb& CloudLit = Sky.CloudLit;
+  const Rgb& CloudShade = Sky.CloudShade;
   const float Unit = static_cast<float>(Height);
 
   // Raw cloud noise: a large, slightly warped shape, flattened like
@@ -218,11 +236,11 @@ QImage PaintClouds() {
     auto* Line = reinterpret_cast<QRgb*>(Image.scanLine(Y));
     const float FY = static_cast<float>(Y);
     const float V = FY / Unit;
-    const Rgb Sky = Lerp(Zenith, Horizon, std::pow(SmoothStep(-0.1f, 1.05f, V), 0.9f));
+    const Rgb Air = Lerp(Zenith, Horizon, std::pow(SmoothStep(-0.1f, 1.05f, V), 0.9f));
     for (int X = 0; X < Width; ++X) {
       const float FX = static_cast<float>(X);
       const float D = Density(FX, FY);
-      Rgb C = Sky;
+      Rgb C = Air;
       if (D > 0.0f) {
         // Light comes from above: a point with little cloud above it is a lit
         // top; a point with cloud above and clear sky below is a shaded base.
@@ -231,7 +249,7 @@ QImage PaintClouds() {
         const float Shade =
             Clamp01(0.12f + 0.55f * Above * (1.0f - Below) + 0.2f * Above * Below - 0.25f * (D - Above));
         const Rgb Cloud = Lerp(CloudLit, CloudShade, Shade);
-        C = Lerp(Sky, Cloud, D * 0.95f);
+        C = Lerp(Air, Cloud, D * 0.95f);
       }
       // A faint haze of light near the horizon.
       C = Lerp(C, CloudLit, SmoothStep(0.6f, 1.0f, V) * 0.16f);
@@ -267,9 +285,11 @@ int main(int argc, char** argv) {
   const QString Folder = QString::fromLocal8Bit(argv[1]) + QLatin1Char('/');
   QElapsedTimer Timer;
   Timer.start();
-  if (!Write(PaintParchment(), Folder + QStringLiteral("fond.jpg"))) return 1;
+  if (!Write(PaintParchment(DayPaper), Folder + QStringLiteral("fond.jpg"))) return 1;
+  if (!Write(PaintParchment(NightPaper), Folder + QStringLiteral("fond-nuit.jpg"))) return 1;
   const qint64 First = Timer.elapsed();
-  if (!Write(PaintClouds(), Folder + QStringLiteral("LightClouds.jpeg"))) return 1;
+  if (!Write(PaintClouds(DaySky), Folder + QStringLiteral("LightClouds.jpeg"))) return 1;
+  if (!Write(PaintClouds(NightSky), Folder + QStringLiteral("LightClouds-nuit.jpeg"))) return 1;
   std::printf("backgrounds painted in %lld + %lld ms\n", static_cast<long long>(First),
               static_cast<long long>(Timer.elapsed() - First));
   return 0;

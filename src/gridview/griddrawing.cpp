@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "gridcolours.h"
 #include "grille.h"
 
 namespace {
@@ -50,26 +51,10 @@ void DrawNoteLine(QPainter& Canvas, int X, int Y, int Room, const QString& Text,
 // luminances and by how far apart they look (CIE 1976 distance in L*a*b*).
 // Orange on red is close on both counts; orange on a pale blue differs little
 // in luminance but a lot in hue, and reads well.
-double Linear(int Channel) {
-  const double c = Channel / 255.0;
-  return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
-double Luminance(const QColor& Colour) {
-  return 0.2126 * Linear(Colour.red()) + 0.7152 * Linear(Colour.green()) + 0.0722 * Linear(Colour.blue());
-}
-
-// 1 for equal luminances, 21 for black on white.
-double ContrastRatio(const QColor& A, const QColor& B) {
-  const double a = Luminance(A) + 0.05;
-  const double b = Luminance(B) + 0.05;
-  return std::max(a, b) / std::min(a, b);
-}
-
 std::array<double, 3> Lab(const QColor& Colour) {
-  const double r = Linear(Colour.red());
-  const double g = Linear(Colour.green());
-  const double b = Linear(Colour.blue());
+  const double r = LinearChannel(Colour.red());
+  const double g = LinearChannel(Colour.green());
+  const double b = LinearChannel(Colour.blue());
   // XYZ under D65, relative to the white point.
   const double xyz[3] = {(0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047, 0.2126 * r + 0.7152 * g + 0.0722 * b,
                          (0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883};
@@ -122,6 +107,27 @@ void DrawHalo(QPainter& Canvas, QPoint At, const QFont& Font, const QString& Tex
   Canvas.save();
   Canvas.setRenderHint(QPainter::Antialiasing, true);
   Canvas.strokePath(path, QPen(Colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  Canvas.restore();
+}
+
+// The shape of an error: a bar under the digit's box for a digit that
+// differs from the solution, a triangle in the cell's top-right corner for
+// one that broke a rule, as thick as a twelfth of the box.
+constexpr int MarkDivisor = 12;
+
+void MarkWrong(QPainter& Canvas, const QRect& DigitBox, const QColor& Colour) {
+  const int thickness = std::max(2, DigitBox.height() / MarkDivisor);
+  Canvas.fillRect(DigitBox.left(), DigitBox.bottom() - thickness, DigitBox.width(), thickness, Colour);
+}
+
+void MarkBrokeRule(QPainter& Canvas, const QRect& Cell, const QColor& Colour) {
+  const int side = std::max(6, Cell.height() / 4);
+  const QPoint corner(Cell.right() - 2, Cell.top() + 3);
+  const QPolygon triangle({corner, corner - QPoint(side, 0), corner + QPoint(0, side)});
+  Canvas.save();
+  Canvas.setPen(Qt::NoPen);
+  Canvas.setBrush(Colour);
+  Canvas.drawPolygon(triangle);
   Canvas.restore();
 }
 
@@ -251,9 +257,11 @@ void PaintGrid(QPainter& Canvas, const TGridState& State, const TGridLook& Look)
       const bool selected = i == selRow && j == selCol;
       const THintTint tint = Look.ShowHintTint ? State.Tint(i, j) : THintTint::None;
       QColor background = fond;
-      if (kind == KindWrong && Look.ShowErreur && !refused)
+      const bool wrong = kind == KindWrong && Look.ShowErreur && !refused;
+      const bool brokeRule = !wrong && (refused || (kind == KindBrokeRule && Look.ShowImpossible));
+      if (wrong)
         background = Look.CouleurErreur;
-      else if (refused || (kind == KindBrokeRule && Look.ShowImpossible))
+      else if (brokeRule)
         background = Look.CouleurImpossible;
       else if (selected)
         background = Look.CouleurSelection;
@@ -265,7 +273,7 @@ void PaintGrid(QPainter& Canvas, const TGridState& State, const TGridLook& Look)
         background = Look.CouleurSurlignage;
       else if (highlight && (i == selRow || j == selCol || BlockOf(i, j) == BlockOf(selRow, selCol)))
         background = Look.CouleurZone;
-      QColor text(Qt::black);
+      QColor text = Look.CouleurNote;
       if (i == State.HintRow && j == State.HintCol)
         text = Look.CouleurChiffreHint;
       else if (d > 0)
@@ -316,6 +324,8 @@ void PaintGrid(QPainter& Canvas, const TGridState& State, const TGridLook& Look)
         if (background != fond && !Legible(text, background))
           DrawHalo(Canvas, baseline, digitFont, label, HaloColour(text, background));
         Canvas.drawText(baseline, label);
+        if (Look.MarkErrors && wrong) MarkWrong(Canvas, QRect(x, y, w, h), text);
+        if (Look.MarkErrors && brokeRule) MarkBrokeRule(Canvas, QRect(left, top, W, H), text);
       } else {
         const std::uint16_t set = Look.ShowAllCandidates && shown.Candidates != 0 ? shown.Candidates : shown.Notes;
         if (set == 0) continue;

@@ -117,6 +117,8 @@ struct TGridLook {
       {{{255, 234, 212}, {255, 196, 140}}, {{224, 246, 226}, {160, 222, 172}}, {{252, 226, 238}, {240, 168, 200}}}};
   // The colours of a tint of hue Hue (TGridState::TintHue): zone, then cells.
   TStepHue TintColours(int Hue) const;
+  // The pencil marks and candidates.
+  QColor CouleurNote{0, 0, 0};
 
   // What shows. The error backgrounds: a digit that differs from the
   // solution (ShowErreur), one that broke a rule and a refused given
@@ -133,6 +135,10 @@ struct TGridLook {
   // Empty cells show their computed candidates instead of the pencil marks
   // (the marks when a cell has no candidate left).
   bool ShowAllCandidates = false;
+  // An error shows by a shape too, for those who do not tell its colour: a
+  // bar under a digit that differs from the solution, a corner cut off the
+  // cell of one that broke a rule.
+  bool MarkErrors = false;
 
   // The paper look: cells of PaperSize, a white board, lines in Lines, every
   // text black; no selection, hint colour, tint or error background.

@@ -88,6 +88,12 @@ class TGrilleSudoku : public QWidget {
   // backgrounds and the selection stay on top.
   QColor CouleurIndiceZone = TGridLook{}.CouleurIndiceZone;
   QColor CouleurIndiceCase = TGridLook{}.CouleurIndiceCase;
+  // The pencil marks' colour, and whether errors show by a shape too.
+  QColor CouleurNote = TGridLook{}.CouleurNote;
+  bool MarkErrors = TGridLook{}.MarkErrors;
+  // The lines on screen when they differ from the paper's (CouleurTrait, a
+  // night look's light lines); invalid for the same.
+  QColor CouleurTraitEcran;
   using THintTint = ::THintTint;
   THintTint HintTint(int Row, int Col) const;
   // What the last hint tints, until the next move; a game taken up shows

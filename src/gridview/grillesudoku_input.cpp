@@ -80,11 +80,12 @@ void TGrilleSudoku::MoveSelection(int Key) {
 }
 
 bool TGrilleSudoku::event(QEvent* Event) {
-  // The arrow keys belong to the grid, before any shortcut; Tab and Enter keep
-  // their usual meaning.
+  // The arrow keys belong to the grid, before any shortcut, and so do Ctrl
+  // with the keys of a pencil mark (the "-" of a French keyboard is the key of
+  // 6); Tab and Enter keep their usual meaning.
   if (Event->type() == QEvent::ShortcutOverride) {
     auto* key = static_cast<QKeyEvent*>(Event);
-    if (IsArrow(key->key())) {
+    if (IsArrow(key->key()) || (KeyDigit(*key) >= 0 && (key->modifiers() & Qt::ControlModifier) != 0)) {
       Event->accept();
       return true;
     }

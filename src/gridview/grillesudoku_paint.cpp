@@ -25,7 +25,7 @@ TGridLook TGrilleSudoku::Look() const {
   look.NoteSize = TaillePossibilite;
   look.TypeBrique = TypeBrique;
   look.CouleurFond = CouleurFond_;
-  look.CouleurTrait = CouleurTrait_;
+  look.CouleurTrait = CouleurTraitEcran.isValid() ? CouleurTraitEcran : CouleurTrait_;
   look.CouleurSelection = CouleurSelection;
   look.CouleurChiffre = CouleurChiffre;
   look.CouleurChiffreFixe = CouleurChiffreFixe;
@@ -36,6 +36,8 @@ TGridLook TGrilleSudoku::Look() const {
   look.CouleurZone = CouleurZone;
   look.CouleurIndiceZone = CouleurIndiceZone;
   look.CouleurIndiceCase = CouleurIndiceCase;
+  look.CouleurNote = CouleurNote;
+  look.MarkErrors = MarkErrors;
   look.ShowErreur = ShowErreur;
   look.ShowImpossible = ShowImpossible;
   look.SurligneChiffres = SurligneChiffres;

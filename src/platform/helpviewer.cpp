@@ -23,12 +23,16 @@
 
 #include "chmfile.h"
 #include "messages.h"
+#include "nightcolours.h"
 
 namespace {
 
 // Pages are addressed as "chm:/<path inside the file>", so that relative links
 // resolve against the page that holds them.
 const QString kScheme = QStringLiteral("chm");
+
+// The help shows in night colours.
+bool HelpNight = false;
 
 QUrl TopicUrl(QString Local) {
   // A contents entry may name the file itself ("ms-its:orvalis.chm::/page.html").
@@ -65,7 +69,9 @@ class THelpBrowser : public QTextBrowser {
     if (url.scheme() != kScheme) return {};
     if (Type == QTextDocument::HtmlResource) Page_ = url.adjusted(QUrl::RemoveFragment);
     const QString path = PagePath(url);
-    const std::optional<QByteArray> bytes = File_.Read(path);
+    std::optional<QByteArray> bytes = File_.Read(path);
+    // At night the pages, their style and their pictures take night colours.
+    if (bytes && HelpNight) *bytes = NightColours(*bytes);
     if (!bytes) return Type == QTextDocument::HtmlResource ? QVariant(MissingPage(path)) : QVariant();
     switch (Type) {
       case QTextDocument::HtmlResource:
@@ -281,6 +287,18 @@ void THelpViewer::OpenIndexEntry(QListWidgetItem* Item) {
   if (Item == nullptr) return;
   const QString local = Item->data(Qt::UserRole).toString();
   if (!local.isEmpty()) ShowTopic(local);
+}
+
+void THelpViewer::Reload() {
+  const QUrl page = Browser_->source();
+  Browser_->clear();  // and the style sheet and pictures it keeps
+  Browser_->setSource(page);
+}
+
+void SetHelpNight(bool Night) {
+  if (Night == HelpNight) return;
+  HelpNight = Night;
+  if (THelpViewer* viewer = TheViewer().data()) viewer->Reload();
 }
 
 void OpenHelp(const QString& ChmPath) {

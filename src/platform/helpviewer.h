@@ -36,6 +36,8 @@ class THelpViewer : public QWidget {
   void ShowDefaultTopic();
   // A page of the file, as the contents name it ("regles.html#but").
   void ShowTopic(const QString& Local);
+  // The page on show, loaded again with its style and pictures.
+  void Reload();
   // The page shown, as a path inside the file ("regles.html").
   QString CurrentTopic() const;
 
@@ -71,6 +73,9 @@ class THelpViewer : public QWidget {
 // program, creating it or bringing it to the front. When the file is missing
 // or unreadable the player is told so in a message and no window opens.
 void OpenHelp(const QString& ChmPath);
+// The help in night colours (NightColours) or in its own; an open help
+// window shows its page again.
+void SetHelpNight(bool Night);
 
 // The help window OpenHelp shows, or null when none is open.
 THelpViewer* CurrentHelpViewer();

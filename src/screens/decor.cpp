@@ -8,13 +8,26 @@
 #include "look.h"
 #include "shell.h"
 
+namespace {
+
+// What marks a screen's background picture.
+const char* const BackgroundProperty = "lookBackground";
+
+}  // namespace
+
 TImage* AddBackground(QWidget& Form, bool Stretch, const QString& Name) {
   auto* image = new TImage(&Form);
   image->setObjectName(Name);
   image->SetStretch(Stretch);
-  image->SetCouleur(Look::BackgroundColor);
+  image->SetCouleur(Look::Colours().Background);
+  image->setProperty(BackgroundProperty, true);
   LoadBackground(*image);
   return image;
+}
+
+void ReloadBackgrounds(QWidget& Window) {
+  for (TImage* image : Window.findChildren<TImage*>())
+    if (image->property(BackgroundProperty).isValid()) LoadBackground(*image);
 }
 
 TFondCopie* AddPanel(QWidget& Parent, const QString& Name) {

@@ -15,6 +15,9 @@ class TImage;
 // no picture: stretched over a screen, unscaled from the top-left corner of a
 // dialog. The form places it.
 TImage* AddBackground(QWidget& Form, bool Stretch, const QString& Name = QStringLiteral("Image1"));
+// Every background picture AddBackground put inside Window, loaded again (the
+// look or the choice of picture changed).
+void ReloadBackgrounds(QWidget& Window);
 
 // A framed panel drawn with the shared pale yellow model (none when the holder
 // of the models does not exist).

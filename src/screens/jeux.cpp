@@ -20,6 +20,7 @@
 #include "finjeu.h"
 #include "fondcopie.h"
 #include "generation.h"
+#include "gridcolours.h"
 #include "grillesudoku.h"
 #include "hintletters.h"
 #include "hotlabel.h"
@@ -135,11 +136,6 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
 
   GrilleSudoku = new TGrilleSudoku(this);
   GrilleSudoku->setObjectName(QStringLiteral("GrilleSudoku"));
-  GrilleSudoku->SetCouleurFond(GridBackground);
-  GrilleSudoku->CouleurSelection = GridSelection;
-  GrilleSudoku->CouleurChiffre = GridDigits;
-  GrilleSudoku->CouleurChiffreHint = GridHint;
-  GrilleSudoku->CouleurChiffreFixe = GridGivens;
   GrilleSudoku->setAccessibleName(QStringLiteral("Grille"));
   connect(GrilleSudoku, &TGrilleSudoku::GridChanged, this, [this] {
     ShowHelps();
@@ -220,8 +216,6 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   MemoAstuce->setReadOnly(true);
   MemoAstuce->setFocusPolicy(Qt::NoFocus);
   MemoAstuce->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  MemoAstuce->setStyleSheet(QStringLiteral("QTextBrowser { background: %1; border: 1px solid %2; }")
-                                .arg(Look::PanelColor.name(), Look::EdgeColor.name()));
   MemoAstuce->viewport()->installEventFilter(this);
   MemoAstuce->setAccessibleName(QStringLiteral("Boîte de conseils"));
   KeepWholeLines(*MemoAstuce);
@@ -232,6 +226,7 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   connect(t_Chronometre, &QTimer::timeout, this, &Tf_Jeux::t_ChronometreTimer);
 
   AddShortcuts();
+  ApplyLook();
 }
 
 Tf_Jeux::~Tf_Jeux() = default;
@@ -285,6 +280,13 @@ void Tf_Jeux::AddShortcuts() {
       {nullptr, rc_ModePossibilite, {key(Qt::Key_F4)}, nullptr, &Tf_Jeux::ToggleNoteMode},
       {nullptr, this, {key(Qt::CTRL | Qt::Key_Insert)}, nullptr, &Tf_Jeux::CopyPuzzle},
       {nullptr, this, {key(Qt::CTRL | Qt::Key_V), key(Qt::SHIFT | Qt::Key_Insert)}, nullptr, &Tf_Jeux::PastePuzzle},
+      // The zoom of the grid: Ctrl++ (or Ctrl+=, the same key without
+      // Shift), Ctrl+-, and Ctrl+Home back to its size (Ctrl+0 is the
+      // grid's). The grid keeps Ctrl with a digit key that notes a mark (the
+      // "-" of a French keyboard is the key of 6).
+      {nullptr, this, {QKeySequence::ZoomIn, key(Qt::CTRL | Qt::Key_Equal)}, nullptr, &Tf_Jeux::ZoomIn},
+      {nullptr, this, {QKeySequence::ZoomOut}, nullptr, &Tf_Jeux::ZoomOut},
+      {nullptr, this, {key(Qt::CTRL | Qt::Key_Home)}, nullptr, &Tf_Jeux::ZoomReset},
   };
   for (const Command& command : commands) {
     if (command.Owner != nullptr) AddShortcut(command.Owner, command.Keys, command.Handler);
@@ -430,10 +432,43 @@ bool Tf_Jeux::Start(const TJeuxServices& Services, const TStart& How) {
   return true;
 }
 
+void Tf_Jeux::ApplyLook() {
+  const Look::TMode& mode = Look::Mode();
+  const Look::TColours& colours = Look::Colours();
+  const TGridColours grid = GameGridColours(mode.Dark, mode.HighContrast);
+  const bool day = !mode.Dark && !mode.HighContrast;
+  TGridLook look;
+  grid.ApplyTo(look);
+  GrilleSudoku->SetCouleurFond(look.CouleurFond);
+  GrilleSudoku->CouleurTraitEcran = mode.Dark ? grid.Lines : QColor();
+  GrilleSudoku->CouleurSelection = look.CouleurSelection;
+  GrilleSudoku->CouleurChiffre = look.CouleurChiffre;
+  GrilleSudoku->CouleurChiffreHint = look.CouleurChiffreHint;
+  GrilleSudoku->CouleurChiffreFixe = look.CouleurChiffreFixe;
+  GrilleSudoku->CouleurNote = look.CouleurNote;
+  GrilleSudoku->CouleurSurlignage = look.CouleurSurlignage;
+  GrilleSudoku->CouleurZone = look.CouleurZone;
+  GrilleSudoku->CouleurIndiceZone = look.CouleurIndiceZone;
+  GrilleSudoku->CouleurIndiceCase = look.CouleurIndiceCase;
+  GrilleSudoku->MarkErrors = look.MarkErrors;
+  // The player's signal colours, unless a look has its own for the defaults.
+  if (Options != nullptr) {
+    const auto signal = [&](std::uint32_t TOptions::*Setting, const QColor& LookColour) {
+      const QColor dayDefault = ColorFromBgr(QByteArray(TOptions::SettingOf(Setting)->Default).toUInt());
+      return SignalColour(ColorFromBgr(Options->*Setting), dayDefault, LookColour, day);
+    };
+    GrilleSudoku->CouleurErreur = signal(&TOptions::CouleurErreur, grid.Wrong);
+    GrilleSudoku->CouleurImpossible = signal(&TOptions::CouleurEmplacement, grid.BrokeRule);
+  }
+  const QString text = mode.Dark ? QStringLiteral(" color: %1;").arg(colours.Command.name()) : QString();
+  MemoAstuce->setStyleSheet(QStringLiteral("QTextBrowser { background: %1; border: 1px solid %2;%3 }")
+                                .arg(colours.Panel.name(), colours.Edge.name(), text));
+  GrilleSudoku->update();
+}
+
 void Tf_Jeux::SetupScreen() {
   if (Options == nullptr) return;
-  GrilleSudoku->CouleurErreur = ColorFromBgr(Options->CouleurErreur);
-  GrilleSudoku->CouleurImpossible = ColorFromBgr(Options->CouleurEmplacement);
+  ApplyLook();
   GrilleSudoku->TypeBrique = Options->UseLetters ? tb_Lettre : tb_Chiffre;
   // The mode pictures show what the grid shows.
   im_ModeNormal->SetPicture(Options->UseLetters ? QStringLiteral(":/pictures/mode_normal_letters.svg")

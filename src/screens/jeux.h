@@ -82,6 +82,31 @@ class Tf_Jeux : public QWidget {
   // level choice, the wait or the load dialog was given up, or the text is no
   // game; the caller then goes back to the menu.
   bool Start(const TJeuxServices& Services, const TStart& How);
+  // The look in force (Look::Mode) on the grid, its signals and the tips.
+  void ApplyLook();
+
+  // Where the grid stands in a window of a size, zoomed by Zoom steps (0:
+  // its natural size, 697 by 570 giving 46-pixel cells, a full HD screen
+  // 91-pixel ones), with the sizes of its text and of the digit buttons.
+  struct TGridPlace {
+    int Cell = 0;  // pixels, each way
+    int Top = 0;
+    int Left = 0;
+    int DigitPoints = 0;
+    int NotePoints = 0;
+    int Button = 0;  // a digit button's side, the step between two, all ten
+    int ButtonStep = 0;
+    int ButtonsWidth = 0;
+    int ButtonPixels = 0;  // their text
+  };
+  static TGridPlace PlaceGrid(QSize Window, int Zoom);
+  // Ctrl++ and Ctrl+- zoom the grid a step in or out, as far as the window
+  // leaves room; Ctrl+Home gives it back its natural size. Zoom() is the steps
+  // taken; a step that would change nothing is not taken.
+  void ZoomIn();
+  void ZoomOut();
+  void ZoomReset();
+  int Zoom() const { return Zoom_; }
 
   // Level choice, then a grid of that level from the generator (at once when
   // it is ready, else behind the wait dialog). False when the choice or the
@@ -249,6 +274,7 @@ class Tf_Jeux : public QWidget {
   QString TipShown_;  // what the tip box showed of them: another tip ends them
   // A command is showing what its move did: the end waits for it.
   bool InCommand_ = false;
+  int Zoom_ = 0;
   bool EndPending_ = false;
   // The game (by serial) whose start has taken the place of the game left,
   // with the setting "ReprendrePartie" off.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game screen's layout: the grid sized to the window, the panels of
+// The game screen's layout: the grid sized to the window (and zoomed), the panels of
 // commands in a column at its left, the digit buttons under it, the mode and
 // the tips below the panels.
 #include "jeux.h"
@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <algorithm>
+#include <cmath>
 
 #include "fondcopie.h"
 #include "grillesudoku.h"
@@ -26,12 +27,17 @@ namespace {
 // Every number of the game screen's layout, in one place. Sizes in pixels;
 // the divisors give a size as a share of the window's width or height.
 struct TJeuxLayout {
-  // The grid: 15 cells across the width at most, Cell.Big pixels at most
-  // (a cell above Cell.Cap becomes Cell.Big), or 11.9 down the height.
+  // The grid: 15 cells across the width at most, or 11.9 down the height; it
+  // grows with the window.
   double CellsAcross = 15.0;
-  int CellCap = 54;
-  int CellBig = 55;
   double CellsDown = 11.9;
+  // The zoom (Ctrl++, Ctrl+-): each step a tenth larger or smaller, down to
+  // MinCell, up to the room the window leaves the grid and its buttons with
+  // Margin to spare.
+  double ZoomStep = 1.1;
+  int MinCell = 24;
+  int MaxZoomSteps = 8;
+  int Margin = 8;
   int GridTop = 11;
   int GridShift = 110;  // the grid stands this far right of the window's middle
   // Text sizes in points by cell size: from BigCell up, below SmallCell, between.
@@ -40,6 +46,10 @@ struct TJeuxLayout {
   int DigitBig = 28, NoteBig = 10;
   int DigitSmall = 20, NoteSmall = 8;
   int DigitMiddle = 24, NoteMiddle = 9;
+  // Above BigCell the text grows with the cell.
+  // The digit buttons (and their text) grow with cells above ButtonsCell.
+  double ButtonsCell = 46.0;
+  int ButtonsText = 16;
   // The panels of commands, in a column left of the grid.
   int PanelMargin = 8;
   int PanelGap = 4;
@@ -69,7 +79,79 @@ struct TJeuxLayout {
 
 constexpr TJeuxLayout Layout{};
 
+// The size of a length of the digit buttons for cells of Size.
+int ButtonLength(int Length, int Size) { return Rounded(Length * std::max(1.0, Size / Layout.ButtonsCell)); }
+
 }  // namespace
+
+Tf_Jeux::TGridPlace Tf_Jeux::PlaceGrid(QSize Window, int Zoom) {
+  const int W = Window.width();
+  const int H = Window.height();
+  // The smaller of the cell sizes across and down.
+  const int a = Rounded(W / Layout.CellsAcross);
+  const int b = Rounded(H / Layout.CellsDown);
+  TGridPlace place;
+  place.Top = Layout.GridTop;
+  place.Cell = b;
+  if (a < b) {
+    place.Top = Layout.GridTop + (9 * b - 9 * a) / 2;
+    place.Cell = a;
+  }
+  Zoom = std::clamp(Zoom, -Layout.MaxZoomSteps, Layout.MaxZoomSteps);
+  if (Zoom != 0) {
+    const int natural = place.Cell;
+    int cell = std::max(Layout.MinCell, Rounded(natural * std::pow(Layout.ZoomStep, Zoom)));
+    // The room left: the buttons under the grid, the column of panels
+    // (as wide as at this height) at its left, a margin at its right.
+    const int panelWidth = Layout.PanelWidthPerPixel * std::clamp(Rounded(H / Layout.LinePixelsDivisor),
+                                                                  Layout.LinePixelsLeast, Layout.LinePixelsMost) +
+                           Layout.PanelWidthExtra;
+    const auto fits = [&](int Cell) {
+      const int left = (W - 9 * Cell) / 2 + Layout.GridShift;
+      const int bottom = Layout.GridTop + 9 * Cell + 1 + Layout.ButtonsGap + ButtonLength(Layout.ButtonSize, Cell);
+      return bottom + Layout.Margin <= H && left + 9 * Cell + 1 + Layout.Margin <= W &&
+             left - Layout.ColumnGap - panelWidth >= Layout.PanelMargin;
+    };
+    while (cell > natural && !fits(cell)) --cell;
+    place.Cell = cell;
+    place.Top = std::max(Layout.GridTop, place.Top + 9 * (natural - cell) / 2);
+  }
+  place.Left = (W - 9 * place.Cell) / 2 + Layout.GridShift;
+  const int size = place.Cell;
+  place.DigitPoints = Layout.DigitMiddle;
+  place.NotePoints = Layout.NoteMiddle;
+  if (size > Layout.BigCell) {
+    place.DigitPoints = Rounded(double(Layout.DigitBig) * size / Layout.BigCell);
+    place.NotePoints = Rounded(double(Layout.NoteBig) * size / Layout.BigCell);
+  } else if (size == Layout.BigCell) {
+    place.DigitPoints = Layout.DigitBig;
+    place.NotePoints = Layout.NoteBig;
+  } else if (size < Layout.SmallCell) {
+    place.DigitPoints = Layout.DigitSmall;
+    place.NotePoints = Layout.NoteSmall;
+  }
+  place.Button = ButtonLength(Layout.ButtonSize, size);
+  place.ButtonStep = ButtonLength(Layout.ButtonStep, size);
+  place.ButtonsWidth = ButtonLength(Layout.ButtonsWidth, size);
+  place.ButtonPixels = ButtonLength(Layout.ButtonsText, size);
+  return place;
+}
+
+void Tf_Jeux::ZoomIn() {
+  // No step beyond the room: the next Ctrl+- makes the grid smaller at once.
+  if (Zoom_ < Layout.MaxZoomSteps && PlaceGrid(size(), Zoom_ + 1).Cell > PlaceGrid(size(), Zoom_).Cell) ++Zoom_;
+  FormResize();
+}
+
+void Tf_Jeux::ZoomOut() {
+  if (Zoom_ > -Layout.MaxZoomSteps && PlaceGrid(size(), Zoom_ - 1).Cell < PlaceGrid(size(), Zoom_).Cell) --Zoom_;
+  FormResize();
+}
+
+void Tf_Jeux::ZoomReset() {
+  Zoom_ = 0;
+  FormResize();
+}
 
 void Tf_Jeux::SpreadLines(const std::vector<CommandLine>& Lines, int PanelHeight, int LineHeight) {
   if (Lines.empty()) return;
@@ -86,34 +168,16 @@ void Tf_Jeux::SpreadLines(const std::vector<CommandLine>& Lines, int PanelHeight
 }
 
 void Tf_Jeux::FormResize() {
-  const int W = width();
   const int H = height();
   Image1->setGeometry(rect());
 
-  // The grid: the smaller of its cell sizes across and down.
-  int a = Rounded(W / Layout.CellsAcross);
-  if (a > Layout.CellCap) a = Layout.CellBig;
-  const int b = Rounded(H / Layout.CellsDown);
-  int gridTop = Layout.GridTop;
-  int size = b;
-  if (a < b) {
-    gridTop = Layout.GridTop + (9 * b - 9 * a) / 2;
-    size = a;
-  }
-  const int gridLeft = (W - 9 * size) / 2 + Layout.GridShift;
-  int digitSize = Layout.DigitMiddle;
-  int noteSize = Layout.NoteMiddle;
-  if (size >= Layout.BigCell) {
-    digitSize = Layout.DigitBig;
-    noteSize = Layout.NoteBig;
-  } else if (size < Layout.SmallCell) {
-    digitSize = Layout.DigitSmall;
-    noteSize = Layout.NoteSmall;
-  }
-  GrilleSudoku->TailleEcriture = quint8(digitSize);
-  GrilleSudoku->TaillePossibilite = quint8(noteSize);
-  GrilleSudoku->SetHauteurCase(size);
-  GrilleSudoku->SetLargeurCase(size);
+  const TGridPlace place = PlaceGrid(size(), Zoom_);
+  const int gridTop = place.Top;
+  const int gridLeft = place.Left;
+  GrilleSudoku->TailleEcriture = quint8(std::min(place.DigitPoints, 255));
+  GrilleSudoku->TaillePossibilite = quint8(std::min(place.NotePoints, 255));
+  GrilleSudoku->SetHauteurCase(place.Cell);
+  GrilleSudoku->SetLargeurCase(place.Cell);
   GrilleSudoku->move(gridLeft, gridTop);
   const int gridWidth = GrilleSudoku->width();
   p_Pause->setGeometry(GrilleSudoku->geometry());
@@ -186,10 +250,12 @@ void Tf_Jeux::FormResize() {
 
   // The digit buttons under the grid.
   const int buttonsTop = gridTop + GrilleSudoku->height() + Layout.ButtonsGap;
-  const int buttonsLeft = gridLeft + (gridWidth - Layout.ButtonsWidth) / 2;
-  for (int k = 0; k < 10; ++k)
-    Buttons[std::size_t(k)]->setGeometry(buttonsLeft + k * Layout.ButtonStep, buttonsTop, Layout.ButtonSize,
-                                         Layout.ButtonSize);
+  const int buttonsLeft = gridLeft + (gridWidth - place.ButtonsWidth) / 2;
+  const QFont buttonFont = Look::PixelFont(Look::GridFamily, place.ButtonPixels, true);
+  for (int k = 0; k < 10; ++k) {
+    Buttons[std::size_t(k)]->setGeometry(buttonsLeft + k * place.ButtonStep, buttonsTop, place.Button, place.Button);
+    Buttons[std::size_t(k)]->setFont(buttonFont);
+  }
 
   // The mode widgets and the tips under the panels.
   const int r = p_Aides->geometry().bottom() + 1;
@@ -202,8 +268,10 @@ void Tf_Jeux::FormResize() {
   rc_ModePossibilite->move(x, r + Layout.ModeBoxTop);
   im_ModePossibilite->move(rc_ModePossibilite->x() + rc_ModePossibilite->width() + Layout.ModePictureGap,
                            r + Layout.ModePictureTop);
-  const int memoHeight = H - r - Layout.TipsTop - Layout.TipsBottom;
-  MemoAstuce->setGeometry(panelLeft, r + Layout.TipsTop, gridLeft + gridWidth - panelLeft, std::max(0, memoHeight));
+  // The tips stand under the digit buttons too, which grow with the grid.
+  const int memoTop = std::max(r + Layout.TipsTop, buttonsTop + place.Button + Layout.ButtonsGap);
+  const int memoHeight = H - memoTop - Layout.TipsBottom;
+  MemoAstuce->setGeometry(panelLeft, memoTop, gridLeft + gridWidth - panelLeft, std::max(0, memoHeight));
   int memoPoints = Layout.TipsPoints[3];
   for (int k = 2; k >= 0; --k)
     if (memoHeight < Layout.TipsHeights[k]) memoPoints = Layout.TipsPoints[k];

@@ -90,15 +90,6 @@ inline const QString ChosenButtonStyle =
 inline constexpr int ClockIntervalMs = 500;
 inline constexpr int KeepClockEverySeconds = 10;
 
-// The colours the grid is drawn in on the game screen: a pale yellow board,
-// a yellow selection, the player's digits orange, the hinted one red, the
-// givens black.
-inline const QColor GridBackground{255, 255, 210};
-inline const QColor GridSelection{255, 255, 0};
-inline const QColor GridDigits{255, 128, 0};
-inline const QColor GridHint{255, 0, 0};
-inline const QColor GridGivens{0, 0, 0};
-
 inline int Rounded(double Value) { return int(std::nearbyint(Value)); }  // halves to even
 
 // The clock stands still while it lives (a dialog of ours is open).

@@ -14,6 +14,9 @@
 
 #include "appfolders.h"
 #include "astuces.h"
+#include "decor.h"
+#include "desktopscheme.h"
+#include "dessin.h"
 #include "fileresult.h"
 #include "generateur.h"
 #include "helpviewer.h"
@@ -56,6 +59,13 @@ constexpr int FullScreenDelayMs = 50;
 // in when the picture cannot be read.
 const QString CloudsPicture = QStringLiteral("LightClouds.jpeg");
 const QColor CloudsColor{205, 226, 244};
+
+// The night version of a background picture: "fond.jpg" becomes
+// "fond-nuit.jpg", painted with the day's.
+QString NightPicture(const QString& Name) {
+  const qsizetype dot = Name.lastIndexOf(u'.');
+  return dot < 0 ? Name + QStringLiteral("-nuit") : Name.left(dot) + QStringLiteral("-nuit") + Name.mid(dot);
+}
 
 const QString WaitingTitle = QStringLiteral("Partie interrompue");
 const QString WaitingQuestion = QStringLiteral(
@@ -161,6 +171,7 @@ Tf_Main::Tf_Main(QWidget* Parent) : QWidget(Parent) {
   Reprise = std::make_unique<TReprise>(TAppFolders::ResumeFile());
   ShowMenuCommands(true);
   SetShell(this);
+  ApplyLook();
   LoadBackground(*Image1);
 
   Generateur = std::make_unique<TGenerateur>();
@@ -244,12 +255,36 @@ void Tf_Main::closeEvent(QCloseEvent* Event) {
 
 void Tf_Main::LoadBackground(TImage& Image) {
   const bool clouds = Options && Options->FondEcran == CloudsPicture;
-  Image.SetCouleur(clouds ? CloudsColor : Look::BackgroundColor);
+  const bool night = Look::Mode().Dark;
+  Image.SetCouleur(clouds && !night ? CloudsColor : Look::Colours().Background);
   // A missing or unreadable picture leaves the plain colour.
-  const QString name = Options ? Options->FondEcran : QString();
+  const QString name = Options ? (night ? NightPicture(Options->FondEcran) : Options->FondEcran) : QString();
   const QString path = TAppFolders::ImagesFolder() + QLatin1Char('/') + name;
   // Only a picture file: a pipe put there would hold the screen forever.
   if (name.isEmpty() || !QFileInfo(path).isFile() || !Image.SetPicture(path)) Image.ClearPicture();
+}
+
+void Tf_Main::ApplyLook() {
+  if (!Options) return;
+  const std::uint32_t chosen = Options->Apparence;
+  if (chosen == TOptions::ApparenceAuto && Desktop_ == nullptr) {
+    Desktop_ = new TDesktopScheme(this);
+    connect(Desktop_, &TDesktopScheme::Changed, this, &Tf_Main::ApplyLook);
+  }
+  const bool dark =
+      chosen == TOptions::ApparenceSombre || (chosen == TOptions::ApparenceAuto && Desktop_->PrefersDark());
+  const Look::TMode mode{dark, Options->ContrasteEleve};
+  if (mode == Look::Mode()) return;
+  Look::SetMode(mode);
+  SetHelpNight(dark);
+  if (f_Dessin != nullptr) f_Dessin->ApplyLook();
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    for (TImage* image : window->findChildren<TImage*>()) image->ApplyLook();
+    ReloadBackgrounds(*window);
+    Look::Redress(*window);
+  }
+  LoadBackground(*Image1);
+  if (auto* game = qobject_cast<Tf_Jeux*>(CurrentScreen.data())) game->ApplyLook();
 }
 
 void Tf_Main::Embed(QWidget* Screen, bool ShowPanel) {

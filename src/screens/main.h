@@ -27,6 +27,7 @@ class TGenerateur;
 class THotLabel;
 class TImage;
 class TOptions;
+class TDesktopScheme;
 class TScores;
 class TRecorder;
 class TStatistiques;
@@ -59,6 +60,11 @@ class Tf_Main : public QWidget, public TShell {
   void OpenHelp() override;
   // The options screen changed the background: the menu's picture follows.
   void BackgroundChanged() override;
+  // The look of the settings: the day's or the night's ("Apparence", which
+  // may follow the desktop's preference, and live), with high contrast or
+  // not. A change reaches every window, its pictures, panels and commands,
+  // the help and the game on screen.
+  void ApplyLook() override;
   // Full screen, or a sizeable window of 697 by 570 centred on the desktop.
   void ApplyScreenMode(bool FullScreen) override;
   QWidget* Window() override { return this; }
@@ -116,6 +122,9 @@ class Tf_Main : public QWidget, public TShell {
   std::unique_ptr<TRecorder> Recorder_;
   // The game in progress, kept for "Reprendre la partie".
   std::unique_ptr<TReprise> Reprise;
+  // The desktop's light or dark preference, watched once "Automatique" is
+  // chosen.
+  TDesktopScheme* Desktop_ = nullptr;
 
   // --- Controls ---
   TImage* Image1;           // the background, over the whole client area

@@ -181,8 +181,14 @@ Tf_Options::Tf_Options(QWidget* Parent) : QWidget(Parent) {
 void Tf_Options::AddChecks(QWidget* Page, TOptions::TPage Which, QVBoxLayout* Column,
                            const std::function<void(bool TOptions::*)>& After) {
   for (const TOptions::TSetting& setting : TOptions::Settings()) {
+    if (setting.Page != Which) continue;
+    if (setting.Choice() != nullptr) {
+      // A choice without a control's name is laid out by its page.
+      if (*setting.Control != 0) AddChoice(setting, Column);
+      continue;
+    }
     bool TOptions::*flag = setting.Flag();
-    if (flag == nullptr || setting.Page != Which) continue;
+    if (flag == nullptr) continue;
     auto* check = MakeCheck<TCarreCoche>(Page, setting.Control, QString::fromUtf8(setting.Label));
     check->setToolTip(QString::fromUtf8(setting.Tooltip));
     Checks_.emplace_back(flag, check);
@@ -196,6 +202,30 @@ void Tf_Options::AddChecks(QWidget* Page, TOptions::TPage Which, QVBoxLayout* Co
     }
     if (After) After(flag);
   }
+}
+
+void Tf_Options::AddChoice(const TOptions::TSetting& Setting, QVBoxLayout* Column) {
+  const QString caption = QString::fromUtf8(Setting.Label);
+  auto* box = new QComboBox;
+  box->setObjectName(QString::fromLatin1(Setting.Control));
+  box->addItems(Setting.ChoiceCaptions());
+  box->setMinimumWidth(160);
+  box->setToolTip(QString::fromUtf8(Setting.Tooltip));
+  box->setAccessibleName(caption.chopped(2));  // without " :"
+  Choices_.emplace_back(Setting.Choice(), box);
+  auto* line = new QHBoxLayout;
+  line->addWidget(MakeLabel("", caption, CaptionSize, true));
+  line->addSpacing(12);
+  line->addWidget(box);
+  line->addStretch();
+  Column->addSpacing(GroupGap);
+  Column->addLayout(line);
+}
+
+QComboBox* Tf_Options::Choice(std::uint32_t TOptions::*Setting) const {
+  for (const auto& [member, box] : Choices_)
+    if (member == Setting) return box;
+  return nullptr;
 }
 
 QWidget* Tf_Options::MakeGamePage() {
@@ -228,8 +258,9 @@ QWidget* Tf_Options::MakeGamePage() {
     column->addLayout(bricks);
     // How digits are entered, a group of its own.
     l_Saisie = MakeLabel("l_Saisie", LabelOf(&TOptions::Saisie), CaptionSize, true);
-    rc_CaseChiffre = MakeCheck<TRondCoche>(page, "rc_CaseChiffre", QStringLiteral("case puis chiffre"));
-    rc_ChiffreCase = MakeCheck<TRondCoche>(page, "rc_ChiffreCase", QStringLiteral("chiffre puis case"));
+    const QStringList ways = TOptions::SettingOf(&TOptions::Saisie)->ChoiceCaptions();
+    rc_CaseChiffre = MakeCheck<TRondCoche>(page, "rc_CaseChiffre", ways.value(TOptions::SaisieCaseChiffre));
+    rc_ChiffreCase = MakeCheck<TRondCoche>(page, "rc_ChiffreCase", ways.value(TOptions::SaisieChiffreCase));
     constexpr qint32 SaisieGroup = 1;
     rc_CaseChiffre->Setgroupe(SaisieGroup);
     rc_ChiffreCase->Setgroupe(SaisieGroup);
@@ -325,6 +356,7 @@ void Tf_Options::Setup(TOptions* Options) {
   Options_ = Options;
   if (Options_ == nullptr) return;
   for (const auto& [flag, check] : Checks_) check->SetChecked(Options_->*flag);
+  for (const auto& [member, box] : Choices_) box->setCurrentIndex(int(Options_->*member));
   SetSwatchColor(*e_CoulEmplacement, ColorFromBgr(Options_->CouleurEmplacement));
   SetSwatchColor(*e_CoulErreur, ColorFromBgr(Options_->CouleurErreur));
   (Options_->UseLetters ? rc_Lettre : rc_Chiffre)->SetChecked(true);
@@ -354,6 +386,7 @@ void Tf_Options::cb_FondEcranChange() {
 void Tf_Options::hl_RetourClick() {
   if (Options_ == nullptr) return;
   for (const auto& [flag, check] : Checks_) Options_->*flag = check->Checked();
+  for (const auto& [member, box] : Choices_) Options_->*member = std::uint32_t(std::max(0, box->currentIndex()));
   Options_->CouleurEmplacement = BgrFromColor(SwatchColor(*e_CoulEmplacement));
   Options_->CouleurErreur = BgrFromColor(SwatchColor(*e_CoulErreur));
   Options_->UseLetters = !rc_Chiffre->Checked();
@@ -366,6 +399,7 @@ void Tf_Options::hl_RetourClick() {
   }
   // On failure the player has been told; the screen stays as it is.
   if (!ReportFileResult(Options_->Save())) return;
+  if (Shell() != nullptr) Shell()->ApplyLook();
   if (Shell() != nullptr) Shell()->ShowMenu();
   close();
 }

@@ -3,10 +3,9 @@
 // buttons switch between the pages of settings: the game's, the typing-in
 // mode's and the program's. Every boolean setting's check box (caption,
 // tooltip, explanation, page) is built from the table of settings
-// (TOptions::Settings); the colours, the two choices and the background are
-// placed by hand. The controls are the pending state: only
-// "Valider les options" copies them into the settings and writes them, except
-// the background, which changes at once (in memory) so that the player sees it.
+// (TOptions::Settings), and so is the list of a setting with choices; the colours, the two choices and the background
+// are placed by hand. The controls are the pending state: only "Valider les options" copies them into the settings and
+// writes them, except the background, which changes at once (in memory) so that the player sees it.
 //
 // The main window shows the screen, then calls Setup with its settings. The
 // screen never frees itself: going back to the menu hands it to the main
@@ -61,6 +60,8 @@ class Tf_Options : public QWidget {
 
   // The check box of a boolean setting; nullptr for a member that has none.
   TCarreCoche* Check(bool TOptions::*Setting) const;
+  // The list of a setting with choices; nullptr for a member that has none.
+  QComboBox* Choice(std::uint32_t TOptions::*Setting) const;
 
   // The colour a swatch shows.
   static QColor SwatchColor(const QLineEdit& Swatch);
@@ -111,6 +112,8 @@ class Tf_Options : public QWidget {
   // setting's row.
   void AddChecks(QWidget* Page, TOptions::TPage Which, QVBoxLayout* Column,
                  const std::function<void(bool TOptions::*)>& After = {});
+  // A setting with choices: its caption and its list, on one line.
+  void AddChoice(const TOptions::TSetting& Setting, QVBoxLayout* Column);
   void ChooseColor(QLineEdit& Swatch);
   void cb_FondEcranChange();
   void hl_RetourClick();
@@ -122,4 +125,6 @@ class Tf_Options : public QWidget {
   TOptions* Options_ = nullptr;
   // Each boolean setting's check box.
   std::vector<std::pair<bool TOptions::*, TCarreCoche*>> Checks_;
+  // Each setting's list of choices.
+  std::vector<std::pair<std::uint32_t TOptions::*, QComboBox*>> Choices_;
 };

@@ -24,15 +24,15 @@ TPausePanel::TPausePanel(QWidget* Parent) : QWidget(Parent) {
 void TPausePanel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   // Square, so that no corner of the grid shows.
-  painter.fillRect(rect(), Look::EdgeColor);
-  painter.fillRect(rect().adjusted(2, 2, -2, -2), Look::PanelColor);
+  painter.fillRect(rect(), Look::Colours().Edge);
+  painter.fillRect(rect().adjusted(2, 2, -2, -2), Look::Colours().Panel);
   painter.setRenderHint(QPainter::Antialiasing);
   const int h = height();
   painter.setFont(Look::PixelFont(Look::TitleFamily, std::max(28, h / 6)));
-  painter.setPen(Look::HoverColor);
+  painter.setPen(Look::Colours().Hover);
   painter.drawText(QRect(0, h / 4, width(), h / 4), Qt::AlignHCenter | Qt::AlignBottom, Jeux::PauseTitle);
   painter.setFont(Look::PixelFont(Look::TextFamily, std::clamp(h / 22, 14, 22), true));
-  painter.setPen(ResumeColor);
+  painter.setPen(Look::Mode().Dark ? Look::Colours().Command : ResumeColor);
   painter.drawText(QRect(h / 10, h / 2 + h / 20, width() - h / 5, h / 3),
                    Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, Jeux::PauseResume);
 }

@@ -33,7 +33,7 @@ QString Tf_Regles::StyleSheet() {
                     "p { margin-top: 0px; margin-bottom: 6px; }"
                     "ul { margin-top: 0px; margin-bottom: 6px; }"
                     "li { margin-top: 0px; margin-bottom: 1px; }")
-                    .arg(Look::TitleFamily, Look::HoverColor.name());
+                    .arg(Look::TitleFamily, Look::Colours().Hover.name());
   for (auto teinte : {TImageGrille::tt_Jaune, TImageGrille::tt_Bleu, TImageGrille::tt_Vert, TImageGrille::tt_Violet})
     css += QStringLiteral(".%1 { background-color: %2; }")
                .arg(TImageGrille::NomCouleur(teinte), TImageGrille::Couleur(teinte).name());
@@ -50,8 +50,8 @@ QTextBrowser* Tf_Regles::NewTextBox(QWidget* Parent) {
   box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   QPalette palette = box->palette();
   for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    palette.setColor(group, QPalette::Base, Look::PanelColor);
-    palette.setColor(group, QPalette::Text, Qt::black);
+    palette.setColor(group, QPalette::Base, Look::Colours().Panel);
+    palette.setColor(group, QPalette::Text, Look::Colours().Command);
   }
   box->setPalette(palette);
   box->setFont(Look::PixelFont(Look::GridFamily, 15));

@@ -74,7 +74,7 @@ Tf_Sauve::Tf_Sauve(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::DialogF
   l_CaracteresRefuses->setFont(textFont);
   l_CaracteresRefuses->setWordWrap(true);
   l_CaracteresRefuses->setTextFormat(Qt::PlainText);
-  l_CaracteresRefuses->setStyleSheet(QStringLiteral("color: %1").arg(Look::HoverColor.name()));
+  l_CaracteresRefuses->setStyleSheet(QStringLiteral("color: %1").arg(Look::Colours().Hover.name()));
   l_CaracteresRefuses->hide();
 
   b_Enregistrer = new QPushButton(QStringLiteral("Enregistrer"));

@@ -22,6 +22,9 @@ class TShell {
   // The background chosen in the settings has changed (in memory): the main
   // window loads its own picture again.
   virtual void BackgroundChanged() {}
+  // The look chosen in the settings ("Apparence", "Contraste élevé") may have
+  // changed: every screen takes it.
+  virtual void ApplyLook() {}
   virtual void ShowMenu() {}
   // The high scores screen at the level 1 to 5.
   virtual void ShowScores(int Level) { (void)Level; }

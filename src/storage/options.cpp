@@ -19,7 +19,7 @@ using Setting = TOptions::TSetting;
 // order: section, key, member, stored form, default, page, caption; for a
 // flag also its check box's name, tooltip, explanation and whether it stands
 // apart from the row above.
-constexpr std::array<Setting, 16> Table{{
+constexpr std::array<Setting, 18> Table{{
     {"general", "AffichageChrono", &TOptions::AffichageChrono, Form::Flag, "1", Page::Jeu, "Afficher le chronomètre",
      "cc_chronometre"},
     {"general", "MauvaisEmplacementJeu", &TOptions::MauvaisEmplacementJeu, Form::Flag, "1", Page::Jeu,
@@ -67,7 +67,13 @@ constexpr std::array<Setting, 16> Table{{
      "Garde la partie en cours à chaque coup\u00A0: le menu propose de la reprendre au prochain lancement, "
      "même après un arrêt brutal",
      "", true},
-    {"general", "Saisie", &TOptions::Saisie, Form::Choice, "0", Page::Jeu, "Saisie\u00A0:", "", "", "", false, 2},
+    {"general", "Saisie", &TOptions::Saisie, Form::Choice, "0", Page::Jeu, "Saisie\u00A0:", "", "", "", false,
+     "case puis chiffre|chiffre puis case|"},
+    {"general", "Apparence", &TOptions::Apparence, Form::Choice, "0", Page::Logiciel, "Apparence\u00A0:",
+     "cb_Apparence", "Automatique suit le réglage clair ou sombre du bureau", "", false, "Automatique|Clair|Sombre|"},
+    {"general", "ContrasteEleve", &TOptions::ContrasteEleve, Form::Flag, "0", Page::Logiciel, "Contraste élevé",
+     "cc_contraste",
+     "Chiffres, notes et signaux dans des couleurs plus tranchées\u00A0; les erreurs sont aussi soulignées", "", true},
 }};
 
 // The key the first-start question reads and writes on its own.
@@ -94,16 +100,17 @@ void ReadSetting(TOptions& Options, const Setting& S, const TIniFile* Ini) {
     case Form::Colour:
       Options.*std::get<std::uint32_t TOptions::*>(S.Field) = static_cast<std::uint32_t>(number());
       break;
+    case Form::Choice: {
+      const std::int32_t value = number();
+      const bool known = value >= 0 && value < S.ChoiceCaptions().size();
+      Options.*std::get<std::uint32_t TOptions::*>(S.Field) =
+          static_cast<std::uint32_t>(known ? value : fallback.toInt());
+      break;
+    }
     case Form::Text:
       Options.*std::get<QString TOptions::*>(S.Field) =
           Ini != nullptr ? Ini->ReadString(Section(S), Key(S), fallback) : fallback;
       break;
-    case Form::Choice: {
-      const std::int32_t value = number();
-      Options.*std::get<std::uint32_t TOptions::*>(S.Field) =
-          value >= 0 && std::uint32_t(value) < S.Choices ? std::uint32_t(value) : fallback.toUInt();
-      break;
-    }
   }
 }
 
@@ -136,6 +143,12 @@ QString BackgroundName(const QString& name) {
 }  // namespace
 
 std::span<const TOptions::TSetting> TOptions::Settings() { return Table; }
+
+QStringList TOptions::TSetting::ChoiceCaptions() const {
+  QStringList captions = QString::fromUtf8(Choices).split(u'|');
+  captions.removeLast();  // what follows the last '|'
+  return captions;
+}
 
 const TOptions::TSetting* TOptions::SettingOf(const TMember& Field) {
   for (const TSetting& setting : Table)

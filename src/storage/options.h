@@ -12,6 +12,7 @@
 #include <vector>
 
 #include <QString>
+#include <QStringList>
 
 #include "fileresult.h"
 
@@ -25,7 +26,7 @@ class TOptions {
     Colour,        // a signed 32-bit decimal, as it has always been
     SecondChoice,  // "1" (false) or "2" (true); only the lowest byte is read, 1 the first choice
     Text,          // the text as it is
-    Choice,        // the number of a choice, 0 to Choices - 1; any other reads as the default
+    Choice,        // the number of one of the row's choices, from 0; any other number reads as the default
   };
   // The page of the options screen a setting shows on.
   enum class TPage : std::uint8_t { Jeu, Probleme, Logiciel };
@@ -49,11 +50,18 @@ class TOptions {
     const char* Note = "";
     // A flag's check box stands apart from the row above it.
     bool Apart = false;
-    // A choice's number of values.
-    std::uint32_t Choices = 0;
+    // A choice's captions (UTF-8), in the order of their numbers, each
+    // ended by '|'.
+    const char* Choices = "";
 
     // The member of a flag (a check box), or nullptr.
     bool TOptions::*Flag() const { return Stored == TForm::Flag ? std::get<bool TOptions::*>(Field) : nullptr; }
+    // The member of a choice, or nullptr.
+    std::uint32_t TOptions::*Choice() const {
+      return Stored == TForm::Choice ? std::get<std::uint32_t TOptions::*>(Field) : nullptr;
+    }
+    // A choice's captions.
+    QStringList ChoiceCaptions() const;
   };
   // Every setting, in the order they are read and written.
   static std::span<const TSetting> Settings();
@@ -119,6 +127,13 @@ class TOptions {
   static constexpr std::uint32_t SaisieCaseChiffre = 0;
   static constexpr std::uint32_t SaisieChiffreCase = 1;
   std::uint32_t Saisie;
+  // The look of the screens ("Apparence"): the desktop's light or dark
+  // preference, light, or dark.
+  enum TApparence : std::uint32_t { ApparenceAuto = 0, ApparenceClair = 1, ApparenceSombre = 2 };
+  std::uint32_t Apparence;
+  // Digits, marks and signals in colours that read for every eye
+  // ("ContrasteEleve"), errors marked by a shape too.
+  bool ContrasteEleve;
 
  private:
   // Each setting's stored text as last read or written, in the table's order.

@@ -11,8 +11,6 @@
 namespace {
 
 const QColor TrackColor{246, 238, 196};
-const QColor& EdgeColor = Look::EdgeColor;
-const QColor& SegmentDark = Look::HoverColor;
 const QColor SegmentLight{190, 70, 60};
 // The segment's share of the track's length.
 constexpr qreal SegmentShare = 0.28;
@@ -46,8 +44,8 @@ void TBusyBar::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   const QRectF track = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
   const qreal radius = track.height() / 2;
-  painter.setPen(QPen(EdgeColor, 1));
-  painter.setBrush(TrackColor);
+  painter.setPen(QPen(Look::Colours().Edge, 1));
+  painter.setBrush(Look::Mode().Dark ? Look::Colours().Panel : TrackColor);
   painter.drawRoundedRect(track, radius, radius);
 
   // The segment eases in and out at the ends of its run.
@@ -58,7 +56,7 @@ void TBusyBar::paintEvent(QPaintEvent*) {
   const QRectF segment(track.left() + 2 + eased * (inner - length), track.top() + 2, length, track.height() - 4);
   QLinearGradient shade(segment.topLeft(), segment.bottomLeft());
   shade.setColorAt(0, SegmentLight);
-  shade.setColorAt(1, SegmentDark);
+  shade.setColorAt(1, Look::Colours().Hover);
   painter.setPen(Qt::NoPen);
   painter.setBrush(shade);
   painter.drawRoundedRect(segment, segment.height() / 2, segment.height() / 2);

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include "look.h"
+
 class TFond;
 
 class Tf_Dessin : public QWidget {
@@ -18,9 +20,12 @@ class Tf_Dessin : public QWidget {
   // The shared pale yellow frame: a 10 by 10 picture with 1-pixel margins.
   TFond* fondJaune;
 
-  // The picture of fondJaune, 24 bits per pixel: an olive top row and left
-  // column, a light right column and bottom row, a pale yellow middle.
-  static QImage FondJaunePicture();
+  // The picture of fondJaune in a look's colours, 24 bits per pixel: an olive
+  // top row and left column, a light right column and bottom row, a pale
+  // yellow middle (a dark one at night).
+  static QImage FondJaunePicture(const Look::TColours& Colours);
+  // The model takes the colours of the look in force.
+  void ApplyLook();
 };
 
 // The single instance, set while one exists.

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "image.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
+
+#include "look.h"
+#include "nightcolours.h"
 
 TImage::TImage(QWidget* Parent) : QWidget(Parent) {}
 
@@ -19,8 +23,13 @@ TImage::~TImage() = default;
 bool TImage::SetPicture(const QString& Path) {
   Raster_ = QImage();
   Vector_.reset();
+  VectorPath_.clear();
   if (Path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-    auto renderer = std::make_unique<QSvgRenderer>(Path);
+    VectorPath_ = Path;
+    QFile file(Path);
+    QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (Look::Mode().Dark) text = NightColours(text);
+    auto renderer = std::make_unique<QSvgRenderer>(text);
     if (renderer->isValid()) Vector_ = std::move(renderer);
   } else if (QFileInfo::exists(Path)) {
     QImageReader reader(Path);
@@ -31,13 +40,20 @@ bool TImage::SetPicture(const QString& Path) {
   return HasPicture();
 }
 
+void TImage::ApplyLook() {
+  const QString path = VectorPath_;  // SetPicture starts by forgetting it
+  if (!path.isEmpty()) SetPicture(path);
+}
+
 void TImage::SetImage(const QImage& Picture) {
+  VectorPath_.clear();
   Vector_.reset();
   Raster_ = Picture;
   Changed();
 }
 
 void TImage::ClearPicture() {
+  VectorPath_.clear();
   Vector_.reset();
   Raster_ = QImage();
   Changed();

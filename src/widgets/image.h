@@ -29,7 +29,11 @@ class TImage : public QWidget {
 
   // Loads the picture at Path (".svg" as a vector picture, anything else as a
   // raster picture). False, and no picture, when it is missing or unreadable.
+  // A vector picture takes the night colours in the night look
+  // (NightColours).
   bool SetPicture(const QString& Path);
+  // A vector picture loaded again in the look in force.
+  void ApplyLook();
   void SetImage(const QImage& Picture);
   void ClearPicture();
   bool HasPicture() const;
@@ -64,6 +68,7 @@ class TImage : public QWidget {
 
   QImage Raster_;
   std::unique_ptr<QSvgRenderer> Vector_;
+  QString VectorPath_;
   // The raster picture scaled to the control at the screen's resolution, kept
   // so that a stretched background is scaled once per size, not per repaint.
   QPixmap Scaled_;

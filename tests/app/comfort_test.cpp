@@ -128,7 +128,7 @@ TEST_F(ComfortTest, TheMenuOnTheKeyboard) {
   StartActive();
   Press(Main.get(), Qt::Key_Tab);
   EXPECT_TRUE(Main->hl_nouveau->HasKeyFocus());
-  EXPECT_EQ(Main->hl_nouveau->TextColor(), Look::HoverColor) << "drawn as under the pointer";
+  EXPECT_EQ(Main->hl_nouveau->TextColor(), Look::Colours().Hover) << "drawn as under the pointer";
   Press(Main.get(), Qt::Key_Down);
   Press(Main.get(), Qt::Key_Down);
   EXPECT_TRUE(Main->hl_puzzle->HasKeyFocus());

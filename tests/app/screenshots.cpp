@@ -611,6 +611,10 @@ int main(int argc, char** argv) {
     if (Scenario.contains(QLatin1String("clouds"))) settings += "FondEcran=LightClouds.jpeg\n";
     if (Scenario.contains(QLatin1String("letters"))) settings += "typebrique=2\n";
   }
+  // More settings from the environment, for the same pictures in another
+  // look: SCREENSHOT_SETTINGS="Apparence=2;ContrasteEleve=1".
+  for (const QByteArray& line : qgetenv("SCREENSHOT_SETTINGS").split(';'))
+    if (!line.isEmpty()) settings += line + '\n';
   QFile ini(folder.filePath(QStringLiteral("sudoku.ini")));
   if (!ini.open(QIODevice::WriteOnly) || ini.write(settings) < 0) return 1;
   ini.close();

@@ -135,7 +135,7 @@ QImage WidgetsPanel() {
   TFond blue(&panel);
   QImage blueTile(10, 10, QImage::Format_RGB888);
   blueTile.fill(QColor(166, 202, 240));
-  blue.SetBitmap(Tf_Dessin::FondJaunePicture());
+  blue.SetBitmap(Tf_Dessin::FondJaunePicture(Look::DayColours));
   blue.SetBitmapSelection(blueTile);
   blue.MargeMotif()->SetLeft(1);
   blue.MargeMotif()->SetTop(1);

@@ -36,6 +36,8 @@ set(expected
   ${bin}/orvalis-cli
   ${data}/images/fond.jpg
   ${data}/images/LightClouds.jpeg
+  ${data}/images/fond-nuit.jpg
+  ${data}/images/LightClouds-nuit.jpeg
   ${data}/orvalis.chm
   share/doc/orvalis/copyright
   share/applications/${APP_ID}.desktop

@@ -648,3 +648,38 @@ TEST_F(GameScreenTest, ARefusedGivenFlashesSaysWhyAndKeepsTheSelection) {
   const QRect cell = gridtest::CellInside(1, 5, Game.Grid().LargeurCase(), Game.Grid().HauteurCase());
   EXPECT_GT(gridtest::CountColor(Game.Grid().grab().toImage(), Game.Grid().CouleurImpossible, cell), cell.width());
 }
+
+// The grid at 697 by 570 stands where it always has; it grows with the
+// window (cells of 80 pixels at least on a full HD screen) and its buttons
+// and text with it; the zoom stays inside the room the window leaves.
+TEST(GridPlaceTest, TheGridGrowsWithTheWindowAndZoomsWithinIt) {
+  const Tf_Jeux::TGridPlace window = Tf_Jeux::PlaceGrid({697, 570}, 0);
+  EXPECT_EQ(window.Cell, 46);
+  EXPECT_EQ(window.Top, 20);
+  EXPECT_EQ(window.Left, 251);
+  EXPECT_EQ(window.Button, 27);
+  EXPECT_EQ(window.DigitPoints, 20);
+  const Tf_Jeux::TGridPlace full = Tf_Jeux::PlaceGrid({1920, 1080}, 0);
+  EXPECT_GE(full.Cell, 80);
+  EXPECT_GT(full.Button, window.Button);
+  EXPECT_GT(full.DigitPoints, 28);
+  int previous = 0;
+  for (int zoom = -8; zoom <= 8; ++zoom) {
+    const Tf_Jeux::TGridPlace place = Tf_Jeux::PlaceGrid({1920, 1080}, zoom);
+    EXPECT_GE(place.Cell, previous) << zoom;
+    EXPECT_LE(place.Top + 9 * place.Cell + 1 + 4 + place.Button, 1080) << zoom;
+    EXPECT_LE(place.Left + 9 * place.Cell + 1, 1920) << zoom;
+    previous = place.Cell;
+  }
+  EXPECT_GT(previous, full.Cell);
+}
+
+TEST_F(GameScreenTest, CtrlPlusZoomsTheGridAndCtrlHomeGivesItsSizeBack) {
+  Start(TStartKind::AsIs);
+  const int natural = Game.Grid().width();
+  Key(Qt::Key_Plus, Qt::ControlModifier);
+  Key(Qt::Key_Equal, Qt::ControlModifier);
+  EXPECT_GT(Game.Grid().width(), natural);
+  Key(Qt::Key_Home, Qt::ControlModifier);
+  EXPECT_EQ(Game.Grid().width(), natural);
+}

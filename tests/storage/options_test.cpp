@@ -257,3 +257,22 @@ TEST_F(TOptionsTest, AFailedScreenAnswerIsReportedAndAskedAgain) {
 }
 
 }  // namespace
+
+TEST_F(TOptionsTest, AChoiceOutsideItsListReadsAsItsDefault) {
+  const struct {
+    const char* Stored;
+    std::uint32_t Read;
+  } cases[] = {{"2", TOptions::ApparenceSombre},
+               {"1", TOptions::ApparenceClair},
+               {"3", TOptions::ApparenceAuto},
+               {"-1", TOptions::ApparenceAuto},
+               {"x", TOptions::ApparenceAuto}};
+  for (const auto& c : cases) {
+    const TOptions o = Loaded(QByteArray("[general]\nApparence=") + c.Stored + "\n");
+    EXPECT_EQ(o.Apparence, c.Read) << c.Stored;
+  }
+  TOptions o = Loaded("[general]\nApparence=2\n");
+  o.Apparence = TOptions::ApparenceClair;
+  ASSERT_TRUE(o.Save().Ok());
+  EXPECT_EQ(Loaded(ReadBytes(path)).Apparence, std::uint32_t(TOptions::ApparenceClair));
+}

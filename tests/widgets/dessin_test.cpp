@@ -31,7 +31,7 @@ TEST(Dessin, FondJauneIsTenByTenTwentyFourBitsWithOnePixelMargins) {
 }
 
 TEST(Dessin, FondJauneOliveTopAndLeftLightRightAndBottomPaleMiddle) {
-  const QImage picture = Tf_Dessin::FondJaunePicture();
+  const QImage picture = Tf_Dessin::FondJaunePicture(Look::DayColours);
   for (int y = 0; y < 10; ++y)
     for (int x = 0; x < 10; ++x) {
       QColor want = PaleYellow;
