@@ -25,6 +25,10 @@ TGridColours Day() {
   c.HintKey = plain.CouleurIndiceCase;
   c.Wrong = QColor(255, 0, 0);
   c.BrokeRule = QColor(128, 0, 128);
+  for (std::size_t k = 0; k < c.StepUnit.size(); ++k) {
+    c.StepUnit[k] = plain.StepHues[k].Zone;
+    c.StepKey[k] = plain.StepHues[k].Case;
+  }
   return c;
 }
 
@@ -39,6 +43,7 @@ TGridColours DayHighContrast() {
   c.HintKey = QColor(222, 212, 248);
   c.Wrong = QColor(255, 206, 150);
   c.BrokeRule = QColor(244, 196, 232);
+  c.StepKey[2] = QColor(246, 190, 216);  // the rose, paler under the deeper digits
   c.MarkErrors = true;
   return c;
 }
@@ -60,6 +65,9 @@ TGridColours Night() {
   c.HintKey = QColor(72, 56, 106);
   c.Wrong = QColor(112, 22, 22);
   c.BrokeRule = QColor(88, 28, 100);
+  // Peach, mint and rose at night.
+  c.StepUnit = {QColor(56, 42, 30), QColor(30, 50, 36), QColor(58, 34, 46)};
+  c.StepKey = {QColor(84, 54, 28), QColor(30, 70, 42), QColor(96, 44, 70)};
   return c;
 }
 
@@ -107,6 +115,7 @@ void TGridColours::ApplyTo(TGridLook& Look) const {
   Look.CouleurIndiceCase = HintKey;
   Look.CouleurErreur = Wrong;
   Look.CouleurImpossible = BrokeRule;
+  for (std::size_t k = 0; k < StepUnit.size(); ++k) Look.StepHues[k] = {StepUnit[k], StepKey[k]};
   Look.MarkErrors = MarkErrors;
 }
 

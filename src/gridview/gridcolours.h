@@ -31,13 +31,18 @@ struct TGridColours {
   // one that broke a rule.
   QColor Wrong;
   QColor BrokeRule;
+  // The tints of a hint given a step at a time, a hue per step in turn: the
+  // unit's, then the cells'.
+  std::array<QColor, 3> StepUnit;
+  std::array<QColor, 3> StepKey;
   // Errors are marked by a shape as well as by their background.
   bool MarkErrors = false;
 
   // The text colours and the backgrounds, for the checks of their contrast.
   std::array<QColor, 4> Texts() const { return {Givens, Digits, Hint, Notes}; }
-  std::array<QColor, 8> Backgrounds() const {
-    return {Board, Selection, SameDigit, Zone, HintUnit, HintKey, Wrong, BrokeRule};
+  std::array<QColor, 14> Backgrounds() const {
+    return {Board,     Selection,   SameDigit,  Zone,        HintUnit,   HintKey,     Wrong,
+            BrokeRule, StepUnit[0], StepKey[0], StepUnit[1], StepKey[1], StepUnit[2], StepKey[2]};
   }
   // Sets the look's colours (not its lines, which stay the paper's).
   void ApplyTo(TGridLook& Look) const;

@@ -88,6 +88,8 @@ class TGrilleSudoku : public QWidget {
   // backgrounds and the selection stay on top.
   QColor CouleurIndiceZone = TGridLook{}.CouleurIndiceZone;
   QColor CouleurIndiceCase = TGridLook{}.CouleurIndiceCase;
+  // The tints of the steps of a hint given a step at a time.
+  decltype(TGridLook::StepHues) StepHues = TGridLook{}.StepHues;
   // The pencil marks' colour, and whether errors show by a shape too.
   QColor CouleurNote = TGridLook{}.CouleurNote;
   bool MarkErrors = TGridLook{}.MarkErrors;

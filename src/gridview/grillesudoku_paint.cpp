@@ -36,6 +36,7 @@ TGridLook TGrilleSudoku::Look() const {
   look.CouleurZone = CouleurZone;
   look.CouleurIndiceZone = CouleurIndiceZone;
   look.CouleurIndiceCase = CouleurIndiceCase;
+  look.StepHues = StepHues;
   look.CouleurNote = CouleurNote;
   look.MarkErrors = MarkErrors;
   look.ShowErreur = ShowErreur;

@@ -450,6 +450,7 @@ void Tf_Jeux::ApplyLook() {
   GrilleSudoku->CouleurZone = look.CouleurZone;
   GrilleSudoku->CouleurIndiceZone = look.CouleurIndiceZone;
   GrilleSudoku->CouleurIndiceCase = look.CouleurIndiceCase;
+  GrilleSudoku->StepHues = look.StepHues;
   GrilleSudoku->MarkErrors = look.MarkErrors;
   // The player's signal colours, unless a look has its own for the defaults.
   if (Options != nullptr) {

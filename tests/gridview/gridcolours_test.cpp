@@ -12,8 +12,9 @@ namespace {
 // colours and is not held to it). The table is printed.
 TEST(GridColoursTest, EveryTextReadsOnEveryBackgroundOfTheNightAndHighContrastLooks) {
   const char* texts[] = {"donnés", "joueur", "indice", "notes"};
-  const char* backgrounds[] = {"grille",      "sélection",   "même chiffre", "zone",
-                               "zone indice", "case indice", "erreur",       "mauvais empl."};
+  const char* backgrounds[] = {"grille",      "sélection",  "même chiffre",  "zone",       "zone indice",
+                               "case indice", "erreur",     "mauvais empl.", "zone pas 1", "case pas 1",
+                               "zone pas 2",  "case pas 2", "zone pas 3",    "case pas 3"};
   const struct {
     const char* Name;
     bool Dark;
