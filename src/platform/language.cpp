@@ -8,8 +8,8 @@
 #include <QLocale>
 #include <QPointer>
 #include <QStringList>
-#include <utility>
 #include <QTranslator>
+#include <utility>
 
 #include "appfolders.h"
 
