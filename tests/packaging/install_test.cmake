@@ -39,6 +39,7 @@ set(expected
   ${data}/images/fond-nuit.jpg
   ${data}/images/LightClouds-nuit.jpeg
   ${data}/orvalis.chm
+  ${data}/orvalis_en.chm
   share/doc/orvalis/copyright
   share/applications/${APP_ID}.desktop
   share/metainfo/${APP_ID}.metainfo.xml
