@@ -210,7 +210,9 @@ TEST(HelpFile, TheEnglishFileHoldsEveryPageOfTheFrenchOne) {
   EXPECT_EQ(english.DefaultTopic(), french.DefaultTopic());
   for (const TChmTopic& topic : french.Contents() + french.Index()) {
     const QString page = topic.Local.section(QLatin1Char('#'), 0, 0);
-    if (!page.isEmpty()) EXPECT_TRUE(english.Read(page)) << page.toStdString();
+    if (!page.isEmpty()) {
+      EXPECT_TRUE(english.Read(page)) << page.toStdString();
+    }
   }
   const std::optional<QByteArray> welcome = english.Read(QStringLiteral("accueil.html"));
   ASSERT_TRUE(welcome);
