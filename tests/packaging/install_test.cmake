@@ -39,6 +39,7 @@ set(expected
   ${data}/images/fond-nuit.jpg
   ${data}/images/LightClouds-nuit.jpeg
   ${data}/orvalis.chm
+  ${data}/orvalis_en.chm
   ${data}/translations/orvalis_en.qm
   ${data}/translations/orvalis_fr.qm
   share/doc/orvalis/copyright

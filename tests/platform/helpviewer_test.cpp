@@ -29,6 +29,7 @@ void PrintTo(const QString& Text, std::ostream* Out) { *Out << '"' << Text.toStd
 namespace {
 
 const QString kHelpFile = QStringLiteral(ORVALIS_HELP_CHM);
+const QString kEnglishHelpFile = QStringLiteral(ORVALIS_HELP_CHM_EN);
 
 QString FirstLine(const THelpViewer& Viewer) { return Viewer.Browser()->document()->firstBlock().text().trimmed(); }
 
@@ -164,10 +165,13 @@ TEST(HelpViewer, AMissingOrUnreadableFileIsToldInFrenchAndOpensNoWindow) {
 }
 
 // Every page of the contents and of the index is in the file, and so is
-// every page, picture and style sheet those pages name.
-TEST(HelpFile, EveryPageAndLinkLeadsIntoTheFile) {
+// every page, picture and style sheet those pages name, in either language.
+class HelpFileOfALanguage : public testing::TestWithParam<QString> {};
+INSTANTIATE_TEST_SUITE_P(FrenchAndEnglish, HelpFileOfALanguage, testing::Values(kHelpFile, kEnglishHelpFile));
+
+TEST_P(HelpFileOfALanguage, EveryPageAndLinkLeadsIntoTheFile) {
   TChmFile file;
-  ASSERT_TRUE(file.Open(kHelpFile));
+  ASSERT_TRUE(file.Open(GetParam()));
   EXPECT_EQ(file.DefaultTopic(), QStringLiteral("accueil.html"));
   QSet<QString> pages;
   for (const TChmTopic& topic : file.Contents() + file.Index())
@@ -193,6 +197,26 @@ TEST(HelpFile, EveryPageAndLinkLeadsIntoTheFile) {
     EXPECT_TRUE(html.contains(QLatin1String("href=\"orvalis.css\""))) << page.toStdString();
   }
   EXPECT_TRUE(file.Read(QStringLiteral("orvalis.css")));
+}
+
+// The program opens the same page in either help file: the English file
+// holds every page of the French one, under its English title.
+TEST(HelpFile, TheEnglishFileHoldsEveryPageOfTheFrenchOne) {
+  TChmFile french;
+  TChmFile english;
+  ASSERT_TRUE(french.Open(kHelpFile));
+  ASSERT_TRUE(english.Open(kEnglishHelpFile));
+  EXPECT_EQ(english.Title(), QStringLiteral("Orvalis Help"));
+  EXPECT_EQ(english.DefaultTopic(), french.DefaultTopic());
+  for (const TChmTopic& topic : french.Contents() + french.Index()) {
+    const QString page = topic.Local.section(QLatin1Char('#'), 0, 0);
+    if (!page.isEmpty()) {
+      EXPECT_TRUE(english.Read(page)) << page.toStdString();
+    }
+  }
+  const std::optional<QByteArray> welcome = english.Read(QStringLiteral("accueil.html"));
+  ASSERT_TRUE(welcome);
+  EXPECT_TRUE(DecodeHelpText(*welcome).contains(QLatin1String("<h1>Welcome to Orvalis</h1>")));
 }
 
 // The hint sentences the help pages quote are the game's own: each of these
