@@ -145,7 +145,9 @@ TEST_F(AstucesEnglishTest, EveryPageShowsItsEnglishTextInItsBoxes) {
   EXPECT_EQ(Screen.RichEdit3->verticalScrollBar()->maximum(), 0);
   ASSERT_TRUE(Click(*Screen.hl_Methode1));
   for (int page = 1; page <= 8; ++page) {
-    if (page > 1) ASSERT_TRUE(Click(*Screen.hl_Suite));
+    if (page > 1) {
+      ASSERT_TRUE(Click(*Screen.hl_Suite));
+    }
     ExpectPage(page);
     EXPECT_TRUE(Screen.RichEdit1->toPlainText().startsWith(QStringLiteral("Method %1").arg((page + 1) / 2)));
   }
