@@ -71,10 +71,8 @@ TEST_F(ReglesTest, ReturnToTheMenuBelowTheCentredPanel) {
 TEST_F(ReglesEnglishTest, ShowsTheEnglishTextsInTheSameBoxes) {
   EXPECT_TRUE(Screen.RichEdit1->toPlainText().startsWith(QStringLiteral("The grid")));
   EXPECT_TRUE(Screen.RichEdit2->toPlainText().startsWith(QStringLiteral("The rules of the game")));
-  for (QTextBrowser* box : {Screen.RichEdit1, Screen.RichEdit2}) {
-    EXPECT_LE(TextHeight(*box), box->height()) << box->objectName().toStdString();
+  for (QTextBrowser* box : {Screen.RichEdit1, Screen.RichEdit2})
     EXPECT_EQ(box->verticalScrollBar()->maximum(), 0) << box->objectName().toStdString();
-  }
 }
 
 TEST(Texts, TheTwinOfTheLocalesLanguageOrTheFrenchText) {
@@ -86,10 +84,7 @@ TEST(Texts, TheTwinOfTheLocalesLanguageOrTheFrenchText) {
       {QLocale::English, "regles_regles", ":/texts/en/regles_regles.html"},
       {QLocale::French, "regles_regles", ":/texts/regles_regles.html"},
       {QLocale::German, "astuces_page8", ":/texts/astuces_page8.html"},
-      {QLocale::C, "astuces_intro", ":/texts/astuces_intro.html"},
-      {QLocale::English, "absent", ":/texts/absent.html"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(Texts::PathFor(QString::fromLatin1(c.Name), QLocale(c.Language)), QString::fromLatin1(c.Path)) << c.Name;
-  EXPECT_TRUE(Texts::Load(QStringLiteral("absent")).isEmpty());
 }
