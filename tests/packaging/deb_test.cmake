@@ -38,7 +38,8 @@ execute_process(COMMAND dpkg-deb -c ${deb} OUTPUT_VARIABLE listing)
 foreach(path ./usr/games/orvalis ./usr/games/orvalis-cli ./usr/share/games/orvalis/orvalis.chm
              ./usr/share/games/orvalis/orvalis_en.chm
              ./usr/share/games/orvalis/images/fond.jpg ./usr/share/doc/orvalis/copyright
-             ./usr/share/applications/${APP_ID}.desktop ./usr/share/man/man6/orvalis.6.gz)
+             ./usr/share/applications/${APP_ID}.desktop ./usr/share/man/man6/orvalis.6.gz
+             ./usr/share/man/fr/man6/orvalis.6.gz)
   if(NOT listing MATCHES " ${path}\n")
     message(FATAL_ERROR "the package has no ${path}:\n${listing}")
   endif()

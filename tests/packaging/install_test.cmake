@@ -48,7 +48,9 @@ set(expected
   share/mime/packages/${APP_ID}.xml
   share/icons/hicolor/scalable/apps/${APP_ID}.svg
   share/man/man6/orvalis.6.gz
-  share/man/man6/orvalis-cli.6.gz)
+  share/man/man6/orvalis-cli.6.gz
+  share/man/fr/man6/orvalis.6.gz
+  share/man/fr/man6/orvalis-cli.6.gz)
 foreach(size IN LISTS sizes)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
@@ -136,8 +138,8 @@ else()
 endif()
 find_program(GROFF groff)
 if(GROFF)
-  foreach(page orvalis orvalis-cli)
-    execute_process(COMMAND gzip -dc ${prefix}/share/man/man6/${page}.6.gz
+  foreach(page man6/orvalis man6/orvalis-cli fr/man6/orvalis fr/man6/orvalis-cli)
+    execute_process(COMMAND gzip -dc ${prefix}/share/man/${page}.6.gz
                     COMMAND ${GROFF} -man -ww -z -Tutf8
       RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
     if(NOT result EQUAL 0 OR NOT output STREQUAL "")
@@ -148,12 +150,15 @@ else()
   message(STATUS "groff is not installed: the manual pages are not checked")
 endif()
 
-# The game's manual page names the data folder of this layout.
-execute_process(COMMAND gzip -dc ${prefix}/share/man/man6/orvalis.6.gz OUTPUT_VARIABLE page)
-string(FIND "${page}" "/usr/${data}" at)
-if(at EQUAL -1)
-  message(FATAL_ERROR "orvalis(6) does not name /usr/${data}")
-endif()
+# The game's manual pages, English and French, name the data folder of this
+# layout.
+foreach(folder man6 fr/man6)
+  execute_process(COMMAND gzip -dc ${prefix}/share/man/${folder}/orvalis.6.gz OUTPUT_VARIABLE page)
+  string(FIND "${page}" "/usr/${data}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "${folder}/orvalis.6 does not name /usr/${data}")
+  endif()
+endforeach()
 
 execute_process(COMMAND ${prefix}/${bin}/orvalis-cli --version
   RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)

@@ -64,6 +64,9 @@ struct AstucesTest : ::testing::Test, ScreenTestBase {
   }
 };
 
+// The same screen built while the interface speaks English.
+struct AstucesEnglishTest : EnglishLocale, AstucesTest {};
+
 }  // namespace
 
 TEST_F(AstucesTest, OpensOnTheTipsMenu) {
@@ -134,5 +137,18 @@ TEST_F(AstucesTest, ThePanelStaysCentredAndTheReturnLabelFollowsIt) {
     EXPECT_TRUE(Screen.rect().contains(panel));
     EXPECT_EQ(Screen.hl_retour->pos(), panel.topLeft() + QPoint(240, 492));
     EXPECT_TRUE(Screen.rect().contains(Screen.hl_retour->geometry()));
+  }
+}
+
+TEST_F(AstucesEnglishTest, EveryPageShowsItsEnglishTextInItsBoxes) {
+  EXPECT_TRUE(Screen.RichEdit3->toPlainText().startsWith(QStringLiteral("Sudoku tips")));
+  EXPECT_EQ(Screen.RichEdit3->verticalScrollBar()->maximum(), 0);
+  ASSERT_TRUE(Click(*Screen.hl_Methode1));
+  for (int page = 1; page <= 8; ++page) {
+    if (page > 1) {
+      ASSERT_TRUE(Click(*Screen.hl_Suite));
+    }
+    ExpectPage(page);
+    EXPECT_TRUE(Screen.RichEdit1->toPlainText().startsWith(QStringLiteral("Method %1").arg((page + 1) / 2)));
   }
 }

@@ -8,6 +8,7 @@
 #include "fondcopie.h"
 #include "imagegrille.h"
 #include "screens_test_util.h"
+#include "texts.h"
 
 namespace {
 
@@ -18,6 +19,8 @@ struct ReglesTest : ::testing::Test, ScreenTestBase {
     Screen.show();
   }
 };
+
+struct ReglesEnglishTest : EnglishLocale, ReglesTest {};
 
 }  // namespace
 
@@ -63,4 +66,25 @@ TEST_F(ReglesTest, ReturnToTheMenuBelowTheCentredPanel) {
   EXPECT_EQ(Screen.hl_Retour->text(), QStringLiteral("Retour au menu"));
   ASSERT_TRUE(Click(*Screen.hl_Retour));
   EXPECT_EQ(Shell_.MenuShown, 1);
+}
+
+TEST_F(ReglesEnglishTest, ShowsTheEnglishTextsInTheSameBoxes) {
+  EXPECT_TRUE(Screen.RichEdit1->toPlainText().startsWith(QStringLiteral("The grid")));
+  EXPECT_TRUE(Screen.RichEdit2->toPlainText().startsWith(QStringLiteral("The rules of the game")));
+  for (QTextBrowser* box : {Screen.RichEdit1, Screen.RichEdit2})
+    EXPECT_EQ(box->verticalScrollBar()->maximum(), 0) << box->objectName().toStdString();
+}
+
+TEST(Texts, TheTwinOfTheLocalesLanguageOrTheFrenchText) {
+  const struct {
+    QLocale::Language Language;
+    const char* Name;
+    const char* Path;
+  } cases[] = {
+      {QLocale::English, "regles_regles", ":/texts/en/regles_regles.html"},
+      {QLocale::French, "regles_regles", ":/texts/regles_regles.html"},
+      {QLocale::German, "astuces_page8", ":/texts/astuces_page8.html"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(Texts::PathFor(QString::fromLatin1(c.Name), QLocale(c.Language)), QString::fromLatin1(c.Path)) << c.Name;
 }

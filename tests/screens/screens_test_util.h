@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include <QLocale>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -36,6 +37,12 @@ struct ScreenTestBase {
     SetShell(&Shell_);
   }
   ~ScreenTestBase() { SetShell(nullptr); }
+};
+
+// The interface in English for the life of a test, French again after it.
+struct EnglishLocale {
+  EnglishLocale() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
+  ~EnglishLocale() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 };
 
 // A left click in the middle of a label that the player can see.
