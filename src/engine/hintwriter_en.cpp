@@ -43,12 +43,12 @@ std::string CellList(const std::vector<int>& cells) {
   return Join(items);
 }
 
-// "the top-left block", "the central block".
+// "the top-left box", "the central box".
 std::string BlockText(int block) {
   static const char* const rows[] = {"top", "middle", "bottom"};
   static const char* const cols[] = {"left", "centre", "right"};
-  if (block == 5) return "the central block";
-  return std::string("the ") + rows[(block - 1) / 3] + "-" + cols[(block - 1) % 3] + " block";
+  if (block == 5) return "the central box";
+  return std::string("the ") + rows[(block - 1) / 3] + "-" + cols[(block - 1) % 3] + " box";
 }
 
 std::string UnitText(const HintUnit& unit) {
@@ -77,18 +77,18 @@ std::string FromCells(const ReasoningStep& step, const char* what) {
 
 std::string Clause(const std::optional<MethodRecordT>& record) {
   if (!record) return std::string();
-  auto list = [](const char* word, const std::array<bool, 10>& flags) {
+  auto list = [](const char* word, const char* words, const std::array<bool, 10>& flags) {
     std::vector<int> numbers;
     for (int k = 1; k <= 9; ++k)
       if (flags[k]) numbers.push_back(k);
     if (numbers.empty()) return std::string();
-    return std::string(word) + (numbers.size() > 1 ? "s " : " ") + Numbers(numbers, ", ");
+    return std::string(numbers.size() > 1 ? words : word) + " " + Numbers(numbers, ", ");
   };
   auto method = [&](const char* name, const MethodRecordT& r, bool pairs) {
     std::vector<std::string> parts;
-    for (const std::string& part :
-         {list("row", pairs ? r.PairsByRow : r.TriplesByRow), list("column", pairs ? r.PairsByCol : r.TriplesByCol),
-          pairs ? list("block", r.PairsByBlock) : std::string()})
+    for (const std::string& part : {list("row", "rows", pairs ? r.PairsByRow : r.TriplesByRow),
+                                    list("column", "columns", pairs ? r.PairsByCol : r.TriplesByCol),
+                                    pairs ? list("box", "boxes", r.PairsByBlock) : std::string()})
       if (!part.empty()) parts.push_back(part);
     return parts.empty() ? std::string() : std::string(name) + " (" + Join(parts, ", ") + ")";
   };
@@ -134,7 +134,7 @@ std::string Colouring(const ReasoningStep& s) {
   const std::string d = to_string(s.Digit);
   std::string text = "For " + d + ", the cells " + CellList(s.Cells) +
                      " form a chain in which each cell and the next are the only two places of " + d +
-                     " in a row, column or block; coloured in turn with two colours, one colour holds " + d + " (" +
+                     " in a row, column or box; coloured in turn with two colours, one colour holds " + d + " (" +
                      EnglishTechniqueName(s) + "): ";
   if (s.Kind == Technique::ColourTrap)
     return text + "so the cell " + CellText(s.Cells.front()) + " or the cell " + CellText(s.Cells.back()) +
@@ -331,8 +331,8 @@ std::string EnglishStep(const ReasoningStep& s) {
       static const char* const colBands[] = {"on the left", "in the centre", "on the right"};
       const int band = (line - 1) / 3, third = (pos - 1) / 3;
       return std::string("In the three ") + (s.ByRow ? "rows " : "columns ") +
-             (s.ByRow ? rowBands[band] : colBands[band]) + ", " + d + " stands in two blocks, so " +
-             Line(s.ByRow, line) + " needs a " + d + " in its " + (s.ByRow ? cols[third] : rows[third]) + " block" +
+             (s.ByRow ? rowBands[band] : colBands[band]) + ", " + d + " stands in two boxes, so " +
+             Line(s.ByRow, line) + " needs a " + d + " in its " + (s.ByRow ? cols[third] : rows[third]) + " box" +
              name + "." +
              (s.Excluded ? " The " + std::string(s.ByRow ? "columns" : "rows") + " that already hold a " + d +
                                " rule out the other cells there; the"
@@ -347,7 +347,7 @@ std::string EnglishStep(const ReasoningStep& s) {
              d + " from the other cells of " + UnitText(s.Units[1]) + ", " + CellList(RemovedCells(s)) + ".";
     case Technique::LineBlock:
       return "In " + UnitText(s.Units[0]) + ", " + d + " can only go in " + UnitText(s.Units[1]) + name + ": remove " +
-             d + " from the other cells of that block, " + CellList(RemovedCells(s)) + ".";
+             d + " from the other cells of that box, " + CellList(RemovedCells(s)) + ".";
     case Technique::NakedSubset:
       return "In " + UnitText(s.Units[0]) + ", the cells " + CellList(s.Cells) + " take only " +
              Numbers(DigitsOf(s.Pair), " or ") + name + ": these digits belong to them; remove them from " +
@@ -393,7 +393,7 @@ std::string EnglishStep(const ReasoningStep& s) {
       const std::string a = to_string(pair[0]), b = to_string(pair[1]);
       return "The cells " + CellList({s.Cells[0], s.Cells[1], s.Cells[2]}) + " take only " + a + " or " + b +
              ", and the cell " + CellText(s.Cells[3]) + " makes a rectangle with them over two rows, two columns " +
-             "and two blocks" + name + ": if it held " + a + " or " + b + ", the four cells would hold only " + a +
+             "and two boxes" + name + ": if it held " + a + " or " + b + ", the four cells would hold only " + a +
              " and " + b + ", which could be swapped, and the puzzle would have two solutions. So remove " + a +
              " and " + b + " from the cell " + CellText(s.Cells[3]) + ".";
     }

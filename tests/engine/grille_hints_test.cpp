@@ -149,7 +149,7 @@ TEST(HintSentences, ANudgeNamesTheUnitOrTheTechniqueOnly) {
        "Look at column 4."},
       {step(Technique::NakedSingle, 7, {{UnitKind::Row, 3}, {UnitKind::Col, 4}, {UnitKind::Block, 2}}, 0, Cell(3, 4)),
        "Regardez le bloc en haut au centre\u00a0: une de ses cases n'accepte plus qu'un chiffre.",
-       "Look at the top-centre block: one of its cells takes only one digit."},
+       "Look at the top-centre box: one of its cells takes only one digit."},
       {step(Technique::XWing, 8, {}), "Cherchez un X-Wing sur le 8.", "Look for an X-Wing on digit 8."},
       {step(Technique::HiddenSubset, 0, {{UnitKind::Row, 3}}, 2), "Cherchez une paire cachée dans la ligne 3.",
        "Look for a hidden pair in row 3."},
