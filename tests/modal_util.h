@@ -37,12 +37,14 @@ inline void WhenModal(const std::function<void(QWidget*)>& Action, bool* Missed 
   timer->start(5);
 }
 
-// The button of a dialog whose text, without its shortcut mark, is Text.
+// The button of a dialog whose text, without its shortcut mark, is Text or,
+// for the questions' "Oui", "Non", "Annuler", its translation.
 inline QAbstractButton* ButtonNamed(QWidget* Dialog, const QString& Text) {
+  const QString translated = QCoreApplication::translate("Messages", Text.toUtf8().constData());
   for (QAbstractButton* button : Dialog->findChildren<QAbstractButton*>()) {
     QString caption = button->text();
     caption.remove(QLatin1Char('&'));
-    if (caption == Text) return button;
+    if (caption == Text || caption == translated) return button;
   }
   return nullptr;
 }

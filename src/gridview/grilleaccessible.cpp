@@ -2,6 +2,7 @@
 #include "grilleaccessible.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QHash>
 #include <QPointer>
 #include <QStringList>
@@ -65,8 +66,12 @@ class TGrilleAccessible : public QAccessibleWidget, public QAccessibleTableInter
   QList<QAccessibleInterface*> selectedCells() const override {
     return {cellAt(Grid()->SelRow - 1, Grid()->SelCol - 1)};
   }
-  QString columnDescription(int Column) const override { return QStringLiteral("colonne %1").arg(Column + 1); }
-  QString rowDescription(int Row) const override { return QStringLiteral("ligne %1").arg(Row + 1); }
+  QString columnDescription(int Column) const override {
+    return QCoreApplication::translate("GrilleAccessible", "colonne %1").arg(Column + 1);
+  }
+  QString rowDescription(int Row) const override {
+    return QCoreApplication::translate("GrilleAccessible", "ligne %1").arg(Row + 1);
+  }
   int selectedColumnCount() const override { return 0; }
   int selectedRowCount() const override { return 0; }
   int columnCount() const override { return Side; }
@@ -218,21 +223,24 @@ namespace GrilleAccessible {
 
 QString CellText(const TGridState& State, const TGridLook& Look, int Row, int Col) {
   const TCellShown& shown = State.At(Row, Col);
-  QStringList parts{QStringLiteral("ligne %1").arg(Row), QStringLiteral("colonne %1").arg(Col)};
+  QStringList parts{QCoreApplication::translate("GrilleAccessible", "ligne %1").arg(Row),
+                    QCoreApplication::translate("GrilleAccessible", "colonne %1").arg(Col)};
   if (shown.Digit > 0) {
     parts << DigitText(shown.Digit, Look.TypeBrique);
-    if (shown.Kind == KindGiven) parts << QStringLiteral("donné");
+    if (shown.Kind == KindGiven) parts << QCoreApplication::translate("GrilleAccessible", "donné", "a given digit");
     // An error is said only where the grid shows it.
     if ((shown.Kind == KindWrong && Look.ShowErreur) || (shown.Kind == KindBrokeRule && Look.ShowImpossible))
-      parts << QStringLiteral("erreur");
+      parts << QCoreApplication::translate("GrilleAccessible", "erreur");
   } else {
-    parts << QStringLiteral("vide");
+    parts << QCoreApplication::translate("GrilleAccessible", "vide", "an empty cell");
     if (Look.ShowAllCandidates && shown.Candidates != 0)
-      parts << QStringLiteral("possibilités ") + SetText(shown.Candidates, Look.TypeBrique);
+      parts << QCoreApplication::translate("GrilleAccessible", "possibilités %1")
+                   .arg(SetText(shown.Candidates, Look.TypeBrique));
     else if (shown.Notes != 0)
-      parts << QStringLiteral("notes ") + SetText(shown.Notes, Look.TypeBrique);
+      parts << QCoreApplication::translate("GrilleAccessible", "notes %1").arg(SetText(shown.Notes, Look.TypeBrique));
   }
-  if (Row == State.HintRow && Col == State.HintCol) parts << QStringLiteral("indice");
+  if (Row == State.HintRow && Col == State.HintCol)
+    parts << QCoreApplication::translate("GrilleAccessible", "indice", "the hinted cell");
   return parts.join(QStringLiteral(", "));
 }
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QtGlobal>
@@ -43,5 +44,5 @@ ErrorBoxHandler SetErrorBoxHandler(ErrorBoxHandler handler) {
 }
 
 QString CannotWriteMessage(const QString& path) {
-  return QStringLiteral("Impossible d'écrire dans %1").arg(QDir::toNativeSeparators(path));
+  return QCoreApplication::translate("ErrorBox", "Impossible d'écrire dans %1").arg(QDir::toNativeSeparators(path));
 }

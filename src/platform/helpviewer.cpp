@@ -2,6 +2,7 @@
 #include "helpviewer.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -86,7 +87,8 @@ class THelpBrowser : public QTextBrowser {
 
  private:
   static QString MissingPage(const QString& Path) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "THelpViewer",
                "<h1>Page introuvable</h1><p>La page «\u00A0%1\u00A0» ne se trouve pas dans le fichier "
                "d'aide.</p>")
         .arg(Path.toHtmlEscaped());
@@ -118,22 +120,22 @@ QPointer<THelpViewer>& TheViewer() {
 }  // namespace
 
 THelpViewer::THelpViewer(QWidget* Parent) : QWidget(Parent), File_(std::make_unique<TChmFile>()) {
-  setWindowTitle(QStringLiteral("Aide d'Orvalis"));
+  setWindowTitle(tr("Aide d'Orvalis"));
   resize(1000, 680);
   // Échap closes the help, as it leaves every screen and dialog.
   new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 
-  Back_ = new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Précédent"), this);
-  Forward_ = new QPushButton(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Suivant"), this);
-  Home_ = new QPushButton(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Accueil"), this);
+  Back_ = new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack), tr("Précédent"), this);
+  Forward_ = new QPushButton(style()->standardIcon(QStyle::SP_ArrowForward), tr("Suivant"), this);
+  Home_ = new QPushButton(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("Accueil"), this);
   Back_->setObjectName(QStringLiteral("b_Precedent"));
   Forward_->setObjectName(QStringLiteral("b_Suivant"));
   Home_->setObjectName(QStringLiteral("b_Accueil"));
   Back_->setShortcut(QKeySequence::Back);
   Forward_->setShortcut(QKeySequence::Forward);
-  Back_->setToolTip(QStringLiteral("Revenir à la page précédente"));
-  Forward_->setToolTip(QStringLiteral("Aller à la page suivante"));
-  Home_->setToolTip(QStringLiteral("Revenir à la page d'accueil de l'aide"));
+  Back_->setToolTip(tr("Revenir à la page précédente"));
+  Forward_->setToolTip(tr("Aller à la page suivante"));
+  Home_->setToolTip(tr("Revenir à la page d'accueil de l'aide"));
   Back_->setEnabled(false);
   Forward_->setEnabled(false);
 
@@ -154,7 +156,7 @@ THelpViewer::THelpViewer(QWidget* Parent) : QWidget(Parent), File_(std::make_uni
   auto* indexPage = new QWidget(this);
   IndexSearch_ = new QLineEdit(indexPage);
   IndexSearch_->setObjectName(QStringLiteral("e_Index"));
-  IndexSearch_->setPlaceholderText(QStringLiteral("Mot à rechercher"));
+  IndexSearch_->setPlaceholderText(tr("Mot à rechercher"));
   IndexSearch_->setClearButtonEnabled(true);
   Index_ = new QListWidget(indexPage);
   Index_->setObjectName(QStringLiteral("l_Index"));
@@ -164,8 +166,8 @@ THelpViewer::THelpViewer(QWidget* Parent) : QWidget(Parent), File_(std::make_uni
   indexLayout->addWidget(Index_);
 
   Tabs_ = new QTabWidget(this);
-  Tabs_->addTab(Contents_, QStringLiteral("Sommaire"));
-  Tabs_->addTab(indexPage, QStringLiteral("Index"));
+  Tabs_->addTab(Contents_, tr("Sommaire"));
+  Tabs_->addTab(indexPage, tr("Index"));
 
   Browser_ = new THelpBrowser(*File_, this);
   Browser_->setObjectName(QStringLiteral("Browser"));
@@ -309,8 +311,9 @@ void OpenHelp(const QString& ChmPath) {
     delete viewer.data();
     auto window = std::make_unique<THelpViewer>();
     if (!window->Open(ChmPath)) {
-      ShowMessage(QStringLiteral("Le fichier d'aide «\u00A0%1\u00A0» est introuvable ou illisible.")
-                      .arg(QFileInfo(ChmPath).fileName()));
+      ShowMessage(
+          QCoreApplication::translate("THelpViewer", "Le fichier d'aide «\u00A0%1\u00A0» est introuvable ou illisible.")
+              .arg(QFileInfo(ChmPath).fileName()));
       return;
     }
     // The help window stands on its own: closing it frees it, and it does not

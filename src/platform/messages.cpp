@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <utility>
 
@@ -12,9 +13,11 @@ namespace {
 // French translation may be missing).
 void NameButtons(QMessageBox& Box) {
   const std::pair<QMessageBox::StandardButton, const char*> names[] = {
-      {QMessageBox::Yes, "Oui"}, {QMessageBox::No, "Non"}, {QMessageBox::Cancel, "Annuler"}};
+      {QMessageBox::Yes, QT_TRANSLATE_NOOP("Messages", "Oui")},
+      {QMessageBox::No, QT_TRANSLATE_NOOP("Messages", "Non")},
+      {QMessageBox::Cancel, QT_TRANSLATE_NOOP("Messages", "Annuler")}};
   for (const auto& [button, name] : names)
-    if (QAbstractButton* b = Box.button(button)) b->setText(QString::fromUtf8(name));
+    if (QAbstractButton* b = Box.button(button)) b->setText(QCoreApplication::translate("Messages", name));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QTextBrowser>
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 
 #include "decor.h"
 #include "dessin.h"
@@ -47,12 +48,15 @@ constexpr std::array<Tf_Astuces::TPage, 8> Pages = {{
 }};
 // clang-format on
 
-// Sizes a command for the bold caption the pointer gives it.
-void FitCommand(THotLabel& Label, const QString& LongestCaption) {
+// Sizes a command for the widest of its captions in the bold the pointer
+// gives it.
+void FitCommand(THotLabel& Label, std::initializer_list<QString> Captions) {
   QFont bold = Label.font();
   bold.setBold(true);
   const QFontMetrics metrics(bold);
-  Label.resize(metrics.horizontalAdvance(LongestCaption) + 6, metrics.height() + 2);
+  int widest = 0;
+  for (const QString& caption : Captions) widest = std::max(widest, metrics.horizontalAdvance(caption));
+  Label.resize(widest + 6, metrics.height() + 2);
 }
 
 }  // namespace
@@ -81,18 +85,16 @@ Tf_Astuces::Tf_Astuces(QWidget* Parent) : QWidget(Parent) {
     label->setObjectName(Name);
     label->setProperty(Tag, PageTag);
     Look::DressCommand(*label, CommandSize, false);
-    FitCommand(*label, Caption);
+    FitCommand(*label, {Caption});
     label->move(24, RichEdit3->height() + 16 + 48 * Index);
     connect(label, &THotLabel::clicked, this, [this, label] { PageClick(label); });
     return label;
   };
-  hl_Methode1 = method(QStringLiteral("hl_Methode1"),
-                       QStringLiteral("Méthode 1: Repérage par bloc de lignes et/ou colonnes"), 1, 0);
-  hl_Methode2 =
-      method(QStringLiteral("hl_Methode2"), QStringLiteral("Méthode 2: Completer les lignes, colonnes et blocs"), 3, 1);
-  hl_Methode3 = method(QStringLiteral("hl_Methode3"),
-                       QStringLiteral("Méthode 3: Repérage par position unique d'un chiffre"), 5, 2);
-  HotLabel1 = method(QStringLiteral("HotLabel1"), QStringLiteral("Méthode 4: Etudier les possibilités"), 7, 3);
+  hl_Methode1 =
+      method(QStringLiteral("hl_Methode1"), tr("Méthode 1: Repérage par bloc de lignes et/ou colonnes"), 1, 0);
+  hl_Methode2 = method(QStringLiteral("hl_Methode2"), tr("Méthode 2: Completer les lignes, colonnes et blocs"), 3, 1);
+  hl_Methode3 = method(QStringLiteral("hl_Methode3"), tr("Méthode 3: Repérage par position unique d'un chiffre"), 5, 2);
+  HotLabel1 = method(QStringLiteral("HotLabel1"), tr("Méthode 4: Etudier les possibilités"), 7, 3);
 
   // The method pages: two text boxes, the three pictures at one place right of
   // the first box, "Suite ..." at the bottom right.
@@ -111,10 +113,10 @@ Tf_Astuces::Tf_Astuces(QWidget* Parent) : QWidget(Parent) {
   im_Conseil2 = picture(TImageGrille::dg_Conseil2, QStringLiteral("im_Conseil2"));
   im_Conseil3 = picture(TImageGrille::dg_Conseil3, QStringLiteral("im_Conseil3"));
 
-  hl_Suite = new THotLabel(QStringLiteral("Suite ..."), FondCopie1);
+  hl_Suite = new THotLabel(tr("Suite ..."), FondCopie1);
   hl_Suite->setObjectName(QStringLiteral("hl_Suite"));
   Look::DressCommand(*hl_Suite, CommandSize);
-  FitCommand(*hl_Suite, hl_Suite->text());
+  FitCommand(*hl_Suite, {hl_Suite->text()});
   hl_Suite->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   hl_Suite->move(PanelWidth - 16 - hl_Suite->width(), RetourTop);
   connect(hl_Suite, &THotLabel::clicked, this, [this] { PageClick(hl_Suite); });
@@ -124,7 +126,7 @@ Tf_Astuces::Tf_Astuces(QWidget* Parent) : QWidget(Parent) {
   hl_retour = new THotLabel(this);
   hl_retour->setObjectName(QStringLiteral("hl_retour"));
   Look::DressCommand(*hl_retour, CommandSize);
-  FitCommand(*hl_retour, QStringLiteral("Retour au menu des astuces"));
+  FitCommand(*hl_retour, {tr("Retour au menu principal"), tr("Retour au menu des astuces")});
   hl_retour->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   connect(hl_retour, &THotLabel::clicked, this, &Tf_Astuces::hl_retourClick);
   // Échap as the return label: a page of tips back to their menu, the menu
@@ -144,14 +146,14 @@ void Tf_Astuces::ShowPage() {
     Panel1->show();
     RichEdit1->hide();
     RichEdit2->hide();
-    hl_retour->setText(QStringLiteral("Retour au menu principal"));
+    hl_retour->setText(tr("Retour au menu principal"));
     hl_Suite->hide();
     return;
   }
   Panel1->hide();
   RichEdit1->show();
   RichEdit2->show();
-  hl_retour->setText(QStringLiteral("Retour au menu des astuces"));
+  hl_retour->setText(tr("Retour au menu des astuces"));
   if (Page < 8) {
     hl_Suite->setProperty(Tag, Page + 1);
     hl_Suite->show();

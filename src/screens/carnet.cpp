@@ -63,7 +63,7 @@ std::uint64_t ClockSeed() { return (std::uint64_t(std::random_device{}()) << 32)
 Tf_Carnet::Tf_Carnet(int Level, QWidget* Parent) : QDialog(DialogOwner(Parent), Look::DialogFlags), Seed(ClockSeed()) {
   setObjectName(QStringLiteral("f_Carnet"));
   KeepCentred(*this);
-  setWindowTitle(QStringLiteral("Imprimer un carnet"));
+  setWindowTitle(tr("Imprimer un carnet"));
   setFixedSize(FormWidth, FormHeight);
 
   Image1 = AddBackground(*this, false);
@@ -87,7 +87,7 @@ Tf_Carnet::Tf_Carnet(int Level, QWidget* Parent) : QDialog(DialogOwner(Parent), 
   se_Nombre->setRange(1, MaxPuzzles);
   se_Nombre->setValue(DefaultPuzzles);
   se_Nombre->setFont(Look::PixelFont(Look::GridFamily, 15));
-  se_Nombre->setAccessibleName(QStringLiteral("Nombre de grilles"));
+  se_Nombre->setAccessibleName(tr("Nombre de grilles"));
 
   ParPage = new QButtonGroup(this);
   QStringList pageCaptions;
@@ -110,10 +110,10 @@ Tf_Carnet::Tf_Carnet(int Level, QWidget* Parent) : QDialog(DialogOwner(Parent), 
   l_Etat->setFont(Look::PixelFont(Look::GridFamily, 14));
   l_Etat->setAlignment(Qt::AlignCenter);
 
-  b_Imprimer = new QPushButton(QStringLiteral("Imprimer…"));
+  b_Imprimer = new QPushButton(tr("Imprimer…"));
   b_Imprimer->setObjectName(QStringLiteral("b_Imprimer"));
   b_Imprimer->setDefault(true);
-  b_Annuler = new QPushButton(QStringLiteral("Annuler"));
+  b_Annuler = new QPushButton(tr("Annuler"));
   b_Annuler->setObjectName(QStringLiteral("b_Annuler"));
 
   auto* grid = new QGridLayout(FondCopie1);
@@ -122,11 +122,11 @@ Tf_Carnet::Tf_Carnet(int Level, QWidget* Parent) : QDialog(DialogOwner(Parent), 
   grid->setVerticalSpacing(8);
   // The levels' names need the whole width: they stand under their label.
   grid->addWidget(Label1, 0, 0, 1, 2);
-  grid->addWidget(FieldLabel(QStringLiteral("Niveau :")), 1, 0, 1, 2);
+  grid->addWidget(FieldLabel(tr("Niveau :")), 1, 0, 1, 2);
   grid->addLayout(levelRow, 2, 0, 1, 2);
-  grid->addWidget(FieldLabel(QStringLiteral("Nombre de grilles :")), 3, 0);
+  grid->addWidget(FieldLabel(tr("Nombre de grilles :")), 3, 0);
   grid->addWidget(se_Nombre, 3, 1, Qt::AlignLeft);
-  grid->addWidget(FieldLabel(QStringLiteral("Grilles par page :")), 4, 0);
+  grid->addWidget(FieldLabel(tr("Grilles par page :")), 4, 0);
   grid->addLayout(pageRow, 4, 1);
   grid->addWidget(Attente, 5, 0, 1, 2, Qt::AlignHCenter);
   grid->addWidget(l_Etat, 6, 0, 1, 2);
@@ -161,12 +161,10 @@ Tf_Carnet::~Tf_Carnet() {
 
 void Tf_Carnet::ShowSolutionPages() {
   const Carnet::TSolutionPages pages = Carnet::SolutionPages(ChosenCount(), ChosenPerPage());
-  const QString where = pages.First == pages.Last
-                            ? QStringLiteral("en page %1").arg(pages.First)
-                            : QStringLiteral("des pages %1 à %2").arg(pages.First).arg(pages.Last);
+  const QString where = pages.First == pages.Last ? tr("en page %1").arg(pages.First)
+                                                  : tr("des pages %1 à %2").arg(pages.First).arg(pages.Last);
   Label1->setText(
-      QStringLiteral("Des grilles toutes neuves à imprimer, ou à enregistrer en PDF, avec leurs solutions %1.")
-          .arg(where));
+      tr("Des grilles toutes neuves à imprimer, ou à enregistrer en PDF, avec leurs solutions %1.").arg(where));
 }
 
 int Tf_Carnet::ChosenLevel() const { return Niveaux->checkedId(); }
@@ -210,7 +208,7 @@ void Tf_Carnet::b_ImprimerClick() {
 }
 
 void Tf_Carnet::ShowProgress() {
-  l_Etat->setText(QStringLiteral("Génération des grilles : %1 sur %2").arg(Done_.load()).arg(ChosenCount()));
+  l_Etat->setText(tr("Génération des grilles : %1 sur %2").arg(Done_.load()).arg(ChosenCount()));
 }
 
 void Tf_Carnet::GenerationDone() {
@@ -222,7 +220,7 @@ void Tf_Carnet::GenerationDone() {
     if (Closing_) QDialog::reject();
     return;
   }
-  l_Etat->setText(QStringLiteral("Les %1 grilles sont prêtes.").arg(Puzzles_.size()));
+  l_Etat->setText(tr("Les %n grilles sont prêtes.", nullptr, int(Puzzles_.size())));
   if (PrintStep) PrintStep(*this);
 }
 
@@ -235,7 +233,7 @@ void Tf_Carnet::PrintPuzzles() {
   if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
     if (!ReportFileResult(Carnet::SaveBookletPdf(printer, Puzzles_, ChosenLevel(), ChosenPerPage()))) return;
   } else if (!Carnet::PrintBooklet(printer, Puzzles_, ChosenLevel(), ChosenPerPage())) {
-    ShowMessage(QStringLiteral("Le carnet n'a pas pu être imprimé."));
+    ShowMessage(tr("Le carnet n'a pas pu être imprimé."));
     return;
   }
   accept();
@@ -249,5 +247,5 @@ void Tf_Carnet::reject() {
   // The generation stops at its next removal attempt; GenerationDone closes.
   Closing_ = true;
   Stop_ = true;
-  l_Etat->setText(QStringLiteral("Arrêt de la génération…"));
+  l_Etat->setText(tr("Arrêt de la génération…"));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "carnetimpression.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -48,7 +49,7 @@ void DrawFoot(QPainter& Painter, const QRect& Page, int Foot, int Number) {
   font.setPointSize(FootPoints);
   Painter.setFont(font);
   Painter.drawText(QRect(Page.left(), Page.bottom() - Foot, Page.width(), Foot), Qt::AlignCenter,
-                   QStringLiteral("Carnet Orvalis · page %1").arg(Number));
+                   QCoreApplication::translate("Carnet", "Carnet Orvalis · page %1").arg(Number));
 }
 
 }  // namespace
@@ -112,8 +113,8 @@ bool PrintBooklet(QPrinter& Printer, const std::vector<TGrille>& Puzzles, int Le
   for (int k = 0; k < count; ++k) {
     if (k > 0 && k % (columns * rows) == 0 && !nextPage()) return false;
     DrawPlace(painter, TGridState::FromText(Cells(Puzzles[std::size_t(k)].Givens), {}),
-              SlotRect(area, columns, rows, k), QStringLiteral("Grille n° %1 · %2").arg(k + 1).arg(levelName),
-              puzzleFont);
+              SlotRect(area, columns, rows, k),
+              QCoreApplication::translate("Carnet", "Grille n° %1 · %2").arg(k + 1).arg(levelName), puzzleFont);
   }
   // The solutions, small, from a page of their own.
   const int perSolutionPage = SolutionColumns * SolutionRows;
@@ -121,8 +122,8 @@ bool PrintBooklet(QPrinter& Printer, const std::vector<TGrille>& Puzzles, int Le
     if (k % perSolutionPage == 0 && !nextPage()) return false;
     const TGrille& puzzle = Puzzles[std::size_t(k)];
     DrawPlace(painter, TGridState::FromText(Cells(puzzle.Givens), DigitsText(puzzle.Solution)),
-              SlotRect(area, SolutionColumns, SolutionRows, k), QStringLiteral("Solution n° %1").arg(k + 1),
-              solutionFont);
+              SlotRect(area, SolutionColumns, SolutionRows, k),
+              QCoreApplication::translate("Carnet", "Solution n° %1").arg(k + 1), solutionFont);
   }
   DrawFoot(painter, page, foot, pageNumber);
   return painter.end();

@@ -38,7 +38,7 @@ QPushButton* MakeButton(const QString& Name, const QString& Caption) {
 Tf_Charge::Tf_Charge(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::DialogFlags) {
   KeepCentred(*this);
   setObjectName(QStringLiteral("f_Charge"));
-  setWindowTitle(QStringLiteral("Chargement d'une grille"));
+  setWindowTitle(tr("Chargement d'une grille"));
   setFixedSize(FormWidth, FormHeight);
 
   const TFileDialogDress dress = DressFileDialog(*this);
@@ -48,13 +48,13 @@ Tf_Charge::Tf_Charge(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::Dialo
   const QFont& labelFont = dress.Label;
 
   l_Explication =
-      new QLabel(QStringLiteral("Pour recharger une grille, vous devez d'abord selectionner le nom du fichier "
-                                "contenant votre grille, puis choisir dans la liste ci-dessous la grille sur laquelle "
-                                "vous souhaitez jouer."));
+      new QLabel(tr("Pour recharger une grille, vous devez d'abord selectionner le nom du fichier "
+                    "contenant votre grille, puis choisir dans la liste ci-dessous la grille sur laquelle "
+                    "vous souhaitez jouer."));
   l_Explication->setWordWrap(true);
   l_Explication->setFont(textFont);
-  l_NomFichier = new QLabel(QStringLiteral("Nom du fichier:"));
-  l_NomGrille = new QLabel(QStringLiteral("Nom de la grille:"));
+  l_NomFichier = new QLabel(tr("Nom du fichier:"));
+  l_NomGrille = new QLabel(tr("Nom de la grille:"));
   for (QLabel* label : {l_NomFichier, l_NomGrille}) label->setFont(labelFont);
 
   cb_FichierGrille = new QComboBox;
@@ -84,23 +84,23 @@ Tf_Charge::Tf_Charge(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::Dialo
   m_Description->setReadOnly(true);
   m_Description->setTabChangesFocus(true);
   // What a screen reader says of each field: the label beside it.
-  cb_FichierGrille->setAccessibleName(QStringLiteral("Nom du fichier"));
-  cb_Grilles->setAccessibleName(QStringLiteral("Nom de la grille"));
-  m_Description->setAccessibleName(QStringLiteral("Description"));
+  cb_FichierGrille->setAccessibleName(tr("Nom du fichier"));
+  cb_Grilles->setAccessibleName(tr("Nom de la grille"));
+  m_Description->setAccessibleName(tr("Description"));
 
   cc_grilledepart = new TCarreCoche;
   cc_grilledepart->setObjectName(QStringLiteral("cc_grilledepart"));
   cc_grilledepart->setFont(textFont);
-  cc_grilledepart->SetCaption(QStringLiteral("Recommencer la grille"));
+  cc_grilledepart->SetCaption(tr("Recommencer la grille"));
   cc_grilledepart->Setautosize(true);
   cc_grilledepart->setFixedSize(cc_grilledepart->size());
 
-  b_Charger = MakeButton(QStringLiteral("b_Charger"), QStringLiteral("Charger"));
+  b_Charger = MakeButton(QStringLiteral("b_Charger"), tr("Charger"));
   b_Charger->setDefault(true);
-  b_Annuler = MakeButton(QStringLiteral("b_Annuler"), QStringLiteral("Annuler"));
-  b_Effacer = MakeButton(QStringLiteral("b_Effacer"), QStringLiteral("Effacer la grille"));
-  b_Effacer->setToolTip(QStringLiteral("Supprime pour toujours la grille choisie de son fichier"));
-  b_Fermer = MakeButton(QStringLiteral("b_Fermer"), QStringLiteral("Fermer"));
+  b_Annuler = MakeButton(QStringLiteral("b_Annuler"), tr("Annuler"));
+  b_Effacer = MakeButton(QStringLiteral("b_Effacer"), tr("Effacer la grille"));
+  b_Effacer->setToolTip(tr("Supprime pour toujours la grille choisie de son fichier"));
+  b_Fermer = MakeButton(QStringLiteral("b_Fermer"), tr("Fermer"));
 
   auto* grid = new QGridLayout(FondCopie1);
   grid->setContentsMargins(16, 14, 16, 14);

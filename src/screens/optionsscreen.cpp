@@ -59,8 +59,14 @@ Check* MakeCheck(QWidget* Page, const char* Name, const QString& Caption) {
   return check;
 }
 
+// A caption without the colon that ends it, for a screen reader.
+QString WithoutColon(QString Caption) {
+  while (!Caption.isEmpty() && (Caption.back() == u':' || Caption.back().isSpace())) Caption.chop(1);
+  return Caption;
+}
+
 // A setting's caption from the table of settings.
-QString LabelOf(const TOptions::TMember& Setting) { return QString::fromUtf8(TOptions::SettingOf(Setting)->Label); }
+QString LabelOf(const TOptions::TMember& Setting) { return TOptions::Shown(TOptions::SettingOf(Setting)->Label); }
 
 QLabel* MakeLabel(const char* Name, const QString& Text, int PixelSize = CaptionSize, bool Bold = false) {
   auto* label = new QLabel(Text);
@@ -121,8 +127,7 @@ Tf_Options::Tf_Options(QWidget* Parent) : QWidget(Parent) {
   Toggles_->setExclusive(true);
   auto* toggles = new QHBoxLayout;
   toggles->setSpacing(6);
-  const QString captions[] = {QStringLiteral("Options de jeux"), QStringLiteral("Options du mode problème"),
-                              QStringLiteral("Option Logiciel")};
+  const QString captions[] = {tr("Options de jeux"), tr("Options du mode problème"), tr("Option Logiciel")};
   const char* names[] = {"sb_Facile", "sb_Moyen", "SpeedButton1"};
   QToolButton* buttons[3];
   for (int k = 0; k < 3; ++k) {
@@ -148,8 +153,8 @@ Tf_Options::Tf_Options(QWidget* Parent) : QWidget(Parent) {
   Pages_->addWidget(p_OptionProbleme);
   Pages_->addWidget(p_OptionsLogiciel);
 
-  hl_MeilleursScores = MakeCommand(nullptr, "hl_MeilleursScores", QStringLiteral("Voir les meilleurs scores"), 18);
-  hl_Sauvegarde = MakeCommand(nullptr, "hl_Sauvegarde", QStringLiteral("Gestion des fichiers de sauvegarde"), 18);
+  hl_MeilleursScores = MakeCommand(nullptr, "hl_MeilleursScores", tr("Voir les meilleurs scores"), 18);
+  hl_Sauvegarde = MakeCommand(nullptr, "hl_Sauvegarde", tr("Gestion des fichiers de sauvegarde"), 18);
 
   auto* panel = new QVBoxLayout(FondCopie1);
   panel->setContentsMargins(14, 14, 14, 10);
@@ -160,7 +165,7 @@ Tf_Options::Tf_Options(QWidget* Parent) : QWidget(Parent) {
   panel->addWidget(hl_MeilleursScores, 0, Qt::AlignLeft);
   panel->addWidget(hl_Sauvegarde, 0, Qt::AlignLeft);
 
-  hl_Retour = MakeCommand(this, "hl_Retour", QStringLiteral("Valider les options"), 22);
+  hl_Retour = MakeCommand(this, "hl_Retour", tr("Valider les options"), 22);
 
   connect(Toggles_, &QButtonGroup::idClicked, this, &Tf_Options::ShowPage);
   connect(b_CoulEmplacement, &QPushButton::clicked, this, [this] { ChooseColor(*e_CoulEmplacement); });
@@ -189,13 +194,13 @@ void Tf_Options::AddChecks(QWidget* Page, TOptions::TPage Which, QVBoxLayout* Co
     }
     bool TOptions::*flag = setting.Flag();
     if (flag == nullptr) continue;
-    auto* check = MakeCheck<TCarreCoche>(Page, setting.Control, QString::fromUtf8(setting.Label));
-    check->setToolTip(QString::fromUtf8(setting.Tooltip));
+    auto* check = MakeCheck<TCarreCoche>(Page, setting.Control, TOptions::Shown(setting.Label));
+    check->setToolTip(TOptions::Shown(setting.Tooltip));
     Checks_.emplace_back(flag, check);
     if (setting.Apart) Column->addSpacing(GroupGap);
     Column->addWidget(check);
     if (*setting.Note != 0) {
-      QLabel* note = MakeLabel("", QString::fromUtf8(setting.Note), NoteSize);
+      QLabel* note = MakeLabel("", TOptions::Shown(setting.Note), NoteSize);
       note->setWordWrap(true);
       note->setContentsMargins(Indent, 0, 0, 0);
       Column->addWidget(note);
@@ -205,13 +210,13 @@ void Tf_Options::AddChecks(QWidget* Page, TOptions::TPage Which, QVBoxLayout* Co
 }
 
 void Tf_Options::AddChoice(const TOptions::TSetting& Setting, QVBoxLayout* Column) {
-  const QString caption = QString::fromUtf8(Setting.Label);
+  const QString caption = TOptions::Shown(Setting.Label);
   auto* box = new QComboBox;
   box->setObjectName(QString::fromLatin1(Setting.Control));
   box->addItems(Setting.ChoiceCaptions());
   box->setMinimumWidth(160);
-  box->setToolTip(QString::fromUtf8(Setting.Tooltip));
-  box->setAccessibleName(caption.chopped(2));  // without " :"
+  box->setToolTip(TOptions::Shown(Setting.Tooltip));
+  box->setAccessibleName(WithoutColon(caption));
   Choices_.emplace_back(Setting.Choice(), box);
   auto* line = new QHBoxLayout;
   line->addWidget(MakeLabel("", caption, CaptionSize, true));
@@ -246,8 +251,8 @@ QWidget* Tf_Options::MakeGamePage() {
     if (Setting != &TOptions::ErreurJeu) return;
     column->addLayout(ColorLine(Label7, e_CoulErreur, "e_CoulErreur", b_CoulErreur, "b_CoulErreur"));
     column->addSpacing(GroupGap);
-    rc_Chiffre = MakeCheck<TRondCoche>(page, "rc_Chiffre", QStringLiteral("Chiffres"));
-    rc_Lettre = MakeCheck<TRondCoche>(page, "rc_Lettre", QStringLiteral("Lettres"));
+    rc_Chiffre = MakeCheck<TRondCoche>(page, "rc_Chiffre", tr("Chiffres"));
+    rc_Lettre = MakeCheck<TRondCoche>(page, "rc_Lettre", tr("Lettres"));
     auto* bricks = new QHBoxLayout;
     bricks->addWidget(Label2);
     bricks->addSpacing(16);
@@ -294,14 +299,14 @@ QWidget* Tf_Options::MakeProgramPage() {
   auto* page = new QWidget;
   page->setObjectName(QStringLiteral("p_OptionsLogiciel"));
   Label8 = MakeLabel("Label8", LabelOf(&TOptions::Windowed), CaptionSize, true);
-  rc_PleinEcran = MakeCheck<TRondCoche>(page, "rc_PleinEcran", QStringLiteral("Plein écran"));
-  rc_Fenetre = MakeCheck<TRondCoche>(page, "rc_Fenetre", QStringLiteral("Fenêtre windows"));
+  rc_PleinEcran = MakeCheck<TRondCoche>(page, "rc_PleinEcran", tr("Plein écran"));
+  rc_Fenetre = MakeCheck<TRondCoche>(page, "rc_Fenetre", tr("Fenêtre windows"));
   Label1 = MakeLabel("Label1", LabelOf(&TOptions::FondEcran), CaptionSize, true);
   cb_FondEcran = new QComboBox;
   cb_FondEcran->setObjectName(QStringLiteral("cb_FondEcran"));
-  cb_FondEcran->addItems({QStringLiteral("Classique"), QStringLiteral("Nuage")});
+  cb_FondEcran->addItems({tr("Classique"), tr("Nuage")});
   cb_FondEcran->setMinimumWidth(160);
-  cb_FondEcran->setAccessibleName(QStringLiteral("Fond d'écran"));
+  cb_FondEcran->setAccessibleName(WithoutColon(Label1->text()));
 
   auto* column = new QVBoxLayout;
   column->setContentsMargins(6, 0, 6, 0);

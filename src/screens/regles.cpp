@@ -95,7 +95,7 @@ Tf_Regles::Tf_Regles(QWidget* Parent) : QWidget(Parent) {
   SetText(*RichEdit1, QStringLiteral("regles_presentation"));
   SetText(*RichEdit2, QStringLiteral("regles_regles"));
 
-  hl_Retour = new THotLabel(QStringLiteral("Retour au menu"), this);
+  hl_Retour = new THotLabel(tr("Retour au menu"), this);
   hl_Retour->setObjectName(QStringLiteral("hl_Retour"));
   Look::DressCommand(*hl_Retour, CommandSize);
   // Room for the bold caption the pointer gives it.

@@ -24,7 +24,7 @@
 Tf_Sauve::Tf_Sauve(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::DialogFlags) {
   KeepCentred(*this);
   setObjectName(QStringLiteral("f_Sauve"));
-  setWindowTitle(QStringLiteral("Enregistrement d'une grille"));
+  setWindowTitle(tr("Enregistrement d'une grille"));
   setFixedSize(FormWidth, FormHeight);
 
   const TFileDialogDress dress = DressFileDialog(*this);
@@ -34,14 +34,14 @@ Tf_Sauve::Tf_Sauve(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::DialogF
   const QFont& labelFont = dress.Label;
 
   l_Explication =
-      new QLabel(QStringLiteral("Pour enregistrer votre grille, vous devez spécifier le nom du fichier dans lequel "
-                                "vous souhaitez conserver la grille, et donner un nom à cette grille pour pouvoir "
-                                "ensuite la retrouver facilement."));
+      new QLabel(tr("Pour enregistrer votre grille, vous devez spécifier le nom du fichier dans lequel "
+                    "vous souhaitez conserver la grille, et donner un nom à cette grille pour pouvoir "
+                    "ensuite la retrouver facilement."));
   l_Explication->setWordWrap(true);
   l_Explication->setFont(textFont);
-  l_NomFichier = new QLabel(QStringLiteral("Nom du fichier:"));
-  l_NomGrille = new QLabel(QStringLiteral("Nom de la grille:"));
-  l_Description = new QLabel(QStringLiteral("Description (optionnel)"));
+  l_NomFichier = new QLabel(tr("Nom du fichier:"));
+  l_NomGrille = new QLabel(tr("Nom de la grille:"));
+  l_Description = new QLabel(tr("Description (optionnel)"));
   for (QLabel* label : {l_NomFichier, l_NomGrille, l_Description}) label->setFont(labelFont);
 
   cb_FichierGrille = new QComboBox;
@@ -58,14 +58,14 @@ Tf_Sauve::Tf_Sauve(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::DialogF
   m_Description->setObjectName(QStringLiteral("m_Description"));
   m_Description->setTabChangesFocus(true);
   // What a screen reader says of each field: the label beside it.
-  cb_FichierGrille->setAccessibleName(QStringLiteral("Nom du fichier"));
-  e_NomGrille->setAccessibleName(QStringLiteral("Nom de la grille"));
-  m_Description->setAccessibleName(QStringLiteral("Description"));
+  cb_FichierGrille->setAccessibleName(tr("Nom du fichier"));
+  e_NomGrille->setAccessibleName(tr("Nom de la grille"));
+  m_Description->setAccessibleName(tr("Description"));
 
   cc_grilledepart = new TCarreCoche;
   cc_grilledepart->setObjectName(QStringLiteral("cc_grilledepart"));
   cc_grilledepart->setFont(textFont);
-  cc_grilledepart->SetCaption(QStringLiteral("Enregistrer uniquement la grille de départ"));
+  cc_grilledepart->SetCaption(tr("Enregistrer uniquement la grille de départ"));
   cc_grilledepart->Setautosize(true);
   cc_grilledepart->setFixedSize(cc_grilledepart->size());
 
@@ -77,10 +77,10 @@ Tf_Sauve::Tf_Sauve(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::DialogF
   l_CaracteresRefuses->setStyleSheet(QStringLiteral("color: %1").arg(Look::Colours().Hover.name()));
   l_CaracteresRefuses->hide();
 
-  b_Enregistrer = new QPushButton(QStringLiteral("Enregistrer"));
+  b_Enregistrer = new QPushButton(tr("Enregistrer"));
   b_Enregistrer->setObjectName(QStringLiteral("b_Enregistrer"));
   b_Enregistrer->setDefault(true);
-  b_Annuler = new QPushButton(QStringLiteral("Annuler"));
+  b_Annuler = new QPushButton(tr("Annuler"));
   b_Annuler->setObjectName(QStringLiteral("b_Annuler"));
 
   auto* grid = new QGridLayout(FondCopie1);
@@ -159,8 +159,8 @@ void Tf_Sauve::RefuseUnsavable() {
   QStringList shown;
   for (const char32_t character : refused.toUcs4()) shown << QString::fromUcs4(&character, 1);
   l_CaracteresRefuses->setText((shown.size() == 1
-                                    ? QStringLiteral("Caractère refusé, le fichier ne peut pas le garder\u00A0: %1")
-                                    : QStringLiteral("Caractères refusés, le fichier ne peut pas les garder\u00A0: %1"))
+                                    ? tr("Caractère refusé, le fichier ne peut pas le garder\u00A0: %1")
+                                    : tr("Caractères refusés, le fichier ne peut pas les garder\u00A0: %1"))
                                    .arg(shown.join(u' ')));
   l_CaracteresRefuses->show();
 }

@@ -67,18 +67,18 @@ Tf_Scores::Tf_Scores(QWidget* Parent) : QWidget(Parent) {
     const char* Caption;
   };
   const LevelButton buttons[] = {
-      {sb_Facile, "sb_Facile", "Niveau facile"},
-      {sb_Moyen, "sb_Moyen", "Niveau moyen"},
-      {sb_Difficile, "sb_Difficile", "Niveau difficile"},
-      {sb_Expert, "sb_Expert", "Niveau expert"},
-      {sb_Diabolique, "sb_Diabolique", "Niveau diabolique"},
+      {sb_Facile, "sb_Facile", QT_TRANSLATE_NOOP("Tf_Scores", "Niveau facile")},
+      {sb_Moyen, "sb_Moyen", QT_TRANSLATE_NOOP("Tf_Scores", "Niveau moyen")},
+      {sb_Difficile, "sb_Difficile", QT_TRANSLATE_NOOP("Tf_Scores", "Niveau difficile")},
+      {sb_Expert, "sb_Expert", QT_TRANSLATE_NOOP("Tf_Scores", "Niveau expert")},
+      {sb_Diabolique, "sb_Diabolique", QT_TRANSLATE_NOOP("Tf_Scores", "Niveau diabolique")},
   };
   const int buttonsLeft = (PanelWidth - HighestLevel * ButtonWidth - (HighestLevel - 1) * ButtonGap) / 2;
   int pixelSize = ButtonPixelSize;
-  const auto fits = [&buttons](int Size) {
+  const auto fits = [this, &buttons](int Size) {
     const QFontMetrics metrics(Look::PixelFont(Look::TitleFamily, Size));
     for (const LevelButton& b : buttons)
-      if (metrics.horizontalAdvance(QString::fromLatin1(b.Caption)) > ButtonTextRoom) return false;
+      if (metrics.horizontalAdvance(tr(b.Caption)) > ButtonTextRoom) return false;
     return true;
   };
   while (pixelSize > 10 && !fits(pixelSize)) --pixelSize;
@@ -86,7 +86,7 @@ Tf_Scores::Tf_Scores(QWidget* Parent) : QWidget(Parent) {
     const LevelButton& b = buttons[level - 1];
     b.Button = new QToolButton(FondCopie1);
     b.Button->setObjectName(QString::fromLatin1(b.Name));
-    b.Button->setText(QString::fromLatin1(b.Caption));
+    b.Button->setText(tr(b.Caption));
     b.Button->setAutoRaise(false);
     b.Button->setFocusPolicy(Qt::NoFocus);
     Look::DressToggle(*b.Button, pixelSize);
@@ -120,7 +120,7 @@ Tf_Scores::Tf_Scores(QWidget* Parent) : QWidget(Parent) {
     time->setGeometry(TimeRight - TimeWidth, top, TimeWidth, RowHeight);
   }
 
-  hl_RetourMenu = new THotLabel(QStringLiteral("Retour au menu"), this);
+  hl_RetourMenu = new THotLabel(tr("Retour au menu"), this);
   hl_RetourMenu->setObjectName(QStringLiteral("hl_RetourMenu"));
   Look::DressCommand(*hl_RetourMenu, ReturnPixelSize);
   // Room for the bold of the hover.
@@ -131,11 +131,11 @@ Tf_Scores::Tf_Scores(QWidget* Parent) : QWidget(Parent) {
   connect(hl_RetourMenu, &THotLabel::clicked, this, &Tf_Scores::hl_RetourMenuClick);
   LeaveOnEscape(*this, [this] { hl_RetourMenuClick(); });
 
-  hl_Statistiques = new THotLabel(QStringLiteral("Statistiques"), this);
+  hl_Statistiques = new THotLabel(tr("Statistiques"), this);
   hl_Statistiques->setObjectName(QStringLiteral("hl_Statistiques"));
   Look::DressCommand(*hl_Statistiques, ReturnPixelSize);
   hl_Statistiques->resize(metrics.horizontalAdvance(hl_Statistiques->text()) + 6, metrics.height() + 2);
-  hl_Statistiques->setToolTip(QStringLiteral("Statistiques (Ctrl+S)"));
+  hl_Statistiques->setToolTip(tr("Statistiques (Ctrl+S)"));
   const auto showStatistics = [] {
     if (Shell() != nullptr) Shell()->ShowStatistics();
   };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "statistiquesscreen.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
@@ -31,15 +32,21 @@ constexpr int CommandPixelSize = 22;
 constexpr int TitlePixelSize = 30;
 constexpr int CellPixelSize = 17;
 
-const char* const RowNames[Tf_Statistiques::Rows] = {"Parties commencées", "Parties terminées", "Sans aucune aide",
-                                                     "Meilleur temps", "Temps moyen"};
+const char* const RowNames[Tf_Statistiques::Rows] = {
+    QT_TRANSLATE_NOOP("Tf_Statistiques", "Parties commencées"),
+    QT_TRANSLATE_NOOP("Tf_Statistiques", "Parties terminées"), QT_TRANSLATE_NOOP("Tf_Statistiques", "Sans aucune aide"),
+    QT_TRANSLATE_NOOP("Tf_Statistiques", "Meilleur temps"), QT_TRANSLATE_NOOP("Tf_Statistiques", "Temps moyen")};
 
-const QString ResetTitle = QStringLiteral("Statistiques");
-const QString ResetQuestion =
-    QStringLiteral("Voulez-vous vraiment remettre toutes les statistiques à zéro ? Les meilleurs scores restent.");
+QString ResetTitle() { return QCoreApplication::translate("Tf_Statistiques", "Statistiques"); }
+QString ResetQuestion() {
+  return QCoreApplication::translate(
+      "Tf_Statistiques",
+      "Voulez-vous vraiment remettre toutes les statistiques à zéro ? Les meilleurs scores restent.");
+}
 
 QString Days(int Count) {
-  return Count <= 1 ? QStringLiteral("%1 jour").arg(Count) : QStringLiteral("%1 jours").arg(Count);
+  //: A run of days: "0 jour" and "1 jour", then "2 jours" in French.
+  return QCoreApplication::translate("Tf_Statistiques", "%n jour(s)", nullptr, Count);
 }
 
 THotLabel* MakeCommand(const QString& Caption, const QString& Name, QWidget* Parent) {
@@ -68,7 +75,7 @@ Tf_Statistiques::Tf_Statistiques(QWidget* Parent) : QWidget(Parent) {
   grid->setColumnStretch(0, 1);
   grid->setVerticalSpacing(6);
 
-  l_Titre = new QLabel(QStringLiteral("Statistiques"));
+  l_Titre = new QLabel(tr("Statistiques"));
   l_Titre->setFont(Look::PixelFont(Look::TitleFamily, TitlePixelSize));
   l_Titre->setAlignment(Qt::AlignCenter);
   grid->addWidget(l_Titre, 0, 0, 1, Columns + 1);
@@ -82,7 +89,7 @@ Tf_Statistiques::Tf_Statistiques(QWidget* Parent) : QWidget(Parent) {
     grid->addWidget(head, 1, column);
   }
   for (int row = 0; row < Rows; ++row) {
-    auto* name = new QLabel(QString::fromUtf8(RowNames[row]));
+    auto* name = new QLabel(tr(RowNames[row]));
     name->setFont(cellFont);
     grid->addWidget(name, row + 2, 0);
     for (int column = 1; column <= Columns; ++column) {
@@ -94,14 +101,13 @@ Tf_Statistiques::Tf_Statistiques(QWidget* Parent) : QWidget(Parent) {
       grid->addWidget(value, row + 2, column);
     }
   }
-  l_Temps =
-      new QLabel(QStringLiteral("Les temps sont ceux des parties terminées sans aucune aide, chronomètre en marche."));
+  l_Temps = new QLabel(tr("Les temps sont ceux des parties terminées sans aucune aide, chronomètre en marche."));
   l_Temps->setObjectName(QStringLiteral("l_Temps"));
   l_Temps->setFont(Look::PixelFont(Look::TextFamily, CellPixelSize - 4, true));
   l_Temps->setWordWrap(true);
   grid->addWidget(l_Temps, Rows + 2, 0, 1, Columns + 1);
   grid->setRowMinimumHeight(Rows + 3, 8);
-  auto* runs = new QLabel(QStringLiteral("Jours de suite avec une partie terminée, tous niveaux"));
+  auto* runs = new QLabel(tr("Jours de suite avec une partie terminée, tous niveaux"));
   runs->setFont(headFont);
   grid->addWidget(runs, Rows + 4, 0, 1, Columns + 1);
   l_Serie = new QLabel;
@@ -123,17 +129,16 @@ Tf_Statistiques::Tf_Statistiques(QWidget* Parent) : QWidget(Parent) {
   l_MeilleureSerie->setObjectName(QStringLiteral("l_MeilleureSerie"));
   l_GrillesDuJour->setObjectName(QStringLiteral("l_GrillesDuJour"));
   grid->setRowStretch(line, 1);
-  hl_Reinitialiser =
-      MakeCommand(QStringLiteral("Réinitialiser les statistiques"), QStringLiteral("hl_Reinitialiser"), FondCopie1);
+  hl_Reinitialiser = MakeCommand(tr("Réinitialiser les statistiques"), QStringLiteral("hl_Reinitialiser"), FondCopie1);
   grid->addWidget(hl_Reinitialiser, line + 1, 0, 1, Columns + 1, Qt::AlignHCenter);
   connect(hl_Reinitialiser, &THotLabel::clicked, this, &Tf_Statistiques::hl_ReinitialiserClick);
 
-  hl_Scores = MakeCommand(QStringLiteral("Meilleurs scores"), QStringLiteral("hl_Scores"), this);
-  hl_Scores->setToolTip(QStringLiteral("Meilleurs scores (Ctrl+M)"));
+  hl_Scores = MakeCommand(tr("Meilleurs scores"), QStringLiteral("hl_Scores"), this);
+  hl_Scores->setToolTip(tr("Meilleurs scores (Ctrl+M)"));
   connect(hl_Scores, &THotLabel::clicked, this, &Tf_Statistiques::hl_ScoresClick);
   connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this), &QShortcut::activated, this,
           &Tf_Statistiques::hl_ScoresClick);
-  hl_RetourMenu = MakeCommand(QStringLiteral("Retour au menu"), QStringLiteral("hl_RetourMenu"), this);
+  hl_RetourMenu = MakeCommand(tr("Retour au menu"), QStringLiteral("hl_RetourMenu"), this);
   connect(hl_RetourMenu, &THotLabel::clicked, this, &Tf_Statistiques::hl_RetourMenuClick);
   LeaveOnEscape(*this, [this] { hl_RetourMenuClick(); });
   Today = [] { return QDate::currentDate(); };
@@ -163,17 +168,17 @@ void Tf_Statistiques::ShowStatistics() {
     cell(3)->setText(s.Timed > 0 ? FormatTime(std::uint32_t(s.BestSeconds)) : QStringLiteral("-"));
     cell(4)->setText(s.Timed > 0 ? FormatTime(std::uint32_t(s.TotalSeconds / s.Timed)) : QStringLiteral("-"));
   }
-  l_Serie->setText(QStringLiteral("en ce moment : ") + Days(Statistiques_->CurrentRun(Today())));
-  l_MeilleureSerie->setText(QStringLiteral("meilleure série : ") + Days(Statistiques_->BestRun()));
-  l_GrillesDuJour->setText(QStringLiteral("Grilles du jour terminées : %1").arg(Statistiques_->DailyFinished()));
+  l_Serie->setText(tr("en ce moment : ") + Days(Statistiques_->CurrentRun(Today())));
+  l_MeilleureSerie->setText(tr("meilleure série : ") + Days(Statistiques_->BestRun()));
+  l_GrillesDuJour->setText(tr("Grilles du jour terminées : %1").arg(Statistiques_->DailyFinished()));
   // The puzzles typed in are the figures' level 0, apart from the levels.
   const TStatistiques::LevelStats typed = Statistiques_->Level(0);
   l_Proposees->setText(
-      QStringLiteral("Grilles proposées jouées\u00A0: %1, terminées\u00A0: %2").arg(typed.Started).arg(typed.Finished));
+      tr("Grilles proposées jouées\u00A0: %1, terminées\u00A0: %2").arg(typed.Started).arg(typed.Finished));
 }
 
 void Tf_Statistiques::hl_ReinitialiserClick() {
-  if (Statistiques_ == nullptr || !AskYesNo(ResetTitle, ResetQuestion)) return;
+  if (Statistiques_ == nullptr || !AskYesNo(ResetTitle(), ResetQuestion())) return;
   ReportFileResult(Statistiques_->Reset());
   ShowStatistics();
 }

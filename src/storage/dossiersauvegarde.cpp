@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "appfolders.h"
@@ -78,17 +79,24 @@ QString TDossierSauvegarde::PathOf(const QString& name) const {
 }
 
 QString TDossierSauvegarde::CheckFileName(const QString& name) {
-  if (name.trimmed().isEmpty()) return QStringLiteral("Indiquez le nom du fichier dans lequel enregistrer la grille.");
+  if (name.trimmed().isEmpty())
+    return QCoreApplication::translate("TDossierSauvegarde",
+                                       "Indiquez le nom du fichier dans lequel enregistrer la grille.");
   if (name.toUcs4().size() > MaxFileNameLength)
-    return QStringLiteral("Le nom du fichier ne peut pas dépasser %1 caractères.").arg(MaxFileNameLength);
+    return QCoreApplication::translate("TDossierSauvegarde", "Le nom du fichier ne peut pas dépasser %1 caractères.")
+        .arg(MaxFileNameLength);
   for (const QChar c : name)
     if (c.category() == QChar::Other_Control)
-      return QStringLiteral("Le nom du fichier ne peut pas contenir de caractères de contrôle.");
+      return QCoreApplication::translate("TDossierSauvegarde",
+                                         "Le nom du fichier ne peut pas contenir de caractères de contrôle.");
   if (name.contains(u'/') || name.contains(u'\\'))
-    return QStringLiteral("Le nom du fichier ne peut pas contenir «\u00A0/\u00A0» ni «\u00A0\\\u00A0».");
+    return QCoreApplication::translate("TDossierSauvegarde",
+                                       "Le nom du fichier ne peut pas contenir «\u00A0/\u00A0» ni «\u00A0\\\u00A0».");
   if (name.contains(QStringLiteral("..")))
-    return QStringLiteral("Le nom du fichier ne peut pas contenir «\u00A0..\u00A0».");
-  if (name.startsWith(u'.')) return QStringLiteral("Le nom du fichier ne peut pas commencer par un point.");
+    return QCoreApplication::translate("TDossierSauvegarde",
+                                       "Le nom du fichier ne peut pas contenir «\u00A0..\u00A0».");
+  if (name.startsWith(u'.'))
+    return QCoreApplication::translate("TDossierSauvegarde", "Le nom du fichier ne peut pas commencer par un point.");
   return {};
 }
 
@@ -97,7 +105,8 @@ FileResult TDossierSauvegarde::SaveGrid(const QString& fileName, const QString& 
   const QString refusal = CheckFileName(fileName);
   if (!refusal.isEmpty()) return Failure(FileStatus::NameRefused, refusal);
   const QString path = PathOf(fileName);
-  if (!QDir().mkpath(folder_)) return WriteFailure(path, QStringLiteral("dossier impossible à créer"));
+  if (!QDir().mkpath(folder_))
+    return WriteFailure(path, QCoreApplication::translate("TDossierSauvegarde", "dossier impossible à créer"));
 
   QByteArray bytes = ToWindows1252(MakeRecordLine(gridName, description, date, gridText));
   bytes.append("\r\n");
@@ -145,8 +154,8 @@ FileResult TDossierSauvegarde::DeleteRecord(const QString& path, const SavedGrid
   });
   const Span gone = atIndex.Begin >= 0 ? atIndex : first;
   if (gone.Begin < 0)
-    return Failure(
-        FileStatus::NoSuchRecord,
-        QStringLiteral("Cette grille n'est plus dans le fichier %1").arg(QDir::toNativeSeparators(DisplayPath(path))));
+    return Failure(FileStatus::NoSuchRecord,
+                   QCoreApplication::translate("TDossierSauvegarde", "Cette grille n'est plus dans le fichier %1")
+                       .arg(QDir::toNativeSeparators(DisplayPath(path))));
   return ReplaceFile(path, bytes.left(gone.Begin) + bytes.mid(gone.End));
 }

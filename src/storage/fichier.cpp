@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <limits>
 
+#include <QCoreApplication>
+
 #include "encodings.h"
 #include "fileread.h"
 #include "textfields.h"
@@ -125,7 +127,7 @@ int TFichier::ParseLine(QString& line) {
 FileResult TFichier::LoadFromFile(const QString& path) {
   const FileContent content = ReadPlayerFile(path, MaxSavedGridFileBytes);
   if (!content.Result.Ok()) return content.Result;
-  if (!content.Exists) return ReadFailure(path, QStringLiteral("fichier introuvable"));
+  if (!content.Exists) return ReadFailure(path, QCoreApplication::translate("TFichier", "fichier introuvable"));
   // Counted first, so that the list takes its room once, without the spare
   // room and copies of a list that grows.
   qsizetype lines = 0;

@@ -11,6 +11,7 @@
 #include <random>
 #include <thread>
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "encodings.h"
@@ -50,19 +51,19 @@ TFileLock::~TFileLock() {
 }
 
 FileResult TFileLock::LockFailure(const QString& Reason) const {
-  return WriteFailure(
-      path_,
-      QStringLiteral("le verrou %1 %2").arg(QDir::toNativeSeparators(DisplayPath(FromLocalPath(lockPath_))), Reason));
+  return WriteFailure(path_, QCoreApplication::translate("TFileLock", "le verrou %1 %2")
+                                 .arg(QDir::toNativeSeparators(DisplayPath(FromLocalPath(lockPath_))), Reason));
 }
 
 FileResult TFileLock::Busy() const {
-  FileResult busy = WriteFailure(path_, QStringLiteral("fichier utilisé par une autre fenêtre d'Orvalis, réessayez"));
+  FileResult busy = WriteFailure(
+      path_, QCoreApplication::translate("TFileLock", "fichier utilisé par une autre fenêtre d'Orvalis, réessayez"));
   busy.Status = FileStatus::Busy;
   return busy;
 }
 
 FileResult TFileLock::TryOnce() {
-  const QString notPlain = QStringLiteral("n'est pas un fichier ordinaire");
+  const QString notPlain = QCoreApplication::translate("TFileLock", "n'est pas un fichier ordinaire");
   struct stat info {};
   // Looked at before it is opened: a device is never opened at all.
   const bool exists = ::lstat(lockPath_.constData(), &info) == 0;
@@ -75,7 +76,8 @@ FileResult TFileLock::TryOnce() {
     // A lock file nobody may open: once it is gone, the next try makes one.
     if (::unlink(lockPath_.constData()) == 0) return Busy();
     return LockFailure(
-        QStringLiteral("ne peut être ni ouvert ni retiré (%1)\u00A0: supprimez ce fichier").arg(ReasonOfError(error)));
+        QCoreApplication::translate("TFileLock", "ne peut être ni ouvert ni retiré (%1)\u00A0: supprimez ce fichier")
+            .arg(ReasonOfError(error)));
   }
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > MaxLockFileBytes) {
     ::close(fd);

@@ -3,6 +3,7 @@
 
 #include <errno.h>
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "encodings.h"
@@ -21,46 +22,49 @@ FileResult WriteFailure(const QString& Path, const QString& Reason) {
 }
 
 FileResult ReadFailure(const QString& Path, const QString& Reason) {
-  return {FileStatus::ReadFailed,
-          WithReason(QStringLiteral("Impossible de lire %1").arg(QDir::toNativeSeparators(DisplayPath(Path))), Reason)};
+  return {FileStatus::ReadFailed, WithReason(QCoreApplication::translate("FileResult", "Impossible de lire %1")
+                                                 .arg(QDir::toNativeSeparators(DisplayPath(Path))),
+                                             Reason)};
 }
 
 QString ReasonOfError(int Errno) {
   switch (Errno) {
     case ENOSPC:
     case EDQUOT:
-      return QStringLiteral("disque plein");
+      return QCoreApplication::translate("FileResult", "disque plein");
     case EFBIG:
-      return QStringLiteral("fichier trop gros pour le disque");
+      return QCoreApplication::translate("FileResult", "fichier trop gros pour le disque");
     case ENAMETOOLONG:
-      return QStringLiteral("nom trop long");
+      return QCoreApplication::translate("FileResult", "nom trop long");
     case EACCES:
     case EPERM:
-      return QStringLiteral("accès refusé");
+      return QCoreApplication::translate("FileResult", "accès refusé");
     case EROFS:
-      return QStringLiteral("disque en lecture seule");
+      return QCoreApplication::translate("FileResult", "disque en lecture seule");
     case ENOENT:
     case ENOTDIR:
-      return QStringLiteral("dossier introuvable");
+      return QCoreApplication::translate("FileResult", "dossier introuvable");
     case EISDIR:
-      return QStringLiteral("c'est un dossier");
+      return QCoreApplication::translate("FileResult", "c'est un dossier");
     case EIO:
-      return QStringLiteral("erreur du disque");
+      return QCoreApplication::translate("FileResult", "erreur du disque");
     case EMFILE:
     case ENFILE:
     case ENOMEM:
-      return QStringLiteral("ressources du système épuisées");
+      return QCoreApplication::translate("FileResult", "ressources du système épuisées");
     default:
-      return QStringLiteral("erreur système %1").arg(Errno);
+      return QCoreApplication::translate("FileResult", "erreur système %1").arg(Errno);
   }
 }
 
-QString LinkOutsideReason() { return QStringLiteral("lien vers un autre dossier, refusé"); }
+QString LinkOutsideReason() { return QCoreApplication::translate("FileResult", "lien vers un autre dossier, refusé"); }
 
-QString NotRegularFileReason() { return QStringLiteral("ce n'est pas un fichier ordinaire"); }
+QString NotRegularFileReason() {
+  return QCoreApplication::translate("FileResult", "ce n'est pas un fichier ordinaire");
+}
 
 QString TooLargeReason(qint64 MaxBytes) {
-  return QStringLiteral("fichier de plus de %1 Mo").arg(MaxBytes / (1024 * 1024));
+  return QCoreApplication::translate("FileResult", "fichier de plus de %1 Mo").arg(MaxBytes / (1024 * 1024));
 }
 
 bool ReportFileResult(const FileResult& Result) {

@@ -10,6 +10,7 @@
 
 #include <utility>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -95,9 +96,11 @@ int SyncFolder(const QByteArray& folder) {
 // save tried again would store its grid twice).
 FileResult Synced(const QString& Path, const QByteArray& folder) {
   if (const int syncError = SyncFolder(folder); syncError != 0) {
-    return {FileStatus::Ok, QStringLiteral("%1 est enregistré, mais le disque n'a pas confirmé l'écriture (%2)\u00A0: "
-                                           "une coupure de courant pourrait la perdre")
-                                .arg(QDir::toNativeSeparators(DisplayPath(Path)), ReasonOfError(syncError))};
+    return {FileStatus::Ok,
+            QCoreApplication::translate("FileWrite",
+                                        "%1 est enregistré, mais le disque n'a pas confirmé l'écriture (%2)\u00A0: "
+                                        "une coupure de courant pourrait la perdre")
+                .arg(QDir::toNativeSeparators(DisplayPath(Path)), ReasonOfError(syncError))};
   }
   if (SyncObserver()) SyncObserver()(FromLocalPath(folder));
   return {};
@@ -112,7 +115,7 @@ FileResult ReplaceFile(const QString& Path, const QByteArray& Bytes) {
   // let a rename replace it (and root may write anything).
   if (struct stat info{};
       checked.Exists && ::stat(checked.Target.constData(), &info) == 0 && (info.st_mode & 0222) == 0)
-    return WriteFailure(Path, QStringLiteral("fichier en lecture seule"));
+    return WriteFailure(Path, QCoreApplication::translate("FileWrite", "fichier en lecture seule"));
   const SplitPath where = Split(checked.Target);
   RemoveStaleTemporaries(where);
 
@@ -141,7 +144,7 @@ FileResult WriteThroughTemporary(const QString& Path, const std::function<bool(c
     QFile file(temporary);
     made = file.open(QIODevice::ReadOnly) && !(bytes = file.readAll()).isEmpty() && Complete(bytes);
   }
-  if (!made) return WriteFailure(Path, QStringLiteral("le fichier n'a pas pu être produit"));
+  if (!made) return WriteFailure(Path, QCoreApplication::translate("FileWrite", "le fichier n'a pas pu être produit"));
   return ReplaceFile(Path, bytes);
 }
 

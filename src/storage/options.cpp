@@ -4,6 +4,9 @@
 #include <array>
 #include <utility>
 
+#include <QByteArrayView>
+#include <QCoreApplication>
+
 #include "inifile.h"
 
 namespace {
@@ -20,60 +23,81 @@ using Setting = TOptions::TSetting;
 // flag also its check box's name, tooltip, explanation and whether it stands
 // apart from the row above.
 constexpr std::array<Setting, 18> Table{{
-    {"general", "AffichageChrono", &TOptions::AffichageChrono, Form::Flag, "1", Page::Jeu, "Afficher le chronomètre",
-     "cc_chronometre"},
+    {"general", "AffichageChrono", &TOptions::AffichageChrono, Form::Flag, "1", Page::Jeu,
+     QT_TRANSLATE_NOOP("TOptions", "Afficher le chronomètre"), "cc_chronometre"},
     {"general", "MauvaisEmplacementJeu", &TOptions::MauvaisEmplacementJeu, Form::Flag, "1", Page::Jeu,
-     "Signaler un mauvais emplacement", "cc_mauvaisemplacement", "",
-     "Signale en changeant la couleur de la case que vous avez placé un chiffre à un endroit qui n'est pas "
-     "autorisé par les règles du Sudoku",
+     QT_TRANSLATE_NOOP("TOptions", "Signaler un mauvais emplacement"), "cc_mauvaisemplacement", "",
+     QT_TRANSLATE_NOOP(
+         "TOptions",
+         "Signale en changeant la couleur de la case que vous avez placé un chiffre à un endroit qui n'est pas "
+         "autorisé par les règles du Sudoku"),
      true},
-    {"general", "ErreurJeu", &TOptions::ErreurJeu, Form::Flag, "0", Page::Jeu, "Signaler une erreur de raisonnement",
-     "cc_erreur", "",
-     "Signale en changeant la couleur de la case que le chiffre n'est pas celui que l'on trouve dans la solution "
-     "de ce puzzle",
+    {"general", "ErreurJeu", &TOptions::ErreurJeu, Form::Flag, "0", Page::Jeu,
+     QT_TRANSLATE_NOOP("TOptions", "Signaler une erreur de raisonnement"), "cc_erreur", "",
+     QT_TRANSLATE_NOOP(
+         "TOptions",
+         "Signale en changeant la couleur de la case que le chiffre n'est pas celui que l'on trouve dans la solution "
+         "de ce puzzle"),
      true},
     {"general", "DecaleAuto", &TOptions::DecaleAuto, Form::Flag, "1", Page::Probleme,
-     "Passer à la case suivante après la saisie d'un chiffre", "cc_decalage"},
+     QT_TRANSLATE_NOOP("TOptions", "Passer à la case suivante après la saisie d'un chiffre"), "cc_decalage"},
     {"general", "MauvaisEmplacementProbleme", &TOptions::MauvaisEmplacementProbleme, Form::Flag, "1", Page::Probleme,
-     "Signaler un mauvais emplacement", "cc_erreurprobleme"},
+     QT_TRANSLATE_NOOP("TOptions", "Signaler un mauvais emplacement"), "cc_erreurprobleme"},
     {"general", "CouleurEmplacement", &TOptions::CouleurEmplacement, Form::Colour, "8388736", Page::Jeu,  // purple
-     "Couleur mauvais emplacement"},
+     QT_TRANSLATE_NOOP("TOptions", "Couleur mauvais emplacement")},
     {"general", "CouleurErreur", &TOptions::CouleurErreur, Form::Colour, "255", Page::Jeu,  // red
-     "Couleur erreur de raisonnement"},
+     QT_TRANSLATE_NOOP("TOptions", "Couleur erreur de raisonnement")},
     {"general", "typebrique", &TOptions::UseLetters, Form::SecondChoice, "1", Page::Jeu,  // digits
-     "Type des briques:"},
+     QT_TRANSLATE_NOOP("TOptions", "Type des briques:")},
     {"general", "typeecran", &TOptions::Windowed, Form::SecondChoice, "2", Page::Logiciel,  // a window
-     "Taille de l'ecran de jeu:"},
-    {"general", "FondEcran", &TOptions::FondEcran, Form::Text, "fond.jpg", Page::Logiciel, "Fond d'écran:"},
+     QT_TRANSLATE_NOOP("TOptions", "Taille de l'ecran de jeu:")},
+    {"general", "FondEcran", &TOptions::FondEcran, Form::Text, "fond.jpg", Page::Logiciel,
+     QT_TRANSLATE_NOOP("TOptions", "Fond d'écran:")},
     {"general", "SurligneChiffres", &TOptions::SurligneChiffres, Form::Flag, "0", Page::Jeu,
-     "Surligner les chiffres identiques", "cc_surligne",
-     "Met en valeur les cases et les notes du chiffre de la case choisie, et teinte sa ligne, sa colonne et son "
-     "bloc",
+     QT_TRANSLATE_NOOP("TOptions", "Surligner les chiffres identiques"), "cc_surligne",
+     QT_TRANSLATE_NOOP(
+         "TOptions",
+         "Met en valeur les cases et les notes du chiffre de la case choisie, et teinte sa ligne, sa colonne et son "
+         "bloc"),
      "", true},
     {"general", "EffaceNotes", &TOptions::EffaceNotes, Form::Flag, "0", Page::Jeu,
-     "Effacer les notes devenues impossibles", "cc_effacenotes",
-     "Un chiffre placé efface ce chiffre des notes de sa ligne, de sa colonne et de son bloc ; « Annuler "
-     "la saisie » les remet"},
+     QT_TRANSLATE_NOOP("TOptions", "Effacer les notes devenues impossibles"), "cc_effacenotes",
+     QT_TRANSLATE_NOOP(
+         "TOptions",
+         "Un chiffre placé efface ce chiffre des notes de sa ligne, de sa colonne et de son bloc ; « Annuler "
+         "la saisie » les remet")},
     {"general", "IndicesAvances", &TOptions::IndicesAvances, Form::Flag, "1", Page::Jeu,
-     "Indices avancés (X-Wing, chaînes...)", "cc_indicesavances",
-     "Quand les techniques simples ne suffisent plus, l'indice explique l'étape suivante par un X-Wing, un "
-     "XY-Wing, un coloriage ou une chaîne plutôt que de proposer des essais"},
+     QT_TRANSLATE_NOOP("TOptions", "Indices avancés (X-Wing, chaînes...)"), "cc_indicesavances",
+     QT_TRANSLATE_NOOP(
+         "TOptions",
+         "Quand les techniques simples ne suffisent plus, l'indice explique l'étape suivante par un X-Wing, un "
+         "XY-Wing, un coloriage ou une chaîne plutôt que de proposer des essais")},
     {"general", "ProposerSauvegarde", &TOptions::ProposerSauvegarde, Form::Flag, "1", Page::Logiciel,
-     "Proposer d'enregistrer la partie en cours", "cc_proposesauvegarde",
-     "Avant de quitter le logiciel ou de revenir au menu pendant une partie commencée, demande s'il faut "
-     "l'enregistrer"},
+     QT_TRANSLATE_NOOP("TOptions", "Proposer d'enregistrer la partie en cours"), "cc_proposesauvegarde",
+     QT_TRANSLATE_NOOP(
+         "TOptions",
+         "Avant de quitter le logiciel ou de revenir au menu pendant une partie commencée, demande s'il faut "
+         "l'enregistrer")},
     {"general", "ReprendrePartie", &TOptions::ReprendrePartie, Form::Flag, "1", Page::Logiciel,
-     "Reprendre la partie interrompue", "cc_reprendre",
-     "Garde la partie en cours à chaque coup\u00A0: le menu propose de la reprendre au prochain lancement, "
-     "même après un arrêt brutal",
+     QT_TRANSLATE_NOOP("TOptions", "Reprendre la partie interrompue"), "cc_reprendre",
+     QT_TRANSLATE_NOOP(
+         "TOptions",
+         "Garde la partie en cours à chaque coup\u00A0: le menu propose de la reprendre au prochain lancement, "
+         "même après un arrêt brutal"),
      "", true},
-    {"general", "Saisie", &TOptions::Saisie, Form::Choice, "0", Page::Jeu, "Saisie\u00A0:", "", "", "", false,
-     "case puis chiffre|chiffre puis case|"},
-    {"general", "Apparence", &TOptions::Apparence, Form::Choice, "0", Page::Logiciel, "Apparence\u00A0:",
-     "cb_Apparence", "Automatique suit le réglage clair ou sombre du bureau", "", false, "Automatique|Clair|Sombre|"},
-    {"general", "ContrasteEleve", &TOptions::ContrasteEleve, Form::Flag, "0", Page::Logiciel, "Contraste élevé",
-     "cc_contraste",
-     "Chiffres, notes et signaux dans des couleurs plus tranchées\u00A0; les erreurs sont aussi soulignées", "", true},
+    {"general", "Saisie", &TOptions::Saisie, Form::Choice, "0", Page::Jeu,
+     QT_TRANSLATE_NOOP("TOptions", "Saisie\u00A0:"), "", "", "", false,
+     QT_TRANSLATE_NOOP("TOptions", "case puis chiffre|chiffre puis case|")},
+    {"general", "Apparence", &TOptions::Apparence, Form::Choice, "0", Page::Logiciel,
+     QT_TRANSLATE_NOOP("TOptions", "Apparence\u00A0:"), "cb_Apparence",
+     QT_TRANSLATE_NOOP("TOptions", "Automatique suit le réglage clair ou sombre du bureau"), "", false,
+     QT_TRANSLATE_NOOP("TOptions", "Automatique|Clair|Sombre|")},
+    {"general", "ContrasteEleve", &TOptions::ContrasteEleve, Form::Flag, "0", Page::Logiciel,
+     QT_TRANSLATE_NOOP("TOptions", "Contraste élevé"), "cc_contraste",
+     QT_TRANSLATE_NOOP(
+         "TOptions",
+         "Chiffres, notes et signaux dans des couleurs plus tranchées\u00A0; les erreurs sont aussi soulignées"),
+     "", true},
 }};
 
 // The key the first-start question reads and writes on its own.
@@ -102,7 +126,7 @@ void ReadSetting(TOptions& Options, const Setting& S, const TIniFile* Ini) {
       break;
     case Form::Choice: {
       const std::int32_t value = number();
-      const bool known = value >= 0 && value < S.ChoiceCaptions().size();
+      const bool known = value >= 0 && value < S.ChoiceCount();
       Options.*std::get<std::uint32_t TOptions::*>(S.Field) =
           static_cast<std::uint32_t>(known ? value : fallback.toInt());
       break;
@@ -145,9 +169,15 @@ QString BackgroundName(const QString& name) {
 std::span<const TOptions::TSetting> TOptions::Settings() { return Table; }
 
 QStringList TOptions::TSetting::ChoiceCaptions() const {
-  QStringList captions = QString::fromUtf8(Choices).split(u'|');
+  QStringList captions = Shown(Choices).split(u'|');
   captions.removeLast();  // what follows the last '|'
   return captions;
+}
+
+qsizetype TOptions::TSetting::ChoiceCount() const { return QByteArrayView(Choices).count('|'); }
+
+QString TOptions::Shown(const char* Text) {
+  return *Text == 0 ? QString() : QCoreApplication::translate("TOptions", Text);
 }
 
 const TOptions::TSetting* TOptions::SettingOf(const TMember& Field) {

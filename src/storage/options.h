@@ -42,8 +42,9 @@ class TOptions {
     // is not a number reads as.
     const char* Default;
     TPage Page;
-    // The caption on the options screen (UTF-8), and for a flag the name of
-    // its check box, its tooltip and the explanation under it ("" for none).
+    // The caption on the options screen (UTF-8, French, translated where
+    // shown), and for a flag the name of its check box, its tooltip and the
+    // explanation under it ("" for none).
     const char* Label;
     const char* Control = "";
     const char* Tooltip = "";
@@ -60,9 +61,13 @@ class TOptions {
     std::uint32_t TOptions::*Choice() const {
       return Stored == TForm::Choice ? std::get<std::uint32_t TOptions::*>(Field) : nullptr;
     }
-    // A choice's captions.
+    // A choice's captions, as the player reads them.
     QStringList ChoiceCaptions() const;
+    // How many choices the row has.
+    qsizetype ChoiceCount() const;
   };
+  // A caption, tooltip or explanation of the table as the player reads it.
+  static QString Shown(const char* Text);
   // Every setting, in the order they are read and written.
   static std::span<const TSetting> Settings();
   // The row of a setting by its member; nullptr for a member not in the table.

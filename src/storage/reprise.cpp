@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -142,7 +143,8 @@ void TReprise::Run() {
     // A finished game's file that could not go is left for the next game.
     if (!written.Ok() && !Failing_ && !text.empty()) {
       const QString told =
-          QStringLiteral("La partie en cours ne peut pas être gardée\u00A0: %1").arg(ReasonIn(written, path));
+          QCoreApplication::translate("TReprise", "La partie en cours ne peut pas être gardée\u00A0: %1")
+              .arg(ReasonIn(written, path));
       QMetaObject::invokeMethod(&Owner_, [told] { ReportFileResult({FileStatus::WriteFailed, told}); });
     }
     Failing_ = !written.Ok();

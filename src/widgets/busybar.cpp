@@ -18,7 +18,7 @@ constexpr qreal SegmentShare = 0.28;
 }  // namespace
 
 TBusyBar::TBusyBar(QWidget* Parent) : QWidget(Parent), Timer_(new QTimer(this)) {
-  setAccessibleName(QStringLiteral("Génération en cours"));
+  setAccessibleName(tr("Génération en cours"));
   Timer_->setInterval(IntervalMs);
   connect(Timer_, &QTimer::timeout, this, [this] {
     Phase_ += Direction_;

@@ -622,6 +622,9 @@ int main(int argc, char** argv) {
     QFile::link(QDir(build + QStringLiteral("/images")).absolutePath(), folder.filePath(QStringLiteral("images")));
   QFile::link(QDir(build).absoluteFilePath(QStringLiteral("orvalis.chm")),
               folder.filePath(QStringLiteral("orvalis.chm")));
+  // The interface's translations: LANG=en_US.UTF-8 pictures the English screens.
+  QFile::link(QDir(build).absoluteFilePath(QStringLiteral("translations")),
+              folder.filePath(QStringLiteral("translations")));
 
   StartOptions options;
   options.ProgramFolder = folder.path();

@@ -1,0 +1,976 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="fr_FR">
+<context>
+    <name>Carnet</name>
+    <message>
+        <location filename="../src/screens/carnetimpression.cpp" line="+52"/>
+        <source>Carnet Orvalis · page %1</source>
+        <translation>Orvalis booklet · page %1</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>Grille n°&#xa0;%1 · %2</source>
+        <translation>Grid %1 · %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Solution n°&#xa0;%1</source>
+        <translation>Solution %1</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorBox</name>
+    <message>
+        <location filename="../src/platform/errorbox.cpp" line="+47"/>
+        <source>Impossible d&apos;écrire dans %1</source>
+        <translation>Cannot write to %1</translation>
+    </message>
+</context>
+<context>
+    <name>FileResult</name>
+    <message>
+        <location filename="../src/storage/fileresult.cpp" line="+25"/>
+        <source>Impossible de lire %1</source>
+        <translation>Cannot read %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>disque plein</source>
+        <translation>disk full</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fichier trop gros pour le disque</source>
+        <translation>file too large for the disk</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>nom trop long</source>
+        <translation>name too long</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>accès refusé</source>
+        <translation>access denied</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>disque en lecture seule</source>
+        <translation>read-only disk</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>dossier introuvable</source>
+        <translation>folder not found</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>c&apos;est un dossier</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>erreur du disque</source>
+        <translation>disk error</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>ressources du système épuisées</source>
+        <translation>system resources exhausted</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>erreur système %1</source>
+        <translation>system error %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>lien vers un autre dossier, refusé</source>
+        <translation>link to another folder, refused</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ce n&apos;est pas un fichier ordinaire</source>
+        <translation>not an ordinary file</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>fichier de plus de %1 Mo</source>
+        <translation>file larger than %1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>FileWrite</name>
+    <message>
+        <location filename="../src/storage/filewrite.cpp" line="+100"/>
+        <source>%1 est enregistré, mais le disque n&apos;a pas confirmé l&apos;écriture (%2)&#xa0;: une coupure de courant pourrait la perdre</source>
+        <translation>%1 is saved, but the disk did not confirm the write (%2): a power cut could lose it</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>fichier en lecture seule</source>
+        <translation>read-only file</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>le fichier n&apos;a pas pu être produit</source>
+        <translation>the file could not be made</translation>
+    </message>
+</context>
+<context>
+    <name>GrilleAccessible</name>
+    <message>
+        <location filename="../src/gridview/grilleaccessible.cpp" line="+70"/>
+        <location line="+157"/>
+        <source>colonne %1</source>
+        <translation>column %1</translation>
+    </message>
+    <message>
+        <location line="-154"/>
+        <location line="+153"/>
+        <source>ligne %1</source>
+        <translation>row %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>donné</source>
+        <comment>a given digit</comment>
+        <translation>given</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>erreur</source>
+        <translation>mistake</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>vide</source>
+        <comment>an empty cell</comment>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>possibilités %1</source>
+        <translation>candidates %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>notes %1</source>
+        <translation>pencil marks %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>indice</source>
+        <comment>the hinted cell</comment>
+        <translation>hint</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <location filename="../src/platform/messages.cpp" line="+16"/>
+        <source>Oui</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Non</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleFile</name>
+    <message>
+        <location filename="../src/storage/puzzlefile.cpp" line="+14"/>
+        <source>«&#xa0;%1&#xa0;»</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Le fichier %1 est introuvable.</source>
+        <translation>The file %1 cannot be found.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Le fichier %1 est trop gros pour être une liste de grilles.</source>
+        <translation>The file %1 is too large to be a list of grids.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Impossible de lire le fichier %1.</source>
+        <translation>Cannot read the file %1.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Le fichier %1 ne contient aucune grille de Sudoku&#xa0;: Orvalis lit les grilles de 81 chiffres par ligne (0 ou un point pour une case vide) et les grilles de neuf lignes des fichiers «&#xa0;.sdk&#xa0;» et «&#xa0;.ss&#xa0;».</source>
+        <translation>The file %1 holds no Sudoku grid: Orvalis reads grids of 81 digits on a line (0 or a dot for an empty cell) and the nine-line grids of “.sdk” and “.ss” files.</translation>
+    </message>
+</context>
+<context>
+    <name>TBusyBar</name>
+    <message>
+        <location filename="../src/widgets/busybar.cpp" line="+21"/>
+        <source>Génération en cours</source>
+        <translation>Generating grids</translation>
+    </message>
+</context>
+<context>
+    <name>TDossierSauvegarde</name>
+    <message>
+        <location filename="../src/storage/dossiersauvegarde.cpp" line="+83"/>
+        <source>Indiquez le nom du fichier dans lequel enregistrer la grille.</source>
+        <translation>Give the name of the file to save the grid in.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Le nom du fichier ne peut pas dépasser %1 caractères.</source>
+        <translation>The file name cannot be longer than %1 characters.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Le nom du fichier ne peut pas contenir de caractères de contrôle.</source>
+        <translation>The file name cannot contain control characters.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Le nom du fichier ne peut pas contenir «&#xa0;/&#xa0;» ni «&#xa0;\&#xa0;».</source>
+        <translation>The file name cannot contain “/” or “\”.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Le nom du fichier ne peut pas contenir «&#xa0;..&#xa0;».</source>
+        <translation>The file name cannot contain “..”.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Le nom du fichier ne peut pas commencer par un point.</source>
+        <translation>The file name cannot start with a dot.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>dossier impossible à créer</source>
+        <translation>the folder cannot be created</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Cette grille n&apos;est plus dans le fichier %1</source>
+        <translation>This grid is no longer in the file %1</translation>
+    </message>
+</context>
+<context>
+    <name>TFichier</name>
+    <message>
+        <location filename="../src/storage/fichier.cpp" line="+130"/>
+        <source>fichier introuvable</source>
+        <translation>file not found</translation>
+    </message>
+</context>
+<context>
+    <name>TFileLock</name>
+    <message>
+        <location filename="../src/storage/filelock.cpp" line="+54"/>
+        <source>le verrou %1 %2</source>
+        <translation>the lock file %1 %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>fichier utilisé par une autre fenêtre d&apos;Orvalis, réessayez</source>
+        <translation>file in use by another Orvalis window, try again</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>n&apos;est pas un fichier ordinaire</source>
+        <translation>is not an ordinary file</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>ne peut être ni ouvert ni retiré (%1)&#xa0;: supprimez ce fichier</source>
+        <translation>can be neither opened nor removed (%1): delete this file</translation>
+    </message>
+</context>
+<context>
+    <name>THelpViewer</name>
+    <message>
+        <location filename="../src/platform/helpviewer.cpp" line="+90"/>
+        <source>&lt;h1&gt;Page introuvable&lt;/h1&gt;&lt;p&gt;La page «&#xa0;%1&#xa0;» ne se trouve pas dans le fichier d&apos;aide.&lt;/p&gt;</source>
+        <translation>&lt;h1&gt;Page not found&lt;/h1&gt;&lt;p&gt;The page “%1” is not in the help file.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Aide d&apos;Orvalis</source>
+        <translation>Orvalis Help</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Précédent</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Suivant</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Accueil</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Revenir à la page précédente</source>
+        <translation>Go back to the previous page</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aller à la page suivante</source>
+        <translation>Go to the next page</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Revenir à la page d&apos;accueil de l&apos;aide</source>
+        <translation>Go back to the help&apos;s home page</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Mot à rechercher</source>
+        <translation>Word to look up</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Sommaire</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <location line="+145"/>
+        <source>Le fichier d&apos;aide «&#xa0;%1&#xa0;» est introuvable ou illisible.</source>
+        <translation>The help file “%1” cannot be found or read.</translation>
+    </message>
+</context>
+<context>
+    <name>TOptions</name>
+    <message>
+        <location filename="../src/storage/options.cpp" line="+27"/>
+        <source>Afficher le chronomètre</source>
+        <translation>Show the clock</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+16"/>
+        <source>Signaler un mauvais emplacement</source>
+        <translation>Show conflicting digits</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Signale en changeant la couleur de la case que vous avez placé un chiffre à un endroit qui n&apos;est pas autorisé par les règles du Sudoku</source>
+        <translation>Changes the colour of a cell when you place a digit where the rules of Sudoku do not allow it</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Signaler une erreur de raisonnement</source>
+        <translation>Show mistakes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Signale en changeant la couleur de la case que le chiffre n&apos;est pas celui que l&apos;on trouve dans la solution de ce puzzle</source>
+        <translation>Changes the colour of a cell when its digit is not the one in this puzzle&apos;s solution</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Passer à la case suivante après la saisie d&apos;un chiffre</source>
+        <translation>Move to the next cell after typing a digit</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Couleur mauvais emplacement</source>
+        <translation>Conflict colour</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Couleur erreur de raisonnement</source>
+        <translation>Mistake colour</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Type des briques:</source>
+        <translation>Symbols:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Taille de l&apos;ecran de jeu:</source>
+        <translation>Game screen size:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fond d&apos;écran:</source>
+        <translation>Background:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Surligner les chiffres identiques</source>
+        <translation>Highlight matching digits</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Met en valeur les cases et les notes du chiffre de la case choisie, et teinte sa ligne, sa colonne et son bloc</source>
+        <translation>Makes the selected cell&apos;s digit stand out in every cell and pencil mark, and tints its row, column and box</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Effacer les notes devenues impossibles</source>
+        <translation>Remove pencil marks that become impossible</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Un chiffre placé efface ce chiffre des notes de sa ligne, de sa colonne et de son bloc&#xa0;; «&#xa0;Annuler la saisie&#xa0;» les remet</source>
+        <translation>A placed digit removes that digit from the pencil marks of its row, column and box; “Undo” puts them back</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Indices avancés (X-Wing, chaînes...)</source>
+        <translation>Advanced hints (X-Wing, chains...)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Quand les techniques simples ne suffisent plus, l&apos;indice explique l&apos;étape suivante par un X-Wing, un XY-Wing, un coloriage ou une chaîne plutôt que de proposer des essais</source>
+        <translation>When the simple techniques are not enough, the hint explains the next step with an X-Wing, an XY-Wing, colouring or a chain rather than suggesting trial and error</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Proposer d&apos;enregistrer la partie en cours</source>
+        <translation>Offer to save the game in progress</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Avant de quitter le logiciel ou de revenir au menu pendant une partie commencée, demande s&apos;il faut l&apos;enregistrer</source>
+        <translation>Before quitting or going back to the menu during a game, asks whether to save it</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Reprendre la partie interrompue</source>
+        <translation>Resume an interrupted game</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Garde la partie en cours à chaque coup&#xa0;: le menu propose de la reprendre au prochain lancement, même après un arrêt brutal</source>
+        <translation>Keeps the game in progress after every move: the menu offers to resume it at the next start, even after a crash</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Saisie&#xa0;:</source>
+        <translation>Input:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>case puis chiffre|chiffre puis case|</source>
+        <translation>cell first|digit first|</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Apparence&#xa0;:</source>
+        <translation>Appearance:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Automatique suit le réglage clair ou sombre du bureau</source>
+        <translation>Automatic follows the desktop&apos;s light or dark setting</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Automatique|Clair|Sombre|</source>
+        <translation>Automatic|Light|Dark|</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Contraste élevé</source>
+        <translation>High contrast</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Chiffres, notes et signaux dans des couleurs plus tranchées&#xa0;; les erreurs sont aussi soulignées</source>
+        <translation>Digits, pencil marks and signals in sharper colours; mistakes are underlined too</translation>
+    </message>
+</context>
+<context>
+    <name>TReprise</name>
+    <message>
+        <location filename="../src/storage/reprise.cpp" line="+146"/>
+        <source>La partie en cours ne peut pas être gardée&#xa0;: %1</source>
+        <translation>The game in progress cannot be kept: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Tf_Astuces</name>
+    <message>
+        <location filename="../src/screens/astuces.cpp" line="+94"/>
+        <source>Méthode 1: Repérage par bloc de lignes et/ou colonnes</source>
+        <translation>Method 1: Cross-hatching a band of rows or columns</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Méthode 2: Completer les lignes, colonnes et blocs</source>
+        <translation>Method 2: Completing rows, columns and boxes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Méthode 3: Repérage par position unique d&apos;un chiffre</source>
+        <translation>Method 3: The only place for a digit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Méthode 4: Etudier les possibilités</source>
+        <translation>Method 4: Studying the candidates</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Suite ...</source>
+        <translation>Next ...</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+20"/>
+        <source>Retour au menu principal</source>
+        <translation>Back to the main menu</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <location line="+27"/>
+        <source>Retour au menu des astuces</source>
+        <translation>Back to the tips menu</translation>
+    </message>
+</context>
+<context>
+    <name>Tf_Carnet</name>
+    <message>
+        <location filename="../src/screens/carnet.cpp" line="+66"/>
+        <source>Imprimer un carnet</source>
+        <translation>Print a booklet</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Nombre de grilles</source>
+        <translation>Number of grids</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Imprimer…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Niveau&#xa0;:</source>
+        <translation>Level:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nombre de grilles&#xa0;:</source>
+        <translation>Number of grids:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Grilles par page&#xa0;:</source>
+        <translation>Grids per page:</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>en page %1</source>
+        <translation>on page %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>des pages %1 à %2</source>
+        <translation>on pages %1 to %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Des grilles toutes neuves à imprimer, ou à enregistrer en PDF, avec leurs solutions %1.</source>
+        <translation>Brand-new grids to print, or to save as a PDF, with their solutions %1.</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Génération des grilles&#xa0;: %1 sur %2</source>
+        <translation>Generating the grids: %1 of %2</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>Les %n grilles sont prêtes.</source>
+        <translation>
+            <numerusform>The grid is ready.</numerusform>
+            <numerusform>The %n grids are ready.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Le carnet n&apos;a pas pu être imprimé.</source>
+        <translation>The booklet could not be printed.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Arrêt de la génération…</source>
+        <translation>Stopping the generation…</translation>
+    </message>
+</context>
+<context>
+    <name>Tf_Charge</name>
+    <message>
+        <location filename="../src/screens/charge.cpp" line="+41"/>
+        <source>Chargement d&apos;une grille</source>
+        <translation>Open a grid</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Pour recharger une grille, vous devez d&apos;abord selectionner le nom du fichier contenant votre grille, puis choisir dans la liste ci-dessous la grille sur laquelle vous souhaitez jouer.</source>
+        <translation>To open a grid again, first choose the file that holds it, then choose in the list below the grid you want to play.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Nom du fichier:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nom de la grille:</source>
+        <translation>Grid name:</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Nom du fichier</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nom de la grille</source>
+        <translation>Grid name</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Recommencer la grille</source>
+        <translation>Restart grid</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Charger</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Effacer la grille</source>
+        <translation>Delete grid</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Supprime pour toujours la grille choisie de son fichier</source>
+        <translation>Removes the chosen grid from its file for good</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>Tf_Options</name>
+    <message>
+        <location filename="../src/screens/optionsscreen.cpp" line="+130"/>
+        <source>Options de jeux</source>
+        <translation>Game options</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Options du mode problème</source>
+        <translation>Puzzle-entry options</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Option Logiciel</source>
+        <translation>Program options</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Voir les meilleurs scores</source>
+        <translation>High scores</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gestion des fichiers de sauvegarde</source>
+        <translation>Manage saved-grid files</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Valider les options</source>
+        <translation>Apply options</translation>
+    </message>
+    <message>
+        <location line="+86"/>
+        <source>Chiffres</source>
+        <translation>Digits</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lettres</source>
+        <translation>Letters</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>Plein écran</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fenêtre windows</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Classique</source>
+        <translation>Classic</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Nuage</source>
+        <translation>Clouds</translation>
+    </message>
+</context>
+<context>
+    <name>Tf_Regles</name>
+    <message>
+        <location filename="../src/screens/regles.cpp" line="+98"/>
+        <source>Retour au menu</source>
+        <translation>Back to menu</translation>
+    </message>
+</context>
+<context>
+    <name>Tf_Sauve</name>
+    <message>
+        <location filename="../src/screens/sauve.cpp" line="+27"/>
+        <source>Enregistrement d&apos;une grille</source>
+        <translation>Save a grid</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Pour enregistrer votre grille, vous devez spécifier le nom du fichier dans lequel vous souhaitez conserver la grille, et donner un nom à cette grille pour pouvoir ensuite la retrouver facilement.</source>
+        <translation>To save your grid, give the name of the file to keep it in, and a name for the grid so that you can find it easily later.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Nom du fichier:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nom de la grille:</source>
+        <translation>Grid name:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Description (optionnel)</source>
+        <translation>Description (optional)</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Nom du fichier</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nom de la grille</source>
+        <translation>Grid name</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Enregistrer uniquement la grille de départ</source>
+        <translation>Save the starting grid only</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location line="+79"/>
+        <source>Caractère refusé, le fichier ne peut pas le garder&#xa0;: %1</source>
+        <translation>Character refused, the file cannot keep it: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Caractères refusés, le fichier ne peut pas les garder&#xa0;: %1</source>
+        <translation>Characters refused, the file cannot keep them: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Tf_Scores</name>
+    <message>
+        <location filename="../src/screens/scoresscreen.cpp" line="+70"/>
+        <source>Niveau facile</source>
+        <translation>Easy level</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Niveau moyen</source>
+        <translation>Medium level</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Niveau difficile</source>
+        <translation>Hard level</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Niveau expert</source>
+        <translation>Expert level</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Niveau diabolique</source>
+        <translation>Fiendish level</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Retour au menu</source>
+        <translation>Back to menu</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Statistiques</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Statistiques (Ctrl+S)</source>
+        <translation>Statistics (Ctrl+S)</translation>
+    </message>
+</context>
+<context>
+    <name>Tf_Statistiques</name>
+    <message>
+        <location filename="../src/screens/statistiquesscreen.cpp" line="+36"/>
+        <source>Parties commencées</source>
+        <translation>Games started</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parties terminées</source>
+        <translation>Games finished</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sans aucune aide</source>
+        <translation>Without any help</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Meilleur temps</source>
+        <translation>Best time</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Temps moyen</source>
+        <translation>Average time</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+38"/>
+        <source>Statistiques</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <location line="-36"/>
+        <source>Voulez-vous vraiment remettre toutes les statistiques à zéro&#xa0;? Les meilleurs scores restent.</source>
+        <translation>Do you really want to reset all the statistics? The high scores stay.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%n jour(s)</source>
+        <extracomment>A run of days: &quot;0 jour&quot; and &quot;1 jour&quot;, then &quot;2 jours&quot; in French.</extracomment>
+        <translation>
+            <numerusform>%n day</numerusform>
+            <numerusform>%n days</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>Les temps sont ceux des parties terminées sans aucune aide, chronomètre en marche.</source>
+        <translation>The times are those of games finished without any help, with the clock running.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Jours de suite avec une partie terminée, tous niveaux</source>
+        <translation>Days in a row with a finished game, all levels</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Réinitialiser les statistiques</source>
+        <translation>Reset the statistics</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Meilleurs scores</source>
+        <translation>High scores</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Meilleurs scores (Ctrl+M)</source>
+        <translation>High scores (Ctrl+M)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Retour au menu</source>
+        <translation>Back to menu</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>en ce moment&#xa0;: </source>
+        <translation>current run: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>meilleure série&#xa0;: </source>
+        <translation>best run: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Grilles du jour terminées&#xa0;: %1</source>
+        <translation>Daily grids finished: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Grilles proposées jouées&#xa0;: %1, terminées&#xa0;: %2</source>
+        <translation>Grids entered, played: %1, finished: %2</translation>
+    </message>
+</context>
+</TS>
