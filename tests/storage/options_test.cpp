@@ -276,3 +276,26 @@ TEST_F(TOptionsTest, AChoiceOutsideItsListReadsAsItsDefault) {
   ASSERT_TRUE(o.Save().Ok());
   EXPECT_EQ(Loaded(ReadBytes(path)).Apparence, std::uint32_t(TOptions::ApparenceClair));
 }
+
+TEST_F(TOptionsTest, TheLanguageIsStoredByItsCodeAndAnUnknownOneIsAutomatic) {
+  const struct {
+    const char* Stored;
+    std::uint32_t Read;
+    const char* Code;
+  } cases[] = {{"en", TOptions::LangueEnglish, "en"}, {"fr", TOptions::LangueFrancais, "fr"},
+               {"auto", TOptions::LangueAuto, ""},    {"1", TOptions::LangueAuto, ""},
+               {"EN", TOptions::LangueAuto, ""},      {"de", TOptions::LangueAuto, ""},
+               {"", TOptions::LangueAuto, ""}};
+  for (const auto& c : cases) {
+    const TOptions o = Loaded(QByteArray("[general]\nLangue=") + c.Stored + "\n");
+    EXPECT_EQ(o.Langue, c.Read) << c.Stored;
+    EXPECT_EQ(o.LangueCode(), QString::fromLatin1(c.Code)) << c.Stored;
+  }
+  TOptions o = Loaded("[general]\nLangue=de\n");
+  o.Langue = TOptions::LangueEnglish;
+  ASSERT_TRUE(o.Save().Ok());
+  EXPECT_TRUE(ReadBytes(path).contains("Langue=en")) << ReadBytes(path).constData();
+  o.Langue = TOptions::LangueAuto;
+  ASSERT_TRUE(o.Save().Ok());
+  EXPECT_TRUE(ReadBytes(path).contains("Langue=auto")) << ReadBytes(path).constData();
+}
