@@ -79,7 +79,9 @@ constexpr std::array<Setting, 19> Table{{
     {"general", "Langue", &TOptions::Langue, Form::Code, "auto", Page::Logiciel,
      QT_TRANSLATE_NOOP("TOptions", "Langue\u00A0:"), "cb_Langue",
      QT_TRANSLATE_NOOP("TOptions", "Automatique suit la langue du bureau"),
+     //: Beside the language's list: the language is chosen once, at start.
      QT_TRANSLATE_NOOP("TOptions", "Prend effet au prochain démarrage."), false,
+     //: The choices of the language, each ended by '|': each language in its own.
      QT_TRANSLATE_NOOP("TOptions", "Automatique|Français|English|"), "auto|fr|en|"},
 }};
 
