@@ -198,10 +198,13 @@ std::optional<HintStep> TPartie::Hint() {
 }
 
 std::optional<TRung> TPartie::HintRung() {
-  const THintLadder::TClimb climb = Ladder_.Climb(Stamp_, [this] {
-    TGrille probe = Grid_;
-    return probe.FindHint(HintSearch());
-  }, HintLanguageOfRun());
+  const THintLadder::TClimb climb = Ladder_.Climb(
+      Stamp_,
+      [this] {
+        TGrille probe = Grid_;
+        return probe.FindHint(HintSearch());
+      },
+      HintLanguageOfRun());
   if (climb.NewHint) {
     ++Helps_;
     Unsaved_ = true;

@@ -44,7 +44,8 @@ void Load(QCoreApplication& App, const QString& Name, const QString& Code, const
 QStringList Known() {
   QStringList known{QString::fromLatin1(French)};
   const QString prefix = QStringLiteral("orvalis_");
-  for (const QString& file : QDir(TAppFolders::TranslationsFolder()).entryList({prefix + QStringLiteral("*.qm")}, QDir::Files)) {
+  for (const QString& file :
+       QDir(TAppFolders::TranslationsFolder()).entryList({prefix + QStringLiteral("*.qm")}, QDir::Files)) {
     const QString code = file.mid(prefix.size()).chopped(3);
     if (!known.contains(code)) known.append(code);
   }

@@ -144,7 +144,8 @@ QString StoredText(const TOptions& Options, const Setting& S) {
     case Form::Text:
       return Options.*std::get<QString TOptions::*>(S.Field);
     case Form::Code:
-      return S.ChoiceCodes().value(Options.*std::get<std::uint32_t TOptions::*>(S.Field), QString::fromLatin1(S.Default));
+      return S.ChoiceCodes().value(Options.*std::get<std::uint32_t TOptions::*>(S.Field),
+                                   QString::fromLatin1(S.Default));
   }
   return {};
 }

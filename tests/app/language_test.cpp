@@ -61,7 +61,8 @@ TEST_F(LanguageRunTest, AnEnglishRunShowsItsDatesHintsAndHelpInEnglish) {
   EXPECT_TRUE(hint.contains(QStringLiteral("row")) || hint.contains(QStringLiteral("column")) ||
               hint.contains(QStringLiteral("block")))
       << hint.toStdString();
-  EXPECT_FALSE(hint.contains(QStringLiteral("ligne")) || hint.contains(QStringLiteral("colonne"))) << hint.toStdString();
+  EXPECT_FALSE(hint.contains(QStringLiteral("ligne")) || hint.contains(QStringLiteral("colonne")))
+      << hint.toStdString();
   EXPECT_EQ(TAppFolders::HelpFile(), PathOf("orvalis_en.chm"));
 }
 

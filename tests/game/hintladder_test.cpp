@@ -95,7 +95,8 @@ struct HintLanguageOfTest {
 
 // Whether a sentence reads as French: the words every French hint uses.
 bool ReadsFrench(const std::string& Text) {
-  for (const char* word : {"ligne", "colonne", "bloc ", "chiffre", " dans ", " le ", " la ", " un ", "Regardez", "Cherchez"})
+  for (const char* word :
+       {"ligne", "colonne", "bloc ", "chiffre", " dans ", " le ", " la ", " un ", "Regardez", "Cherchez"})
     if (Text.find(word) != std::string::npos) return true;
   return false;
 }

@@ -55,8 +55,9 @@ TEST_F(LanguageTest, TheSettingRulesOverTheDesktopWhenTheGameHasItsLanguage) {
     bool English;  // the data folder holds English
     const char* Chosen;
   } cases[] = {
-      {"", "en_GB.UTF-8", true, "en"},   {"", "en_GB.UTF-8", false, "fr"}, {"fr", "en_GB.UTF-8", true, "fr"},
-      {"en", "fr_FR.UTF-8", true, "en"}, {"en", "C", true, "en"},          {"en", "en_US", false, "fr"},
+      {"", "en_GB.UTF-8", true, "en"},   {"", "en_GB.UTF-8", false, "fr"},
+      {"fr", "en_GB.UTF-8", true, "fr"}, {"en", "fr_FR.UTF-8", true, "en"},
+      {"en", "C", true, "en"},           {"en", "en_US", false, "fr"},
       {"de", "en_US", true, "en"},       {"", "C", true, "fr"},
   };
   for (const auto& c : cases) {

@@ -36,8 +36,8 @@ QByteArray WrittenUnder(const QLocale& Locale) {
   options.CouleurErreur = 0x123456;
   options.Langue = TOptions::LangueEnglish;
   options.Save();
-  return ReadBytes(ini) + MakeRecordLine(QStringLiteral("grille"), QStringLiteral("du jour"), day, QString(81, u'0'))
-                              .toUtf8();
+  return ReadBytes(ini) +
+         MakeRecordLine(QStringLiteral("grille"), QStringLiteral("du jour"), day, QString(81, u'0')).toUtf8();
 }
 
 TEST(StoredTexts, TheFilesWrittenInAnotherLanguageAreTheFrenchOnesByteForByte) {
@@ -46,8 +46,9 @@ TEST(StoredTexts, TheFilesWrittenInAnotherLanguageAreTheFrenchOnesByteForByte) {
   ASSERT_TRUE(french.contains("07/12/2026")) << french.constData();
   // Arabic writes its own digits: any number or date written through the
   // default locale would show.
-  for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedKingdom),
-                                QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::Arabic, QLocale::Egypt)})
+  for (const QLocale& locale :
+       {QLocale(QLocale::English, QLocale::UnitedKingdom), QLocale(QLocale::English, QLocale::UnitedStates),
+        QLocale(QLocale::Arabic, QLocale::Egypt)})
     EXPECT_EQ(WrittenUnder(locale), french) << locale.name().toStdString();
   QLocale::setDefault(before);
 }
