@@ -9,6 +9,8 @@
 #include "fonts.h"
 #include "language.h"
 #include "main.h"
+#include "options.h"
+#include "partie.h"
 
 void PrepareApplication(QApplication& App) {
   QApplication::setApplicationName(QStringLiteral("Orvalis"));
@@ -23,10 +25,20 @@ void PrepareApplication(QApplication& App) {
   InstallFontSubstitutions();
 }
 
+QString InstallRunLanguage(QApplication& App) {
+  TOptions settings(TAppFolders::SettingsFile());
+  settings.Load();
+  const QString language = Language::Install(App, Language::Chosen(settings.LangueCode()));
+  // The engine writes hints in French and in English; another language of
+  // the interface gets them in French, the game's own.
+  TPartie::SetHintLanguage(language == u"en" ? HintLanguage::English : HintLanguage::French);
+  return language;
+}
+
 int RunGame(QApplication& App, const StartOptions& Options) {
   TAppFolders::Init(Options.ProgramFolder);
   // The translations are in the data folder, found just above.
-  Language::Install(App, Language::FromEnvironment());
+  InstallRunLanguage(App);
   Tf_Main mainWindow;
   Tf_Dessin dessin;
   mainWindow.FileToOpen = Options.FileToOpen;

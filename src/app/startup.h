@@ -27,6 +27,12 @@ struct StartOptions {
 // own texts and the fonts.
 void PrepareApplication(QApplication& App);
 
+// The language of the run, chosen once from the setting "Langue" of the
+// settings file, else the desktop's (Language::Chosen), and installed for
+// Qt's texts, the interface, the dates and numbers shown and the hint
+// sentences: a change of the setting waits for the next start. Its code.
+QString InstallRunLanguage(QApplication& App);
+
 // Creates the main window and the holder of the shared models, shows the
 // window and runs the events until the window closes; the exit status.
 int RunGame(QApplication& App, const StartOptions& Options = {});

@@ -219,15 +219,10 @@ std::string JsonHint(const std::optional<HintStep>& hint, HintLanguage language)
   return "{\"placement\": " + JsonPlacement(Cell(hint->Row, hint->Col), hint->Digit) +
          ", \"replaced\": " + std::to_string(hint->Replaced) + ", \"guess\": " + (hint->Guess ? "true" : "false") +
          ", \"steps\": " + JsonList(hint->Steps, [&](const ReasoningStep& step) { return JsonStep(step, language); }) +
-         ", \"text\": " + JsonString(HintTextIn(*hint, language)) + "}";
+         ", \"text\": " + JsonString(hintwriter::HintSentence(*hint, language)) + "}";
 }
 
 }  // namespace
-
-std::string HintTextIn(const HintStep& hint, HintLanguage language) {
-  if (language == HintLanguage::French) return hint.Text;
-  return hint.Guess ? hintwriter::GuessText(hint.Digit, language) : hintwriter::HintText(hint.Steps, language);
-}
 
 void SplitLine(std::string_view line, std::string_view& givens, std::string_view& digits) {
   const TGridText grid = ReadGridText(line);
@@ -259,7 +254,7 @@ bool RunCommand(const std::string& command, std::string_view line, std::string& 
       output = "-";
     else
       output = std::to_string(hint->Row) + " " + std::to_string(hint->Col) + " " + std::to_string(hint->Digit) + " " +
-               std::to_string(hint->Replaced) + "\t" + HintTextIn(*hint, options.Language);
+               std::to_string(hint->Replaced) + "\t" + hintwriter::HintSentence(*hint, options.Language);
   } else if (command == "hints") {
     // A player who accepts every hint: at most one per cell.
     std::string steps;

@@ -35,10 +35,6 @@ struct CommandOptions {
 bool RunCommand(const std::string& command, std::string_view line, std::string& output,
                 const CommandOptions& options = {});
 
-// The hint's whole text in a language: French as the search wrote it, English
-// from its steps.
-std::string HintTextIn(const HintStep& hint, HintLanguage language);
-
 // Runs the tool: args without the program name. Returns the exit status.
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
 

@@ -128,6 +128,11 @@ std::string GuessText(int digit, HintLanguage language) {
          " can be placed in this cell";
 }
 
+std::string HintSentence(const HintStep& hint, HintLanguage language) {
+  if (language == HintLanguage::French) return hint.Text;
+  return hint.Guess ? GuessText(hint.Digit, language) : HintText(hint.Steps, language);
+}
+
 }  // namespace hintwriter
 
 const char* TechniqueName(Technique t) { return hintwriter::TechniqueNames(t).French; }

@@ -12,6 +12,8 @@
 
 enum class HintLanguage : std::uint8_t { French, English };
 
+struct HintStep;
+
 namespace hintwriter {
 
 // The sentence of one step, alone.
@@ -25,6 +27,9 @@ std::string HintText(const std::vector<ReasoningStep>& steps, HintLanguage langu
 std::string NudgeText(const ReasoningStep& step, HintLanguage language);
 // The hint given when logic is stuck: the digit comes from the solution found by trying.
 std::string GuessText(int digit, HintLanguage language);
+// A hint found by the engine said whole in the language: its French text as
+// found, or its steps (the guess) written again.
+std::string HintSentence(const HintStep& hint, HintLanguage language);
 // The technique's name in the language ("paire", "X-Wing", "naked pair"...).
 std::string TechniqueName(const ReasoningStep& step, HintLanguage language);
 

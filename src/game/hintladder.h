@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "grille.h"
+#include "hintwriter.h"
 
 // One rung: what the tip box shows and what the grid tints.
 struct TRung {
@@ -26,17 +27,17 @@ struct TRung {
   // Rung Number of Count, from 1.
   int Number = 1;
   int Count = 1;
-  std::string Text;  // in French
+  std::string Text;  // in the language of the hints
   HintFocusT Focus;
   // The colour of the tint: 0 the hint's own (the nudge, the placement), k
   // the k-th step's.
   int Hue = 0;
 };
 
-// The rungs of a hint: the nudge written from its first step, each step
-// before the placement, the placement. The guess hint, which has no step, is
-// its only rung.
-std::vector<TRung> HintRungs(const HintStep& Hint);
+// The rungs of a hint, written in Language: the nudge written from its first
+// step, each step before the placement, the placement. The guess hint, which
+// has no step, is its only rung.
+std::vector<TRung> HintRungs(const HintStep& Hint, HintLanguage Language);
 
 class THintLadder {
  public:
@@ -46,9 +47,10 @@ class THintLadder {
     bool NewHint = false;       // a hint begun: one help, found or not
     std::optional<TRung> Rung;  // none when no hint was found
   };
-  // The next rung of the hint of position Stamp. Find gives the hint of the
-  // position; it is asked only when the ladder does not hold it yet.
-  TClimb Climb(std::uint64_t Stamp, const TFind& Find);
+  // The next rung of the hint of position Stamp, written in Language. Find
+  // gives the hint of the position; it is asked only when the ladder does not
+  // hold it yet.
+  TClimb Climb(std::uint64_t Stamp, const TFind& Find, HintLanguage Language);
   // "Indice" on position Stamp: whether its hint is paid already (a rung of
   // it was shown). The ladder ends: the hint is given whole.
   bool GiveWhole(std::uint64_t Stamp);

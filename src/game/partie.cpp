@@ -6,6 +6,7 @@
 
 #include "advancedhint.h"
 #include "diabolique.h"
+#include "hintwriter.h"
 
 namespace {
 
@@ -21,6 +22,11 @@ void ForEachPeer(int Row, int Col, Visit&& visit) {
 int Unsettled(const TGrille& Grid) { return Grid.CountEmpty() + Grid.CountErrors(); }
 
 constexpr std::uint16_t SettledMask = 0xFF;
+
+HintLanguage& RunHintLanguage() {
+  static HintLanguage language = HintLanguage::French;
+  return language;
+}
 
 }  // namespace
 
@@ -180,6 +186,10 @@ TEntryResult TPartie::Enter(int Row, int Col, int Digit, bool Note) {
   return result;
 }
 
+void TPartie::SetHintLanguage(HintLanguage Language) { RunHintLanguage() = Language; }
+
+HintLanguage TPartie::HintLanguageOfRun() { return RunHintLanguage(); }
+
 HintOptions TPartie::HintSearch() { return {AdvancedHints, AdvancedHints && OneSolution()}; }
 
 std::optional<HintStep> TPartie::Hint() {
@@ -188,10 +198,13 @@ std::optional<HintStep> TPartie::Hint() {
 }
 
 std::optional<TRung> TPartie::HintRung() {
-  const THintLadder::TClimb climb = Ladder_.Climb(Stamp_, [this] {
-    TGrille probe = Grid_;
-    return probe.FindHint(HintSearch());
-  });
+  const THintLadder::TClimb climb = Ladder_.Climb(
+      Stamp_,
+      [this] {
+        TGrille probe = Grid_;
+        return probe.FindHint(HintSearch());
+      },
+      HintLanguageOfRun());
   if (climb.NewHint) {
     ++Helps_;
     Unsaved_ = true;
@@ -203,6 +216,8 @@ std::optional<TRung> TPartie::HintRung() {
 std::optional<HintStep> TPartie::PlaceHint() {
   std::optional<HintStep> hint = Grid_.FindHint(HintSearch());
   if (hint) {
+    // The grid keeps the last hint's sentence for the tip and the resume.
+    hint->Text = Grid_.HintText = hintwriter::HintSentence(*hint, HintLanguageOfRun());
     TidyNotes(hint->Row, hint->Col, hint->Digit);
     Record({TMoveKind::Hint, std::uint8_t(hint->Row), std::uint8_t(hint->Col), std::uint8_t(hint->Digit),
             std::uint8_t(hint->Replaced)});

@@ -149,6 +149,11 @@ class TPartie {
   // guess hint ("IndicesAvances"), and a typed-in puzzle they finish
   // without a guess is rated "Diabolique" (Rate).
   bool AdvancedHints = false;
+  // The language of the hint sentences of every game of the run (the nudges,
+  // the steps, the whole hint, the guess): the interface's, set once at start
+  // (French until then). A sentence stored in a game taken up stays as written.
+  static void SetHintLanguage(HintLanguage Language);
+  static HintLanguage HintLanguageOfRun();
 
   // --- The clock ---
   int Seconds() const { return Chrono_.Seconds(); }

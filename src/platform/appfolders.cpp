@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "encodings.h"
+#include "language.h"
 
 // The installed data folder as seen from the installed program's folder; the
 // build gives it from the install layout.
@@ -98,7 +99,14 @@ QString TAppFolders::PlayerFolder() { return Decided().Player; }
 
 QString TAppFolders::ImagesFolder() { return DataFolder() + QStringLiteral("/images"); }
 
-QString TAppFolders::HelpFile() { return DataFolder() + QStringLiteral("/orvalis.chm"); }
+QString TAppFolders::HelpFile() {
+  const QString french = DataFolder() + QStringLiteral("/orvalis.chm");
+  const QString language = Language::Current();
+  if (language == QLatin1String(Language::French)) return french;
+  // A language without its help file has the French help rather than none.
+  const QString own = DataFolder() + QStringLiteral("/orvalis_%1.chm").arg(language);
+  return QFileInfo::exists(own) ? own : french;
+}
 
 QString TAppFolders::TranslationsFolder() { return DataFolder() + QStringLiteral("/translations"); }
 

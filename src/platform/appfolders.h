@@ -39,8 +39,11 @@ class TAppFolders {
   // when no home can be found.
   static QString UserDataFolder();
 
-  // DataFolder()/images, DataFolder()/orvalis.chm, PlayerFolder()/sudoku.ini,
-  // and PlayerFolder()/reprise.txt, the game in progress.
+  // DataFolder()/images; the help file in the interface's language
+  // (Language::Current()): DataFolder()/orvalis.chm in French,
+  // orvalis_<code>.chm in another language, or the French one when the data
+  // lack it; PlayerFolder()/sudoku.ini, and PlayerFolder()/reprise.txt, the
+  // game in progress.
   static QString ImagesFolder();
   static QString HelpFile();
   // DataFolder()/translations, the compiled translations orvalis_<code>.qm.

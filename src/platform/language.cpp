@@ -2,7 +2,7 @@
 #include "language.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QList>
 #include <QLocale>
@@ -12,23 +12,23 @@
 #include <utility>
 
 #include "appfolders.h"
+#include "desktoplanguage.h"
 
 namespace Language {
 namespace {
 
 // Whether the data folder holds the translation of Code.
-bool Available(const QString& Code) {
-  return Code == QLatin1String(French) ||
-         QFileInfo::exists(TAppFolders::TranslationsFolder() + QStringLiteral("/orvalis_%1.qm").arg(Code));
-}
-
-// "en_GB.UTF-8", "en", "fr_CA@euro" -> "en", "en", "fr".
-QString CodeOf(const QString& Locale) { return Locale.left(2).toLower(); }
+bool Available(const QString& Code) { return Code == QLatin1String(French) || Known().contains(Code); }
 
 // The translators installed by the last Install, which the next one replaces.
 QList<QPointer<QTranslator>>& Installed() {
   static QList<QPointer<QTranslator>> installed;
   return installed;
+}
+
+QString& InstalledCode() {
+  static QString code = QString::fromLatin1(French);
+  return code;
 }
 
 void Load(QCoreApplication& App, const QString& Name, const QString& Code, const QString& Folder) {
@@ -41,24 +41,24 @@ void Load(QCoreApplication& App, const QString& Name, const QString& Code, const
 
 }  // namespace
 
-QString FromEnvironment() {
-  // As gettext: the first of LC_ALL, LC_MESSAGES, LANG that is set is the
-  // locale; LANGUAGE, a list of languages by preference, counts unless the
-  // locale is C.
-  QString locale;
-  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    locale = qEnvironmentVariable(name);
-    if (!locale.isEmpty()) break;
+QStringList Known() {
+  QStringList known{QString::fromLatin1(French)};
+  const QString prefix = QStringLiteral("orvalis_");
+  for (const QString& file :
+       QDir(TAppFolders::TranslationsFolder()).entryList({prefix + QStringLiteral("*.qm")}, QDir::Files)) {
+    const QString code = file.mid(prefix.size()).chopped(3);
+    if (!known.contains(code)) known.append(code);
   }
-  if (locale.isEmpty() || locale == QLatin1String("C") || locale.startsWith(QLatin1String("C.")) ||
-      locale == QLatin1String("POSIX"))
-    return QString::fromLatin1(French);
-  QStringList wanted = qEnvironmentVariable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts);
-  wanted.append(locale);
-  for (const QString& entry : wanted)
-    if (const QString code = CodeOf(entry); Available(code)) return code;
-  return QString::fromLatin1(French);
+  return known;
 }
+
+QString FromEnvironment() {
+  return DesktopLanguage(TLocaleVariables::OfProcess(), Known(), QString::fromLatin1(French));
+}
+
+QString Chosen(const QString& Setting) { return Available(Setting) ? Setting : FromEnvironment(); }
+
+QString Current() { return InstalledCode(); }
 
 QString Install(QCoreApplication& App, const QString& Code) {
   for (const QPointer<QTranslator>& translator : std::as_const(Installed())) delete translator.data();
@@ -71,12 +71,13 @@ QString Install(QCoreApplication& App, const QString& Code) {
   if (french)
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
   else
-    QLocale::setDefault(CodeOf(system.name()) == code ? system : QLocale(code));
+    QLocale::setDefault(system.name().startsWith(code) ? system : QLocale(code));
   // Qt's own buttons and dialogs (Oui, Non, Annuler, the print dialog) in the
   // language; without a file they stay in English, Qt's own language.
   Load(App, QStringLiteral("qtbase"), code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
   // French has a file of its own too: the plural forms of counted texts.
   Load(App, QStringLiteral("orvalis"), code, TAppFolders::TranslationsFolder());
+  InstalledCode() = code;
   return code;
 }
 

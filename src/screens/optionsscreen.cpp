@@ -222,6 +222,11 @@ void Tf_Options::AddChoice(const TOptions::TSetting& Setting, QVBoxLayout* Colum
   line->addWidget(MakeLabel("", caption, CaptionSize, true));
   line->addSpacing(12);
   line->addWidget(box);
+  // A choice that waits for the next start says so beside it.
+  if (*Setting.Note != 0) {
+    line->addSpacing(12);
+    line->addWidget(MakeLabel("", TOptions::Shown(Setting.Note), NoteSize));
+  }
   line->addStretch();
   Column->addSpacing(GroupGap);
   Column->addLayout(line);

@@ -6,6 +6,7 @@
 
 #include <QByteArrayView>
 #include <QCoreApplication>
+#include <QtGlobal>
 
 #include "inifile.h"
 
@@ -22,7 +23,7 @@ using Setting = TOptions::TSetting;
 // order: section, key, member, stored form, default, page, caption; for a
 // flag also its check box's name, tooltip, explanation and whether it stands
 // apart from the row above.
-constexpr std::array<Setting, 18> Table{{
+constexpr std::array<Setting, 19> Table{{
     {"general", "AffichageChrono", &TOptions::AffichageChrono, Form::Flag, "1", Page::Jeu,
      QT_TRANSLATE_NOOP("TOptions", "Afficher le chronomètre"), "cc_chronometre"},
     {"general", "MauvaisEmplacementJeu", &TOptions::MauvaisEmplacementJeu, Form::Flag, "1", Page::Jeu,
@@ -98,6 +99,13 @@ constexpr std::array<Setting, 18> Table{{
          "TOptions",
          "Chiffres, notes et signaux dans des couleurs plus tranchées\u00A0; les erreurs sont aussi soulignées"),
      "", true},
+    {"general", "Langue", &TOptions::Langue, Form::Code, "auto", Page::Logiciel,
+     QT_TRANSLATE_NOOP("TOptions", "Langue\u00A0:"), "cb_Langue",
+     QT_TRANSLATE_NOOP("TOptions", "Automatique suit la langue du bureau"),
+     //: Beside the language's list: the language is chosen once, at start.
+     QT_TRANSLATE_NOOP("TOptions", "Prend effet au prochain démarrage."), false,
+     //: The choices of the language, each ended by '|': each language in its own.
+     QT_TRANSLATE_NOOP("TOptions", "Automatique|Français|English|"), "auto|fr|en|"},
 }};
 
 // The key the first-start question reads and writes on its own.
@@ -135,6 +143,13 @@ void ReadSetting(TOptions& Options, const Setting& S, const TIniFile* Ini) {
       Options.*std::get<QString TOptions::*>(S.Field) =
           Ini != nullptr ? Ini->ReadString(Section(S), Key(S), fallback) : fallback;
       break;
+    case Form::Code: {
+      const QStringList codes = S.ChoiceCodes();
+      const qsizetype known = codes.indexOf(Ini != nullptr ? Ini->ReadString(Section(S), Key(S), fallback) : fallback);
+      Options.*std::get<std::uint32_t TOptions::*>(S.Field) =
+          static_cast<std::uint32_t>(known >= 0 ? known : codes.indexOf(fallback));
+      break;
+    }
   }
 }
 
@@ -151,6 +166,9 @@ QString StoredText(const TOptions& Options, const Setting& S) {
       return QString::number(Options.*std::get<std::uint32_t TOptions::*>(S.Field));
     case Form::Text:
       return Options.*std::get<QString TOptions::*>(S.Field);
+    case Form::Code:
+      return S.ChoiceCodes().value(Options.*std::get<std::uint32_t TOptions::*>(S.Field),
+                                   QString::fromLatin1(S.Default));
   }
   return {};
 }
@@ -164,14 +182,23 @@ QString BackgroundName(const QString& name) {
   return name;
 }
 
+// The items of a list where each ends by '|'.
+QStringList Listed(const QString& Text) {
+  QStringList items = Text.split(u'|');
+  items.removeLast();  // what follows the last '|'
+  return items;
+}
+
 }  // namespace
 
 std::span<const TOptions::TSetting> TOptions::Settings() { return Table; }
 
-QStringList TOptions::TSetting::ChoiceCaptions() const {
-  QStringList captions = Shown(Choices).split(u'|');
-  captions.removeLast();  // what follows the last '|'
-  return captions;
+QStringList TOptions::TSetting::ChoiceCaptions() const { return Listed(Shown(Choices)); }
+
+QStringList TOptions::TSetting::ChoiceCodes() const { return Listed(QString::fromLatin1(Codes)); }
+
+QString TOptions::LangueCode() const {
+  return Langue == LangueAuto ? QString() : SettingOf(&TOptions::Langue)->ChoiceCodes().value(Langue);
 }
 
 qsizetype TOptions::TSetting::ChoiceCount() const { return QByteArrayView(Choices).count('|'); }

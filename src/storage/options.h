@@ -27,6 +27,7 @@ class TOptions {
     SecondChoice,  // "1" (false) or "2" (true); only the lowest byte is read, 1 the first choice
     Text,          // the text as it is
     Choice,        // the number of one of the row's choices, from 0; any other number reads as the default
+    Code,          // the code of one of the row's choices (Codes); any other text reads as the default
   };
   // The page of the options screen a setting shows on.
   enum class TPage : std::uint8_t { Jeu, Probleme, Logiciel };
@@ -54,15 +55,20 @@ class TOptions {
     // A choice's captions (UTF-8), in the order of their numbers, each
     // ended by '|'.
     const char* Choices = "";
+    // A choice stored by code: the codes of its captions, in their order,
+    // each ended by '|'. Codes stay readable when choices are added.
+    const char* Codes = "";
 
     // The member of a flag (a check box), or nullptr.
     bool TOptions::*Flag() const { return Stored == TForm::Flag ? std::get<bool TOptions::*>(Field) : nullptr; }
     // The member of a choice, or nullptr.
     std::uint32_t TOptions::*Choice() const {
-      return Stored == TForm::Choice ? std::get<std::uint32_t TOptions::*>(Field) : nullptr;
+      return Stored == TForm::Choice || Stored == TForm::Code ? std::get<std::uint32_t TOptions::*>(Field) : nullptr;
     }
-    // A choice's captions, as the player reads them.
+    // A choice's captions, as the player reads them, and the codes of a
+    // choice stored by code.
     QStringList ChoiceCaptions() const;
+    QStringList ChoiceCodes() const;
     // How many choices the row has.
     qsizetype ChoiceCount() const;
   };
@@ -139,6 +145,12 @@ class TOptions {
   // Digits, marks and signals in colours that read for every eye
   // ("ContrasteEleve"), errors marked by a shape too.
   bool ContrasteEleve;
+  // The language of the interface ("Langue", stored as "auto", "fr" or "en"):
+  // the desktop's, French or English, read once at start.
+  enum TLangue : std::uint32_t { LangueAuto = 0, LangueFrancais = 1, LangueEnglish = 2 };
+  std::uint32_t Langue;
+  // The code of the language chosen ("fr", "en"), empty to follow the desktop.
+  QString LangueCode() const;
 
  private:
   // Each setting's stored text as last read or written, in the table's order.

@@ -620,11 +620,9 @@ int main(int argc, char** argv) {
   ini.close();
   if (Scenario != QLatin1String("noimages"))
     QFile::link(QDir(build + QStringLiteral("/images")).absolutePath(), folder.filePath(QStringLiteral("images")));
-  QFile::link(QDir(build).absoluteFilePath(QStringLiteral("orvalis.chm")),
-              folder.filePath(QStringLiteral("orvalis.chm")));
-  // The interface's translations: LANG=en_US.UTF-8 pictures the English screens.
-  QFile::link(QDir(build).absoluteFilePath(QStringLiteral("translations")),
-              folder.filePath(QStringLiteral("translations")));
+  // The help and the translations of every language the build made.
+  for (const char* file : {"orvalis.chm", "orvalis_en.chm", "translations"})
+    QFile::link(QDir(build).absoluteFilePath(QString::fromLatin1(file)), folder.filePath(QString::fromLatin1(file)));
 
   StartOptions options;
   options.ProgramFolder = folder.path();

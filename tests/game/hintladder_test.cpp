@@ -3,7 +3,9 @@
 // ladder, the ladder through a resume.
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
+#include <vector>
 
 #include "partie.h"
 
@@ -82,6 +84,21 @@ TEST(HintLadder, AGameTakenUpClimbsOnFromItsRungAndOlderTextsStillRead) {
   ASSERT_TRUE(resumed.Resume(older));
   EXPECT_EQ(Play(resumed, "P"), "n");
   EXPECT_EQ(resumed.Helps(), 2);
+}
+
+TEST(HintLadder, EveryRungAndTheGuessSpeakTheLanguageOfTheRun) {
+  const std::regex french("^(Regardez|Cherchez)| (la|le|un|dans|ligne|colonne|bloc|chiffre) ");
+  for (const HintLanguage language : {HintLanguage::English, HintLanguage::French}) {
+    TPartie::SetHintLanguage(language);  // French last, as every other test wants it
+    TPartie ladder, guess;
+    Deal(ladder, true);
+    guess.Load(XWingGivens, XWingDigits, LevelExpert, 0, 0);  // plain hints guess here
+    std::vector<std::string> texts{guess.Hint()->Text};
+    for (int k = 0; k < 5; ++k) texts.push_back(ladder.HintRung()->Text);
+    texts.push_back(ladder.Grille().HintText);  // the whole hint, as Indice gives it
+    for (const std::string& text : texts)
+      EXPECT_EQ(std::regex_search(text, french), language == HintLanguage::French) << text;
+  }
 }
 
 }  // namespace

@@ -276,3 +276,15 @@ TEST_F(TOptionsTest, AChoiceOutsideItsListReadsAsItsDefault) {
   ASSERT_TRUE(o.Save().Ok());
   EXPECT_EQ(Loaded(ReadBytes(path)).Apparence, std::uint32_t(TOptions::ApparenceClair));
 }
+
+TEST_F(TOptionsTest, TheLanguageIsStoredByItsCodeAndAnUnknownOneIsAutomatic) {
+  // The code read ("" for Automatique) from what the file holds.
+  for (const auto& [stored, code] : std::initializer_list<std::pair<const char*, const char*>>{
+           {"en", "en"}, {"fr", "fr"}, {"auto", ""}, {"1", ""}, {"EN", ""}, {"de", ""}, {"", ""}})
+    EXPECT_EQ(Loaded(QByteArray("[general]\nLangue=") + stored + "\n").LangueCode(), QString::fromLatin1(code))
+        << stored;
+  TOptions o = Loaded("[general]\nLangue=de\n");
+  o.Langue = TOptions::LangueEnglish;
+  ASSERT_TRUE(o.Save().Ok());
+  EXPECT_TRUE(ReadBytes(path).contains("Langue=en\n"));
+}

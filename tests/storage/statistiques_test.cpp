@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <algorithm>
 
+#include "fichier.h"
 #include "storagetest.h"
 
 namespace {
@@ -109,6 +111,27 @@ TEST_F(TStatistiquesTest, ACounterAtItsLargestStaysThere) {
   ASSERT_TRUE(TStatistiques(path).RecordFinished(Result(1, 100), monday).Saved.Ok());
   const TStatistiques read(path);  // both counters stay at the largest
   EXPECT_EQ(std::min(read.Level(1).Finished, read.BestRun()), 2147483647);
+}
+
+// What a game of 4321 seconds and a saved grid write with Locale the
+// default one: the same in every language (Arabic has digits of its own), so
+// that a player who changes language keeps his files.
+QByteArray WrittenUnder(const QLocale& Locale) {
+  QLocale::setDefault(Locale);
+  QTemporaryDir dir;
+  const QString ini = dir.filePath(QStringLiteral("sudoku.ini"));
+  const QDate day(2026, 12, 7);
+  TStatistiques(ini).RecordFinished(Result(3, 4321), day);
+  return ReadBytes(ini) + MakeRecordLine(QStringLiteral("grille"), {}, day, QString(81, u'0')).toUtf8();
+}
+
+TEST(StoredTexts, TheFilesWrittenInAnotherLanguageAreTheFrenchOnesByteForByte) {
+  const QLocale before;
+  const QByteArray french = WrittenUnder(QLocale(QLocale::French, QLocale::France));
+  ASSERT_TRUE(french.contains("07/12/2026") && french.contains("4321")) << french.constData();
+  for (const QLocale& other : {QLocale(QLocale::English), QLocale(QLocale::Arabic, QLocale::Egypt)})
+    EXPECT_EQ(WrittenUnder(other), french) << other.name().toStdString();
+  QLocale::setDefault(before);
 }
 
 }  // namespace
