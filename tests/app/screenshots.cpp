@@ -408,9 +408,13 @@ void Letters() {
 
 void Untimed() {
   Tf_Jeux* game = NewGame("hl_facile");
-  WhenModal([](QWidget* End) {
-    Shot(QStringLiteral("end-of-game"));
-    Click(Child(End, "hl_Retour"));
+  // "Résoudre" asks first; the end of the game follows the answer.
+  WhenModal([](QWidget* Question) {
+    WhenModal([](QWidget* End) {
+      Shot(QStringLiteral("end-of-game"));
+      Click(Child(End, "hl_Retour"));
+    });
+    ClickButton(Question, QStringLiteral("Oui"));
   });
   Click(Child(game, "hl_Resoudre"));
 }
