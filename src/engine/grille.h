@@ -40,6 +40,7 @@
 #include <string>
 #include <vector>
 
+#include "basicsearch.h"
 #include "hinttypes.h"
 
 using CellWord = std::uint16_t;
@@ -248,14 +249,18 @@ class TGrille {
   void ForgetHintAt(int Row, int Col);
 
   // --- Basic techniques ---
-  // The passes return whether they made progress; once a hint search has its
-  // hint, no further technique runs and a pass counts as progress.
-  bool SinglesPass(int Limit, bool Extended);
-  bool BlockSinglesPass(int Limit, bool Extended);
+  // Each runs its finder (basicsearch.h) and places what it finds until it
+  // finds nothing more, and returns whether it placed a digit. The passes
+  // return whether they made progress; once a hint search has its hint, no
+  // further technique runs and a pass counts as progress.
+  bool SinglesPass(basic::SearchReach Reach);
+  bool BlockSinglesPass(basic::SearchReach Reach);
   bool BandPass();
-  bool SolveLine(int Line, bool ByRow, bool Extended);
-  bool SolveBlock(int BandRow, int BandCol, bool Extended, int Limit);
-  bool CrossHatchBand(int BandNo, bool ByRow);
+  bool SearchLine(HintUnit Line, basic::SearchReach Reach);
+  bool SearchBlock(int Block, basic::SearchReach Reach);
+  bool CrossHatchBand(int BandNo, UnitKind Lines);
+  // The digits' unit sets the finders read.
+  const basic::UnitSets& Units() const { return U_; }
 
   // --- Candidate techniques ---
   bool AdvancedLogic();
@@ -285,40 +290,20 @@ class TGrille {
   // false when asked to stop first.
   bool GenerateDiabolique(const GenerateOptions& Options, GenerateReport& Report, std::uint64_t Seed);
 
-  // How many empty cells the basic techniques take on: a line search at most
-  // LineSearchMost; a block search at most the limit its pass is given,
-  // BlockSearchMoyen at level 2 and BlockSearchAny from level 3 on. The first
-  // pass of every cycle, limit CompletionOnly and not extended, only completes
-  // units that lack one digit.
-  static constexpr int LineSearchMost = 5;
-  static constexpr int CompletionOnly = 2;
-  static constexpr int BlockSearchMoyen = 4;
-  static constexpr int BlockSearchAny = 9;
+  // The digits' unit sets, kept with Digits (basicsearch.h).
+  basic::UnitSets U_{};
 
-  // Sets kept with Digits so that the techniques test a whole unit at once.
-  // Digit sets hold digit d in bit d - 1; position sets hold position p of a
-  // line in bit p - 1 and cell k of a block (reading order) in bit k.
-  struct UnitSets {
-    std::array<std::uint16_t, 9> RowDigits, ColDigits, BlockDigits;  // digits present
-    std::array<std::uint16_t, 9> RowFilled, ColFilled, BlockFilled;  // positions filled
-    std::array<std::array<std::uint16_t, 3>, 9> RowThirds;           // digits of a row in each block column
-    std::array<std::array<std::uint16_t, 3>, 9> ColThirds;           // digits of a column in each block row
-  };
-  UnitSets U_{};
-
-  // A block search that placed nothing places nothing again while its block,
-  // its rows and its columns keep their digits: the inputs of its last empty
-  // search, per block and per limit (4 or 9). Valid whenever they match.
-  using BlockSearchKey = std::array<std::uint16_t, 8>;
-  std::array<std::array<BlockSearchKey, 9>, 2> EmptyBlockSearch_{};
-  BlockSearchKey BlockSearchInputs(int BandRow, int BandCol) const;
+  // What the block searches that placed nothing depended on.
+  basic::BlockSearchMemo BlockMemo_;
+  // Places a basic technique's digit; true when it is the hint searched for.
+  bool PlaceFound(const basic::Found& Placement);
 
   // What the solvers save and put back around a trial: the digits with their
   // unit sets, and the candidates.
   struct Snapshot {
     WordArray Digits;
     WordArray Candidates;
-    UnitSets Units;
+    basic::UnitSets Units;
   };
   void TakeSnapshot(Snapshot& s) const;
   void RestoreSnapshot(const Snapshot& s);

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The basic techniques as finders: line and block completion, the
+// missing-digit searches, cross-hatching. They read the digits only (through
+// their unit sets) and give the next placement they find, or nothing; the
+// solve places it and asks again. A search keeps its own lists between
+// placements: a line or block search works down the gaps and the missing
+// digits it began with, cross-hatching the digits of its band in turn.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "hinttypes.h"
+
+class TGrille;
+
+namespace basic {
+
+// Sets kept with the digits so that the techniques test a whole unit at once.
+// Digit sets hold digit d in bit d - 1; position sets hold position p of a
+// line in bit p - 1 and cell k of a block (reading order) in bit k.
+struct UnitSets {
+  std::array<std::uint16_t, 9> RowDigits, ColDigits, BlockDigits;  // digits present
+  std::array<std::uint16_t, 9> RowFilled, ColFilled, BlockFilled;  // positions filled
+  std::array<std::array<std::uint16_t, 3>, 9> RowThirds;           // digits of a row in each block column
+  std::array<std::array<std::uint16_t, 3>, 9> ColThirds;           // digits of a column in each block row
+};
+
+// How many empty cells the searches take on: a line search at most
+// LineMost, a block search at most BlockMost. A unit with more empty cells is
+// left alone; with a reach of 1 only a unit that lacks one digit is completed.
+struct SearchReach {
+  int LineMost = 1;
+  int BlockMost = 1;
+};
+constexpr int LineSearchMost = 5;
+constexpr int BlockSearchMoyen = 4;
+constexpr int BlockSearchAny = 9;
+constexpr SearchReach CompletionOnly{1, 1};
+constexpr SearchReach ReachMoyen{LineSearchMost, BlockSearchMoyen};
+constexpr SearchReach ReachAny{LineSearchMost, BlockSearchAny};
+
+// A placement a basic technique found: the technique, the cell (0 to 80) and
+// the digit, and what its sentence tells of the search (the line's direction,
+// the empty cells the search began with, whether cross-hatching ruled out a
+// free place by its cross line).
+struct Found {
+  Technique Kind = Technique::LineCompletion;
+  int Cell = 0;
+  int Digit = 0;
+  bool ByRow = true;
+  int EmptyCells = 0;
+  bool Excluded = false;
+};
+
+// The whole step of a placement, with the cells that rule out the other
+// places or digits, read from the grid right after the digit was placed.
+ReasoningStep StepOf(const TGrille& Grid, const Found& Placement);
+
+// The search of one row or column.
+class LineSearch {
+ public:
+  LineSearch(const UnitSets& Sets, HintUnit Line, int Most);
+  std::optional<Found> Next(const UnitSets& Sets);
+
+ private:
+  int Line_;
+  bool ByRow_;
+  int Empty_;
+  std::uint16_t Left_;    // the positions not yet filled by the search
+  std::uint16_t Digits_;  // the missing digits not yet placed
+  bool Done_;
+};
+
+// What a block search that placed nothing depended on: it places nothing
+// again while its block, its rows and its columns keep their digits. Kept per
+// block and per reach (4 or 9), valid whenever they match.
+class BlockSearchMemo {
+ public:
+  using Key = std::array<std::uint16_t, 8>;
+  BlockSearchMemo();
+  static Key Inputs(const UnitSets& Sets, int Block);
+  Key& Entry(int Most, int Block) { return Keys_[Most == BlockSearchAny][Block]; }
+
+ private:
+  std::array<std::array<Key, 9>, 2> Keys_;
+};
+
+// The search of one block (0 to 8).
+class BlockSearch {
+ public:
+  BlockSearch(const UnitSets& Sets, int Block, int Most, BlockSearchMemo& Memo);
+  std::optional<Found> Next(const UnitSets& Sets);
+
+ private:
+  std::uint16_t PossibleAt(const UnitSets& Sets, int K) const;
+  int Block_;
+  int Row0_, Col0_;
+  int Empty_;
+  std::uint16_t Left_;
+  std::uint16_t Digits_;
+  bool Done_;
+  bool Placed_ = false;
+  BlockSearchMemo::Key* Memo_ = nullptr;
+};
+
+// Cross-hatching in one band (1 to 3) of rows or of columns: each digit that
+// stands in exactly two of its blocks, in increasing order.
+class CrossHatchSearch {
+ public:
+  CrossHatchSearch(const UnitSets& Sets, int Band, UnitKind Lines);
+  std::optional<Found> Next(const UnitSets& Sets);
+
+ private:
+  int First_;
+  bool ByRow_;
+  std::array<std::uint16_t, 3> InBlock_;
+  std::uint16_t Two_;
+  int NextDigit_ = 1;
+};
+
+}  // namespace basic
