@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "basicsearch.h"
 
+#include <bit>
+#include <cstring>
+
 #include "grille.h"
 #include "hintfocus.h"
 
@@ -81,6 +84,15 @@ ReasoningStep StepOf(const TGrille& Grid, const Found& Placement) {
     case Technique::BlockDigitSearch:
       focus = hintfocus::Block(Grid, row, col, d, hintfocus::Search::DigitSearch);
       break;
+    case Technique::NakedSingle:
+      focus = hintfocus::NakedSingle(Grid, row, col, d);
+      break;
+    case Technique::HiddenSingle:
+      focus = Placement.Unit == UnitKind::Block
+                  ? hintfocus::Block(Grid, row, col, d, hintfocus::Search::HiddenSingle)
+                  : hintfocus::Line(Grid, Placement.Unit == UnitKind::Row, Placement.Unit == UnitKind::Row ? row : col,
+                                    Placement.Unit == UnitKind::Row ? col : row, d, hintfocus::Search::HiddenSingle);
+      break;
     default:  // cross-hatching
       focus = hintfocus::CrossHatch(Grid, Placement.ByRow, line, Band(pos), pos, d);
       break;
@@ -90,6 +102,17 @@ ReasoningStep StepOf(const TGrille& Grid, const Found& Placement) {
   step.EmptyCells = Placement.EmptyCells;
   step.Excluded = Placement.Excluded;
   return step;
+}
+
+int UnitCell(HintUnit Unit, int K) {
+  switch (Unit.Kind) {
+    case UnitKind::Row:
+      return Cell(Unit.Number, K + 1);
+    case UnitKind::Col:
+      return Cell(K + 1, Unit.Number);
+    default:
+      return Cell(3 * ((Unit.Number - 1) / 3) + 1 + K / 3, 3 * ((Unit.Number - 1) % 3) + 1 + K % 3);
+  }
 }
 
 // --- Lines ---
@@ -243,6 +266,80 @@ std::optional<Found> CrossHatchSearch::Next(const UnitSets& Sets) {
     if (count != 1) continue;
     ++NextDigit_;
     return Found{Technique::CrossHatch, ByRow_ ? Cell(L, where) : Cell(where, L), d, ByRow_, 0, excluded};
+  }
+  return std::nullopt;
+}
+
+// --- Singles ---
+
+namespace {
+
+// The first cell at or after Start whose candidate set holds exactly one
+// digit, 81 when there is none. Four cells are tested at once, each 16-bit
+// lane on its own: Lane - 1 never borrows from the next lane while the lane's
+// top bit is set, and candidate sets never reach that bit (a lane that does,
+// through SetCandidates, is tested plainly).
+int FirstNakedSingle(const CandidateArray& Candidates, int Start) {
+  constexpr std::uint64_t Top = 0x8000800080008000ull, One = 0x0001000100010001ull;
+  auto single = [](std::uint16_t c) { return c != 0 && (c & (c - 1)) == 0; };
+  for (int i = Start & ~3; i + 4 <= 81; i += 4) {
+    std::uint64_t x;
+    std::memcpy(&x, &Candidates[std::size_t(i)], sizeof x);
+    std::uint64_t found;
+    if ((x & Top) == 0) {
+      const std::uint64_t lowered = (x | Top) - One;  // per lane: top bit set when the lane is not 0
+      const std::uint64_t rest = x & lowered;         // per lane: its lowest bit cleared
+      found = lowered & ~((rest | Top) - One) & Top;  // lane not 0, and 0 once its lowest bit is gone
+    } else {
+      found = 0;
+      for (int k = 0; k < 4; ++k)
+        if (single(Candidates[std::size_t(i + k)])) found |= std::uint64_t(0x8000) << (16 * k);
+    }
+    if (i < Start) found &= ~std::uint64_t(0) << (16 * (Start - i));
+    if (found != 0) return i + std::countr_zero(found) / 16;
+  }
+  return Start <= 80 && single(Candidates[80]) ? 80 : 81;
+}
+
+}  // namespace
+
+std::optional<Found> NakedSingleSearch::Next(const CandidateArray& Candidates) {
+  // Reading order; a placement narrows the cells after it before they are read.
+  const int i = FirstNakedSingle(Candidates, Start_);
+  if (i >= 81) {
+    Start_ = 81;
+    return std::nullopt;
+  }
+  Start_ = i + 1;
+  return Found{.Kind = Technique::NakedSingle, .Cell = i, .Digit = LowestDigit(Candidates[std::size_t(i)])};
+}
+
+int HiddenSingleSearch::CellAt(int K) const { return UnitCell({Kind_, Unit_}, K); }
+
+std::optional<Found> HiddenSingleSearch::Next(const CandidateArray& Candidates) {
+  auto at = [&](int k) { return Candidates[std::size_t(CellAt(k))]; };
+  for (; Unit_ <= 9; ++Unit_, Digit_ = 1, Recount_ = true) {
+    if (Recount_) {
+      // The digits that appear in exactly one of the unit's candidate sets.
+      std::uint16_t once = 0, more = 0;
+      for (int k = 0; k < 9; ++k) {
+        const std::uint16_t c = at(k);
+        more |= once & c;
+        once |= c;
+      }
+      Single_ = static_cast<std::uint16_t>(once & ~more);
+      Recount_ = false;
+    }
+    for (; Digit_ <= 9; ++Digit_) {
+      const std::uint16_t bit = static_cast<std::uint16_t>(1u << (Digit_ - 1));
+      if (!(Single_ & bit)) continue;
+      int k = 0;
+      while (!(at(k) & bit)) ++k;
+      const Found found{.Kind = Technique::HiddenSingle, .Cell = CellAt(k), .Digit = Digit_, .Unit = Kind_};
+      ++Digit_;
+      Recount_ = true;
+      return found;
+    }
   }
   return std::nullopt;
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The basic techniques as finders: line and block completion, the
-// missing-digit searches, cross-hatching. They read the digits only (through
-// their unit sets) and give the next placement they find, or nothing; the
-// solve places it and asks again. A search keeps its own lists between
+// The techniques of the levels as finders. The basic ones, line and block
+// completion, the missing-digit searches and cross-hatching, read the digits
+// only (through their unit sets); the candidate ones read the candidates.
+// Each gives the next step it finds, or nothing; the solve applies it and
+// asks again. A search keeps its own lists between
 // placements: a line or block search works down the gaps and the missing
 // digits it began with, cross-hatching the digits of its band in turn.
 #pragma once
@@ -52,7 +53,13 @@ struct Found {
   bool ByRow = true;
   int EmptyCells = 0;
   bool Excluded = false;
+  // A hidden single: the kind of unit where the digit has one place left.
+  UnitKind Unit = UnitKind::Row;
 };
+
+// Cell K (0 to 8) of a unit: a line's position K + 1, a block's cell K in
+// reading order; as an index 0 to 80.
+int UnitCell(HintUnit Unit, int K);
 
 // The whole step of a placement, with the cells that rule out the other
 // places or digits, read from the grid right after the digit was placed.
@@ -118,6 +125,35 @@ class CrossHatchSearch {
   std::array<std::uint16_t, 3> InBlock_;
   std::uint16_t Two_;
   int NextDigit_ = 1;
+};
+
+// The singles of the levels' candidate techniques, over the candidates: a
+// cell with one candidate left, in reading order, and a digit with one place
+// left in a unit, digits in increasing order. A search goes on from where it
+// stopped; the digits of a unit are counted afresh after each placement.
+using CandidateArray = std::array<std::uint16_t, 81>;
+
+class NakedSingleSearch {
+ public:
+  std::optional<Found> Next(const CandidateArray& Candidates);
+
+ private:
+  int Start_ = 0;
+};
+
+// The hidden singles of the rows, the columns or the blocks, units in order.
+class HiddenSingleSearch {
+ public:
+  explicit HiddenSingleSearch(UnitKind Units) : Kind_(Units) {}
+  std::optional<Found> Next(const CandidateArray& Candidates);
+
+ private:
+  int CellAt(int K) const;
+  UnitKind Kind_;
+  int Unit_ = 1;
+  int Digit_ = 1;
+  std::uint16_t Single_ = 0;
+  bool Recount_ = true;
 };
 
 }  // namespace basic

@@ -266,8 +266,6 @@ class TGrille {
   bool AdvancedLogic();
   bool NakedSingles();
   bool HiddenSingles();
-  bool HiddenSinglesInLines(bool ByRow);
-  bool HiddenSinglesInBlock(int BandRow, int BandCol);
   bool PointingPass();
   bool LinePairs(bool ByRow);
   bool LineTriples(bool ByRow);
@@ -297,6 +295,9 @@ class TGrille {
   basic::BlockSearchMemo BlockMemo_;
   // Places a basic technique's digit; true when it is the hint searched for.
   bool PlaceFound(const basic::Found& Placement);
+  // The same for a single of the candidate techniques: in a hint search the
+  // candidates their eliminations narrowed are put back first.
+  bool PlaceSingle(const basic::Found& Single);
 
   // What the solvers save and put back around a trial: the digits with their
   // unit sets, and the candidates.

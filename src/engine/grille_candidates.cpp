@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Candidate techniques: naked and hidden singles, block-line elimination,
 // naked pairs and triples. They work on the Candidates array.
-#include <cstring>
-
 #include "grille.h"
-#include "hintfocus.h"
 
 namespace {
 inline std::uint16_t Bit(int d) { return static_cast<std::uint16_t>(1u << (d - 1)); }
@@ -69,130 +66,35 @@ void TGrille::RestoreBeforeHint(int Row, int Col, int Digit) {
   Logic_.Pending = false;
 }
 
-namespace {
-
-// The first cell at or after Start whose candidate set holds exactly one
-// digit, 81 when there is none. Four cells are tested at once, each 16-bit
-// lane on its own: Lane - 1 never borrows from the next lane while the lane's
-// top bit is set, and candidate sets never reach that bit (a lane that does,
-// through SetCandidates, is tested plainly).
-int FirstNakedSingle(const WordArray& Candidates, int Start) {
-  constexpr std::uint64_t Top = 0x8000800080008000ull, One = 0x0001000100010001ull;
-  auto single = [](std::uint16_t c) { return c != 0 && (c & (c - 1)) == 0; };
-  for (int i = Start & ~3; i + 4 <= 81; i += 4) {
-    std::uint64_t x;
-    std::memcpy(&x, &Candidates[i], sizeof x);
-    std::uint64_t found;
-    if ((x & Top) == 0) {
-      const std::uint64_t lowered = (x | Top) - One;  // per lane: top bit set when the lane is not 0
-      const std::uint64_t rest = x & lowered;         // per lane: its lowest bit cleared
-      found = lowered & ~((rest | Top) - One) & Top;  // lane not 0, and 0 once its lowest bit is gone
-    } else {
-      found = 0;
-      for (int k = 0; k < 4; ++k)
-        if (single(Candidates[i + k])) found |= std::uint64_t(0x8000) << (16 * k);
-    }
-    if (i < Start) found &= ~std::uint64_t(0) << (16 * (Start - i));
-    if (found != 0) return i + std::countr_zero(found) / 16;
-  }
-  return Start <= 80 && single(Candidates[80]) ? 80 : 81;
+bool TGrille::PlaceSingle(const basic::Found& Single) {
+  const int row = Single.Cell / 9 + 1, col = Single.Cell % 9 + 1;
+  RestoreBeforeHint(row, col, Single.Digit);
+  PlaceDigit(row, col, Single.Digit);
+  if (!RecordHintCell(row, col)) return false;
+  RecordSingle(basic::StepOf(*this, Single));
+  return true;
 }
-
-}  // namespace
 
 bool TGrille::NakedSingles() {
+  basic::NakedSingleSearch search;
   bool placed = false;
-  // Reading order; a placement narrows the cells after it before they are read.
-  for (int i = FirstNakedSingle(Candidates, 0); i < 81; i = FirstNakedSingle(Candidates, i + 1)) {
-    const int r = i / 9 + 1, c = i % 9 + 1;
-    const int d = LowestDigit(Candidates[i]);
-    RestoreBeforeHint(r, c, d);
-    PlaceDigit(r, c, d);
+  while (const auto found = search.Next(Candidates)) {
     placed = true;
-    if (RecordHintCell(r, c)) {
-      RecordSingle(hintfocus::Placement(Technique::NakedSingle, i, d, hintfocus::NakedSingle(*this, r, c, d)));
-      return true;
-    }
+    if (PlaceSingle(*found)) break;
   }
   return placed;
 }
 
-namespace {
-// The digits that appear in exactly one of the given candidate sets.
-template <class Get>
-inline std::uint16_t OnlyOnce(Get get) {
-  std::uint16_t once = 0, more = 0;
-  for (int k = 0; k < 9; ++k) {
-    const std::uint16_t c = get(k);
-    more |= once & c;
-    once |= c;
-  }
-  return static_cast<std::uint16_t>(once & ~more);
-}
-}  // namespace
-
-// Digits are examined in increasing order and counted afresh after every
-// placement, since a placement changes the counts of the digits after it.
-bool TGrille::HiddenSinglesInLines(bool ByRow) {
-  bool placed = false;
-  for (int line = 1; line <= 9; ++line) {
-    auto get = [&](int k) { return GetCandidatesInLine(line, k + 1, ByRow); };
-    std::uint16_t single = OnlyOnce(get);
-    for (int d = 1; d <= 9; ++d) {
-      const std::uint16_t bit = Bit(d);
-      if (!(single & bit)) continue;
-      int where = 1;
-      while (!(GetCandidatesInLine(line, where, ByRow) & bit)) ++where;
-      const int row = ByRow ? line : where, col = ByRow ? where : line;
-      RestoreBeforeHint(row, col, d);
-      PlaceDigitInLine(line, where, d, ByRow);
-      placed = true;
-      if (RecordHintCell(row, col)) {
-        RecordSingle(
-            hintfocus::Placement(Technique::HiddenSingle, LineCell(line, where, ByRow), d,
-                                 hintfocus::Line(*this, ByRow, line, where, d, hintfocus::Search::HiddenSingle)));
-        return placed;
-      }
-      single = OnlyOnce(get);
-    }
-  }
-  return placed;
-}
-
-bool TGrille::HiddenSinglesInBlock(int BandRow, int BandCol) {
-  bool placed = false;
-  const int r0 = 3 * (BandRow - 1) + 1, c0 = 3 * (BandCol - 1) + 1;
-  auto get = [&](int k) { return Candidates[Cell(r0 + k / 3, c0 + k % 3)]; };
-  std::uint16_t single = OnlyOnce(get);
-  for (int d = 1; d <= 9; ++d) {
-    const std::uint16_t bit = Bit(d);
-    if (!(single & bit)) continue;
-    int k = 0;
-    while (!(get(k) & bit)) ++k;
-    const int wr = r0 + k / 3, wc = c0 + k % 3;
-    RestoreBeforeHint(wr, wc, d);
-    PlaceDigit(wr, wc, d);
-    placed = true;
-    if (RecordHintCell(wr, wc)) {
-      RecordSingle(hintfocus::Placement(Technique::HiddenSingle, Cell(wr, wc), d,
-                                        hintfocus::Block(*this, wr, wc, d, hintfocus::Search::HiddenSingle)));
-      return placed;
-    }
-    single = OnlyOnce(get);
-  }
-  return placed;
-}
-
+// Columns first, then rows, then blocks.
 bool TGrille::HiddenSingles() {
-  bool placed = HiddenSinglesInLines(false);
-  if (Hinted()) return placed;
-  placed = HiddenSinglesInLines(true) || placed;
-  if (Hinted()) return placed;
-  for (int br = 1; br <= 3; ++br)
-    for (int bc = 1; bc <= 3; ++bc) {
-      placed = HiddenSinglesInBlock(br, bc) || placed;
-      if (Hinted()) return placed;
+  bool placed = false;
+  for (UnitKind units : {UnitKind::Col, UnitKind::Row, UnitKind::Block}) {
+    basic::HiddenSingleSearch search(units);
+    while (const auto found = search.Next(Candidates)) {
+      placed = true;
+      if (PlaceSingle(*found)) return placed;
     }
+  }
   return placed;
 }
 

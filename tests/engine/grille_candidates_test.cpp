@@ -122,9 +122,14 @@ TEST(Singles, HiddenSingleInAColumnComesBeforeTheRows) {
     if (r != 6) g.SetCandidates(r, 3, kAll & ~B(2));
   for (int c = 1; c <= 9; ++c)
     if (c != 3) g.SetCandidates(6, c, kAll & ~B(2));
-  EXPECT_TRUE(g.HiddenSinglesInLines(false));
+  const auto found = basic::HiddenSingleSearch(UnitKind::Col).Next(g.Candidates);
+  ASSERT_TRUE(found);
+  EXPECT_EQ(found->Cell, Cell(6, 3));
+  EXPECT_EQ(found->Digit, 2);
+  EXPECT_EQ(g.GetDigit(6, 3), 0);  // a finder only finds
+  EXPECT_TRUE(g.HiddenSingles());
   EXPECT_EQ(g.GetDigit(6, 3), 2);
-  EXPECT_FALSE(g.HiddenSinglesInLines(true));
+  EXPECT_FALSE(basic::HiddenSingleSearch(UnitKind::Row).Next(g.Candidates));
 }
 
 TEST(Singles, HiddenSingleInABlock) {
@@ -132,8 +137,13 @@ TEST(Singles, HiddenSingleInABlock) {
   for (int r = 7; r <= 9; ++r)
     for (int c = 7; c <= 9; ++c)
       if (r != 8 || c != 9) g.SetCandidates(r, c, kAll & ~B(6));
-  EXPECT_TRUE(g.HiddenSinglesInBlock(3, 3));
-  EXPECT_EQ(g.GetDigit(8, 9), 6);
+  basic::HiddenSingleSearch blocks(UnitKind::Block);
+  const auto found = blocks.Next(g.Candidates);
+  ASSERT_TRUE(found);
+  EXPECT_EQ(found->Cell, Cell(8, 9));
+  EXPECT_EQ(found->Digit, 6);
+  EXPECT_EQ(found->Unit, UnitKind::Block);
+  EXPECT_FALSE(blocks.Next(g.Candidates));
 }
 
 TEST(AdvancedLogic, AnEmptyGridGivesNothing) {
