@@ -344,4 +344,141 @@ std::optional<Found> HiddenSingleSearch::Next(const CandidateArray& Candidates) 
   return std::nullopt;
 }
 
+// --- Eliminations ---
+
+namespace {
+// Bit counts of a set, by clearing its lowest bits (no table, no population count).
+inline bool AtMostTwo(std::uint16_t m) { return DropLowest(DropLowest(m)) == 0; }
+inline bool ExactlyTwo(std::uint16_t m) { return DropLowest(m) != 0 && AtMostTwo(m); }
+inline bool AtMostThree(std::uint16_t m) { return DropLowest(DropLowest(DropLowest(m))) == 0; }
+inline bool ExactlyThree(std::uint16_t m) { return DropLowest(DropLowest(m)) != 0 && AtMostThree(m); }
+}  // namespace
+
+std::optional<Elimination> PointingSearch::Next(const CandidateArray& Candidates) {
+  for (; Block_ < 9; ++Block_, Direction_ = 0, Line_ = 0, Fresh_ = true) {
+    const int br = Block_ / 3 + 1, bc = Block_ % 3 + 1;
+    if (Fresh_) {
+      // The candidates of each row and column of the block; the removals
+      // only touch cells outside it.
+      Unions_ = {};
+      const int r0 = 3 * (br - 1) + 1, c0 = 3 * (bc - 1) + 1;
+      for (std::size_t k = 0; k < 3; ++k)
+        for (int j = 0; j < 3; ++j) {
+          Unions_[0][k] |= Candidates[std::size_t(Cell(r0 + int(k), c0 + j))];
+          Unions_[1][k] |= Candidates[std::size_t(Cell(r0 + j, c0 + int(k)))];
+        }
+      Fresh_ = false;
+    }
+    for (; Direction_ < 2; ++Direction_, Line_ = 0) {
+      const auto& lines = Unions_[std::size_t(Direction_)];
+      const int group = Direction_ == 0 ? br : bc, third = Direction_ == 0 ? bc : br;
+      for (; Line_ < 3; ++Line_) {
+        // The digits of this line that no other line of the block can take.
+        const std::uint16_t only = static_cast<std::uint16_t>(
+            lines[std::size_t(Line_)] & ~(lines[std::size_t((Line_ + 1) % 3)] | lines[std::size_t((Line_ + 2) % 3)]));
+        if (only == 0) continue;
+        const HintUnit unit{Direction_ == 0 ? UnitKind::Row : UnitKind::Col, 3 * (group - 1) + Line_ + 1};
+        std::uint16_t positions = 0;
+        for (int p = 0; p < 9; ++p)
+          if (p / 3 + 1 != third && (Candidates[std::size_t(UnitCell(unit, p))] & only))
+            positions = static_cast<std::uint16_t>(positions | (1u << p));
+        if (positions == 0) continue;
+        ++Line_;
+        return Elimination{Technique::Pointing, unit, only, positions};
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+SubsetSearch::SubsetSearch(const UnitSets& Sets, UnitKind Units, int Size)
+    : Filled_(Units == UnitKind::Row   ? Sets.RowFilled
+              : Units == UnitKind::Col ? Sets.ColFilled
+                                       : Sets.BlockFilled),
+      Kind_(Units),
+      Size_(Size) {}
+
+int SubsetSearch::CellAt(int K) const { return UnitCell({Kind_, Unit_}, K); }
+
+// The empty cells of the unit whose candidate sets hold at most Size digits:
+// the only ones that can belong to a pair (triple).
+std::uint16_t SubsetSearch::Fit(const CandidateArray& Candidates) const {
+  std::uint16_t set = 0;
+  for (int k = 0; k < 9; ++k) {
+    if (Filled_[std::size_t(Unit_ - 1)] & (1u << k)) continue;
+    const std::uint16_t cand = Candidates[std::size_t(CellAt(k))];
+    if (Size_ == 2 ? AtMostTwo(cand) : AtMostThree(cand)) set = static_cast<std::uint16_t>(set | (1u << k));
+  }
+  return set;
+}
+
+// The cells that lose some of Digits: in a line all but the subset's; in a
+// block those outside the rows and the columns of the pair's two cells.
+std::uint16_t SubsetSearch::Positions(const CandidateArray& Candidates, std::uint16_t Digits) const {
+  std::uint16_t positions = 0;
+  for (int k = 0; k < 9; ++k) {
+    bool spared = false;
+    for (int taken = 0; taken < Size_; ++taken) {
+      const int t = Pick_[std::size_t(taken)];
+      spared = spared || (Kind_ == UnitKind::Block ? k / 3 == t / 3 || k % 3 == t % 3 : k == t);
+    }
+    if (!spared && (Candidates[std::size_t(CellAt(k))] & Digits))
+      positions = static_cast<std::uint16_t>(positions | (1u << k));
+  }
+  return positions;
+}
+
+std::optional<Elimination> SubsetSearch::Next(const CandidateArray& Candidates) {
+  auto cand = [&](int k) { return Candidates[std::size_t(CellAt(k))]; };
+  auto found = [&](std::uint16_t digits) {
+    const std::uint16_t positions = Positions(Candidates, digits);
+    Recount_ = positions != 0;
+    return Elimination{Technique::NakedSubset, {Kind_, Unit_}, digits, positions};
+  };
+  // Three nested loops over the cells taken, resumed where the last step was
+  // found; a level not yet begun is -1.
+  int& a = Pick_[0];
+  int& b = Pick_[1];
+  int& c = Pick_[2];
+  for (; Unit_ <= 9; ++Unit_, Begun_ = false) {
+    if (!Begun_ || Recount_) Fit_ = Fit(Candidates);
+    if (!Begun_) {
+      Pick_ = {0, -1, -1};
+      Begun_ = true;
+    }
+    Recount_ = false;
+    for (; a < 9; ++a, b = -1) {
+      if (b < 0) {
+        if (!(Fit_ & (1u << a))) continue;
+        Union_[0] = cand(a);
+        b = a + 1;
+      }
+      for (; b < 9; ++b, c = -1) {
+        if (c < 0) {
+          if (!(Fit_ & (1u << b))) continue;
+          const std::uint16_t ab = static_cast<std::uint16_t>(Union_[0] | cand(b));
+          if (Size_ == 2) {
+            if (!ExactlyTwo(ab)) continue;
+            const Elimination pair = found(ab);
+            ++b;
+            return pair;
+          }
+          if (!AtMostThree(ab)) continue;  // a third cell can only add digits
+          Union_[1] = ab;
+          c = b + 1;
+        }
+        for (; c < 9; ++c) {
+          if (!(Fit_ & (1u << c))) continue;
+          const std::uint16_t abc = static_cast<std::uint16_t>(Union_[1] | cand(c));
+          if (!ExactlyThree(abc)) continue;
+          const Elimination triple = found(abc);
+          ++c;
+          return triple;
+        }
+      }
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace basic

@@ -156,4 +156,56 @@ class HiddenSingleSearch {
   bool Recount_ = true;
 };
 
+// What the levels' eliminations found: Digits go from the cells of Unit at
+// Positions (bit p - 1 for position p of a line, bit k for cell k of a block;
+// only the cells that hold one of them). A pair or triple that removes
+// nothing is still found, with no positions: the hint names every unit where
+// one was found once an elimination was made.
+struct Elimination {
+  Technique Kind = Technique::Pointing;
+  HintUnit Unit;
+  std::uint16_t Digits = 0;
+  std::uint16_t Positions = 0;
+};
+
+// Pointing: in each block, in order, a digit of the block's candidates that
+// only one of its rows (then columns) can take leaves the rest of that line.
+class PointingSearch {
+ public:
+  std::optional<Elimination> Next(const CandidateArray& Candidates);
+
+ private:
+  int Block_ = 0;
+  int Direction_ = 0;  // 0 rows, 1 columns
+  int Line_ = 0;       // 0 to 2 in the block
+  bool Fresh_ = true;  // the block's unions are still to be taken
+  std::array<std::array<std::uint16_t, 3>, 2> Unions_{};
+};
+
+constexpr int PairSize = 2;
+constexpr int TripleSize = 3;
+
+// Naked pairs (PairSize) or triples (TripleSize) in the rows, the columns or (pairs
+// only) the blocks, units in order, cells in order. The cells that can belong
+// to one are taken again after each removal.
+class SubsetSearch {
+ public:
+  SubsetSearch(const UnitSets& Sets, UnitKind Units, int Size);
+  std::optional<Elimination> Next(const CandidateArray& Candidates);
+
+ private:
+  int CellAt(int K) const;
+  std::uint16_t Fit(const CandidateArray& Candidates) const;
+  std::uint16_t Positions(const CandidateArray& Candidates, std::uint16_t Digits) const;
+  std::array<std::uint16_t, 9> Filled_;
+  UnitKind Kind_;
+  int Size_;
+  int Unit_ = 1;
+  std::array<int, 3> Pick_{};             // the cells taken (0 to 8); -1 while the level is not begun
+  std::array<std::uint16_t, 2> Union_{};  // digits of the first one and two cells taken
+  std::uint16_t Fit_ = 0;
+  bool Begun_ = false;
+  bool Recount_ = false;
+};
+
 }  // namespace basic

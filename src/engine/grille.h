@@ -183,23 +183,8 @@ class TGrille {
   int CountEmpty() const;
   std::uint8_t CountErrors() const;
 
-  // --- Line accessors: ByRow reads (Line, Pos) as (row, column), else (column, row) ---
+  // --- Line accessor: ByRow reads (Line, Pos) as (row, column), else (column, row) ---
   static int LineCell(int Line, int Pos, bool ByRow) { return ByRow ? Cell(Line, Pos) : Cell(Pos, Line); }
-  void PlaceDigitInLine(int Line, int Pos, int Digit, bool ByRow) {
-    if (ByRow)
-      SetDigit(Line, Pos, Digit, false);
-    else
-      SetDigit(Pos, Line, Digit, false);
-  }
-  std::uint16_t GetCandidatesInLine(int Line, int Pos, bool ByRow) const {
-    return Candidates[LineCell(Line, Pos, ByRow)];
-  }
-  bool RemoveCandidatesInLine(int Line, int Pos, bool ByRow, std::uint16_t Mask) {
-    std::uint16_t& c = Candidates[LineCell(Line, Pos, ByRow)];
-    if ((c & Mask) == 0) return false;
-    c = static_cast<std::uint16_t>(c & ~Mask);
-    return true;
-  }
 
   // --- Placing and entering ---
   void SetDigit(int Row, int Col, int Digit, bool Force);
@@ -266,10 +251,12 @@ class TGrille {
   bool AdvancedLogic();
   bool NakedSingles();
   bool HiddenSingles();
+  // The eliminations run their finders (basicsearch.h) to the end and
+  // return whether they removed a candidate. Triples are looked for in rows
+  // and columns only.
   bool PointingPass();
-  bool LinePairs(bool ByRow);
-  bool LineTriples(bool ByRow);
-  bool BlockPairs();
+  bool NakedPairs(UnitKind Units);
+  bool NakedTriples(UnitKind Lines);
 
   // --- Hint texts ---
   std::string DescribeEliminations() const;
@@ -323,9 +310,9 @@ class TGrille {
   void RebuildDigitSets();
   void RestoreBeforeHint(int Row, int Col, int Digit);
   void PutBackSavedCandidates();
-  bool EliminatePointing(const std::array<std::uint16_t, 3>& Union, int Group, bool ByRow, int Third);
-  bool RemoveFromLine(int Line, bool ByRow, std::uint16_t Mask, int P1, int P2, int P3);
-  bool RemoveFromBlock(int BandRow, int BandCol, int RowA, int ColA, int RowB, int ColB, std::uint16_t Mask);
+  // Removes what an elimination found; false when it removes nothing.
+  bool Eliminate(const basic::Elimination& Found);
+  bool NakedSubsets(UnitKind Units, int Size, std::array<bool, 10>& Record);
   void GuessHint();
   // Makes the step the hint: its sentence, focus and steps.
   void RecordHint(ReasoningStep Step);
