@@ -57,9 +57,14 @@ struct Found {
   UnitKind Unit = UnitKind::Row;
 };
 
+// A set without its lowest bit.
+inline std::uint16_t DropLowest(std::uint16_t m) { return static_cast<std::uint16_t>(m & (m - 1)); }
+
 // Cell K (0 to 8) of a unit: a line's position K + 1, a block's cell K in
 // reading order; as an index 0 to 80.
 int UnitCell(HintUnit Unit, int K);
+// The nine cells of a unit in that order.
+const std::array<int, 9>& UnitCells(HintUnit Unit);
 
 // The whole step of a placement, with the cells that rule out the other
 // places or digits, read from the grid right after the digit was placed.
@@ -70,6 +75,8 @@ class LineSearch {
  public:
   LineSearch(const UnitSets& Sets, HintUnit Line, int Most);
   std::optional<Found> Next(const UnitSets& Sets);
+  // Nothing more to find (most units: full, or beyond the reach).
+  bool Done() const { return Done_; }
 
  private:
   int Line_;
@@ -99,6 +106,7 @@ class BlockSearch {
  public:
   BlockSearch(const UnitSets& Sets, int Block, int Most, BlockSearchMemo& Memo);
   std::optional<Found> Next(const UnitSets& Sets);
+  bool Done() const { return Done_; }
 
  private:
   std::uint16_t PossibleAt(const UnitSets& Sets, int K) const;
@@ -148,7 +156,6 @@ class HiddenSingleSearch {
   std::optional<Found> Next(const CandidateArray& Candidates);
 
  private:
-  int CellAt(int K) const;
   UnitKind Kind_;
   int Unit_ = 1;
   int Digit_ = 1;
@@ -198,6 +205,7 @@ class SubsetSearch {
   std::uint16_t Fit(const CandidateArray& Candidates) const;
   std::uint16_t Positions(const CandidateArray& Candidates, std::uint16_t Digits) const;
   std::array<std::uint16_t, 9> Filled_;
+  const std::array<int, 9>* Cells_ = nullptr;  // the cells of the unit searched
   UnitKind Kind_;
   int Size_;
   int Unit_ = 1;
