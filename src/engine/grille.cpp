@@ -9,8 +9,6 @@
 #include "cellunits.h"
 
 TGrille::TGrille() {
-  for (auto& limit : EmptyBlockSearch_)
-    for (auto& key : limit) key.fill(0xFFFF);
   Clear(false);
   NeedsGuess = false;
 }
@@ -22,7 +20,7 @@ void TGrille::Clear(bool Empty) {
   Candidates.fill(AllDigits);
   Notes.fill(0);
   Marks.fill(0);
-  U_ = UnitSets{};
+  U_ = basic::UnitSets{};
   if (Empty) return;
   for (int r = 1; r <= 9; ++r)
     for (int c = 1; c <= 9; ++c)
@@ -62,7 +60,7 @@ std::uint8_t TGrille::CountErrors() const {
 // --- Placement ---
 
 void TGrille::RebuildDigitSets() {
-  U_ = UnitSets{};
+  U_ = basic::UnitSets{};
   for (int r = 0; r < 9; ++r)
     for (int c = 0; c < 9; ++c) {
       const std::uint16_t bit = Digits[r * 9 + c] & AllDigits;
@@ -101,7 +99,7 @@ void TGrille::SetDigit(int Row, int Col, int Digit, bool Force) {
   // digits, keeping the old state in case the new digit is refused.
   const bool held = w != 0;
   WordArray keptCandidates;
-  UnitSets keptUnits;
+  basic::UnitSets keptUnits;
   if (held) {
     if (Digit != 0) {
       keptCandidates = Candidates;

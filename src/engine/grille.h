@@ -40,6 +40,7 @@
 #include <string>
 #include <vector>
 
+#include "basicsearch.h"
 #include "hinttypes.h"
 
 using CellWord = std::uint16_t;
@@ -182,23 +183,8 @@ class TGrille {
   int CountEmpty() const;
   std::uint8_t CountErrors() const;
 
-  // --- Line accessors: ByRow reads (Line, Pos) as (row, column), else (column, row) ---
+  // --- Line accessor: ByRow reads (Line, Pos) as (row, column), else (column, row) ---
   static int LineCell(int Line, int Pos, bool ByRow) { return ByRow ? Cell(Line, Pos) : Cell(Pos, Line); }
-  void PlaceDigitInLine(int Line, int Pos, int Digit, bool ByRow) {
-    if (ByRow)
-      SetDigit(Line, Pos, Digit, false);
-    else
-      SetDigit(Pos, Line, Digit, false);
-  }
-  std::uint16_t GetCandidatesInLine(int Line, int Pos, bool ByRow) const {
-    return Candidates[LineCell(Line, Pos, ByRow)];
-  }
-  bool RemoveCandidatesInLine(int Line, int Pos, bool ByRow, std::uint16_t Mask) {
-    std::uint16_t& c = Candidates[LineCell(Line, Pos, ByRow)];
-    if ((c & Mask) == 0) return false;
-    c = static_cast<std::uint16_t>(c & ~Mask);
-    return true;
-  }
 
   // --- Placing and entering ---
   void SetDigit(int Row, int Col, int Digit, bool Force);
@@ -248,25 +234,29 @@ class TGrille {
   void ForgetHintAt(int Row, int Col);
 
   // --- Basic techniques ---
-  // The passes return whether they made progress; once a hint search has its
-  // hint, no further technique runs and a pass counts as progress.
-  bool SinglesPass(int Limit, bool Extended);
-  bool BlockSinglesPass(int Limit, bool Extended);
+  // Each runs its finder (basicsearch.h) and places what it finds until it
+  // finds nothing more, and returns whether it placed a digit. The passes
+  // return whether they made progress; once a hint search has its hint, no
+  // further technique runs and a pass counts as progress.
+  bool SinglesPass(basic::SearchReach Reach);
+  bool BlockSinglesPass(basic::SearchReach Reach);
   bool BandPass();
-  bool SolveLine(int Line, bool ByRow, bool Extended);
-  bool SolveBlock(int BandRow, int BandCol, bool Extended, int Limit);
-  bool CrossHatchBand(int BandNo, bool ByRow);
+  bool SearchLine(HintUnit Line, basic::SearchReach Reach);
+  bool SearchBlock(int Block, basic::SearchReach Reach);
+  bool CrossHatchBand(int BandNo, UnitKind Lines);
+  // The digits' unit sets the finders read.
+  const basic::UnitSets& Units() const { return U_; }
 
   // --- Candidate techniques ---
   bool AdvancedLogic();
   bool NakedSingles();
   bool HiddenSingles();
-  bool HiddenSinglesInLines(bool ByRow);
-  bool HiddenSinglesInBlock(int BandRow, int BandCol);
+  // The eliminations run their finders (basicsearch.h) to the end and
+  // return whether they removed a candidate. Triples are looked for in rows
+  // and columns only.
   bool PointingPass();
-  bool LinePairs(bool ByRow);
-  bool LineTriples(bool ByRow);
-  bool BlockPairs();
+  bool NakedPairs(UnitKind Units);
+  bool NakedTriples(UnitKind Lines);
 
   // --- Hint texts ---
   std::string DescribeEliminations() const;
@@ -285,40 +275,23 @@ class TGrille {
   // false when asked to stop first.
   bool GenerateDiabolique(const GenerateOptions& Options, GenerateReport& Report, std::uint64_t Seed);
 
-  // How many empty cells the basic techniques take on: a line search at most
-  // LineSearchMost; a block search at most the limit its pass is given,
-  // BlockSearchMoyen at level 2 and BlockSearchAny from level 3 on. The first
-  // pass of every cycle, limit CompletionOnly and not extended, only completes
-  // units that lack one digit.
-  static constexpr int LineSearchMost = 5;
-  static constexpr int CompletionOnly = 2;
-  static constexpr int BlockSearchMoyen = 4;
-  static constexpr int BlockSearchAny = 9;
+  // The digits' unit sets, kept with Digits (basicsearch.h).
+  basic::UnitSets U_{};
 
-  // Sets kept with Digits so that the techniques test a whole unit at once.
-  // Digit sets hold digit d in bit d - 1; position sets hold position p of a
-  // line in bit p - 1 and cell k of a block (reading order) in bit k.
-  struct UnitSets {
-    std::array<std::uint16_t, 9> RowDigits, ColDigits, BlockDigits;  // digits present
-    std::array<std::uint16_t, 9> RowFilled, ColFilled, BlockFilled;  // positions filled
-    std::array<std::array<std::uint16_t, 3>, 9> RowThirds;           // digits of a row in each block column
-    std::array<std::array<std::uint16_t, 3>, 9> ColThirds;           // digits of a column in each block row
-  };
-  UnitSets U_{};
-
-  // A block search that placed nothing places nothing again while its block,
-  // its rows and its columns keep their digits: the inputs of its last empty
-  // search, per block and per limit (4 or 9). Valid whenever they match.
-  using BlockSearchKey = std::array<std::uint16_t, 8>;
-  std::array<std::array<BlockSearchKey, 9>, 2> EmptyBlockSearch_{};
-  BlockSearchKey BlockSearchInputs(int BandRow, int BandCol) const;
+  // What the block searches that placed nothing depended on.
+  basic::BlockSearchMemo BlockMemo_;
+  // Places a basic technique's digit; true when it is the hint searched for.
+  bool PlaceFound(const basic::Found& Placement);
+  // The same for a single of the candidate techniques: in a hint search the
+  // candidates their eliminations narrowed are put back first.
+  bool PlaceSingle(const basic::Found& Single);
 
   // What the solvers save and put back around a trial: the digits with their
   // unit sets, and the candidates.
   struct Snapshot {
     WordArray Digits;
     WordArray Candidates;
-    UnitSets Units;
+    basic::UnitSets Units;
   };
   void TakeSnapshot(Snapshot& s) const;
   void RestoreSnapshot(const Snapshot& s);
@@ -337,9 +310,9 @@ class TGrille {
   void RebuildDigitSets();
   void RestoreBeforeHint(int Row, int Col, int Digit);
   void PutBackSavedCandidates();
-  bool EliminatePointing(const std::array<std::uint16_t, 3>& Union, int Group, bool ByRow, int Third);
-  bool RemoveFromLine(int Line, bool ByRow, std::uint16_t Mask, int P1, int P2, int P3);
-  bool RemoveFromBlock(int BandRow, int BandCol, int RowA, int ColA, int RowB, int ColB, std::uint16_t Mask);
+  // Removes what an elimination found; false when it removes nothing.
+  bool Eliminate(const basic::Elimination& Found);
+  bool NakedSubsets(UnitKind Units, int Size, std::array<bool, 10>& Record);
   void GuessHint();
   // Makes the step the hint: its sentence, focus and steps.
   void RecordHint(ReasoningStep Step);

@@ -1,32 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Basic techniques: they read the digits only, never the candidates.
-// Line and block completion, the missing-digit searches, cross-hatching.
+// Basic techniques: they read the digits only, never the candidates. Their
+// finders (basicsearch.h) say what to place; here it is placed, and the hint
+// search takes the first placement the player does not already have right.
 #include "grille.h"
-#include "hintfocus.h"
 
-// Each unit technique runs under the shared progress rule: once the hint
-// search has its hint, no further technique runs and the pass counts as
-// progress.
-bool TGrille::SinglesPass(int Limit, bool Extended) {
-  bool progress = false;
-  for (int line = 1; line <= 9; ++line) progress = Hinted() || SolveLine(line, true, Extended) || progress;
-  for (int line = 1; line <= 9; ++line) progress = Hinted() || SolveLine(line, false, Extended) || progress;
-  return BlockSinglesPass(Limit, Extended) || progress;
-}
-
-bool TGrille::BlockSinglesPass(int Limit, bool Extended) {
-  bool progress = false;
-  for (int br = 1; br <= 3; ++br)
-    for (int bc = 1; bc <= 3; ++bc) progress = Hinted() || SolveBlock(br, bc, Extended, Limit) || progress;
-  return progress;
-}
-
-bool TGrille::BandPass() {
-  bool progress = false;
-  for (int band = 1; band <= 3; ++band) progress = Hinted() || CrossHatchBand(band, true) || progress;
-  for (int band = 1; band <= 3; ++band) progress = Hinted() || CrossHatchBand(band, false) || progress;
-  return progress;
-}
+// The finders are defined here, beside the loops that run them, so that the
+// compiler can fit them into those loops: the solve runs them thousands of
+// times per puzzle made.
+namespace basic {
 
 namespace {
 
@@ -44,207 +25,182 @@ inline std::uint16_t FirstMissing(std::uint16_t present, int n) {
   return list;
 }
 
+inline bool OneBit(std::uint16_t m) { return m != 0 && DropLowest(m) == 0; }
+
+// What a search of gaps settles next: the first gap whose possible digits are
+// one (a cell search); otherwise the smallest digit only one gap can take, at
+// the first such gap (a digit search); nothing when neither. Gaps are bits of
+// Left, Possible(gap) the listed digits the gap can take.
+struct Settled {
+  int Gap = -1;  // the bit number of the gap
+  std::uint16_t Bit = 0;
+  bool DigitSearch = false;
+};
+
+template <class Possible>
+std::optional<Settled> SettleGap(std::uint16_t left, Possible possible) {
+  for (std::uint16_t rest = left; rest != 0; rest = DropLowest(rest)) {
+    const int q = LowestDigit(rest) - 1;
+    const std::uint16_t can = possible(q);
+    if (OneBit(can)) return Settled{q, can, false};
+  }
+  std::uint16_t once = 0, more = 0;
+  for (std::uint16_t rest = left; rest != 0; rest = DropLowest(rest)) {
+    const std::uint16_t can = possible(LowestDigit(rest) - 1);
+    more |= once & can;
+    once |= can;
+  }
+  const std::uint16_t single = static_cast<std::uint16_t>(once & ~more);
+  if (single == 0) return std::nullopt;
+  const std::uint16_t bit = static_cast<std::uint16_t>(single & -single);
+  for (std::uint16_t rest = left;; rest = DropLowest(rest))
+    if (possible(LowestDigit(rest) - 1) & bit) return Settled{LowestDigit(rest) - 1, bit, true};
+}
+
 }  // namespace
 
-bool TGrille::SolveLine(int Line, bool ByRow, bool Extended) {
+// --- Lines ---
+
+LineSearch::LineSearch(const UnitSets& Sets, HintUnit Line, int Most)
+    : Line_(Line.Number), ByRow_(Line.Kind == UnitKind::Row) {
   // Gap lists: the empty positions in order and the missing digits in
-  // increasing order, both kept as sets and used with the count n of empty
+  // increasing order, both kept as sets and used with the count of empty
   // positions. A used position or digit leaves its set.
-  std::uint16_t left = static_cast<std::uint16_t>(~(ByRow ? U_.RowFilled : U_.ColFilled)[Line - 1] & AllDigits);
-  const int n = CountBits(left);
-  if (n == 0 || (n > 1 && (!Extended || n > LineSearchMost))) return false;
-  const std::uint16_t present = ByRow ? U_.RowDigits[Line - 1] : U_.ColDigits[Line - 1];
-  std::uint16_t digits = FirstMissing(present, n);
-  bool placed = false;
-
-  if (n == 1) {
-    const int p = LowestDigit(left), d = LowestDigit(digits);
-    PlaceDigitInLine(Line, p, d, ByRow);
-    placed = true;
-    if (RecordHintCell(ByRow ? Line : p, ByRow ? p : Line)) {
-      ReasoningStep step =
-          hintfocus::Placement(Technique::LineCompletion, LineCell(Line, p, ByRow), d,
-                               hintfocus::Line(*this, ByRow, Line, p, d, hintfocus::Search::Completion));
-      step.ByRow = ByRow;
-      RecordHint(std::move(step));
-    }
-    return placed;
-  }
-
-  // The digits that the cross line through a position already holds.
-  const auto& cross = ByRow ? U_.ColDigits : U_.RowDigits;
-  for (;;) {
-    // Cell search: the first position whose cross line rules out all listed
-    // digits but one.
-    int p = 0;
-    std::uint16_t bit = 0;
-    for (std::uint16_t rest = left; rest != 0; rest = static_cast<std::uint16_t>(rest & (rest - 1))) {
-      const int q = LowestDigit(rest);
-      const std::uint16_t possible = static_cast<std::uint16_t>(digits & ~cross[q - 1]);
-      if (possible != 0 && (possible & (possible - 1)) == 0) {
-        p = q;
-        bit = possible;
-        break;
-      }
-    }
-    const bool digitSearch = p == 0;
-    if (digitSearch) {
-      // Digit search: the smallest listed digit that only one position can take.
-      std::uint16_t once = 0, more = 0;
-      for (std::uint16_t rest = left; rest != 0; rest = static_cast<std::uint16_t>(rest & (rest - 1))) {
-        const std::uint16_t possible = static_cast<std::uint16_t>(digits & ~cross[LowestDigit(rest) - 1]);
-        more |= once & possible;
-        once |= possible;
-      }
-      const std::uint16_t single = static_cast<std::uint16_t>(once & ~more);
-      if (single == 0) break;
-      bit = static_cast<std::uint16_t>(single & -single);
-      for (std::uint16_t rest = left; p == 0; rest = static_cast<std::uint16_t>(rest & (rest - 1)))
-        if (!(cross[LowestDigit(rest) - 1] & bit)) p = LowestDigit(rest);
-    }
-    const int d = LowestDigit(bit);
-    PlaceDigitInLine(Line, p, d, ByRow);
-    placed = true;
-    if (RecordHintCell(ByRow ? Line : p, ByRow ? p : Line)) {
-      ReasoningStep step = hintfocus::Placement(
-          digitSearch ? Technique::LineDigitSearch : Technique::LineCellSearch, LineCell(Line, p, ByRow), d,
-          hintfocus::Line(*this, ByRow, Line, p, d,
-                          digitSearch ? hintfocus::Search::DigitSearch : hintfocus::Search::CellSearch));
-      step.ByRow = ByRow;
-      step.EmptyCells = n;
-      RecordHint(std::move(step));
-      return placed;
-    }
-    left = static_cast<std::uint16_t>(left & ~(1u << (p - 1)));
-    digits = static_cast<std::uint16_t>(digits & ~bit);
-  }
-  return placed;
+  Left_ = static_cast<std::uint16_t>(~(ByRow_ ? Sets.RowFilled : Sets.ColFilled)[Line_ - 1] & AllDigits);
+  Empty_ = CountBits(Left_);
+  Done_ = Empty_ == 0 || (Empty_ > 1 && Empty_ > Most);
+  Digits_ = Done_ ? std::uint16_t(0) : FirstMissing((ByRow_ ? Sets.RowDigits : Sets.ColDigits)[Line_ - 1], Empty_);
 }
 
-TGrille::BlockSearchKey TGrille::BlockSearchInputs(int BandRow, int BandCol) const {
-  const int b = 3 * (BandRow - 1) + BandCol - 1, r = 3 * (BandRow - 1), c = 3 * (BandCol - 1);
+std::optional<Found> LineSearch::Next(const UnitSets& Sets) {
+  if (Done_) return std::nullopt;
+  auto cellOf = [&](int p) { return ByRow_ ? Cell(Line_, p) : Cell(p, Line_); };
+  if (Empty_ == 1) {
+    Done_ = true;
+    return Found{Technique::LineCompletion, cellOf(LowestDigit(Left_)), LowestDigit(Digits_), ByRow_, 0, false};
+  }
+  // The digits that the cross line through a position already holds.
+  const auto& cross = ByRow_ ? Sets.ColDigits : Sets.RowDigits;
+  const auto settled =
+      SettleGap(Left_, [&](int q) { return static_cast<std::uint16_t>(Digits_ & ~cross[std::size_t(q)]); });
+  if (!settled) {
+    Done_ = true;
+    return std::nullopt;
+  }
+  Left_ = static_cast<std::uint16_t>(Left_ & ~(1u << settled->Gap));
+  Digits_ = static_cast<std::uint16_t>(Digits_ & ~settled->Bit);
+  return Found{settled->DigitSearch ? Technique::LineDigitSearch : Technique::LineCellSearch,
+               cellOf(settled->Gap + 1),
+               LowestDigit(settled->Bit),
+               ByRow_,
+               Empty_,
+               false};
+}
+
+// --- Blocks ---
+
+BlockSearchMemo::BlockSearchMemo() {
   // The filled set is never all ones (the search needs an empty cell), so an
   // all-ones key never matches.
-  return {U_.BlockFilled[b],   U_.BlockDigits[b], U_.RowDigits[r],     U_.RowDigits[r + 1],
-          U_.RowDigits[r + 2], U_.ColDigits[c],   U_.ColDigits[c + 1], U_.ColDigits[c + 2]};
+  for (auto& most : Keys_)
+    for (auto& key : most) key.fill(0xFFFF);
 }
 
-bool TGrille::SolveBlock(int BandRow, int BandCol, bool Extended, int Limit) {
+BlockSearchMemo::Key BlockSearchMemo::Inputs(const UnitSets& Sets, int Block) {
+  const int r = 3 * (Block / 3), c = 3 * (Block % 3);
+  return {Sets.BlockFilled[Block], Sets.BlockDigits[Block], Sets.RowDigits[r],     Sets.RowDigits[r + 1],
+          Sets.RowDigits[r + 2],   Sets.ColDigits[c],       Sets.ColDigits[c + 1], Sets.ColDigits[c + 2]};
+}
+
+BlockSearch::BlockSearch(const UnitSets& Sets, int Block, int Most, BlockSearchMemo& Memo)
+    : Block_(Block), Row0_(3 * (Block / 3) + 1), Col0_(3 * (Block % 3) + 1) {
   // The same lists as for a line: the empty cells in reading order (bit k for
   // cell k of the block) and the missing digits.
-  const int b = 3 * (BandRow - 1) + BandCol - 1;
-  std::uint16_t left = static_cast<std::uint16_t>(~U_.BlockFilled[b] & AllDigits);
-  const int n = CountBits(left);
-  if (n == 0 || (n > 1 && (!Extended || n > Limit))) return false;
-  BlockSearchKey* memo = nullptr;
-  if (n > 1 && (Limit == BlockSearchMoyen || Limit == BlockSearchAny)) {
-    memo = &EmptyBlockSearch_[Limit == BlockSearchAny][b];
-    if (BlockSearchInputs(BandRow, BandCol) == *memo) return false;
+  Left_ = static_cast<std::uint16_t>(~Sets.BlockFilled[Block] & AllDigits);
+  Empty_ = CountBits(Left_);
+  Done_ = Empty_ == 0 || (Empty_ > 1 && Empty_ > Most);
+  if (!Done_ && Empty_ > 1) {
+    Memo_ = &Memo.Entry(Most, Block);
+    Done_ = BlockSearchMemo::Inputs(Sets, Block) == *Memo_;
   }
-  const int r0 = 3 * (BandRow - 1) + 1, c0 = 3 * (BandCol - 1) + 1;
-  std::uint16_t digits = FirstMissing(U_.BlockDigits[b], n);
-  bool placed = false;
-
-  if (n == 1) {
-    const int k = LowestDigit(left) - 1, d = LowestDigit(digits);
-    const int r = r0 + k / 3, c = c0 + k % 3;
-    PlaceDigit(r, c, d);
-    placed = true;
-    if (RecordHintCell(r, c))
-      RecordHint(hintfocus::Placement(Technique::BlockCompletion, Cell(r, c), d,
-                                      hintfocus::Block(*this, r, c, d, hintfocus::Search::Completion)));
-    return placed;
-  }
-
-  // The listed digits that neither the row nor the column of cell k holds.
-  auto possibleAt = [&](int k) {
-    return static_cast<std::uint16_t>(digits & ~(U_.RowDigits[r0 + k / 3 - 1] | U_.ColDigits[c0 + k % 3 - 1]));
-  };
-  for (;;) {
-    int k = -1;
-    std::uint16_t bit = 0;
-    for (std::uint16_t rest = left; rest != 0; rest = static_cast<std::uint16_t>(rest & (rest - 1))) {
-      const int q = LowestDigit(rest) - 1;
-      const std::uint16_t possible = possibleAt(q);
-      if (possible != 0 && (possible & (possible - 1)) == 0) {
-        k = q;
-        bit = possible;
-        break;
-      }
-    }
-    const bool digitSearch = k < 0;
-    if (digitSearch) {
-      std::uint16_t once = 0, more = 0;
-      for (std::uint16_t rest = left; rest != 0; rest = static_cast<std::uint16_t>(rest & (rest - 1))) {
-        const std::uint16_t possible = possibleAt(LowestDigit(rest) - 1);
-        more |= once & possible;
-        once |= possible;
-      }
-      const std::uint16_t single = static_cast<std::uint16_t>(once & ~more);
-      if (single == 0) break;
-      bit = static_cast<std::uint16_t>(single & -single);
-      for (std::uint16_t rest = left; k < 0; rest = static_cast<std::uint16_t>(rest & (rest - 1)))
-        if (possibleAt(LowestDigit(rest) - 1) & bit) k = LowestDigit(rest) - 1;
-    }
-    const int r = r0 + k / 3, c = c0 + k % 3, d = LowestDigit(bit);
-    PlaceDigit(r, c, d);
-    placed = true;
-    if (RecordHintCell(r, c)) {
-      ReasoningStep step = hintfocus::Placement(
-          digitSearch ? Technique::BlockDigitSearch : Technique::BlockCellSearch, Cell(r, c), d,
-          hintfocus::Block(*this, r, c, d,
-                           digitSearch ? hintfocus::Search::DigitSearch : hintfocus::Search::CellSearch));
-      step.EmptyCells = n;
-      RecordHint(std::move(step));
-      return placed;
-    }
-    left = static_cast<std::uint16_t>(left & ~(1u << k));
-    digits = static_cast<std::uint16_t>(digits & ~bit);
-  }
-  if (!placed && memo) *memo = BlockSearchInputs(BandRow, BandCol);
-  return placed;
+  Digits_ = Done_ ? std::uint16_t(0) : FirstMissing(Sets.BlockDigits[Block], Empty_);
 }
 
-bool TGrille::CrossHatchBand(int BandNo, bool ByRow) {
-  const int first = 3 * (BandNo - 1) + 1;
-  const auto& thirds = ByRow ? U_.RowThirds : U_.ColThirds;
-  const auto& filled = ByRow ? U_.RowFilled : U_.ColFilled;
-  const auto& cross = ByRow ? U_.ColDigits : U_.RowDigits;
+// The listed digits that neither the row nor the column of cell k holds.
+std::uint16_t BlockSearch::PossibleAt(const UnitSets& Sets, int K) const {
+  return static_cast<std::uint16_t>(
+      Digits_ & ~(Sets.RowDigits[std::size_t(Row0_ + K / 3 - 1)] | Sets.ColDigits[std::size_t(Col0_ + K % 3 - 1)]));
+}
+
+std::optional<Found> BlockSearch::Next(const UnitSets& Sets) {
+  if (Done_) return std::nullopt;
+  auto cellOf = [&](int k) { return Cell(Row0_ + k / 3, Col0_ + k % 3); };
+  if (Empty_ == 1) {
+    Done_ = true;
+    return Found{Technique::BlockCompletion, cellOf(LowestDigit(Left_) - 1), LowestDigit(Digits_), true, 0, false};
+  }
+  const auto settled = SettleGap(Left_, [&](int q) { return PossibleAt(Sets, q); });
+  if (!settled) {
+    Done_ = true;
+    if (!Placed_ && Memo_) *Memo_ = BlockSearchMemo::Inputs(Sets, Block_);
+    return std::nullopt;
+  }
+  Placed_ = true;
+  Left_ = static_cast<std::uint16_t>(Left_ & ~(1u << settled->Gap));
+  Digits_ = static_cast<std::uint16_t>(Digits_ & ~settled->Bit);
+  return Found{settled->DigitSearch ? Technique::BlockDigitSearch : Technique::BlockCellSearch,
+               cellOf(settled->Gap),
+               LowestDigit(settled->Bit),
+               true,
+               Empty_,
+               false};
+}
+
+// --- Cross-hatching ---
+
+CrossHatchSearch::CrossHatchSearch(const UnitSets& Sets, int Band, UnitKind Lines)
+    : First_(3 * (Band - 1) + 1), ByRow_(Lines == UnitKind::Row) {
+  const auto& thirds = ByRow_ ? Sets.RowThirds : Sets.ColThirds;
   // The digits that stand in exactly two of the band's three blocks; a
-  // placement only adds its own digit, so the set holds for the whole call.
-  std::uint16_t inBlock[3];
-  for (int k = 0; k < 3; ++k)
-    inBlock[k] = static_cast<std::uint16_t>(thirds[first - 1][k] | thirds[first][k] | thirds[first + 1][k]);
-  const std::uint16_t two =
-      static_cast<std::uint16_t>((inBlock[0] & inBlock[1] & ~inBlock[2]) | (inBlock[0] & ~inBlock[1] & inBlock[2]) |
-                                 (~inBlock[0] & inBlock[1] & inBlock[2]));
-  bool placed = false;
-  for (int d = 1; d <= 9; ++d) {
+  // placement only adds its own digit, so the set holds for the whole search.
+  for (std::size_t k = 0; k < 3; ++k)
+    InBlock_[k] = static_cast<std::uint16_t>(thirds[First_ - 1][k] | thirds[First_][k] | thirds[First_ + 1][k]);
+  Two_ = static_cast<std::uint16_t>((InBlock_[0] & InBlock_[1] & ~InBlock_[2]) |
+                                    (InBlock_[0] & ~InBlock_[1] & InBlock_[2]) |
+                                    (~InBlock_[0] & InBlock_[1] & InBlock_[2]));
+}
+
+std::optional<Found> CrossHatchSearch::Next(const UnitSets& Sets) {
+  const auto& thirds = ByRow_ ? Sets.RowThirds : Sets.ColThirds;
+  const auto& filled = ByRow_ ? Sets.RowFilled : Sets.ColFilled;
+  const auto& cross = ByRow_ ? Sets.ColDigits : Sets.RowDigits;
+  for (; NextDigit_ <= 9; ++NextDigit_) {
+    const int d = NextDigit_;
     const std::uint16_t bit = static_cast<std::uint16_t>(1u << (d - 1));
-    if (!(two & bit)) continue;
+    if (!(Two_ & bit)) continue;
     // The block without d, and the line of each other block where d stands
     // (the first line met in that block).
     int g = 0;
     bool lineHas[3] = {false, false, false};
     for (int k = 0; k < 3; ++k) {
-      if (!(inBlock[k] & bit)) {
+      if (!(InBlock_[std::size_t(k)] & bit)) {
         g = k + 1;
         continue;
       }
       for (int li = 0; li < 3; ++li)
-        if (thirds[first - 1 + li][k] & bit) {
+        if (thirds[std::size_t(First_ - 1 + li)][std::size_t(k)] & bit) {
           lineHas[li] = true;
           break;
         }
     }
     int L = 0;
     for (int li = 0; li < 3; ++li)
-      if (!lineHas[li]) L = first + li;
+      if (!lineHas[li]) L = First_ + li;
     bool excluded = false;
     int count = 0, where = 0;
     for (int p = 3 * (g - 1) + 1; p <= 3 * g; ++p) {
-      if (filled[L - 1] & (1u << (p - 1))) continue;
-      if (cross[p - 1] & bit) {
+      if (filled[std::size_t(L - 1)] & (1u << (p - 1))) continue;
+      if (cross[std::size_t(p - 1)] & bit) {
         excluded = true;
         continue;
       }
@@ -252,16 +208,84 @@ bool TGrille::CrossHatchBand(int BandNo, bool ByRow) {
       where = p;
     }
     if (count != 1) continue;
-    PlaceDigitInLine(L, where, d, ByRow);
-    placed = true;
-    if (RecordHintCell(ByRow ? L : where, ByRow ? where : L)) {
-      ReasoningStep step = hintfocus::Placement(Technique::CrossHatch, LineCell(L, where, ByRow), d,
-                                                hintfocus::CrossHatch(*this, ByRow, L, g, where, d));
-      step.ByRow = ByRow;
-      step.Excluded = excluded;
-      RecordHint(std::move(step));
-      return placed;
+    ++NextDigit_;
+    return Found{Technique::CrossHatch, ByRow_ ? Cell(L, where) : Cell(where, L), d, ByRow_, 0, excluded};
+  }
+  return std::nullopt;
+}
+
+}  // namespace basic
+
+bool TGrille::PlaceFound(const basic::Found& Placement) {
+  const int row = Placement.Cell / 9 + 1, col = Placement.Cell % 9 + 1;
+  PlaceDigit(row, col, Placement.Digit);
+  if (!RecordHintCell(row, col)) return false;
+  RecordHint(basic::StepOf(*this, Placement));
+  return true;
+}
+
+// Each unit technique runs under the shared progress rule: once the hint
+// search has its hint, no further technique runs and the pass counts as
+// progress.
+bool TGrille::SinglesPass(basic::SearchReach Reach) {
+  bool progress = false;
+  for (UnitKind kind : {UnitKind::Row, UnitKind::Col})
+    for (int line = 1; line <= 9; ++line) {
+      if (Hinted()) return true;
+      progress = SearchLine({kind, line}, Reach) || progress;
     }
+  return BlockSinglesPass(Reach) || progress;
+}
+
+bool TGrille::BlockSinglesPass(basic::SearchReach Reach) {
+  bool progress = false;
+  for (int block = 0; block < 9; ++block) {
+    if (Hinted()) return true;
+    progress = SearchBlock(block, Reach) || progress;
+  }
+  return progress;
+}
+
+bool TGrille::BandPass() {
+  bool progress = false;
+  for (UnitKind lines : {UnitKind::Row, UnitKind::Col})
+    for (int band = 1; band <= 3; ++band) {
+      if (Hinted()) return true;
+      progress = CrossHatchBand(band, lines) || progress;
+    }
+  return progress;
+}
+
+namespace {
+
+// Places what a finder finds until it finds nothing more or the hint is
+// found; whether it placed a digit.
+template <class Finder, class Place>
+bool PlaceAll(Finder& Search, const basic::UnitSets& Sets, Place PlaceFound) {
+  bool placed = false;
+  while (const auto found = Search.Next(Sets)) {
+    placed = true;
+    if (PlaceFound(*found)) break;
   }
   return placed;
+}
+
+}  // namespace
+
+// The finder is compiled into the loop.
+[[gnu::flatten]] bool TGrille::SearchLine(HintUnit Line, basic::SearchReach Reach) {
+  basic::LineSearch search(U_, Line, Reach.LineMost);
+  if (search.Done()) return false;
+  return PlaceAll(search, U_, [this](const basic::Found& found) { return PlaceFound(found); });
+}
+
+[[gnu::flatten]] bool TGrille::SearchBlock(int Block, basic::SearchReach Reach) {
+  basic::BlockSearch search(U_, Block, Reach.BlockMost, BlockMemo_);
+  if (search.Done()) return false;
+  return PlaceAll(search, U_, [this](const basic::Found& found) { return PlaceFound(found); });
+}
+
+[[gnu::flatten]] bool TGrille::CrossHatchBand(int BandNo, UnitKind Lines) {
+  basic::CrossHatchSearch search(U_, BandNo, Lines);
+  return PlaceAll(search, U_, [this](const basic::Found& found) { return PlaceFound(found); });
 }

@@ -52,14 +52,14 @@ bool TGrille::SolveSteps(int Level) {
     if (Level != SolveCandidatesOnly) {
       bool progress;
       do {
-        progress = SinglesPass(CompletionOnly, false);
+        progress = SinglesPass(basic::CompletionOnly);
         progress = BandPass() || progress;
         if (Level == LevelMoyen) {
-          progress = SinglesPass(BlockSearchMoyen, true) || progress;
-          progress = BlockSinglesPass(BlockSearchMoyen, true) || progress;
+          progress = SinglesPass(basic::ReachMoyen) || progress;
+          progress = BlockSinglesPass(basic::ReachMoyen) || progress;
         } else if (Level == LevelDifficile || Level == LevelExpert) {
-          progress = SinglesPass(BlockSearchAny, true) || progress;
-          progress = BlockSinglesPass(BlockSearchAny, true) || progress;
+          progress = SinglesPass(basic::ReachAny) || progress;
+          progress = BlockSinglesPass(basic::ReachAny) || progress;
         }
         if (Hinted()) return false;
       } while (progress && !Contradiction);

@@ -17,7 +17,7 @@ TEST(BlockPairs, APairInARowOfTheBlockClearsOnlyTheCellsOutsideItsRowsAndColumns
   TGrille g;
   g.SetCandidates(1, 1, B(1) | B(2));
   g.SetCandidates(1, 2, B(1) | B(2));
-  EXPECT_TRUE(g.BlockPairs());
+  EXPECT_TRUE(g.NakedPairs(UnitKind::Block));
   EXPECT_EQ(g.GetCandidates(2, 3), kAll & ~(B(1) | B(2)));
   EXPECT_EQ(g.GetCandidates(3, 3), kAll & ~(B(1) | B(2)));
   for (auto [r, c] : {std::pair{1, 3}, {2, 1}, {2, 2}, {3, 1}, {3, 2}})
@@ -30,7 +30,7 @@ TEST(BlockPairs, ADiagonalPairClearsOneCell) {
   TGrille g;
   g.SetCandidates(4, 4, B(7) | B(8));  // block 5, cells (4,4) and (5,5)
   g.SetCandidates(5, 5, B(7) | B(8));
-  EXPECT_TRUE(g.BlockPairs());
+  EXPECT_TRUE(g.NakedPairs(UnitKind::Block));
   EXPECT_EQ(g.GetCandidates(6, 6), kAll & ~(B(7) | B(8)));
   EXPECT_EQ(g.GetCandidates(4, 6), kAll);
   EXPECT_EQ(g.GetCandidates(6, 4), kAll);
@@ -64,14 +64,29 @@ TEST(LinePairs, RemoveThePairFromTheRestOfTheLine) {
   TGrille g;
   g.SetCandidates(3, 2, B(4) | B(6));
   g.SetCandidates(3, 8, B(4) | B(6));
-  EXPECT_TRUE(g.LinePairs(true));
+  EXPECT_TRUE(g.NakedPairs(UnitKind::Row));
   for (int c = 1; c <= 9; ++c)
     if (c != 2 && c != 8) {
       EXPECT_EQ(g.GetCandidates(3, c), kAll & ~(B(4) | B(6)));
     }
   EXPECT_EQ(g.GetCandidates(3, 2), B(4) | B(6));
   EXPECT_TRUE(g.UsedMethods().PairsByRow[3]);
-  EXPECT_FALSE(g.LinePairs(false));  // no pair in any column
+  EXPECT_FALSE(g.NakedPairs(UnitKind::Col));  // no pair in any column
+}
+
+TEST(SubsetFinder, GivesEachPairWithTheCellsItClearsAndChangesNothing) {
+  TGrille g;
+  g.SetCandidates(3, 2, B(4) | B(6));
+  g.SetCandidates(3, 8, B(4) | B(6));
+  g.SetCandidates(3, 5, B(1));  // holds neither digit: not cleared
+  basic::SubsetSearch search(g.Units(), UnitKind::Row, basic::PairSize);
+  const auto pair = search.Next(g.Candidates);
+  ASSERT_TRUE(pair);
+  EXPECT_EQ(pair->Unit, (HintUnit{UnitKind::Row, 3}));
+  EXPECT_EQ(pair->Digits, B(4) | B(6));
+  EXPECT_EQ(pair->Positions, 0b101101101);  // all but columns 2, 5 and 8
+  EXPECT_EQ(g.GetCandidates(3, 1), kAll);
+  EXPECT_FALSE(search.Next(g.Candidates));
 }
 
 TEST(LinePairs, OnceARemovalHappenedLaterPairsRecordTheirLineEvenWithoutRemoving) {
@@ -87,7 +102,7 @@ TEST(LinePairs, OnceARemovalHappenedLaterPairsRecordTheirLineEvenWithoutRemoving
   g.SetCandidates(6, 1, B(5) | B(6));
   g.SetCandidates(6, 2, B(5) | B(6));
   for (int c = 3; c <= 9; ++c) g.SetCandidates(6, c, kAll & ~(B(5) | B(6)));
-  EXPECT_TRUE(g.LinePairs(true));
+  EXPECT_TRUE(g.NakedPairs(UnitKind::Row));
   EXPECT_FALSE(g.UsedMethods().PairsByRow[2]);
   EXPECT_TRUE(g.UsedMethods().PairsByRow[4]);
   EXPECT_TRUE(g.UsedMethods().PairsByRow[6]);
@@ -98,8 +113,8 @@ TEST(LineTriples, ThreeCellsWithThreeDigitsClearTheRestOfTheColumn) {
   g.SetCandidates(1, 7, B(1) | B(2));
   g.SetCandidates(5, 7, B(2) | B(3));
   g.SetCandidates(9, 7, B(1) | B(3));
-  EXPECT_FALSE(g.LinePairs(false));
-  EXPECT_TRUE(g.LineTriples(false));
+  EXPECT_FALSE(g.NakedPairs(UnitKind::Col));
+  EXPECT_TRUE(g.NakedTriples(UnitKind::Col));
   EXPECT_EQ(g.GetCandidates(2, 7), kAll & ~(B(1) | B(2) | B(3)));
   EXPECT_EQ(g.GetCandidates(5, 7), B(2) | B(3));
   EXPECT_TRUE(g.UsedMethods().TriplesByCol[7]);
@@ -122,9 +137,14 @@ TEST(Singles, HiddenSingleInAColumnComesBeforeTheRows) {
     if (r != 6) g.SetCandidates(r, 3, kAll & ~B(2));
   for (int c = 1; c <= 9; ++c)
     if (c != 3) g.SetCandidates(6, c, kAll & ~B(2));
-  EXPECT_TRUE(g.HiddenSinglesInLines(false));
+  const auto found = basic::HiddenSingleSearch(UnitKind::Col).Next(g.Candidates);
+  ASSERT_TRUE(found);
+  EXPECT_EQ(found->Cell, Cell(6, 3));
+  EXPECT_EQ(found->Digit, 2);
+  EXPECT_EQ(g.GetDigit(6, 3), 0);  // a finder only finds
+  EXPECT_TRUE(g.HiddenSingles());
   EXPECT_EQ(g.GetDigit(6, 3), 2);
-  EXPECT_FALSE(g.HiddenSinglesInLines(true));
+  EXPECT_FALSE(basic::HiddenSingleSearch(UnitKind::Row).Next(g.Candidates));
 }
 
 TEST(Singles, HiddenSingleInABlock) {
@@ -132,8 +152,13 @@ TEST(Singles, HiddenSingleInABlock) {
   for (int r = 7; r <= 9; ++r)
     for (int c = 7; c <= 9; ++c)
       if (r != 8 || c != 9) g.SetCandidates(r, c, kAll & ~B(6));
-  EXPECT_TRUE(g.HiddenSinglesInBlock(3, 3));
-  EXPECT_EQ(g.GetDigit(8, 9), 6);
+  basic::HiddenSingleSearch blocks(UnitKind::Block);
+  const auto found = blocks.Next(g.Candidates);
+  ASSERT_TRUE(found);
+  EXPECT_EQ(found->Cell, Cell(8, 9));
+  EXPECT_EQ(found->Digit, 6);
+  EXPECT_EQ(found->Unit, UnitKind::Block);
+  EXPECT_FALSE(blocks.Next(g.Candidates));
 }
 
 TEST(AdvancedLogic, AnEmptyGridGivesNothing) {
