@@ -242,7 +242,7 @@ class TGrille {
   bool BlockSinglesPass(basic::SearchReach Reach);
   bool BandPass();
   bool SearchLine(HintUnit Line, basic::SearchReach Reach);
-  bool SearchBlock(int Block, basic::SearchReach Reach);
+  bool SearchBlock(int Block, basic::SearchReach Reach);  // Block 0 to 8
   bool CrossHatchBand(int BandNo, UnitKind Lines);
   // The digits' unit sets the finders read.
   const basic::UnitSets& Units() const { return U_; }

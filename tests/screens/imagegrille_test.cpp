@@ -53,37 +53,37 @@ TEST(ImageGrilleTest, EveryExampleDigitIsThatOfTheOnlySolution) {
 TEST(ImageGrilleTest, MethodOneByBandsAndByRowsAndColumnsTogether) {
   // The 2 of row 1 in B by the band of rows 1 to 3.
   TGrille grid = Position(D::dg_Conseil1);
-  grid.CrossHatchBand(1, true);
+  grid.CrossHatchBand(1, UnitKind::Row);
   EXPECT_EQ(grid.GetDigit(1, 4), 2);
   // The 6 of column 9 in C by the band of columns 7 to 9.
   grid = Position(D::dg_Conseil1);
-  grid.CrossHatchBand(3, false);
+  grid.CrossHatchBand(3, UnitKind::Col);
   EXPECT_EQ(grid.GetDigit(3, 9), 6);
   // The 7 of I: neither band finds it, rows and columns together do.
   grid = Position(D::dg_Conseil1);
-  grid.CrossHatchBand(3, true);
-  grid.CrossHatchBand(3, false);
+  grid.CrossHatchBand(3, UnitKind::Row);
+  grid.CrossHatchBand(3, UnitKind::Col);
   EXPECT_EQ(grid.GetDigit(9, 8), 0);
   grid = Position(D::dg_Conseil1);
-  grid.SolveBlock(3, 3, true, 9);
+  grid.SearchBlock(8, basic::ReachAny);
   EXPECT_EQ(grid.GetDigit(9, 8), 7);
 }
 
 TEST(ImageGrilleTest, MethodTwoCompletesARowAColumnABlockThenARowOfThree) {
   TGrille grid = Position(D::dg_Conseil2);
-  EXPECT_TRUE(grid.SolveLine(7, true, false));
+  EXPECT_TRUE(grid.SearchLine({UnitKind::Row, 7}, basic::CompletionOnly));
   EXPECT_EQ(grid.GetDigit(7, 4), 1);
-  EXPECT_TRUE(grid.SolveLine(2, false, false));
+  EXPECT_TRUE(grid.SearchLine({UnitKind::Col, 2}, basic::CompletionOnly));
   EXPECT_EQ(grid.GetDigit(8, 2), 4);
   // Block E lacks only its 9; its row and its column lack more.
-  EXPECT_FALSE(grid.SolveLine(4, true, false));
-  EXPECT_FALSE(grid.SolveLine(6, false, false));
-  EXPECT_TRUE(grid.SolveBlock(2, 2, false, 0));
+  EXPECT_FALSE(grid.SearchLine({UnitKind::Row, 4}, basic::CompletionOnly));
+  EXPECT_FALSE(grid.SearchLine({UnitKind::Col, 6}, basic::CompletionOnly));
+  EXPECT_TRUE(grid.SearchBlock(4, basic::CompletionOnly));
   EXPECT_EQ(grid.GetDigit(4, 6), 9);
   // Row 3 lacks three digits: each column in turn leaves one.
   grid = Position(D::dg_Conseil2);
-  EXPECT_FALSE(grid.SolveLine(3, true, false));
-  EXPECT_TRUE(grid.SolveLine(3, true, true));
+  EXPECT_FALSE(grid.SearchLine({UnitKind::Row, 3}, basic::CompletionOnly));
+  EXPECT_TRUE(grid.SearchLine({UnitKind::Row, 3}, basic::ReachMoyen));
   EXPECT_EQ(grid.GetDigit(3, 5), 8);
   EXPECT_EQ(grid.GetDigit(3, 9), 2);
   EXPECT_EQ(grid.GetDigit(3, 6), 7);
