@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-translations-l10n qt6-svg-dev
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libgtest-dev libgmock-dev poppler-utils
   libsimpleini-dev libicu-dev libchm-dev fp-utils
   fonts-comic-neue fonts-leckerli-one fonts-kaushanscript fonts-klaudia-berenika

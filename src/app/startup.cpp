@@ -3,13 +3,11 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include "appfolders.h"
 #include "dessin.h"
 #include "fonts.h"
+#include "language.h"
 #include "main.h"
 
 void PrepareApplication(QApplication& App) {
@@ -19,18 +17,16 @@ void PrepareApplication(QApplication& App) {
   // installed icon, of the window through it.
   QGuiApplication::setDesktopFileName(QStringLiteral(ORVALIS_APP_ID));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/orvalis.svg")));
-  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-  // Qt's own buttons and dialogs (Oui, Non, Annuler, the colour chooser, the
-  // print dialog) speak French; without the file they stay in English.
-  auto* translator = new QTranslator(&App);
-  if (translator->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(translator);
+  // French, the game's own language, until the game knows where its data are
+  // and so which languages it has (RunGame).
+  Language::Install(App, QString::fromLatin1(Language::French));
   InstallFontSubstitutions();
 }
 
 int RunGame(QApplication& App, const StartOptions& Options) {
   TAppFolders::Init(Options.ProgramFolder);
+  // The translations are in the data folder, found just above.
+  Language::Install(App, Language::FromEnvironment());
   Tf_Main mainWindow;
   Tf_Dessin dessin;
   mainWindow.FileToOpen = Options.FileToOpen;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Program start and end: the application as the player meets it (its name,
-// version and desktop entry, its icon, French in Qt's own buttons and dialogs,
+// version and desktop entry, its icon, the language it speaks,
 // the fonts the screens ask for), then the main window and the hidden holder
 // of the shared panel model.
 #pragma once

@@ -100,6 +100,8 @@ QString TAppFolders::ImagesFolder() { return DataFolder() + QStringLiteral("/ima
 
 QString TAppFolders::HelpFile() { return DataFolder() + QStringLiteral("/orvalis.chm"); }
 
+QString TAppFolders::TranslationsFolder() { return DataFolder() + QStringLiteral("/translations"); }
+
 QString TAppFolders::SettingsFile() { return PlayerFolder() + QStringLiteral("/sudoku.ini"); }
 
 QString TAppFolders::ResumeFile() { return PlayerFolder() + QStringLiteral("/reprise.txt"); }

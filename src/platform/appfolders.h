@@ -43,6 +43,8 @@ class TAppFolders {
   // and PlayerFolder()/reprise.txt, the game in progress.
   static QString ImagesFolder();
   static QString HelpFile();
+  // DataFolder()/translations, the compiled translations orvalis_<code>.qm.
+  static QString TranslationsFolder();
   static QString SettingsFile();
   static QString ResumeFile();
 };

@@ -39,6 +39,8 @@ set(expected
   ${data}/images/fond-nuit.jpg
   ${data}/images/LightClouds-nuit.jpeg
   ${data}/orvalis.chm
+  ${data}/translations/orvalis_en.qm
+  ${data}/translations/orvalis_fr.qm
   share/doc/orvalis/copyright
   share/applications/${APP_ID}.desktop
   share/metainfo/${APP_ID}.metainfo.xml
