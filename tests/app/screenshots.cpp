@@ -622,6 +622,9 @@ int main(int argc, char** argv) {
     QFile::link(QDir(build + QStringLiteral("/images")).absolutePath(), folder.filePath(QStringLiteral("images")));
   QFile::link(QDir(build).absoluteFilePath(QStringLiteral("orvalis.chm")),
               folder.filePath(QStringLiteral("orvalis.chm")));
+  // The interface speaks the language of LANG (and LANGUAGE) as the game does.
+  QFile::link(QDir(build + QStringLiteral("/translations")).absolutePath(),
+              folder.filePath(QStringLiteral("translations")));
 
   StartOptions options;
   options.ProgramFolder = folder.path();
