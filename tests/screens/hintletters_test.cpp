@@ -38,8 +38,6 @@ TEST(HintInLetters, EnglishSentencesKeepTheNumbersOfRowsColumnsAndRungs) {
   const std::pair<const char*, const char*> cases[] = {
       {"Row 3 lacks only one digit (full house): counting from 1 to 9, it is 7, which goes in column 5.",
        "Row 3 lacks only one letter (full house): counting from A to I, it is G, which goes in column 5."},
-      {"In rows 2 and 5, 7 can only go in columns 3 and 8 (X-Wing): remove 7 from (row 1, column 3).",
-       "In rows 2 and 5, G can only go in columns 3 and 8 (X-Wing): remove G from (row 1, column 3)."},
       {"In rows 1, 4 and 7, 6 can only go in columns 2, 5 and 9 (Swordfish).",
        "In rows 1, 4 and 7, F can only go in columns 2, 5 and 9 (Swordfish)."},
       {"After noting each cell's candidates and removing candidates with naked pairs (rows 1, 4, column 3), "
