@@ -64,7 +64,7 @@ void FitCommand(THotLabel& Label) {
 Tf_ChoixNiveau::Tf_ChoixNiveau(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::DialogFlags) {
   KeepCentred(*this);
   setObjectName(QStringLiteral("f_ChoixNiveau"));
-  setWindowTitle(QStringLiteral("Choix du niveau"));
+  setWindowTitle(tr("Choix du niveau"));
   setFixedSize(ClientWidth, ClientHeight);
 
   Image1 = AddBackground(*this, false);
@@ -75,7 +75,7 @@ Tf_ChoixNiveau::Tf_ChoixNiveau(QWidget* Parent) : QDialog(DialogOwner(Parent), L
   const int panelWidth = FondCopie1->width();
   const int middle = panelWidth / 2;
 
-  Label1 = new QLabel(QStringLiteral("Veuillez choisir le niveau de difficulté de la grille à générer"), FondCopie1);
+  Label1 = new QLabel(tr("Veuillez choisir le niveau de difficulté de la grille à générer"), FondCopie1);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setFont(Look::PixelFont(Look::TextFamily, 14, true));
   Label1->setWordWrap(true);
@@ -85,24 +85,23 @@ Tf_ChoixNiveau::Tf_ChoixNiveau(QWidget* Parent) : QDialog(DialogOwner(Parent), L
   struct Row {
     THotLabel*& Label;
     const char* LabelName;
-    const char* Caption;
     TImage*& Left;
     const char* LeftName;
     TImage*& Right;
     const char* RightName;
   };
   const Row rows[] = {
-      {hl_facile, "hl_facile", "Facile", Image5, "Image5", Image2, "Image2"},
-      {hl_Moyen, "hl_Moyen", "Moyen", Image4, "Image4", Image3, "Image3"},
-      {hl_Difficile, "hl_Difficile", "Difficile", Image7, "Image7", Image6, "Image6"},
-      {hl_Expert, "hl_Expert", "Expert", Image8, "Image8", Image9, "Image9"},
-      {hl_Diabolique, "hl_Diabolique", "Diabolique", Image10, "Image10", Image11, "Image11"},
+      {hl_facile, "hl_facile", Image5, "Image5", Image2, "Image2"},
+      {hl_Moyen, "hl_Moyen", Image4, "Image4", Image3, "Image3"},
+      {hl_Difficile, "hl_Difficile", Image7, "Image7", Image6, "Image6"},
+      {hl_Expert, "hl_Expert", Image8, "Image8", Image9, "Image9"},
+      {hl_Diabolique, "hl_Diabolique", Image10, "Image10", Image11, "Image11"},
   };
   for (int level = LevelFacile; level <= HighestLevel; ++level) {
     const Row& row = rows[level - 1];
     const int rowMiddle = FirstRowMiddle + (level - 1) * RowStep;
 
-    row.Label = new THotLabel(QString::fromUtf8(row.Caption), FondCopie1);
+    row.Label = new THotLabel(Jeux::ShownLevelName(level), FondCopie1);
     row.Label->setObjectName(QString::fromLatin1(row.LabelName));
     Look::DressCommand(*row.Label, CommandPixelSize);
     row.Label->setAlignment(Qt::AlignCenter);
@@ -131,13 +130,13 @@ void Tf_ChoixNiveau::AddDailyChoice() {
   const QDate today = QDate::currentDate();
   const int middle = FondCopie1->width() / 2;
   const int rowMiddle = FirstRowMiddle + HighestLevel * RowStep + DailyGap;
-  hl_GrilleDuJour = new THotLabel(QStringLiteral("Grille du jour"), FondCopie1);
+  hl_GrilleDuJour = new THotLabel(tr("Grille du jour"), FondCopie1);
   hl_GrilleDuJour->setObjectName(QStringLiteral("hl_GrilleDuJour"));
   Look::DressCommand(*hl_GrilleDuJour, CommandPixelSize);
   hl_GrilleDuJour->setAlignment(Qt::AlignCenter);
   FitCommand(*hl_GrilleDuJour);
   hl_GrilleDuJour->move(middle - hl_GrilleDuJour->width() / 2, rowMiddle - hl_GrilleDuJour->height() / 2);
-  hl_GrilleDuJour->setToolTip(QStringLiteral("La même grille pour tous les joueurs aujourd'hui"));
+  hl_GrilleDuJour->setToolTip(tr("La même grille pour tous les joueurs aujourd'hui"));
 
   im_GrilleDuJour = MakeIcon(QStringLiteral(":/pictures/icon_daily.svg"), IconHeight, FondCopie1);
   im_GrilleDuJour->setObjectName(QStringLiteral("im_GrilleDuJour"));
@@ -146,7 +145,7 @@ void Tf_ChoixNiveau::AddDailyChoice() {
 
   // "lundi 7 décembre · Facile".
   l_GrilleDuJour = new QLabel(QLocale().toString(today, QStringLiteral("dddd d MMMM")) + QStringLiteral(" · ") +
-                                  Jeux::LevelNames[DailyGridLevel(today) - 1],
+                                  Jeux::ShownLevelName(DailyGridLevel(today)),
                               FondCopie1);
   l_GrilleDuJour->setObjectName(QStringLiteral("l_GrilleDuJour"));
   l_GrilleDuJour->setFont(Look::PixelFont(Look::TextFamily, 13, true));
@@ -165,16 +164,16 @@ void Tf_ChoixNiveau::Choice(int Level) {
 
 void Tf_ChoixNiveau::ShowDailyDone(int Seconds) {
   // A second line under the date: the dialog grows by it.
-  QString done = QStringLiteral("terminée");
-  if (Seconds >= 0) done += QStringLiteral(" en ") + FormatTime(std::uint32_t(Seconds));
+  const QString done =
+      Seconds >= 0 ? tr("terminée en %1").arg(FormatTime(std::uint32_t(Seconds))) : tr("terminée", "daily grid");
   const int line = l_GrilleDuJour->height();
   setFixedSize(ClientWidth, ClientHeight + line);
   Image1->setGeometry(rect());
   FondCopie1->setGeometry(rect().adjusted(PanelMargin, PanelMargin, -PanelMargin, -PanelMargin));
   l_GrilleDuJour->setText(l_GrilleDuJour->text() + QLatin1Char('\n') + done);
   l_GrilleDuJour->resize(l_GrilleDuJour->width(), 2 * line);
-  hl_GrilleDuJour->setToolTip(QStringLiteral(
-      "Vous avez déjà terminé la grille du jour\u00A0: vous pouvez la rejouer, elle ne compte qu'une fois"));
+  hl_GrilleDuJour->setToolTip(
+      tr("Vous avez déjà terminé la grille du jour\u00A0: vous pouvez la rejouer, elle ne compte qu'une fois"));
 }
 
 int Tf_ChoixNiveau::Choose(QWidget* Parent, std::optional<int> DailyDoneSeconds) {

@@ -81,14 +81,14 @@ QLabel* MakeScoreLabel(const char* Name, const QString& Text, Qt::Alignment Alig
 Tf_FinJeu::Tf_FinJeu(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::DialogFlags) {
   KeepCentred(*this);
   setObjectName(QStringLiteral("f_FinJeu"));
-  setWindowTitle(QStringLiteral("Fin de la partie"));
+  setWindowTitle(tr("Fin de la partie"));
 
   Image1 = AddBackground(*this, false);
 
   FondCopie1 = AddPanel(*this);
   const int panelWidth = ClientWidth - 2 * PanelMargin;
 
-  Label1 = new QLabel(QStringLiteral("Félicitations, vous avez complété cette grille."), FondCopie1);
+  Label1 = new QLabel(tr("Félicitations, vous avez complété cette grille."), FondCopie1);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setFont(Look::PixelFont(Look::TextFamily, TextPixelSize, true));
   Label1->setWordWrap(true);
@@ -106,14 +106,14 @@ Tf_FinJeu::Tf_FinJeu(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::Dialo
     const char* ValueName;
   };
   const ScoreRow scoreRows[] = {
-      {Label2, "Label2", "Votre score:", l_Score, "l_Score"},
-      {Label3, "Label3", "Temps", l_temps, "l_temps"},
-      {Label4, "Label4", "Pénalité aide", l_aide, "l_aide"},
-      {Label5, "Label5", "Pénalité possibilités", l_possibilite, "l_possibilite"},
+      {Label2, "Label2", QT_TR_NOOP("Votre score:"), l_Score, "l_Score"},
+      {Label3, "Label3", QT_TR_NOOP("Temps"), l_temps, "l_temps"},
+      {Label4, "Label4", QT_TR_NOOP("Pénalité aide"), l_aide, "l_aide"},
+      {Label5, "Label5", QT_TR_NOOP("Pénalité possibilités"), l_possibilite, "l_possibilite"},
   };
   int top = 0;
   for (const ScoreRow& row : scoreRows) {
-    row.Caption = MakeScoreLabel(row.CaptionName, QString::fromUtf8(row.CaptionText), Qt::AlignLeft, Panel1);
+    row.Caption = MakeScoreLabel(row.CaptionName, tr(row.CaptionText), Qt::AlignLeft, Panel1);
     row.Caption->setGeometry(0, top, blockWidth, ScoreRowHeight);
     row.Value = MakeScoreLabel(row.ValueName, QString(), Qt::AlignRight, Panel1);
     row.Value->setGeometry(0, top, blockWidth, ScoreRowHeight);
@@ -125,8 +125,8 @@ Tf_FinJeu::Tf_FinJeu(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::Dialo
   // Both lines overlap the block's width: the value's tooltip is the line's.
   for (QLabel* label : {Label5, l_possibilite})
     label->setToolTip(
-        QStringLiteral("Une minute dès que les possibilités ont été affichées (Voir possibilités, F3) "
-                       "ou les notes remplies (Remplir les notes, F8)"));
+        tr("Une minute dès que les possibilités ont été affichées (Voir possibilités, F3) "
+           "ou les notes remplies (Remplir les notes, F8)"));
 
   struct ChoiceRow {
     THotLabel*& Label;
@@ -138,13 +138,15 @@ Tf_FinJeu::Tf_FinJeu(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::Dialo
     int Tag;
   };
   const ChoiceRow choices[] = {
-      {hl_HighScore, "hl_HighScore", "Voir les meilleurs scores", Image5, "Image5", "icon_scores", ChoiceHighScores},
-      {hl_Sauver, "hl_Sauver", "Enregistrer cette grille", Image4, "Image4", "icon_save", ChoiceSave},
-      {hl_Nouveau, "hl_Nouveau", "Jouer sur une autre grille", Image7, "Image7", "icon_newgrid", ChoiceNewGrid},
-      {hl_Retour, "hl_Retour", "Retour au menu", Image8, "Image8", "icon_menu", ChoiceMenu},
+      {hl_HighScore, "hl_HighScore", QT_TR_NOOP("Voir les meilleurs scores"), Image5, "Image5", "icon_scores",
+       ChoiceHighScores},
+      {hl_Sauver, "hl_Sauver", QT_TR_NOOP("Enregistrer cette grille"), Image4, "Image4", "icon_save", ChoiceSave},
+      {hl_Nouveau, "hl_Nouveau", QT_TR_NOOP("Jouer sur une autre grille"), Image7, "Image7", "icon_newgrid",
+       ChoiceNewGrid},
+      {hl_Retour, "hl_Retour", QT_TR_NOOP("Retour au menu"), Image8, "Image8", "icon_menu", ChoiceMenu},
   };
   for (const ChoiceRow& row : choices) {
-    row.Label = new THotLabel(QString::fromUtf8(row.Caption), FondCopie1);
+    row.Label = new THotLabel(tr(row.Caption), FondCopie1);
     row.Label->setObjectName(QString::fromLatin1(row.LabelName));
     Look::DressCommand(*row.Label, CommandPixelSize);
     row.Label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -216,7 +218,7 @@ bool Tf_FinJeu::ShowScore(const TGameResult& Result, TRecorder& Recorder) {
     return true;
   }
   const TScore& score = Result.Score;
-  Label4->setText(QStringLiteral("Pénalité aide (%1s/aide)").arg(score.PerHelp));
+  Label4->setText(tr("Pénalité aide (%1s/aide)").arg(score.PerHelp));
   l_temps->setText(FormatTime(score.Time));
   l_aide->setText(FormatTime(score.HelpPenalty));
   // The flat minute reads "1:00", none "0".
@@ -226,20 +228,22 @@ bool Tf_FinJeu::ShowScore(const TGameResult& Result, TRecorder& Recorder) {
 
   const int rank = Recorder.Rank(Result);
   if (rank == 0) return true;
-  const QString rankText = rank == 1 ? QStringLiteral("1er") : QStringLiteral("%1ème").arg(rank);
-  return Recorder.AddScore(Result, AskName(rankText));
+  return Recorder.AddScore(Result, AskName(rank));
 }
 
-QString Tf_FinJeu::AskName(const QString& RankText) {
+QString Tf_FinJeu::AskName(int Rank) {
   // The dialog itself is not on screen yet: the box stands over its owner.
   QInputDialog box(parentWidget());
-  box.setWindowTitle(QStringLiteral("High-Score"));
-  box.setLabelText(QStringLiteral("Vous avez réalisé le %1 score pour ce niveau de difficulté. "
-                                  "Veuillez saisir votre nom")
-                       .arg(RankText));
+  box.setWindowTitle(tr("High-Score"));
+  // The first place and the others: each language says a rank its own way.
+  box.setLabelText(Rank == 1
+                       ? tr("Vous avez réalisé le 1er score pour ce niveau de difficulté. Veuillez saisir votre nom")
+                       : tr("Vous avez réalisé le %1ème score pour ce niveau de difficulté. "
+                            "Veuillez saisir votre nom")
+                             .arg(Rank));
   box.setTextValue(DefaultName);
-  box.setOkButtonText(QStringLiteral("OK"));
-  box.setCancelButtonText(QStringLiteral("Annuler"));
+  box.setOkButtonText(tr("OK"));
+  box.setCancelButtonText(tr("Annuler"));
   return box.exec() == QDialog::Accepted ? box.textValue() : DefaultName;
 }
 

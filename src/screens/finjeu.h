@@ -64,7 +64,7 @@ class Tf_FinJeu : public QDialog {
  private:
   void PlaceControls();
   void PlaceScore();
-  // The player's name for the RankText place ("1er", "2ème", ...).
-  QString AskName(const QString& RankText);
+  // The player's name for the Rank-th place (from 1).
+  QString AskName(int Rank);
   void Choice(int Value);
 };

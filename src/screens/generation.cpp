@@ -33,7 +33,7 @@ constexpr int BarHeight = 12;
 Tf_generation::Tf_generation(QWidget* Parent) : QDialog(DialogOwner(Parent), Look::DialogFlags) {
   KeepCentred(*this);
   setObjectName(QStringLiteral("f_generation"));
-  setWindowTitle(QStringLiteral("Génération de la grille"));
+  setWindowTitle(tr("Génération de la grille"));
   setModal(true);
   setFixedSize(ClientWidth, ClientHeight);
 
@@ -45,12 +45,12 @@ Tf_generation::Tf_generation(QWidget* Parent) : QDialog(DialogOwner(Parent), Loo
   const int panelWidth = FondCopie1->width();
   const int panelHeight = FondCopie1->height();
 
-  l_Titre = new QLabel(QStringLiteral("Génération de la grille"), FondCopie1);
+  l_Titre = new QLabel(tr("Génération de la grille"), FondCopie1);
   l_Titre->setObjectName(QStringLiteral("l_Titre"));
   l_Titre->setFont(Look::PixelFont(Look::TitleFamily, TitlePixelSize));
   l_Titre->setAlignment(Qt::AlignCenter);
 
-  l_Patience = new QLabel(QStringLiteral("Veuillez patienter"), FondCopie1);
+  l_Patience = new QLabel(tr("Veuillez patienter"), FondCopie1);
   l_Patience->setObjectName(QStringLiteral("l_Patience"));
   l_Patience->setFont(Look::PixelFont(Look::TextFamily, TextPixelSize, true));
   l_Patience->setAlignment(Qt::AlignCenter);

@@ -12,9 +12,12 @@
 // The sentence with each digit it names written as its letter, 1 as "A" to 9
 // as "I": "le chiffre 3" and "du chiffre 3" become "le C" and "du C", "le 3"
 // and "un 3" become "le C" and "un C", and "de 1 à 9" becomes "de A à I".
+// In English, where digits go bare ("holds 4"), every number from 1 to 9 but
+// those of rows, columns and blocks becomes its letter ("holds D").
 QString HintInLetters(const QString& Sentence);
 
 // A text of the game with the words that name its symbols for a grid in
 // letters: "deux chiffres" becomes "deux lettres", "un chiffre" "une lettre",
-// "ce chiffre" "cette lettre"... Digits themselves stay.
+// "ce chiffre" "cette lettre"; in English "digit" becomes "letter". Digits
+// themselves stay.
 QString LettersNotDigits(const QString& Text);

@@ -54,12 +54,11 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   setObjectName(QStringLiteral("f_Jeux"));
   Image1 = AddBackground(*this, true);
   p_Partie = AddPanel(*this, QStringLiteral("p_Partie"));
-  Commands1_ = {
-      AddCommand(p_Partie, QStringLiteral("hl_reinit"), QStringLiteral("Réinitialiser"), &Tf_Jeux::hl_reinitClick),
-      AddCommand(p_Partie, QStringLiteral("hl_newgrille"), NewGridCaption, &Tf_Jeux::hl_newgrilleClick),
-      AddCommand(p_Partie, QStringLiteral("hl_charger"), QStringLiteral("Charger"), &Tf_Jeux::hl_chargerClick),
-      AddCommand(p_Partie, QStringLiteral("hl_sauver"), QStringLiteral("Sauver"), &Tf_Jeux::hl_sauverClick),
-      AddCommand(p_Partie, QStringLiteral("hl_imprimer"), QStringLiteral("Imprimer"), &Tf_Jeux::hl_imprimerClick)};
+  Commands1_ = {AddCommand(p_Partie, QStringLiteral("hl_reinit"), tr("Réinitialiser"), &Tf_Jeux::hl_reinitClick),
+                AddCommand(p_Partie, QStringLiteral("hl_newgrille"), NewGridCaption(), &Tf_Jeux::hl_newgrilleClick),
+                AddCommand(p_Partie, QStringLiteral("hl_charger"), tr("Charger"), &Tf_Jeux::hl_chargerClick),
+                AddCommand(p_Partie, QStringLiteral("hl_sauver"), tr("Sauver"), &Tf_Jeux::hl_sauverClick),
+                AddCommand(p_Partie, QStringLiteral("hl_imprimer"), tr("Imprimer"), &Tf_Jeux::hl_imprimerClick)};
   hl_reinit = Commands1_[0].Label;
   hl_newgrille = Commands1_[1].Label;
   hl_charger = Commands1_[2].Label;
@@ -72,31 +71,30 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
     label->setFont(Look::PixelFont(Look::TitleFamily, 18));
     return label;
   };
-  l_TempsCaption = counter(QStringLiteral("Temps:"));
+  l_TempsCaption = counter(tr("Temps:"));
   l_Temps = counter(QStringLiteral("00:00:00"));
   l_Temps->setObjectName(QStringLiteral("l_Temps"));
-  l_IndiceCaption = counter(QStringLiteral("Indice(s):"));
+  l_IndiceCaption = counter(tr("Indice(s):"));
   l_Indice = counter(QStringLiteral("0"));
   l_Indice->setObjectName(QStringLiteral("l_Indice"));
 
   p_Saisie = AddPanel(*this, QStringLiteral("p_Saisie"));
-  Commands4_ = {AddCommand(p_Saisie, QStringLiteral("hl_VerifierGrille"), QStringLiteral("Vérifier la grille"),
-                           &Tf_Jeux::hl_VerifierGrilleClick),
-                AddCommand(p_Saisie, QStringLiteral("hl_JouerGrille"), QStringLiteral("Jouer sur la grille"),
-                           &Tf_Jeux::hl_JouerGrilleClick)};
+  Commands4_ = {
+      AddCommand(p_Saisie, QStringLiteral("hl_VerifierGrille"), tr("Vérifier la grille"),
+                 &Tf_Jeux::hl_VerifierGrilleClick),
+      AddCommand(p_Saisie, QStringLiteral("hl_JouerGrille"), tr("Jouer sur la grille"), &Tf_Jeux::hl_JouerGrilleClick)};
   hl_VerifierGrille = Commands4_[0].Label;
   hl_JouerGrille = Commands4_[1].Label;
   p_Saisie->hide();
 
   p_Aides = AddPanel(*this, QStringLiteral("p_Aides"));
   Commands2_ = {
-      AddCommand(p_Aides, QStringLiteral("hl_Annuler"), QStringLiteral("Annuler la saisie"), &Tf_Jeux::hl_AnnulerClick),
-      AddCommand(p_Aides, QStringLiteral("hl_Indice"), QStringLiteral("Indice"), &Tf_Jeux::hl_IndiceClick),
-      AddCommand(p_Aides, QStringLiteral("hl_Possibilite"), ShowCandidatesCaption, &Tf_Jeux::hl_PossibiliteClick),
-      AddCommand(p_Aides, QStringLiteral("hl_Resoudre"), QStringLiteral("Résoudre"), &Tf_Jeux::hl_ResoudreClick),
-      AddCommand(p_Aides, QStringLiteral("hl_documentation"), QStringLiteral("Documentation"),
-                 &Tf_Jeux::hl_documentationClick),
-      AddCommand(p_Aides, QStringLiteral("hl_Menu"), QStringLiteral("Retour au menu"), &Tf_Jeux::hl_MenuClick)};
+      AddCommand(p_Aides, QStringLiteral("hl_Annuler"), tr("Annuler la saisie"), &Tf_Jeux::hl_AnnulerClick),
+      AddCommand(p_Aides, QStringLiteral("hl_Indice"), tr("Indice"), &Tf_Jeux::hl_IndiceClick),
+      AddCommand(p_Aides, QStringLiteral("hl_Possibilite"), ShowCandidatesCaption(), &Tf_Jeux::hl_PossibiliteClick),
+      AddCommand(p_Aides, QStringLiteral("hl_Resoudre"), tr("Résoudre"), &Tf_Jeux::hl_ResoudreClick),
+      AddCommand(p_Aides, QStringLiteral("hl_documentation"), tr("Documentation"), &Tf_Jeux::hl_documentationClick),
+      AddCommand(p_Aides, QStringLiteral("hl_Menu"), tr("Retour au menu"), &Tf_Jeux::hl_MenuClick)};
   hl_Annuler = Commands2_[0].Label;
   hl_Indice = Commands2_[1].Label;
   hl_Possibilite = Commands2_[2].Label;
@@ -108,35 +106,35 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   // the end of the clock's line.
   im_Retablir = new TImage(QStringLiteral(":/pictures/icon_redo.svg"), p_Aides);
   im_Retablir->setObjectName(QStringLiteral("im_Retablir"));
-  im_Retablir->setAccessibleName(QStringLiteral("Rétablir"));
+  im_Retablir->setAccessibleName(tr("Rétablir"));
   im_Retablir->setCursor(Qt::PointingHandCursor);
   connect(im_Retablir, &TImage::clicked, this, &Tf_Jeux::hl_RetablirClick);
   im_RemplirNotes = new TImage(QStringLiteral(":/pictures/icon_fillnotes.svg"), p_Aides);
   im_RemplirNotes->setObjectName(QStringLiteral("im_RemplirNotes"));
-  im_RemplirNotes->setAccessibleName(QStringLiteral("Remplir les notes"));
+  im_RemplirNotes->setAccessibleName(tr("Remplir les notes"));
   im_RemplirNotes->setCursor(Qt::PointingHandCursor);
   connect(im_RemplirNotes, &TImage::clicked, this, &Tf_Jeux::RemplirNotesClick);
   im_Pause = new TImage(QStringLiteral(":/pictures/icon_pause.svg"), p_Compteurs);
   im_Pause->setObjectName(QStringLiteral("im_Pause"));
-  im_Pause->setAccessibleName(QStringLiteral("Pause"));
+  im_Pause->setAccessibleName(tr("Pause"));
   im_Pause->setCursor(Qt::PointingHandCursor);
   connect(im_Pause, &TImage::clicked, this, &Tf_Jeux::hl_PauseClick);
 
   im_CoupDePouce = new TImage(QStringLiteral(":/pictures/icon_ladder.svg"), p_Aides);
   im_CoupDePouce->setObjectName(QStringLiteral("im_CoupDePouce"));
-  im_CoupDePouce->setAccessibleName(QStringLiteral("Coup de pouce"));
+  im_CoupDePouce->setAccessibleName(tr("Coup de pouce"));
   im_CoupDePouce->setCursor(Qt::PointingHandCursor);
   connect(im_CoupDePouce, &TImage::clicked, this, &Tf_Jeux::CoupDePouceClick);
 
   im_Carnet = new TImage(QStringLiteral(":/pictures/icon_booklet.svg"), p_Partie);
   im_Carnet->setObjectName(QStringLiteral("im_Carnet"));
-  im_Carnet->setAccessibleName(QStringLiteral("Imprimer un carnet"));
+  im_Carnet->setAccessibleName(tr("Imprimer un carnet"));
   im_Carnet->setCursor(Qt::PointingHandCursor);
   connect(im_Carnet, &TImage::clicked, this, &Tf_Jeux::hl_CarnetClick);
 
   GrilleSudoku = new TGrilleSudoku(this);
   GrilleSudoku->setObjectName(QStringLiteral("GrilleSudoku"));
-  GrilleSudoku->setAccessibleName(QStringLiteral("Grille"));
+  GrilleSudoku->setAccessibleName(tr("Grille"));
   connect(GrilleSudoku, &TGrilleSudoku::GridChanged, this, [this] {
     ShowHelps();
     KeepGame();
@@ -144,8 +142,8 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   connect(GrilleSudoku, &TGrilleSudoku::ChosenChanged, this, &Tf_Jeux::ShowChosenDigit);
   connect(GrilleSudoku, &TGrilleSudoku::EntryRefused, this, [this] {
     HintTip_.clear();
-    MemoAstuce->setPlainText(Options != nullptr && Options->UseLetters ? LettersNotDigits(RefusedGivenTip)
-                                                                       : RefusedGivenTip);
+    MemoAstuce->setPlainText(Options != nullptr && Options->UseLetters ? LettersNotDigits(RefusedGivenTip())
+                                                                       : RefusedGivenTip());
   });
   // Set before any game comes in: setting it resets the view, and a game
   // taken up keeps its moves to undo.
@@ -160,8 +158,8 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
     button->setFocusPolicy(Qt::NoFocus);
     button->setFont(Look::PixelFont(Look::GridFamily, 16, true));
     if (digit == 0) {
-      button->setToolTip(QStringLiteral("Effacer la case"));
-      button->setAccessibleName(QStringLiteral("Effacer la case"));
+      button->setToolTip(tr("Effacer la case"));
+      button->setAccessibleName(tr("Effacer la case"));
     }
     button->installEventFilter(this);
     // The digit chosen in digit-first play stands out (ShowChosenDigit).
@@ -170,20 +168,20 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
     Buttons[std::size_t(k)] = button;
   }
 
-  l_Mode = new QLabel(QStringLiteral("MODE :"), this);
+  l_Mode = new QLabel(tr("MODE :"), this);
   l_Mode->setObjectName(QStringLiteral("l_Mode"));
   l_Mode->setFont(Look::PixelFont(Look::TitleFamily, 16));
   rc_ModeNormal = new TRondCoche(this);
   rc_ModeNormal->setObjectName(QStringLiteral("rc_ModeNormal"));
   rc_ModeNormal->resize(16, 20);
   rc_ModeNormal->SetChecked(true);
-  rc_ModeNormal->setAccessibleName(QStringLiteral("Mode normal"));
-  rc_ModeNormal->setToolTip(QStringLiteral("Mode normal (F4)"));
+  rc_ModeNormal->setAccessibleName(tr("Mode normal"));
+  rc_ModeNormal->setToolTip(tr("Mode normal (F4)"));
   rc_ModePossibilite = new TRondCoche(this);
   rc_ModePossibilite->setObjectName(QStringLiteral("rc_ModePossibilite"));
   rc_ModePossibilite->resize(16, 20);
-  rc_ModePossibilite->setAccessibleName(QStringLiteral("Mode possibilité"));
-  rc_ModePossibilite->setToolTip(QStringLiteral("Mode possibilité (F4)"));
+  rc_ModePossibilite->setAccessibleName(tr("Mode possibilité"));
+  rc_ModePossibilite->setToolTip(tr("Mode possibilité (F4)"));
   connect(rc_ModeNormal, &TBoutonCoche::clicked, this, [this] {
     GrilleSudoku->NoteMode = false;
     FocusGrid();
@@ -194,12 +192,12 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   });
   im_ModeNormal = new TImage(QStringLiteral(":/pictures/mode_normal.svg"), this);
   im_ModeNormal->setObjectName(QStringLiteral("im_ModeNormal"));
-  im_ModeNormal->setToolTip(ModeNormalTip);
-  im_ModeNormal->setAccessibleName(QStringLiteral("Mode normal"));
+  im_ModeNormal->setToolTip(ModeNormalTip());
+  im_ModeNormal->setAccessibleName(tr("Mode normal"));
   im_ModePossibilite = new TImage(QStringLiteral(":/pictures/mode_notes.svg"), this);
   im_ModePossibilite->setObjectName(QStringLiteral("im_ModePossibilite"));
-  im_ModePossibilite->setToolTip(ModeNotesTip);
-  im_ModePossibilite->setAccessibleName(QStringLiteral("Mode possibilité"));
+  im_ModePossibilite->setToolTip(ModeNotesTip());
+  im_ModePossibilite->setAccessibleName(tr("Mode possibilité"));
   connect(im_ModeNormal, &TImage::clicked, this, [this] {
     rc_ModeNormal->SetChecked(true);
     GrilleSudoku->NoteMode = false;
@@ -217,7 +215,7 @@ Tf_Jeux::Tf_Jeux(QWidget* Parent) : QWidget(Parent) {
   MemoAstuce->setFocusPolicy(Qt::NoFocus);
   MemoAstuce->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   MemoAstuce->viewport()->installEventFilter(this);
-  MemoAstuce->setAccessibleName(QStringLiteral("Boîte de conseils"));
+  MemoAstuce->setAccessibleName(tr("Boîte de conseils"));
   KeepWholeLines(*MemoAstuce);
 
   t_Chronometre = new QTimer(this);
@@ -246,36 +244,52 @@ void Tf_Jeux::AddShortcuts() {
     void (Tf_Jeux::*Handler)();
   };
   const Command commands[] = {
-      {hl_reinit, hl_reinit, {key(Qt::CTRL | Qt::Key_R)}, "Réinitialiser (Ctrl+R)", &Tf_Jeux::hl_reinitClick},
+      {hl_reinit,
+       hl_reinit,
+       {key(Qt::CTRL | Qt::Key_R)},
+       QT_TR_NOOP("Réinitialiser (Ctrl+R)"),
+       &Tf_Jeux::hl_reinitClick},
       {hl_newgrille, hl_newgrille, {key(Qt::CTRL | Qt::Key_N)}, nullptr, &Tf_Jeux::hl_newgrilleClick},
-      {hl_charger, hl_charger, {key(Qt::CTRL | Qt::Key_O)}, "Charger (Ctrl+O)", &Tf_Jeux::hl_chargerClick},
-      {hl_sauver, hl_sauver, {key(Qt::CTRL | Qt::Key_S)}, "Sauver (Ctrl+S)", &Tf_Jeux::hl_sauverClick},
-      {hl_imprimer, hl_imprimer, {key(Qt::CTRL | Qt::Key_P)}, "Imprimer (Ctrl+P)", &Tf_Jeux::hl_imprimerClick},
+      {hl_charger, hl_charger, {key(Qt::CTRL | Qt::Key_O)}, QT_TR_NOOP("Charger (Ctrl+O)"), &Tf_Jeux::hl_chargerClick},
+      {hl_sauver, hl_sauver, {key(Qt::CTRL | Qt::Key_S)}, QT_TR_NOOP("Sauver (Ctrl+S)"), &Tf_Jeux::hl_sauverClick},
+      {hl_imprimer,
+       hl_imprimer,
+       {key(Qt::CTRL | Qt::Key_P)},
+       QT_TR_NOOP("Imprimer (Ctrl+P)"),
+       &Tf_Jeux::hl_imprimerClick},
       {nullptr, hl_imprimer, {key(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}, nullptr, &Tf_Jeux::hl_CarnetClick},
-      {hl_Annuler, hl_Annuler, {key(Qt::CTRL | Qt::Key_Z)}, "Annuler la saisie (Ctrl+Z)", &Tf_Jeux::hl_AnnulerClick},
+      {hl_Annuler,
+       hl_Annuler,
+       {key(Qt::CTRL | Qt::Key_Z)},
+       QT_TR_NOOP("Annuler la saisie (Ctrl+Z)"),
+       &Tf_Jeux::hl_AnnulerClick},
       {nullptr,
        hl_Annuler,
        {key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), key(Qt::CTRL | Qt::Key_Y)},
        nullptr,
        &Tf_Jeux::hl_RetablirClick},
-      {hl_Indice, hl_Indice, {key(Qt::Key_F2)}, "Indice (F2)", &Tf_Jeux::hl_IndiceClick},
+      {hl_Indice, hl_Indice, {key(Qt::Key_F2)}, QT_TR_NOOP("Indice (F2)"), &Tf_Jeux::hl_IndiceClick},
       {nullptr, hl_Indice, {key(Qt::SHIFT | Qt::Key_F2)}, nullptr, &Tf_Jeux::CoupDePouceClick},
       {hl_Possibilite,
        hl_Possibilite,
        {key(Qt::Key_F3)},
-       "Voir ou cacher les possibilités (F3)",
+       QT_TR_NOOP("Voir ou cacher les possibilités (F3)"),
        &Tf_Jeux::hl_PossibiliteClick},
       {nullptr, im_RemplirNotes, {key(Qt::Key_F8)}, nullptr, &Tf_Jeux::RemplirNotesClick},
-      {hl_Resoudre, hl_Resoudre, {key(Qt::Key_F9)}, "Résoudre (F9)", &Tf_Jeux::hl_ResoudreClick},
+      {hl_Resoudre, hl_Resoudre, {key(Qt::Key_F9)}, QT_TR_NOOP("Résoudre (F9)"), &Tf_Jeux::hl_ResoudreClick},
       // F1 belongs to the main window, which opens the help on every screen.
-      {hl_documentation, nullptr, {}, "Documentation (F1)", nullptr},
-      {hl_Menu, hl_Menu, {key(Qt::Key_Escape)}, "Retour au menu (Échap)", &Tf_Jeux::hl_MenuClick},
+      {hl_documentation, nullptr, {}, QT_TR_NOOP("Documentation (F1)"), nullptr},
+      {hl_Menu, hl_Menu, {key(Qt::Key_Escape)}, QT_TR_NOOP("Retour au menu (Échap)"), &Tf_Jeux::hl_MenuClick},
       {hl_VerifierGrille,
        hl_VerifierGrille,
        {key(Qt::Key_F6)},
-       "Vérifier la grille (F6)",
+       QT_TR_NOOP("Vérifier la grille (F6)"),
        &Tf_Jeux::hl_VerifierGrilleClick},
-      {hl_JouerGrille, hl_JouerGrille, {key(Qt::Key_F7)}, "Jouer sur la grille (F7)", &Tf_Jeux::hl_JouerGrilleClick},
+      {hl_JouerGrille,
+       hl_JouerGrille,
+       {key(Qt::Key_F7)},
+       QT_TR_NOOP("Jouer sur la grille (F7)"),
+       &Tf_Jeux::hl_JouerGrilleClick},
       {nullptr, l_Temps, {key(Qt::Key_F5), key(Qt::Key_Pause)}, nullptr, &Tf_Jeux::hl_PauseClick},
       {nullptr, rc_ModePossibilite, {key(Qt::Key_F4)}, nullptr, &Tf_Jeux::ToggleNoteMode},
       {nullptr, this, {key(Qt::CTRL | Qt::Key_Insert)}, nullptr, &Tf_Jeux::CopyPuzzle},
@@ -290,17 +304,16 @@ void Tf_Jeux::AddShortcuts() {
   };
   for (const Command& command : commands) {
     if (command.Owner != nullptr) AddShortcut(command.Owner, command.Keys, command.Handler);
-    if (command.Label != nullptr && command.Tip != nullptr)
-      SetCommandTip(command.Label, QString::fromUtf8(command.Tip));
+    if (command.Label != nullptr && command.Tip != nullptr) SetCommandTip(command.Label, tr(command.Tip));
   }
-  im_Retablir->setToolTip(QStringLiteral("Rétablir (Ctrl+Maj+Z ou Ctrl+Y)"));
-  im_RemplirNotes->setToolTip(FillNotesTip);
-  im_Pause->setToolTip(QStringLiteral("Pause (F5 ou Pause)"));
-  im_Carnet->setToolTip(QStringLiteral("Imprimer un carnet de grilles neuves (Ctrl+Maj+P)"));
+  im_Retablir->setToolTip(tr("Rétablir (Ctrl+Maj+Z ou Ctrl+Y)"));
+  im_RemplirNotes->setToolTip(FillNotesTip());
+  im_Pause->setToolTip(tr("Pause (F5 ou Pause)"));
+  im_Carnet->setToolTip(tr("Imprimer un carnet de grilles neuves (Ctrl+Maj+P)"));
   im_CoupDePouce->setToolTip(
-      QStringLiteral("Coup de pouce\u00A0: l'indice pas à pas, d'abord où regarder, puis chaque étape (Maj+F2)"));
+      tr("Coup de pouce\u00A0: l'indice pas à pas, d'abord où regarder, puis chaque étape (Maj+F2)"));
   // "Nouvelle grille" changes with the mode (SetPlayMode).
-  SetCommandTip(hl_newgrille, NewGridCaption + QStringLiteral(" (Ctrl+N)"));
+  SetCommandTip(hl_newgrille, NewGridCaption() + QStringLiteral(" (Ctrl+N)"));
 }
 
 QShortcut* Tf_Jeux::AddShortcut(QWidget* Owner, const QList<QKeySequence>& Keys, void (Tf_Jeux::*Handler)()) {
@@ -392,7 +405,7 @@ void Tf_Jeux::FocusGrid() { GrilleSudoku->setFocus(Qt::OtherFocusReason); }
 void Tf_Jeux::SetPlayMode(bool Playing) {
   SetPaused(false);
   GrilleSudoku->SetGameMode(Playing);
-  hl_newgrille->setText(Playing ? NewGridCaption : ClearGridCaption);
+  hl_newgrille->setText(Playing ? NewGridCaption() : ClearGridCaption());
   hl_newgrille->adjustSize();
   SetCommandTip(hl_newgrille, hl_newgrille->text() + QStringLiteral(" (Ctrl+N)"));
   GrilleSudoku->NoteMode = false;
@@ -479,14 +492,13 @@ void Tf_Jeux::SetupScreen() {
   for (int digit = 1; digit <= 9; ++digit) {
     QPushButton* button = Buttons[std::size_t(digit - 1)];
     button->setText(TGrilleSudoku::DigitText(digit, GrilleSudoku->TypeBrique));
-    button->setAccessibleName((Options->UseLetters ? QStringLiteral("Lettre ") : QStringLiteral("Chiffre ")) +
-                              button->text());
+    button->setAccessibleName((Options->UseLetters ? tr("Lettre %1") : tr("Chiffre %1")).arg(button->text()));
   }
   // A grid in letters: the texts that name the symbols say letters.
   const auto symbols = [this](const QString& Text) { return Options->UseLetters ? LettersNotDigits(Text) : Text; };
-  im_ModeNormal->setToolTip(symbols(ModeNormalTip));
-  im_ModePossibilite->setToolTip(symbols(ModeNotesTip));
-  im_RemplirNotes->setToolTip(symbols(FillNotesTip));
+  im_ModeNormal->setToolTip(symbols(ModeNormalTip()));
+  im_ModePossibilite->setToolTip(symbols(ModeNotesTip()));
+  im_RemplirNotes->setToolTip(symbols(FillNotesTip()));
   MemoAstuce->clear();
   HintTip_.clear();
   // The comforts of the page "Options de jeux" apply while playing.
@@ -501,13 +513,13 @@ void Tf_Jeux::SetupScreen() {
     GrilleSudoku->ShowImpossible = Options->MauvaisEmplacementJeu;
     GrilleSudoku->TabAuto = false;
     const bool digitFirst = GrilleSudoku->Saisie().DigitFirst();
-    MemoAstuce->setPlainText(symbols((digitFirst ? DigitFirstTip : EntryTip) + QStringLiteral("\n\n") +
-                                     (digitFirst ? DigitFirstNoteTip : NoteTip)));
+    MemoAstuce->setPlainText(symbols((digitFirst ? DigitFirstTip() : EntryTip()) + QStringLiteral("\n\n") +
+                                     (digitFirst ? DigitFirstNoteTip() : NoteTip())));
   } else {
     GrilleSudoku->ShowErreur = false;
     GrilleSudoku->ShowImpossible = Options->MauvaisEmplacementProbleme;
     GrilleSudoku->TabAuto = Options->DecaleAuto;
-    MemoAstuce->setPlainText(symbols(EntryTip + QLatin1Char('\n') + TypingInTip));
+    MemoAstuce->setPlainText(symbols(EntryTip() + QLatin1Char('\n') + TypingInTip()));
   }
   GrilleSudoku->update();
   ShowCounters();
@@ -605,7 +617,7 @@ void Tf_Jeux::FinishGame() {
     bool goOn = false;
     {
       const ClockHold hold(*this);
-      goOn = AskYesNo(ErrorsTitle, ErrorsQuestion);
+      goOn = AskYesNo(ErrorsTitle(), ErrorsQuestion());
     }
     if (goOn) return;
   }

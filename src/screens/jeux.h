@@ -248,6 +248,9 @@ class Tf_Jeux : public QWidget {
   // Spreads the lines of a panel evenly from its first line to its last one,
   // which keeps its distance from the panel's bottom.
   static void SpreadLines(const std::vector<CommandLine>& Lines, int PanelHeight, int LineHeight);
+  // The width the panels need for every command line with its text PixelSize
+  // high, and the picture at the end of some.
+  int CommandsWidth(int PixelSize) const;
   // The counters of the game on screen: the clock's panel (or the typed
   // puzzle's commands), the clock, the helps, the candidates hidden.
   void ShowCounters();

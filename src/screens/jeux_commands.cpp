@@ -40,7 +40,7 @@ namespace {
 
 QString LevelName(int Rating) {
   const int level = Rating & RatingLevelBits;
-  return level >= LevelFacile && level <= HighestLevel ? LevelNames[level - 1] : QString();
+  return level >= LevelFacile && level <= HighestLevel ? ShownLevelName(level) : QString();
 }
 
 }  // namespace
@@ -49,20 +49,21 @@ std::uint8_t Tf_Jeux::VerifyGrid() {
   // A digit pasted where the rules forbid it stays in the grid until the
   // player takes it away: no puzzle to play yet.
   if (const std::optional<TCellDigit> clash = Partie().TypedClash()) {
-    ShowMessage(VerifyClash.arg(GrilleSudoku->DigitText(clash->Digit, GrilleSudoku->TypeBrique))
+    ShowMessage(VerifyClash()
+                    .arg(GrilleSudoku->DigitText(clash->Digit, GrilleSudoku->TypeBrique))
                     .arg(clash->Row)
                     .arg(clash->Col));
     return 0;
   }
   const std::uint8_t rating = GrilleSudoku->RateGrid();
   if (rating == 0) {
-    ShowMessage(VerifyCannotSolve);
+    ShowMessage(VerifyCannotSolve());
     return 0;
   }
   const QString name = LevelName(rating);
-  QString sentence = VerifySolvable;
-  if ((rating & RatingGuess) != 0) sentence = (rating & RatingMultiple) != 0 ? VerifySeveral : VerifyGuessing;
-  ShowMessage(sentence + QLatin1Char('\n') + QStringLiteral("Niveau de la grille: ") + name);
+  QString sentence = VerifySolvable();
+  if ((rating & RatingGuess) != 0) sentence = (rating & RatingMultiple) != 0 ? VerifySeveral() : VerifyGuessing();
+  ShowMessage(sentence + QLatin1Char('\n') + tr("Niveau de la grille: %1").arg(name));
   return rating;
 }
 
@@ -113,7 +114,7 @@ bool Tf_Jeux::MayLeave() {
   TAnswer answer = TAnswer::Cancel;
   {
     const ClockHold hold(*this);
-    answer = AskYesNoCancel(QuitTitle, QuitQuestion);
+    answer = AskYesNoCancel(QuitTitle(), QuitQuestion());
   }
   switch (answer) {
     case TAnswer::Yes:
@@ -132,11 +133,11 @@ void Tf_Jeux::CopyPuzzle() { QGuiApplication::clipboard()->setText(GrilleSudoku-
 
 void Tf_Jeux::PastePuzzle() {
   if (GrilleSudoku->GameMode()) {
-    ShowMessage(PasteOnlyTypingIn);
+    ShowMessage(PasteOnlyTypingIn());
   } else {
     const QString cells = TGrilleSudoku::ReadPuzzle(QGuiApplication::clipboard()->text());
     if (cells.isEmpty())
-      ShowMessage(PasteRefused);
+      ShowMessage(PasteRefused());
     else
       GrilleSudoku->PastePuzzle(cells);
   }
@@ -181,7 +182,7 @@ void Tf_Jeux::ShowHintTip(const std::string& Text, bool Paged) {
   HintTip_ = Text;
   QString text = QString::fromStdString(Text);
   if (GrilleSudoku->TypeBrique == tb_Lettre) text = HintInLetters(text);
-  TipPages_ = Paged ? WholeLinePages(*MemoAstuce, text, MoreTip) : QStringList();
+  TipPages_ = Paged ? WholeLinePages(*MemoAstuce, text, MoreTip()) : QStringList();
   TipPage_ = 0;
   TipPagesAt_ = Partie().HintPosition();
   MemoAstuce->setPlainText(TipPages_.size() > 1 ? TipPages_.front() : text);
@@ -212,8 +213,9 @@ void Tf_Jeux::CoupDePouceClick() {
       [this] {
         const std::optional<TRung> rung = GrilleSudoku->GiveHintRung();
         if (!rung) return std::string();
-        return "Coup de pouce " + std::to_string(rung->Number) + "/" + std::to_string(rung->Count) +
-               "\u00a0: " + rung->Text;
+        return tr("Coup de pouce %1/%2\u00A0: %3")
+            .arg(QString::number(rung->Number), QString::number(rung->Count), QString::fromStdString(rung->Text))
+            .toStdString();
       },
       true);
 }
@@ -247,7 +249,7 @@ void Tf_Jeux::SetPossibilitiesShown(bool Shown) {
     Partie().NoteCandidatesShown();
     KeepGame();
   }
-  hl_Possibilite->setText(Shown ? HideCandidatesCaption : ShowCandidatesCaption);
+  hl_Possibilite->setText(Shown ? HideCandidatesCaption() : ShowCandidatesCaption());
   hl_Possibilite->adjustSize();
 }
 
@@ -258,7 +260,7 @@ void Tf_Jeux::hl_ResoudreClick() {
     bool solve = false;
     {
       const ClockHold hold(*this);
-      solve = AskYesNoDefaultNo(SolveTitle, SolveQuestion);
+      solve = AskYesNoDefaultNo(SolveTitle(), SolveQuestion());
     }
     if (!solve) {
       FocusGrid();
@@ -268,9 +270,9 @@ void Tf_Jeux::hl_ResoudreClick() {
   InCommand_ = true;
   const std::uint16_t flags = GrilleSudoku->SolveGrid();
   if ((flags & SolveNoSolution) != 0) {
-    ShowMessage(CannotSolve);
+    ShowMessage(CannotSolve());
   } else if ((flags & SolveMultiple) != 0) {
-    if (AskYesNo(MultipleTitle, MultipleQuestion)) GrilleSudoku->ShowSolution();
+    if (AskYesNo(MultipleTitle(), MultipleQuestion())) GrilleSudoku->ShowSolution();
   }
   ShowHelps();
   FocusGrid();

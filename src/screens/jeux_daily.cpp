@@ -28,7 +28,7 @@ void Tf_Jeux::ShowDailyCaption() {
   const std::optional<std::chrono::year_month_day> day = Partie().DailyDay();
   if (!day || !GrilleSudoku->GameMode()) return;
   const QDate date(int(day->year()), int(unsigned(day->month())), int(unsigned(day->day())));
-  const QString caption = QStringLiteral("Grille du jour du %1 : la même pour tous les joueurs aujourd'hui.")
+  const QString caption = tr("Grille du jour du %1 : la même pour tous les joueurs aujourd'hui.")
                               .arg(QLocale().toString(date, QStringLiteral("dddd d MMMM yyyy")));
   MemoAstuce->setPlainText(caption + QStringLiteral("\n\n") + MemoAstuce->toPlainText());
 }

@@ -4,6 +4,7 @@
 // the tips below the panels.
 #include "jeux.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -56,6 +57,7 @@ struct TJeuxLayout {
   int ColumnGap = 16;
   double LinePixelsDivisor = 31.0;  // the command lines' text: the height over this
   int LinePixelsLeast = 17, LinePixelsMost = 26;
+  int LinePixelsSmallest = 11;  // how small the text of longer commands (another language) may get
   int PanelWidthPerPixel = 12, PanelWidthExtra = 20;
   double PartieDivisor = 3.57, CompteursDivisor = 7.77, AidesDivisor = 3.0;
   int LineInset = 8;  // first and last command lines from the panels' edges
@@ -167,6 +169,29 @@ void Tf_Jeux::SpreadLines(const std::vector<CommandLine>& Lines, int PanelHeight
   }
 }
 
+int Tf_Jeux::CommandsWidth(int PixelSize) const {
+  const QFontMetrics metrics(Look::PixelFont(Look::TitleFamily, PixelSize));
+  const auto widest = [&metrics](std::initializer_list<QString> Captions) {
+    int width = 0;
+    for (const QString& caption : Captions) width = std::max(width, metrics.horizontalAdvance(caption));
+    return width;
+  };
+  const int icon = std::clamp(metrics.height() - Layout.IconInset, Layout.IconLeast, Layout.IconMost);
+  int width = 0;
+  for (const auto* lines : {&Commands1_, &Commands2_, &Commands4_})
+    for (const CommandLine& line : *lines) {
+      const THotLabel* label = line.Label;
+      // Two lines change their caption: the longer counts.
+      int text = metrics.horizontalAdvance(label->text());
+      if (label == hl_newgrille) text = widest({NewGridCaption(), ClearGridCaption()});
+      if (label == hl_Possibilite) text = widest({ShowCandidatesCaption(), HideCandidatesCaption()});
+      const bool pictured =
+          label == hl_Annuler || label == hl_Possibilite || label == hl_Indice || label == hl_imprimer;
+      width = std::max(width, Layout.LabelLeft + text + (pictured ? Layout.IconInset + icon : 0) + Layout.LineInset);
+    }
+  return width;
+}
+
 void Tf_Jeux::FormResize() {
   const int H = height();
   Image1->setGeometry(rect());
@@ -184,9 +209,14 @@ void Tf_Jeux::FormResize() {
 
   // The command panels stand in a column left of the grid, their lines in the
   // title face at a size that follows the window's height.
-  const int linePixels =
-      std::clamp(Rounded(H / Layout.LinePixelsDivisor), Layout.LinePixelsLeast, Layout.LinePixelsMost);
-  const int panelWidth = Layout.PanelWidthPerPixel * linePixels + Layout.PanelWidthExtra;
+  int linePixels = std::clamp(Rounded(H / Layout.LinePixelsDivisor), Layout.LinePixelsLeast, Layout.LinePixelsMost);
+  int panelWidth = Layout.PanelWidthPerPixel * linePixels + Layout.PanelWidthExtra;
+  // Commands longer than the panels (another language than French): the
+  // panels widen into the room at their left, then the text gets smaller.
+  if (const int wanted = CommandsWidth(linePixels); wanted > panelWidth) {
+    panelWidth = std::max(panelWidth, std::min(wanted, gridLeft - Layout.ColumnGap - Layout.PanelMargin));
+    while (linePixels > Layout.LinePixelsSmallest && CommandsWidth(linePixels) > panelWidth) --linePixels;
+  }
   const int panelLeft = std::max(Layout.PanelMargin, gridLeft - Layout.ColumnGap - panelWidth);
   const int h1 = Rounded(H / Layout.PartieDivisor);
   const int h3 = Rounded(H / Layout.CompteursDivisor);

@@ -67,17 +67,6 @@ QString NightPicture(const QString& Name) {
   return dot < 0 ? Name + QStringLiteral("-nuit") : Name.left(dot) + QStringLiteral("-nuit") + Name.mid(dot);
 }
 
-const QString WaitingTitle = QStringLiteral("Partie interrompue");
-const QString WaitingQuestion = QStringLiteral(
-    "Une partie interrompue attend d'être reprise. Voulez-vous la reprendre\u00A0?\n\n"
-    "Non\u00A0: la nouvelle partie prendra sa place.");
-const QString WaitingQuestionTypingIn = QStringLiteral(
-    "Une partie interrompue attend d'être reprise. Voulez-vous la reprendre\u00A0?\n\n"
-    "Non\u00A0: elle restera en attente jusqu'à ce que vous jouiez sur la grille proposée, qui prendra "
-    "alors sa place.");
-const QString ScreenModeTitle = QStringLiteral("Mode de jeu");
-const QString ScreenModeQuestion = QStringLiteral("Souhaitez vous lancer le logiciel en mode plein écran");
-
 }  // namespace
 
 Tf_Main::Tf_Main(QWidget* Parent) : QWidget(Parent) {
@@ -99,30 +88,28 @@ Tf_Main::Tf_Main(QWidget* Parent) : QWidget(Parent) {
 
   // The menu's keys: none is a digit or a letter A to I, which enter digits
   // in a grid.
-  hl_Reprendre = MakeMenuLabel(QStringLiteral("Reprendre la partie"), &Tf_Main::hl_ReprendreClick, Qt::CTRL | Qt::Key_R,
+  hl_Reprendre = MakeMenuLabel(tr("Reprendre la partie"), &Tf_Main::hl_ReprendreClick, Qt::CTRL | Qt::Key_R,
                                QStringLiteral("Ctrl+R"));
   hl_Reprendre->setObjectName(QStringLiteral("hl_Reprendre"));
-  hl_nouveau = MakeMenuLabel(QStringLiteral("Nouvelle partie"), &Tf_Main::hl_nouveauClick, Qt::CTRL | Qt::Key_N,
-                             QStringLiteral("Ctrl+N"));
+  hl_nouveau =
+      MakeMenuLabel(tr("Nouvelle partie"), &Tf_Main::hl_nouveauClick, Qt::CTRL | Qt::Key_N, QStringLiteral("Ctrl+N"));
   hl_nouveau->setObjectName(QStringLiteral("hl_nouveau"));
-  hl_Charger = MakeMenuLabel(QStringLiteral("Charger un puzzle"), &Tf_Main::hl_ChargerClick, Qt::CTRL | Qt::Key_O,
-                             QStringLiteral("Ctrl+O"));
+  hl_Charger =
+      MakeMenuLabel(tr("Charger un puzzle"), &Tf_Main::hl_ChargerClick, Qt::CTRL | Qt::Key_O, QStringLiteral("Ctrl+O"));
   hl_Charger->setObjectName(QStringLiteral("hl_Charger"));
-  hl_puzzle = MakeMenuLabel(QStringLiteral("Proposer un puzzle"), &Tf_Main::hl_puzzleClick, Qt::CTRL | Qt::Key_T,
-                            QStringLiteral("Ctrl+T"));
+  hl_puzzle =
+      MakeMenuLabel(tr("Proposer un puzzle"), &Tf_Main::hl_puzzleClick, Qt::CTRL | Qt::Key_T, QStringLiteral("Ctrl+T"));
   hl_puzzle->setObjectName(QStringLiteral("hl_puzzle"));
-  hl_regle = MakeMenuLabel(QStringLiteral("Règles du jeu"), &Tf_Main::hl_regleClick, Qt::CTRL | Qt::Key_L,
-                           QStringLiteral("Ctrl+L"));
+  hl_regle =
+      MakeMenuLabel(tr("Règles du jeu"), &Tf_Main::hl_regleClick, Qt::CTRL | Qt::Key_L, QStringLiteral("Ctrl+L"));
   hl_regle->setObjectName(QStringLiteral("hl_regle"));
-  hl_Astuces = MakeMenuLabel(QStringLiteral("Astuces"), &Tf_Main::hl_AstucesClick, Qt::CTRL | Qt::Key_U,
-                             QStringLiteral("Ctrl+U"));
+  hl_Astuces = MakeMenuLabel(tr("Astuces"), &Tf_Main::hl_AstucesClick, Qt::CTRL | Qt::Key_U, QStringLiteral("Ctrl+U"));
   hl_Astuces->setObjectName(QStringLiteral("hl_Astuces"));
-  hl_Option = MakeMenuLabel(QStringLiteral("Options"), &Tf_Main::hl_OptionClick, Qt::CTRL | Qt::Key_Comma,
-                            QStringLiteral("Ctrl+,"));
+  hl_Option =
+      MakeMenuLabel(tr("Options"), &Tf_Main::hl_OptionClick, Qt::CTRL | Qt::Key_Comma, QStringLiteral("Ctrl+,"));
   hl_Option->setObjectName(QStringLiteral("hl_Option"));
   // Ctrl+Q quits from every screen: its key belongs to the window.
-  hl_Quitter =
-      MakeMenuLabel(QStringLiteral("Quitter"), &Tf_Main::hl_QuitterClick, QKeySequence(), QStringLiteral("Ctrl+Q"));
+  hl_Quitter = MakeMenuLabel(tr("Quitter"), &Tf_Main::hl_QuitterClick, QKeySequence(), QStringLiteral("Ctrl+Q"));
   hl_Quitter->setObjectName(QStringLiteral("hl_Quitter"));
 
   // The host of the screens covers the whole window, menu included, when shown.
@@ -355,7 +342,7 @@ void Tf_Main::ApplyScreenMode(bool FullScreen) {
 
 bool Tf_Main::AskScreenMode() {
   if (ScreenModeAnswer != 0) return false;
-  const bool fullScreen = AskYesNo(ScreenModeTitle, ScreenModeQuestion);
+  const bool fullScreen = AskYesNo(tr("Mode de jeu"), tr("Souhaitez vous lancer le logiciel en mode plein écran"));
   // The answer is written at once, so that the question comes only once; if
   // it cannot be written, the error is shown and it comes again next time.
   ReportFileResult(Options->SaveScreenMode(!fullScreen));
@@ -411,7 +398,13 @@ bool Tf_Main::StartGame(const TStart& How) {
 
 bool Tf_Main::MayReplaceWaitingGame(bool TypingIn) {
   if (!GameToResume()) return true;
-  const TAnswer answer = AskYesNoCancel(WaitingTitle, TypingIn ? WaitingQuestionTypingIn : WaitingQuestion);
+  const QString question =
+      TypingIn ? tr("Une partie interrompue attend d'être reprise. Voulez-vous la reprendre\u00A0?\n\n"
+                    "Non\u00A0: elle restera en attente jusqu'à ce que vous jouiez sur la grille proposée, qui prendra "
+                    "alors sa place.")
+               : tr("Une partie interrompue attend d'être reprise. Voulez-vous la reprendre\u00A0?\n\n"
+                    "Non\u00A0: la nouvelle partie prendra sa place.");
+  const TAnswer answer = AskYesNoCancel(tr("Partie interrompue"), question);
   if (answer == TAnswer::Yes) hl_ReprendreClick();
   return answer == TAnswer::No;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A file given to the program: a saved-grid file opens the load dialog on it,
 // a file of puzzles opens "Proposer un puzzle" on one of its puzzles.
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QListView>
@@ -25,7 +26,10 @@ QStringList PuzzleEntries(const std::vector<std::string>& Puzzles) {
     QString firstRow = cells.left(9);
     firstRow.replace(u'0', u'.');
     const qsizetype givens = 81 - cells.count(u'0');
-    entries << QStringLiteral("Grille %1 : %2, %3 chiffres donnés").arg(k + 1).arg(firstRow).arg(givens);
+    entries << QCoreApplication::translate("Tf_Main", "Grille %1 : %2, %3 chiffres donnés")
+                   .arg(k + 1)
+                   .arg(firstRow)
+                   .arg(givens);
   }
   return entries;
 }
@@ -33,16 +37,17 @@ QStringList PuzzleEntries(const std::vector<std::string>& Puzzles) {
 // The puzzle the player picks, or -1 when the list is closed.
 int ChoosePuzzle(QWidget* Parent, const QString& Path, const std::vector<std::string>& Puzzles) {
   QInputDialog dialog(Parent);
-  dialog.setWindowTitle(QStringLiteral("Choisir une grille"));
-  dialog.setLabelText(QStringLiteral("Le fichier « %1 » contient %2 grilles. Laquelle voulez-vous proposer ?")
-                          .arg(QFileInfo(Path).fileName())
-                          .arg(Puzzles.size()));
+  dialog.setWindowTitle(QCoreApplication::translate("Tf_Main", "Choisir une grille"));
+  dialog.setLabelText(
+      QCoreApplication::translate("Tf_Main", "Le fichier « %1 » contient %2 grilles. Laquelle voulez-vous proposer ?")
+          .arg(QFileInfo(Path).fileName())
+          .arg(Puzzles.size()));
   dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
   const QStringList entries = PuzzleEntries(Puzzles);
   dialog.setComboBoxItems(entries);
   dialog.setTextValue(entries.front());
-  dialog.setOkButtonText(QStringLiteral("OK"));
-  dialog.setCancelButtonText(QStringLiteral("Annuler"));
+  dialog.setOkButtonText(QCoreApplication::translate("Tf_Main", "OK"));
+  dialog.setCancelButtonText(QCoreApplication::translate("Tf_Main", "Annuler"));
   dialog.resize(520, 420);
   KeepCentred(dialog);
   // A double click on a line chooses it.

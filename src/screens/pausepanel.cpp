@@ -16,8 +16,8 @@ const QColor ResumeColor{96, 64, 32};
 
 TPausePanel::TPausePanel(QWidget* Parent) : QWidget(Parent) {
   setObjectName(QStringLiteral("p_Pause"));
-  setAccessibleName(Jeux::PauseTitle);
-  setAccessibleDescription(Jeux::PauseResume);
+  setAccessibleName(Jeux::PauseTitle());
+  setAccessibleDescription(Jeux::PauseResume());
   hide();
 }
 
@@ -30,9 +30,9 @@ void TPausePanel::paintEvent(QPaintEvent*) {
   const int h = height();
   painter.setFont(Look::PixelFont(Look::TitleFamily, std::max(28, h / 6)));
   painter.setPen(Look::Colours().Hover);
-  painter.drawText(QRect(0, h / 4, width(), h / 4), Qt::AlignHCenter | Qt::AlignBottom, Jeux::PauseTitle);
+  painter.drawText(QRect(0, h / 4, width(), h / 4), Qt::AlignHCenter | Qt::AlignBottom, Jeux::PauseTitle());
   painter.setFont(Look::PixelFont(Look::TextFamily, std::clamp(h / 22, 14, 22), true));
   painter.setPen(Look::Mode().Dark ? Look::Colours().Command : ResumeColor);
   painter.drawText(QRect(h / 10, h / 2 + h / 20, width() - h / 5, h / 3),
-                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, Jeux::PauseResume);
+                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, Jeux::PauseResume());
 }

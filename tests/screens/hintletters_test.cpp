@@ -33,3 +33,20 @@ TEST(HintInLetters, TheWordsThatNameTheSymbolsSayLetters) {
   for (const auto& [digits, letters] : cases)
     EXPECT_EQ(HintInLetters(QString::fromUtf8(digits)), QString::fromUtf8(letters));
 }
+
+TEST(HintInLetters, EnglishSentencesKeepTheNumbersOfRowsColumnsAndRungs) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"Row 3 lacks only one digit (full house): counting from 1 to 9, it is 7, which goes in column 5.",
+       "Row 3 lacks only one letter (full house): counting from A to I, it is G, which goes in column 5."},
+      {"In rows 1, 4 and 7, 6 can only go in columns 2, 5 and 9 (Swordfish).",
+       "In rows 1, 4 and 7, F can only go in columns 2, 5 and 9 (Swordfish)."},
+      {"After noting each cell's candidates and removing candidates with naked pairs (rows 1, 4, column 3), "
+       "the cell (row 2, column 2) can only take 9.",
+       "After noting each cell's candidates and removing candidates with naked pairs (rows 1, 4, column 3), "
+       "the cell (row 2, column 2) can only take I."},
+      {"Nudge 1/3: Look at the 4s in row 6 (cross-hatching).", "Nudge 1/3: Look at the Ds in row 6 (cross-hatching)."},
+      {"Look for an X-Wing on digit 8.", "Look for an X-Wing on letter H."},
+  };
+  for (const auto& [digits, letters] : cases)
+    EXPECT_EQ(HintInLetters(QString::fromUtf8(digits)).toStdString(), letters);
+}
