@@ -78,7 +78,7 @@ Tf_Carnet::Tf_Carnet(int Level, QWidget* Parent) : QDialog(DialogOwner(Parent), 
 
   Niveaux = new QButtonGroup(this);
   QStringList levels;
-  for (const QString& name : Jeux::LevelNames) levels << name;
+  for (int level = LevelFacile; level <= HighestLevel; ++level) levels << Jeux::ShownLevelName(level);
   auto* levelRow = ToggleRow(*Niveaux, levels, {1, 2, 3, 4, 5},
                              Level >= LevelFacile && Level <= HighestLevel ? Level : LevelFacile, this);
 

@@ -96,7 +96,7 @@ bool PrintBooklet(QPrinter& Printer, const std::vector<TGrille>& Puzzles, int Le
   const QRect page = PrintArea(Printer);
   const int foot = int(std::min(page.width(), page.height()) * FootShare);
   const QRect area = page.adjusted(0, 0, 0, -foot);
-  const QString levelName = Level >= LevelFacile && Level <= HighestLevel ? Jeux::LevelNames[Level - 1] : QString();
+  const QString levelName = Level >= LevelFacile && Level <= HighestLevel ? Jeux::ShownLevelName(Level) : QString();
   QFont puzzleFont = Look::PixelFont(Look::GridFamily, 10, true);
   puzzleFont.setPointSize(PuzzleCaptionPoints);
   QFont solutionFont = Look::PixelFont(Look::GridFamily, 10);

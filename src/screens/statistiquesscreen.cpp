@@ -83,7 +83,7 @@ Tf_Statistiques::Tf_Statistiques(QWidget* Parent) : QWidget(Parent) {
   const QFont cellFont = Look::PixelFont(Look::TextFamily, CellPixelSize, true);
   const QFont headFont = Look::PixelFont(Look::TitleFamily, CellPixelSize);
   for (int column = 1; column <= Columns; ++column) {
-    auto* head = new QLabel(Jeux::LevelNames[column - 1]);
+    auto* head = new QLabel(Jeux::ShownLevelName(column));
     head->setFont(headFont);
     head->setAlignment(Qt::AlignCenter);
     grid->addWidget(head, 1, column);
