@@ -1100,7 +1100,7 @@
     <message>
         <location filename="../src/screens/jeux_commands.cpp" line="+66"/>
         <source>Niveau de la grille: %1</source>
-        <translation>Level of the grid: %1</translation>
+        <translation>Grid level: %1</translation>
     </message>
     <message>
         <location line="+150"/>
@@ -1155,7 +1155,7 @@
     <message>
         <location line="+6"/>
         <source>Ce chiffre est déjà présent dans la ligne, la colonne ou le bloc.</source>
-        <translation>This digit is already in the row, the column or the box.</translation>
+        <translation>This digit is already in the row, column or box.</translation>
     </message>
     <message>
         <location line="+3"/>
