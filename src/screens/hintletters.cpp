@@ -18,14 +18,13 @@ bool IsEnglish(const QString& Sentence) {
 }
 
 // English names a digit bare ("holds 4", "the 7s", "on digit 5"), so every
-// number from 1 to 9 is a digit but those of rows, columns and blocks ("row
+// number from 1 to 9 is a digit but those of rows, columns and boxes ("row
 // 4", "columns 2, 5 and 8"), the rungs of a nudge ("1/3") and the counting
 // "from 1 to 9", which becomes "from A to I".
 QString EnglishInLetters(const QString& Sentence) {
   static const QRegularExpression kept(
-      QStringLiteral(
-          R"(\b(?:(?:rows|columns|blocks) [1-9](?:, [1-9]\b)*(?: and [1-9]\b)?|(?:row|column|block) [1-9]\b))"
-          R"(|[0-9]+/[0-9]+)"),
+      QStringLiteral(R"(\b(?:(?:rows|columns|boxes) [1-9](?:, [1-9]\b)*(?: and [1-9]\b)?|(?:row|column|box) [1-9]\b))"
+                     R"(|[0-9]+/[0-9]+)"),
       QRegularExpression::CaseInsensitiveOption);
   static const QRegularExpression digit(QStringLiteral(R"(\b[1-9](?=s?\b))"));  // "7", "the 7s"
   QString text = Sentence;

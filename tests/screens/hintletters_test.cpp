@@ -44,6 +44,8 @@ TEST(HintInLetters, EnglishSentencesKeepTheNumbersOfRowsColumnsAndRungs) {
        "the cell (row 2, column 2) can only take 9.",
        "After noting each cell's candidates and removing candidates with naked pairs (rows 1, 4, column 3), "
        "the cell (row 2, column 2) can only take I."},
+      {"naked pairs (rows 2, 7, boxes 4, 6) and naked triples (column 5): 3 goes in box 1.",
+       "naked pairs (rows 2, 7, boxes 4, 6) and naked triples (column 5): C goes in box 1."},
       {"Nudge 1/3: Look at the 4s in row 6 (cross-hatching).", "Nudge 1/3: Look at the Ds in row 6 (cross-hatching)."},
       {"Look for an X-Wing on digit 8.", "Look for an X-Wing on letter H."},
   };
