@@ -30,7 +30,8 @@ std::string GuessText(int digit, HintLanguage language);
 // A hint found by the engine said whole in the language: its French text as
 // found, or its steps (the guess) written again.
 std::string HintSentence(const HintStep& hint, HintLanguage language);
-// The technique's name in the language ("paire", "X-Wing", "naked pair"...).
+// The technique's name in the language, as the step's sentence gives it ("paire",
+// "réduction colonne-bloc", "X-Wing", "naked pair"...).
 std::string TechniqueName(const ReasoningStep& step, HintLanguage language);
 
 // The French and English writers behind the calls above.

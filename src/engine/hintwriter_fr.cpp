@@ -674,7 +674,16 @@ std::string FrenchNudge(const ReasoningStep& s) {
 }
 
 std::string TechniqueName(const ReasoningStep& step, HintLanguage language) {
-  return language == HintLanguage::English ? EnglishTechniqueName(step) : ::TechniqueName(step.Kind);
+  if (language == HintLanguage::English) return EnglishTechniqueName(step);
+  // As the step's sentence names it: a subset by its size ("paire", "triplet
+  // caché"), a reduction by its line.
+  if (step.Kind == Technique::LineBlock && !step.Units.empty() && step.Units[0].Kind == UnitKind::Col)
+    return "réduction colonne-bloc";
+  if (step.Kind == Technique::NakedSubset || step.Kind == Technique::HiddenSubset)
+    if (std::string word = SubsetWord(static_cast<int>(step.Cells.size()), step.Kind == Technique::HiddenSubset);
+        !word.empty())
+      return word;
+  return ::TechniqueName(step.Kind);
 }
 
 }  // namespace hintwriter
